@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or build-sanitize/ with SAYORA_SANITIZE=1).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=build
+opts=()
+if [ "${SAYORA_SANITIZE:-0}" = 1 ]; then
+  dir=build-sanitize
+  opts+=(-DSAYORA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+fi
+cmake -S . -B "$dir" "${opts[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+echo "$dir"

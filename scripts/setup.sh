@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian package Sayora needs to build, run and test, when
+# one is missing. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake g++ make pkg-config git
+  # Qt 6: widgets, audio output, network, test
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins libqt6multimedia6
+  # speech engines
+  libespeak-ng-dev espeak-ng-data flite1-dev
+  # MP3 encoder run as a separate process
+  lame
+  # a sound server with a null sink, so tests exercise the real audio path
+  pulseaudio pulseaudio-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO="sudo"
+$SUDO apt-get update
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,31 @@
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace testsupport {
+
+void isolateUserFolders()
+{
+    static QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+    return path;
+}
+
+QString programFolder()
+{
+    return qEnvironmentVariable("SAYORA_PROGRAM_DIR");
+}
+
+}  // namespace testsupport

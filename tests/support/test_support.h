@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Shared helpers for the test suite.
+namespace testsupport {
+
+// Points XDG_CONFIG_HOME at a fresh folder so no test touches real user
+// settings. Call before QApplication. (QStandardPaths' test mode is not used:
+// it ignores XDG_CONFIG_HOME and writes below the real home folder.)
+void isolateUserFolders();
+
+// Writes bytes to a file, creating folders as needed. Returns the path.
+QString writeFile(const QString &path, const QByteArray &bytes);
+
+// Folder of the shipped data files in the build tree.
+QString programFolder();
+
+}  // namespace testsupport
+
+// A main() for widget tests of the reader: private user folders, the null
+// audio sink (the engine tests cover the real one), and the application name
+// the program uses, which places its per-user files.
+#define SAYORA_GUI_TEST_MAIN(TestClass)                                   \
+    int main(int argc, char *argv[])                                      \
+    {                                                                     \
+        testsupport::isolateUserFolders();                                \
+        qputenv("SAYORA_AUDIO", "null");                                  \
+        QApplication app(argc, argv);                                     \
+        QApplication::setApplicationName(QStringLiteral("sayora"));       \
+        TestClass test;                                                   \
+        return QTest::qExec(&test, argc, argv);                           \
+    }
