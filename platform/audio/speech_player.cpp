@@ -1,0 +1,483 @@
+#include "audio/speech_player.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QElapsedTimer>
+#include <QIODevice>
+#include <QLoggingCategory>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <deque>
+
+Q_LOGGING_CATEGORY(lcAudio, "sayora.audio", QtWarningMsg)
+
+namespace {
+
+std::atomic<bool> g_forceNull{false};
+
+constexpr int kBytesPerSample = 2;
+// Small buffers: volume changes are heard within one (Stop drops it and
+// Pause corks it at once). PulseAudio stalls for whole seconds when a stream
+// keeps less than about 150 ms queued, so the device gets more than the
+// null sink.
+constexpr int kNullBufferMs = 80;
+constexpr int kDeviceBufferMs = 200;
+// Below this much queued audio the synthesizer is asked for more.
+constexpr int kLowWaterMs = 1500;
+constexpr int kPollMs = 5;
+
+bool nullSinkForced()
+{
+    return g_forceNull.load() || qgetenv("SAYORA_AUDIO").trimmed().toLower() == "null";
+}
+
+// Scales s16le samples in place; 1.0 leaves them untouched.
+void applyGain(char *data, qsizetype bytes, double gain)
+{
+    if (gain >= 0.9999)
+        return;
+    const qsizetype count = bytes / kBytesPerSample;
+    for (qsizetype i = 0; i < count; ++i) {
+        qint16 s;
+        std::memcpy(&s, data + i * kBytesPerSample, sizeof s);
+        s = static_cast<qint16>(std::lround(s * gain));
+        std::memcpy(data + i * kBytesPerSample, &s, sizeof s);
+    }
+}
+
+}  // namespace
+
+// The device behind the play clock: either a Qt Multimedia sink on the
+// default output, or a null sink that "plays" at real-time pace.
+class AudioSink
+{
+public:
+    virtual ~AudioSink() = default;
+    // Hands over up to maxBytes from data; returns how many were taken.
+    virtual qint64 write(const char *data, qint64 maxBytes) = 0;
+    // Samples played so far (never more than were written).
+    virtual qint64 played() = 0;
+    virtual void suspend() = 0;
+    virtual void resume() = 0;
+    // True when the device ran dry after everything written (the real
+    // sink's idle state): used as a fallback end when its clock lags.
+    virtual bool drained() const { return false; }
+    virtual bool failed() const { return false; }
+};
+
+namespace {
+
+class NullSink final : public AudioSink
+{
+public:
+    explicit NullSink(int rate) : m_rate(rate) {}
+
+    qint64 write(const char *, qint64 maxBytes) override
+    {
+        // Accept only what a small device buffer would hold, so the clock
+        // and the queue behave like a real sink.
+        const qint64 room = (clock() + m_rate * kNullBufferMs / 1000 - m_written) * kBytesPerSample;
+        const qint64 n = std::clamp<qint64>(room, 0, maxBytes) & ~qint64(1);
+        if (n > 0) {
+            if (m_written == 0 && !m_paused)
+                m_timer.start();
+            m_written += n / kBytesPerSample;
+        }
+        return n;
+    }
+
+    qint64 played() override { return clock(); }
+
+    void suspend() override
+    {
+        if (m_paused)
+            return;
+        m_base = clock();
+        m_paused = true;
+        m_timer.invalidate();
+    }
+
+    void resume() override
+    {
+        if (!m_paused)
+            return;
+        m_paused = false;
+        if (m_written > 0)
+            m_timer.start();
+    }
+
+private:
+    qint64 clock()
+    {
+        if (m_paused || !m_timer.isValid())
+            return m_base;
+        const qint64 pos = m_base + m_timer.nsecsElapsed() * m_rate / 1000000000;
+        if (pos >= m_written) {
+            // Starved: the clock waits at the end of what was written and
+            // runs on from there when more comes.
+            m_base = m_written;
+            m_timer.start();
+            return m_written;
+        }
+        return pos;
+    }
+
+    int m_rate;
+    qint64 m_written = 0;
+    qint64 m_base = 0;
+    bool m_paused = false;
+    QElapsedTimer m_timer;
+};
+
+class DeviceSink final : public AudioSink
+{
+public:
+    DeviceSink(const QAudioDevice &device, int rate)
+    {
+        QAudioFormat format;
+        format.setSampleRate(rate);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        m_rate = rate;
+        m_sink = std::make_unique<QAudioSink>(device, format);
+        m_sink->setBufferSize(qsizetype(rate) * kBytesPerSample * kDeviceBufferMs / 1000);
+        m_io = m_sink->start();
+        qCDebug(lcAudio) << "device" << device.description() << "buffer" << m_sink->bufferSize() << "bytes";
+    }
+
+    ~DeviceSink() override
+    {
+        if (m_sink)
+            m_sink->reset();
+    }
+
+    qint64 write(const char *data, qint64 maxBytes) override
+    {
+        if (!m_io || failed())
+            return 0;
+        // bytesFree() of Qt 6.4's PulseAudio sink can stay at 0 while the
+        // stream plays on, so the fill level is judged from our own count
+        // against the play clock; write() still reports what was taken.
+        const qint64 queued = (m_written - played()) * kBytesPerSample;
+        const qint64 target = qint64(m_rate) * kBytesPerSample * kDeviceBufferMs / 1000;
+        const qint64 n = std::min(target - queued, maxBytes) & ~qint64(1);
+        if (n <= 0)
+            return 0;
+        const qint64 written = m_io->write(data, n);
+        if (written > 0)
+            m_written += written / kBytesPerSample;
+        return std::max<qint64>(written, 0);
+    }
+
+    qint64 played() override
+    {
+        const qint64 pos = m_sink->processedUSecs() * m_rate / 1000000;
+        return std::min(pos, m_written);
+    }
+
+    void suspend() override { m_sink->suspend(); }
+    void resume() override { m_sink->resume(); }
+    bool drained() const override { return m_sink->state() == QAudio::IdleState; }
+    bool failed() const override
+    {
+        return !m_io || m_sink->error() == QAudio::OpenError || m_sink->error() == QAudio::FatalError;
+    }
+
+private:
+    std::unique_ptr<QAudioSink> m_sink;
+    QIODevice *m_io = nullptr;
+    int m_rate = 0;
+    qint64 m_written = 0;
+};
+
+}  // namespace
+
+struct SpeechPlayer::Private
+{
+    SpeechPlayer *q = nullptr;
+    std::unique_ptr<AudioSink> sink;
+    QTimer poll;
+    int rate = 22050;
+    double volume = 1.0;
+    bool active = false;
+    bool paused = false;
+    bool inputOpen = false;
+    bool startedRaised = false;
+    bool firstQueuedRaised = false;
+    bool dataRequested = false;
+    bool nullSink = false;
+    // Bumped whenever the stream is dropped, so a tick notices that a slot
+    // connected to one of its signals cancelled or restarted the stream.
+    quint64 serial = 0;
+
+    // PCM appended but not yet handed to the sink.
+    QByteArray pending;
+    qsizetype pendingHead = 0;
+    qint64 appendedSamples = 0;
+    qint64 handedSamples = 0;
+    qint64 played = 0;
+    qint64 clockOffset = 0;  // samples played before the current sink took over
+    std::deque<WordMark> marks;  // absolute samples, non-decreasing
+
+    static QAudioDevice defaultDevice()
+    {
+        if (nullSinkForced())
+            return {};
+        return QMediaDevices::defaultAudioOutput();
+    }
+
+    void openSink()
+    {
+        const QAudioDevice device = defaultDevice();
+        sink.reset();
+        nullSink = true;
+        if (!device.isNull()) {
+            auto real = std::make_unique<DeviceSink>(device, rate);
+            if (!real->failed()) {
+                sink = std::move(real);
+                nullSink = false;
+            } else {
+                qCWarning(lcAudio) << "audio output could not be opened; playing silently";
+            }
+        }
+        if (!sink)
+            sink = std::make_unique<NullSink>(rate);
+    }
+
+    void reset()
+    {
+        poll.stop();
+        sink.reset();
+        pending.clear();
+        pendingHead = 0;
+        marks.clear();
+        appendedSamples = handedSamples = played = clockOffset = 0;
+        ++serial;
+        active = paused = inputOpen = false;
+        startedRaised = firstQueuedRaised = dataRequested = false;
+    }
+
+    void feed()
+    {
+        const qsizetype available = pending.size() - pendingHead;
+        if (available <= 0)
+            return;
+        // Gain is applied at the last moment so a volume change is heard
+        // after at most one device buffer.
+        QByteArray chunk = pending.mid(pendingHead, std::min<qsizetype>(available, qsizetype(rate) * kBytesPerSample / 4));
+        applyGain(chunk.data(), chunk.size(), volume);
+        const qint64 n = sink->write(chunk.constData(), chunk.size());
+        if (n <= 0)
+            return;
+        pendingHead += n;
+        handedSamples += n / kBytesPerSample;
+        if (pendingHead > (1 << 20) || pendingHead == pending.size()) {
+            pending.remove(0, pendingHead);
+            pendingHead = 0;
+        }
+        if (!firstQueuedRaised) {
+            firstQueuedRaised = true;
+            emit q->firstSampleQueued();
+        }
+    }
+
+    void tick()
+    {
+        if (!active)
+            return;
+        if (sink->failed() && !nullSink) {
+            // The device went away mid-stream: carry on against the null
+            // clock so the events still come.
+            qCWarning(lcAudio) << "audio output failed; continuing silently";
+            sink = std::make_unique<NullSink>(rate);
+            nullSink = true;
+            // Whatever the device held but had not played is lost; the clock
+            // restarts at what it had played and later marks move up.
+            const qint64 lost = handedSamples - played;
+            appendedSamples -= lost;
+            handedSamples = played;
+            for (WordMark &m : marks)
+                m.sample = std::max(played, m.sample - lost);
+            // The new clock starts at zero: count from where the old stopped.
+            clockOffset = played;
+        }
+        if (!paused)
+            feed();
+        const qint64 clock = paused ? played : std::max(played, clockOffset + sink->played());
+        played = std::min(clock, handedSamples);
+
+        const quint64 stream = serial;
+        const auto raiseStarted = [&] {
+            if (startedRaised)
+                return true;
+            startedRaised = true;
+            emit q->started();
+            return serial == stream;
+        };
+        const auto raiseMarks = [&](qint64 upTo) {
+            while (!marks.empty() && marks.front().sample <= upTo) {
+                const WordMark mark = marks.front();
+                marks.pop_front();
+                emit q->wordReached(mark);
+                if (serial != stream)
+                    return false;
+            }
+            return true;
+        };
+
+        if (played > 0 && (!raiseStarted() || !raiseMarks(played)))
+            return;
+        if (!inputOpen && handedSamples == appendedSamples && !paused
+            && (played >= appendedSamples || sink->drained())) {
+            // Marks clamped to the very end still come before the end.
+            if (appendedSamples > 0 && (!raiseStarted() || !raiseMarks(appendedSamples)))
+                return;
+            reset();
+            emit q->finished(false);
+            return;
+        }
+        if (inputOpen && !dataRequested
+            && appendedSamples - played < qint64(rate) * kLowWaterMs / 1000) {
+            dataRequested = true;
+            emit q->needData();
+        }
+    }
+};
+
+SpeechPlayer::SpeechPlayer(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    qRegisterMetaType<WordMark>();
+    d->q = this;
+    d->poll.setTimerType(Qt::PreciseTimer);
+    d->poll.setInterval(kPollMs);
+    connect(&d->poll, &QTimer::timeout, this, [this] { d->tick(); });
+    d->nullSink = Private::defaultDevice().isNull();
+}
+
+SpeechPlayer::~SpeechPlayer()
+{
+    d->reset();
+}
+
+void SpeechPlayer::begin(int sampleRate)
+{
+    cancel();
+    d->reset();
+    d->rate = sampleRate > 0 ? sampleRate : 22050;
+    d->active = true;
+    d->inputOpen = true;
+    d->openSink();
+    d->poll.start();
+    // Ask for the first audio through the same path as later audio.
+    QTimer::singleShot(0, this, [this] { d->tick(); });
+}
+
+void SpeechPlayer::append(const QByteArray &pcm, const QList<WordMark> &marks)
+{
+    if (!d->active || !d->inputOpen)
+        return;
+    const qint64 start = d->appendedSamples;
+    const qint64 samples = pcm.size() / kBytesPerSample;
+    d->pending.append(pcm.constData(), samples * kBytesPerSample);
+    d->appendedSamples += samples;
+    qint64 last = d->marks.empty() ? 0 : d->marks.back().sample;
+    for (const WordMark &m : marks) {
+        WordMark abs = m;
+        abs.sample = std::max(last, start + std::clamp<qint64>(m.sample, 0, samples));
+        last = abs.sample;
+        d->marks.push_back(abs);
+    }
+    d->dataRequested = false;
+    if (!d->paused)
+        d->feed();
+}
+
+void SpeechPlayer::finishInput()
+{
+    if (!d->active)
+        return;
+    d->inputOpen = false;
+}
+
+void SpeechPlayer::pause()
+{
+    if (!d->active || d->paused)
+        return;
+    // Freeze the clock where it stands now.
+    d->played = std::min(std::max(d->played, d->clockOffset + d->sink->played()), d->handedSamples);
+    d->paused = true;
+    d->sink->suspend();
+}
+
+void SpeechPlayer::resume()
+{
+    if (!d->active || !d->paused)
+        return;
+    d->paused = false;
+    d->sink->resume();
+    d->tick();
+}
+
+void SpeechPlayer::cancel()
+{
+    const bool wasActive = d->active;
+    d->reset();
+    if (wasActive)
+        emit finished(true);
+}
+
+void SpeechPlayer::setVolume(double volume)
+{
+    d->volume = std::clamp(volume, 0.0, 1.0);
+}
+
+double SpeechPlayer::volume() const
+{
+    return d->volume;
+}
+
+bool SpeechPlayer::isActive() const
+{
+    return d->active;
+}
+
+bool SpeechPlayer::isPaused() const
+{
+    return d->paused;
+}
+
+int SpeechPlayer::sampleRate() const
+{
+    return d->rate;
+}
+
+qint64 SpeechPlayer::playedSamples() const
+{
+    return d->played;
+}
+
+qint64 SpeechPlayer::queuedSamples() const
+{
+    return d->appendedSamples - d->played;
+}
+
+bool SpeechPlayer::usesNullSink() const
+{
+    return d->nullSink;
+}
+
+bool SpeechPlayer::hasQueuedFirstSample() const
+{
+    return d->firstQueuedRaised;
+}
+
+void SpeechPlayer::setForceNullSink(bool force)
+{
+    g_forceNull.store(force);
+}

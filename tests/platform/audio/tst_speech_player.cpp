@@ -1,0 +1,283 @@
+#include "audio/speech_player.h"
+
+#include <QMediaDevices>
+#include <QAudioDevice>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+QByteArray silence(int samples)
+{
+    return QByteArray(samples * 2, '\0');
+}
+
+// A quiet tone, so gain has something to act on.
+QByteArray tone(int samples, int rate)
+{
+    QByteArray pcm(samples * 2, Qt::Uninitialized);
+    auto *out = reinterpret_cast<qint16 *>(pcm.data());
+    for (int i = 0; i < samples; ++i)
+        out[i] = qint16(3000 * std::sin(2 * M_PI * 440.0 * i / rate));
+    return pcm;
+}
+
+struct Emission
+{
+    WordMark mark;
+    qint64 playedAtEmission;
+};
+
+}  // namespace
+
+class TestSpeechPlayer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { SpeechPlayer::setForceNullSink(true); }
+
+    void marksFollowClock_data();
+    void marksFollowClock();
+    void cancelRaisesFinishedOnce();
+    void beginCancelsRunningStream();
+    void pauseHoldsClock();
+    void needDataWhileInputOpen();
+    void emptyStreamFinishes();
+    void marksClampedIntoChunk();
+    void realSink();
+};
+
+void TestSpeechPlayer::marksFollowClock_data()
+{
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("chunks");
+    QTest::newRow("one chunk 22050 Hz") << 22050 << 1;
+    QTest::newRow("ten chunks 22050 Hz") << 22050 << 10;
+    QTest::newRow("one chunk 8000 Hz") << 8000 << 1;
+    QTest::newRow("four chunks 16000 Hz") << 16000 << 4;
+}
+
+// One second of audio with marks at a quarter, a half and three quarters:
+// each is raised once the clock has passed it, and not long after.
+void TestSpeechPlayer::marksFollowClock()
+{
+    QFETCH(int, rate);
+    QFETCH(int, chunks);
+    SpeechPlayer player;
+    QVERIFY(player.usesNullSink());
+    QStringList order;
+    QList<Emission> emissions;
+    connect(&player, &SpeechPlayer::firstSampleQueued, this, [&] { order << "queued"; });
+    connect(&player, &SpeechPlayer::started, this, [&] { order << "started"; });
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) {
+        order << "word";
+        emissions.append({m, player.playedSamples()});
+    });
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+
+    player.begin(rate);
+    const int total = rate;
+    const int per = total / chunks;
+    QList<qint64> markSamples{rate / 4, rate / 2, 3 * rate / 4};
+    for (int c = 0; c < chunks; ++c) {
+        const qint64 start = qint64(c) * per;
+        const int samples = c == chunks - 1 ? total - c * per : per;
+        QList<WordMark> marks;
+        for (int i = 0; i < markSamples.size(); ++i) {
+            if (markSamples[i] >= start && markSamples[i] < start + samples)
+                marks.append({markSamples[i] - start, i * 10, 4});
+        }
+        player.append(silence(samples), marks);
+    }
+    player.finishInput();
+
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(order, (QStringList{"queued", "started", "word", "word", "word"}));
+    for (int i = 0; i < emissions.size(); ++i) {
+        const Emission &e = emissions.at(i);
+        QCOMPARE(e.mark.sample, markSamples.at(i));
+        QCOMPARE(e.mark.textPosition, qint64(i * 10));
+        QCOMPARE(e.mark.length, qint64(4));
+        QVERIFY2(e.playedAtEmission >= e.mark.sample, qPrintable(QString::number(e.playedAtEmission)));
+        // Generous: a loaded machine may delay a tick, but a mark must not
+        // wait for the end of the audio.
+        QVERIFY2(e.playedAtEmission - e.mark.sample < rate / 5,
+                 qPrintable(QStringLiteral("%1 late").arg(e.playedAtEmission - e.mark.sample)));
+    }
+    QVERIFY(!player.isActive());
+}
+
+void TestSpeechPlayer::cancelRaisesFinishedOnce()
+{
+    SpeechPlayer player;
+    QSignalSpy started(&player, &SpeechPlayer::started);
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    QSignalSpy words(&player, &SpeechPlayer::wordReached);
+    player.begin(16000);
+    player.append(silence(16000 * 3), {{16000 * 2, 0, 1}});
+    player.finishInput();
+    QVERIFY(started.wait(10000));
+    player.cancel();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QVERIFY(!player.isActive());
+    QCOMPARE(player.queuedSamples(), 0);
+    player.cancel();  // nothing active: no second finished
+    QCOMPARE(finished.count(), 1);
+    // The dropped mark never comes, even after its time has passed.
+    QSignalSpy later(&player, &SpeechPlayer::finished);
+    QTimer t;
+    QSignalSpy tick(&t, &QTimer::timeout);
+    t.start(300);
+    QVERIFY(tick.wait(5000));
+    QCOMPARE(words.count(), 0);
+    QCOMPARE(later.count(), 0);
+}
+
+void TestSpeechPlayer::beginCancelsRunningStream()
+{
+    SpeechPlayer player;
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    player.begin(16000);
+    player.append(silence(16000), {});
+    player.begin(22050);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QVERIFY(player.isActive());
+    QCOMPARE(player.sampleRate(), 22050);
+    player.append(silence(2205), {});
+    player.finishInput();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.at(1).at(0).toBool(), false);
+}
+
+void TestSpeechPlayer::pauseHoldsClock()
+{
+    const int rate = 16000;
+    SpeechPlayer player;
+    QList<qint64> words;
+    qint64 pausedAt = -1;
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) {
+        words << m.textPosition;
+        if (words.size() == 1) {
+            player.pause();
+            pausedAt = player.playedSamples();
+        }
+    });
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    QSignalSpy started(&player, &SpeechPlayer::started);
+    player.begin(rate);
+    player.append(silence(rate), {{rate / 10, 1, 1}, {rate / 5, 2, 1}, {rate / 2, 3, 1}});
+    player.finishInput();
+    QTRY_VERIFY_WITH_TIMEOUT(pausedAt >= 0, 10000);
+    QVERIFY(player.isPaused());
+
+    // Longer than the rest of the audio: nothing may move while paused.
+    QTimer t;
+    t.setSingleShot(true);
+    QSignalSpy timeout(&t, &QTimer::timeout);
+    t.start(1200);
+    QVERIFY(timeout.wait(10000));
+    QCOMPARE(player.playedSamples(), pausedAt);
+    QCOMPARE(words.size(), 1);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(player.isActive());
+
+    player.resume();
+    QVERIFY(!player.isPaused());
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(words, (QList<qint64>{1, 2, 3}));
+    QCOMPARE(started.count(), 1);
+}
+
+void TestSpeechPlayer::needDataWhileInputOpen()
+{
+    const int rate = 8000;
+    SpeechPlayer player;
+    QSignalSpy need(&player, &SpeechPlayer::needData);
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    player.begin(rate);
+    QVERIFY(need.wait(5000));  // nothing queued yet
+
+    // Two seconds queued: the next request comes only once less than about
+    // one and a half seconds are left.
+    qint64 queuedAtRequest = -1;
+    connect(&player, &SpeechPlayer::needData, this, [&] { queuedAtRequest = player.queuedSamples(); });
+    player.append(silence(2 * rate), {});
+    QVERIFY(need.wait(10000));
+    QVERIFY(queuedAtRequest >= 0);
+    QVERIFY2(queuedAtRequest < rate * 3 / 2, qPrintable(QString::number(queuedAtRequest)));
+    QVERIFY(player.playedSamples() > 0);
+
+    const int requests = need.count();
+    player.finishInput();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(need.count(), requests);
+}
+
+void TestSpeechPlayer::emptyStreamFinishes()
+{
+    SpeechPlayer player;
+    QSignalSpy started(&player, &SpeechPlayer::started);
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    player.begin(22050);
+    player.finishInput();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(started.count(), 0);
+}
+
+// Marks outside their chunk are clamped into it and kept in order.
+void TestSpeechPlayer::marksClampedIntoChunk()
+{
+    const int rate = 8000;
+    SpeechPlayer player;
+    QList<qint64> samples;
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) { samples << m.sample; });
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    player.begin(rate);
+    player.append(silence(800), {{-50, 0, 1}, {5000, 1, 1}});
+    player.append(silence(800), {{-10, 2, 1}, {400, 3, 1}, {100, 4, 1}});
+    player.finishInput();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(samples, (QList<qint64>{0, 800, 800, 1200, 1200}));
+}
+
+void TestSpeechPlayer::realSink()
+{
+    SpeechPlayer::setForceNullSink(false);
+    const bool noDevice = QMediaDevices::defaultAudioOutput().isNull() || qEnvironmentVariable("SAYORA_AUDIO") == "null";
+    if (noDevice) {
+        SpeechPlayer::setForceNullSink(true);
+        QSKIP("no audio output device");
+    }
+    const int rate = 22050;
+    SpeechPlayer player;
+    QSignalSpy started(&player, &SpeechPlayer::started);
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    QList<qint64> played;
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) {
+        QVERIFY(player.playedSamples() >= m.sample);
+        QVERIFY(player.playedSamples() - m.sample < rate / 5);
+        played << m.sample;
+    });
+    player.setVolume(0.2);
+    player.begin(rate);
+    SpeechPlayer::setForceNullSink(true);
+    QVERIFY(!player.usesNullSink());
+    player.append(tone(rate / 2, rate), {{rate / 10, 0, 1}, {rate / 4, 1, 1}});
+    player.finishInput();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(played, (QList<qint64>{rate / 10, rate / 4}));
+}
+
+QTEST_GUILESS_MAIN(TestSpeechPlayer)
+#include "tst_speech_player.moc"
