@@ -1,0 +1,420 @@
+#include "sapi5/sp_voice.h"
+
+#include "audio/speech_player.h"
+#include "sapi5/espeak_engine.h"
+#include "sapi5/speech_text.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <deque>
+
+namespace {
+
+// Synthesis keeps about this much audio ahead of the play clock.
+constexpr int kAheadMs = 1500;
+
+QVariant bytePosition(qint64 samples)
+{
+    return QVariant::fromValue<qint64>(samples * 2);
+}
+
+void scaleSamples(QByteArray &pcm, long volume)
+{
+    if (volume >= 100)
+        return;
+    const double gain = std::clamp(volume, 0L, 100L) / 100.0;
+    char *data = pcm.data();
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2) {
+        qint16 s;
+        std::memcpy(&s, data + i, 2);
+        s = qint16(std::lround(s * gain));
+        std::memcpy(data + i, &s, 2);
+    }
+}
+
+}  // namespace
+
+// ---- SpObjectToken ---------------------------------------------------------
+
+SpObjectToken::SpObjectToken(QString id, QString description, QString language)
+    : m_id(std::move(id)), m_description(std::move(description)), m_language(std::move(language))
+{
+}
+
+QString SpObjectToken::GetDescription(int) const
+{
+    return m_description;
+}
+
+QString SpObjectToken::Id() const
+{
+    return m_id;
+}
+
+QString SpObjectToken::Language() const
+{
+    return m_language;
+}
+
+bool SpObjectToken::isNull() const
+{
+    return m_id.isEmpty();
+}
+
+bool SpObjectToken::operator==(const SpObjectToken &other) const
+{
+    return m_id == other.m_id;
+}
+
+// ---- SpVoice ---------------------------------------------------------------
+
+struct SpVoice::Private
+{
+    struct Stream
+    {
+        long number = 0;
+        QString text;
+        QString espeakName;
+        qsizetype next = 0;               // start of the text not yet synthesized
+        bool toFile = false;              // rendered into a file, not played
+        QPointer<SpFileStream> file;
+        bool started = false;             // StartStream raised
+        qint64 samples = 0;               // audio synthesized so far
+    };
+
+    SpVoice *q = nullptr;
+    EspeakEngine *engine = nullptr;
+    SpeechPlayer player;
+    SpObjectToken voice;
+    long rate = 0;
+    long volume = 100;
+    QPointer<SpFileStream> output;
+    long lastStream = 0;
+    std::deque<Stream> streams;  // front() is the one being spoken
+    bool streamOpen = false;     // front() has been handed to the player or file
+    quint64 inflightJob = 0;
+    std::shared_ptr<std::atomic<quint64>> generation = std::make_shared<std::atomic<quint64>>(0);
+
+    bool hasText(const Stream &s) const { return s.next < s.text.size(); }
+
+    QString espeakNameFor(const SpObjectToken &token) const
+    {
+        for (const EspeakVoiceInfo &info : engine->voices()) {
+            if (info.id == token.Id())
+                return info.espeakName;
+        }
+        return token.Id();
+    }
+
+    void startNext()
+    {
+        if (streams.empty() || streamOpen)
+            return;
+        streamOpen = true;
+        if (!streams.front().toFile)
+            player.begin(engine->sampleRate());
+        requestChunk();
+    }
+
+    void requestChunk()
+    {
+        if (inflightJob != 0 || streams.empty() || !streamOpen)
+            return;
+        Stream &s = streams.front();
+        // White space alone makes no sound: step over it without a job.
+        while (hasText(s)) {
+            const qsizetype end = speechtext::chunkEnd(s.text, s.next);
+            const qsizetype start = s.next;
+            s.next = end;
+            if (!QStringView(s.text).mid(start, end - start).trimmed().isEmpty()) {
+                SynthRequest r;
+                r.job = engine->newJobId();
+                r.generation = generation;
+                r.expectedGeneration = generation->load();
+                r.espeakName = s.espeakName;
+                r.wordsPerMinute = speechtext::wordsPerMinute(rate);
+                r.text = s.text.mid(start, end - start);
+                inflightJob = r.job;
+                chunkOffset = start;
+                engine->synthesize(r);
+                return;
+            }
+        }
+        inputDone();
+    }
+
+    // The whole text of the front stream is synthesized.
+    void inputDone()
+    {
+        if (streams.front().toFile)
+            finishStream();
+        else
+            player.finishInput();
+    }
+
+    void onAudio(quint64 job, const QByteArray &pcm, const QList<WordMark> &marks)
+    {
+        if (job != inflightJob || streams.empty())
+            return;
+        Stream &s = streams.front();
+        if (!s.toFile) {
+            QList<WordMark> shifted = marks;
+            for (WordMark &m : shifted)
+                m.textPosition += chunkOffset;
+            s.samples += pcm.size() / 2;
+            player.append(pcm, shifted);
+            return;
+        }
+        // A file takes audio as fast as it comes; events follow the writing.
+        const long number = s.number;
+        const qint64 base = s.samples;
+        QByteArray scaled = pcm;
+        scaleSamples(scaled, volume);
+        if (!s.started) {
+            s.started = true;
+            emit q->StartStream(number, bytePosition(0));
+            if (!isFront(number))
+                return;
+        }
+        const qint64 samples = scaled.size() / 2;
+        for (const WordMark &m : marks) {
+            const qint64 at = base + std::clamp<qint64>(m.sample, 0, samples);
+            emit q->Word(number, bytePosition(at), chunkOffset + m.textPosition, m.length);
+            if (!isFront(number))
+                return;
+        }
+        if (s.file)
+            s.file->writePcm(scaled, engine->sampleRate());
+        s.samples += samples;
+    }
+
+    void onJobDone(quint64 job, bool)
+    {
+        if (job != inflightJob || streams.empty())
+            return;
+        inflightJob = 0;
+        Stream &s = streams.front();
+        if (!hasText(s)) {
+            inputDone();
+            return;
+        }
+        if (s.toFile || player.queuedSamples() < qint64(engine->sampleRate()) * kAheadMs / 1000)
+            requestChunk();
+    }
+
+    bool isFront(long number) const { return !streams.empty() && streams.front().number == number && streamOpen; }
+
+    void onStarted()
+    {
+        if (streams.empty())
+            return;
+        Stream &s = streams.front();
+        s.started = true;
+        emit q->StartStream(s.number, bytePosition(0));
+    }
+
+    void onWord(const WordMark &m)
+    {
+        if (streams.empty())
+            return;
+        emit q->Word(streams.front().number, bytePosition(m.sample), m.textPosition, m.length);
+    }
+
+    void onPlayerFinished(bool cancelled)
+    {
+        if (cancelled || streams.empty())
+            return;  // a purge raises its own EndStream
+        finishStream();
+    }
+
+    // The front stream has ended by itself.
+    void finishStream()
+    {
+        const Stream s = streams.front();
+        streams.pop_front();
+        streamOpen = false;
+        inflightJob = 0;
+        // Speech with no sound still starts before it ends.
+        if (!s.started)
+            emit q->StartStream(s.number, bytePosition(0));
+        // The next stream starts first, so a handler of EndStream sees the
+        // voice as it will be (speaking on, or done).
+        startNext();
+        emit q->EndStream(s.number, bytePosition(s.samples));
+    }
+
+    void purge()
+    {
+        if (streams.empty())
+            return;
+        generation->fetch_add(1);
+        inflightJob = 0;
+        std::deque<Stream> dropped;
+        dropped.swap(streams);
+        const qint64 played = player.playedSamples();
+        streamOpen = false;
+        player.cancel();
+        bool first = true;
+        for (const Stream &s : dropped) {
+            const qint64 pos = s.toFile ? s.samples : (first ? played : 0);
+            first = false;
+            emit q->EndStream(s.number, bytePosition(pos));
+        }
+    }
+
+    qsizetype chunkOffset = 0;
+};
+
+SpVoice::SpVoice(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
+{
+    d->q = this;
+    d->engine = EspeakEngine::instance();
+    if (!d->engine->isValid())
+        return;
+    const QList<SpObjectToken> voices = GetVoices();
+    auto it = std::find_if(voices.cbegin(), voices.cend(),
+                           [](const SpObjectToken &t) { return t.Id() == QLatin1String("en-us"); });
+    d->voice = it != voices.cend() ? *it : voices.value(0);
+
+    connect(d->engine, &EspeakEngine::audio, this,
+            [this](quint64 job, const QByteArray &pcm, const QList<WordMark> &marks) { d->onAudio(job, pcm, marks); });
+    connect(d->engine, &EspeakEngine::jobDone, this, [this](quint64 job, bool ok) { d->onJobDone(job, ok); });
+    connect(&d->player, &SpeechPlayer::needData, this, [this] { d->requestChunk(); });
+    connect(&d->player, &SpeechPlayer::started, this, [this] { d->onStarted(); });
+    connect(&d->player, &SpeechPlayer::wordReached, this, [this](const WordMark &m) { d->onWord(m); });
+    connect(&d->player, &SpeechPlayer::finished, this, [this](bool cancelled) { d->onPlayerFinished(cancelled); });
+    connect(&d->player, &SpeechPlayer::firstSampleQueued, this, &SpVoice::firstSampleQueued);
+}
+
+SpVoice::~SpVoice()
+{
+    // Abandon queued jobs without raising events into a half-destroyed object.
+    d->generation->fetch_add(1);
+    d->streams.clear();
+    d->player.disconnect(this);
+}
+
+bool SpVoice::isValid() const
+{
+    return d->engine->isValid();
+}
+
+QString SpVoice::errorString() const
+{
+    return d->engine->errorString();
+}
+
+QList<SpObjectToken> SpVoice::GetVoices(const QString &, const QString &) const
+{
+    QList<SpObjectToken> tokens;
+    for (const EspeakVoiceInfo &info : d->engine->voices())
+        tokens.append(SpObjectToken(info.id, info.description, info.language));
+    return tokens;
+}
+
+SpObjectToken SpVoice::Voice() const
+{
+    return d->voice;
+}
+
+void SpVoice::setVoice(const SpObjectToken &token)
+{
+    if (!token.isNull())
+        d->voice = token;
+}
+
+long SpVoice::Rate() const
+{
+    return d->rate;
+}
+
+void SpVoice::setRate(long rate)
+{
+    d->rate = std::clamp(rate, -10L, 10L);
+}
+
+long SpVoice::Volume() const
+{
+    return d->volume;
+}
+
+void SpVoice::setVolume(long volume)
+{
+    d->volume = std::clamp(volume, 0L, 100L);
+    d->player.setVolume(d->volume / 100.0);
+}
+
+long SpVoice::Speak(const QString &text, int flags)
+{
+    if (!isValid())
+        return 0;
+    if (flags & SVSFPurgeBeforeSpeak)
+        d->purge();
+    if (text.isEmpty())
+        return 0;
+    Private::Stream s;
+    s.number = ++d->lastStream;
+    s.text = text;
+    s.espeakName = d->espeakNameFor(d->voice);
+    s.file = d->output;
+    s.toFile = !d->output.isNull();
+    d->streams.push_back(s);
+    const long number = s.number;
+    d->startNext();
+    if (!(flags & SVSFlagsAsync))
+        WaitUntilDone(-1);
+    return number;
+}
+
+void SpVoice::Pause()
+{
+    d->player.pause();
+}
+
+void SpVoice::Resume()
+{
+    d->player.resume();
+}
+
+void SpVoice::setAudioOutputStream(SpFileStream *stream)
+{
+    d->output = stream;
+}
+
+SpFileStream *SpVoice::AudioOutputStream() const
+{
+    return d->output;
+}
+
+bool SpVoice::WaitUntilDone(long msTimeout)
+{
+    if (d->streams.empty())
+        return true;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(this, &SpVoice::EndStream, &loop, [this, &loop] {
+        if (d->streams.empty())
+            loop.quit();
+    });
+    if (msTimeout >= 0)
+        timer.start(int(std::min<long>(msTimeout, INT_MAX)));
+    loop.exec();
+    return d->streams.empty();
+}
+
+int SpVoice::sampleRate() const
+{
+    return d->engine->sampleRate();
+}
+
+bool SpVoice::isSpeaking() const
+{
+    return !d->streams.empty();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Pure text helpers of the espeak-ng voice: where to cut a long text for
+// synthesis, where a spoken word ends, and how espeak-ng's positions and
+// rates map onto ours.
+namespace speechtext {
+
+// Longest piece of text handed to the synthesizer in one call. Bounds the
+// audio made ahead of playback (about half a minute at most).
+inline constexpr qsizetype kMaxChunk = 400;
+
+// End (exclusive) of the piece of text that starts at `from`: just after the
+// first sentence or clause end followed by white space, else at the last
+// white space before maxLength, else at maxLength (never between the two
+// halves of a surrogate pair).
+qsizetype chunkEnd(const QString &text, qsizetype from, qsizetype maxLength = kMaxChunk);
+
+// End (exclusive) of the word starting at `start`: a run of letters, digits
+// and marks, joined by apostrophes, hyphens and number separators when a
+// letter or digit follows; or, for a word that starts with a symbol (an
+// emoji, a currency sign), the run of such symbols. Trailing punctuation is
+// not part of a word.
+qsizetype wordEnd(const QString &text, qsizetype start);
+
+// UTF-16 offset of each code point of text, plus text.size() at the end:
+// result[i] is where the (0-based) code point i starts.
+QList<qsizetype> codePointOffsets(const QString &text);
+
+// The voice's rate (-10 … 10, 0 normal) in words per minute: 175 at 0,
+// three times faster or slower at the ends, within 80 … 450.
+int wordsPerMinute(long rate);
+
+}  // namespace speechtext
