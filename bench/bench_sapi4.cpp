@@ -1,0 +1,105 @@
+// Time from DirectSS::Speak to the first sample handed to the audio sink and
+// to AudioStart, for a short and a very long text, on an 8 kHz and a 16 kHz
+// flite voice. Uses the null sink (real-time pace) unless --device is given.
+#include "audio/speech_player.h"
+#include "sapi4/direct_ss.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QString textOfLength(qsizetype length)
+{
+    static const QString sentence =
+        u"The reader speaks this sentence, then the next one, until the text ends. "_qs;
+    QString text;
+    text.reserve(length + sentence.size());
+    while (text.size() < length)
+        text += sentence;
+    text.truncate(length);
+    return text;
+}
+
+// Peak resident memory of the process so far, in MB.
+double peakMegabytes()
+{
+    QFile status(u"/proc/self/status"_qs);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+int engineNamed(const DirectSS &dss, const QString &fragment)
+{
+    for (int i = 1; i <= dss.CountEngines(); ++i) {
+        if (dss.ModeName(i).contains(fragment))
+            return i;
+    }
+    return 0;
+}
+
+void measure(const QString &label, const QString &engine, qsizetype length, int runs)
+{
+    const QString text = textOfLength(length);
+    double toQueued = 0, toStart = 0, speakCall = 0;
+    for (int run = 0; run < runs; ++run) {
+        DirectSS dss;
+        const int index = engineNamed(dss, engine);
+        if (index == 0) {
+            std::printf("%-4s not installed\n", qPrintable(label));
+            return;
+        }
+        dss.setCurrentMode(index);
+        auto *player = dss.findChild<SpeechPlayer *>();
+
+        QEventLoop loop;
+        QElapsedTimer clock;
+        qint64 queuedAt = -1, startAt = -1;
+        if (player)
+            QObject::connect(player, &SpeechPlayer::firstSampleQueued, &loop,
+                             [&] { queuedAt = clock.nsecsElapsed(); });
+        QObject::connect(&dss, &DirectSS::AudioStart, &loop, [&](int, int) {
+            startAt = clock.nsecsElapsed();
+            loop.quit();
+        });
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+
+        clock.start();
+        dss.Speak(text);
+        speakCall += clock.nsecsElapsed() / 1e6;
+        loop.exec();
+        dss.AudioReset();
+        toQueued += queuedAt / 1e6;
+        toStart += startAt / 1e6;
+    }
+    std::printf("%-4s %8lld chars: Speak returns %7.3f ms, first sample to sink %7.1f ms, AudioStart %7.1f ms"
+                " (mean of %d); peak RSS %.0f MB\n",
+                qPrintable(label), static_cast<long long>(length), speakCall / runs, toQueued / runs,
+                toStart / runs, runs, peakMegabytes());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (!app.arguments().contains(u"--device"_qs))
+        SpeechPlayer::setForceNullSink(true);
+    const int runs = 5;
+    const QList<QPair<QString, QString>> engines = {{u"kal"_qs, u"8 kHz"_qs}, {u"slt"_qs, u"SLT"_qs}};
+    for (const auto &[label, fragment] : engines) {
+        for (qsizetype length : {qsizetype(100), qsizetype(1000000)})
+            measure(label, fragment, length, runs);
+    }
+    return 0;
+}

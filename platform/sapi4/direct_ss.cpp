@@ -1,0 +1,388 @@
+#include "direct_ss.h"
+
+#include "audio/speech_player.h"
+#include "flite_thread.h"
+#include "flite_voices.h"
+#include "mode_finder.h"
+#include "sapi4_logging.h"
+#include "text_chunker.h"
+
+#include <QMetaObject>
+#include <QMutex>
+#include <algorithm>
+#include <deque>
+
+Q_LOGGING_CATEGORY(lcSapi4, "sayora.sapi4")
+
+namespace {
+
+// The first piece of a run is short so that the first sound comes quickly
+// even from the slowest voice; later pieces are longer, fewer utterances.
+constexpr qsizetype kFirstPieceChars = 160;
+constexpr qsizetype kPieceChars = 400;
+
+constexpr int kMaxVolume = 65535;
+
+// SAYORA_FLITE_VOICES="kal,slt" limits the engines offered to those voices
+// (an empty value offers none); unset offers every voice flite has.
+QList<FliteVoice> offeredVoices()
+{
+    const QList<FliteVoice> &all = FliteVoices::all();
+    if (!qEnvironmentVariableIsSet("SAYORA_FLITE_VOICES"))
+        return all;
+    const QStringList wanted = qEnvironmentVariable("SAYORA_FLITE_VOICES").split(u',', Qt::SkipEmptyParts);
+    QList<FliteVoice> voices;
+    for (const FliteVoice &v : all) {
+        if (wanted.contains(v.id, Qt::CaseInsensitive))
+            voices.append(v);
+    }
+    return voices;
+}
+
+} // namespace
+
+// What the flite thread shares with its owner: the generation that makes
+// stale work void (bumped by a reset), and the object to deliver results to, cleared (under the
+// mutex) when the owner goes away.
+struct Sapi4Channel
+{
+    mutable QMutex mutex;
+    QObject *target = nullptr;
+    quint64 generation = 0;
+
+    quint64 current() const
+    {
+        QMutexLocker lock(&mutex);
+        return generation;
+    }
+    void advance()
+    {
+        QMutexLocker lock(&mutex);
+        ++generation;
+    }
+};
+
+struct DirectSS::Private
+{
+    struct Queued
+    {
+        QString text;
+        qsizetype position = 0;  // where the next piece is looked for
+    };
+
+    DirectSS *q = nullptr;
+    QList<FliteVoice> engines;
+    int current = -1;  // 0-based
+    QList<int> speed;
+    QList<int> pitch;
+    int volumeLeft = kMaxVolume;
+    int volumeRight = kMaxVolume;
+
+    std::shared_ptr<FliteThread> thread;
+    std::shared_ptr<Sapi4Channel> channel = std::make_shared<Sapi4Channel>();
+    SpeechPlayer *player = nullptr;
+
+    // The run: speech played as one stream, from the first Speak until the
+    // queue has run dry. Its engine stays fixed (the stream has one rate).
+    std::deque<Queued> queue;
+    int runEngine = -1;
+    bool runActive = false;
+    bool firstPiece = true;
+    bool inFlight = false;
+    bool wantMore = false;
+    bool inputFinished = false;
+    bool paused = false;
+
+    bool valid(int index) const { return index >= 0 && index < engines.size(); }
+
+    void startRun()
+    {
+        runEngine = current;
+        runActive = true;
+        firstPiece = true;
+        inFlight = false;
+        wantMore = false;
+        inputFinished = false;
+        player->setVolume(double(volumeLeft) / kMaxVolume);
+        // The player asks for data (needData) as soon as the stream begins.
+        player->begin(engines.at(runEngine).sampleRate);
+        if (paused)
+            player->pause();
+    }
+
+    // Sends the next piece to flite when the player wants audio, or closes
+    // the input when the queue has run dry. One piece is in flight at most,
+    // so at most one piece more than the player asked for exists.
+    void pump()
+    {
+        if (!runActive || inFlight || inputFinished)
+            return;
+        TextChunker::Piece piece;
+        while (!queue.empty()) {
+            Queued &front = queue.front();
+            if (TextChunker::next(front.text, front.position,
+                                  firstPiece ? kFirstPieceChars : kPieceChars, &piece))
+                break;
+            queue.pop_front();
+        }
+        if (queue.empty()) {
+            inputFinished = true;
+            player->finishInput();
+            return;
+        }
+        if (!wantMore)
+            return;
+
+        Queued &front = queue.front();
+        front.position = piece.end;
+        firstPiece = false;
+        inFlight = true;
+
+        const quint64 generation = channel->current();
+        const FliteVoice voice = engines.at(runEngine);
+        const int wpm = speed.at(runEngine);
+        const int hz = pitch.at(runEngine);
+        const QString text = front.text.mid(piece.start, piece.end - piece.start);
+        const qint64 offset = piece.start;
+        thread->post([channel = channel, generation, voice, text, offset, wpm, hz] {
+            if (channel->current() != generation)
+                return;
+            FliteSpeech speech = FliteVoices::synthesize(voice, text, wpm, hz);
+            for (WordMark &mark : speech.marks)
+                mark.textPosition += offset;
+            QMutexLocker lock(&channel->mutex);
+            if (!channel->target || channel->generation != generation)
+                return;
+            auto *owner = static_cast<DirectSS *>(channel->target);
+            QMetaObject::invokeMethod(
+                owner,
+                [owner, generation, speech = std::move(speech)]() mutable {
+                    owner->d->deliver(generation, std::move(speech));
+                },
+                Qt::QueuedConnection);
+        });
+    }
+
+    void deliver(quint64 generation, FliteSpeech speech)
+    {
+        if (generation != channel->current() || !runActive)
+            return;
+        inFlight = false;
+        if (!speech.pcm.isEmpty()) {
+            // The player asks again (needData) while it is short of audio.
+            wantMore = false;
+            player->append(speech.pcm, speech.marks);
+        }
+        pump();
+    }
+
+    void onNeedData()
+    {
+        wantMore = true;
+        pump();
+    }
+
+    void onFinished(bool cancelled)
+    {
+        // A cancel comes only from AudioReset, which raises AudioStop itself.
+        if (cancelled || !runActive)
+            return;
+        runActive = false;
+        emit q->AudioStop(0, 0);
+        // Text queued after the input had closed starts a new run.
+        if (!queue.empty() && valid(current))
+            startRun();
+    }
+};
+
+DirectSS::DirectSS(QObject *parent)
+    : QObject(parent)
+    , d(std::make_unique<Private>())
+{
+    d->q = this;
+    d->engines = offeredVoices();
+    for (const FliteVoice &v : std::as_const(d->engines)) {
+        d->speed.append(v.normalSpeed);
+        d->pitch.append(v.normalPitch);
+    }
+    if (d->engines.isEmpty())
+        return;
+
+    // SLT is the most natural of the flite voices.
+    d->current = 0;
+    for (int i = 0; i < d->engines.size(); ++i) {
+        if (d->engines.at(i).id == u"slt"_qs)
+            d->current = i;
+    }
+
+    d->thread = FliteThread::instance();
+    d->channel->target = this;
+    d->player = new SpeechPlayer(this);
+    connect(d->player, &SpeechPlayer::started, this, [this] { emit AudioStart(0, 0); });
+    connect(d->player, &SpeechPlayer::wordReached, this,
+            [this](const WordMark &mark) { emit WordPosition(0, 0, 2 * mark.textPosition); });
+    connect(d->player, &SpeechPlayer::finished, this, [this](bool cancelled) { d->onFinished(cancelled); });
+    connect(d->player, &SpeechPlayer::needData, this, [this] { d->onNeedData(); });
+}
+
+DirectSS::~DirectSS()
+{
+    {
+        QMutexLocker lock(&d->channel->mutex);
+        d->channel->target = nullptr;
+        ++d->channel->generation;
+    }
+    if (d->player) {
+        d->player->disconnect(this);
+        delete d->player;
+        d->player = nullptr;
+    }
+}
+
+int DirectSS::CountEngines() const
+{
+    return int(d->engines.size());
+}
+
+QString DirectSS::ModeName(int index) const
+{
+    return d->valid(index - 1) ? d->engines.at(index - 1).name : QString();
+}
+
+int DirectSS::CurrentMode() const
+{
+    return d->current + 1;
+}
+
+void DirectSS::setCurrentMode(int index)
+{
+    if (d->valid(index - 1))
+        d->current = index - 1;
+}
+
+int DirectSS::Find(const QString &attributes) const
+{
+    return ModeFinder::best(d->engines, attributes, d->current) + 1;
+}
+
+int DirectSS::Speed() const
+{
+    return d->valid(d->current) ? d->speed.at(d->current) : 0;
+}
+
+void DirectSS::setSpeed(int wordsPerMinute)
+{
+    if (!d->valid(d->current))
+        return;
+    const FliteVoice &v = d->engines.at(d->current);
+    d->speed[d->current] = std::clamp(wordsPerMinute, v.minSpeed, v.maxSpeed);
+}
+
+int DirectSS::MaxSpeed() const
+{
+    return d->valid(d->current) ? d->engines.at(d->current).maxSpeed : 0;
+}
+
+int DirectSS::MinSpeed() const
+{
+    return d->valid(d->current) ? d->engines.at(d->current).minSpeed : 0;
+}
+
+int DirectSS::Pitch() const
+{
+    return d->valid(d->current) ? d->pitch.at(d->current) : 0;
+}
+
+void DirectSS::setPitch(int hertz)
+{
+    if (!d->valid(d->current))
+        return;
+    const FliteVoice &v = d->engines.at(d->current);
+    d->pitch[d->current] = std::clamp(hertz, v.minPitch, v.maxPitch);
+}
+
+int DirectSS::MaxPitch() const
+{
+    return d->valid(d->current) ? d->engines.at(d->current).maxPitch : 0;
+}
+
+int DirectSS::MinPitch() const
+{
+    return d->valid(d->current) ? d->engines.at(d->current).minPitch : 0;
+}
+
+int DirectSS::VolumeLeft() const
+{
+    return d->volumeLeft;
+}
+
+void DirectSS::setVolumeLeft(int volume)
+{
+    d->volumeLeft = std::clamp(volume, 0, kMaxVolume);
+    if (d->player)
+        d->player->setVolume(double(d->volumeLeft) / kMaxVolume);
+}
+
+int DirectSS::VolumeRight() const
+{
+    return d->volumeRight;
+}
+
+void DirectSS::setVolumeRight(int volume)
+{
+    // One channel: the reader copies the first value here.
+    d->volumeRight = std::clamp(volume, 0, kMaxVolume);
+}
+
+void DirectSS::Speak(const QString &text)
+{
+    if (!d->valid(d->current))
+        return;
+    TextChunker::Piece piece;
+    if (!TextChunker::next(text, 0, 1, &piece))
+        return;  // nothing but blanks: nothing to say, no events
+    d->queue.push_back({text, 0});
+    if (!d->runActive)
+        d->startRun();
+    else
+        d->pump();
+}
+
+void DirectSS::AudioPause()
+{
+    if (!d->player)
+        return;
+    d->paused = true;
+    d->player->pause();
+}
+
+void DirectSS::AudioResume()
+{
+    if (!d->player)
+        return;
+    d->paused = false;
+    d->player->resume();
+}
+
+void DirectSS::AudioReset()
+{
+    if (!d->player)
+        return;
+    const bool hadSpeech = d->runActive || !d->queue.empty();
+    d->channel->advance();
+    d->queue.clear();
+    d->runActive = false;
+    d->inFlight = false;
+    d->wantMore = false;
+    d->inputFinished = false;
+    d->player->cancel();
+    // Raised here, during the call: the reader sets its halt reason before
+    // resetting and expects the stop while that reason holds.
+    if (hadSpeech)
+        emit AudioStop(0, 0);
+}
+
+int DirectSS::sampleRate() const
+{
+    return d->valid(d->current) ? d->engines.at(d->current).sampleRate : 0;
+}

@@ -1,0 +1,112 @@
+#include "text_chunker.h"
+
+#include <QStringList>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c.isSpace();
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+bool isSentenceEnd(QChar c)
+{
+    return c == u'.' || c == u'!' || c == u'?' || c == QChar(0x2026);
+}
+
+bool isClosing(QChar c)
+{
+    return c == u'"' || c == u'\'' || c == u')' || c == u']' || c == u'}' || c == QChar(0x2019)
+        || c == QChar(0x201D) || c == QChar(0x00BB);
+}
+
+// "Mr. Smith" and "J. R. Smith" are one sentence: a full stop after a title
+// or a single letter does not end it.
+bool endsAbbreviation(const QString &text, qsizetype lineStart, qsizetype dot)
+{
+    if (text.at(dot) != u'.')
+        return false;
+    qsizetype wordStart = dot;
+    while (wordStart > lineStart && text.at(wordStart - 1).isLetter())
+        --wordStart;
+    const QString word = text.mid(wordStart, dot - wordStart);
+    if (word.size() == 1)
+        return true;
+    static const QStringList titles = {u"Mr"_qs, u"Mrs"_qs, u"Ms"_qs, u"Dr"_qs, u"St"_qs, u"Jr"_qs,
+                                       u"Sr"_qs, u"Prof"_qs, u"Mt"_qs, u"vs"_qs, u"No"_qs};
+    return titles.contains(word);
+}
+
+bool nextWordIsLowercase(const QString &text, qsizetype from)
+{
+    while (from < text.size() && isBlank(text.at(from)))
+        ++from;
+    return from < text.size() && text.at(from).isLower();
+}
+
+} // namespace
+
+bool TextChunker::next(const QString &text, qsizetype from, qsizetype maxLength, Piece *piece)
+{
+    const qsizetype size = text.size();
+    qsizetype start = qMax<qsizetype>(0, from);
+    while (start < size && isBlank(text.at(start)))
+        ++start;
+    if (start >= size)
+        return false;
+
+    const qsizetype limit = qMin(size, start + qMax<qsizetype>(1, maxLength));
+    qsizetype clauseBreak = -1;
+    qsizetype spaceBreak = -1;
+    auto done = [&](qsizetype end) {
+        piece->start = start;
+        piece->end = end;
+        return true;
+    };
+
+    for (qsizetype i = start; i < limit; ++i) {
+        const QChar c = text.at(i);
+        if (isLineBreak(c)) {
+            qsizetype j = i + 1;
+            while (j < size && isBlank(text.at(j)) && !isLineBreak(text.at(j)))
+                ++j;
+            if (j >= size || isLineBreak(text.at(j)))
+                return done(i);  // a blank line ends the paragraph
+            clauseBreak = i;
+            continue;
+        }
+        if (isSentenceEnd(c)) {
+            qsizetype j = i + 1;
+            while (j < size && (isSentenceEnd(text.at(j)) || isClosing(text.at(j))))
+                ++j;
+            if (j >= size)
+                return done(size);
+            if (isBlank(text.at(j)) && !endsAbbreviation(text, start, i) && !nextWordIsLowercase(text, j))
+                return done(j);
+            i = j - 1;
+            continue;
+        }
+        if ((c == u',' || c == u';' || c == u':') && i + 1 < size && isBlank(text.at(i + 1)))
+            clauseBreak = i + 1;
+        else if (isBlank(c))
+            spaceBreak = i;
+    }
+
+    if (limit == size)
+        return done(size);
+    if (clauseBreak > start)
+        return done(clauseBreak);
+    if (spaceBreak > start)
+        return done(spaceBreak);
+    // One word longer than the limit: cut it, but never between the two
+    // halves of a surrogate pair.
+    qsizetype end = limit;
+    if (text.at(end - 1).isHighSurrogate() && text.at(end).isLowSurrogate())
+        end = end - 1 > start ? end - 1 : end + 1;
+    return done(end);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Cuts a text into sentence-sized pieces lazily, one at a time, so that a
+// long text costs nothing until it is spoken and flite never sees more than
+// one bounded piece (a whole book in one utterance takes gigabytes).
+class TextChunker
+{
+public:
+    struct Piece
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;  // exclusive
+    };
+
+    // The piece that starts at the first non-blank character at or after
+    // from: up to the end of its sentence, or of a paragraph; when that is
+    // further than maxLength, at the last clause break or space before
+    // maxLength, or at maxLength itself. False when only blanks remain.
+    static bool next(const QString &text, qsizetype from, qsizetype maxLength, Piece *piece);
+};
