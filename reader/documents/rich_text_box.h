@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The hidden rich-text box `RichTextBox1` of the main window, reduced to
+// what the reader uses it for: loading a file and handing out its plain
+// text. It accepts RTF (a file that starts with "{\rtf") and plain text in
+// the encodings decodeText() knows. Line endings come out as "\n", as the
+// main text box expects.
+//
+// A failed load leaves the previous text in place and says why in
+// errorString().
+class RichTextBox
+{
+public:
+    // Larger files are refused: a text to be read aloud is far smaller, and
+    // the whole file is held in memory two or three times while it loads.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+    bool LoadFile(const QString &path);
+    QString Text() const { return m_text; }
+    QString errorString() const { return m_errorString; }
+
+private:
+    bool fail(const QString &reason);
+
+    QString m_text;
+    QString m_errorString;
+};
