@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The program folder holds the data files shipped with Sayora (bitmaps,
+// cursor, help page, templates): beside the executable in the build tree,
+// <prefix>/share/sayora after installation. SAYORA_PROGRAM_DIR overrides it.
+QString programFolder();
+// The program folder followed by "/" and the file name: the one place such
+// paths are built.
+QString programFile(const QString &name);
+
+// Writable per-user files (settings, version files, the registry store) live
+// in the user's configuration folder, because the program folder is not
+// writable after installation. Created on first use.
+QString userFolder();
+QString userFile(const QString &name);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+// A picture that acts as a button: shows a bitmap from the program folder,
+// reports pointer moves, clicks and presses. A file that does not load keeps
+// the picture shown before, so a missing bitmap never breaks the window.
+class ImageButton : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ImageButton(QWidget *parent = nullptr);
+
+    // Loads the named file from the program folder; returns false (keeping
+    // the previous picture) when it cannot be read.
+    bool setPicture(const QString &fileName);
+    // Name of the file last shown, for the hover logic and its tests.
+    QString pictureName() const;
+
+signals:
+    void clicked();
+    void pointerMoved();
+    void pressed(Qt::MouseButton button);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_pictureName;
+    bool m_pressed = false;
+};

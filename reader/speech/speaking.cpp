@@ -1,0 +1,207 @@
+// Speaking from the caret, the engines' progress events with word
+// highlighting, and pause / stop / rewind.
+//
+// `HaltReason` exists because pausing, resetting or restarting an engine
+// can itself produce an end-of-speech notification: whoever interrupts sets
+// the cause before calling the engine, and the end handlers look at it.
+
+#include "speech/speech_controller.h"
+
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+#include "ui/position_slider.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString chineseVoice = QStringLiteral("Microsoft Simplified Chinese");
+
+// Full-width digits to ASCII, in the order the Chinese voice needs them.
+QString withAsciiDigits(QString text)
+{
+    for (int digit = 1; digit <= 10; ++digit) {
+        const int d = digit % 10;
+        text.replace(QChar(0xFF10 + d), QChar(u'0' + d));
+    }
+    return text;
+}
+
+}  // namespace
+
+void SpeechController::Speak(bool clearDisappear)
+{
+    if (clearDisappear)
+        Disappear = false;
+    if (TextLength == 0 || PlayStatus != 2)
+        return;
+    HaltReason = 0;
+    if (CurEngine != Sapi4 && CurEngine != Sapi5)
+        return;
+    if (PauseStatus == 3) {
+        if (CurEngine == Sapi4)
+            DirectSS1->AudioResume();
+        else if (NewsVoice1)
+            NewsVoice1->Resume();
+        // A resumed engine raises no new start notification, so the buttons
+        // would stay paused and the speech could not be paused again.
+        setPlayStatus(3);
+        setPauseStatus(2);
+        return;
+    }
+    qint64 caret = caretPosition();
+    SpeakStart = caret;
+    if (caret >= TextLength) {
+        setCaretPosition(0);
+        caret = 0;
+        SpeakStart = 0;
+    }
+    SpokenText = textFrom(caret);
+    if (CurEngine == Sapi5 && w.Combo1->currentText() == chineseVoice)
+        SpokenText = withAsciiDigits(SpokenText);
+    if (CurEngine == Sapi4)
+        DirectSS1->Speak(SpokenText);
+    else if (NewsVoice1)
+        NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
+}
+
+// ---- SAPI 5 events
+
+void SpeechController::NewsVoice1_StartStream()
+{
+    setPlayStatus(3);
+    setPauseStatus(2);
+    setStopStatus(2);
+}
+
+void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
+{
+    const qint64 offset = SpeakStart + characterPosition;
+    select(offset, length);
+    if (offset <= w.cpvSlider1->maximum())
+        setSliderValue(offset);
+}
+
+void SpeechController::NewsVoice1_EndStream()
+{
+    endOfSpeech();
+}
+
+void SpeechController::endOfSpeech()
+{
+    if (HaltReason == 0) {
+        setPlayStatus(2);
+        setPauseStatus(1);
+        setStopStatus(1);
+        setSliderValue(0);
+        setCaretPosition(0);
+    }
+    if (Disappear)
+        emit exitRequested();
+}
+
+// ---- SAPI 4 notifications
+
+void SpeechController::DirectSS1_AudioStart()
+{
+    setPlayStatus(3);
+    setPauseStatus(2);
+    setStopStatus(2);
+}
+
+void SpeechController::DirectSS1_AudioStop()
+{
+    endOfSpeech();
+}
+
+void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
+{
+    setCaretPosition(roundHalfEven(double(byteOffset) / 2.0 + double(SpeakStart)));
+    const qint64 s = caretPosition();
+    const qint64 e = FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters());
+    select(s, e - s);
+    setSliderValue(e - 1);
+}
+
+const QString &SpeechController::wordDelimiters()
+{
+    static const QString delimiters = QStringLiteral(" \r\n\n\r\r\n");
+    return delimiters;
+}
+
+bool SpeechController::StartFrom(const QString &character, const QString &delimiters)
+{
+    if (character.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < delimiters.size(); ++i) {
+        if (delimiters.mid(i, 1) == character)
+            return true;
+    }
+    return false;
+}
+
+qint64 SpeechController::FindWordEnd(const QString &text, qint64 start, const QString &delimiters)
+{
+    if (text.isEmpty())
+        return 1;
+    const qint64 length = text.size();
+    qint64 i = start;
+    for (; i <= length; ++i) {
+        const QString character = i < length ? text.mid(i, 1) : QString();
+        if (StartFrom(character, delimiters))
+            return i;
+    }
+    return i;
+}
+
+// ---- buttons
+
+void SpeechController::Pause()
+{
+    Disappear = false;
+    if (PauseStatus != 2)
+        return;
+    if (CurEngine == Sapi4) {
+        setPlayStatus(2);
+        setPauseStatus(3);
+        HaltReason = 99;
+        DirectSS1->AudioPause();
+    } else if (CurEngine == Sapi5) {
+        if (NewsVoice1)
+            NewsVoice1->Pause();
+        setPlayStatus(2);
+        setPauseStatus(3);
+    }
+}
+
+void SpeechController::Stop()
+{
+    Disappear = false;
+    if (StopStatus != 2)
+        return;
+    if (CurEngine == Sapi4) {
+        setPlayStatus(2);
+        setStopStatus(1);
+        HaltReason = 0;
+        if (PauseStatus == 3)
+            DirectSS1->AudioResume();
+        DirectSS1->AudioReset();
+        setPauseStatus(1);
+    } else if (CurEngine == Sapi5) {
+        if (NewsVoice1) {
+            if (PauseStatus == 3)
+                NewsVoice1->Resume();
+            NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+        }
+        setPlayStatus(2);
+        setStopStatus(1);
+        setPauseStatus(1);
+    }
+}
+
+void SpeechController::Rewind()
+{
+    setSliderValue(0);
+    setCaretPosition(0);
+}

@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class DirectSS;
+class ImageButton;
+class PositionSlider;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollBar;
+class SpVoice;
+
+// The main window's widgets that speech reads and drives. The window owns
+// them; the controller only uses them.
+struct SpeechWidgets
+{
+    QPlainTextEdit *MainTxtBox = nullptr;
+    QComboBox *Combo1 = nullptr;          // the voice list
+    QLineEdit *Text1 = nullptr;           // the voice list's face
+    ImageButton *Image4 = nullptr;        // speak
+    ImageButton *Image5 = nullptr;        // pause
+    ImageButton *Image6 = nullptr;        // stop
+    QScrollBar *VScroll1 = nullptr;       // volume
+    QScrollBar *VScroll2 = nullptr;       // rate
+    QScrollBar *VScroll3 = nullptr;       // pitch
+    QLabel *Label1 = nullptr;             // volume value
+    QLabel *Label5 = nullptr;             // rate value
+    QLabel *Label3 = nullptr;             // pitch value
+    PositionSlider *cpvSlider1 = nullptr; // position in the text
+};
+
+// Speech as the main window sees it: the voice list and voice selection,
+// speaking from the caret, the engines' progress events with word
+// highlighting, pause / stop / rewind, and the voice parameters with the
+// position slider. Owns the playback state of the window.
+//
+// Every operation keeps going past a failing step unless noted; none ends
+// the program except an end of speech while `Disappear` is set, which raises
+// exitRequested().
+class SpeechController : public QObject
+{
+    Q_OBJECT
+public:
+    // Engine generations, carried as item data of the voice list entries.
+    static constexpr int Sapi4 = 4;
+    static constexpr int Sapi5 = 5;
+
+    SpeechController(const SpeechWidgets &widgets, QObject *parent = nullptr);
+    ~SpeechController() override;
+
+    // Start-up: the SAPI 4 widget, then the SAPI 5 voices. createVoices()
+    // returns false when the speaking voice cannot be created (no SAPI 5).
+    void GetEngines4();
+    bool createNewsVoice();
+    bool createWaveVoice();
+    bool GetEngines5();
+
+    // Voice list.
+    void setVoiceListPosition(int position);  // runs the voice selection
+    void selectFallbackVoice();
+    void selectVoice();
+    void openVoiceList();                      // the voice chooser's face was clicked
+    static int dropDownWidth(int longestNameLength);  // 0: keep the box's width
+
+    // Speaking and playback control. `clearDisappear` is false only for the
+    // command-line start, which keeps the program ending after its reading.
+    void Speak(bool clearDisappear = true);
+    void Pause();
+    void Stop();
+    void Rewind();
+
+    // Button pictures follow the state numbers; each setter loads the picture.
+    void setPlayStatus(int status);
+    void setPauseStatus(int status);
+    void setStopStatus(int status);
+
+    // Pure helpers of the SAPI 4 highlighting.
+    static bool StartFrom(const QString &character, const QString &delimiters);
+    static qint64 FindWordEnd(const QString &text, qint64 start, const QString &delimiters);
+    static const QString &wordDelimiters();
+    // Voice parameter scales.
+    static int roundHalfEven(double value);
+    static int sapi4Volume(int position);
+    static int sapi4Scaled(int position, int minimum, int maximum);
+    static int sapi5Rate(int position);
+
+    DirectSS *directSS() const { return DirectSS1; }
+    SpVoice *newsVoice() const { return NewsVoice1; }
+    SpVoice *waveVoice() const { return WaveVoice1; }
+
+    // Window state. Positions are text-box positions in UTF-16 units, wider
+    // than 16 bits so long texts highlight correctly.
+    int PlayStatus = 2;
+    int PauseStatus = 1;
+    int StopStatus = 1;
+    int HaltReason = 0;
+    bool Disappear = false;
+    bool Sapi5Present = false;
+    qint64 SpeakStart = 0;
+    qint64 TextLength = 0;
+    QString SpokenText;
+
+    int Sapi4Count = 0;
+    int Sapi5Count = 0;
+    int CurEngine = 0;
+    int CurVoiceIndex = 0;
+    QString CurVoiceName;
+    int Sapi4MaxSpeed = 0;
+    int Sapi4MinSpeed = 0;
+    int Sapi4MaxPitch = 0;
+    int Sapi4MinPitch = 0;
+
+signals:
+    // A speech ended while `Disappear` was set: the program ends at once,
+    // without its closing steps.
+    void exitRequested();
+    // The pointer moved over the slider: the window resets its hover pictures.
+    void sliderPointerMoved();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // SAPI 5 events of the speaking voice.
+    void NewsVoice1_StartStream();
+    void NewsVoice1_Word(qint64 characterPosition, qint64 length);
+    void NewsVoice1_EndStream();
+    // SAPI 4 notifications.
+    void DirectSS1_AudioStart();
+    void DirectSS1_AudioStop();
+    void DirectSS1_WordPosition(qint64 byteOffset);
+    void endOfSpeech();
+
+    // Voice parameters and the slider.
+    void volumeChanged(int v);
+    void rateChanged(int v);
+    void pitchChanged(int v);
+    void textChanged();
+    void caretMovedByUser();
+    void sliderMoved();
+    void sliderPressed();
+    void sliderReleased();
+    void restartAtSlider();
+
+    // Text box helpers.
+    qint64 caretPosition() const;
+    void setCaretPosition(qint64 position);
+    void select(qint64 start, qint64 length);
+    QString textFrom(qint64 position) const;
+    void setSliderValue(qint64 value);
+
+    SpeechWidgets w;
+    DirectSS *DirectSS1 = nullptr;
+    SpVoice *NewsVoice1 = nullptr;
+    SpVoice *WaveVoice1 = nullptr;
+};

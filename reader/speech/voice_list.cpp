@@ -1,0 +1,186 @@
+// The voice list: SAPI 4 engines first, then SAPI 5 voices, each entry
+// carrying its engine generation; choosing an entry makes it the voice and
+// brings the rate and pitch scrollbars to the voice's values. Also the voice
+// list's face, which opens the list.
+
+#include "speech/speech_controller.h"
+
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QLocale>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <limits>
+
+void SpeechController::GetEngines4()
+{
+    // The answers are not used; asking keeps the engine's own choice logic
+    // exercised the way the engine widget expects at start-up.
+    DirectSS1->Find(QString());
+    DirectSS1->Find(QStringLiteral("Mfg=Microsoft;Gender=1"));
+    Sapi4Count = DirectSS1->CountEngines();
+    {
+        const QSignalBlocker blocker(w.Combo1);
+        for (int index = 1; index <= Sapi4Count; ++index)
+            w.Combo1->addItem(DirectSS1->ModeName(index), Sapi4);
+    }
+    if (Sapi4Count > 0)
+        setVoiceListPosition(DirectSS1->CurrentMode() - 1);
+}
+
+bool SpeechController::createNewsVoice()
+{
+    auto *voice = new SpVoice(this);
+    if (!voice->isValid()) {
+        delete voice;
+        return false;
+    }
+    NewsVoice1 = voice;
+    connect(voice, &SpVoice::StartStream, this, &SpeechController::NewsVoice1_StartStream);
+    connect(voice, &SpVoice::Word, this,
+            [this](long, const QVariant &, qint64 position, qint64 length) { NewsVoice1_Word(position, length); });
+    connect(voice, &SpVoice::EndStream, this, &SpeechController::NewsVoice1_EndStream);
+    return true;
+}
+
+bool SpeechController::createWaveVoice()
+{
+    auto *voice = new SpVoice(this);
+    if (!voice->isValid()) {
+        delete voice;
+        return false;
+    }
+    WaveVoice1 = voice;
+    return true;
+}
+
+bool SpeechController::GetEngines5()
+{
+    if (!NewsVoice1)
+        return false;
+    Sapi5Count = 0;
+    const QList<SpObjectToken> tokens = NewsVoice1->GetVoices(QString(), QString());
+    const QSignalBlocker blocker(w.Combo1);
+    for (const SpObjectToken &token : tokens) {
+        w.Combo1->addItem(token.GetDescription(0));
+        w.Combo1->setItemData(Sapi4Count + Sapi5Count, Sapi5);
+        ++Sapi5Count;
+    }
+    return true;
+}
+
+void SpeechController::setVoiceListPosition(int position)
+{
+    {
+        // Adding the first entry already selects it: set the position quietly
+        // and run the selection once, whether or not the position changed.
+        const QSignalBlocker blocker(w.Combo1);
+        w.Combo1->setCurrentIndex(position);
+    }
+    selectVoice();
+}
+
+void SpeechController::selectVoice()
+{
+    Disappear = false;
+    const int position = w.Combo1->currentIndex();
+    if (position < 0)
+        return;
+    bool ok = false;
+    const int engine = w.Combo1->itemData(position).toInt(&ok);
+    if (!ok)
+        return;
+    CurEngine = engine;
+
+    // The inverse scales can fail: equal limits, or a value that lands
+    // outside the scrollbar. Like any error here, that ends the selection.
+    const auto position100 = [](int value, int minimum, int maximum, int *result) {
+        if (maximum == minimum)
+            return false;
+        const double scaled = double(value - minimum) / double(maximum - minimum) * 100.0;
+        if (!(scaled >= std::numeric_limits<qint16>::min() - 0.5 && scaled < std::numeric_limits<qint16>::max() + 0.5))
+            return false;
+        *result = roundHalfEven(scaled);
+        return *result >= 0 && *result <= 100;
+    };
+
+    if (CurEngine == Sapi4) {
+        CurVoiceIndex = position + 1;
+        DirectSS1->setCurrentMode(CurVoiceIndex);
+        Sapi4MaxSpeed = DirectSS1->MaxSpeed();
+        Sapi4MinSpeed = DirectSS1->MinSpeed();
+        int rate = 0;
+        if (!position100(DirectSS1->Speed(), Sapi4MinSpeed, Sapi4MaxSpeed, &rate))
+            return;
+        w.VScroll2->setValue(rate);
+        Sapi4MaxPitch = DirectSS1->MaxPitch();
+        Sapi4MinPitch = DirectSS1->MinPitch();
+        int pitch = 0;
+        if (!position100(DirectSS1->Pitch(), Sapi4MinPitch, Sapi4MaxPitch, &pitch))
+            return;
+        w.VScroll3->setValue(pitch);
+    }
+    if (CurEngine == Sapi5) {
+        CurVoiceIndex = position - Sapi4Count;
+        if (!NewsVoice1)
+            return;
+        const QList<SpObjectToken> tokens = NewsVoice1->GetVoices(QString(), QString());
+        if (CurVoiceIndex < 0 || CurVoiceIndex >= tokens.size())
+            return;
+        NewsVoice1->setVoice(tokens.at(CurVoiceIndex));
+        const int rate = int(NewsVoice1->Rate()) * 5 + 50;
+        if (rate < 0 || rate > 100)
+            return;
+        w.VScroll2->setValue(rate);
+    }
+    CurVoiceName = w.Combo1->currentText();
+    w.Combo1->setToolTip(CurVoiceName);
+    w.Text1->setText(w.Combo1->currentText());
+}
+
+int SpeechController::dropDownWidth(int longestNameLength)
+{
+    if (longestNameLength <= 28)
+        return 0;
+    return roundHalfEven(355.0 / 44.0 * longestNameLength);
+}
+
+void SpeechController::openVoiceList()
+{
+    Disappear = false;
+    int longest = 0;
+    for (int i = 0; i < w.Combo1->count(); ++i)
+        longest = std::max<int>(longest, int(w.Combo1->itemText(i).size()));
+    const int width = dropDownWidth(longest);
+    // The drop-down is never narrower than the closed box.
+    w.Combo1->view()->setMinimumWidth(width > 0 ? width : 0);
+    w.Combo1->setFocus(Qt::OtherFocusReason);
+    w.Combo1->showPopup();
+}
+
+void SpeechController::selectFallbackVoice()
+{
+    // Without a SAPI 4 engine nothing is selected at start-up; pick the
+    // SAPI 5 voice of the user's language (English otherwise) rather than
+    // leave the reader mute.
+    if (w.Combo1->currentIndex() >= 0 || Sapi5Count == 0 || !NewsVoice1)
+        return;
+    const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
+    const QString mine = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    int chosen = 0;
+    for (const QString &language : {mine, QStringLiteral("en")}) {
+        const auto found = std::find_if(tokens.begin(), tokens.end(), [&](const SpObjectToken &token) {
+            return token.Language().section(QLatin1Char('-'), 0, 0) == language;
+        });
+        if (found != tokens.end()) {
+            chosen = int(found - tokens.begin());
+            break;
+        }
+    }
+    setVoiceListPosition(Sapi4Count + chosen);
+}

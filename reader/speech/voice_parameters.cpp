@@ -1,0 +1,136 @@
+// Volume, rate and pitch scrollbars (positions 0 … 100, top is 100) scaled
+// onto the two engine generations, and the position slider kept in step
+// with the text, the caret and the running speech.
+
+#include "speech/speech_controller.h"
+
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+#include "ui/position_slider.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+int SpeechController::sapi4Volume(int position)
+{
+    return roundHalfEven(position * 655.35);
+}
+
+int SpeechController::sapi4Scaled(int position, int minimum, int maximum)
+{
+    return roundHalfEven(double((maximum - minimum) * position) / 100.0 + minimum);
+}
+
+int SpeechController::sapi5Rate(int position)
+{
+    return roundHalfEven(position / 5.0 - 10.0);
+}
+
+void SpeechController::volumeChanged(int v)
+{
+    Disappear = false;
+    if (CurEngine == Sapi4) {
+        DirectSS1->setVolumeLeft(sapi4Volume(v));
+        DirectSS1->setVolumeRight(DirectSS1->VolumeLeft());
+        w.Label1->setText(QString::number(v));
+    } else if (CurEngine == Sapi5) {
+        if (NewsVoice1)
+            NewsVoice1->setVolume(v);
+        w.Label1->setText(QString::number(v));
+    }
+}
+
+void SpeechController::rateChanged(int v)
+{
+    Disappear = false;
+    if (CurEngine == Sapi4) {
+        w.Label5->setText(QString::number(v));
+        DirectSS1->setSpeed(sapi4Scaled(v, Sapi4MinSpeed, Sapi4MaxSpeed));
+    } else if (CurEngine == Sapi5) {
+        if (NewsVoice1)
+            NewsVoice1->setRate(sapi5Rate(v));
+        w.Label5->setText(QString::number(v));
+    }
+}
+
+void SpeechController::pitchChanged(int v)
+{
+    Disappear = false;
+    // The SAPI 5 voice has no pitch setting here.
+    if (CurEngine == Sapi4) {
+        w.Label3->setText(QString::number(v));
+        DirectSS1->setPitch(sapi4Scaled(v, Sapi4MinPitch, Sapi4MaxPitch));
+    }
+}
+
+void SpeechController::textChanged()
+{
+    const QTextDocument *document = w.MainTxtBox->document();
+    TextLength = document->characterCount() - 1;
+    if (TextLength >= 1) {
+        w.cpvSlider1->setMaximum(int(TextLength));
+        w.cpvSlider1->setEnabled(true);
+    } else {
+        w.cpvSlider1->setMaximum(32767);
+        w.cpvSlider1->setValue(0);
+        w.cpvSlider1->setEnabled(false);
+    }
+}
+
+void SpeechController::caretMovedByUser()
+{
+    if (TextLength < 1 || PlayStatus != 2)
+        return;
+    w.cpvSlider1->setMaximum(int(TextLength));
+    setSliderValue(caretPosition());
+}
+
+void SpeechController::sliderMoved()
+{
+    if (PlayStatus == 2)
+        setCaretPosition(w.cpvSlider1->value());
+}
+
+void SpeechController::sliderPressed()
+{
+    if (TextLength < 1 || PlayStatus != 2)
+        return;
+    w.cpvSlider1->setMaximum(int(TextLength));
+    setCaretPosition(w.cpvSlider1->value());
+}
+
+void SpeechController::sliderReleased()
+{
+    HaltReason = 7;
+    if (PauseStatus == 2) {
+        restartAtSlider();
+        if (CurEngine == Sapi4) {
+            DirectSS1->AudioReset();
+            DirectSS1->Speak(SpokenText);
+        } else if (CurEngine == Sapi5 && NewsVoice1) {
+            NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+            NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
+        }
+    }
+    if (PauseStatus == 3) {
+        restartAtSlider();
+        if (CurEngine == Sapi4) {
+            DirectSS1->AudioResume();
+            DirectSS1->AudioReset();
+            DirectSS1->Speak(SpokenText);
+        } else if (CurEngine == Sapi5 && NewsVoice1) {
+            NewsVoice1->Resume();
+            NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+            NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
+        }
+    }
+    HaltReason = 0;
+}
+
+void SpeechController::restartAtSlider()
+{
+    setCaretPosition(w.cpvSlider1->value());
+    SpeakStart = caretPosition();
+    SpokenText = textFrom(SpeakStart);
+}

@@ -1,0 +1,582 @@
+// Speaking, highlighting, playback control and voice parameters with the
+// real espeak-ng and flite engines behind the window's widgets.
+
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+#include "speech/speech_controller.h"
+#include "support/test_support.h"
+#include "ui/image_button.h"
+#include "ui/position_slider.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+constexpr int eventTimeout = 30000;
+
+const QString longText = QStringLiteral(
+    "This sentence is long enough to keep the voice busy while the test presses the buttons, "
+    "and it goes on for a while with plain words that every engine can say without trouble. "
+    "Then it says a little more, so that nothing ends before the test is done with it.");
+
+// The window's speech widgets, without the rest of the window.
+struct Fixture
+{
+    QWidget window;
+    SpeechWidgets w;
+    std::unique_ptr<SpeechController> speech;
+
+    Fixture()
+    {
+        w.MainTxtBox = new QPlainTextEdit(&window);
+        w.Combo1 = new QComboBox(&window);
+        w.Combo1->setEditable(true);
+        w.Text1 = new QLineEdit(&window);
+        w.Image4 = new ImageButton(&window);
+        w.Image5 = new ImageButton(&window);
+        w.Image6 = new ImageButton(&window);
+        for (QScrollBar **bar : {&w.VScroll1, &w.VScroll2, &w.VScroll3}) {
+            *bar = new QScrollBar(Qt::Vertical, &window);
+            (*bar)->setRange(0, 100);
+        }
+        w.VScroll1->setValue(100);
+        w.Label1 = new QLabel(&window);
+        w.Label3 = new QLabel(&window);
+        w.Label5 = new QLabel(&window);
+        w.cpvSlider1 = new PositionSlider(&window);
+        speech = std::make_unique<SpeechController>(w);
+        speech->GetEngines4();
+        speech->Sapi5Present = speech->createNewsVoice();
+        speech->createWaveVoice();
+        speech->GetEngines5();
+    }
+
+    // engine 4: flite's 8 kHz voice, quick to render; engine 5: espeak-ng English.
+    void choose(int engine)
+    {
+        if (engine == 4) {
+            for (int i = 0; i < speech->Sapi4Count; ++i) {
+                if (w.Combo1->itemText(i).contains(QLatin1String("Kal"), Qt::CaseInsensitive)) {
+                    speech->setVoiceListPosition(i);
+                    return;
+                }
+            }
+            speech->setVoiceListPosition(0);
+            return;
+        }
+        const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
+        for (int i = 0; i < tokens.size(); ++i) {
+            if (tokens.at(i).Id() == QLatin1String("en-us") || tokens.at(i).Language() == QLatin1String("en-us")) {
+                speech->setVoiceListPosition(speech->Sapi4Count + i);
+                return;
+            }
+        }
+        speech->setVoiceListPosition(speech->Sapi4Count);
+    }
+
+    void setText(const QString &text, int caret)
+    {
+        w.MainTxtBox->setPlainText(text);
+        QTextCursor cursor = w.MainTxtBox->textCursor();
+        cursor.setPosition(caret);
+        w.MainTxtBox->setTextCursor(cursor);
+    }
+
+    QList<int> states() const { return {speech->PlayStatus, speech->PauseStatus, speech->StopStatus}; }
+    qint64 selectionStart() const { return w.MainTxtBox->textCursor().selectionStart(); }
+    qint64 selectionEnd() const { return w.MainTxtBox->textCursor().selectionEnd(); }
+};
+
+// Waits for the start notification of either generation.
+bool waitForStart(Fixture &f, int engine)
+{
+    if (engine == 4) {
+        QSignalSpy spy(f.speech->directSS(), &DirectSS::AudioStart);
+        return spy.wait(eventTimeout);
+    }
+    QSignalSpy spy(f.speech->newsVoice(), &SpVoice::StartStream);
+    return spy.wait(eventTimeout);
+}
+
+bool waitForWord(Fixture &f, int engine)
+{
+    if (engine == 4) {
+        QSignalSpy spy(f.speech->directSS(), &DirectSS::WordPosition);
+        return spy.wait(eventTimeout);
+    }
+    QSignalSpy spy(f.speech->newsVoice(), &SpVoice::Word);
+    return spy.wait(eventTimeout);
+}
+
+std::unique_ptr<QSignalSpy> endSpy(Fixture &f, int engine)
+{
+    if (engine == 4)
+        return std::make_unique<QSignalSpy>(f.speech->directSS(), &DirectSS::AudioStop);
+    return std::make_unique<QSignalSpy>(f.speech->newsVoice(), &SpVoice::EndStream);
+}
+
+}  // namespace
+
+class TestSpeechController : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    // Pure rules.
+    void findWordEnd_data();
+    void findWordEnd();
+    void scales();
+
+    // Both engine generations.
+    void playbackStateTable_data();
+    void playbackStateTable();
+    void sliderRestartKeepsSpeaking_data();
+    void sliderRestartKeepsSpeaking();
+    void sliderReleaseWhilePausedSpeaksFromSlider_data();
+    void sliderReleaseWhilePausedSpeaksFromSlider();
+    void speakFromCaret_data();
+    void speakFromCaret();
+
+    // One generation.
+    void sapi4PauseSurvivesAudioStop();
+    void sapi5HighlightsFromSpeakStart();
+    void sapi4HighlightsWordWithPunctuation();
+    void sapi4LastWordRunsToTheEnd();
+    void emptyTextDoesNothing();
+    void chineseVoiceDigits();
+    void selectionSetsScrollbars();
+    void volumeScrollbar_data();
+    void volumeScrollbar();
+    void sapi5PitchDoesNothing();
+    void sliderFollowsText();
+
+private:
+    std::unique_ptr<Fixture> f;
+};
+
+void TestSpeechController::initTestCase()
+{
+    f = std::make_unique<Fixture>();
+    QVERIFY(f->speech->Sapi4Count > 0);
+    QVERIFY(f->speech->Sapi5Present);
+}
+
+void TestSpeechController::init()
+{
+    // Every test starts idle.
+    if (f->speech->StopStatus == 2) {
+        auto ended = endSpy(*f, f->speech->CurEngine);
+        f->speech->Stop();
+        if (ended->isEmpty())
+            ended->wait(eventTimeout);
+    }
+    f->speech->HaltReason = 0;
+    f->speech->Disappear = false;
+}
+
+void TestSpeechController::findWordEnd_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::newRow("empty text") << "" << 0 << 1;
+    QTest::newRow("word before blank") << "hello world" << 0 << 5;
+    QTest::newRow("punctuation is part of the word") << "hello, world" << 0 << 6;
+    QTest::newRow("line feed") << "one\ntwo" << 0 << 3;
+    QTest::newRow("carriage return") << "one\r\ntwo" << 0 << 3;
+    QTest::newRow("tab is no delimiter") << "one\ttwo three" << 0 << 7;
+    QTest::newRow("last word") << "alpha beta" << 6 << 11;
+    QTest::newRow("start beyond the text") << "abc" << 7 << 7;
+    QTest::newRow("start on a delimiter") << "a b" << 1 << 1;
+}
+
+void TestSpeechController::findWordEnd()
+{
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QCOMPARE(SpeechController::FindWordEnd(text, start, SpeechController::wordDelimiters()), end);
+}
+
+void TestSpeechController::scales()
+{
+    QCOMPARE(SpeechController::sapi4Volume(100), 65535);
+    QCOMPARE(SpeechController::sapi4Volume(50), 32768);
+    QCOMPARE(SpeechController::sapi4Volume(1), 655);
+    QCOMPARE(SpeechController::sapi4Volume(0), 0);
+    const QList<QPair<int, int>> rates = {{0, -10}, {2, -10}, {3, -9}, {13, -7}, {50, 0}, {51, 0}, {100, 10}};
+    for (const auto &[position, rate] : rates)
+        QCOMPARE(SpeechController::sapi5Rate(position), rate);
+    QCOMPARE(SpeechController::sapi4Scaled(29, 50, 250), 108);
+    QCOMPARE(SpeechController::sapi4Scaled(0, 50, 250), 50);
+    QCOMPARE(SpeechController::sapi4Scaled(100, 50, 250), 250);
+    QVERIFY(SpeechController::StartFrom(QStringLiteral(" "), SpeechController::wordDelimiters()));
+    QVERIFY(!SpeechController::StartFrom(QString(), SpeechController::wordDelimiters()));
+    QVERIFY(!SpeechController::StartFrom(QStringLiteral(","), SpeechController::wordDelimiters()));
+}
+
+void TestSpeechController::playbackStateTable_data()
+{
+    QTest::addColumn<int>("engine");
+    QTest::newRow("SAPI 4 (flite)") << 4;
+    QTest::newRow("SAPI 5 (espeak-ng)") << 5;
+}
+
+void TestSpeechController::playbackStateTable()
+{
+    QFETCH(int, engine);
+    f->choose(engine);
+    QCOMPARE(f->speech->CurEngine, engine);
+    f->setText(longText, 0);
+    using States = QList<int>;
+    QCOMPARE(f->states(), States({2, 1, 1}));
+
+    // Pause and Stop do nothing while idle, but still clear the flag.
+    f->speech->Disappear = true;
+    f->speech->Pause();
+    f->speech->Stop();
+    QVERIFY(!f->speech->Disappear);
+    QCOMPARE(f->states(), States({2, 1, 1}));
+
+    f->speech->Speak();
+    QCOMPARE(f->states(), States({2, 1, 1}));  // unchanged until the engine answers
+    QVERIFY(waitForStart(*f, engine));
+    QCOMPARE(f->states(), States({3, 2, 2}));
+    QVERIFY(waitForWord(*f, engine));
+
+    f->speech->Pause();
+    QCOMPARE(f->states(), States({2, 3, 2}));
+    QCOMPARE(f->speech->HaltReason, engine == 4 ? 99 : 0);
+    QCOMPARE(f->w.Image5->pictureName(), QStringLiteral("Pause3.bmp"));
+    f->speech->Pause();  // already paused: nothing
+    QCOMPARE(f->states(), States({2, 3, 2}));
+
+    // Speak resumes where it stopped, whatever the caret.
+    const QString spoken = f->speech->SpokenText;
+    f->setText(longText, 0);
+    f->speech->Speak();
+    QCOMPARE(f->speech->SpokenText, spoken);
+    QCOMPARE(f->speech->HaltReason, 0);
+    QCOMPARE(f->states(), States({3, 2, 2}));
+    QVERIFY(waitForWord(*f, engine));
+
+    // Stop while paused: resumed, then emptied; the end event resets all.
+    f->speech->Pause();
+    auto ended = endSpy(*f, engine);
+    f->speech->Stop();
+    QCOMPARE(f->states(), States({2, 1, 1}));
+    if (ended->isEmpty())
+        QVERIFY(ended->wait(eventTimeout));
+    QCOMPARE(f->selectionStart(), 0);
+    QCOMPARE(f->w.cpvSlider1->value(), 0);
+    QCOMPARE(f->w.Image4->pictureName(), QStringLiteral("play2.bmp"));
+    QCOMPARE(f->w.Image5->pictureName(), QStringLiteral("Pause1.bmp"));
+    QCOMPARE(f->w.Image6->pictureName(), QStringLiteral("Stop1.bmp"));
+
+    // After a stop a new Speak is heard.
+    f->speech->Speak();
+    QVERIFY(waitForStart(*f, engine));
+    QCOMPARE(f->states(), States({3, 2, 2}));
+
+    // Rewind moves caret and slider only; the speech goes on.
+    f->speech->Disappear = true;
+    f->speech->Rewind();
+    QVERIFY(f->speech->Disappear);
+    QCOMPARE(f->w.cpvSlider1->value(), 0);
+    QCOMPARE(f->states(), States({3, 2, 2}));
+    f->speech->Disappear = false;
+}
+
+void TestSpeechController::sliderRestartKeepsSpeaking_data()
+{
+    playbackStateTable_data();
+}
+
+void TestSpeechController::sliderRestartKeepsSpeaking()
+{
+    QFETCH(int, engine);
+    f->choose(engine);
+    f->setText(longText, 0);
+    f->speech->Speak();
+    QVERIFY(waitForStart(*f, engine));
+    QVERIFY(waitForWord(*f, engine));
+
+    const int restartAt = int(longText.indexOf(QLatin1String("Then")));
+    f->w.cpvSlider1->setValue(restartAt);
+    emit f->w.cpvSlider1->userReleased();
+    QCOMPARE(f->speech->HaltReason, 0);
+    QCOMPARE(f->speech->SpeakStart, restartAt);
+    QCOMPARE(f->speech->SpokenText, longText.mid(restartAt));
+    // The interrupted speech's end changed nothing: still speaking.
+    QCOMPARE(f->states(), QList<int>({3, 2, 2}));
+    QVERIFY(waitForWord(*f, engine));
+    QCOMPARE(f->speech->StopStatus, 2);
+    QVERIFY(f->selectionStart() >= restartAt);
+}
+
+void TestSpeechController::sliderReleaseWhilePausedSpeaksFromSlider_data()
+{
+    playbackStateTable_data();
+}
+
+void TestSpeechController::sliderReleaseWhilePausedSpeaksFromSlider()
+{
+    QFETCH(int, engine);
+    f->choose(engine);
+    f->setText(longText, 0);
+    f->speech->Speak();
+    QVERIFY(waitForStart(*f, engine));
+    f->speech->Pause();
+    QCOMPARE(f->speech->PauseStatus, 3);
+    const int restartAt = int(longText.indexOf(QLatin1String("Then")));
+    f->w.cpvSlider1->setValue(restartAt);
+    emit f->w.cpvSlider1->userReleased();
+    QCOMPARE(f->speech->SpeakStart, restartAt);
+    QVERIFY(waitForStart(*f, engine));
+    QCOMPARE(f->speech->PlayStatus, 3);
+    QCOMPARE(f->speech->PauseStatus, 2);
+    QVERIFY(waitForWord(*f, engine));
+    QVERIFY(f->selectionStart() >= restartAt);
+}
+
+void TestSpeechController::speakFromCaret_data()
+{
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<int>("expectedStart");
+    const QString text = QStringLiteral("One two three four.");
+    for (int engine : {4, 5}) {
+        const QByteArray e = engine == 4 ? "SAPI 4: " : "SAPI 5: ";
+        QTest::newRow(e + "caret at start") << engine << 0 << 0 << 0;
+        QTest::newRow(e + "caret inside a word") << engine << 5 << 0 << 5;
+        QTest::newRow(e + "selection ignored") << engine << 4 << 5 << 4;
+        QTest::newRow(e + "caret at the end restarts at 0") << engine << int(text.size()) << 0 << 0;
+    }
+}
+
+void TestSpeechController::speakFromCaret()
+{
+    QFETCH(int, engine);
+    QFETCH(int, caret);
+    QFETCH(int, selectionLength);
+    QFETCH(int, expectedStart);
+    const QString text = QStringLiteral("One two three four.");
+    f->choose(engine);
+    f->setText(text, caret);
+    if (selectionLength > 0) {
+        QTextCursor cursor = f->w.MainTxtBox->textCursor();
+        cursor.setPosition(caret + selectionLength, QTextCursor::KeepAnchor);
+        f->w.MainTxtBox->setTextCursor(cursor);
+    }
+    f->speech->Speak();
+    QCOMPARE(f->speech->SpeakStart, expectedStart);
+    QCOMPARE(f->speech->SpokenText, text.mid(expectedStart));
+    QCOMPARE(f->selectionStart(), expectedStart);
+    QVERIFY(waitForStart(*f, engine));
+}
+
+void TestSpeechController::sapi4PauseSurvivesAudioStop()
+{
+    f->choose(4);
+    f->setText(longText, 0);
+    f->speech->Speak();
+    QVERIFY(waitForStart(*f, 4));
+    QVERIFY(waitForWord(*f, 4));
+    f->speech->Pause();
+    const qint64 caret = f->selectionStart();
+    const int slider = f->w.cpvSlider1->value();
+    // An audio-stop notification while paused leaves the pause alone.
+    emit f->speech->directSS()->AudioStop(0, 0);
+    QCOMPARE(f->states(), QList<int>({2, 3, 2}));
+    QCOMPARE(f->selectionStart(), caret);
+    QCOMPARE(f->w.cpvSlider1->value(), slider);
+}
+
+void TestSpeechController::sapi5HighlightsFromSpeakStart()
+{
+    f->choose(5);
+    const QString text = QString(99, QLatin1Char('x')) + QStringLiteral(" hello world again");
+    f->setText(text, 100);
+    QList<QPair<qint64, qint64>> selections;
+    QList<int> sliders;
+    auto connection = connect(f->speech->newsVoice(), &SpVoice::Word, this, [&] {
+        selections.append({f->selectionStart(), f->selectionEnd()});
+        sliders.append(f->w.cpvSlider1->value());
+    });
+    f->speech->Speak();
+    QTRY_VERIFY_WITH_TIMEOUT(selections.size() >= 2, eventTimeout);
+    disconnect(connection);
+    QCOMPARE(selections.at(0), qMakePair(qint64(100), qint64(105)));
+    QCOMPARE(selections.at(1), qMakePair(qint64(106), qint64(111)));
+    QCOMPARE(sliders.at(1), 106);
+}
+
+void TestSpeechController::sapi4HighlightsWordWithPunctuation()
+{
+    f->choose(4);
+    const QString text = QString(99, QLatin1Char('x')) + QStringLiteral(" Good hello, world");
+    f->setText(text, 100);
+    struct Seen { qint64 offset, start, end; int slider; };
+    QList<Seen> seen;
+    auto connection = connect(f->speech->directSS(), &DirectSS::WordPosition, this, [&](int, int, qint64 offset) {
+        seen.append({offset, f->selectionStart(), f->selectionEnd(), f->w.cpvSlider1->value()});
+    });
+    f->speech->Speak();
+    QTRY_VERIFY_WITH_TIMEOUT(seen.size() >= 2, eventTimeout);
+    disconnect(connection);
+    QCOMPARE(seen.at(1).offset, 10);
+    QCOMPARE(seen.at(1).start, 105);
+    QCOMPARE(seen.at(1).end - seen.at(1).start, 6);  // "hello,"
+    QCOMPARE(seen.at(1).slider, 110);
+}
+
+void TestSpeechController::sapi4LastWordRunsToTheEnd()
+{
+    f->choose(4);
+    const QString text = QStringLiteral("alpha beta");
+    f->setText(text, 0);
+    QList<QPair<qint64, int>> seen;
+    auto connection = connect(f->speech->directSS(), &DirectSS::WordPosition, this, [&](int, int, qint64) {
+        seen.append({f->selectionEnd(), f->w.cpvSlider1->value()});
+    });
+    auto ended = endSpy(*f, 4);
+    f->speech->Speak();
+    QVERIFY(ended->wait(eventTimeout));
+    disconnect(connection);
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen.last().first, text.size());
+    QCOMPARE(seen.last().second, int(text.size()));
+}
+
+void TestSpeechController::emptyTextDoesNothing()
+{
+    f->choose(5);
+    f->setText(QString(), 0);
+    f->speech->HaltReason = 5;
+    f->speech->SpokenText = QStringLiteral("before");
+    f->speech->Disappear = true;
+    f->speech->Speak();
+    QVERIFY(!f->speech->Disappear);
+    QCOMPARE(f->speech->HaltReason, 5);
+    QCOMPARE(f->speech->SpokenText, QStringLiteral("before"));
+    f->speech->HaltReason = 0;
+}
+
+void TestSpeechController::chineseVoiceDigits()
+{
+    const QString fullWidth = QStringLiteral(u"\uFF11\uFF12\uFF13 and \uFF10");
+    f->choose(5);
+    f->w.Combo1->setEditText(QStringLiteral("Microsoft Simplified Chinese"));
+    f->setText(fullWidth, 0);
+    f->speech->Speak();
+    QCOMPARE(f->speech->SpokenText, QStringLiteral("123 and 0"));
+    QVERIFY(waitForStart(*f, 5));
+    init();
+
+    // Any other voice name, or a SAPI 4 voice of that name: unchanged.
+    f->choose(5);
+    f->speech->Speak();
+    QCOMPARE(f->speech->SpokenText, fullWidth);
+    QVERIFY(waitForStart(*f, 5));
+    init();
+    f->choose(4);
+    f->w.Combo1->setEditText(QStringLiteral("Microsoft Simplified Chinese"));
+    f->speech->Speak();
+    QCOMPARE(f->speech->SpokenText, fullWidth);
+    QVERIFY(waitForStart(*f, 4));
+}
+
+void TestSpeechController::selectionSetsScrollbars()
+{
+    f->choose(4);
+    DirectSS *engine = f->speech->directSS();
+    QCOMPARE(f->speech->Sapi4MinSpeed, engine->MinSpeed());
+    QCOMPARE(f->speech->Sapi4MaxSpeed, engine->MaxSpeed());
+    const int expectedRate = SpeechController::roundHalfEven(
+        double(engine->Speed() - engine->MinSpeed()) / (engine->MaxSpeed() - engine->MinSpeed()) * 100);
+    QCOMPARE(f->w.VScroll2->value(), expectedRate);
+    QCOMPARE(f->w.Label5->text(), QString::number(f->w.VScroll2->value()));
+
+    f->choose(5);
+    SpVoice *voice = f->speech->newsVoice();
+    for (const auto &[rate, position] : QList<QPair<int, int>>{{0, 50}, {-10, 0}, {10, 100}, {3, 65}}) {
+        voice->setRate(rate);
+        f->speech->Disappear = true;
+        f->speech->selectVoice();
+        QVERIFY(!f->speech->Disappear);
+        QCOMPARE(f->w.VScroll2->value(), position);
+        QCOMPARE(voice->Rate(), rate);
+    }
+    voice->setRate(0);
+    f->speech->selectVoice();
+}
+
+void TestSpeechController::volumeScrollbar_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("volume");
+    QTest::newRow("100") << 100 << 65535;
+    QTest::newRow("50") << 50 << 32768;
+    QTest::newRow("1") << 1 << 655;
+    QTest::newRow("0") << 0 << 0;
+}
+
+void TestSpeechController::volumeScrollbar()
+{
+    QFETCH(int, position);
+    QFETCH(int, volume);
+    f->choose(4);
+    f->w.VScroll1->setValue(position == 100 ? 99 : 100);
+    f->w.VScroll1->setValue(position);
+    QCOMPARE(f->speech->directSS()->VolumeLeft(), volume);
+    QCOMPARE(f->speech->directSS()->VolumeRight(), volume);
+    QCOMPARE(f->w.Label1->text(), QString::number(position));
+    f->choose(5);
+    f->w.VScroll1->setValue(position == 100 ? 99 : 100);
+    f->w.VScroll1->setValue(position);
+    QCOMPARE(f->speech->newsVoice()->Volume(), position);
+    f->w.VScroll1->setValue(100);
+}
+
+void TestSpeechController::sapi5PitchDoesNothing()
+{
+    f->choose(4);
+    const int pitch = f->speech->directSS()->Pitch();
+    f->choose(5);
+    f->w.Label3->setText(QStringLiteral("label"));
+    f->w.VScroll3->setValue(f->w.VScroll3->value() == 10 ? 90 : 10);
+    QCOMPARE(f->w.Label3->text(), QStringLiteral("label"));
+    QCOMPARE(f->speech->directSS()->Pitch(), pitch);
+}
+
+void TestSpeechController::sliderFollowsText()
+{
+    f->setText(QString(), 0);
+    QVERIFY(!f->w.cpvSlider1->isEnabled());
+    QCOMPARE(f->w.cpvSlider1->maximum(), 32767);
+    QCOMPARE(f->w.cpvSlider1->value(), 0);
+    QCOMPARE(f->speech->TextLength, 0);
+    f->w.MainTxtBox->insertPlainText(QStringLiteral("a"));
+    QVERIFY(f->w.cpvSlider1->isEnabled());
+    QCOMPARE(f->w.cpvSlider1->maximum(), 1);
+    // A surrogate pair counts two positions, like everywhere in the text box.
+    f->setText(QStringLiteral("smile 😀 now"), 0);
+    QCOMPARE(f->speech->TextLength, 12);
+    // Moving the slider while idle moves the caret.
+    f->w.cpvSlider1->setValue(6);
+    emit f->w.cpvSlider1->userMoved();
+    QCOMPARE(f->selectionStart(), 6);
+}
+
+SAYORA_GUI_TEST_MAIN(TestSpeechController)
+#include "tst_speech_controller.moc"
