@@ -1,0 +1,442 @@
+#include "app/sayora_main.h"
+
+#include "app/command_line.h"
+#include "shell/program_folder.h"
+#include "speech/speech_controller.h"
+#include "ui/image_button.h"
+#include "ui/position_slider.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWindow>
+
+namespace {
+
+// Colours are written as the platform's 0x00BBGGRR values.
+QColor bgr(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    if (text.isValid()) {
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Text, text);
+    }
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
+}
+
+QLabel *panelLabel(QWidget *panel, const QString &text, quint32 colour, QRect geometry, Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, panel);
+    label->setGeometry(geometry);
+    label->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    setColours(label, bgr(colour), QColor());
+    label->setMouseTracking(true);
+    return label;
+}
+
+QScrollBar *parameterScrollBar(QWidget *panel, QRect geometry)
+{
+    // Top is 100: pushing the thumb up raises the value.
+    auto *bar = new QScrollBar(Qt::Vertical, panel);
+    bar->setRange(0, 100);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setInvertedAppearance(true);
+    bar->setInvertedControls(true);
+    bar->setGeometry(geometry);
+    return bar;
+}
+
+ImageButton *pictureButton(QWidget *panel, QRect geometry, const QString &picture, const QString &toolTip)
+{
+    auto *button = new ImageButton(panel);
+    button->setGeometry(geometry);
+    button->setPicture(picture);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+constexpr int panelHeightTwips = 1455;
+
+}  // namespace
+
+SayoraMain::SayoraMain(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("sayoramain"));
+    setWindowTitle(QStringLiteral("Sayora 1.19"));
+    setWindowIcon(QIcon(programFile(QStringLiteral("sayora.png"))));
+    setMouseTracking(true);
+    setColours(this, QColor(), bgr(0x008000));
+    resize(twips::toPixels(6930), twips::toPixels(7695));
+    Settings.ShowText = true;
+    buildWidgets();
+
+    SpeechWidgets widgets;
+    widgets.MainTxtBox = MainTxtBox;
+    widgets.Combo1 = Combo1;
+    widgets.Text1 = Text1;
+    widgets.Image4 = Image4;
+    widgets.Image5 = Image5;
+    widgets.Image6 = Image6;
+    widgets.VScroll1 = VScroll1;
+    widgets.VScroll2 = VScroll2;
+    widgets.VScroll3 = VScroll3;
+    widgets.Label1 = Label1;
+    widgets.Label5 = Label5;
+    widgets.Label3 = Label3;
+    widgets.cpvSlider1 = cpvSlider1;
+    m_speech = new SpeechController(widgets, this);
+    connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
+    connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
+    connectButtons();
+}
+
+SayoraMain::~SayoraMain() = default;
+
+void SayoraMain::buildWidgets()
+{
+    MainTxtBox = new QPlainTextEdit(this);
+    MainTxtBox->setObjectName(QStringLiteral("MainTxtBox"));
+    MainTxtBox->setGeometry(twips::rect(120, 0, 6735, 6135));
+    MainTxtBox->setFont(QFont(QStringLiteral("Tahoma"), 10.5));
+    MainTxtBox->setToolTip(QStringLiteral("Text box"));
+    MainTxtBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setColours(MainTxtBox, bgr(0xFFFFFF), bgr(0xC00000));
+    // The highlighted word must stand out on the dark blue background even
+    // when the text box does not have the focus.
+    QPalette palette = MainTxtBox->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::HighlightedText));
+    MainTxtBox->setPalette(palette);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twips::rect(0, 6240, 7080, panelHeightTwips));
+    Frame1->setMouseTracking(true);
+    setColours(Frame1, QColor(), bgr(0x008000));
+
+    Image8 = pictureButton(Frame1, twips::rect(0, 480, 525, 450), QStringLiteral("bcolor1.bmp"), QStringLiteral("Change backcolor of text box"));
+    Image7 = pictureButton(Frame1, twips::rect(525, 480, 525, 450), QStringLiteral("tcolor1.bmp"), QStringLiteral("Change font of text box"));
+    Image3 = pictureButton(Frame1, twips::rect(1050, 480, 525, 525), QStringLiteral("Open1.bmp"), QStringLiteral("Open file"));
+    Image2 = pictureButton(Frame1, twips::rect(1575, 480, 525, 525), QStringLiteral("Save1.bmp"), QStringLiteral("Save as mp3, text file"));
+    Image20 = pictureButton(Frame1, twips::rect(2100, 480, 525, 525), QStringLiteral("checkyes1.bmp"), QStringLiteral("Hide text box"));
+    Image4 = pictureButton(Frame1, twips::rect(2625, 480, 525, 525), QStringLiteral("play2.bmp"), QStringLiteral("Speak"));
+    Image5 = pictureButton(Frame1, twips::rect(3150, 480, 525, 525), QStringLiteral("Pause1.bmp"), QStringLiteral("Pause"));
+    Image6 = pictureButton(Frame1, twips::rect(3675, 480, 525, 525), QStringLiteral("Stop1.bmp"), QStringLiteral("Stop"));
+    Image9 = pictureButton(Frame1, twips::rect(3840, 120, 360, 360), QStringLiteral("rewind.bmp"), QStringLiteral("set to head"));
+    Image19 = pictureButton(Frame1, twips::rect(5700, 960, 585, 420), QStringLiteral("howto.bmp"), QStringLiteral("How does it work?"));
+    Image1 = pictureButton(Frame1, twips::rect(6400, 1000, 300, 300), QStringLiteral("update.bmp"), QStringLiteral("Click here to check new version"));
+
+    // The voice list lies under its face, a text box and an arrow picture.
+    Combo1 = new QComboBox(Frame1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setGeometry(twips::rect(1080, 1000, 3405, 405));
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips::rect(1080, 1000, 3135, 300));
+    Text1->setReadOnly(true);
+    Text1->setFrame(false);
+    Text1->setFont(QFont(QStringLiteral("Tahoma"), 12));
+    Text1->setText(QStringLiteral("Not find speech engine"));
+    Text1->setToolTip(QStringLiteral("Change pronunciation"));
+    Text1->setCursor(Qt::PointingHandCursor);
+    Text1->setMouseTracking(true);
+    setColours(Text1, bgr(0x000000), bgr(0xC0E0FF));
+    Text1->installEventFilter(this);
+    Picture2 = pictureButton(Frame1, twips::rect(4200, 1000, 285, 300), QStringLiteral("arrow.bmp"), QStringLiteral("Change pronunciation"));
+
+    Label2 = panelLabel(Frame1, QStringLiteral("Volume"), 0x0000FFFF, twips::rect(4320, 0, 885, 270), Qt::AlignLeft);
+    Label6 = panelLabel(Frame1, QStringLiteral("Rate"), 0x00FFC0C0, twips::rect(5280, 0, 675, 270), Qt::AlignLeft);
+    Label4 = panelLabel(Frame1, QStringLiteral("Pitch"), 0x0000C000, twips::rect(6000, 0, 765, 270), Qt::AlignLeft);
+    Label1 = panelLabel(Frame1, QStringLiteral("100"), 0x0080FFFF, twips::rect(4200, 480, 450, 285), Qt::AlignRight);
+    Label5 = panelLabel(Frame1, QStringLiteral("29"), 0x00FFC0C0, twips::rect(4800, 480, 690, 285), Qt::AlignRight);
+    Label3 = panelLabel(Frame1, QStringLiteral("29"), 0x0000C000, twips::rect(5880, 480, 450, 285), Qt::AlignRight);
+    for (QLabel *caption : {Label2, Label4, Label6})
+        caption->installEventFilter(this);
+    VScroll1 = parameterScrollBar(Frame1, twips::rect(4680, 360, 375, 495));
+    VScroll1->setValue(100);
+    VScroll2 = parameterScrollBar(Frame1, twips::rect(5520, 360, 375, 495));
+    VScroll3 = parameterScrollBar(Frame1, twips::rect(6360, 360, 375, 495));
+
+    Label70 = new QLabel(Frame1);
+    Label70->setGeometry(twips::rect(60, 940, 400, 75));
+    setColours(Label70, QColor(), bgr(0xFFFFFF));
+    Label60 = new QLabel(Frame1);
+    Label60->setGeometry(twips::rect(585, 940, 400, 75));
+    setColours(Label60, QColor(), bgr(0x000000));
+    for (QLabel *strip : {Label60, Label70}) {
+        strip->setMouseTracking(true);
+        strip->installEventFilter(this);
+    }
+
+    cpvSlider1 = new PositionSlider(Frame1);
+    cpvSlider1->setObjectName(QStringLiteral("cpvSlider1"));
+    cpvSlider1->setGeometry(twips::rect(60, 120, 3720, 330));
+    cpvSlider1->setToolTip(QStringLiteral("Position in the text"));
+
+    Frame1->installEventFilter(this);
+    Image9->installEventFilter(this);
+}
+
+void SayoraMain::connectButtons()
+{
+    for (ImageButton *button : {Image8, Image7, Image3, Image2, Image20, Image4, Image5, Image6})
+        connect(button, &ImageButton::pointerMoved, this, [this, button] { hover(button); });
+    connect(Image19, &ImageButton::pointerMoved, this, &SayoraMain::helpPointerMoved);
+
+    connect(Image4, &ImageButton::clicked, m_speech, [this] { m_speech->Speak(); });
+    connect(Image5, &ImageButton::clicked, m_speech, &SpeechController::Pause);
+    connect(Image6, &ImageButton::clicked, m_speech, &SpeechController::Stop);
+    connect(Image9, &ImageButton::clicked, m_speech, &SpeechController::Rewind);
+    connect(Picture2, &ImageButton::clicked, m_speech, &SpeechController::openVoiceList);
+    connect(Image3, &ImageButton::clicked, this, &SayoraMain::openClick);
+    connect(Image7, &ImageButton::clicked, this, &SayoraMain::fontClick);
+    connect(Image8, &ImageButton::clicked, this, &SayoraMain::backColourClick);
+    connect(Image20, &ImageButton::clicked, this, &SayoraMain::showHideClick);
+    // Buttons whose windows arrive later still count as a user action.
+    for (ImageButton *button : {Image2, Image1, Image19})
+        connect(button, &ImageButton::clicked, this, [this] { m_speech->Disappear = false; });
+}
+
+// ---- start-up
+
+void SayoraMain::load(const QString &argumentText)
+{
+    // Step 1 can only cut the SAPI 4 listing short; step 3's failure means
+    // no SAPI 5 and start-up goes on without it.
+    m_speech->GetEngines4();
+    m_speech->Sapi5Present = true;
+    LoadStep = 0;
+    if (!m_speech->createNewsVoice())
+        m_speech->Sapi5Present = false;
+    LoadStep = 1;
+    // From here on a failing step ends start-up where it stands; the window
+    // still opens with what was done.
+    loadSteps(argumentText);
+}
+
+bool SayoraMain::loadSteps(const QString &argumentText)
+{
+    if (m_speech->Sapi5Present) {
+        if (!m_speech->createWaveVoice() || !m_speech->GetEngines5())
+            return false;
+        m_speech->selectFallbackVoice();
+    }
+    FurstRun = !QFile::exists(SettingsRecord::defaultPath());
+    if (FurstRun) {
+        if (!captureSettings())
+            return false;
+    } else if (!loadAndApplySettings()) {
+        return false;
+    }
+    m_speech->setPlayStatus(2);
+    m_speech->setPauseStatus(1);
+    m_speech->setStopStatus(1);
+    OpenStatus = SaveStatus = BColorStatus = TColorStatus = 1;
+
+    const CommandLineKind kind = classifyCommandLine(argumentText);
+    StartFromS = kind.kind;
+    if (StartFromS == QLatin1String("explorer")) {
+        if (!RichTextBox1.LoadFile(kind.filePath)) {
+            QMessageBox *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sayora"),
+                                               tr("Cannot open \"%1\": %2").arg(kind.filePath, RichTextBox1.errorString()),
+                                               QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+            return false;
+        }
+        MainTxtBox->setPlainText(RichTextBox1.Text());
+        m_speech->Disappear = true;
+        m_speech->Speak(false);
+    } else if (StartFromS == QLatin1String("internet")) {
+        MainTxtBox->setPlainText(argumentText);
+        m_speech->Disappear = true;
+        m_speech->Speak(false);
+    } else if (StartFromS == QLatin1String("program")) {
+        m_speech->Disappear = false;
+    }
+    return true;
+}
+
+// ---- shutdown
+
+void SayoraMain::closeEvent(QCloseEvent *event)
+{
+    shutdown();
+    event->accept();
+}
+
+void SayoraMain::shutdown()
+{
+    QFile::remove(userFile(QStringLiteral("newversion.ini")));
+    saveSettings();
+}
+
+void SayoraMain::quitAfterSpeech()
+{
+    // Ends at once: the closing steps, settings included, do not run.
+    m_exitRequested = true;
+    QCoreApplication::exit(0);
+}
+
+// ---- chrome: pictures, hover, drag, layout
+
+void SayoraMain::initButton()
+{
+    Image8->setPicture(QStringLiteral("bcolor1.bmp"));
+    Image7->setPicture(QStringLiteral("tcolor1.bmp"));
+    Image3->setPicture(QStringLiteral("Open1.bmp"));
+    Image2->setPicture(QStringLiteral("Save1.bmp"));
+    Image4->setPicture(QStringLiteral("play%1.bmp").arg(m_speech->PlayStatus));
+    Image5->setPicture(QStringLiteral("Pause%1.bmp").arg(m_speech->PauseStatus));
+    Image6->setPicture(QStringLiteral("Stop%1.bmp").arg(m_speech->StopStatus));
+    Image20->setPicture(Settings.ShowText ? QStringLiteral("checkyes1.bmp") : QStringLiteral("checkno1.bmp"));
+}
+
+void SayoraMain::hover(ImageButton *button)
+{
+    initButton();
+    const auto playback = [button](const QString &base, int status) {
+        button->setPicture(status == 2 ? base + QStringLiteral("0.bmp") : QStringLiteral("%1%2.bmp").arg(base).arg(status));
+    };
+    if (button == Image8)
+        Image8->setPicture(QStringLiteral("bcolor0.bmp"));
+    else if (button == Image7)
+        Image7->setPicture(QStringLiteral("tcolor0.bmp"));
+    else if (button == Image3)
+        Image3->setPicture(QStringLiteral("Open0.bmp"));
+    else if (button == Image2)
+        Image2->setPicture(QStringLiteral("Save0.bmp"));
+    else if (button == Image20)
+        Image20->setPicture(Settings.ShowText ? QStringLiteral("checkyes0.bmp") : QStringLiteral("checkno0.bmp"));
+    else if (button == Image4)
+        playback(QStringLiteral("play"), m_speech->PlayStatus);
+    else if (button == Image5)
+        playback(QStringLiteral("Pause"), m_speech->PauseStatus);
+    else if (button == Image6)
+        playback(QStringLiteral("Stop"), m_speech->StopStatus);
+}
+
+void SayoraMain::helpPointerMoved()
+{
+    Image4->setPicture(QStringLiteral("play%1.bmp").arg(m_speech->PlayStatus));
+    Image5->setPicture(QStringLiteral("Pause%1.bmp").arg(m_speech->PauseStatus));
+    Image6->setPicture(QStringLiteral("Stop%1.bmp").arg(m_speech->StopStatus));
+    Image3->setPicture(QStringLiteral("Open%1.bmp").arg(OpenStatus));
+    Image2->setPicture(QStringLiteral("Save%1.bmp").arg(SaveStatus));
+    Image8->setPicture(QStringLiteral("bcolor%1.bmp").arg(BColorStatus));
+    Image7->setPicture(QStringLiteral("tcolor%1.bmp").arg(TColorStatus));
+}
+
+void SayoraMain::dragWindow(Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    if (QWindow *window = windowHandle())
+        window->startSystemMove();
+}
+
+void SayoraMain::mouseMoveEvent(QMouseEvent *event)
+{
+    initButton();
+    QWidget::mouseMoveEvent(event);
+}
+
+void SayoraMain::mousePressEvent(QMouseEvent *event)
+{
+    dragWindow(event->button());
+    QWidget::mousePressEvent(event);
+}
+
+bool SayoraMain::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool caption = watched == Label2 || watched == Label4 || watched == Label6;
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Frame1 || watched == Image9 || watched == Label60 || watched == Label70 || watched == Text1)
+            initButton();
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        const auto button = static_cast<QMouseEvent *>(event)->button();
+        if (watched == Frame1 || caption)
+            dragWindow(button);
+        else if (watched == Text1 && button == Qt::LeftButton) {
+            m_speech->openVoiceList();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int SayoraMain::outerWidthTwips() const
+{
+    return twips::fromPixels(frameGeometry().width());
+}
+
+int SayoraMain::outerHeightTwips() const
+{
+    return twips::fromPixels(frameGeometry().height());
+}
+
+void SayoraMain::setOuterHeightTwips(int height)
+{
+    const int frame = frameGeometry().height() - geometry().height();
+    resize(width(), twips::toPixels(height) - frame);
+}
+
+void SayoraMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutForOuterSize(outerWidthTwips(), outerHeightTwips());
+}
+
+void SayoraMain::layoutForOuterSize(int outerWidth, int outerHeight)
+{
+    if (!Settings.ShowText || isMinimized())
+        return;
+    if (outerHeight <= 1800) {
+        MainTxtBox->move(twips::toPixels(99999), MainTxtBox->y());
+        return;
+    }
+    const int left = 120;
+    MainTxtBox->move(twips::toPixels(left), MainTxtBox->y());
+    const int textWidth = outerWidth - 3 * left;
+    if (textWidth < 0)
+        return;
+    MainTxtBox->resize(twips::toPixels(textWidth), MainTxtBox->height());
+    Frame1->move(Frame1->x(), twips::toPixels(outerHeight - 1865));
+    const double textHeight = outerHeight - 1.5 * panelHeightTwips;
+    if (textHeight < 0)
+        return;
+    MainTxtBox->resize(MainTxtBox->width(), twips::toPixels(textHeight));
+}
+
+void SayoraMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        emit firstShown();
+    }
+}

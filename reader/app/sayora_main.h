@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/settings_record.h"
+#include "documents/rich_text_box.h"
+
+#include <QWidget>
+
+class ImageButton;
+class PositionSlider;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollBar;
+class SpeechController;
+
+// The main window `sayoramain`: the text box above a green panel of picture
+// buttons, the voice chooser, the voice parameter scrollbars and the
+// position slider. Its load() is the program's start; closing it is the
+// program's orderly end.
+class SayoraMain : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SayoraMain(QWidget *parent = nullptr);
+    ~SayoraMain() override;
+
+    // Start-up with the command line's argument text.
+    void load(const QString &argumentText);
+
+    // The text box's buttons: font, back colour, show / hide, open.
+    void fontClick();
+    void backColourClick();
+    void showHideClick();
+    void openClick();
+    // Loads a file into the text box; a file that cannot be read is reported
+    // and the text box keeps its text.
+    bool openDocument(const QString &path);
+
+    // Reloads the normal picture of all eight state buttons.
+    void initButton();
+
+    // Outer window size in twips, as the layout rules use it.
+    int outerWidthTwips() const;
+    int outerHeightTwips() const;
+    void setOuterHeightTwips(int height);
+    // The resize layout for an outer window size in twips.
+    void layoutForOuterSize(int outerWidth, int outerHeight);
+
+    SpeechController *speech() const { return m_speech; }
+    bool exitRequested() const { return m_exitRequested; }
+
+    // Widgets, by the names the behaviour is described with.
+    QPlainTextEdit *MainTxtBox = nullptr;
+    QFrame *Frame1 = nullptr;
+    ImageButton *Image8 = nullptr;   // back colour
+    ImageButton *Image7 = nullptr;   // font
+    ImageButton *Image3 = nullptr;   // open
+    ImageButton *Image2 = nullptr;   // save
+    ImageButton *Image20 = nullptr;  // show / hide text box
+    ImageButton *Image4 = nullptr;   // speak
+    ImageButton *Image5 = nullptr;   // pause
+    ImageButton *Image6 = nullptr;   // stop
+    ImageButton *Image9 = nullptr;   // rewind
+    ImageButton *Image19 = nullptr;  // help
+    ImageButton *Image1 = nullptr;   // update
+    ImageButton *Picture2 = nullptr; // the voice list's drop-down arrow
+    QComboBox *Combo1 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QScrollBar *VScroll2 = nullptr;
+    QScrollBar *VScroll3 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label60 = nullptr;
+    QLabel *Label70 = nullptr;
+    PositionSlider *cpvSlider1 = nullptr;
+
+    // Window state.
+    int LoadStep = 0;
+    bool FurstRun = false;
+    QString StartFromS;
+    int OpenStatus = 1;
+    int SaveStatus = 1;
+    int BColorStatus = 1;
+    int TColorStatus = 1;
+    SettingsRecord Settings;
+    RichTextBox RichTextBox1;
+
+signals:
+    // The window is shown for the first time (start-up measurement).
+    void firstShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWidgets();
+    void connectButtons();
+    bool loadSteps(const QString &argumentText);
+    void shutdown();
+    void hover(ImageButton *button);
+    void helpPointerMoved();
+    void dragWindow(Qt::MouseButton button);
+    void quitAfterSpeech();
+
+    // Settings: captured on a first run, applied at start-up, saved at the end.
+    bool captureSettings();
+    bool loadAndApplySettings();
+    void saveSettings();
+    void captureGeometry();
+    void captureTextBox();
+    void applyGeometry();
+    void applyTextBox(const SettingsRecord &file, int fieldsRead);
+    void applyVoice(const SettingsRecord &file);
+
+    SpeechController *m_speech = nullptr;
+    bool m_exitRequested = false;
+    bool m_shownOnce = false;
+};

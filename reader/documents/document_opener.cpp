@@ -1,0 +1,39 @@
+#include "documents/document_opener.h"
+
+#include <QFileDialog>
+
+namespace DocumentOpener {
+
+const QStringList &filters()
+{
+    static const QStringList list = {QStringLiteral("Rich Text (*.rtf)"), QStringLiteral("Text (*.txt)")};
+    return list;
+}
+
+QString initialFilter(const QString &openExt)
+{
+    return openExt == QLatin1String(".rtf") ? filters().at(0) : filters().at(1);
+}
+
+QString openExtFor(const QString &path)
+{
+    return path.trimmed().right(4);
+}
+
+QString openDirFor(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+QFileDialog *createDialog(QWidget *parent, const QString &openDir, const QString &openExt)
+{
+    auto *dialog = new QFileDialog(parent, QStringLiteral("Select A File"), openDir);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters(filters());
+    dialog->selectNameFilter(initialFilter(openExt));
+    return dialog;
+}
+
+}  // namespace DocumentOpener

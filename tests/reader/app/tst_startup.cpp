@@ -1,0 +1,254 @@
+// Start-up, the command line, the settings between runs and shutdown, with
+// the real engines and the real program.
+
+#include "app/sayora_main.h"
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+#include "speech/speech_controller.h"
+#include "support/test_support.h"
+#include "ui/image_button.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void voiceListHoldsBothGenerations();
+    void passedTextIsSpoken();
+    void passedFileIsLoadedAndSpoken_data();
+    void passedFileIsLoadedAndSpoken();
+    void unreadablePassedFileKeepsWindowWorking();
+    void firstRunThenOrderlyExitThenRestore();
+    void hiddenTextBoxRestoresNarrowWindow();
+    void damagedSettingsFileDoesNotStopStartup_data();
+    void damagedSettingsFileDoesNotStopStartup();
+    void commandLineReadingEndsProgramWithoutSaving();
+    void userActionKeepsProgramAfterCommandLineReading();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestStartup::init()
+{
+    QFile::remove(SettingsRecord::defaultPath());
+}
+
+void TestStartup::voiceListHoldsBothGenerations()
+{
+    SayoraMain window;
+    window.load(QString());
+    SpeechController *speech = window.speech();
+    const int sapi4 = speech->directSS()->CountEngines();
+    QVERIFY2(sapi4 >= 1, "flite voices are installed");
+    QVERIFY(speech->Sapi5Present);
+    QCOMPARE(speech->Sapi4Count, sapi4);
+    QVERIFY(speech->Sapi5Count > 10);
+    QCOMPARE(window.Combo1->count(), speech->Sapi4Count + speech->Sapi5Count);
+    for (int i = 0; i < window.Combo1->count(); ++i)
+        QCOMPARE(window.Combo1->itemData(i).toInt(), i < sapi4 ? 4 : 5);
+    // The current SAPI 4 engine is selected until settings choose another.
+    QCOMPARE(window.Combo1->currentIndex(), speech->directSS()->CurrentMode() - 1);
+    QCOMPARE(speech->CurEngine, 4);
+    QCOMPARE(window.Text1->text(), window.Combo1->currentText());
+    QCOMPARE(window.StartFromS, QStringLiteral("program"));
+    QVERIFY(!speech->Disappear);
+    QVERIFY(window.FurstRun);
+    // Voice names read well, not as file names.
+    const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
+    const auto american = std::find_if(tokens.begin(), tokens.end(), [](const SpObjectToken &t) { return t.Id() == QLatin1String("en-us"); });
+    QVERIFY(american != tokens.end());
+    QCOMPARE(window.Combo1->itemText(sapi4 + int(american - tokens.begin())), QStringLiteral("English (America)"));
+    QVERIFY(window.Combo1->itemText(0).startsWith(QLatin1String("Flite ")));
+}
+
+void TestStartup::passedTextIsSpoken()
+{
+    SayoraMain window;
+    QSignalSpy started(window.speech()->directSS(), &DirectSS::AudioStart);
+    window.load(QStringLiteral("Hello there"));
+    QCOMPARE(window.StartFromS, QStringLiteral("internet"));
+    QCOMPARE(window.MainTxtBox->toPlainText(), QStringLiteral("Hello there"));
+    QCOMPARE(window.speech()->SpokenText, QStringLiteral("Hello there"));
+    QVERIFY(window.speech()->Disappear);
+    QVERIFY(started.wait(20000));
+    QCOMPARE(window.speech()->PlayStatus, 3);
+    window.speech()->Stop();  // a user action: the program stays
+    QVERIFY(!window.speech()->Disappear);
+}
+
+void TestStartup::passedFileIsLoadedAndSpoken_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("txt") << "notes.txt" << QByteArray("First line.\r\nSecond line.") << "First line.\nSecond line.";
+    QTest::newRow("rtf") << "letter.rtf"
+                         << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 Dear Ann,\\par Caf\\'e9 at noon.}")
+                         << QString::fromUtf8("Dear Ann,\nCafé at noon.");
+}
+
+void TestStartup::passedFileIsLoadedAndSpoken()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    const QString path = testsupport::writeFile(m_dir.filePath(name), content);
+    SayoraMain window;
+    QSignalSpy started(window.speech()->directSS(), &DirectSS::AudioStart);
+    window.load(path);
+    QCOMPARE(window.StartFromS, QStringLiteral("explorer"));
+    QCOMPARE(window.MainTxtBox->toPlainText(), expected);
+    QCOMPARE(window.speech()->TextLength, expected.size());
+    QVERIFY(started.wait(20000));
+    window.speech()->Stop();
+}
+
+void TestStartup::unreadablePassedFileKeepsWindowWorking()
+{
+    // A binary file classifies as a file, but holds no text to read.
+    const QString path = testsupport::writeFile(m_dir.filePath("picture.txt"), QByteArray("\x89PNG\0\0\0\rIHDR\0\0", 14));
+    SayoraMain window;
+    window.MainTxtBox->setPlainText(QStringLiteral("kept"));
+    window.load(path);
+    QCOMPARE(window.StartFromS, QStringLiteral("explorer"));
+    QCOMPARE(window.MainTxtBox->toPlainText(), QStringLiteral("kept"));
+    QVERIFY(!window.speech()->Disappear);
+    QCOMPARE(window.speech()->PlayStatus, 2);
+}
+
+void TestStartup::firstRunThenOrderlyExitThenRestore()
+{
+    int voice = 0;
+    {
+        SayoraMain window;
+        window.load(QString());
+        QVERIFY(window.FurstRun);
+        QVERIFY(!QFile::exists(SettingsRecord::defaultPath()));
+        // Choose the second SAPI 5 voice and change the look.
+        voice = window.speech()->Sapi4Count + 1;
+        window.speech()->setVoiceListPosition(voice);
+        window.VScroll2->setValue(70);
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setPointSizeF(14.5);
+        font.setItalic(true);
+        font.setBold(true);
+        window.MainTxtBox->setFont(font);
+        window.close();
+        QVERIFY(QFile::exists(SettingsRecord::defaultPath()));
+    }
+    SayoraMain window;
+    window.load(QString());
+    QVERIFY(!window.FurstRun);
+    SpeechController *speech = window.speech();
+    QCOMPARE(speech->CurEngine, 5);
+    QCOMPARE(speech->CurVoiceIndex, 1);
+    QCOMPARE(window.Text1->text(), window.Combo1->itemText(voice));
+    QCOMPARE(speech->newsVoice()->Voice(), speech->newsVoice()->GetVoices().at(1));
+    QCOMPARE(window.VScroll2->value(), 70);
+    QCOMPARE(speech->newsVoice()->Rate(), 4);
+    QCOMPARE(window.MainTxtBox->font().pointSizeF(), 14.5);
+    QVERIFY(window.MainTxtBox->font().italic());
+    QVERIFY(window.MainTxtBox->font().bold());
+    QCOMPARE(window.MainTxtBox->font().family(), QStringLiteral("DejaVu Serif"));
+}
+
+void TestStartup::hiddenTextBoxRestoresNarrowWindow()
+{
+    SettingsRecord record;
+    record.WinLeft = 0;
+    record.WinTop = 0;
+    record.WinWidth = 7050;
+    record.WinHeight = 1860;
+    record.ShowText = false;
+    record.FontName = QStringLiteral("DejaVu Sans");
+    record.FontBold = QStringLiteral("False");
+    record.FontItalic = true;
+    record.FontSize = QStringLiteral("12");
+    QVERIFY(record.save(SettingsRecord::defaultPath()));
+    SayoraMain window;
+    window.load(QString());
+    QCOMPARE(window.outerWidthTwips(), 7050);
+    QVERIFY(window.MainTxtBox->x() > window.width());
+    QCOMPARE(window.Image20->pictureName(), QStringLiteral("checkno1.bmp"));
+    QCOMPARE(window.Image20->toolTip(), QStringLiteral("Show text box"));
+    QVERIFY(!window.MainTxtBox->font().bold());
+    QVERIFY(window.MainTxtBox->font().italic());
+}
+
+void TestStartup::damagedSettingsFileDoesNotStopStartup_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    SettingsRecord staleVoice;
+    staleVoice.WinWidth = 7000;
+    staleVoice.WinHeight = 8000;
+    staleVoice.ShowText = true;
+    staleVoice.Engine = 5;
+    staleVoice.VoiceIndex = 100000;
+    staleVoice.VoiceName = QStringLiteral("A voice long gone");
+    QTest::newRow("stale SAPI 5 voice index") << staleVoice.toBytes();
+    staleVoice.Engine = 4;
+    QTest::newRow("stale SAPI 4 voice index") << staleVoice.toBytes();
+    QTest::newRow("truncated") << staleVoice.toBytes().left(30);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\xff\xff\xff\x7f garbage \x01\x02\x03\xff\xff\xff\xff\xff", 22);
+}
+
+void TestStartup::damagedSettingsFileDoesNotStopStartup()
+{
+    QFETCH(QByteArray, bytes);
+    testsupport::writeFile(SettingsRecord::defaultPath(), bytes);
+    SayoraMain window;
+    window.load(QStringLiteral("Read me anyway"));
+    // Start-up went on to the command line and the voice still speaks.
+    QCOMPARE(window.StartFromS, QStringLiteral("internet"));
+    QCOMPARE(window.MainTxtBox->toPlainText(), QStringLiteral("Read me anyway"));
+    QVERIFY(window.width() > 100 && window.height() > 50);
+    QVERIFY(window.speech()->CurEngine == 4 || window.speech()->CurEngine == 5);
+    window.speech()->Stop();
+}
+
+void TestStartup::commandLineReadingEndsProgramWithoutSaving()
+{
+    QTemporaryDir config;
+    QProcess sayora;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("SAYORA_AUDIO"), QStringLiteral("null"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    sayora.setProcessEnvironment(env);
+    sayora.start(QStringLiteral(SAYORA_EXE), {QStringLiteral("Good"), QStringLiteral("morning.")});
+    QVERIFY(sayora.waitForStarted());
+    QVERIFY2(sayora.waitForFinished(60000), "the program ends itself after reading");
+    QCOMPARE(sayora.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sayora.exitCode(), 0);
+    QVERIFY(!QFile::exists(config.filePath(QStringLiteral("sayora/dovexensf.ini"))));
+}
+
+void TestStartup::userActionKeepsProgramAfterCommandLineReading()
+{
+    SayoraMain window;
+    QSignalSpy ended(window.speech()->directSS(), &DirectSS::AudioStop);
+    QSignalSpy exits(window.speech(), &SpeechController::exitRequested);
+    window.load(QStringLiteral("Hi."));
+    window.speech()->openVoiceList();  // any user action clears the flag
+    window.Combo1->hidePopup();
+    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(exits.count(), 0);
+    QVERIFY(!window.exitRequested());
+}
+
+SAYORA_GUI_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,284 @@
+// The Open button and the text box's look: the dialogs are answered by a
+// helper that waits for them to appear.
+
+#include "app/sayora_main.h"
+#include "speech/speech_controller.h"
+#include "support/test_support.h"
+#include "ui/font_chooser.h"
+#include "ui/image_button.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFontComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `answer` on the next modal dialog once it is shown.
+void answerNextDialog(std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(dialog);
+    });
+    poll->start();
+}
+
+QColor colourOf(QWidget *widget, QPalette::ColorRole role)
+{
+    return widget->palette().color(role);
+}
+
+}  // namespace
+
+class TestTextBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void openDialogFollowsLastType_data();
+    void openDialogFollowsLastType();
+    void openLoadsAndRemembers();
+    void openCancelChangesNothing();
+    void openUnreadableFileKeepsText();
+    void fontConfirmWithoutChanges();
+    void fontChosenSizeAndStyles();
+    void backColourDialog();
+    void showHide();
+
+private:
+    std::unique_ptr<SayoraMain> m_window;
+    QTemporaryDir m_dir;
+};
+
+void TestTextBox::initTestCase()
+{
+    m_window = std::make_unique<SayoraMain>();
+    m_window->load(QString());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    testsupport::writeFile(m_dir.filePath("notes.text"), "Plain notes.");
+    testsupport::writeFile(m_dir.filePath("letter.rtf"), "{\\rtf1\\ansi Dear {\\b Ann}.\\par Bye.}");
+}
+
+void TestTextBox::openDialogFollowsLastType_data()
+{
+    QTest::addColumn<QString>("openExt");
+    QTest::addColumn<QString>("filter");
+    QTest::newRow("rtf") << ".rtf" << "Rich Text (*.rtf)";
+    QTest::newRow("txt") << ".txt" << "Text (*.txt)";
+    QTest::newRow("text") << "text" << "Text (*.txt)";
+    QTest::newRow("first run, empty") << "" << "Text (*.txt)";
+}
+
+void TestTextBox::openDialogFollowsLastType()
+{
+    QFETCH(QString, openExt);
+    QFETCH(QString, filter);
+    SayoraMain &w = *m_window;
+    w.Settings.OpenExt = openExt;
+    w.Settings.OpenDir = m_dir.path() + "/";
+    QString seenFilter, seenTitle, seenDir;
+    QStringList seenFilters;
+    answerNextDialog([&](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        QVERIFY(dialog);
+        seenTitle = dialog->windowTitle();
+        seenFilter = dialog->selectedNameFilter();
+        seenFilters = dialog->nameFilters();
+        seenDir = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    w.speech()->Disappear = true;
+    w.openClick();
+    QVERIFY(!w.speech()->Disappear);
+    QCOMPARE(seenTitle, QStringLiteral("Select A File"));
+    QCOMPARE(seenFilters, QStringList({"Rich Text (*.rtf)", "Text (*.txt)"}));
+    QCOMPARE(seenFilter, filter);
+    QCOMPARE(seenDir, QDir(m_dir.path()).absolutePath());
+}
+
+void TestTextBox::openLoadsAndRemembers()
+{
+    SayoraMain &w = *m_window;
+    w.Settings.OpenExt = ".txt";
+    const QString letter = m_dir.filePath("letter.rtf");
+    answerNextDialog([&](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        // The user switches to the rich-text filter and picks the letter.
+        dialog->selectNameFilter(QStringLiteral("Rich Text (*.rtf)"));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(letter);
+        QMetaObject::invokeMethod(dialog, "accept");
+        // Should the dialog refuse, end it rather than hang the test.
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    w.openClick();
+    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("Dear Ann.\nBye."));
+    QCOMPARE(w.Settings.OpenExt, QStringLiteral(".rtf"));
+    QCOMPARE(w.Settings.OpenDir, m_dir.path() + "/");
+
+    // Both kinds load the same way, whatever filter was chosen.
+    QVERIFY(w.openDocument(m_dir.filePath("notes.text")));
+    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("Plain notes."));
+    QCOMPARE(w.Settings.OpenExt, QStringLiteral("text"));
+}
+
+void TestTextBox::openCancelChangesNothing()
+{
+    SayoraMain &w = *m_window;
+    w.MainTxtBox->setPlainText(QStringLiteral("unchanged"));
+    w.Settings.OpenExt = ".rtf";
+    w.Settings.OpenDir = "/nowhere/";
+    answerNextDialog([](QWidget *widget) { static_cast<QDialog *>(widget)->reject(); });
+    w.openClick();
+    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("unchanged"));
+    QCOMPARE(w.Settings.OpenExt, QStringLiteral(".rtf"));
+    QCOMPARE(w.Settings.OpenDir, QStringLiteral("/nowhere/"));
+}
+
+void TestTextBox::openUnreadableFileKeepsText()
+{
+    SayoraMain &w = *m_window;
+    w.MainTxtBox->setPlainText(QStringLiteral("kept"));
+    const QString missing = m_dir.filePath("gone.txt");
+    QString message;
+    answerNextDialog([&](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        message = box->text();
+        box->accept();
+    });
+    QVERIFY(!w.openDocument(missing));
+    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("kept"));
+    QVERIFY2(message.contains(missing), qPrintable(message));
+}
+
+void TestTextBox::fontConfirmWithoutChanges()
+{
+    SayoraMain &w = *m_window;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(11.5);
+    font.setItalic(true);
+    font.setUnderline(true);
+    w.MainTxtBox->setFont(font);
+    const QColor text = colourOf(w.MainTxtBox, QPalette::Text);
+    answerNextDialog([](QWidget *widget) { static_cast<QDialog *>(widget)->accept(); });
+    w.fontClick();
+    QCOMPARE(w.MainTxtBox->font().family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(w.MainTxtBox->font().pointSizeF(), 11.5);
+    QVERIFY(w.MainTxtBox->font().italic());
+    QVERIFY(w.MainTxtBox->font().underline());
+    QVERIFY(!w.MainTxtBox->font().bold());
+    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Text), text);
+}
+
+void TestTextBox::fontChosenSizeAndStyles()
+{
+    SayoraMain &w = *m_window;
+    const QColor strip = colourOf(w.Label60, QPalette::Window);
+    answerNextDialog([](QWidget *widget) {
+        auto *chooser = qobject_cast<FontChooser *>(widget);
+        QVERIFY(chooser);
+        chooser->sizeBox()->setValue(10);
+        chooser->boldBox()->setChecked(true);
+        chooser->strikeOutBox()->setChecked(true);
+        chooser->italicBox()->setChecked(false);
+        chooser->setColour(QColor(255, 255, 0));
+        chooser->accept();
+    });
+    w.fontClick();
+    QCOMPARE(w.MainTxtBox->font().pointSizeF(), 10.0);
+    QVERIFY(w.MainTxtBox->font().bold());
+    QVERIFY(w.MainTxtBox->font().strikeOut());
+    QVERIFY(!w.MainTxtBox->font().italic());
+    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Text), QColor(255, 255, 0));
+    QCOMPARE(colourOf(w.Label60, QPalette::Window), strip);
+
+    // Cancel changes nothing.
+    answerNextDialog([](QWidget *widget) {
+        auto *chooser = qobject_cast<FontChooser *>(widget);
+        chooser->sizeBox()->setValue(30);
+        chooser->reject();
+    });
+    w.fontClick();
+    QCOMPARE(w.MainTxtBox->font().pointSizeF(), 10.0);
+}
+
+void TestTextBox::backColourDialog()
+{
+    SayoraMain &w = *m_window;
+    const QColor background(10, 20, 200);
+    QPalette palette = w.MainTxtBox->palette();
+    palette.setColor(QPalette::Base, background);
+    w.MainTxtBox->setPalette(palette);
+    QColorDialog::setCustomColor(0, QColor(Qt::red));
+    QColor customSeen, initialSeen;
+    answerNextDialog([&](QWidget *widget) {
+        auto *dialog = qobject_cast<QColorDialog *>(widget);
+        QVERIFY(dialog);
+        customSeen = QColorDialog::customColor(0);
+        initialSeen = dialog->currentColor();
+        dialog->setCurrentColor(QColor(0, 128, 64));
+        dialog->accept();
+    });
+    w.backColourClick();
+    QCOMPARE(customSeen, QColor(Qt::black));
+    QVERIFY(initialSeen != background);
+    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Base), QColor(0, 128, 64));
+    QCOMPARE(colourOf(w.Label70, QPalette::Window), QColor(0, 128, 64));
+
+    answerNextDialog([](QWidget *widget) { static_cast<QDialog *>(widget)->reject(); });
+    w.backColourClick();
+    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Base), QColor(0, 128, 64));
+}
+
+void TestTextBox::showHide()
+{
+    SayoraMain &w = *m_window;
+    w.showMaximized();
+    w.speech()->Disappear = true;
+    w.showHideClick();
+    QVERIFY(!w.speech()->Disappear);
+    QVERIFY(!w.isMaximized());
+    QVERIFY(!w.Settings.ShowText);
+    QCOMPARE(w.outerHeightTwips(), 1860);
+    QCOMPARE(w.Frame1->y(), 0);
+    QCOMPARE(w.MainTxtBox->x(), twips::toPixels(99999));
+    QCOMPARE(w.Image20->toolTip(), QStringLiteral("Show text box"));
+    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkno1.bmp"));
+    const int width = w.outerWidthTwips();
+
+    w.showHideClick();
+    QVERIFY(w.Settings.ShowText);
+    // 8500 twips is 566.7 pixels: the window gets the nearest whole pixel.
+    QCOMPARE(w.outerHeightTwips(), twips::fromPixels(twips::toPixels(8500)));
+    QCOMPARE(w.MainTxtBox->x(), twips::toPixels(120));
+    QCOMPARE(w.Frame1->y(), twips::toPixels(w.outerHeightTwips() - 1865));
+    QCOMPARE(w.Image20->toolTip(), QStringLiteral("Hide text box"));
+    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes1.bmp"));
+    QCOMPARE(w.outerWidthTwips(), width);
+}
+
+SAYORA_GUI_TEST_MAIN(TestTextBox)
+#include "tst_text_box.moc"

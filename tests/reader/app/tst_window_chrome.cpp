@@ -1,0 +1,217 @@
+// The button panel's pictures, hover, resize layout and the voice list's
+// face, on the offscreen platform.
+
+#include "app/sayora_main.h"
+#include "speech/speech_controller.h"
+#include "support/test_support.h"
+#include "ui/image_button.h"
+#include "ui/position_slider.h"
+#include "ui/twips.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+class TestWindowChrome : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void hoverPictures_data();
+    void hoverPictures();
+    void helpPictureResetsAllButShowHide();
+    void missingBitmapKeepsPreviousPicture();
+    void resizeLayout_data();
+    void resizeLayout();
+    void resizeWhileTextBoxHiddenChangesNothing();
+    void dropDownWidth_data();
+    void dropDownWidth();
+    void voiceFaceOpensList();
+
+private:
+    void moveOver(QWidget *widget);
+    std::unique_ptr<SayoraMain> m_window;
+};
+
+void TestWindowChrome::initTestCase()
+{
+    m_window = std::make_unique<SayoraMain>();
+    m_window->load(QString());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestWindowChrome::moveOver(QWidget *widget)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void TestWindowChrome::hoverPictures_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("play");
+    QTest::addColumn<int>("pause");
+    QTest::addColumn<int>("stop");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("speak while idle") << "Image4" << 2 << 1 << 1 << "play0.bmp";
+    QTest::newRow("speak while speaking") << "Image4" << 3 << 2 << 2 << "play3.bmp";
+    QTest::newRow("pause while idle") << "Image5" << 2 << 1 << 1 << "Pause1.bmp";
+    QTest::newRow("pause while speaking") << "Image5" << 3 << 2 << 2 << "Pause0.bmp";
+    QTest::newRow("pause while paused") << "Image5" << 2 << 3 << 2 << "Pause3.bmp";
+    QTest::newRow("stop while idle") << "Image6" << 2 << 1 << 1 << "Stop1.bmp";
+    QTest::newRow("stop while speaking") << "Image6" << 3 << 2 << 2 << "Stop0.bmp";
+    QTest::newRow("open") << "Image3" << 2 << 1 << 1 << "Open0.bmp";
+    QTest::newRow("save") << "Image2" << 2 << 1 << 1 << "Save0.bmp";
+    QTest::newRow("font") << "Image7" << 2 << 1 << 1 << "tcolor0.bmp";
+    QTest::newRow("back colour") << "Image8" << 2 << 1 << 1 << "bcolor0.bmp";
+    QTest::newRow("show/hide while shown") << "Image20" << 2 << 1 << 1 << "checkyes0.bmp";
+}
+
+void TestWindowChrome::hoverPictures()
+{
+    QFETCH(QString, button);
+    QFETCH(int, play);
+    QFETCH(int, pause);
+    QFETCH(int, stop);
+    QFETCH(QString, picture);
+    SayoraMain &w = *m_window;
+    w.speech()->setPlayStatus(play);
+    w.speech()->setPauseStatus(pause);
+    w.speech()->setStopStatus(stop);
+    const QHash<QString, ImageButton *> buttons = {
+        {"Image2", w.Image2}, {"Image3", w.Image3}, {"Image4", w.Image4}, {"Image5", w.Image5},
+        {"Image6", w.Image6}, {"Image7", w.Image7}, {"Image8", w.Image8}, {"Image20", w.Image20}};
+    ImageButton *target = buttons.value(button);
+    QVERIFY(target);
+    // Come from the open button: it must return to its normal picture.
+    moveOver(w.Image3);
+    moveOver(target);
+    QCOMPARE(target->pictureName(), picture);
+    if (target != w.Image3)
+        QCOMPARE(w.Image3->pictureName(), QStringLiteral("Open1.bmp"));
+    // The panel's background puts every button back.
+    moveOver(w.Frame1);
+    QCOMPARE(w.Image4->pictureName(), QStringLiteral("play%1.bmp").arg(play));
+    QCOMPARE(w.Image5->pictureName(), QStringLiteral("Pause%1.bmp").arg(pause));
+    QCOMPARE(w.Image6->pictureName(), QStringLiteral("Stop%1.bmp").arg(stop));
+    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes1.bmp"));
+    w.speech()->setPlayStatus(2);
+    w.speech()->setPauseStatus(1);
+    w.speech()->setStopStatus(1);
+}
+
+void TestWindowChrome::helpPictureResetsAllButShowHide()
+{
+    SayoraMain &w = *m_window;
+    moveOver(w.Image20);
+    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes0.bmp"));
+    moveOver(w.Image2);
+    moveOver(w.Image20);
+    moveOver(w.Image19);
+    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes0.bmp"));
+    QCOMPARE(w.Image2->pictureName(), QStringLiteral("Save1.bmp"));
+    moveOver(w.Frame1);
+}
+
+void TestWindowChrome::missingBitmapKeepsPreviousPicture()
+{
+    ImageButton button;
+    QVERIFY(button.setPicture(QStringLiteral("play2.bmp")));
+    const QSize size = button.pixmap().size();
+    QCOMPARE(size, QSize(35, 35));
+    QVERIFY(!button.setPicture(QStringLiteral("no-such-picture.bmp")));
+    QCOMPARE(button.pictureName(), QStringLiteral("play2.bmp"));
+    QCOMPARE(button.pixmap().size(), size);
+}
+
+void TestWindowChrome::resizeLayout_data()
+{
+    QTest::addColumn<int>("outerHeight");
+    QTest::addColumn<bool>("textBoxHidden");
+    QTest::newRow("1800 hides the text box") << 1800 << true;
+    QTest::newRow("1801 lays out") << 1801 << false;
+    QTest::newRow("design height") << 7695 << false;
+}
+
+void TestWindowChrome::resizeLayout()
+{
+    QFETCH(int, outerHeight);
+    QFETCH(bool, textBoxHidden);
+    SayoraMain &w = *m_window;
+    w.setOuterHeightTwips(7695);
+    const QRect panel = w.Frame1->geometry();
+    const QSize box = w.MainTxtBox->size();
+    const int width = w.outerWidthTwips();
+    w.layoutForOuterSize(width, outerHeight);
+    if (textBoxHidden) {
+        QCOMPARE(w.MainTxtBox->x(), twips::toPixels(99999));
+        QCOMPARE(w.MainTxtBox->size(), box);
+        QCOMPARE(w.Frame1->geometry(), panel);
+    } else {
+        QCOMPARE(w.MainTxtBox->x(), twips::toPixels(120));
+        QCOMPARE(w.Frame1->y(), twips::toPixels(outerHeight - 1865));
+        QCOMPARE(w.MainTxtBox->width(), twips::toPixels(width - 360));
+        // Below 2182.5 twips the height would be negative: refused, kept.
+        const double height = outerHeight - 2182.5;
+        QCOMPARE(w.MainTxtBox->height(), height < 0 ? box.height() : twips::toPixels(height));
+    }
+    // A real resize lays out the same way.
+    w.setOuterHeightTwips(outerHeight + 1500);
+    QCOMPARE(w.Frame1->y(), twips::toPixels(w.outerHeightTwips() - 1865));
+    w.setOuterHeightTwips(7695);
+}
+
+void TestWindowChrome::resizeWhileTextBoxHiddenChangesNothing()
+{
+    SayoraMain &w = *m_window;
+    w.Settings.ShowText = false;
+    const QRect box = w.MainTxtBox->geometry();
+    const QRect panel = w.Frame1->geometry();
+    w.setOuterHeightTwips(5000);
+    QCOMPARE(w.MainTxtBox->geometry(), box);
+    QCOMPARE(w.Frame1->geometry(), panel);
+    w.Settings.ShowText = true;
+    w.setOuterHeightTwips(7695);
+}
+
+void TestWindowChrome::dropDownWidth_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("width");
+    QTest::newRow("empty list") << 0 << 0;
+    QTest::newRow("28 keeps the box width") << 28 << 0;
+    QTest::newRow("29") << 29 << 234;
+    QTest::newRow("40") << 40 << 323;
+    QTest::newRow("44") << 44 << 355;
+}
+
+void TestWindowChrome::dropDownWidth()
+{
+    QFETCH(int, length);
+    QFETCH(int, width);
+    QCOMPARE(SpeechController::dropDownWidth(length), width);
+}
+
+void TestWindowChrome::voiceFaceOpensList()
+{
+    SayoraMain &w = *m_window;
+    w.speech()->Disappear = true;
+    QTest::mouseClick(w.Text1, Qt::LeftButton);
+    QVERIFY(!w.speech()->Disappear);
+    QTRY_VERIFY_WITH_TIMEOUT(w.Combo1->view()->isVisible(), 10000);
+    w.Combo1->hidePopup();
+    w.speech()->Disappear = true;
+    QTest::mouseClick(w.Picture2, Qt::LeftButton);
+    QVERIFY(!w.speech()->Disappear);
+    QTRY_VERIFY_WITH_TIMEOUT(w.Combo1->view()->isVisible(), 10000);
+    w.Combo1->hidePopup();
+}
+
+SAYORA_GUI_TEST_MAIN(TestWindowChrome)
+#include "tst_window_chrome.moc"
