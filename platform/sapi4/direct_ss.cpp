@@ -5,7 +5,7 @@
 #include "flite_voices.h"
 #include "mode_finder.h"
 #include "sapi4_logging.h"
-#include "text_chunker.h"
+#include "text/text_chunker.h"
 
 #include <QMetaObject>
 #include <QMutex>

@@ -3,6 +3,7 @@
 #include "audio/speech_player.h"
 #include "sapi5/espeak_engine.h"
 #include "sapi5/speech_text.h"
+#include "text/text_chunker.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -126,25 +127,23 @@ struct SpVoice::Private
         if (inflightJob != 0 || streams.empty() || !streamOpen)
             return;
         Stream &s = streams.front();
-        // White space alone makes no sound: step over it without a job.
-        while (hasText(s)) {
-            const qsizetype end = speechtext::chunkEnd(s.text, s.next);
-            const qsizetype start = s.next;
-            s.next = end;
-            if (!QStringView(s.text).mid(start, end - start).trimmed().isEmpty()) {
-                SynthRequest r;
-                r.job = engine->newJobId();
-                r.generation = generation;
-                r.expectedGeneration = generation->load();
-                r.espeakName = s.espeakName;
-                r.wordsPerMinute = speechtext::wordsPerMinute(rate);
-                r.text = s.text.mid(start, end - start);
-                inflightJob = r.job;
-                chunkOffset = start;
-                engine->synthesize(r);
-                return;
-            }
+        // White space alone makes no sound: the chunker steps over it.
+        TextChunker::Piece piece;
+        if (hasText(s) && TextChunker::next(s.text, s.next, speechtext::kMaxChunk, &piece)) {
+            s.next = piece.end;
+            SynthRequest r;
+            r.job = engine->newJobId();
+            r.generation = generation;
+            r.expectedGeneration = generation->load();
+            r.espeakName = s.espeakName;
+            r.wordsPerMinute = speechtext::wordsPerMinute(rate);
+            r.text = s.text.mid(piece.start, piece.end - piece.start);
+            inflightJob = r.job;
+            chunkOffset = piece.start;
+            engine->synthesize(r);
+            return;
         }
+        s.next = s.text.size();
         inputDone();
     }
 

@@ -49,61 +49,7 @@ bool isJoiner(char32_t cp)
     }
 }
 
-bool isSentenceEnd(QChar c)
-{
-    switch (c.unicode()) {
-    case '.': case '!': case '?': case ';': case ':':
-    case 0x2026:  // ellipsis
-    case 0x3002:  // ideographic full stop
-    case 0xFF01: case 0xFF1F:  // full-width ! and ?
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isClosing(QChar c)
-{
-    return c == u'"' || c == u'\'' || c == u')' || c == u']' || c == u'}'
-        || c.category() == QChar::Punctuation_FinalQuote || c.category() == QChar::Punctuation_Close;
-}
-
 }  // namespace
-
-qsizetype chunkEnd(const QString &text, qsizetype from, qsizetype maxLength)
-{
-    const qsizetype size = text.size();
-    from = std::clamp<qsizetype>(from, 0, size);
-    const qsizetype limit = std::min(size, from + std::max<qsizetype>(maxLength, 2));
-    qsizetype lastSpace = -1;
-    for (qsizetype i = from; i < limit; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator) {
-            if (i > from)
-                return i + 1;
-            continue;
-        }
-        if (isSentenceEnd(c)) {
-            qsizetype j = i + 1;
-            while (j < size && (isSentenceEnd(text.at(j)) || isClosing(text.at(j))))
-                ++j;
-            if (j >= size)
-                return size;
-            if (text.at(j).isSpace() && j <= limit)
-                return j;
-        }
-        if (c.isSpace() && i > from)
-            lastSpace = i;
-    }
-    if (limit == size)
-        return size;
-    if (lastSpace > from)
-        return lastSpace;
-    qsizetype end = limit;
-    if (text.at(end - 1).isHighSurrogate() && text.at(end).isLowSurrogate())
-        --end;
-    return end;
-}
 
 qsizetype wordEnd(const QString &text, qsizetype start)
 {

@@ -3,20 +3,13 @@
 #include <QList>
 #include <QString>
 
-// Pure text helpers of the espeak-ng voice: where to cut a long text for
-// synthesis, where a spoken word ends, and how espeak-ng's positions and
-// rates map onto ours.
+// Pure text helpers of the espeak-ng voice: where a spoken word ends, and
+// how espeak-ng's positions and rates map onto ours.
 namespace speechtext {
 
 // Longest piece of text handed to the synthesizer in one call. Bounds the
 // audio made ahead of playback (about half a minute at most).
 inline constexpr qsizetype kMaxChunk = 400;
-
-// End (exclusive) of the piece of text that starts at `from`: just after the
-// first sentence or clause end followed by white space, else at the last
-// white space before maxLength, else at maxLength (never between the two
-// halves of a surrogate pair).
-qsizetype chunkEnd(const QString &text, qsizetype from, qsizetype maxLength = kMaxChunk);
 
 // End (exclusive) of the word starting at `start`: a run of letters, digits
 // and marks, joined by apostrophes, hyphens and number separators when a

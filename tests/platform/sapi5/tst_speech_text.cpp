@@ -10,9 +10,6 @@ class TestSpeechText : public QObject
 private slots:
     void wordEnd_data();
     void wordEnd();
-    void chunkEnd_data();
-    void chunkEnd();
-    void chunksCoverLongText();
     void codePointOffsets_data();
     void codePointOffsets();
     void wordsPerMinute_data();
@@ -54,55 +51,6 @@ void TestSpeechText::wordEnd()
     QCOMPARE(text.mid(start, speechtext::wordEnd(text, start) - start), word);
 }
 
-void TestSpeechText::chunkEnd_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("maxLength");
-    QTest::addColumn<QString>("chunk");
-    QTest::newRow("first sentence") << "One. Two." << 0 << 400 << "One.";
-    QTest::newRow("second sentence") << "One. Two." << 4 << 400 << " Two.";
-    QTest::newRow("question and exclamation") << "Why? Yes!" << 0 << 400 << "Why?";
-    QTest::newRow("closing quote after full stop") << "He said \"no.\" Then" << 0 << 400 << "He said \"no.\"";
-    QTest::newRow("decimal point is no sentence end") << "Pi is 3.14 today" << 0 << 400 << "Pi is 3.14 today";
-    QTest::newRow("line break") << "line one\nline two" << 0 << 400 << "line one\n";
-    QTest::newRow("no sentence end: last space") << "aaa bbb ccc" << 0 << 9 << "aaa bbb";
-    QTest::newRow("one long word: hard cut") << "abcdefghij" << 0 << 4 << "abcd";
-    QTest::newRow("hard cut keeps surrogate pair") << QString::fromUtf8("abc😀def") << 0 << 4 << "abc";
-    QTest::newRow("rest shorter than limit") << "tail words" << 5 << 400 << "words";
-}
-
-void TestSpeechText::chunkEnd()
-{
-    QFETCH(QString, text);
-    QFETCH(int, from);
-    QFETCH(int, maxLength);
-    QFETCH(QString, chunk);
-    const qsizetype end = speechtext::chunkEnd(text, from, maxLength);
-    QCOMPARE(text.mid(from, end - from), chunk);
-}
-
-// Chunks of any text are bounded, non-empty, in order and cover all of it.
-void TestSpeechText::chunksCoverLongText()
-{
-    QString text;
-    for (int i = 0; i < 300; ++i)
-        text += QStringLiteral("Sentence number %1 has words, and more words; ").arg(i);
-    text += QString(2000, u'x') + QString::fromUtf8(" 😀😀😀 end");
-    qsizetype from = 0;
-    QString joined;
-    int chunks = 0;
-    while (from < text.size()) {
-        const qsizetype end = speechtext::chunkEnd(text, from);
-        QVERIFY(end > from);
-        QVERIFY(end - from <= kMaxChunk + 4);
-        joined += text.mid(from, end - from);
-        from = end;
-        ++chunks;
-    }
-    QCOMPARE(joined, text);
-    QVERIFY(chunks > 300);
-}
 
 void TestSpeechText::codePointOffsets_data()
 {

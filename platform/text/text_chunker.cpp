@@ -1,4 +1,4 @@
-#include "text_chunker.h"
+#include "text/text_chunker.h"
 
 #include <QStringList>
 

@@ -3,8 +3,9 @@
 #include <QString>
 
 // Cuts a text into sentence-sized pieces lazily, one at a time, so that a
-// long text costs nothing until it is spoken and flite never sees more than
-// one bounded piece (a whole book in one utterance takes gigabytes).
+// long text costs nothing until it is spoken and a synthesizer never sees
+// more than one bounded piece (a whole book in one flite utterance takes
+// gigabytes; in one espeak-ng call it delays every parameter change).
 class TextChunker
 {
 public:

@@ -1,4 +1,4 @@
-#include "sapi4/text_chunker.h"
+#include "text/text_chunker.h"
 
 #include <QTest>
 
