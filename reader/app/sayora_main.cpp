@@ -153,7 +153,9 @@ void SayoraMain::buildWidgets()
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setGeometry(twips::rect(1080, 1000, 3405, 405));
+    // As tall as its face, so no edge of it shows below; the drop-down
+    // opens below the face all the same.
+    Combo1->setGeometry(twips::rect(1080, 1000, 3405, 300));
     Text1 = new QLineEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(1080, 1000, 3135, 300));

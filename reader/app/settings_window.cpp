@@ -246,6 +246,7 @@ void SayoraMain::applyVoice(const SettingsRecord &file)
     Combo1->setEditText(file.VoiceName);
     Combo1->setToolTip(file.VoiceName);
     Text1->setText(Combo1->currentText());
+    Text1->home(false);
 }
 
 void SayoraMain::saveSettings()

@@ -141,6 +141,7 @@ void SpeechController::selectVoice()
     CurVoiceName = w.Combo1->currentText();
     w.Combo1->setToolTip(CurVoiceName);
     w.Text1->setText(w.Combo1->currentText());
+    w.Text1->home(false);  // show the start of a long name
 }
 
 int SpeechController::dropDownWidth(int longestNameLength)
