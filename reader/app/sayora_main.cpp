@@ -7,6 +7,7 @@
 #include "ui/position_slider.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -300,8 +301,9 @@ void SayoraMain::shutdown()
 void SayoraMain::quitAfterSpeech()
 {
     // Ends at once: the closing steps, settings included, do not run.
+    // Queued, so that an end that comes before the event loop runs is not lost.
     m_exitRequested = true;
-    QCoreApplication::exit(0);
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 // ---- chrome: pictures, hover, drag, layout

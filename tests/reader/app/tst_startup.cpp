@@ -33,6 +33,7 @@ private slots:
     void hiddenTextBoxRestoresNarrowWindow();
     void damagedSettingsFileDoesNotStopStartup_data();
     void damagedSettingsFileDoesNotStopStartup();
+    void commandLineReadingEndsProgramWithoutSaving_data();
     void commandLineReadingEndsProgramWithoutSaving();
     void userActionKeepsProgramAfterCommandLineReading();
 
@@ -219,14 +220,24 @@ void TestStartup::damagedSettingsFileDoesNotStopStartup()
     window.speech()->Stop();
 }
 
+void TestStartup::commandLineReadingEndsProgramWithoutSaving_data()
+{
+    QTest::addColumn<QString>("fliteVoices");
+    QTest::newRow("with the flite voices") << "kal";
+    // Without a single flite voice an espeak-ng voice is chosen and speaks.
+    QTest::newRow("no flite voice at all") << "";
+}
+
 void TestStartup::commandLineReadingEndsProgramWithoutSaving()
 {
+    QFETCH(QString, fliteVoices);
     QTemporaryDir config;
     QProcess sayora;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("SAYORA_AUDIO"), QStringLiteral("null"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("SAYORA_FLITE_VOICES"), fliteVoices);
     sayora.setProcessEnvironment(env);
     sayora.start(QStringLiteral(SAYORA_EXE), {QStringLiteral("Good"), QStringLiteral("morning.")});
     QVERIFY(sayora.waitForStarted());
