@@ -303,7 +303,8 @@ void SayoraMain::quitAfterSpeech()
     // Ends at once: the closing steps, settings included, do not run.
     // Queued, so that an end that comes before the event loop runs is not lost.
     m_exitRequested = true;
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Not quit(): that would close the window and run the closing steps.
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 // ---- chrome: pictures, hover, drag, layout

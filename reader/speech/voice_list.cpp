@@ -169,7 +169,7 @@ void SpeechController::selectFallbackVoice()
     // Without a SAPI 4 engine nothing is selected at start-up; pick the
     // SAPI 5 voice of the user's language (English otherwise) rather than
     // leave the reader mute.
-    if (w.Combo1->currentIndex() >= 0 || Sapi5Count == 0 || !NewsVoice1)
+    if (CurEngine != 0 || Sapi5Count == 0 || !NewsVoice1)
         return;
     const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
     const QString mine = QLocale().name().section(QLatin1Char('_'), 0, 0);
