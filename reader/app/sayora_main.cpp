@@ -442,6 +442,10 @@ void SayoraMain::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        if (m_pendingOuterGeometry) {
+            applyOuterGeometry();
+            m_pendingOuterGeometry.reset();
+        }
         emit firstShown();
     }
 }

@@ -3,7 +3,9 @@
 #include "app/settings_record.h"
 #include "documents/rich_text_box.h"
 
+#include <QRect>
 #include <QWidget>
+#include <optional>
 
 class ImageButton;
 class PositionSlider;
@@ -121,10 +123,12 @@ private:
     void captureGeometry();
     void captureTextBox();
     void applyGeometry();
+    void applyOuterGeometry();
     void applyTextBox(const SettingsRecord &file, int fieldsRead);
     void applyVoice(const SettingsRecord &file);
 
     SpeechController *m_speech = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
+    std::optional<QRect> m_pendingOuterGeometry;
 };

@@ -166,6 +166,15 @@ void SayoraMain::applyGeometry()
                       twips::toPixels(Settings.WinWidth), twips::toPixels(Settings.WinHeight));
     if (outer.width() <= 0 || outer.height() <= 0)
         return;
+    // The stored size is the outer one, frame included; the frame is known
+    // only once the window is shown, so the size is settled again then.
+    m_pendingOuterGeometry = outer;
+    applyOuterGeometry();
+}
+
+void SayoraMain::applyOuterGeometry()
+{
+    const QRect outer = *m_pendingOuterGeometry;
     const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
                          frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
     resize(std::max(1, outer.width() - frame.left() - frame.right()),

@@ -145,7 +145,17 @@ void TestStartup::firstRunThenOrderlyExitThenRestore()
         font.setPointSizeF(14.5);
         font.setItalic(true);
         font.setBold(true);
+        font.setUnderline(true);
+        font.setStrikeOut(true);
         window.MainTxtBox->setFont(font);
+        QPalette palette = window.MainTxtBox->palette();
+        palette.setColor(QPalette::Text, QColor(0x11, 0x22, 0x33));
+        palette.setColor(QPalette::Base, QColor(0xF0, 0xE0, 0xD0));
+        window.MainTxtBox->setPalette(palette);
+        window.show();
+        window.move(90, 60);
+        window.resize(500, 560);
+        QVERIFY(window.openDocument(testsupport::writeFile(m_dir.filePath("read/me.rtf"), "{\\rtf1 x}")));
         window.close();
         QVERIFY(QFile::exists(SettingsRecord::defaultPath()));
     }
@@ -163,6 +173,17 @@ void TestStartup::firstRunThenOrderlyExitThenRestore()
     QVERIFY(window.MainTxtBox->font().italic());
     QVERIFY(window.MainTxtBox->font().bold());
     QCOMPARE(window.MainTxtBox->font().family(), QStringLiteral("DejaVu Serif"));
+    QVERIFY(window.MainTxtBox->font().underline());
+    QVERIFY(window.MainTxtBox->font().strikeOut());
+    QCOMPARE(window.MainTxtBox->palette().color(QPalette::Text), QColor(0x11, 0x22, 0x33));
+    QCOMPARE(window.MainTxtBox->palette().color(QPalette::Base), QColor(0xF0, 0xE0, 0xD0));
+    QCOMPARE(window.Settings.OpenExt, QStringLiteral(".rtf"));
+    QCOMPARE(window.Settings.OpenDir, m_dir.filePath("read/"));
+    QCOMPARE(window.Settings.SaveExt, QStringLiteral(".mp3"));
+    QVERIFY(window.Settings.ShowText);
+    window.show();
+    QCOMPARE(window.pos(), QPoint(90, 60));
+    QCOMPARE(window.size(), QSize(500, 560));
 }
 
 void TestStartup::hiddenTextBoxRestoresNarrowWindow()
