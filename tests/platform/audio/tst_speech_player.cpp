@@ -4,6 +4,7 @@
 #include <QAudioDevice>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <QTimer>
 
 #include <cmath>
@@ -41,6 +42,7 @@ private slots:
 
     void marksFollowClock_data();
     void marksFollowClock();
+    void marksWithin30Milliseconds();
     void cancelRaisesFinishedOnce();
     void beginCancelsRunningStream();
     void pauseHoldsClock();
@@ -110,6 +112,31 @@ void TestSpeechPlayer::marksFollowClock()
                  qPrintable(QStringLiteral("%1 late").arg(e.playedAtEmission - e.mark.sample)));
     }
     QVERIFY(!player.isActive());
+}
+
+// Highlighting must keep up with the sound: a word is raised within 30 ms
+// of the clock reaching its first sample. Nine in ten must make it, so a
+// single late tick on a loaded machine does not fail the suite.
+void TestSpeechPlayer::marksWithin30Milliseconds()
+{
+    const int rate = 22050;
+    SpeechPlayer player;
+    QList<qint64> lagsMs;
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) {
+        lagsMs.append((player.playedSamples() - m.sample) * 1000 / rate);
+    });
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    player.begin(rate);
+    QList<WordMark> marks;
+    for (int i = 1; i < 30; ++i)
+        marks.append({qint64(i) * rate / 10, i, 1});
+    player.append(silence(3 * rate), marks);
+    player.finishInput();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(lagsMs.size(), 29);
+    std::sort(lagsMs.begin(), lagsMs.end());
+    QVERIFY2(lagsMs.first() >= 0, "no mark before its sample");
+    QVERIFY2(lagsMs.at(lagsMs.size() * 9 / 10) <= 30, qPrintable(QStringLiteral("90th percentile %1 ms").arg(lagsMs.at(lagsMs.size() * 9 / 10))));
 }
 
 void TestSpeechPlayer::cancelRaisesFinishedOnce()
