@@ -13,6 +13,7 @@
 // (e.g. a PulseAudio server); --null-only skips the second, --verbose also
 // prints every word's wall lag.
 #include "audio/speech_player.h"
+#include "bench_support.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 
@@ -48,16 +49,6 @@ struct Lags
     int events = 0;
     bool finished = false;
 };
-
-double percentile(QList<double> v, double p)
-{
-    if (v.isEmpty())
-        return std::nan("");
-    std::sort(v.begin(), v.end());
-    // Nearest rank.
-    const auto rank = static_cast<qsizetype>(std::ceil(p / 100.0 * v.size()));
-    return v.at(std::clamp<qsizetype>(rank - 1, 0, v.size() - 1));
-}
 
 // Records both lags for one word event. The origin is taken anew for each
 // stream, because samples count from the start of each stream.
@@ -194,7 +185,7 @@ void printTable(const QString &sink, const QList<Lags> &rows, int words, bool ve
                 "wall p99", "wall max", "start");
     for (const Lags &l : rows) {
         const auto cell = [](const QList<double> &v, double p) {
-            return v.isEmpty() ? QStringLiteral("n/a") : QString::number(percentile(v, p), 'f', 1);
+            return v.isEmpty() ? QStringLiteral("n/a") : QString::number(bench::percentile(v, p), 'f', 1);
         };
         std::printf("%-50s %6d %9s %9s %9s %9s %9s %9s%s\n", qPrintable(l.label.left(50)), l.events,
                     qPrintable(cell(l.clockMs, 50)), qPrintable(cell(l.clockMs, 99)), qPrintable(cell(l.wallMs, 50)),

@@ -2,6 +2,7 @@
 // to AudioStart, for a short and a very long text, on an 8 kHz and a 16 kHz
 // flite voice. Uses the null sink (real-time pace) unless --device is given.
 #include "audio/speech_player.h"
+#include "bench_support.h"
 #include "sapi4/direct_ss.h"
 
 #include <QCoreApplication>
@@ -14,31 +15,6 @@
 
 namespace {
 
-QString textOfLength(qsizetype length)
-{
-    static const QString sentence =
-        u"The reader speaks this sentence, then the next one, until the text ends. "_qs;
-    QString text;
-    text.reserve(length + sentence.size());
-    while (text.size() < length)
-        text += sentence;
-    text.truncate(length);
-    return text;
-}
-
-// Peak resident memory of the process so far, in MB.
-double peakMegabytes()
-{
-    QFile status(u"/proc/self/status"_qs);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 int engineNamed(const DirectSS &dss, const QString &fragment)
 {
     for (int i = 1; i <= dss.CountEngines(); ++i) {
@@ -50,7 +26,7 @@ int engineNamed(const DirectSS &dss, const QString &fragment)
 
 void measure(const QString &label, const QString &engine, qsizetype length, int runs)
 {
-    const QString text = textOfLength(length);
+    const QString text = bench::textOfLength(length);
     double toQueued = 0, toStart = 0, speakCall = 0;
     for (int run = 0; run < runs; ++run) {
         DirectSS dss;
@@ -85,7 +61,7 @@ void measure(const QString &label, const QString &engine, qsizetype length, int 
     std::printf("%-4s %8lld chars: Speak returns %7.3f ms, first sample to sink %7.1f ms, AudioStart %7.1f ms"
                 " (mean of %d); peak RSS %.0f MB\n",
                 qPrintable(label), static_cast<long long>(length), speakCall / runs, toQueued / runs,
-                toStart / runs, runs, peakMegabytes());
+                toStart / runs, runs, bench::statusMegabytes("VmHWM:"));
 }
 
 } // namespace
