@@ -432,6 +432,26 @@ void SpeechPlayer::cancel()
         emit finished(true);
 }
 
+qint64 SpeechPlayer::dropUnplayed()
+{
+    if (!d->active)
+        return -1;
+    // Cut where a word begins, so the sink never plays half a word and its
+    // remake; marks before handedSamples are heard as they are.
+    const auto cut = std::find_if(d->marks.begin(), d->marks.end(),
+                                  [this](const WordMark &m) { return m.sample >= d->handedSamples; });
+    if (cut == d->marks.end())
+        return -1;
+    const qint64 position = cut->textPosition;
+    const qint64 keep = cut->sample - d->handedSamples;
+    d->marks.erase(cut, d->marks.end());
+    d->pending.truncate(d->pendingHead + keep * kBytesPerSample);
+    d->appendedSamples = d->handedSamples + keep;
+    d->inputOpen = true;
+    d->dataRequested = false;
+    return position;
+}
+
 void SpeechPlayer::setVolume(double volume)
 {
     d->volume = std::clamp(volume, 0.0, 1.0);
@@ -465,6 +485,11 @@ qint64 SpeechPlayer::playedSamples() const
 qint64 SpeechPlayer::queuedSamples() const
 {
     return d->appendedSamples - d->played;
+}
+
+qint64 SpeechPlayer::appendedSamples() const
+{
+    return d->appendedSamples;
 }
 
 bool SpeechPlayer::usesNullSink() const

@@ -46,6 +46,15 @@ public:
     // Drops all queued audio at once and raises finished(true) if a stream
     // was active.
     void cancel();
+    // Drops the audio not yet handed to the sink from the first word whose
+    // start has not gone to the sink on, with that word's mark and all
+    // later ones, so that the speech can be made again from there (with a
+    // new rate, say) without a word heard twice or lost. Audio the sink
+    // already holds still plays, and so does the rest of the word it ends
+    // in. The stream stays active and its input is open again; nothing is
+    // raised. Returns the text position of the first dropped mark, or -1
+    // when no mark was dropped (then nothing was dropped at all).
+    qint64 dropUnplayed();
 
     // 0.0 … 1.0, applied to audio handed to the sink from now on.
     void setVolume(double volume);
@@ -56,6 +65,7 @@ public:
     int sampleRate() const;
     qint64 playedSamples() const; // the play clock, in samples of this stream
     qint64 queuedSamples() const; // appended but not yet played
+    qint64 appendedSamples() const; // everything appended to this stream (and kept)
     bool usesNullSink() const;
     // True once the first sample of the current stream went to the sink.
     bool hasQueuedFirstSample() const;

@@ -11,6 +11,7 @@
 #include <QMutex>
 #include <algorithm>
 #include <deque>
+#include <optional>
 
 Q_LOGGING_CATEGORY(lcSapi4, "sayora.sapi4")
 
@@ -22,6 +23,18 @@ constexpr qsizetype kFirstPieceChars = 160;
 constexpr qsizetype kPieceChars = 400;
 
 constexpr int kMaxVolume = 65535;
+
+// Marks handed to the player carry the text they belong to in their upper
+// bits, so a position taken back from the player names its text even across
+// the boundary between two queued texts.
+constexpr int kTextShift = 36;
+constexpr qint64 kOffsetMask = (qint64(1) << kTextShift) - 1;
+constexpr quint64 kTextIdMask = (quint64(1) << (63 - kTextShift)) - 1;
+
+qint64 tagged(quint64 textId, qint64 offset)
+{
+    return qint64((textId & kTextIdMask) << kTextShift) | (offset & kOffsetMask);
+}
 
 // SAYORA_FLITE_VOICES="kal,slt" limits the engines offered to those voices
 // (an empty value offers none); unset offers every voice flite has.
@@ -68,6 +81,18 @@ struct DirectSS::Private
     {
         QString text;
         qsizetype position = 0;  // where the next piece is looked for
+        quint64 id = 0;
+        bool nextRun = false;    // queued after the run's input had closed
+    };
+
+    // A piece of a text handed to flite in this run; kept while its audio
+    // may still be dropped and made again.
+    struct Sent
+    {
+        quint64 textId = 0;
+        QString text;
+        qsizetype start = 0;
+        qint64 firstSample = -1;  // in the player's stream; -1 while in flight
     };
 
     DirectSS *q = nullptr;
@@ -92,6 +117,9 @@ struct DirectSS::Private
     bool wantMore = false;
     bool inputFinished = false;
     bool paused = false;
+    quint64 lastTextId = 0;
+    std::deque<Sent> sent;        // pieces whose audio is in the player, in order
+    std::optional<Sent> flying;   // the piece flite is working on
 
     bool valid(int index) const { return index >= 0 && index < engines.size(); }
 
@@ -103,6 +131,10 @@ struct DirectSS::Private
         inFlight = false;
         wantMore = false;
         inputFinished = false;
+        sent.clear();
+        flying.reset();
+        for (Queued &text : queue)
+            text.nextRun = false;
         player->setVolume(double(volumeLeft) / kMaxVolume);
         // The player asks for data (needData) as soon as the stream begins.
         player->begin(engines.at(runEngine).sampleRate);
@@ -118,14 +150,14 @@ struct DirectSS::Private
         if (!runActive || inFlight || inputFinished)
             return;
         TextChunker::Piece piece;
-        while (!queue.empty()) {
+        while (!queue.empty() && !queue.front().nextRun) {
             Queued &front = queue.front();
             if (TextChunker::next(front.text, front.position,
                                   firstPiece ? kFirstPieceChars : kPieceChars, &piece))
                 break;
             queue.pop_front();
         }
-        if (queue.empty()) {
+        if (queue.empty() || queue.front().nextRun) {
             inputFinished = true;
             player->finishInput();
             return;
@@ -143,7 +175,8 @@ struct DirectSS::Private
         const int wpm = speed.at(runEngine);
         const int hz = pitch.at(runEngine);
         const QString text = front.text.mid(piece.start, piece.end - piece.start);
-        const qint64 offset = piece.start;
+        const qint64 offset = tagged(front.id, piece.start);
+        flying = Sent{front.id, front.text, piece.start, -1};
         thread->post([channel = channel, generation, voice, text, offset, wpm, hz] {
             if (channel->current() != generation)
                 return;
@@ -169,10 +202,67 @@ struct DirectSS::Private
             return;
         inFlight = false;
         if (!speech.pcm.isEmpty()) {
+            // A piece that starts before the clock can no longer be cut.
+            while (sent.size() > 1 && sent.at(1).firstSample < player->playedSamples())
+                sent.pop_front();
+            if (flying) {
+                flying->firstSample = player->appendedSamples();
+                sent.push_back(*flying);
+            }
             // The player asks again (needData) while it is short of audio.
             wantMore = false;
             player->append(speech.pcm, speech.marks);
         }
+        flying.reset();
+        pump();
+    }
+
+    // A new speed or pitch is heard from the next word the player has not
+    // started yet: the audio made ahead is dropped and the text from that
+    // word on is made again, in the same run (no stop, no start, no word
+    // twice).
+    void remakeAhead()
+    {
+        if (!runActive || current != runEngine)
+            return;
+        const qint64 from = player->dropUnplayed();
+        if (from < 0 && !flying)
+            return;  // everything made is in the sink already; the next piece takes the change
+        channel->advance();
+
+        // Where each text must be made again from, in speaking order.
+        std::vector<Queued> redo;
+        if (from >= 0) {
+            const quint64 cutText = quint64(from) >> kTextShift;
+            const qint64 cut = player->appendedSamples();
+            const auto owner = std::find_if(sent.cbegin(), sent.cend(), [cutText](const Sent &piece) {
+                return (piece.textId & kTextIdMask) == cutText;
+            });
+            if (owner != sent.cend())
+                redo.push_back({owner->text, qsizetype(from & kOffsetMask), owner->textId, false});
+            else if (!queue.empty() && (queue.front().id & kTextIdMask) == cutText)
+                redo.push_back({queue.front().text, qsizetype(from & kOffsetMask), queue.front().id, false});
+            for (const Sent &piece : sent) {
+                if (piece.firstSample >= cut && (redo.empty() || piece.textId != redo.back().id))
+                    redo.push_back({piece.text, piece.start, piece.textId, false});
+            }
+            std::erase_if(sent, [cut](const Sent &piece) { return piece.firstSample >= cut; });
+        }
+        if (flying && (redo.empty() || flying->textId != redo.back().id))
+            redo.push_back({flying->text, flying->start, flying->textId, false});
+        flying.reset();
+        for (auto r = redo.rbegin(); r != redo.rend(); ++r) {
+            if (!queue.empty() && queue.front().id == r->id)
+                queue.front().position = r->position;
+            else
+                queue.push_front(*r);
+        }
+        inFlight = false;
+        wantMore = true;
+        inputFinished = false;
+        // Short, so that even the slowest voice has it ready before the
+        // audio kept in the sink has played.
+        firstPiece = true;
         pump();
     }
 
@@ -220,7 +310,7 @@ DirectSS::DirectSS(QObject *parent)
     d->player = new SpeechPlayer(this);
     connect(d->player, &SpeechPlayer::started, this, [this] { emit AudioStart(0, 0); });
     connect(d->player, &SpeechPlayer::wordReached, this,
-            [this](const WordMark &mark) { emit WordPosition(0, 0, 2 * mark.textPosition); });
+            [this](const WordMark &mark) { emit WordPosition(0, 0, 2 * (mark.textPosition & kOffsetMask)); });
     connect(d->player, &SpeechPlayer::finished, this, [this](bool cancelled) { d->onFinished(cancelled); });
     connect(d->player, &SpeechPlayer::needData, this, [this] { d->onNeedData(); });
 }
@@ -275,7 +365,11 @@ void DirectSS::setSpeed(int wordsPerMinute)
     if (!d->valid(d->current))
         return;
     const FliteVoice &v = d->engines.at(d->current);
-    d->speed[d->current] = std::clamp(wordsPerMinute, v.minSpeed, v.maxSpeed);
+    const int speed = std::clamp(wordsPerMinute, v.minSpeed, v.maxSpeed);
+    if (speed == d->speed.at(d->current))
+        return;
+    d->speed[d->current] = speed;
+    d->remakeAhead();
 }
 
 int DirectSS::MaxSpeed() const
@@ -298,7 +392,11 @@ void DirectSS::setPitch(int hertz)
     if (!d->valid(d->current))
         return;
     const FliteVoice &v = d->engines.at(d->current);
-    d->pitch[d->current] = std::clamp(hertz, v.minPitch, v.maxPitch);
+    const int pitch = std::clamp(hertz, v.minPitch, v.maxPitch);
+    if (pitch == d->pitch.at(d->current))
+        return;
+    d->pitch[d->current] = pitch;
+    d->remakeAhead();
 }
 
 int DirectSS::MaxPitch() const
@@ -341,7 +439,8 @@ void DirectSS::Speak(const QString &text)
     TextChunker::Piece piece;
     if (!TextChunker::next(text, 0, 1, &piece))
         return;  // nothing but blanks: nothing to say, no events
-    d->queue.push_back({text, 0});
+    // Text queued once the run's input has closed waits for the next run.
+    d->queue.push_back({text, 0, ++d->lastTextId, d->runActive && d->inputFinished});
     if (!d->runActive)
         d->startRun();
     else
@@ -375,6 +474,8 @@ void DirectSS::AudioReset()
     d->inFlight = false;
     d->wantMore = false;
     d->inputFinished = false;
+    d->sent.clear();
+    d->flying.reset();
     d->player->cancel();
     // Raised here, during the call: the reader sets its halt reason before
     // resetting and expects the stop while that reason holds.

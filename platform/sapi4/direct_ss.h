@@ -10,7 +10,8 @@
 //
 // Speed is in words per minute and pitch in Hz, each with per-engine limits
 // chosen so that the whole range is audible. The two volume values run from
-// 0 to 65535.
+// 0 to 65535. Speech playing on the current engine takes a new speed or
+// pitch from its next word on, without a stop and a start.
 class DirectSS : public QObject
 {
     Q_OBJECT

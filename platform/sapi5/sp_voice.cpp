@@ -86,6 +86,7 @@ struct SpVoice::Private
         QPointer<SpFileStream> file;
         bool started = false;             // StartStream raised
         qint64 samples = 0;               // audio synthesized so far
+        qsizetype markedUpTo = 0;         // end of the last word handed to the player
     };
 
     SpVoice *q = nullptr;
@@ -165,6 +166,8 @@ struct SpVoice::Private
             QList<WordMark> shifted = marks;
             for (WordMark &m : shifted)
                 m.textPosition += chunkOffset;
+            if (!shifted.isEmpty())
+                s.markedUpTo = shifted.last().textPosition + shifted.last().length;
             s.samples += pcm.size() / 2;
             player.append(pcm, shifted);
             return;
@@ -204,6 +207,34 @@ struct SpVoice::Private
         }
         if (s.toFile || player.queuedSamples() < qint64(engine->sampleRate()) * kAheadMs / 1000)
             requestChunk();
+    }
+
+    // A new rate is heard from the next word the player has not started
+    // yet: the audio made ahead at the old rate is dropped and the text
+    // from that word on is made again. The stream goes on as one, so no
+    // StartStream or EndStream comes and no word is raised twice.
+    void remakeAhead()
+    {
+        if (streams.empty() || !streamOpen || streams.front().toFile || !player.isActive())
+            return;
+        Stream &s = streams.front();
+        const bool inFlight = inflightJob != 0;
+        const qint64 from = player.dropUnplayed();
+        if (from < 0 && !inFlight)
+            return;  // all that is made is already in the sink; the next piece takes the rate
+        if (inFlight) {
+            generation->fetch_add(1);
+            inflightJob = 0;
+        }
+        if (from >= 0) {
+            s.next = from;
+            s.markedUpTo = 0;
+        } else {
+            // Nothing dropped: go on after the last word the sink has.
+            s.next = std::max(chunkOffset, s.markedUpTo);
+        }
+        s.samples = player.appendedSamples();
+        requestChunk();
     }
 
     bool isFront(long number) const { return !streams.empty() && streams.front().number == number && streamOpen; }
@@ -334,7 +365,12 @@ long SpVoice::Rate() const
 
 void SpVoice::setRate(long rate)
 {
-    d->rate = std::clamp(rate, -10L, 10L);
+    const long clamped = std::clamp(rate, -10L, 10L);
+    if (clamped == d->rate)
+        return;
+    d->rate = clamped;
+    if (isValid())
+        d->remakeAhead();
 }
 
 long SpVoice::Volume() const

@@ -59,6 +59,8 @@ public:
 
     // -10 … 10; 0 is espeak-ng's normal speed, ±10 about three times
     // faster / slower within what espeak-ng honours (80 … 450 wpm).
+    // Speech playing aloud takes a new rate from its next word on, in the
+    // same stream (no new StartStream or EndStream).
     long Rate() const;
     void setRate(long rate);
     // 0 … 100.

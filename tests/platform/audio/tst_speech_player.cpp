@@ -49,6 +49,9 @@ private slots:
     void needDataWhileInputOpen();
     void emptyStreamFinishes();
     void marksClampedIntoChunk();
+    void dropUnplayedRemakesFromNextWord_data();
+    void dropUnplayedRemakesFromNextWord();
+    void dropUnplayedWithNothingToDrop();
     void realSink();
 };
 
@@ -274,6 +277,135 @@ void TestSpeechPlayer::marksClampedIntoChunk()
     player.finishInput();
     QVERIFY(finished.wait(10000));
     QCOMPARE(samples, (QList<qint64>{0, 800, 800, 1200, 1200}));
+}
+
+void TestSpeechPlayer::dropUnplayedRemakesFromNextWord_data()
+{
+    QTest::addColumn<int>("dropAfterWord");  // -1: before the first sound
+    QTest::addColumn<bool>("inputFinished");
+    QTest::addColumn<bool>("paused");
+    QTest::newRow("after the first word") << 0 << false << false;
+    QTest::newRow("after the input was finished") << 1 << true << false;
+    QTest::newRow("while paused") << 2 << true << true;
+    QTest::newRow("before the first sound") << -1 << true << false;
+}
+
+// Six words half a second apart; at some point the audio ahead is dropped
+// and made again twice as fast from the returned word on. Every word comes
+// exactly once and in order, the stream neither ends nor starts again, the
+// clock never runs back, and the stream ends at the remade length.
+void TestSpeechPlayer::dropUnplayedRemakesFromNextWord()
+{
+    QFETCH(int, dropAfterWord);
+    QFETCH(bool, inputFinished);
+    QFETCH(bool, paused);
+    const int rate = 16000;
+    const int words = 6;
+    SpeechPlayer player;
+    QList<qint64> reached;
+    qint64 lastClock = 0;
+    bool clockRanBack = false;
+    qint64 dropped = -2;
+    qint64 cut = -1;
+    qint64 endOfStream = -1;
+    QSignalSpy started(&player, &SpeechPlayer::started);
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    QSignalSpy need(&player, &SpeechPlayer::needData);
+    qsizetype needAtDrop = -1;
+
+    auto remake = [&] {
+        needAtDrop = need.size();
+        const qint64 playedBefore = player.playedSamples();
+        if (paused)
+            player.pause();
+        dropped = player.dropUnplayed();
+        cut = player.appendedSamples();
+        QVERIFY(player.isActive());
+        QCOMPARE(player.playedSamples(), playedBefore);
+        QVERIFY(dropped >= 0 && dropped % 10 == 0 && dropped / 10 < words);
+        // The cut is where the returned word started, not yet handed on.
+        QCOMPARE(cut, (dropped / 10 + 1) * rate / 2);
+        QList<WordMark> marks;
+        for (qint64 i = dropped / 10; i < words; ++i)
+            marks.append({(i - dropped / 10) * rate / 4, i * 10, 4});
+        player.append(silence(int(marks.size()) * rate / 4 + rate / 8), marks);
+        endOfStream = player.appendedSamples();
+        // Input is open again until said otherwise.
+        QCOMPARE(finished.count(), 0);
+    };
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) {
+        reached << m.textPosition;
+        clockRanBack = clockRanBack || player.playedSamples() < lastClock;
+        lastClock = player.playedSamples();
+        if (m.textPosition == dropAfterWord * 10)
+            remake();
+    });
+
+    player.begin(rate);
+    QList<WordMark> marks;
+    for (int i = 0; i < words; ++i)
+        marks.append({qint64(i + 1) * rate / 2, i * 10, 4});
+    player.append(silence((words + 1) * rate / 2), marks);
+    if (inputFinished)
+        player.finishInput();
+    if (dropAfterWord < 0)
+        remake();
+    QTRY_VERIFY_WITH_TIMEOUT(dropped != -2, 20000);
+
+    if (paused) {
+        // Longer than the remade rest: nothing moves until resumed.
+        const qint64 at = player.playedSamples();
+        const int heard = int(reached.size());
+        QTimer t;
+        t.setSingleShot(true);
+        QSignalSpy timeout(&t, &QTimer::timeout);
+        t.start(1500);
+        QVERIFY(timeout.wait(10000));
+        QCOMPARE(player.playedSamples(), at);
+        QCOMPARE(reached.size(), heard);
+        player.resume();
+    }
+    // Input was reopened by the drop: more is asked for, and the stream
+    // lasts until closed again.
+    QTRY_VERIFY_WITH_TIMEOUT(need.size() > needAtDrop, 20000);
+    QCOMPARE(finished.count(), 0);
+    qint64 clockAtEnd = -1;
+    connect(&player, &SpeechPlayer::finished, this, [&] { clockAtEnd = lastClock; });
+    player.finishInput();
+    QVERIFY(finished.count() == 1 || finished.wait(20000));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(reached, (QList<qint64>{0, 10, 20, 30, 40, 50}));
+    QVERIFY(!clockRanBack);
+    QVERIFY(clockAtEnd <= endOfStream);
+    // Shorter than the first making: the dropped audio was never played.
+    QVERIFY(endOfStream < (words + 1) * rate / 2);
+}
+
+// With every mark already handed to the sink there is nothing to remake:
+// -1, the audio and the end stay as they were. An idle player drops nothing.
+void TestSpeechPlayer::dropUnplayedWithNothingToDrop()
+{
+    const int rate = 8000;
+    SpeechPlayer player;
+    QCOMPARE(player.dropUnplayed(), qint64(-1));
+    QVERIFY(!player.isActive());
+
+    QSignalSpy finished(&player, &SpeechPlayer::finished);
+    QList<qint64> reached;
+    connect(&player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) { reached << m.textPosition; });
+    player.begin(rate);
+    player.append(silence(rate), {{0, 7, 3}});
+    player.finishInput();
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 1, 20000);
+    const qint64 appended = player.appendedSamples();
+    QCOMPARE(player.dropUnplayed(), qint64(-1));
+    QCOMPARE(player.appendedSamples(), appended);
+    // The input stays closed: the stream ends by itself.
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    QCOMPARE(reached, QList<qint64>{7});
 }
 
 void TestSpeechPlayer::realSink()

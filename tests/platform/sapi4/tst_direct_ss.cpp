@@ -1,10 +1,15 @@
 #include "sapi4/direct_ss.h"
 
 #include "audio/speech_player.h"
+#include "sapi4/flite_thread.h"
+#include "sapi4/flite_voices.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
 
 namespace {
 
@@ -69,6 +74,8 @@ private slots:
     void resetWhenIdleRaisesNothing();
     void pauseHoldsWords();
     void speedChangeReachesRunningSpeech();
+    void changeIsHeardAtTheNextWord_data();
+    void changeIsHeardAtTheNextWord();
     void blankTextSaysNothing();
 
     void noVoicesMeansNoEngines();
@@ -380,6 +387,111 @@ void TestDirectSS::speedChangeReachesRunningSpeech()
     const qint64 changed = clock.elapsed();
     // All at the slowest speed would take about five times as long as fast.
     QVERIFY2(changed < fast * 4, qPrintable(u"fast %1 ms, changed %2 ms"_qs.arg(fast).arg(changed)));
+}
+
+void TestDirectSS::changeIsHeardAtTheNextWord_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("startFast");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("expect");  // length against the unchanged speech: -1 shorter, 1 longer, 0 any
+    const QString longSentence = u"A listener who finds the voice too slow moves the speed control while a long "
+                                 "sentence like this one is being read, with its clauses and its many words, "
+                                 "and expects to hear the change within a moment rather than at the full stop "
+                                 "that ends it. Then it goes on."_qs;
+    QTest::newRow("faster within a long sentence") << QStringList{longSentence} << false << u"speed"_qs << -1;
+    QTest::newRow("higher pitch") << QStringList{longSentence} << true << u"pitch"_qs << 0;
+    QTest::newRow("paused right after the change") << QStringList{longSentence} << false << u"speed and pause"_qs << -1;
+    QTest::newRow("slower across two queued texts")
+        << QStringList{u"One two three four five six."_qs, u"Seven eight nine ten."_qs} << true << u"slower"_qs << 1;
+}
+
+// A speed or pitch change in running speech is heard from the next word on:
+// the same run goes on (one start, one stop), every word comes once and in
+// order, and at a new speed the speech ends much sooner or later than it
+// would have (compared in samples of the stream, not wall time).
+void TestDirectSS::changeIsHeardAtTheNextWord()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(bool, startFast);
+    QFETCH(QString, change);
+    QFETCH(int, expect);
+    auto dss = makeEngine();
+    QVERIFY(dss);
+    dss->setSpeed(startFast ? dss->MaxSpeed() : dss->MinSpeed());
+
+    // The unchanged speech: where its words are and where its last word starts.
+    const QString engineName = dss->ModeName(dss->CurrentMode());
+    const int speed = dss->Speed();
+    const int pitch = dss->Pitch();
+    QList<qint64> expectedWords;
+    qint64 unchangedLastWord = 0;
+    std::atomic<bool> made{false};
+    FliteThread::instance()->post([&] {
+        for (const FliteVoice &voice : FliteVoices::all()) {
+            if (voice.name != engineName)
+                continue;
+            qint64 base = 0;
+            for (const QString &text : texts) {
+                const FliteSpeech speech = FliteVoices::synthesize(voice, text, speed, pitch);
+                for (const WordMark &mark : speech.marks) {
+                    expectedWords << mark.textPosition;
+                    unchangedLastWord = base + mark.sample;
+                }
+                base += speech.pcm.size() / 2;
+            }
+        }
+        made = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(made, 60000);
+    QVERIFY(expectedWords.size() > 5);
+
+    EventLog log;
+    log.attach(dss.get());
+    auto *player = dss->findChild<SpeechPlayer *>();
+    QVERIFY(player);
+    qint64 lastWordSample = -1;
+    connect(player, &SpeechPlayer::wordReached, this, [&](const WordMark &m) { lastWordSample = m.sample; });
+    QSignalSpy stops(dss.get(), &DirectSS::AudioStop);
+    bool changed = false;
+    connect(dss.get(), &DirectSS::WordPosition, this, [&] {
+        if (changed || log.words.size() != 3)
+            return;
+        changed = true;
+        if (change == u"pitch")
+            dss->setPitch(dss->MaxPitch());
+        else
+            dss->setSpeed(change == u"slower" ? dss->MinSpeed() : dss->MaxSpeed());
+        if (change == u"speed and pause")
+            dss->AudioPause();
+    });
+    for (const QString &text : texts)
+        dss->Speak(text);
+    QTRY_VERIFY_WITH_TIMEOUT(changed, 30000);
+
+    if (change == u"speed and pause") {
+        const int heard = int(log.words.size());
+        QTimer t;
+        t.setSingleShot(true);
+        QSignalSpy timeout(&t, &QTimer::timeout);
+        t.start(1500);
+        QVERIFY(timeout.wait(10000));
+        QCOMPARE(log.words.size(), heard);
+        QCOMPARE(stops.count(), 0);
+        dss->AudioResume();
+    }
+    QVERIFY(stops.count() == 1 || stops.wait(90000));
+    QCOMPARE(log.count(u"start"_qs), 1);
+    QCOMPARE(log.count(u"stop"_qs), 1);
+    QCOMPARE(log.events.first(), u"start"_qs);
+    QCOMPARE(log.events.last(), u"stop"_qs);
+    QCOMPARE(log.words, expectedWords);
+
+    const QString lengths = u"changed %1, unchanged %2 samples"_qs.arg(lastWordSample).arg(unchangedLastWord);
+    if (expect < 0)
+        QVERIFY2(lastWordSample < unchangedLastWord * 45 / 100, qPrintable(lengths));
+    if (expect > 0)
+        QVERIFY2(lastWordSample > unchangedLastWord * 2, qPrintable(lengths));
 }
 
 void TestDirectSS::blankTextSaysNothing()

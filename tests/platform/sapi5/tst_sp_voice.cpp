@@ -117,6 +117,9 @@ private slots:
     void pauseHoldsWords();
     void fileStreamWritesWave();
     void rateChangesDuration();
+    void rateChangeIsHeardInRunningSpeech_data();
+    void rateChangeIsHeardInRunningSpeech();
+    void rateChangeNearTheEnd();
     void volumeScalesFileOutput();
     void synchronousSpeakWaits();
     void twoVoicesShareTheEngine();
@@ -374,6 +377,123 @@ void TestSpVoice::rateChangesDuration()
     // About 1.7 times faster per step of five.
     QVERIFY2(sizes[0] > sizes[1] * 1.3 && sizes[1] > sizes[2] * 1.3,
              qPrintable(QStringLiteral("%1 %2 %3").arg(sizes[0]).arg(sizes[1]).arg(sizes[2])));
+}
+
+void TestSpVoice::rateChangeIsHeardInRunningSpeech_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<long>>("rates");  // set one after another at the third word
+    QTest::addColumn<bool>("pauseAfter");
+    const QString oneSentence = QStringLiteral(
+        "Reading aloud at an even pace takes a while, so the listener moves the rate "
+        "control and expects to hear the voice speed up within a fraction of a second.");
+    const QString sentences = QStringLiteral(
+        "The first sentence sets the pace for all of the reading that follows it, and it runs on "
+        "for quite a while before it lets the next one have its turn. A second one follows. "
+        "A third closes the text.");
+    QTest::newRow("much faster, text wholly made") << oneSentence << QList<long>{10} << false;
+    QTest::newRow("much faster, sentences still to make") << sentences << QList<long>{10} << false;
+    QTest::newRow("two changes at once") << sentences << QList<long>{4, 10} << false;
+    QTest::newRow("paused right after the change") << oneSentence << QList<long>{10} << true;
+}
+
+// A rate change in running speech is heard from the next word on, not from
+// the next sentence: the speech ends much sooner than without the change,
+// within the same stream, with every word once and in order.
+void TestSpVoice::rateChangeIsHeardInRunningSpeech()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<long>, rates);
+    QFETCH(bool, pauseAfter);
+
+    // The unchanged speech, rendered as fast as the synthesizer goes.
+    SpVoice reference;
+    Recorder unchanged(&reference);
+    SpFileStream file;
+    QVERIFY(file.Open(m_dir.filePath(QStringLiteral("unchanged.wav"))));
+    reference.setAudioOutputStream(&file);
+    reference.Speak(text, SpVoice::SVSFDefault);
+    QVERIFY(file.Close());
+    const QList<Event> expected = unchanged.of(QStringLiteral("word"));
+    const qint64 unchangedBytes = unchanged.events.last().position;
+    QVERIFY(expected.size() > 10);
+
+    SpVoice voice;
+    Recorder rec(&voice);
+    QSignalSpy end(&voice, &SpVoice::EndStream);
+    bool changed = false;
+    connect(&voice, &SpVoice::Word, this, [&] {
+        if (changed || rec.of(QStringLiteral("word")).size() != 3)
+            return;
+        changed = true;
+        for (long rate : rates)
+            voice.setRate(rate);
+        if (pauseAfter)
+            voice.Pause();
+    });
+    const long stream = voice.Speak(text, SpVoice::SVSFlagsAsync);
+    QTRY_VERIFY_WITH_TIMEOUT(changed, 30000);
+    QCOMPARE(voice.Rate(), rates.last());
+
+    if (pauseAfter) {
+        const int heard = int(rec.of(QStringLiteral("word")).size());
+        QTimer t;
+        t.setSingleShot(true);
+        QSignalSpy timeout(&t, &QTimer::timeout);
+        t.start(1500);
+        QVERIFY(timeout.wait(10000));
+        QCOMPARE(rec.of(QStringLiteral("word")).size(), heard);
+        QCOMPARE(end.count(), 0);
+        voice.Resume();
+    }
+    QVERIFY(end.count() == 1 || end.wait(60000));
+
+    QCOMPARE(rec.of(QStringLiteral("start")).size(), 1);
+    QCOMPARE(rec.of(QStringLiteral("end")).size(), 1);
+    QCOMPARE(rec.events.first().kind, QStringLiteral("start"));
+    QCOMPARE(rec.events.last().kind, QStringLiteral("end"));
+    const QList<Event> words = rec.of(QStringLiteral("word"));
+    QList<qint64> got, want;
+    for (const Event &e : words)
+        got << e.character;
+    for (const Event &e : expected)
+        want << e.character;
+    QCOMPARE(got, want);
+    qint64 last = 0;
+    for (const Event &e : rec.events) {
+        QCOMPARE(e.stream, stream);
+        QVERIFY(e.kind == QLatin1String("start") || e.position >= last);
+        last = std::max(last, e.position);
+    }
+    // Three times faster after the first few words: well under the
+    // unchanged length (compared in stream positions, not wall time).
+    const qint64 changedBytes = rec.events.last().position;
+    QVERIFY2(changedBytes < unchangedBytes * 6 / 10,
+             qPrintable(QStringLiteral("changed %1, unchanged %2 bytes").arg(changedBytes).arg(unchangedBytes)));
+    QVERIFY(!voice.isSpeaking());
+}
+
+// A change while the last word plays has nothing left to remake: the speech
+// ends as it would have, once.
+void TestSpVoice::rateChangeNearTheEnd()
+{
+    const QString text = QStringLiteral("Three short words.");
+    SpVoice voice;
+    Recorder rec(&voice);
+    QSignalSpy end(&voice, &SpVoice::EndStream);
+    connect(&voice, &SpVoice::Word, this, [&](long, const QVariant &, qint64 character) {
+        if (character == text.indexOf(QStringLiteral("words")))
+            voice.setRate(-10);
+    });
+    voice.Speak(text, SpVoice::SVSFlagsAsync);
+    QVERIFY(end.wait(30000));
+    QCOMPARE(rec.words(text), (QStringList{"Three", "short", "words"}));
+    QCOMPARE(rec.of(QStringLiteral("start")).size(), 1);
+    QCOMPARE(rec.of(QStringLiteral("end")).size(), 1);
+    QCOMPARE(voice.Rate(), -10L);
+    // The stream stays usable at the new rate.
+    voice.Speak(QStringLiteral("Again."), SpVoice::SVSFDefault);
+    QCOMPARE(rec.of(QStringLiteral("word")).size(), 4);
 }
 
 void TestSpVoice::volumeScalesFileOutput()
