@@ -8,6 +8,7 @@
 #include "text/text_chunker.h"
 
 #include <QMetaObject>
+#include <QTimer>
 #include <QMutex>
 #include <algorithm>
 #include <deque>
@@ -23,6 +24,10 @@ constexpr qsizetype kFirstPieceChars = 160;
 constexpr qsizetype kPieceChars = 400;
 
 constexpr int kMaxVolume = 65535;
+
+// How long speed and pitch changes must pause before the audio made ahead
+// is made again with them.
+constexpr int remakeDelayMs = 100;
 
 // Marks handed to the player carry the text they belong to in their upper
 // bits, so a position taken back from the player names its text even across
@@ -77,6 +82,7 @@ struct Sapi4Channel
 
 struct DirectSS::Private
 {
+    QTimer *remakeTimer = nullptr;
     struct Queued
     {
         QString text;
@@ -290,6 +296,12 @@ DirectSS::DirectSS(QObject *parent)
     , d(std::make_unique<Private>())
 {
     d->q = this;
+    // A dragged scrollbar changes speed or pitch on every step: the audio
+    // made ahead is made again once the changes pause, not for each of them.
+    d->remakeTimer = new QTimer(this);
+    d->remakeTimer->setSingleShot(true);
+    d->remakeTimer->setInterval(remakeDelayMs);
+    connect(d->remakeTimer, &QTimer::timeout, this, [this] { d->remakeAhead(); });
     d->engines = offeredVoices();
     for (const FliteVoice &v : std::as_const(d->engines)) {
         d->speed.append(v.normalSpeed);
@@ -369,7 +381,7 @@ void DirectSS::setSpeed(int wordsPerMinute)
     if (speed == d->speed.at(d->current))
         return;
     d->speed[d->current] = speed;
-    d->remakeAhead();
+    d->remakeTimer->start();
 }
 
 int DirectSS::MaxSpeed() const
@@ -396,7 +408,7 @@ void DirectSS::setPitch(int hertz)
     if (pitch == d->pitch.at(d->current))
         return;
     d->pitch[d->current] = pitch;
-    d->remakeAhead();
+    d->remakeTimer->start();
 }
 
 int DirectSS::MaxPitch() const

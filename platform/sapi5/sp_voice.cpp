@@ -19,6 +19,10 @@ namespace {
 // Synthesis keeps about this much audio ahead of the play clock.
 constexpr int kAheadMs = 1500;
 
+// How long rate changes must pause before the audio made ahead is made
+// again with them.
+constexpr int remakeDelayMs = 100;
+
 QVariant bytePosition(qint64 samples)
 {
     return QVariant::fromValue<qint64>(samples * 2);
@@ -90,6 +94,7 @@ struct SpVoice::Private
     };
 
     SpVoice *q = nullptr;
+    QTimer remakeTimer;
     EspeakEngine *engine = nullptr;
     SpeechPlayer player;
     SpObjectToken voice;
@@ -303,6 +308,13 @@ struct SpVoice::Private
 SpVoice::SpVoice(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
 {
     d->q = this;
+    // Reachable with findChild(), like the SAPI 4 object's, for measurements.
+    d->player.setParent(this);
+    // A dragged rate scrollbar changes the rate on every step: the audio made
+    // ahead is made again once the changes pause, not for each of them.
+    d->remakeTimer.setSingleShot(true);
+    d->remakeTimer.setInterval(remakeDelayMs);
+    connect(&d->remakeTimer, &QTimer::timeout, this, [this] { d->remakeAhead(); });
     d->engine = EspeakEngine::instance();
     if (!d->engine->isValid())
         return;
@@ -370,7 +382,7 @@ void SpVoice::setRate(long rate)
         return;
     d->rate = clamped;
     if (isValid())
-        d->remakeAhead();
+        d->remakeTimer.start();
 }
 
 long SpVoice::Volume() const
