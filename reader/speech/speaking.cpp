@@ -198,6 +198,17 @@ void SpeechController::Stop()
         setStopStatus(1);
         setPauseStatus(1);
     }
+    // A voice of the other generation chosen while speaking leaves the first
+    // engine talking: Stop silences it too (both calls do nothing when idle).
+    HaltReason = 0;
+    if (CurEngine != Sapi4) {
+        DirectSS1->AudioResume();
+        DirectSS1->AudioReset();
+    }
+    if (CurEngine != Sapi5 && NewsVoice1) {
+        NewsVoice1->Resume();
+        NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+    }
 }
 
 void SpeechController::Rewind()

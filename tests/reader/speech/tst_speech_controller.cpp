@@ -147,6 +147,7 @@ private slots:
     void speakFromCaret();
 
     // One generation.
+    void stopSilencesAVoiceOfTheOtherGeneration();
     void sapi4PauseSurvivesAudioStop();
     void sapi5HighlightsFromSpeakStart();
     void sapi4HighlightsWordWithPunctuation();
@@ -383,6 +384,22 @@ void TestSpeechController::speakFromCaret()
     QCOMPARE(f->speech->SpokenText, text.mid(expectedStart));
     QCOMPARE(f->selectionStart(), expectedStart);
     QVERIFY(waitForStart(*f, engine));
+}
+
+void TestSpeechController::stopSilencesAVoiceOfTheOtherGeneration()
+{
+    f->choose(5);
+    f->setText(longText, 0);
+    f->speech->Speak();
+    QVERIFY(waitForStart(*f, 5));
+    // The user picks a flite voice while espeak-ng is still talking.
+    f->choose(4);
+    QSignalSpy ended(f->speech->newsVoice(), &SpVoice::EndStream);
+    f->speech->Stop();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!f->speech->newsVoice()->isSpeaking());
+    QCOMPARE(f->states(), QList<int>({2, 1, 1}));
+    QCOMPARE(f->selectionStart(), 0);
 }
 
 void TestSpeechController::sapi4PauseSurvivesAudioStop()
