@@ -28,6 +28,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -454,6 +455,31 @@ QImage updatePicture()
     return img;
 }
 
+// A white speech bubble (rounded body and a three-cornered tail) with a soft
+// shadow `drop` pixels below it, shaded from white at the top to `bottom`.
+QPainterPath speechBubble(QPainter &p, const QRectF &body, qreal radius, const std::array<QPointF, 3> &tailCorners,
+                          const QColor &shadow, qreal drop, const QColor &bottom)
+{
+    QPainterPath bubble;
+    bubble.addRoundedRect(body, radius, radius);
+    QPainterPath tail;
+    tail.moveTo(tailCorners[0]);
+    tail.lineTo(tailCorners[1]);
+    tail.lineTo(tailCorners[2]);
+    tail.closeSubpath();
+    bubble = bubble.united(tail);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow);
+    p.drawPath(bubble.translated(0, drop));
+    QLinearGradient fill(0, body.top(), 0, tailCorners[1].y());
+    fill.setColorAt(0.0, QColor(255, 255, 255));
+    fill.setColorAt(1.0, bottom);
+    p.setBrush(fill);
+    p.drawPath(bubble);
+    return bubble;
+}
+
 // How does it work: a white speech bubble with a question mark.
 QImage helpPicture()
 {
@@ -462,23 +488,8 @@ QImage helpPicture()
     QPainter p(&img);
     antialias(p);
 
-    QPainterPath bubble;
-    bubble.addRoundedRect(QRectF(3, 2, 33, 19), 8, 8);
-    QPainterPath tail;
-    tail.moveTo(9.0, 18.0);
-    tail.lineTo(7.5, 26.0);
-    tail.lineTo(17.0, 19.5);
-    tail.closeSubpath();
-    bubble = bubble.united(tail);
-
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 60, 0, 150));
-    p.drawPath(bubble.translated(0, 1));
-    QLinearGradient fill(0, 2, 0, 26);
-    fill.setColorAt(0.0, QColor(255, 255, 255));
-    fill.setColorAt(1.0, QColor(214, 228, 218));
-    p.setBrush(fill);
-    p.drawPath(bubble);
+    const QPainterPath bubble = speechBubble(p, QRectF(3, 2, 33, 19), 8, {{{9.0, 18.0}, {7.5, 26.0}, {17.0, 19.5}}},
+                                             QColor(0, 60, 0, 150), 1, QColor(214, 228, 218));
 
     // Question mark from an arc, a short stem and a dot.
     const QColor ink(30, 35, 40);
@@ -571,22 +582,8 @@ QImage appIcon()
     p.setPen(QPen(QColor(255, 255, 255, 70), 2.0));
     p.drawRoundedRect(tile.adjusted(1, 1, -1, -1), 51, 51);
 
-    QPainterPath bubble;
-    bubble.addRoundedRect(QRectF(50, 56, 156, 114), 40, 40);
-    QPainterPath tail;
-    tail.moveTo(76, 150);
-    tail.lineTo(64, 200);
-    tail.lineTo(118, 166);
-    tail.closeSubpath();
-    bubble = bubble.united(tail);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 60, 20, 70));
-    p.drawPath(bubble.translated(0, 5));
-    QLinearGradient white(0, 56, 0, 200);
-    white.setColorAt(0.0, QColor(255, 255, 255));
-    white.setColorAt(1.0, QColor(226, 240, 230));
-    p.setBrush(white);
-    p.drawPath(bubble);
+    const QPainterPath bubble = speechBubble(p, QRectF(50, 56, 156, 114), 40, {{{76, 150}, {64, 200}, {118, 166}}},
+                                             QColor(0, 60, 20, 70), 5, QColor(226, 240, 230));
 
     const qreal heights[] = {28, 56, 80, 52, 34};
     QLinearGradient bars(0, 70, 0, 156);
