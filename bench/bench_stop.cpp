@@ -27,9 +27,6 @@
 
 namespace {
 
-// The sink buffers of speech_player.cpp: what a sink may still hold unplayed.
-constexpr int kNullBufferMs = 80;
-constexpr int kDeviceBufferMs = 200;
 constexpr int kStopAtWord = 5;
 constexpr int kStrayWindowMs = 300;
 constexpr int kWaitMs = 30000;
@@ -270,7 +267,7 @@ int main(int argc, char *argv[])
         const QString name = useNull
             ? QStringLiteral("Null")
             : QStringLiteral("Device (%1)").arg(QMediaDevices::defaultAudioOutput().description());
-        printTable(name, useNull ? kNullBufferMs : kDeviceBufferMs, rows);
+        printTable(name, SpeechPlayer::sinkBufferMs(useNull), rows);
     }
     std::printf("\nms from the stop call; end = EndStream / AudioStop, idle = player inactive with nothing queued; "
                 "strays = events in the %d ms after the stop\n",

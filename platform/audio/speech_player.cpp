@@ -492,6 +492,11 @@ qint64 SpeechPlayer::appendedSamples() const
     return d->appendedSamples;
 }
 
+int SpeechPlayer::sinkBufferMs(bool nullSink)
+{
+    return nullSink ? kNullBufferMs : kDeviceBufferMs;
+}
+
 bool SpeechPlayer::usesNullSink() const
 {
     return d->nullSink;

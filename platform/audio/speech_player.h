@@ -67,6 +67,9 @@ public:
     qint64 queuedSamples() const; // appended but not yet played
     qint64 appendedSamples() const; // everything appended to this stream (and kept)
     bool usesNullSink() const;
+    // How much audio a sink of that kind holds ahead of what is heard, in ms:
+    // the most that can still sound after a cancel.
+    static int sinkBufferMs(bool nullSink);
     // True once the first sample of the current stream went to the sink.
     bool hasQueuedFirstSample() const;
 

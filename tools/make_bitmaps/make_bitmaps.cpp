@@ -51,10 +51,10 @@ struct Ink {
 
 using Glyph = std::function<void(QPainter &, const Ink &)>;
 
-QImage canvas(int w, int h)
+QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
 {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    img.fill(fill);
     return img;
 }
 
@@ -176,8 +176,7 @@ Ink inkFor(Look look)
 // A tiled button picture: panel green, tile, glyph with a one pixel shadow.
 QImage button(int w, int h, Look look, const Glyph &glyph)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(kPanel);
+    QImage img = canvas(w, h, kPanel);
     QPainter p(&img);
     antialias(p);
 
@@ -433,8 +432,7 @@ QImage rewindPicture()
 // Check for a new version: a circular refresh arrow.
 QImage updatePicture()
 {
-    QImage img(20, 20, QImage::Format_ARGB32_Premultiplied);
-    img.fill(kPanel);
+    QImage img = canvas(20, 20, kPanel);
     QPainter p(&img);
     antialias(p);
     drawTile(p, QRectF(1, 1, 18, 17), Look::Normal, 4.5);
@@ -483,8 +481,7 @@ QPainterPath speechBubble(QPainter &p, const QRectF &body, qreal radius, const s
 // How does it work: a white speech bubble with a question mark.
 QImage helpPicture()
 {
-    QImage img(39, 28, QImage::Format_ARGB32_Premultiplied);
-    img.fill(kPanel);
+    QImage img = canvas(39, 28, kPanel);
     QPainter p(&img);
     antialias(p);
 
@@ -511,8 +508,7 @@ QImage helpPicture()
 // its left, so only the right corners are rounded.
 QImage arrowPicture()
 {
-    QImage img(19, 20, QImage::Format_ARGB32_Premultiplied);
-    img.fill(kPanel);
+    QImage img = canvas(19, 20, kPanel);
     QPainter p(&img);
     antialias(p);
 
