@@ -217,6 +217,7 @@ void SayoraMain::buildWidgets()
     MyTavo1 = new ControlHost(Installation::CLSID_MyTavo, Frame1);
     MyTavo1->setObjectName(QStringLiteral("MyTavo1"));
     MyTavo1->setGeometry(twips::rect(6840, 1245, 165, 135));
+    buildExportWidgets();
 
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
@@ -237,8 +238,9 @@ void SayoraMain::connectButtons()
     connect(Image7, &ImageButton::clicked, this, &SayoraMain::fontClick);
     connect(Image8, &ImageButton::clicked, this, &SayoraMain::backColourClick);
     connect(Image20, &ImageButton::clicked, this, &SayoraMain::showHideClick);
+    connect(Image2, &ImageButton::clicked, this, &SayoraMain::saveClick);
     // Buttons whose windows arrive later still count as a user action.
-    for (ImageButton *button : {Image2, Image1, Image19})
+    for (ImageButton *button : {Image1, Image19})
         connect(button, &ImageButton::clicked, this, [this] { m_speech->Disappear = false; });
 }
 
@@ -318,6 +320,7 @@ void SayoraMain::shutdown()
         MyTavo1->invoke(QStringLiteral("MyStop"));
         MyTavo1->invoke(QStringLiteral("MyEndOLE"));
     }
+    cancelExport();
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
     saveSettings();
 }

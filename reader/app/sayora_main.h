@@ -1,14 +1,20 @@
 #pragma once
 
 #include "app/settings_record.h"
+#include "registry/registry_key.h"
 #include "documents/rich_text_box.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <optional>
 
 class ControlHost;
 class ImageButton;
+class Mp3Export;
+class QTimer;
 class PositionSlider;
 class QComboBox;
 class QFrame;
@@ -40,6 +46,12 @@ public:
     // Loads a file into the text box; a file that cannot be read is reported
     // and the text box keeps its text.
     bool openDocument(const QString &path);
+    // The Save button: text, rich text or an MP3 export with the selected
+    // voice, watched by the four export timers.
+    void saveClick();
+    bool exportRunning() const;
+    // Stops a running export; the target stays as it was.
+    void cancelExport();
 
     // Reloads the normal picture of all eight state buttons.
     void initButton();
@@ -84,6 +96,12 @@ public:
     QLabel *Label70 = nullptr;
     PositionSlider *cpvSlider1 = nullptr;
     ControlHost *MyTavo1 = nullptr;  // the wave rendering control
+    QLabel *Label7 = nullptr;        // export progress, 0 … 100
+    QLabel *Label8 = nullptr;        // export time, hh:mm:ss
+    QTimer *Timer101 = nullptr;      // waiting for the WAV file (flite voices)
+    QTimer *Timer1 = nullptr;        // rendering through MyTavo1
+    QTimer *Timer102 = nullptr;      // waiting for the MP3 file
+    QTimer *Timer2 = nullptr;        // encoding
 
     // Window state.
     int LoadStep = 0;
@@ -97,6 +115,19 @@ public:
     // The value last read from or written to "WaveEnd" by an export through
     // MyTavo1: 2 while the control renders.
     quint32 WaveEndValue = 0;
+    // Export state.
+    QString TargetFile;
+    QString TmpWavFile;
+    QString TmpMp3File;
+    QDateTime ExportStart;
+    qint64 ElapsedSeconds = 0;
+    double EstimateWaveSize = 0;
+    double EstimateMp3Size = 0;
+    qint64 WaveSize = 0;
+    int PercentWave = 0;
+    RegistryKey AppPathsKey;
+    // An export whose files stop growing for this long is given up.
+    int exportStallSeconds = 60;
     RichTextBox RichTextBox1;
 
 signals:
@@ -121,6 +152,23 @@ private:
     void dragWindow(Qt::MouseButton button);
     void quitAfterSpeech();
 
+    // Saving and the export timers.
+    void buildExportWidgets();
+    void saveTextFile(const QString &name, const QString &extension);
+    void exportMp3(const QString &name);
+    void renderWithControl(const QString &text);
+    bool renderWithWaveVoice(const QString &text);
+    bool askOverwrite(const QString &target);
+    void Timer101_Timer();
+    void Timer1_Timer();
+    void Timer102_Timer();
+    void Timer2_Timer();
+    void WaveStop();
+    void showElapsed();
+    bool stalled(qint64 size);
+    void exportFailed(const QString &why);
+    void endExport();
+
     // Settings: captured on a first run, applied at start-up, saved at the end.
     bool captureSettings();
     bool loadAndApplySettings();
@@ -136,4 +184,8 @@ private:
     bool m_exitRequested = false;
     bool m_shownOnce = false;
     std::optional<QRect> m_pendingOuterGeometry;
+    QPointer<Mp3Export> m_export;
+    bool m_exportCancelled = false;
+    qint64 m_lastSize = -1;
+    QElapsedTimer m_sinceProgress;
 };

@@ -1,9 +1,12 @@
 #include "support/test_support.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
 
 namespace testsupport {
 
@@ -26,6 +29,26 @@ QString writeFile(const QString &path, const QByteArray &bytes)
 QString programFolder()
 {
     return qEnvironmentVariable("SAYORA_PROGRAM_DIR");
+}
+
+void answerNextDialog(std::function<void(QWidget *)> answer)
+{
+    answerNextDialogWhere([](QWidget *) { return true; }, std::move(answer));
+}
+
+void answerNextDialogWhere(std::function<bool(QWidget *)> wanted, std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, wanted, answer] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || !dialog->isVisible() || !wanted(dialog))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        answer(dialog);
+    });
+    poll->start();
 }
 
 }  // namespace testsupport

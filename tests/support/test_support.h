@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
+
+class QWidget;
 
 // Shared helpers for the test suite.
 namespace testsupport {
@@ -16,6 +19,18 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 
 // Folder of the shipped data files in the build tree.
 QString programFolder();
+
+// Runs answer on the next modal dialog once it is shown, from inside the
+// dialog's own event loop (a test blocked in exec() cannot answer it).
+void answerNextDialog(std::function<void(QWidget *)> answer);
+// The same, for the next modal dialog of type T (another may come first).
+void answerNextDialogWhere(std::function<bool(QWidget *)> wanted, std::function<void(QWidget *)> answer);
+template<typename T>
+void answerNext(std::function<void(T *)> answer)
+{
+    answerNextDialogWhere([](QWidget *w) { return dynamic_cast<T *>(w) != nullptr; },
+                          [answer](QWidget *w) { answer(dynamic_cast<T *>(w)); });
+}
 
 }  // namespace testsupport
 

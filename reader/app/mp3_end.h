@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The completion window `mp3end`: names the exported file and offers to
+// play it with the desktop's player.
+class Mp3End : public QDialog
+{
+public:
+    Mp3End(const QString &targetFile, QWidget *parent = nullptr);
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QPushButton *Command1 = nullptr;  // "&Play"
+    QPushButton *Command2 = nullptr;  // "&Close"
+
+private:
+    QString m_target;
+};

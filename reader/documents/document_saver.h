@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QFileDialog;
+class QWidget;
+
+// The Save button's dialog, its name rules and the text and rich-text files
+// it writes.
+namespace DocumentSaver {
+
+enum Type { RichText = 1, Text = 2, Mp3 = 3 };  // the dialog's filter index
+
+// "Rich Text File(*.rtf)", "Text File(*.txt)", "MP3 File (*.mp3)".
+const QStringList &filters();
+// The filter index the dialog starts on for the type last saved.
+int initialFilter(const QString &saveExt);
+// Title "Save as", the three filters, starting in saveDir. It neither asks
+// about overwriting (the Save click does) nor adds an extension.
+QFileDialog *createDialog(QWidget *parent, const QString &saveDir, const QString &saveExt);
+// The filter index the user left the dialog on; 0 when none matches.
+int chosenType(const QFileDialog &dialog);
+
+// NULs and surrounding blanks removed.
+QString cleanName(const QString &name);
+// The folder of a name, ending in a separator; empty without one.
+QString saveDirFor(const QString &name);
+// The name, with extension appended unless it already ends in exactly
+// that (case-sensitive: "A.MP3" becomes "A.MP3.mp3").
+QString withExtension(const QString &name, const QString &extension);
+// The question asked before an existing file is replaced.
+QString overwriteQuestion(const QString &target);
+
+// A text file: the text exactly as it stands, in UTF-8, then CR LF.
+QByteArray textFile(const QString &text);
+// A rich-text document holding exactly the same text: special characters
+// escaped, anything beyond ASCII as \uN, line breaks as \par.
+QByteArray richTextFile(const QString &text);
+// Writes bytes to path, replacing an existing file only once the new one
+// is complete. False with a reason on failure; the old file is kept then.
+bool writeFile(const QString &path, const QByteArray &bytes, QString *error);
+
+// The text an export renders: surrounding blanks removed.
+QString exportText(const QString &boxText);
+// The length the WAV estimate uses: of the export text with every pair of
+// adjacent blanks removed (left to right, so three blanks leave one).
+qint64 estimateTextLength(const QString &exportText);
+// One fiftieth of the expected WAV size: 24844076 bytes for 10,000
+// characters at rate 29, inversely proportional to the rate shown (a rate
+// below 1 counts as 1).
+double estimateWaveSize(qint64 textLength, int rate);
+// One fiftieth of the expected MP3 size: 2253740 bytes per 24844076 of WAV.
+double estimateMp3Size(qint64 waveBytes);
+// hh:mm:ss from whole seconds; hours beyond 99 keep their last two digits.
+QString FormatElapsed(qint64 seconds);
+
+} // namespace DocumentSaver

@@ -1,0 +1,206 @@
+#include "documents/mp3_export.h"
+
+#include "shell/program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QtEndian>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Creates an empty file with a unique name beside target; empty on failure.
+QString temporaryBeside(const QString &target, const QString &suffix)
+{
+    const QFileInfo info(target);
+    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX") + suffix);
+    file.setAutoRemove(false);
+    if (!file.open())
+        return {};
+    return file.fileName();
+}
+
+// Bitrates in kbit/s for MPEG-1 and MPEG-2/2.5 layer III.
+constexpr int bitratesV1[16] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
+constexpr int bitratesV2[16] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
+constexpr int sampleRates[3] = {44100, 48000, 32000};
+
+} // namespace
+
+Mp3Export::Mp3Export(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Mp3Export::~Mp3Export()
+{
+    cancel();
+}
+
+bool Mp3Export::fail(const QString &why)
+{
+    m_error = why;
+    cancel();
+    return false;
+}
+
+bool Mp3Export::prepare(const QString &target)
+{
+    m_target = target;
+    m_error.clear();
+    m_tmpWav = temporaryBeside(target, QStringLiteral(".wav"));
+    m_tmpMp3 = temporaryBeside(target, QStringLiteral(".mp3"));
+    if (m_tmpWav.isEmpty() || m_tmpMp3.isEmpty())
+        return fail(tr("The folder %1 cannot be written to.").arg(QFileInfo(target).absolutePath()));
+    return true;
+}
+
+QString Mp3Export::encoderPath()
+{
+    const QString beside = programFile(QStringLiteral("lame"));
+    if (QFileInfo(beside).isExecutable() && QFileInfo(beside).isFile())
+        return beside;
+    return QStandardPaths::findExecutable(QStringLiteral("lame"));
+}
+
+bool Mp3Export::checkWave(const QString &path, double *seconds, QString *why)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = tr("The speech was not rendered (no sound file).");
+        return false;
+    }
+    const QByteArray head = file.read(44);
+    const qint64 size = file.size();
+    const auto u32 = [&head](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
+    const auto u16 = [&head](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
+    if (head.size() < 44 || !head.startsWith("RIFF") || head.mid(8, 8) != "WAVEfmt " || head.mid(36, 4) != "data"
+        || u16(20) != 1 || u16(34) != 16 || u16(22) == 0 || u32(24) == 0 || qint64(u32(40)) != size - 44) {
+        *why = tr("The speech was not rendered completely (the sound file is damaged).");
+        return false;
+    }
+    if (u32(40) == 0) {
+        *why = tr("The voice produced no speech for this text.");
+        return false;
+    }
+    *seconds = double(u32(40)) / (2.0 * u16(22) * u32(24));
+    return true;
+}
+
+bool Mp3Export::checkMp3(const QByteArray &bytes, double *seconds)
+{
+    qsizetype at = 0;
+    // An ID3v2 tag: "ID3", version, flags, a 28-bit size in 7-bit bytes.
+    if (bytes.size() >= 10 && bytes.startsWith("ID3")) {
+        const auto b = [&bytes](int i) { return quint32(quint8(bytes.at(i)) & 0x7F); };
+        at = 10 + qsizetype((b(6) << 21) | (b(7) << 14) | (b(8) << 7) | b(9));
+    }
+    qint64 frames = 0;
+    double total = 0;
+    while (at + 4 <= bytes.size()) {
+        const quint32 h = qFromBigEndian<quint32>(bytes.constData() + at);
+        const int version = (h >> 19) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
+        const int layer = (h >> 17) & 3;    // 1 layer III
+        const int bitrateIndex = (h >> 12) & 15;
+        const int rateIndex = (h >> 10) & 3;
+        if ((h & 0xFFE00000) != 0xFFE00000 || version == 1 || layer != 1 || bitrateIndex == 0
+            || bitrateIndex == 15 || rateIndex == 3)
+            break;
+        const bool mpeg1 = version == 3;
+        const int rate = sampleRates[rateIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
+        const int kbps = (mpeg1 ? bitratesV1 : bitratesV2)[bitrateIndex];
+        const int samples = mpeg1 ? 1152 : 576;
+        const int padding = (h >> 9) & 1;
+        const qsizetype length = qsizetype(samples / 8 * kbps * 1000 / rate + padding);
+        if (at + length > bytes.size())
+            break;  // a cut frame
+        at += length;
+        ++frames;
+        total += double(samples) / rate;
+    }
+    // Only a trailing ID3v1 tag ("TAG", 128 bytes) may follow the frames.
+    const qsizetype rest = bytes.size() - at;
+    const bool clean = rest == 0 || (rest == 128 && bytes.mid(at, 3) == "TAG");
+    *seconds = total;
+    return frames > 0 && clean;
+}
+
+bool Mp3Export::startEncoder()
+{
+    m_error.clear();
+    QString why;
+    if (!checkWave(m_tmpWav, &m_waveSeconds, &why))
+        return fail(why);
+    const QString lame = encoderPath();
+    if (lame.isEmpty())
+        return fail(tr("The MP3 encoder \"lame\" is not installed."));
+    delete m_encoder;
+    m_encoder = new QProcess(this);
+    m_encoder->setProgram(lame);
+    // An argument list: names with blanks or quotes reach lame whole, and no
+    // shell ever sees them.
+    m_encoder->setArguments({QStringLiteral("-f"), QStringLiteral("--quiet"), m_tmpWav, m_tmpMp3});
+    m_encoder->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_encoder->setStandardOutputFile(QProcess::nullDevice());
+    connect(m_encoder, &QProcess::finished, this, &Mp3Export::encoderFinished);
+    m_encoder->start();
+    if (!m_encoder->waitForStarted(10000))
+        return fail(tr("The MP3 encoder \"lame\" could not be started: %1").arg(m_encoder->errorString()));
+    emit encoderStarted();
+    return true;
+}
+
+bool Mp3Export::encoderRunning() const
+{
+    return m_encoder && m_encoder->state() != QProcess::NotRunning;
+}
+
+bool Mp3Export::finish()
+{
+    m_error.clear();
+    if (!m_encoder || encoderRunning())
+        return fail(tr("The MP3 encoder did not finish."));
+    if (m_encoder->exitStatus() != QProcess::NormalExit)
+        return fail(tr("The MP3 encoder stopped before it had finished."));
+    if (m_encoder->exitCode() != 0)
+        return fail(tr("The MP3 encoder failed (exit code %1).").arg(m_encoder->exitCode()));
+    QFile mp3(m_tmpMp3);
+    double seconds = 0;
+    // lame pads the end; a file shorter than the speech is cut short.
+    if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &seconds) || seconds < m_waveSeconds * 0.98)
+        return fail(tr("The MP3 encoder did not write a complete MP3 file."));
+    mp3.close();
+    std::error_code ec;
+    // Same folder, so the rename replaces the target in one step.
+    std::filesystem::rename(QFile::encodeName(m_tmpMp3).toStdString(), QFile::encodeName(m_target).toStdString(), ec);
+    if (ec)
+        return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
+    m_tmpMp3.clear();
+    removeTemporaries();
+    return true;
+}
+
+void Mp3Export::cancel()
+{
+    if (m_encoder) {
+        m_encoder->disconnect(this);
+        if (m_encoder->state() != QProcess::NotRunning) {
+            m_encoder->kill();
+            m_encoder->waitForFinished(5000);
+        }
+    }
+    removeTemporaries();
+}
+
+void Mp3Export::removeTemporaries()
+{
+    for (QString *path : {&m_tmpWav, &m_tmpMp3}) {
+        if (!path->isEmpty())
+            QFile::remove(*path);
+        path->clear();
+    }
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+
+// The steps of an MP3 export that follow the rendering, with no widget in
+// it: unique temporary WAV and MP3 files beside the target, the WAV check,
+// the encoder `lame`, the MP3 check, the atomic replacement of the target,
+// and the removal of the temporaries on every outcome. Whoever renders the
+// WAV (a window's timers, a command-line converter) drives it:
+//
+//   prepare() → render into tmpWav() → startEncoder() → encoderFinished() →
+//   finish()
+//
+// Until finish() succeeds the target is untouched; destroying the object or
+// cancel() removes the temporaries and stops the encoder.
+class Mp3Export : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Mp3Export(QObject *parent = nullptr);
+    ~Mp3Export() override;
+
+    // Creates the temporary files beside target. False, with a reason, when
+    // the target's folder cannot take them.
+    bool prepare(const QString &target);
+    QString target() const { return m_target; }
+    QString tmpWav() const { return m_tmpWav; }
+    QString tmpMp3() const { return m_tmpMp3; }
+
+    // Checks the rendered WAV, then starts the encoder on it. False with a
+    // reason when the WAV is unusable or the encoder cannot be started.
+    bool startEncoder();
+    bool encoderRunning() const;
+    QProcess *encoder() const { return m_encoder; }
+
+    // After encoderFinished: checks that the encoder succeeded and the MP3
+    // holds the whole WAV, then puts it in the target's place. False with a
+    // reason otherwise; the target is kept then.
+    bool finish();
+    // Stops whatever runs and removes the temporaries.
+    void cancel();
+
+    QString errorString() const { return m_error; }
+
+    // lame from the program folder if one is there, else from PATH; empty
+    // when there is none.
+    static QString encoderPath();
+
+    // A PCM WAV whose header agrees with its size, and its duration.
+    static bool checkWave(const QString &path, double *seconds, QString *why);
+    // The MPEG audio frames of an MP3 (after an ID3v2 tag), walked from the
+    // first to the last; false unless they run unbroken to the end (a few
+    // trailing bytes of a tag aside) and there is at least one.
+    static bool checkMp3(const QByteArray &bytes, double *seconds);
+
+signals:
+    void encoderStarted();
+    void encoderFinished();
+
+private:
+    bool fail(const QString &why);
+    void removeTemporaries();
+
+    QString m_target;
+    QString m_tmpWav;
+    QString m_tmpMp3;
+    QProcess *m_encoder = nullptr;
+    double m_waveSeconds = 0;
+    QString m_error;
+};

@@ -1,0 +1,303 @@
+// The Save button end to end: the dialogs are answered as a user answers
+// them, the export runs on the real engines and the real lame.
+#include "app/installation.h"
+#include "app/mp3_end.h"
+#include "app/sayora_main.h"
+#include "documents/mp3_export.h"
+#include "registry/registry_key.h"
+#include "speech/speech_controller.h"
+#include "support/test_support.h"
+#include "ui/image_button.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+
+namespace {
+
+const QString text = u"The reader exports this text. It has three sentences. This is the last one."_qs;
+
+// Answers the save dialog with a name and a filter (1 rich text, 2 text, 3 MP3).
+void answerSaveDialog(const QString &path, int filter)
+{
+    testsupport::answerNext<QFileDialog>([path, filter](QFileDialog *dialog) {
+        QCOMPARE(dialog->windowTitle(), u"Save as"_qs);
+        dialog->selectNameFilter(dialog->nameFilters().at(filter - 1));
+        auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_qs);
+        QVERIFY(name);
+        name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+        // Should the dialog refuse, end it rather than hang the test.
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+// Presses a button of the next message box whose text holds fragment;
+// remembers its text.
+void answerMessage(const QString &fragment, QMessageBox::StandardButton button, QString *seen = nullptr)
+{
+    testsupport::answerNextDialogWhere(
+        [fragment](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            return box && box->text().contains(fragment);
+        },
+        [button, seen](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (seen)
+                *seen = box->text();
+            QTest::mouseClick(box->button(button), Qt::LeftButton);
+        });
+}
+
+const QString overwrite = u"is already exist"_qs;
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void selectVoice(SayoraMain &w, const QString &name)
+{
+    const int index = w.Combo1->findText(name);
+    QVERIFY2(index >= 0, qPrintable(name));
+    w.speech()->setVoiceListPosition(index);
+    QCOMPARE(w.Combo1->currentText(), name);
+}
+
+void clickSave(SayoraMain &w)
+{
+    QTest::mouseClick(w.Image2, Qt::LeftButton, {}, w.Image2->rect().center());
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    std::unique_ptr<SayoraMain> w;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // Only the files a test made itself: no temporary left behind.
+    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        w = std::make_unique<SayoraMain>();
+        w->load(QString());
+        w->show();
+        w->MainTxtBox->setPlainText(text);
+    }
+    void cleanup() { w.reset(); }
+
+    void textAndRichText()
+    {
+        w->MainTxtBox->setPlainText(u"  two blanks around  "_qs);
+        answerSaveDialog(path(u"plain"_qs), 2);
+        clickSave(*w);
+        QCOMPARE(contents(path(u"plain.txt"_qs)), QByteArray("  two blanks around  \r\n"));
+        QCOMPARE(w->Settings.SaveExt, u".txt"_qs);
+        QCOMPARE(w->Settings.SaveDir, m_dir.path() + u"/"_qs);
+
+        // Overwrite declined: the file stays; accepted: replaced.
+        w->MainTxtBox->setPlainText(u"new text"_qs);
+        QString question;
+        answerSaveDialog(path(u"plain.txt"_qs), 2);
+        answerMessage(overwrite, QMessageBox::No, &question);
+        clickSave(*w);
+        QCOMPARE(question, path(u"plain.txt"_qs) + u" is already exist,do you want to overwrite it ?"_qs);
+        QCOMPARE(contents(path(u"plain.txt"_qs)), QByteArray("  two blanks around  \r\n"));
+        answerSaveDialog(path(u"plain.txt"_qs), 2);
+        answerMessage(overwrite, QMessageBox::Yes);
+        clickSave(*w);
+        QCOMPARE(contents(path(u"plain.txt"_qs)), QByteArray("new text\r\n"));
+
+        answerSaveDialog(path(u"rich"_qs), 1);
+        clickSave(*w);
+        QVERIFY(contents(path(u"rich.rtf"_qs)).startsWith("{\\rtf1"));
+        QCOMPARE(w->Settings.SaveExt, u".rtf"_qs);
+        QCOMPARE(files(), QStringList({u"plain.txt"_qs, u"rich.rtf"_qs}));
+    }
+
+    void mp3EndToEnd_data()
+    {
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("flite through the control") << u"Flite Kal (US English, male, 16 kHz)"_qs;
+        QTest::newRow("espeak-ng through the export voice") << u"English (America)"_qs;
+    }
+    void mp3EndToEnd()
+    {
+        QFETCH(QString, voice);
+        selectVoice(*w, voice);
+        QStringList phases;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (w->Label7->isVisible() && (phases.isEmpty() || phases.last() != w->Label7->text()))
+                phases << w->Label7->text();
+        });
+        watch.start(5);
+        double waveSeconds = 0;
+        QString why;
+        // The WAV is gone once the export ends: measure it as encoding starts.
+        auto measure = [&] {
+            auto *exporter = w->findChild<Mp3Export *>();
+            QVERIFY(exporter);
+            connect(exporter, &Mp3Export::encoderStarted, this,
+                    [&, exporter] { Mp3Export::checkWave(exporter->tmpWav(), &waveSeconds, &why); });
+        };
+
+        // "a.txt" with the MP3 filter becomes "a.txt.mp3".
+        const QString target = path(u"a.txt.mp3"_qs);
+        QString completion;
+        answerSaveDialog(path(u"a.txt"_qs), 3);
+        // The export object exists once the dialog is answered.
+        QTimer hook;
+        hook.setInterval(1);
+        connect(&hook, &QTimer::timeout, this, [&] {
+            if (w->findChild<Mp3Export *>()) {
+                hook.stop();
+                measure();
+            }
+        });
+        hook.start();
+        clickSave(*w);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->findChild<Mp3Export *>() || w->Timer2->isActive(), 60000);
+        testsupport::answerNext<Mp3End>([&](Mp3End *end) {
+            phases << w->Label7->text();
+            QCOMPARE(end->windowTitle(), u"Sayora"_qs);
+            QCOMPARE(end->Label1->text(), u"Convert text to"_qs);
+            QCOMPARE(end->Label3->text(), u"Successfully!"_qs);
+            completion = end->Label2->text();
+            QTest::mouseClick(end->Command2, Qt::LeftButton);
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(completion, target, 60000);
+        QTRY_VERIFY(!w->Label7->isVisible() && !w->Label8->isVisible());
+
+        QVERIFY(waveSeconds > 2);
+        QCOMPARE(files(), QStringList({u"a.txt.mp3"_qs}));
+        // The MP3 holds the whole speech: decoded, it lasts as long as the WAV.
+        const QString decoded = m_dir.filePath(u"decoded.wav"_qs);
+        QCOMPARE(QProcess::execute(u"lame"_qs, {u"--quiet"_qs, u"--decode"_qs, target, decoded}), 0);
+        double mp3Seconds = 0;
+        QVERIFY(Mp3Export::checkWave(decoded, &mp3Seconds, &why));
+        QVERIFY2(qAbs(mp3Seconds - waveSeconds) < 0.2, qPrintable(u"%1 vs %2"_qs.arg(mp3Seconds).arg(waveSeconds)));
+
+        // Progress: numbers of the rendering (flite) or "Waiting" (espeak-ng),
+        // then up to 100, never backwards.
+        QCOMPARE(phases.first(), u"Waiting"_qs);
+        QCOMPARE(phases.last(), u"100"_qs);
+        int last = -1;
+        for (const QString &phase : phases.mid(1)) {
+            const int n = phase.toInt();
+            QVERIFY2(n >= last && n <= 100, qPrintable(phases.join(u',')));
+            last = n;
+        }
+        QCOMPARE(w->Settings.SaveExt, u".mp3"_qs);
+    }
+
+    void mp3Failures_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("voice");
+        QTest::addColumn<QString>("message");
+        const QString kal = u"Flite Kal (US English, male, 16 kHz)"_qs, en = u"English (America)"_qs;
+        QTest::newRow("lame missing") << u"no lame"_qs << en << u"\"lame\" is not installed"_qs;
+        QTest::newRow("lame killed") << u"kill lame"_qs << kal << u"stopped before it had finished"_qs;
+        QTest::newRow("folder unwritable") << u"bad folder"_qs << kal << u"cannot be written to"_qs;
+        const QString slt = u"Flite SLT (US English, female)"_qs;
+        QTest::newRow("end never reported") << u"no end"_qs << slt << u"made no progress"_qs;
+        QTest::newRow("cancelled by the user") << u"cancel"_qs << slt << QString();
+    }
+    void mp3Failures()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, voice);
+        QFETCH(QString, message);
+        selectVoice(*w, voice);
+        w->exportStallSeconds = 2;
+        if (fault == u"cancel"_qs || fault == u"no end"_qs)
+            w->MainTxtBox->setPlainText(text.repeated(40));
+        // The user's earlier file must survive every failure.
+        QString target = path(u"out.mp3"_qs);
+        testsupport::writeFile(target, "the user's file");
+        if (fault == u"bad folder"_qs)
+            target = path(u"out.mp3/inside.mp3"_qs);
+        const QByteArray oldPath = qgetenv("PATH");
+        if (fault == u"no lame"_qs)
+            qputenv("PATH", m_dir.path().toUtf8());
+
+        QTimer hook;
+        hook.setInterval(1);
+        connect(&hook, &QTimer::timeout, this, [&] {
+            auto *exporter = w->findChild<Mp3Export *>();
+            if (!exporter)
+                return;
+            if (fault == u"kill lame"_qs) {
+                hook.stop();
+                connect(exporter, &Mp3Export::encoderStarted, exporter, [exporter] { exporter->encoder()->kill(); });
+            } else if (fault == u"no end"_qs && w->Timer1->isActive()) {
+                // The control can no longer report: its key is gone.
+                hook.stop();
+                QCOMPARE(RegistryKey::deleteTree(Installation::appPathsKey()), RegistryKey::Success);
+            } else if (fault == u"cancel"_qs && w->Timer1->isActive()) {
+                hook.stop();
+                QTest::mouseClick(w->Label7, Qt::LeftButton);
+            }
+        });
+        hook.start();
+        QString seen;
+        answerSaveDialog(target, 3);
+        if (fault != u"bad folder"_qs)
+            answerMessage(overwrite, QMessageBox::Yes);  // overwrite
+        if (!message.isEmpty())
+            answerMessage(message, QMessageBox::Ok, &seen);
+        clickSave(*w);
+        if (!message.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
+            QVERIFY2(seen.contains(message), qPrintable(seen));
+            QVERIFY(seen.contains(target));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!w->exportRunning(), 60000);
+        qputenv("PATH", oldPath);
+        QVERIFY(!w->Label7->isVisible());
+        QCOMPARE(contents(path(u"out.mp3"_qs)), QByteArray("the user's file"));
+        QCOMPARE(files(), QStringList({u"out.mp3"_qs}));
+    }
+
+    void secondSaveIsRefused()
+    {
+        selectVoice(*w, u"Flite SLT (US English, female)"_qs);
+        w->MainTxtBox->setPlainText(text.repeated(40));
+        answerSaveDialog(path(u"first.mp3"_qs), 3);
+        clickSave(*w);
+        QVERIFY(w->exportRunning());
+        QString seen;
+        answerMessage(u"export is running"_qs, QMessageBox::Ok, &seen);
+        clickSave(*w);
+        QVERIFY(seen.contains(u"export is running"_qs));
+        // Closing the window stops the export and leaves nothing behind.
+        w->close();
+        QVERIFY(!w->exportRunning());
+        QCOMPARE(files(), QStringList());
+    }
+};
+
+SAYORA_GUI_TEST_MAIN(TestExport)
+
+#include "tst_export.moc"

@@ -1,0 +1,119 @@
+// The Save rules as pure functions, the files they write read back through
+// our own opener, and the MP3 check against real lame output.
+#include "documents/document_saver.h"
+#include "documents/mp3_export.h"
+#include "documents/rich_text_box.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cmath>
+
+namespace {
+
+// A mono 16-bit WAV of a tone.
+QByteArray toneWave(int sampleRate, double seconds)
+{
+    const qint64 samples = qint64(sampleRate * seconds);
+    QByteArray data(samples * 2, Qt::Uninitialized);
+    for (qint64 i = 0; i < samples; ++i)
+        qToLittleEndian<qint16>(qint16(8000 * std::sin(i * 0.05)), data.data() + 2 * i);
+    QByteArray h(44, '\0');
+    memcpy(h.data(), "RIFFxxxxWAVEfmt ", 16);
+    qToLittleEndian<quint32>(36 + quint32(data.size()), h.data() + 4);
+    qToLittleEndian<quint32>(16, h.data() + 16);
+    qToLittleEndian<quint16>(1, h.data() + 20);
+    qToLittleEndian<quint16>(1, h.data() + 22);
+    qToLittleEndian<quint32>(quint32(sampleRate), h.data() + 24);
+    qToLittleEndian<quint32>(quint32(sampleRate * 2), h.data() + 28);
+    qToLittleEndian<quint16>(2, h.data() + 32);
+    qToLittleEndian<quint16>(16, h.data() + 34);
+    memcpy(h.data() + 36, "data", 4);
+    qToLittleEndian<quint32>(quint32(data.size()), h.data() + 40);
+    return h + data;
+}
+
+} // namespace
+
+class TestDocumentSaver : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void rules()
+    {
+        using namespace DocumentSaver;
+        QCOMPARE(FormatElapsed(59), u"00:00:59"_qs);
+        QCOMPARE(FormatElapsed(3600), u"01:00:00"_qs);
+        QCOMPARE(FormatElapsed(3700), u"01:01:40"_qs);
+        QCOMPARE(estimateWaveSize(10000, 58), 248440.76);
+        QVERIFY(qFuzzyCompare(estimateMp3Size(24844076), 45074.8));
+        QVERIFY(std::isfinite(estimateWaveSize(10, 0)));  // a rate label of 0
+        QCOMPARE(estimateTextLength(u"a   b    c"_qs), 4);    // three blanks leave one, four none
+        QCOMPARE(withExtension(u"/d/a.txt"_qs, u".mp3"_qs), u"/d/a.txt.mp3"_qs);
+        QCOMPARE(withExtension(u"/d/A.MP3"_qs, u".mp3"_qs), u"/d/A.MP3.mp3"_qs);
+        QCOMPARE(withExtension(u"/d/b.mp3"_qs, u".mp3"_qs), u"/d/b.mp3"_qs);
+        QCOMPARE(cleanName(QString(u"  /d/x.txt\0\0 "_qs)), u"/d/x.txt"_qs);
+        QCOMPARE(saveDirFor(u"/d/e/x.txt"_qs), u"/d/e/"_qs);
+        QCOMPARE(initialFilter(u".rtf"_qs), int(RichText));
+        QCOMPARE(initialFilter(u""_qs), int(Text));
+        QCOMPARE(initialFilter(u".mp3"_qs), int(Mp3));
+    }
+
+    // What Save writes, our opener reads back exactly.
+    void filesRoundTrip()
+    {
+        const QString text = u"  Leading and trailing blanks  \n{braces} \\back\\slash\ttab\n"
+                             u"Ελληνικά, Русский, 日本語, emoji 😀 and ‘quotes’.\n\n  "_qs;
+        const QString txt = m_dir.filePath(u"a.txt"_qs), rtf = m_dir.filePath(u"a.rtf"_qs);
+        QString error;
+        QVERIFY(DocumentSaver::writeFile(txt, DocumentSaver::textFile(text), &error));
+        QVERIFY(DocumentSaver::writeFile(rtf, DocumentSaver::richTextFile(text), &error));
+        QFile raw(txt);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        QCOMPARE(raw.readAll(), text.toUtf8() + "\r\n");
+        RichTextBox box;
+        QVERIFY(box.LoadFile(rtf));
+        QCOMPARE(box.Text(), text);
+        // A failed write keeps the old file.
+        QVERIFY(!DocumentSaver::writeFile(m_dir.filePath(u"no/such/folder/x.txt"_qs), "x", &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void mp3Check()
+    {
+        const QString wav = m_dir.filePath(u"tone.wav"_qs), mp3 = m_dir.filePath(u"tone.mp3"_qs);
+        QFile f(wav);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(toneWave(16000, 2.0));
+        f.close();
+        double seconds = 0;
+        QString why;
+        QVERIFY(Mp3Export::checkWave(wav, &seconds, &why));
+        QCOMPARE(seconds, 2.0);
+        QCOMPARE(QProcess::execute(u"lame"_qs, {u"-f"_qs, u"--quiet"_qs, wav, mp3}), 0);
+        QFile encoded(mp3);
+        QVERIFY(encoded.open(QIODevice::ReadOnly));
+        const QByteArray bytes = encoded.readAll();
+        QVERIFY(Mp3Export::checkMp3(bytes, &seconds));
+        QVERIFY2(seconds >= 2.0 && seconds < 2.2, qPrintable(QString::number(seconds)));
+        QVERIFY(Mp3Export::checkMp3(bytes + "TAG" + QByteArray(125, ' '), &seconds));
+        QVERIFY(!Mp3Export::checkMp3(bytes.left(bytes.size() / 2 + 7), &seconds));  // cut in a frame
+        QVERIFY(!Mp3Export::checkMp3(QByteArray(4000, 'x'), &seconds));
+        QVERIFY(!Mp3Export::checkMp3(QByteArray(), &seconds));
+        // A text file is no WAV, nor is a header that overstates its data.
+        QVERIFY(!Mp3Export::checkWave(mp3, &seconds, &why));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.resize(1000);
+        f.close();
+        QVERIFY(!Mp3Export::checkWave(wav, &seconds, &why));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDocumentSaver)
+
+#include "tst_document_saver.moc"
