@@ -6,6 +6,7 @@
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
 #include "ui/twips.h"
+#include "update/update_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -222,6 +223,7 @@ void SayoraMain::connectButtons()
     // Buttons whose windows arrive later still count as a user action.
     for (ImageButton *button : {Image2, Image1, Image19})
         connect(button, &ImageButton::clicked, this, [this] { m_speech->Disappear = false; });
+    connect(Image1, &ImageButton::clicked, this, &SayoraMain::openUpdateWindow);
 }
 
 // ---- start-up
@@ -305,6 +307,18 @@ void SayoraMain::quitAfterSpeech()
     m_exitRequested = true;
     // Not quit(): that would close the window and run the closing steps.
     QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+// ---- the update and help windows
+
+void SayoraMain::openUpdateWindow()
+{
+    auto *update = new UpdateWindow(this);
+    update->setAttribute(Qt::WA_DeleteOnClose);
+    // A started installer replaces this program: it ends at once, as after
+    // a command-line reading.
+    connect(update, &UpdateWindow::installerStarted, this, &SayoraMain::quitAfterSpeech);
+    update->open();
 }
 
 // ---- chrome: pictures, hover, drag, layout

@@ -115,6 +115,7 @@ private:
     void helpPointerMoved();
     void dragWindow(Qt::MouseButton button);
     void quitAfterSpeech();
+    void openUpdateWindow();
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
     bool captureSettings();

@@ -17,6 +17,11 @@ QString writeFile(const QString &path, const QByteArray &bytes);
 // Folder of the shipped data files in the build tree.
 QString programFolder();
 
+// Copies the shipped data files (not the programs) into a folder of the
+// test's own and points SAYORA_PROGRAM_DIR at it, so a test can change or
+// remove them. Call before QApplication.
+void useOwnProgramFolder();
+
 }  // namespace testsupport
 
 // A main() for widget tests of the reader: private user folders, the null
