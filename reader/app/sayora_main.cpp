@@ -1,6 +1,7 @@
 #include "app/sayora_main.h"
 
 #include "app/command_line.h"
+#include "help/help_window.h"
 #include "shell/program_folder.h"
 #include "speech/speech_controller.h"
 #include "ui/image_button.h"
@@ -224,6 +225,7 @@ void SayoraMain::connectButtons()
     for (ImageButton *button : {Image2, Image1, Image19})
         connect(button, &ImageButton::clicked, this, [this] { m_speech->Disappear = false; });
     connect(Image1, &ImageButton::clicked, this, &SayoraMain::openUpdateWindow);
+    connect(Image19, &ImageButton::clicked, this, &SayoraMain::openHelpWindow);
 }
 
 // ---- start-up
@@ -319,6 +321,19 @@ void SayoraMain::openUpdateWindow()
     // a command-line reading.
     connect(update, &UpdateWindow::installerStarted, this, &SayoraMain::quitAfterSpeech);
     update->open();
+}
+
+void SayoraMain::openHelpWindow()
+{
+    // One help window: a second click brings it to the front.
+    auto *help = findChild<HelpWindow *>();
+    if (!help) {
+        help = new HelpWindow(this);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 // ---- chrome: pictures, hover, drag, layout

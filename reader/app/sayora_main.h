@@ -116,6 +116,7 @@ private:
     void dragWindow(Qt::MouseButton button);
     void quitAfterSpeech();
     void openUpdateWindow();
+    void openHelpWindow();
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
     bool captureSettings();

@@ -3,6 +3,7 @@
 #include "net/internet_transfer.h"
 #include "shell/program_folder.h"
 #include "ui/cursor_file.h"
+#include "ui/label_fit.h"
 #include "ui/twips.h"
 #include "update/update_rules.h"
 
@@ -30,11 +31,11 @@ QLabel *label(QWidget *parent, int left, int top, const QString &text = QString(
     return l;
 }
 
-// A label whose width follows its text.
+// A label whose width follows its text, within the window.
 void setText(QLabel *l, const QString &text)
 {
     l->setText(text);
-    l->adjustSize();
+    fitLabelWidth(l, twips::toPixels(6255) - 4);
 }
 
 void fill(QLabel *l, const QColor &colour)
