@@ -4,6 +4,7 @@
 #include "shell/program_folder.h"
 #include "ui/cursor_file.h"
 #include "ui/label_fit.h"
+#include "ui/label_link.h"
 #include "ui/twips.h"
 
 #include <QDesktopServices>
@@ -64,8 +65,8 @@ HelpWindow::HelpWindow(QWidget *parent)
     buildLines();
 
     Label2->setCursor(cursorFromFile(programFile(QStringLiteral("H_POINT.CUR"))));
-    Label2->installEventFilter(this);
-    Label3->installEventFilter(this);
+    makeLabelLink(Label2, [this] { helpLinkClick(); });
+    makeLabelLink(Label3, [this] { installerClick(); });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -119,22 +120,6 @@ void HelpWindow::helpLinkClick()
         return;
     }
     close();
-}
-
-bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == Label2 || watched == Label3) && event->type() == QEvent::MouseButtonRelease) {
-        auto *label = static_cast<QLabel *>(watched);
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (label == Label2)
-                helpLinkClick();
-            else
-                installerClick();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // ---- the Word speaker

@@ -27,7 +27,6 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildLines();

@@ -43,6 +43,15 @@ QByteArray installerChecksum(const QByteArray &versionFile)
     return QByteArray::fromHex(hex);
 }
 
+qint64 contentLength(const QString &header)
+{
+    bool ok = false;
+    const double value = header.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < 0 || value > 1e15)
+        return 0;
+    return qint64(std::nearbyint(value));
+}
+
 void DownloadProgress::firstChunk(qint64 bytes)
 {
     m_counter = 1000;

@@ -22,6 +22,10 @@ QString firstLine(const QByteArray &bytes);
 // digits, blanks around them allowed); empty when there is none.
 QByteArray installerChecksum(const QByteArray &versionFile);
 
+// The body length a Content-Length header announces, rounded half to even;
+// 0 when it is absent or not a length.
+qint64 contentLength(const QString &header);
+
 // What the download shows while it writes "tempsetup.exe": a percentage from
 // a counter that starts at 1000 with the first 1024-byte chunk and grows by
 // 1024 with each further chunk, whatever the chunk's real length. Computed

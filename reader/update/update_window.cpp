@@ -4,6 +4,7 @@
 #include "shell/program_folder.h"
 #include "ui/cursor_file.h"
 #include "ui/label_fit.h"
+#include "ui/label_link.h"
 #include "ui/twips.h"
 #include "update/update_rules.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
@@ -152,7 +152,7 @@ void UpdateWindow::buildWidgets()
     link.setColor(QPalette::WindowText, Qt::blue);
     Label3->setPalette(link);
     Label3->setCursor(cursorFromFile(programFile(QStringLiteral("H_POINT.CUR"))));
-    Label3->installEventFilter(this);
+    makeLabelLink(Label3, [this] { linkClick(); });
     Label40 = new QLabel(this);
     Label40->setGeometry(twips::rect(600, 1800, DownloadProgress::trackTwips, 45));
     fill(Label40, Qt::white);
@@ -207,6 +207,7 @@ void UpdateWindow::versionFileArrived(bool ok, const QByteArray &body)
         setText(Label6, QStringLiteral("Click\"Update\" button or"));
         setText(Label7, QStringLiteral("access the following URL to update this software"));
         setText(Label3, makerAddress());
+        Label3->setAccessibleName(makerAddress());
         for (QWidget *shown : std::initializer_list<QWidget *>{Command5, Label5, Label3, Label6, Label7, Label8})
             shown->show();
     } else {
@@ -264,7 +265,7 @@ bool UpdateWindow::writeInstaller()
         file.remove();
     });
 
-    DownloadProgress progress(qRound64(Inet4->GetHeader(QByteArrayLiteral("Content-length")).toDouble()));
+    DownloadProgress progress(contentLength(Inet4->GetHeader(QByteArrayLiteral("Content-length"))));
     QByteArray chunk = Inet4->GetChunk(1024);
     progress.firstChunk(chunk.size());
     Label20->setText(progress.percentText());
@@ -307,16 +308,6 @@ void UpdateWindow::setBarTwips(int width)
 }
 
 // ---- link and messages
-
-bool UpdateWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Label3 && event->type() == QEvent::MouseButtonRelease) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && Label3->rect().contains(mouse->position().toPoint()))
-            linkClick();
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void UpdateWindow::linkClick()
 {

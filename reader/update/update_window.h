@@ -58,7 +58,6 @@ signals:
 protected:
     // Unloading: "&Return" or closing the window.
     void done(int result) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWidgets();

@@ -50,6 +50,7 @@ private slots:
     void cleanup();
     void closing_data();
     void closing();
+    void helpLinkOpensPageAndCloses_data();
     void helpLinkOpensPageAndCloses();
     void installer_data();
     void installer();
@@ -110,14 +111,27 @@ void TestHelpWindow::closing()
     QCOMPARE(window.isVisible(), !closes);
 }
 
+void TestHelpWindow::helpLinkOpensPageAndCloses_data()
+{
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("click") << false;
+    QTest::newRow("Enter on the focused link") << true;
+}
+
 void TestHelpWindow::helpLinkOpensPageAndCloses()
 {
+    QFETCH(bool, keyboard);
     HelpWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.Label2->cursor().shape(), Qt::BitmapCursor);  // the hand from H_POINT.CUR
     QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseClick(window.Label2, Qt::LeftButton);
+    if (keyboard) {
+        window.Label2->setFocus();
+        QTest::keyClick(window.Label2, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(window.Label2, Qt::LeftButton);
+    }
     QCOMPARE(m_urls.urls, QList<QUrl>{QUrl::fromLocalFile(programFile(QStringLiteral("help.htm")))});
     QVERIFY(!window.isVisible());
     QVERIFY2(readAll(programFile(QStringLiteral("help.htm"))).contains("Where files live"), "the page is shipped");
