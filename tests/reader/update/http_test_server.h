@@ -11,7 +11,8 @@
 // A small HTTP/1.1 server on 127.0.0.1 for the update tests. Each path has
 // one answer; a request for any other path gets 404. An answer can leave out
 // its Content-Length (the body then ends when the connection closes) or be
-// silent: the connection is accepted and never answered.
+// silent: the connection is accepted and never answered; or break off in
+// the middle of the body.
 class HttpTestServer : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ public:
         int status = 200;
         bool contentLength = true;
         bool silent = false;
+        qsizetype sentBytes = -1;  // >= 0: the connection drops after this much body
     };
 
     HttpTestServer()
@@ -68,7 +70,7 @@ private:
         if (answer.contentLength)
             head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
         socket->write(head + "\r\n");
-        socket->write(answer.body);
+        socket->write(answer.sentBytes >= 0 ? answer.body.left(answer.sentBytes) : answer.body);
         socket->disconnectFromHost();  // after the buffered body is written
     }
 

@@ -90,6 +90,7 @@ private slots:
     void silentServerTimesOutWhileWindowAnswers();
     void download_data();
     void download();
+    void brokenDownloadLeavesNothing();
     void startedInstallerEndsProgramWithoutSaving();
 
 private:
@@ -318,6 +319,21 @@ void TestUpdateWindow::download()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.size(), size);
     QVERIFY(file.readAll() == installer);
+}
+
+void TestUpdateWindow::brokenDownloadLeavesNothing()
+{
+    const QByteArray installer = installerScript(m_dir.filePath(QStringLiteral("never-ran")), 8192);
+    m_server.setAnswer(versionPath, {"9.9\n" + sha256Hex(installer) + "\n"});
+    m_server.setAnswer(installerPath, {installer, 200, true, false, 3000});
+    auto window = openWindow();
+    clickCheck(window.get());
+    QSignalSpy started(window.get(), &UpdateWindow::installerStarted);
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Inet4->StillExecuting(), 60000);
+    QCOMPARE(window->Label2->text(), QStringLiteral("Unable to Connect to Server"));
+    QVERIFY(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))));
+    QCOMPARE(started.count(), 0);
 }
 
 void TestUpdateWindow::startedInstallerEndsProgramWithoutSaving()
