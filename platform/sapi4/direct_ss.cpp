@@ -41,22 +41,6 @@ qint64 tagged(quint64 textId, qint64 offset)
     return qint64((textId & kTextIdMask) << kTextShift) | (offset & kOffsetMask);
 }
 
-// SAYORA_FLITE_VOICES="kal,slt" limits the engines offered to those voices
-// (an empty value offers none); unset offers every voice flite has.
-QList<FliteVoice> offeredVoices()
-{
-    const QList<FliteVoice> &all = FliteVoices::all();
-    if (!qEnvironmentVariableIsSet("SAYORA_FLITE_VOICES"))
-        return all;
-    const QStringList wanted = qEnvironmentVariable("SAYORA_FLITE_VOICES").split(u',', Qt::SkipEmptyParts);
-    QList<FliteVoice> voices;
-    for (const FliteVoice &v : all) {
-        if (wanted.contains(v.id, Qt::CaseInsensitive))
-            voices.append(v);
-    }
-    return voices;
-}
-
 } // namespace
 
 // What the flite thread shares with its owner: the generation that makes
@@ -302,7 +286,7 @@ DirectSS::DirectSS(QObject *parent)
     d->remakeTimer->setSingleShot(true);
     d->remakeTimer->setInterval(remakeDelayMs);
     connect(d->remakeTimer, &QTimer::timeout, this, [this] { d->remakeAhead(); });
-    d->engines = offeredVoices();
+    d->engines = FliteVoices::offered();
     for (const FliteVoice &v : std::as_const(d->engines)) {
         d->speed.append(v.normalSpeed);
         d->pitch.append(v.normalPitch);

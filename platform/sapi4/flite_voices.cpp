@@ -293,3 +293,17 @@ FliteSpeech FliteVoices::synthesize(const FliteVoice &voice, const QString &text
     delete_utterance(utterance);
     return speech;
 }
+
+QList<FliteVoice> FliteVoices::offered()
+{
+    const QList<FliteVoice> &voices = all();
+    if (!qEnvironmentVariableIsSet("SAYORA_FLITE_VOICES"))
+        return voices;
+    const QStringList wanted = qEnvironmentVariable("SAYORA_FLITE_VOICES").split(u',', Qt::SkipEmptyParts);
+    QList<FliteVoice> out;
+    for (const FliteVoice &v : voices) {
+        if (wanted.contains(v.id, Qt::CaseInsensitive))
+            out.append(v);
+    }
+    return out;
+}

@@ -56,6 +56,9 @@ public:
     // Every voice flite registered, in engine order (kal, kal16, awb, rms,
     // slt); registered once per process, on first use.
     static const QList<FliteVoice> &all();
+    // The voices offered as engines: all of them, or those SAYORA_FLITE_VOICES
+    // names ("kal,slt"; an empty value offers none).
+    static QList<FliteVoice> offered();
 
     // Synthesizes one sentence-sized piece at speed (words per minute) and
     // pitch (Hz), both taken as given (the caller clamps them).

@@ -1,9 +1,12 @@
 #include "app/sayora_main.h"
 
 #include "app/command_line.h"
+#include "app/installation.h"
+#include "com/component_runtime.h"
 #include "help/help_window.h"
 #include "shell/program_folder.h"
 #include "speech/speech_controller.h"
+#include "ui/control_host.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
 #include "ui/twips.h"
@@ -93,6 +96,9 @@ SayoraMain::SayoraMain(QWidget *parent)
     setColours(this, QColor(), bgr(0x008000));
     resize(twips::toPixels(6930), twips::toPixels(7695));
     Settings.ShowText = true;
+    // The window thread's hold on the component runtime, for the control.
+    ComponentRuntime::initialize();
+    Installation::ensureInstalled();
     buildWidgets();
 
     SpeechWidgets widgets;
@@ -115,7 +121,13 @@ SayoraMain::SayoraMain(QWidget *parent)
     connectButtons();
 }
 
-SayoraMain::~SayoraMain() = default;
+SayoraMain::~SayoraMain()
+{
+    // The control goes before the runtime hold that may unload its library.
+    delete MyTavo1;
+    MyTavo1 = nullptr;
+    ComponentRuntime::uninitialize();
+}
 
 void SayoraMain::buildWidgets()
 {
@@ -201,6 +213,12 @@ void SayoraMain::buildWidgets()
     cpvSlider1->setObjectName(QStringLiteral("cpvSlider1"));
     cpvSlider1->setGeometry(twips::rect(60, 120, 3720, 330));
     cpvSlider1->setToolTip(QStringLiteral("Position in the text"));
+
+    // The control renders exports; its own window is a small mark in the
+    // panel's bottom-right corner, out of the way of every button.
+    MyTavo1 = new ControlHost(Installation::CLSID_MyTavo, Frame1);
+    MyTavo1->setObjectName(QStringLiteral("MyTavo1"));
+    MyTavo1->setGeometry(twips::rect(6840, 1245, 165, 135));
 
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
@@ -298,6 +316,12 @@ void SayoraMain::closeEvent(QCloseEvent *event)
 
 void SayoraMain::shutdown()
 {
+    // An export through the control is stopped, so its engine does not go
+    // on writing a file nobody will collect.
+    if (WaveEndValue == 2) {
+        MyTavo1->invoke(QStringLiteral("MyStop"));
+        MyTavo1->invoke(QStringLiteral("MyEndOLE"));
+    }
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
     saveSettings();
 }

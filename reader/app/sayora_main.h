@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+class ControlHost;
 class ImageButton;
 class PositionSlider;
 class QComboBox;
@@ -82,6 +83,7 @@ public:
     QLabel *Label60 = nullptr;
     QLabel *Label70 = nullptr;
     PositionSlider *cpvSlider1 = nullptr;
+    ControlHost *MyTavo1 = nullptr;  // the wave rendering control
 
     // Window state.
     int LoadStep = 0;
@@ -92,6 +94,9 @@ public:
     int BColorStatus = 1;
     int TColorStatus = 1;
     SettingsRecord Settings;
+    // The value last read from or written to "WaveEnd" by an export through
+    // MyTavo1: 2 while the control renders.
+    quint32 WaveEndValue = 0;
     RichTextBox RichTextBox1;
 
 signals:

@@ -1,0 +1,165 @@
+#include "sapi4/audio_dest_file.h"
+
+#include "com/ref_count.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QtEndian>
+
+namespace {
+
+constexpr qint64 headerBytes = 44;
+
+QByteArray waveHeader(int sampleRate, qint64 dataBytes)
+{
+    // RIFF sizes are 32-bit: a longer file says the most it can.
+    const quint32 data = quint32(std::min<qint64>(dataBytes, 0xFFFFFFFFLL - 36));
+    QByteArray h(headerBytes, '\0');
+    char *p = h.data();
+    auto put32 = [](char *at, quint32 v) { qToLittleEndian(v, at); };
+    auto put16 = [](char *at, quint16 v) { qToLittleEndian(v, at); };
+    memcpy(p, "RIFF", 4);
+    put32(p + 4, 36 + data);
+    memcpy(p + 8, "WAVEfmt ", 8);
+    put32(p + 16, 16);
+    put16(p + 20, 1);  // PCM
+    put16(p + 22, 1);  // mono
+    put32(p + 24, quint32(sampleRate));
+    put32(p + 28, quint32(sampleRate) * 2);
+    put16(p + 32, 2);
+    put16(p + 34, 16);
+    memcpy(p + 36, "data", 4);
+    put32(p + 40, data);
+    return h;
+}
+
+// A WAV file written as the engine renders. The header is written first
+// with the sizes unknown and completed by Flush and on release, so the file
+// is valid whenever it has been flushed, and again when it is closed.
+class AudioDestFile final : public IAudioFile, public IWaveSink
+{
+public:
+    HRESULT QueryInterface(const Guid &iid, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IAudioFile)
+            *object = static_cast<IAudioFile *>(this);
+        else if (iid == IID_IWaveSink)
+            *object = static_cast<IWaveSink *>(this);
+        else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    quint32 AddRef() override { return m_refs.addRef(); }
+    quint32 Release() override { return m_refs.release(this); }
+
+    ~AudioDestFile()
+    {
+        QMutexLocker lock(&m_mutex);
+        close();
+    }
+
+    HRESULT Set(const QString &file, quint32 flags) override
+    {
+        QMutexLocker lock(&m_mutex);
+        close();
+        m_file.setFileName(file);
+        QIODevice::OpenMode mode = QIODevice::WriteOnly;
+        if (flags & AUDIOFILE_CREATE)
+            mode |= QIODevice::Truncate;
+        else if (m_file.exists())
+            return E_ACCESSDENIED;  // never overwrite unasked
+        if (!m_file.open(mode))
+            return E_FAIL;
+        m_dataBytes = 0;
+        m_failed = m_file.write(waveHeader(m_sampleRate, 0)) != headerBytes;
+        return m_failed ? E_FAIL : S_OK;
+    }
+
+    HRESULT RealTimeSet(quint16 realTime) override
+    {
+        m_realTime = realTime;
+        return S_OK;
+    }
+    HRESULT RealTimeGet(quint16 *realTime) override
+    {
+        if (!realTime)
+            return E_POINTER;
+        *realTime = m_realTime;
+        return S_OK;
+    }
+
+    HRESULT Flush() override
+    {
+        QMutexLocker lock(&m_mutex);
+        return complete() ? S_OK : E_FAIL;
+    }
+
+    HRESULT WaveFormatSet(int sampleRate) override
+    {
+        QMutexLocker lock(&m_mutex);
+        if (sampleRate <= 0)
+            return E_INVALIDARG;
+        m_sampleRate = sampleRate;
+        return S_OK;
+    }
+
+    HRESULT WaveWrite(const char *pcm, qsizetype bytes) override
+    {
+        QMutexLocker lock(&m_mutex);
+        if (!m_file.isOpen())
+            return TTSERR_NOAUDIO;
+        if (m_file.write(pcm, bytes) != bytes) {
+            m_failed = true;
+            return E_FAIL;
+        }
+        m_dataBytes += bytes;
+        m_dirty = true;
+        return S_OK;
+    }
+
+private:
+    // Rewrites the header with the sizes and sample rate as they are now.
+    bool complete()
+    {
+        if (!m_file.isOpen())
+            return !m_failed;
+        const qint64 end = m_file.pos();
+        const bool ok = m_file.seek(0) && m_file.write(waveHeader(m_sampleRate, m_dataBytes)) == headerBytes
+            && m_file.seek(end) && m_file.flush();
+        m_failed = m_failed || !ok;
+        m_dirty = false;
+        return !m_failed;
+    }
+    void close()
+    {
+        if (!m_file.isOpen())
+            return;
+        if (m_dirty || m_dataBytes == 0)
+            complete();
+        m_file.close();
+    }
+
+    RefCount m_refs;
+    QMutex m_mutex;
+    QFile m_file;
+    int m_sampleRate = 16000;
+    qint64 m_dataBytes = 0;
+    bool m_dirty = false;
+    bool m_failed = false;
+    std::atomic<quint16> m_realTime{0x100};
+};
+
+} // namespace
+
+HRESULT createAudioDestFile(const Guid &iid, void **object)
+{
+    auto *file = new AudioDestFile;
+    const HRESULT result = file->QueryInterface(iid, object);
+    file->Release();
+    return result;
+}
