@@ -196,13 +196,17 @@ void UpdateWindow::versionFileArrived(bool ok, const QByteArray &body)
     QSaveFile file(userFile(versionFileName));
     if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit())
         return checkFailed();
-    NewVersion = firstLine(readFile(userFile(versionFileName)));
+    const QByteArray written = readFile(userFile(versionFileName));
+    NewVersion = firstLine(written);
     const std::optional<double> current = versionNumber(CurrentVersion);
     const std::optional<double> newest = versionNumber(NewVersion);
     if (!current || !newest)
         return checkFailed();
 
     if (*current < *newest) {
+        // Kept with the offer it belongs to: a later check that fails
+        // deletes the file but leaves this offer on screen.
+        m_installerSha256 = installerChecksum(written);
         setText(Label5, QStringLiteral("Found new version ") + NewVersion);
         setText(Label6, QStringLiteral("Click\"Update\" button or"));
         setText(Label7, QStringLiteral("access the following URL to update this software"));
@@ -292,7 +296,7 @@ bool UpdateWindow::installerVerified()
 {
     // The version file's second line names the installer's SHA-256: an
     // executable fetched from the network is started only when it matches.
-    const QByteArray expected = installerChecksum(readFile(userFile(versionFileName)));
+    const QByteArray &expected = m_installerSha256;
     if (expected.isEmpty())
         return false;
     QFile file(userFile(installerFileName));

@@ -69,4 +69,6 @@ private:
     bool installerVerified();
     void setBarTwips(int width);
     void message(const QString &text);
+
+    QByteArray m_installerSha256;  // from the version file of the offer shown
 };
