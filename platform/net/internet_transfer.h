@@ -27,7 +27,8 @@ class QNetworkReply;
 //                           connection breaks or nothing is heard for the
 //                           time-out; nothing follows an 11.
 // An HTTP error status is not an error: its page is the body, as with any
-// other answer.
+// other answer. The body is held in memory until it is read or the next
+// request starts.
 class InternetTransfer : public QObject
 {
     Q_OBJECT

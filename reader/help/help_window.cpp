@@ -29,17 +29,17 @@ QLabel *line(QWidget *parent, int top, const QString &text, Look look, int left 
     font.setBold(true);
     font.setUnderline(look == Look::Link);
     label->setFont(font);
-    QColor text_, back;
+    QColor ink, back;
     switch (look) {
-    case Look::Heading: text_ = Qt::yellow; back = Qt::red; break;
-    case Look::Advice: text_ = Qt::white; back = Qt::gray; break;
-    case Look::Notes: text_ = QColor(255, 255, 192); back = Qt::red; break;
-    case Look::Installer: text_ = Qt::white; back = Qt::black; break;
-    case Look::Link: text_ = Qt::blue; break;
-    case Look::Line: text_ = Qt::black; break;
+    case Look::Heading: ink = Qt::yellow; back = Qt::red; break;
+    case Look::Advice: ink = Qt::white; back = Qt::gray; break;
+    case Look::Notes: ink = QColor(255, 255, 192); back = Qt::red; break;
+    case Look::Installer: ink = Qt::white; back = Qt::black; break;
+    case Look::Link: ink = Qt::blue; break;
+    case Look::Line: ink = Qt::black; break;
     }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text_);
+    palette.setColor(QPalette::WindowText, ink);
     if (back.isValid()) {
         palette.setColor(QPalette::Window, back);
         label->setAutoFillBackground(true);

@@ -3,7 +3,6 @@
 #include "registry/registry_key.h"
 #include "shell/program_folder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
