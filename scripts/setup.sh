@@ -14,6 +14,9 @@ PACKAGES=(
   lame
   # a sound server with a null sink, so tests exercise the real audio path
   pulseaudio pulseaudio-utils
+  # faces with the metrics of Arial and Times New Roman, which the help
+  # window's lines are laid out in
+  fonts-liberation2
 )
 
 missing=()

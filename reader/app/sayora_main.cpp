@@ -3,12 +3,14 @@
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "com/component_runtime.h"
+#include "help/help_window.h"
 #include "shell/program_folder.h"
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
 #include "ui/twips.h"
+#include "update/update_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -242,6 +244,8 @@ void SayoraMain::connectButtons()
     // Buttons whose windows arrive later still count as a user action.
     for (ImageButton *button : {Image1, Image19})
         connect(button, &ImageButton::clicked, this, [this] { m_speech->Disappear = false; });
+    connect(Image1, &ImageButton::clicked, this, &SayoraMain::openUpdateWindow);
+    connect(Image19, &ImageButton::clicked, this, &SayoraMain::openHelpWindow);
 }
 
 // ---- start-up
@@ -332,6 +336,31 @@ void SayoraMain::quitAfterSpeech()
     m_exitRequested = true;
     // Not quit(): that would close the window and run the closing steps.
     QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+// ---- the update and help windows
+
+void SayoraMain::openUpdateWindow()
+{
+    auto *update = new UpdateWindow(this);
+    update->setAttribute(Qt::WA_DeleteOnClose);
+    // A started installer replaces this program: it ends at once, as after
+    // a command-line reading.
+    connect(update, &UpdateWindow::installerStarted, this, &SayoraMain::quitAfterSpeech);
+    update->open();
+}
+
+void SayoraMain::openHelpWindow()
+{
+    // One help window: a second click brings it to the front.
+    auto *help = findChild<HelpWindow *>();
+    if (!help) {
+        help = new HelpWindow(this);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 // ---- chrome: pictures, hover, drag, layout

@@ -151,6 +151,8 @@ private:
     void helpPointerMoved();
     void dragWindow(Qt::MouseButton button);
     void quitAfterSpeech();
+    void openUpdateWindow();
+    void openHelpWindow();
 
     // Saving and the export timers.
     void buildExportWidgets();

@@ -51,4 +51,15 @@ void answerNextDialogWhere(std::function<bool(QWidget *)> wanted, std::function<
     poll->start();
 }
 
+void useOwnProgramFolder()
+{
+    static QTemporaryDir folder;
+    const QDir shipped(programFolder());
+    const QStringList kinds{QStringLiteral("*.bmp"), QStringLiteral("*.png"), QStringLiteral("*.cur"), QStringLiteral("*.CUR"),
+                            QStringLiteral("*.htm"), QStringLiteral("*.dot"), QStringLiteral("*.ini"), QStringLiteral("*.HLP")};
+    for (const QFileInfo &file : shipped.entryInfoList(kinds, QDir::Files))
+        QFile::copy(file.filePath(), folder.filePath(file.fileName()));
+    qputenv("SAYORA_PROGRAM_DIR", folder.path().toUtf8());
+}
+
 }  // namespace testsupport

@@ -32,6 +32,11 @@ void answerNext(std::function<void(T *)> answer)
                           [answer](QWidget *w) { answer(dynamic_cast<T *>(w)); });
 }
 
+// Copies the shipped data files (not the programs) into a folder of the
+// test's own and points SAYORA_PROGRAM_DIR at it, so a test can change or
+// remove them. Call before QApplication.
+void useOwnProgramFolder();
+
 }  // namespace testsupport
 
 // A main() for widget tests of the reader: private user folders, the null

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLabel>
+
+// Windows laid out for one face may get a wider one here (a substituted
+// Tahoma or Times New Roman): a label that would run past right is shown in
+// a smaller size of its font, never cut off. Call after setting the text.
+inline void fitLabelWidth(QLabel *label, int right)
+{
+    label->adjustSize();
+    QFont font = label->font();
+    while (label->geometry().right() > right && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+        label->adjustSize();
+    }
+}

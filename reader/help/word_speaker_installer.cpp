@@ -1,0 +1,104 @@
+#include "help/word_speaker_installer.h"
+
+#include "registry/registry_key.h"
+#include "shell/program_folder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString wordKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Winword.exe");
+
+int fail(int number, QString *description, const QString &reason = QString())
+{
+    switch (number) {
+    case SpeakerInstall::FileNotFound: *description = QStringLiteral("File not found"); break;
+    case SpeakerInstall::PermissionDenied: *description = QStringLiteral("Permission denied"); break;
+    case SpeakerInstall::PathNotFound: *description = QStringLiteral("Path not found"); break;
+    default: *description = QStringLiteral("Path/File access error"); break;
+    }
+    if (!reason.isEmpty())
+        *description += QStringLiteral(": ") + reason;
+    return number;
+}
+
+}  // namespace
+
+QString wordFolderFromPath(QString value)
+{
+    const qsizetype zero = value.indexOf(QChar(0));
+    if (zero >= 0)
+        value.truncate(zero);
+    if (value.startsWith(QLatin1Char('"')))
+        value.remove(0, 1);
+    if (value.endsWith(QLatin1Char('"')))
+        value.chop(1);
+    return value;
+}
+
+QString startupTemplate(const QString &wordFolder)
+{
+    QString folder = wordFolder;
+    if (folder.endsWith(QLatin1Char('\\')) || folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder + QStringLiteral("/Startup/Speak.dot");
+}
+
+int copyTemplate(const QString &source, const QString &destination, QString *description)
+{
+    const QFileInfo from(source);
+    if (!from.isFile())
+        return fail(SpeakerInstall::FileNotFound, description);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(SpeakerInstall::PermissionDenied, description);
+
+    const QFileInfo to(destination);
+    const QFileInfo folder(to.absolutePath());
+    if (!folder.isDir())
+        return fail(SpeakerInstall::PathNotFound, description);
+    if (to.isDir())
+        return fail(SpeakerInstall::FileAccessError, description, QStringLiteral("%1 is a folder").arg(destination));
+    // A template someone made read-only stays as it is, even for a user the
+    // file system would let write it.
+    if (to.exists() && (!to.isWritable() || !(to.permissions() & QFileDevice::WriteOwner)))
+        return fail(SpeakerInstall::PermissionDenied, description);
+    if (!folder.isWritable())
+        return fail(SpeakerInstall::PermissionDenied, description);
+
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(SpeakerInstall::FileAccessError, description, out.errorString());
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return fail(SpeakerInstall::FileAccessError, description, in.errorString());
+    if (out.write(bytes) != bytes.size() || !out.commit())
+        return fail(SpeakerInstall::FileAccessError, description, out.errorString());
+    return 0;
+}
+
+SpeakerInstall installWordSpeaker()
+{
+    SpeakerInstall install;
+    RegistryKey key;
+    if (key.open(wordKey, RegistryKey::ReadOnly) != RegistryKey::Success) {
+        install.result = SpeakerInstall::WordNotFound;
+        return install;
+    }
+    QString path;
+    const long read = key.queryString(QStringLiteral("Path"), &path);
+    key.close();
+    const QString wordFolder = wordFolderFromPath(path);
+    // An empty folder would put the template at the top of the file system.
+    if (read != RegistryKey::Success || wordFolder.isEmpty()) {
+        install.result = SpeakerInstall::PathNotRead;
+        return install;
+    }
+    install.source = programFile(QStringLiteral("Speak.dot"));
+    install.destination = startupTemplate(wordFolder);
+    install.errorNumber = copyTemplate(install.source, install.destination, &install.errorDescription);
+    install.result = install.errorNumber == 0 ? SpeakerInstall::Installed : SpeakerInstall::CopyFailed;
+    return install;
+}

@@ -1,0 +1,326 @@
+#include "update/update_window.h"
+
+#include "net/internet_transfer.h"
+#include "shell/program_folder.h"
+#include "ui/cursor_file.h"
+#include "ui/label_fit.h"
+#include "ui/label_link.h"
+#include "ui/twips.h"
+#include "update/update_rules.h"
+
+#include <QCryptographicHash>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScopeGuard>
+
+namespace {
+
+const QString versionFileName = QStringLiteral("newversion.ini");
+const QString installerFileName = QStringLiteral("tempsetup.exe");
+
+QLabel *label(QWidget *parent, int left, int top, const QString &text = QString())
+{
+    auto *l = new QLabel(text, parent);
+    l->move(twips::toPixels(left), twips::toPixels(top));
+    l->adjustSize();
+    return l;
+}
+
+// A label whose width follows its text, within the window.
+void setText(QLabel *l, const QString &text)
+{
+    l->setText(text);
+    fitLabelWidth(l, twips::toPixels(6255) - 4);
+}
+
+void fill(QLabel *l, const QColor &colour)
+{
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::Window, colour);
+    l->setPalette(palette);
+    l->setAutoFillBackground(true);
+}
+
+QPushButton *button(QWidget *parent, const QString &caption, QRect geometry)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QString stateText(int state)
+{
+    switch (state) {
+    case 0: return QStringLiteral("No available information");
+    case 1: return QStringLiteral("Checking Server's IP");
+    case 2: return QStringLiteral("Found Server's IP Successfully");
+    case 3: return QStringLiteral("Connecting Server");
+    case 4: return QStringLiteral("Connected Server");
+    case 5: return QStringLiteral("Requesting Server");
+    case 6: return QStringLiteral("Requested Server");
+    case 7: return QStringLiteral("Waiting Server's Replay");
+    case 8: return QStringLiteral("Received Server' Replay");
+    case 9: return QStringLiteral("Disconnecting Server");
+    case 10: return QStringLiteral("Disconnected Server");
+    case 11: return QStringLiteral("Unable to Connect to Server");
+    case 12: return QStringLiteral("Request has been handled");
+    default: return QString();
+    }
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+UpdateWindow::UpdateWindow(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("update"));
+    setWindowTitle(QStringLiteral("Update Online----Sayora"));
+    setModal(true);
+    setFixedSize(twips::toPixels(6255), twips::toPixels(3195));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    Inet3 = new InternetTransfer(this);
+    Inet4 = new InternetTransfer(this);
+    buildWidgets();
+
+    connect(Command4, &QPushButton::clicked, this, &UpdateWindow::checkClick);
+    connect(Command5, &QPushButton::clicked, this, &UpdateWindow::updateClick);
+    connect(Command8, &QPushButton::clicked, this, &QDialog::close);
+    connect(Inet3, &InternetTransfer::StateChanged, this, &UpdateWindow::showState);
+    connect(Inet3, &InternetTransfer::urlOpened, this, &UpdateWindow::versionFileArrived);
+    connect(Inet4, &InternetTransfer::StateChanged, this, [this](int state) {
+        if (state == InternetTransfer::icResponseCompleted)
+            downloadCompleted();
+        else
+            showState(state);
+    });
+
+    // Opening the window.
+    QFile::remove(userFile(versionFileName));
+    Label20->clear();
+    setBarTwips(0);
+    Label5->clear();
+    CurrentVersion = firstLine(readFile(programFile(QStringLiteral("versionexe.ini"))));
+    if (CurrentVersion.trimmed().isEmpty())
+        CurrentVersion = QStringLiteral(SAYORA_VERSION);  // the running program's own
+    setText(Label2, QStringLiteral("Click\"Check\" button"));
+    Command4->show();
+    Command5->hide();
+    setText(Label1, QStringLiteral("Current version ") + CurrentVersion);
+    for (QLabel *hidden : {Label3, Label5, Label6, Label7, Label8})
+        hidden->hide();
+}
+
+UpdateWindow::~UpdateWindow()
+{
+    // Drop the transfers first: their ends must not reach a half-gone window.
+    delete Inet3;
+    delete Inet4;
+    QFile::remove(userFile(versionFileName));
+}
+
+void UpdateWindow::done(int result)
+{
+    Inet3->Cancel();
+    Inet4->Cancel();
+    QFile::remove(userFile(versionFileName));
+    QDialog::done(result);
+}
+
+void UpdateWindow::buildWidgets()
+{
+    Label1 = label(this, 2745, 120);
+    Label2 = label(this, 2745, 360);
+    Label5 = new QLabel(this);
+    Label5->setGeometry(twips::rect(1320, 600, 3420, 180));
+    fill(Label5, QColor(0, 255, 0));
+    Label6 = label(this, 2745, 840);
+    Label7 = label(this, 2745, 1080);
+    Label3 = label(this, 2715, 1380);
+    QPalette link = Label3->palette();
+    link.setColor(QPalette::WindowText, Qt::blue);
+    Label3->setPalette(link);
+    Label3->setCursor(cursorFromFile(programFile(QStringLiteral("H_POINT.CUR"))));
+    makeLabelLink(Label3, [this] { linkClick(); });
+    Label40 = new QLabel(this);
+    Label40->setGeometry(twips::rect(600, 1800, DownloadProgress::trackTwips, 45));
+    fill(Label40, Qt::white);
+    Label4 = new QLabel(this);
+    Label4->setGeometry(twips::rect(600, 1800, 0, 45));
+    fill(Label4, QColor(0, 128, 0));
+    Label20 = new QLabel(this);
+    Label20->setGeometry(twips::rect(2760, 1920, 735, 255));
+    Label8 = new QLabel(QStringLiteral("Sayora will be closed when update is running"), this);
+    Label8->setGeometry(twips::rect(600, 2160, 4695, 255));
+    Command4 = button(this, QStringLiteral("&Check"), twips::rect(1200, 2640, 855, 375));
+    Command5 = button(this, QStringLiteral("&Update"), twips::rect(2520, 2640, 975, 375));
+    Command8 = button(this, QStringLiteral("&Return"), twips::rect(3840, 2640, 1095, 375));
+}
+
+QUrl UpdateWindow::serverUrl(const QString &path)
+{
+    QString base = qEnvironmentVariable("SAYORA_UPDATE_URL", QStringLiteral(SAYORA_UPDATE_BASE_URL));
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    return QUrl(base + path);
+}
+
+QString UpdateWindow::makerAddress()
+{
+    return QStringLiteral(SAYORA_MAKER_URL);
+}
+
+// ---- the check
+
+void UpdateWindow::checkClick()
+{
+    // One check at a time; a click while one runs is the same request.
+    Inet3->OpenURL(serverUrl(QStringLiteral("/sayora/nvexe.ini")));
+}
+
+void UpdateWindow::versionFileArrived(bool ok, const QByteArray &body)
+{
+    if (!ok || body.isEmpty())
+        return checkFailed();
+    QSaveFile file(userFile(versionFileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit())
+        return checkFailed();
+    const QByteArray written = readFile(userFile(versionFileName));
+    NewVersion = firstLine(written);
+    const std::optional<double> current = versionNumber(CurrentVersion);
+    const std::optional<double> newest = versionNumber(NewVersion);
+    if (!current || !newest)
+        return checkFailed();
+
+    if (*current < *newest) {
+        // Kept with the offer it belongs to: a later check that fails
+        // deletes the file but leaves this offer on screen.
+        m_installerSha256 = installerChecksum(written);
+        setText(Label5, QStringLiteral("Found new version ") + NewVersion);
+        setText(Label6, QStringLiteral("Click\"Update\" button or"));
+        setText(Label7, QStringLiteral("access the following URL to update this software"));
+        setText(Label3, makerAddress());
+        Label3->setAccessibleName(makerAddress());
+        for (QWidget *shown : std::initializer_list<QWidget *>{Command5, Label5, Label3, Label6, Label7, Label8})
+            shown->show();
+    } else {
+        Label5->show();
+        setText(Label5, QStringLiteral("No new version"));
+    }
+}
+
+void UpdateWindow::checkFailed()
+{
+    QFile::remove(userFile(versionFileName));
+    message(QStringLiteral("Sorry, an error has occurred on the author's website, please try after a while"));
+}
+
+void UpdateWindow::showState(int state)
+{
+    const QString text = stateText(state);
+    if (!text.isEmpty())
+        setText(Label2, text);
+}
+
+// ---- the download
+
+void UpdateWindow::updateClick()
+{
+    Inet4->Execute(serverUrl(QStringLiteral("/sayora/sayoranet.ocx")), QByteArrayLiteral("GET"));
+}
+
+void UpdateWindow::downloadCompleted()
+{
+    setText(Label2, stateText(InternetTransfer::icResponseCompleted));
+    if (!writeInstaller())
+        return;
+    if (!installerVerified()) {
+        QFile::remove(userFile(installerFileName));
+        message(tr("The downloaded installer could not be verified, so it was not started. Please try again later."));
+        return;
+    }
+    const QString installer = userFile(installerFileName);
+    QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner | QFile::ExeUser);
+    if (QProcess::startDetached(installer, {}, userFolder()))
+        emit installerStarted();
+}
+
+bool UpdateWindow::writeInstaller()
+{
+    const QString path = userFile(installerFileName);
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // A download that breaks off leaves no partial installer behind.
+    auto dropPartial = qScopeGuard([&file] {
+        file.close();
+        file.remove();
+    });
+
+    DownloadProgress progress(contentLength(Inet4->GetHeader(QByteArrayLiteral("Content-length"))));
+    QByteArray chunk = Inet4->GetChunk(1024);
+    progress.firstChunk(chunk.size());
+    Label20->setText(progress.percentText());
+    while (chunk.size() >= 2) {
+        if (file.write(chunk) != chunk.size())
+            return false;
+        chunk = Inet4->GetChunk(1024);
+        progress.nextChunk(chunk.size());
+        Label20->setText(progress.percentText());
+        setBarTwips(progress.barTwips());
+    }
+    if (file.write(chunk) != chunk.size() || !file.flush())
+        return false;
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    dropPartial.dismiss();
+    progress.finish();
+    Label20->setText(progress.percentText());
+    return true;
+}
+
+bool UpdateWindow::installerVerified()
+{
+    // The version file's second line names the installer's SHA-256: an
+    // executable fetched from the network is started only when it matches.
+    const QByteArray &expected = m_installerSha256;
+    if (expected.isEmpty())
+        return false;
+    QFile file(userFile(installerFileName));
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return false;
+    return hash.result() == expected;
+}
+
+void UpdateWindow::setBarTwips(int width)
+{
+    Label4->resize(twips::toPixels(width), Label4->height());
+}
+
+// ---- link and messages
+
+void UpdateWindow::linkClick()
+{
+    QDesktopServices::openUrl(QUrl(Label3->text()));
+}
+
+void UpdateWindow::message(const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
