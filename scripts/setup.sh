@@ -14,6 +14,9 @@ PACKAGES=(
   lame
   # a sound server with a null sink, so tests exercise the real audio path
   pulseaudio pulseaudio-utils
+  # desktop integration: validators of the menu entry and the AppStream file,
+  # and a private X server for the selection tests
+  desktop-file-utils appstream xvfb xauth
 )
 
 missing=()
