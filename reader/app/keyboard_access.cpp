@@ -130,6 +130,12 @@ KeyboardAccess::KeyboardAccess(SayoraMain *window)
     // The text box keeps Ctrl+Home (it claims the key as a shortcut
     // override while it has the focus), so this fires only elsewhere.
     addShortcut(window->Image9, {QKeySequence(Qt::CTRL | Qt::Key_Home)});
+    // The panel's other buttons, on keys the text box does not use.
+    addShortcut(window->Image7, {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    addShortcut(window->Image8, {QKeySequence(Qt::CTRL | Qt::Key_B)});
+    addShortcut(window->Image20, {QKeySequence(Qt::Key_F8)});
+    addShortcut(window->Image19, {QKeySequence(Qt::Key_F1)});
+    addShortcut(window->Image1, {QKeySequence(Qt::CTRL | Qt::Key_U)});
 
     // Names of the controls that carry no words of their own.
     window->MainTxtBox->setAccessibleName(window->MainTxtBox->toolTip());

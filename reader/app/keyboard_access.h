@@ -13,9 +13,10 @@ class SayoraMain;
 //
 // - shortcuts that act exactly as a click on their button (they emit the
 //   button's clicked signal, so whatever the click does, the key does):
-//   F5 Speak, F6 Pause, F7 and Escape Stop, Ctrl+O Open, Ctrl+S Save, and
+//   F5 Speak, F6 Pause, F7 and Escape Stop, Ctrl+O Open, Ctrl+S Save,
 //   Ctrl+Home rewind while the text box does not have the focus (in the
-//   text box Ctrl+Home stays its own);
+//   text box Ctrl+Home stays its own), Ctrl+T font, Ctrl+B back colour, F8
+//   show / hide the text box, F1 help, Ctrl+U update check;
 // - the shortcut shown after the button's words when its tooltip appears
 //   (the tooltip text itself is kept);
 // - Tab through the text box, the position slider, the voice box and the
