@@ -9,6 +9,7 @@
 #include "ui/position_slider.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFrame>
@@ -139,11 +140,14 @@ KeyboardAccess::KeyboardAccess(SayoraMain *window)
 
     // Names of the controls that carry no words of their own.
     window->MainTxtBox->setAccessibleName(window->MainTxtBox->toolTip());
+    window->MainTxtBox->verticalScrollBar()->setAccessibleName(QStringLiteral("Text box scroll bar"));
+    window->MainTxtBox->horizontalScrollBar()->setAccessibleName(QStringLiteral("Text box horizontal scroll bar"));
     window->Frame1->setAccessibleName(QStringLiteral("Button panel"));
     window->Text1->setAccessibleName(window->Text1->toolTip());
     window->Combo1->setAccessibleName(QStringLiteral("Voice list"));
     if (QLineEdit *edit = window->Combo1->lineEdit())
         edit->setAccessibleName(QStringLiteral("Voice list"));
+    window->Combo1->view()->setAccessibleName(QStringLiteral("Voice list"));
     window->VScroll1->setAccessibleName(window->Label2->text());
     window->VScroll2->setAccessibleName(window->Label6->text());
     window->VScroll3->setAccessibleName(window->Label4->text());

@@ -276,6 +276,19 @@ void TestKeyboardAccess::everyPanelControlIsNamedForScreenReaders()
     walk(QAccessible::queryAccessibleInterface(window.Frame1));
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     QVERIFY(controls > 20);
+    // In the rest of the window every control (what takes the focus or can
+    // be acted on) is named too: the text box and its scroll bars.
+    std::function<void(QAccessibleInterface *)> walkControls = [&](QAccessibleInterface *node) {
+        if (!node)
+            return;
+        const bool acts = node->actionInterface() && !node->actionInterface()->actionNames().isEmpty();
+        if ((node->state().focusable || acts || node->role() == QAccessible::ScrollBar) && node->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << QStringLiteral("%1 (role %2)").arg(node->object() ? node->object()->objectName() : QString()).arg(node->role());
+        for (int i = 0; i < node->childCount(); ++i)
+            walkControls(node->child(i));
+    };
+    walkControls(QAccessible::queryAccessibleInterface(&window));
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 
     // Picture buttons are pressable buttons named by their tooltip's words,
     // with their shortcut.
