@@ -195,9 +195,12 @@ void KeyboardAccess::setUpFocus()
     QWidget::setTabOrder(w->Text1, w->VScroll1);
     QWidget::setTabOrder(w->VScroll1, w->VScroll2);
     QWidget::setTabOrder(w->VScroll2, w->VScroll3);
-    w->Text1->installEventFilter(this);
-    w->MainTxtBox->installEventFilter(this);
-    for (QScrollBar *bar : {w->VScroll1, w->VScroll2, w->VScroll3})
+    m_voiceFace = w->Text1;
+    m_textBox = w->MainTxtBox;
+    m_bars = {w->VScroll1, w->VScroll2, w->VScroll3};
+    m_voiceFace->installEventFilter(this);
+    m_textBox->installEventFilter(this);
+    for (QObject *bar : std::as_const(m_bars))
         bar->installEventFilter(this);
 }
 
@@ -266,12 +269,14 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (watched == m_window->Text1)
+    // Only the pointers kept here are compared: while the window is being
+    // destroyed its widgets still send events through this filter.
+    if (watched == m_voiceFace)
         return voiceFaceKey(event);
-    if (watched == m_window->MainTxtBox)
+    if (watched == m_textBox)
         return textBoxKey(event);
-    if (watched == m_window->VScroll1 || watched == m_window->VScroll2 || watched == m_window->VScroll3)
-        return parameterBarKey(static_cast<QScrollBar *>(watched), event);
+    if (m_bars.contains(watched))
+        return parameterBarKey(watched, event);
     if (event->type() == QEvent::ToolTip) {
         auto *widget = static_cast<QWidget *>(watched);
         const QString keys = shortcutText(widget);
@@ -344,10 +349,11 @@ bool KeyboardAccess::textBoxKey(QEvent *event)
     return false;
 }
 
-bool KeyboardAccess::parameterBarKey(QScrollBar *bar, QEvent *event)
+bool KeyboardAccess::parameterBarKey(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
+    auto *bar = static_cast<QScrollBar *>(watched);
     // The bars' top is 100, so Up must raise the value whichever way the
     // bar's controls are set up for the pointer.
     QAbstractSlider::SliderAction action;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 class QKeySequence;
-class QScrollBar;
 class QWidget;
 class SayoraMain;
 
@@ -59,9 +59,12 @@ private:
     void playbackMaybeChanged();
     bool voiceFaceKey(QEvent *event);
     bool textBoxKey(QEvent *event);
-    bool parameterBarKey(QScrollBar *bar, QEvent *event);
+    bool parameterBarKey(QObject *watched, QEvent *event);
 
     SayoraMain *m_window;
+    QObject *m_voiceFace = nullptr;
+    QObject *m_textBox = nullptr;
+    QList<QObject *> m_bars;
     QString m_state;
     bool m_watchingNewsVoice = false;
 };
