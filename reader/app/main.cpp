@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("sayora"));
     QApplication::setApplicationVersion(QStringLiteral("1.19"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sayora.Sayora"));
 
     SayoraMain window;
     if (qEnvironmentVariableIsSet("SAYORA_REPORT_SHOWN")) {
