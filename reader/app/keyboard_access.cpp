@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QHelpEvent>
@@ -159,6 +160,9 @@ KeyboardAccess::KeyboardAccess(SayoraMain *window)
     setUpFocus();
     watchPlayback();
     window->installEventFilter(this);
+    // The export's completion window `mp3end` is a window of its own: its
+    // appearing is what "export done" means.
+    qApp->installEventFilter(this);
     m_state = QStringLiteral("Stopped");
     window->setAccessibleDescription(m_state);
 }
@@ -262,6 +266,11 @@ QString KeyboardAccess::shortcutText(const QWidget *widget)
 
 bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
+        && watched->objectName() == QLatin1String("mp3end")) {
+        announce(QStringLiteral("Export done"));
+        return false;
+    }
     if (watched == m_window) {
         if (event->type() == QEvent::Show) {
             watchPlayback();

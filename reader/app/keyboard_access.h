@@ -24,7 +24,8 @@ class SayoraMain;
 //   voice as on the list, and Space, Enter or Alt+Down open the list;
 // - every picture button a named, pressable button for screen readers, the
 //   playback buttons with their state (unavailable, engaged), and the
-//   playback state announced through accessibility events.
+//   playback state and the end of an export (the completion window
+//   `mp3end` appearing) announced through accessibility events.
 //
 // Lives on the window thread as a child of the window.
 class KeyboardAccess : public QObject
