@@ -129,8 +129,8 @@ KeyboardAccess::KeyboardAccess(SayoraMain *window)
     addShortcut(window->Image6, {QKeySequence(Qt::Key_F7), QKeySequence(Qt::Key_Escape)});
     addShortcut(window->Image3, {QKeySequence(Qt::CTRL | Qt::Key_O)});
     addShortcut(window->Image2, {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    // The text box keeps Ctrl+Home (it claims the key as a shortcut
-    // override while it has the focus), so this fires only elsewhere.
+    // The text box keeps Ctrl+Home (textBoxKey claims it as a shortcut
+    // override while the text box has the focus), so this fires elsewhere.
     addShortcut(window->Image9, {QKeySequence(Qt::CTRL | Qt::Key_Home)});
     // The panel's other buttons, on keys the text box does not use.
     addShortcut(window->Image7, {QKeySequence(Qt::CTRL | Qt::Key_T)});
