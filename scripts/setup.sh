@@ -17,6 +17,10 @@ PACKAGES=(
   # faces with the metrics of Arial and Times New Roman, which the help
   # window's lines are laid out in
   fonts-liberation2
+
+  # desktop integration: validators of the menu entry and the AppStream file,
+  # and a private X server for the selection tests
+  desktop-file-utils appstream xvfb xauth
 )
 
 missing=()

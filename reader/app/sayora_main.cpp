@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/installation.h"
+#include "app/keyboard_access.h"
 #include "com/component_runtime.h"
 #include "help/help_window.h"
 #include "shell/program_folder.h"
@@ -119,6 +120,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
     connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
     connectButtons();
+    KeyboardAccess::install(this);
 }
 
 SayoraMain::~SayoraMain()

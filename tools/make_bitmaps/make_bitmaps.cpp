@@ -18,6 +18,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -545,11 +546,14 @@ QImage arrowPicture()
 
 // Application icon: green rounded square, white speech bubble holding a
 // sound level meter.
-QImage appIcon()
+// Drawn on a 256-unit grid and scaled, so every size of the icon is the
+// same drawing (data/desktop/icons/org.sayora.Sayora.svg repeats it).
+QImage appIcon(int size = 256)
 {
-    QImage img = canvas(256, 256);
+    QImage img = canvas(size, size);
     QPainter p(&img);
     antialias(p);
+    p.scale(size / 256.0, size / 256.0);
     p.setPen(Qt::NoPen);
 
     const QRectF tile(16, 12, 224, 224);
@@ -627,12 +631,16 @@ std::vector<Picture> allPictures()
     out.push_back({"update.bmp", updatePicture()});
     out.push_back({"arrow.bmp", arrowPicture()});
     out.push_back({"sayora.png", appIcon()});
+    // The sizes of the desktop's icon theme.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        out.push_back({QStringLiteral("desktop/icons/org.sayora.Sayora-%1.png").arg(size), appIcon(size)});
     return out;
 }
 
 bool save(const QDir &dir, const Picture &pic)
 {
     const QString path = dir.filePath(pic.name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
     if (pic.name.endsWith(".png"))
         return pic.image.save(path, "PNG");
     // RGB888 makes Qt's BMP writer emit 24 bits per pixel, which the

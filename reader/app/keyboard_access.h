@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QKeySequence;
+class QWidget;
+class SayoraMain;
+
+// Keyboard and screen-reader access to the main window, added on top of its
+// picture buttons without changing them:
+//
+// - shortcuts that act exactly as a click on their button (they emit the
+//   button's clicked signal, so whatever the click does, the key does):
+//   F5 Speak, F6 Pause, F7 and Escape Stop, Ctrl+O Open, Ctrl+S Save,
+//   Ctrl+Home rewind while the text box does not have the focus (in the
+//   text box Ctrl+Home stays its own), Ctrl+T font, Ctrl+B back colour, F8
+//   show / hide the text box, F1 help, Ctrl+U update check;
+// - the shortcut shown after the button's words when its tooltip appears
+//   (the tooltip text itself is kept);
+// - Tab through the text box, the position slider, the voice box and the
+//   volume, rate and pitch bars; on the voice box the arrow keys choose a
+//   voice as on the list, and Space, Enter or Alt+Down open the list;
+// - every picture button a named, pressable button for screen readers, the
+//   playback buttons with their state (unavailable, engaged), and the
+//   playback state and the end of an export (the completion window
+//   `mp3end` appearing) announced through accessibility events.
+//
+// Lives on the window thread as a child of the window.
+class KeyboardAccess : public QObject
+{
+    Q_OBJECT
+public:
+    // Sets everything up for a window whose widgets exist.
+    static KeyboardAccess *install(SayoraMain *window);
+
+    // Tells a screen reader what just happened ("Export done"): the window's
+    // accessible description becomes the text, with a change event.
+    void announce(const QString &text);
+
+    // The playback state as announced: "Speaking", "Paused" or "Stopped".
+    QString playbackState() const { return m_state; }
+
+    // The shortcut shown for a widget (empty when it has none).
+    static QString shortcutText(const QWidget *widget);
+
+signals:
+    // Raised with each announcement, beside the accessibility event.
+    void announced(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit KeyboardAccess(SayoraMain *window);
+    void addShortcut(QWidget *button, const QList<QKeySequence> &keys);
+    void setUpFocus();
+    void watchPlayback();
+    void playbackMaybeChanged();
+    bool voiceFaceKey(QEvent *event);
+    bool textBoxKey(QEvent *event);
+    bool parameterBarKey(QObject *watched, QEvent *event);
+
+    SayoraMain *m_window;
+    QObject *m_voiceFace = nullptr;
+    QObject *m_textBox = nullptr;
+    QList<QObject *> m_bars;
+    QString m_state;
+    bool m_watchingNewsVoice = false;
+};
