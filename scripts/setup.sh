@@ -14,6 +14,9 @@ PACKAGES=(
   lame
   # a sound server with a null sink, so tests exercise the real audio path
   pulseaudio pulseaudio-utils
+  # a virtual X server and Qt's X11 platform (libqxcb, in libqt6gui6) for the
+  # tests that need real popups and pointer grabs
+  xvfb xauth libqt6gui6
 )
 
 missing=()

@@ -7,7 +7,15 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Every argument is the user's text, taken whole: Qt must never see
+    // "-reverse" or "-platform" among them as its own options. It gets the
+    // program's name alone; the platform comes from QT_QPA_PLATFORM.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("sayora"));
     QApplication::setApplicationVersion(QStringLiteral("1.19"));
 
@@ -18,7 +26,7 @@ int main(int argc, char *argv[])
             QTextStream(stdout) << "shown" << Qt::endl;
         });
     }
-    window.load(argumentText(QApplication::arguments()));
+    window.load(argumentText(arguments));
     window.show();
     return QApplication::exec();
 }

@@ -13,6 +13,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPlainTextEdit;
 class QScrollBar;
 class SpeechController;
@@ -115,6 +116,7 @@ private:
     void helpPointerMoved();
     void dragWindow(Qt::MouseButton button);
     void quitAfterSpeech();
+    void reportNothingSpoken(const QString &voiceName);
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
     bool captureSettings();
@@ -130,5 +132,7 @@ private:
     SpeechController *m_speech = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
+    bool m_text1Pressed = false;
+    QMessageBox *m_nothingSpokenBox = nullptr;
     std::optional<QRect> m_pendingOuterGeometry;
 };
