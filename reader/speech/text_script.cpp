@@ -96,7 +96,8 @@ QString dominantScript(QStringView text)
     if (letters == 0)
         return QString();
     // Japanese writes its words in Chinese characters and its endings in
-    // kana; Chinese has no kana. A little kana among Han makes it Japanese.
+    // kana; Chinese has no kana. A little kana among Han, or kana alone,
+    // makes it Japanese.
     const int han = counts.value(QStringLiteral("Hani"));
     const int kana = counts.value(QStringLiteral("Kana"));
     if (kana > 0 && kana * 20 >= han + kana) {
@@ -135,20 +136,12 @@ QString scriptOfLanguage(const QString &language)
 
 QStringList languagesForScript(const QString &script)
 {
-    const QString wanted = script == QLatin1String("Kana") ? QStringLiteral("Jpan") : script;
     for (const auto &[known, languages] : scriptLanguages()) {
-        if (known == wanted)
+        if (known == script)
             return languages;
     }
     return {};
 }
 
-bool reads(const QString &voiceScript, const QString &textScript)
-{
-    if (voiceScript == textScript)
-        return true;
-    // A Japanese voice reads kana written alone.
-    return voiceScript == QLatin1String("Jpan") && textScript == QLatin1String("Kana");
-}
 
 }  // namespace textscript

@@ -6,8 +6,9 @@
 
 // Which writing system a text is in, and which voice languages can read it.
 // Scripts are ISO 15924 codes: "Latn", "Cyrl", "Grek", "Arab", "Hebr",
-// "Hani" (Chinese characters alone), "Jpan" (Chinese characters with kana),
-// "Kana", "Hang" and so on; "Zyyy" stands for letters of any other script.
+// "Hani" (Chinese characters alone), "Jpan" (kana, with or without Chinese
+// characters), "Hang" and so on; "Zyyy" stands for letters of any other
+// script.
 namespace textscript {
 
 // The script most of the text's letters are written in; empty when the text
@@ -21,8 +22,5 @@ QString scriptOfLanguage(const QString &language);
 // Voice languages that read a script, the most widely read first; empty for
 // Latin, which many languages share.
 QStringList languagesForScript(const QString &script);
-
-// True when a voice of `voiceScript` reads text written in `textScript`.
-bool reads(const QString &voiceScript, const QString &textScript);
 
 }  // namespace textscript

@@ -219,7 +219,7 @@ bool SpeechController::chooseVoiceForText(const QString &text)
         chosen = fallbackVoiceIndex(tokens, QLocale());
     } else {
         if (CurEngine == Sapi5 && CurVoiceIndex >= 0 && CurVoiceIndex < tokens.size()
-            && textscript::reads(textscript::scriptOfLanguage(tokens.at(CurVoiceIndex).Language()), script))
+            && textscript::scriptOfLanguage(tokens.at(CurVoiceIndex).Language()) == script)
             return false;
         QStringList languages = textscript::languagesForScript(script);
         // The user's own language comes first where it uses this script.

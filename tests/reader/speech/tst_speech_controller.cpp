@@ -4,6 +4,7 @@
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
+#include "speech/text_script.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
@@ -17,6 +18,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -161,6 +164,8 @@ private slots:
     void sapi5PitchDoesNothing();
     void sliderFollowsText();
     void pauseActsOnTheSpeechThatPlays();
+    void dominantScript_data();
+    void dominantScript();
     void fallbackVoice_data();
     void fallbackVoice();
     void textReadInItsLanguage_data();
@@ -628,6 +633,30 @@ void TestSpeechController::pauseActsOnTheSpeechThatPlays()
     QTRY_VERIFY_WITH_TIMEOUT(!f->speech->newsVoice()->isSpeaking(), eventTimeout);
     QCOMPARE(f->states(), QList<int>({2, 1, 1}));
     QCOMPARE(f->speech->PlayingEngine, 0);
+}
+
+void TestSpeechController::dominantScript_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("script");
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("symbols and digits have no script") << u"±≥≤ 12 + 30"_s << "";
+    QTest::newRow("English") << "Hello there" << "Latn";
+    QTest::newRow("Russian with an English name") << u"Привет, John, как дела?"_s << "Cyrl";
+    QTest::newRow("English with one Greek letter") << u"The angle α is small"_s << "Latn";
+    QTest::newRow("Chinese") << u"今天天气很好"_s << "Hani";
+    QTest::newRow("Japanese: kanji with kana") << u"今日は良い天気です"_s << "Jpan";
+    QTest::newRow("kana alone") << u"こんにちは"_s << "Jpan";
+    QTest::newRow("Chinese beyond the basic plane") << u"\U00020000\U00020001\U00020002"_s << "Hani";
+    QTest::newRow("Korean") << u"안녕하세요"_s << "Hang";
+    QTest::newRow("Arabic") << u"مرحبا بكم"_s << "Arab";
+}
+
+void TestSpeechController::dominantScript()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, script);
+    QCOMPARE(textscript::dominantScript(text), script);
 }
 
 void TestSpeechController::fallbackVoice_data()
