@@ -283,6 +283,14 @@ void TestWindowInput::voiceFaceClickLeavesListOpen()
     QCoreApplication::processEvents();
     QVERIFY(list->isVisible());
 
+    // A second click on the face closes the list, as on any drop-down.
+    click(target);
+    QTRY_VERIFY_WITH_TIMEOUT(!list->isVisible(), 10000);
+    QCoreApplication::processEvents();
+    QVERIFY(!list->isVisible());
+    click(target);
+    QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 10000);
+
     // Choosing an entry with the pointer is the voice selection.
     const int entry = w.Combo1->currentIndex() == 1 ? 2 : 1;
     const QModelIndex index = list->model()->index(entry, 0);
