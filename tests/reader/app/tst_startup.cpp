@@ -37,6 +37,8 @@ private slots:
     void commandLineReadingEndsProgramWithoutSaving_data();
     void commandLineReadingEndsProgramWithoutSaving();
     void userActionKeepsProgramAfterCommandLineReading();
+    void withoutFliteTheUsersLanguageSpeaks_data();
+    void withoutFliteTheUsersLanguageSpeaks();
     void qtOptionsAreTheUsersWords_data();
     void qtOptionsAreTheUsersWords();
     void unreadableTextKeepsWindowAndSaysSo_data();
@@ -290,6 +292,33 @@ void TestStartup::userActionKeepsProgramAfterCommandLineReading()
     QVERIFY(ended.wait(20000));
     QCOMPARE(exits.count(), 0);
     QVERIFY(!window.exitRequested());
+}
+
+void TestStartup::withoutFliteTheUsersLanguageSpeaks_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("no locale: English (America)") << "C" << "en-us";
+    QTest::newRow("British English") << "en_GB" << "en-gb";
+    QTest::newRow("German") << "de_AT" << "de";
+}
+
+void TestStartup::withoutFliteTheUsersLanguageSpeaks()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    qputenv("SAYORA_FLITE_VOICES", "");
+    SayoraMain window;
+    window.load(QString());
+    qunsetenv("SAYORA_FLITE_VOICES");
+    QLocale::setDefault(before);
+    QCOMPARE(window.speech()->Sapi4Count, 0);
+    QCOMPARE(window.speech()->CurEngine, 5);
+    const SpObjectToken voice = window.speech()->newsVoice()->Voice();
+    QCOMPARE(voice.Language().toLower(), language);
+    QCOMPARE(window.Text1->text(), voice.GetDescription());
 }
 
 void TestStartup::qtOptionsAreTheUsersWords_data()
