@@ -209,6 +209,10 @@ QList<QByteArray> codePageNames(int codePage)
     case 10002: return {"Big5", "windows-950"};
     case 10003: return {"EUC-KR", "windows-949"};
     case 10008: return {"GB2312", "windows-936"};
+    // Mac Arabic and Mac Hebrew place their letters as the ISO code pages
+    // do; only some signs differ.
+    case 10004: return {"x-mac-arabic", "ISO-8859-6"};
+    case 10005: return {"x-mac-hebrew", "ISO-8859-8"};
     case 10006: return {"x-mac-greek"};
     case 10007: return {"x-mac-cyrillic"};
     case 10017: return {"x-mac-ukrainian", "x-mac-cyrillic"};

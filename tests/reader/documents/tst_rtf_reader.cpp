@@ -208,6 +208,10 @@ void TestRtfReader::codePages_data()
         << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset89 Charcoal CY;}}\\f1 \\'8f\\'f0\\'e8}") << u"При"_s;
     QTest::newRow("mac greek charset 85")
         << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset85 Athens;}}\\f1 \\'e1\\'e2}") << u"αβ"_s;
+    QTest::newRow("mac hebrew charset 83")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset83 Hebrew;}}\\f1 \\'f9\\'ec\\'e5\\'ed}") << u"שלום"_s;
+    QTest::newRow("mac arabic charset 84")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset84 Baghdad;}}\\f1 \\'e5\\'d1\\'cd\\'c8\\'c7}") << u"مرحبا"_s;
     QTest::newRow("mac simplified chinese code page 10008")
         << QByteArray("{\\rtf1\\mac\\ansicpg10008 \\'c4\\'e3\\'ba\\'c3}") << u"你好"_s;
     QTest::newRow("pc code page 437") << QByteArray("{\\rtf1\\pc \\'82}") << u"é"_s;
