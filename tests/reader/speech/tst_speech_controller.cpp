@@ -163,6 +163,7 @@ private slots:
     void volumeScrollbar();
     void sapi5PitchDoesNothing();
     void sliderFollowsText();
+    void pauseActsOnTheSpeechThatPlays_data();
     void pauseActsOnTheSpeechThatPlays();
     void dominantScript_data();
     void dominantScript();
@@ -609,30 +610,46 @@ void TestSpeechController::sliderFollowsText()
 }
 
 
+void TestSpeechController::pauseActsOnTheSpeechThatPlays_data()
+{
+    QTest::addColumn<int>("playing");
+    QTest::newRow("espeak-ng talks, flite chosen") << 5;
+    QTest::newRow("flite talks, espeak-ng chosen") << 4;
+}
+
 void TestSpeechController::pauseActsOnTheSpeechThatPlays()
 {
-    // espeak-ng talks; the user picks a flite voice, then pauses, resumes
-    // and stops: each acts on espeak-ng, which is the one talking.
-    f->choose(5);
+    // One engine talks; the user picks a voice of the other generation,
+    // then pauses, resumes and stops: each acts on the one talking.
+    QFETCH(int, playing);
+    const int chosen = playing == 4 ? 5 : 4;
+    f->choose(playing);
     f->setText(longText, 0);
     f->speech->Speak();
-    QVERIFY(waitForStart(*f, 5));
-    QVERIFY(waitForWord(*f, 5));
-    f->choose(4);
-    QCOMPARE(f->speech->CurEngine, 4);
-    QSignalSpy words(f->speech->newsVoice(), &SpVoice::Word);
+    QVERIFY(waitForStart(*f, playing));
+    QVERIFY(waitForWord(*f, playing));
+    f->choose(chosen);
+    QCOMPARE(f->speech->CurEngine, chosen);
+    std::unique_ptr<QSignalSpy> words;
+    if (playing == 4)
+        words = std::make_unique<QSignalSpy>(f->speech->directSS(), &DirectSS::WordPosition);
+    else
+        words = std::make_unique<QSignalSpy>(f->speech->newsVoice(), &SpVoice::Word);
     f->speech->Pause();
     QCOMPARE(f->states(), QList<int>({2, 3, 2}));
     // Paused means silent: no word for a good while.
-    QVERIFY(!words.wait(1500));
+    QVERIFY(!words->wait(1500));
     f->speech->Speak();
     QCOMPARE(f->states(), QList<int>({3, 2, 2}));
-    QVERIFY(words.wait(eventTimeout));
-    QSignalSpy ended(f->speech->newsVoice(), &SpVoice::EndStream);
+    QVERIFY(words->wait(eventTimeout));
+    auto ended = endSpy(*f, playing);
     f->speech->Stop();
-    QTRY_VERIFY_WITH_TIMEOUT(!f->speech->newsVoice()->isSpeaking(), eventTimeout);
+    if (ended->isEmpty())
+        QVERIFY(ended->wait(eventTimeout));
     QCOMPARE(f->states(), QList<int>({2, 1, 1}));
     QCOMPARE(f->speech->PlayingEngine, 0);
+    words->clear();
+    QVERIFY(!words->wait(500));
 }
 
 void TestSpeechController::dominantScript_data()
