@@ -19,8 +19,9 @@ PACKAGES=(
   fonts-liberation2
 
   # desktop integration: validators of the menu entry and the AppStream file,
-  # and a private X server for the selection tests
-  desktop-file-utils appstream xvfb xauth
+  # a private X server and Qt's X11 platform (libqxcb, in libqt6gui6) for
+  # the tests that need real popups, pointer grabs and the X11 selection
+  desktop-file-utils appstream xvfb xauth libqt6gui6
 )
 
 missing=()

@@ -8,12 +8,14 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FontChooser::FontChooser(const QFont &font, const QColor &colour, QWidget *parent)
+FontChooser::FontChooser(const QFont &font, const QColor &colour, QWidget *parent, const QColor &background)
     : QDialog(parent)
     , m_colour(colour)
+    , m_background(background)
 {
     setWindowTitle(tr("Font"));
     m_face = new QFontComboBox(this);
@@ -37,6 +39,7 @@ FontChooser::FontChooser(const QFont &font, const QColor &colour, QWidget *paren
     m_preview->setMinimumHeight(60);
     m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setFrameShape(QFrame::StyledPanel);
+    m_preview->setAutoFillBackground(true);
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Face:"), m_face);
@@ -86,8 +89,13 @@ QColor FontChooser::selectedColour() const
 void FontChooser::setColour(const QColor &colour)
 {
     m_colour = colour;
+    // Framed, so a white swatch shows on a white button.
     QPixmap swatch(24, 14);
     swatch.fill(colour);
+    QPainter painter(&swatch);
+    painter.setPen(QColor(Qt::darkGray));
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
     m_colourButton->setIcon(QIcon(swatch));
     updatePreview();
 }
@@ -97,5 +105,9 @@ void FontChooser::updatePreview()
     m_preview->setFont(selectedFont());
     QPalette palette = m_preview->palette();
     palette.setColor(QPalette::WindowText, m_colour);
+    QColor background = m_background;
+    if (!background.isValid())
+        background = m_colour.lightnessF() > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+    palette.setColor(QPalette::Window, background);
     m_preview->setPalette(palette);
 }

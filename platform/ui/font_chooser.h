@@ -16,7 +16,10 @@ class FontChooser : public QDialog
 {
     Q_OBJECT
 public:
-    FontChooser(const QFont &font, const QColor &colour, QWidget *parent = nullptr);
+    // The preview shows the text colour on `background`, the text box's own
+    // background; without one, on black or white, whichever reads better.
+    FontChooser(const QFont &font, const QColor &colour, QWidget *parent = nullptr,
+                const QColor &background = QColor());
 
     // Bold is the weight 700 (QFont::Bold) or the regular 400.
     QFont selectedFont() const;
@@ -28,6 +31,8 @@ public:
     QCheckBox *italicBox() const { return m_italic; }
     QCheckBox *underlineBox() const { return m_underline; }
     QCheckBox *strikeOutBox() const { return m_strikeOut; }
+    QLabel *preview() const { return m_preview; }
+    QPushButton *colourButton() const { return m_colourButton; }
     void setColour(const QColor &colour);
 
 private:
@@ -42,4 +47,5 @@ private:
     QPushButton *m_colourButton;
     QLabel *m_preview;
     QColor m_colour;
+    QColor m_background;
 };

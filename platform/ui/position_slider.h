@@ -11,6 +11,10 @@ class PositionSlider : public QSlider
 public:
     explicit PositionSlider(QWidget *parent = nullptr);
 
+    // The user has hold of the thumb (mouse or keys): the program must not
+    // move it then, or the drop would land where the program put it.
+    bool isHeld() const { return isSliderDown() || m_keyHeld; }
+
 signals:
     void userMoved();                   // the user drags the thumb or steps it
     void userPressed();

@@ -7,15 +7,15 @@
 
 int main(int argc, char *argv[])
 {
-    // The command line is a text to read, taken whole: Qt must not take
-    // words such as "-reverse" or "-stylesheet=file" out of it as its own
-    // options, so it sees only the program's name. (Qt's options remain
-    // available through the environment, e.g. QT_QPA_PLATFORM.)
+    // Every argument is the user's text, taken whole: Qt must never see
+    // "-reverse" or "-platform" among them as its own options. It gets the
+    // program's name alone; the platform comes from QT_QPA_PLATFORM.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    char *qtArgv[] = {argv[0], nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("sayora"));
     QApplication::setApplicationVersion(QStringLiteral("1.19"));
     // Lets the desktop match the window to its menu entry and icon.

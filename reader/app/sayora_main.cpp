@@ -9,6 +9,7 @@
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
 #include "ui/image_button.h"
+#include "ui/parameter_scroll_bar.h"
 #include "ui/position_slider.h"
 #include "ui/twips.h"
 #include "update/update_window.h"
@@ -63,15 +64,27 @@ QLabel *panelLabel(QWidget *panel, const QString &text, quint32 colour, QRect ge
 
 QScrollBar *parameterScrollBar(QWidget *panel, QRect geometry)
 {
-    // Top is 100: pushing the thumb up raises the value.
-    auto *bar = new QScrollBar(Qt::Vertical, panel);
+    auto *bar = new ParameterScrollBar(panel);
     bar->setRange(0, 100);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    bar->setInvertedAppearance(true);
-    bar->setInvertedControls(true);
     bar->setGeometry(geometry);
     return bar;
+}
+
+// The application's colours for a widget, every role set, so a parent's
+// palette does not shine through.
+QPalette ownPalette(const QWidget *widget)
+{
+    QPalette palette = QApplication::palette(widget);
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    return palette;
 }
 
 ImageButton *pictureButton(QWidget *panel, QRect geometry, const QString &picture, const QString &toolTip)
@@ -119,6 +132,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     m_speech = new SpeechController(widgets, this);
     connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
     connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
+    connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
     connectButtons();
     KeyboardAccess::install(this);
 }
@@ -136,7 +150,9 @@ void SayoraMain::buildWidgets()
     MainTxtBox = new QPlainTextEdit(this);
     MainTxtBox->setObjectName(QStringLiteral("MainTxtBox"));
     MainTxtBox->setGeometry(twips::rect(120, 0, 6735, 6135));
-    MainTxtBox->setFont(QFont(QStringLiteral("Tahoma"), 10.5));
+    QFont textFont(QStringLiteral("Tahoma"));
+    textFont.setPointSizeF(10.5);  // QFont(family, int) would drop the half point
+    MainTxtBox->setFont(textFont);
     MainTxtBox->setToolTip(QStringLiteral("Text box"));
     MainTxtBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setColours(MainTxtBox, bgr(0xFFFFFF), bgr(0xC00000));
@@ -173,6 +189,9 @@ void SayoraMain::buildWidgets()
     // As tall as its face, so no edge of it shows below; the drop-down
     // opens below the face all the same.
     Combo1->setGeometry(twips::rect(1080, 1000, 3405, 300));
+    // The panel's green must not reach the drop-down list: it takes the
+    // application's own colours, like every dialog.
+    Combo1->setPalette(ownPalette(Combo1));
     Text1 = new QLineEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(1080, 1000, 3135, 300));
@@ -185,6 +204,7 @@ void SayoraMain::buildWidgets()
     Text1->setMouseTracking(true);
     setColours(Text1, bgr(0x000000), bgr(0xC0E0FF));
     Text1->installEventFilter(this);
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Picture2 = pictureButton(Frame1, twips::rect(4200, 1000, 285, 300), QStringLiteral("arrow.bmp"), QStringLiteral("Change pronunciation"));
 
     Label2 = panelLabel(Frame1, QStringLiteral("Volume"), 0x0000FFFF, twips::rect(4320, 0, 885, 270), Qt::AlignLeft);
@@ -291,7 +311,7 @@ bool SayoraMain::loadSteps(const QString &argumentText)
     if (StartFromS == QLatin1String("explorer")) {
         if (!RichTextBox1.LoadFile(kind.filePath)) {
             QMessageBox *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sayora"),
-                                               tr("Cannot open \"%1\": %2").arg(kind.filePath, RichTextBox1.errorString()),
+                                               tr("\"%1\" could not be opened: %2").arg(kind.filePath, RichTextBox1.errorString()),
                                                QMessageBox::Ok, this);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();
@@ -363,6 +383,20 @@ void SayoraMain::openHelpWindow()
     help->show();
     help->raise();
     help->activateWindow();
+}
+
+void SayoraMain::reportNothingSpoken(const QString &voiceName)
+{
+    // Not modal: the user can pick another voice with the message in view.
+    if (!m_nothingSpokenBox) {
+        m_nothingSpokenBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sayora"), QString(), QMessageBox::Ok, this);
+        m_nothingSpokenBox->setWindowModality(Qt::NonModal);
+    }
+    m_nothingSpokenBox->setText(tr("The voice \"%1\" could not read this text: nothing was spoken.").arg(voiceName));
+    m_nothingSpokenBox->setInformativeText(tr("Choose a voice of the text's language in the voice list and press Speak."));
+    m_nothingSpokenBox->show();
+    m_nothingSpokenBox->raise();
+    m_nothingSpokenBox->activateWindow();
 }
 
 // ---- chrome: pictures, hover, drag, layout
@@ -440,14 +474,25 @@ bool SayoraMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseMove) {
         if (watched == Frame1 || watched == Image9 || watched == Label60 || watched == Label70 || watched == Text1)
             initButton();
-    } else if (event->type() == QEvent::MouseButtonPress) {
+    } else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         const auto button = static_cast<QMouseEvent *>(event)->button();
-        if (watched == Frame1 || caption)
+        if (watched == Frame1 || caption) {
             dragWindow(button);
-        else if (watched == Text1 && button == Qt::LeftButton) {
-            m_speech->openVoiceList();
+        } else if (watched == Text1) {
+            // The list opens on the release, as a click on the arrow picture
+            // does: opened on the press, it would take the pointer and close
+            // again on the release.
+            m_text1Pressed = button == Qt::LeftButton;
             return true;
         }
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == Text1) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        const bool click = m_text1Pressed && release->button() == Qt::LeftButton
+                           && Text1->rect().contains(release->position().toPoint());
+        m_text1Pressed = false;
+        if (click)
+            m_speech->openVoiceList();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QPlainTextEdit;
 class QScrollBar;
 class SpeechController;
@@ -170,6 +171,7 @@ private:
     bool stalled(qint64 size);
     void exportFailed(const QString &why);
     void endExport();
+    void reportNothingSpoken(const QString &voiceName);
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
     bool captureSettings();
@@ -185,6 +187,8 @@ private:
     SpeechController *m_speech = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
+    bool m_text1Pressed = false;
+    QMessageBox *m_nothingSpokenBox = nullptr;
     std::optional<QRect> m_pendingOuterGeometry;
     QPointer<Mp3Export> m_export;
     bool m_exportCancelled = false;

@@ -140,6 +140,10 @@ bool SayoraMain::loadAndApplySettings()
         if (!Settings.ShowText) {
             MainTxtBox->move(twips::toPixels(99999), MainTxtBox->y());
             resize(twips::toPixels(7050) - (frameGeometry().width() - width()), height());
+            // The outer size is settled again when the window first shows:
+            // it must keep this width, not the stored one.
+            if (m_pendingOuterGeometry)
+                m_pendingOuterGeometry->setWidth(twips::toPixels(7050));
             Frame1->move(Frame1->x(), 0);
             Image20->setPicture(QStringLiteral("checkno1.bmp"));
             Image20->setToolTip(QStringLiteral("Show text box"));

@@ -30,7 +30,8 @@ void setTextBoxColour(QPlainTextEdit *box, QPalette::ColorRole role, const QColo
 void SayoraMain::fontClick()
 {
     m_speech->Disappear = false;
-    FontChooser chooser(MainTxtBox->font(), MainTxtBox->palette().color(QPalette::Text), this);
+    FontChooser chooser(MainTxtBox->font(), MainTxtBox->palette().color(QPalette::Text), this,
+                        MainTxtBox->palette().color(QPalette::Base));
     if (chooser.exec() != QDialog::Accepted)
         return;
     setTextBoxColour(MainTxtBox, QPalette::Text, chooser.selectedColour());

@@ -58,26 +58,24 @@ bool RichTextBox::LoadFile(const QString &path)
 {
     m_errorString.clear();
     if (path.isEmpty())
-        return fail(QStringLiteral("No file name was given."));
-    const QString shown = QDir::toNativeSeparators(path);
+        return fail(QStringLiteral("no file name was given."));
 
     // stat() rather than QFileInfo: a FIFO or device must be refused before
     // it is opened, as reading one may block or never end.
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return fail(QStringLiteral("The file \"%1\" does not exist.").arg(shown));
-        return fail(QStringLiteral("The file \"%1\" cannot be read: %2.")
-                        .arg(shown, QString::fromLocal8Bit(strerror(errno))));
+            return fail(QStringLiteral("the file does not exist."));
+        return fail(QStringLiteral("the file cannot be read (%1).")
+                        .arg(QString::fromLocal8Bit(strerror(errno))));
     }
     if (S_ISDIR(st.st_mode))
-        return fail(QStringLiteral("\"%1\" is a folder, not a file.").arg(shown));
+        return fail(QStringLiteral("it is a folder, not a file."));
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("\"%1\" is not a regular file.").arg(shown));
+        return fail(QStringLiteral("it is not a regular file."));
 
     const auto tooLarge = [&] {
-        return fail(QStringLiteral("The file \"%1\" is too large to open (the limit is %2 MB).")
-                        .arg(shown)
+        return fail(QStringLiteral("the file is too large (the limit is %1 MB).")
                         .arg(MaxFileSize / (1024 * 1024)));
     };
     if (st.st_size > MaxFileSize)
@@ -85,11 +83,11 @@ bool RichTextBox::LoadFile(const QString &path)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("The file \"%1\" cannot be read: %2.").arg(shown, file.errorString()));
+        return fail(QStringLiteral("the file cannot be read (%1).").arg(file.errorString()));
     // The file may grow between stat() and the read: never read past the cap.
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("The file \"%1\" cannot be read: %2.").arg(shown, file.errorString()));
+        return fail(QStringLiteral("the file cannot be read (%1).").arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
         return tooLarge();
 
@@ -98,7 +96,7 @@ bool RichTextBox::LoadFile(const QString &path)
         text = RtfReader::toPlainText(rtf);
     } else {
         if (isBinary(bytes, detectTextEncoding(bytes)))
-            return fail(QStringLiteral("The file \"%1\" is not a text or RTF document.").arg(shown));
+            return fail(QStringLiteral("it is not a text or RTF document."));
         text = decodeText(bytes);
     }
     m_text = normalizeLineEndings(std::move(text));

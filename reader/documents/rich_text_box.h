@@ -9,7 +9,8 @@
 // main text box expects.
 //
 // A failed load leaves the previous text in place and says why in
-// errorString().
+// errorString(), without the file's name: the caller names it once
+// ("\"%1\" could not be opened: " + reason).
 class RichTextBox
 {
 public:

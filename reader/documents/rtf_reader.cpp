@@ -106,6 +106,8 @@ const std::vector<Keyword> &keywords()
                  "fldinst", "bkmkstart", "bkmkend", "xe", "tc", "txe", "rxe",
                  // old-style numbering definitions (its text comes as \pntext)
                  "pn", "pnseclvl", "nesttableprops",
+                 // plain-text stand-in for nested tables, whose cells are read already
+                 "nonesttables",
              })
             t.push_back({skip, Kw::Skip});
         std::sort(t.begin(), t.end(),
@@ -163,7 +165,19 @@ constexpr int kPictureFont = -2;  // Wingdings and other symbol fonts: no text
 int codePageForCharset(int charset, int documentCodePage)
 {
     switch (charset) {
+    // Mac charsets, written by Mac word processors.
     case 77: return 10000;
+    case 78: return 10001;
+    case 79: return 10003;
+    case 80: return 10008;
+    case 81: return 10002;
+    case 83: return 10005;
+    case 84: return 10004;
+    case 85: return 10006;
+    case 86: return 10081;
+    case 87: return 10021;
+    case 88: return 10029;
+    case 89: return 10007;
     case 128: return 932;
     case 129: return 949;
     case 130: return 1361;
@@ -189,9 +203,22 @@ QList<QByteArray> codePageNames(int codePage)
     switch (codePage) {
     case 65001: return {"UTF-8"};
     case 10000: return {"macintosh"};
+    // The Mac's East Asian encodings are the common ones of their region
+    // under another number.
+    case 10001: return {"Shift_JIS", "windows-932"};
+    case 10002: return {"Big5", "windows-950"};
+    case 10003: return {"EUC-KR", "windows-949"};
+    case 10008: return {"GB2312", "windows-936"};
+    // Mac Arabic and Mac Hebrew place their letters as the ISO code pages
+    // do; only some signs differ.
+    case 10004: return {"x-mac-arabic", "ISO-8859-6"};
+    case 10005: return {"x-mac-hebrew", "ISO-8859-8"};
     case 10006: return {"x-mac-greek"};
     case 10007: return {"x-mac-cyrillic"};
+    case 10017: return {"x-mac-ukrainian", "x-mac-cyrillic"};
+    case 10021: return {"x-mac-thai", "TIS-620"};
     case 10029: return {"x-mac-centraleurroman"};
+    case 10081: return {"x-mac-turkish"};
     case 20127: return {"US-ASCII"};
     case 20866: return {"KOI8-R"};
     case 21866: return {"KOI8-U"};
@@ -689,6 +716,13 @@ private:
             if (emitting()) {
                 const int number = group().note ? m_noteCount : m_noteCount + 1;
                 target() += u'[' + QString::number(number) + u']';
+                // Before its note the mark reads as a label: "[1] Apologies".
+                // Where the note brings its own blank or tab, finish()
+                // drops this one.
+                if (group().note) {
+                    target() += u' ';
+                    m_noteMarkEnds.push_back(target().size());
+                }
             }
             break;
         case Kw::Upr:
@@ -811,6 +845,10 @@ private:
         m_body.squeeze();
         if (m_notes.isEmpty())
             return std::move(m_body);
+        for (auto it = m_noteMarkEnds.rbegin(); it != m_noteMarkEnds.rend(); ++it) {
+            if (*it >= m_notes.size() || m_notes.at(*it) == u' ' || m_notes.at(*it) == u'\t')
+                m_notes.remove(*it - 1, 1);
+        }
         chopTrailingNewlines(m_notes);
         replaceLoneSurrogates(m_notes);
         if (m_body.isEmpty())
@@ -828,6 +866,7 @@ private:
     QString m_body;
     QString m_notes;
     int m_noteCount = 0;
+    std::vector<qsizetype> m_noteMarkEnds;  // positions in m_notes just after "[n] "
 
     int m_documentCodePage = 1252;
     int m_defaultFont = -1;

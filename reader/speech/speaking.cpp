@@ -40,7 +40,8 @@ void SpeechController::Speak(bool clearDisappear)
     if (CurEngine != Sapi4 && CurEngine != Sapi5)
         return;
     if (PauseStatus == 3) {
-        if (CurEngine == Sapi4)
+        const int engine = PlayingEngine ? PlayingEngine : CurEngine;
+        if (engine == Sapi4)
             DirectSS1->AudioResume();
         else if (NewsVoice1)
             NewsVoice1->Resume();
@@ -58,6 +59,8 @@ void SpeechController::Speak(bool clearDisappear)
         SpeakStart = 0;
     }
     SpokenText = textFrom(caret);
+    chooseVoiceForText(SpokenText);
+    startReading();
     if (CurEngine == Sapi5 && w.Combo1->currentText() == chineseVoice)
         SpokenText = withAsciiDigits(SpokenText);
     if (CurEngine == Sapi4)
@@ -77,15 +80,23 @@ void SpeechController::NewsVoice1_StartStream()
 
 void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
 {
+    ++m_wordsSpoken;
     const qint64 offset = SpeakStart + characterPosition;
     select(offset, length);
-    if (offset <= w.cpvSlider1->maximum())
+    if (offset <= w.cpvSlider1->maximum() && !w.cpvSlider1->isHeld())
         setSliderValue(offset);
 }
 
 void SpeechController::NewsVoice1_EndStream()
 {
     endOfSpeech();
+}
+
+void SpeechController::startReading()
+{
+    m_wordsSpoken = 0;
+    m_readingRuns = true;
+    PlayingEngine = CurEngine;
 }
 
 void SpeechController::endOfSpeech()
@@ -96,6 +107,16 @@ void SpeechController::endOfSpeech()
         setStopStatus(1);
         setSliderValue(0);
         setCaretPosition(0);
+        PlayingEngine = 0;
+        const bool silent = m_readingRuns && m_wordsSpoken == 0;
+        m_readingRuns = false;
+        if (silent) {
+            // Ending the program now would look like a crash: the window
+            // would vanish without a sound.
+            Disappear = false;
+            emit nothingSpoken(CurVoiceName);
+            return;
+        }
     }
     if (Disappear)
         emit exitRequested();
@@ -117,11 +138,13 @@ void SpeechController::DirectSS1_AudioStop()
 
 void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
 {
+    ++m_wordsSpoken;
     setCaretPosition(roundHalfEven(double(byteOffset) / 2.0 + double(SpeakStart)));
     const qint64 s = caretPosition();
     const qint64 e = FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters());
     select(s, e - s);
-    setSliderValue(e - 1);
+    if (!w.cpvSlider1->isHeld())
+        setSliderValue(e - 1);
 }
 
 const QString &SpeechController::wordDelimiters()
@@ -162,12 +185,13 @@ void SpeechController::Pause()
     Disappear = false;
     if (PauseStatus != 2)
         return;
-    if (CurEngine == Sapi4) {
+    const int engine = PlayingEngine ? PlayingEngine : CurEngine;
+    if (engine == Sapi4) {
         setPlayStatus(2);
         setPauseStatus(3);
         HaltReason = 99;
         DirectSS1->AudioPause();
-    } else if (CurEngine == Sapi5) {
+    } else if (engine == Sapi5) {
         if (NewsVoice1)
             NewsVoice1->Pause();
         setPlayStatus(2);
@@ -180,7 +204,9 @@ void SpeechController::Stop()
     Disappear = false;
     if (StopStatus != 2)
         return;
-    if (CurEngine == Sapi4) {
+    m_readingRuns = false;
+    const int engine = PlayingEngine ? PlayingEngine : CurEngine;
+    if (engine == Sapi4) {
         setPlayStatus(2);
         setStopStatus(1);
         HaltReason = 0;
@@ -188,7 +214,7 @@ void SpeechController::Stop()
             DirectSS1->AudioResume();
         DirectSS1->AudioReset();
         setPauseStatus(1);
-    } else if (CurEngine == Sapi5) {
+    } else if (engine == Sapi5) {
         if (NewsVoice1) {
             if (PauseStatus == 3)
                 NewsVoice1->Resume();
@@ -198,14 +224,19 @@ void SpeechController::Stop()
         setStopStatus(1);
         setPauseStatus(1);
     }
-    // A voice of the other generation chosen while speaking leaves the first
-    // engine talking: Stop silences it too (both calls do nothing when idle).
+    // Whatever else may still talk is silenced too (both calls do nothing
+    // when idle).
     HaltReason = 0;
-    if (CurEngine != Sapi4) {
+    silence(engine == Sapi4 ? Sapi5 : Sapi4);
+    PlayingEngine = 0;
+}
+
+void SpeechController::silence(int engine)
+{
+    if (engine == Sapi4) {
         DirectSS1->AudioResume();
         DirectSS1->AudioReset();
-    }
-    if (CurEngine != Sapi5 && NewsVoice1) {
+    } else if (engine == Sapi5 && NewsVoice1) {
         NewsVoice1->Resume();
         NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -11,7 +12,9 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QScrollBar;
+class SpObjectToken;
 class SpVoice;
+class QLocale;
 
 // The main window's widgets that speech reads and drives. The window owns
 // them; the controller only uses them.
@@ -64,6 +67,13 @@ public:
     void selectVoice();
     void openVoiceList();                      // the voice chooser's face was clicked
     static int dropDownWidth(int longestNameLength);  // 0: keep the box's width
+    // The voice to fall back on: the user's language and region, then the
+    // language alone, then English (America). An index into `tokens`.
+    static int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale);
+    // Before a reading: when the selected voice cannot read the text's
+    // script, selects the espeak-ng voice of the text's language as if the
+    // user had chosen it. Returns true when it changed the voice.
+    bool chooseVoiceForText(const QString &text);
 
     // Speaking and playback control. `clearDisappear` is false only for the
     // command-line start, which keeps the program ending after its reading.
@@ -97,6 +107,10 @@ public:
     int PauseStatus = 1;
     int StopStatus = 1;
     int HaltReason = 0;
+    // Generation of the engine that holds the current speech (0: none). It
+    // differs from CurEngine when the user picks a voice of the other
+    // generation while speaking; pause, resume and stop act on this one.
+    int PlayingEngine = 0;
     bool Disappear = false;
     bool Sapi5Present = false;
     qint64 SpeakStart = 0;
@@ -117,6 +131,9 @@ signals:
     // A speech ended while `Disappear` was set: the program ends at once,
     // without its closing steps.
     void exitRequested();
+    // A reading ended without a single word spoken: the voice could not read
+    // the text. The program then stays open whatever `Disappear` said.
+    void nothingSpoken(const QString &voiceName);
     // The pointer moved over the slider: the window resets its hover pictures.
     void sliderPointerMoved();
 
@@ -133,6 +150,8 @@ private:
     void DirectSS1_AudioStop();
     void DirectSS1_WordPosition(qint64 byteOffset);
     void endOfSpeech();
+    void startReading();
+    void silence(int engine);
 
     // Voice parameters and the slider.
     void volumeChanged(int v);
@@ -156,4 +175,6 @@ private:
     DirectSS *DirectSS1 = nullptr;
     SpVoice *NewsVoice1 = nullptr;
     SpVoice *WaveVoice1 = nullptr;
+    qint64 m_wordsSpoken = 0;
+    bool m_readingRuns = false;  // a reading was started and has not been stopped
 };

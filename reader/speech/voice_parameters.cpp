@@ -88,12 +88,15 @@ void SpeechController::caretMovedByUser()
 
 void SpeechController::sliderMoved()
 {
+    // Moving the slider is the user's own action, like the buttons.
+    Disappear = false;
     if (PlayStatus == 2)
         setCaretPosition(w.cpvSlider1->value());
 }
 
 void SpeechController::sliderPressed()
 {
+    Disappear = false;
     if (TextLength < 1 || PlayStatus != 2)
         return;
     w.cpvSlider1->setMaximum(int(TextLength));
@@ -102,7 +105,12 @@ void SpeechController::sliderPressed()
 
 void SpeechController::sliderReleased()
 {
+    Disappear = false;
     HaltReason = 7;
+    // A voice of the other generation chosen meanwhile reads from here on;
+    // the engine that was talking falls silent.
+    if (PauseStatus != 1 && PlayingEngine != 0 && PlayingEngine != CurEngine)
+        silence(PlayingEngine);
     if (PauseStatus == 2) {
         restartAtSlider();
         if (CurEngine == Sapi4) {
@@ -133,4 +141,5 @@ void SpeechController::restartAtSlider()
     setCaretPosition(w.cpvSlider1->value());
     SpeakStart = caretPosition();
     SpokenText = textFrom(SpeakStart);
+    startReading();
 }

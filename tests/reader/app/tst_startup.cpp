@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScrollBar>
@@ -36,6 +37,12 @@ private slots:
     void commandLineReadingEndsProgramWithoutSaving_data();
     void commandLineReadingEndsProgramWithoutSaving();
     void userActionKeepsProgramAfterCommandLineReading();
+    void withoutFliteTheUsersLanguageSpeaks_data();
+    void withoutFliteTheUsersLanguageSpeaks();
+    void qtOptionsAreTheUsersWords_data();
+    void qtOptionsAreTheUsersWords();
+    void unreadableTextKeepsWindowAndSaysSo_data();
+    void unreadableTextKeepsWindowAndSaysSo();
 
 private:
     QTemporaryDir m_dir;
@@ -191,7 +198,9 @@ void TestStartup::hiddenTextBoxRestoresNarrowWindow()
     SettingsRecord record;
     record.WinLeft = 0;
     record.WinTop = 0;
-    record.WinWidth = 7050;
+    // Stored wider than the folded window: the width must not come back
+    // when the window first shows.
+    record.WinWidth = 9000;
     record.WinHeight = 1860;
     record.ShowText = false;
     record.FontName = QStringLiteral("DejaVu Sans");
@@ -201,6 +210,9 @@ void TestStartup::hiddenTextBoxRestoresNarrowWindow()
     QVERIFY(record.save(SettingsRecord::defaultPath()));
     SayoraMain window;
     window.load(QString());
+    QCOMPARE(window.outerWidthTwips(), 7050);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.outerWidthTwips(), 7050);
     QVERIFY(window.MainTxtBox->x() > window.width());
     QCOMPARE(window.Image20->pictureName(), QStringLiteral("checkno1.bmp"));
@@ -280,6 +292,94 @@ void TestStartup::userActionKeepsProgramAfterCommandLineReading()
     QVERIFY(ended.wait(20000));
     QCOMPARE(exits.count(), 0);
     QVERIFY(!window.exitRequested());
+}
+
+void TestStartup::withoutFliteTheUsersLanguageSpeaks_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("no locale: English (America)") << "C" << "en-us";
+    QTest::newRow("British English") << "en_GB" << "en-gb";
+    QTest::newRow("German") << "de_AT" << "de";
+}
+
+void TestStartup::withoutFliteTheUsersLanguageSpeaks()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    qputenv("SAYORA_FLITE_VOICES", "");
+    SayoraMain window;
+    window.load(QString());
+    qunsetenv("SAYORA_FLITE_VOICES");
+    QLocale::setDefault(before);
+    QCOMPARE(window.speech()->Sapi4Count, 0);
+    QCOMPARE(window.speech()->CurEngine, 5);
+    const SpObjectToken voice = window.speech()->newsVoice()->Voice();
+    QCOMPARE(voice.Language().toLower(), language);
+    QCOMPARE(window.Text1->text(), voice.GetDescription());
+}
+
+void TestStartup::qtOptionsAreTheUsersWords_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("platform option") << QStringList{"-platform", "x", "is"};
+    QTest::newRow("layout option") << QStringList{"-reverse", "hello"};
+    QTest::newRow("style option") << QStringList{"-style", "nothing", "here"};
+}
+
+void TestStartup::qtOptionsAreTheUsersWords()
+{
+    // Words that look like Qt's own options are read like any others: the
+    // program starts, reads them and ends itself.
+    QFETCH(QStringList, arguments);
+    QTemporaryDir config;
+    QProcess sayora;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("SAYORA_AUDIO"), QStringLiteral("null"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("SAYORA_FLITE_VOICES"), QStringLiteral("kal"));
+    sayora.setProcessEnvironment(env);
+    sayora.start(QStringLiteral(SAYORA_EXE), arguments);
+    QVERIFY(sayora.waitForStarted());
+    QVERIFY2(sayora.waitForFinished(60000), "the program ends itself after reading");
+    QCOMPARE(sayora.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sayora.exitCode(), 0);
+}
+
+void TestStartup::unreadableTextKeepsWindowAndSaysSo_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("punctuation only") << QStringLiteral("... ,,, ;;; ...");
+}
+
+void TestStartup::unreadableTextKeepsWindowAndSaysSo()
+{
+    // A command-line reading in which the voice says not one word must not
+    // look like a crash: the window stays and tells why it was silent.
+    QFETCH(QString, text);
+    SayoraMain window;
+    QSignalSpy nothing(window.speech(), &SpeechController::nothingSpoken);
+    QSignalSpy exits(window.speech(), &SpeechController::exitRequested);
+    window.load(text);
+    window.show();
+    QCOMPARE(window.StartFromS, QStringLiteral("internet"));
+    QVERIFY(nothing.wait(30000));
+    QCOMPARE(exits.count(), 0);
+    QVERIFY(!window.exitRequested());
+    QVERIFY(!window.speech()->Disappear);
+    QCOMPARE(window.speech()->PlayStatus, 2);
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *candidate = qobject_cast<QMessageBox *>(widget); candidate && candidate->isVisible())
+            box = candidate;
+    }
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(window.speech()->CurVoiceName), qPrintable(box->text()));
+    QVERIFY2(box->text().contains(QLatin1String("could not read")), qPrintable(box->text()));
+    box->close();
 }
 
 SAYORA_GUI_TEST_MAIN(TestStartup)

@@ -8,8 +8,10 @@
 #include "ui/image_button.h"
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QColorDialog>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -19,9 +21,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -63,6 +67,8 @@ private slots:
     void fontChosenSizeAndStyles();
     void backColourDialog();
     void showHide();
+    void designFontKeepsHalfPoint();
+    void listsAndDialogsReadable();
 
 private:
     std::unique_ptr<SayoraMain> m_window;
@@ -77,6 +83,18 @@ void TestTextBox::initTestCase()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     testsupport::writeFile(m_dir.filePath("notes.text"), "Plain notes.");
     testsupport::writeFile(m_dir.filePath("letter.rtf"), "{\\rtf1\\ansi Dear {\\b Ann}.\\par Bye.}");
+}
+
+// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
+static double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
 }
 
 void TestTextBox::openDialogFollowsLastType_data()
@@ -172,6 +190,9 @@ void TestTextBox::openUnreadableFileKeepsText()
     QVERIFY(!w.openDocument(missing));
     QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("kept"));
     QVERIFY2(message.contains(missing), qPrintable(message));
+    // Named once, with the reason after it.
+    QCOMPARE(message.count(missing), 1);
+    QVERIFY2(message.endsWith(QLatin1String("the file does not exist.")), qPrintable(message));
 }
 
 void TestTextBox::fontConfirmWithoutChanges()
@@ -278,6 +299,61 @@ void TestTextBox::showHide()
     QCOMPARE(w.Image20->toolTip(), QStringLiteral("Hide text box"));
     QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes1.bmp"));
     QCOMPARE(w.outerWidthTwips(), width);
+}
+
+void TestTextBox::designFontKeepsHalfPoint()
+{
+    // A fresh window on a first run: Tahoma 10.5, and the record says so.
+    SayoraMain fresh;
+    QCOMPARE(fresh.MainTxtBox->font().pointSizeF(), 10.5);
+    QCOMPARE(fresh.MainTxtBox->font().family(), QStringLiteral("Tahoma"));
+    fresh.load(QString());
+    QVERIFY(fresh.FurstRun);
+    QCOMPARE(fresh.Settings.FontSize, fontSizeText(10.5));
+}
+
+void TestTextBox::listsAndDialogsReadable()
+{
+    SayoraMain &w = *m_window;
+    // The voice list on the green panel, open as the user sees it.
+    w.speech()->openVoiceList();
+    QAbstractItemView *list = w.Combo1->view();
+    QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 10000);
+    const QPalette listColours = list->palette();
+    QVERIFY2(contrast(listColours.color(QPalette::Text), listColours.color(QPalette::Base)) >= 4.5,
+             qPrintable(listColours.color(QPalette::Base).name()));
+    QVERIFY(contrast(listColours.color(QPalette::HighlightedText), listColours.color(QPalette::Highlight)) >= 3);
+    w.Combo1->hidePopup();
+
+    // The font dialog's preview with the text box's white text.
+    const QColor text = colourOf(w.MainTxtBox, QPalette::Text);
+    double previewContrast = 0;
+    QColor swatchEdge;
+    answerNextDialog([&](QWidget *widget) {
+        auto *chooser = qobject_cast<FontChooser *>(widget);
+        QVERIFY(chooser);
+        const QPalette colours = chooser->preview()->palette();
+        previewContrast = contrast(colours.color(QPalette::WindowText), colours.color(QPalette::Window));
+        swatchEdge = chooser->colourButton()->icon().pixmap(24, 14).toImage().pixelColor(0, 0);
+        chooser->reject();
+    });
+    const auto setText = [&w](const QColor &colour) {
+        QPalette palette = w.MainTxtBox->palette();
+        palette.setColor(QPalette::Text, colour);
+        w.MainTxtBox->setPalette(palette);
+    };
+    setText(Qt::white);
+    w.fontClick();
+    setText(text);
+    QVERIFY2(previewContrast >= 4.5, qPrintable(QString::number(previewContrast)));
+    // A white swatch keeps a visible edge.
+    QVERIFY(swatchEdge.isValid());
+    QVERIFY(contrast(swatchEdge, Qt::white) >= 2);
+
+    // Without the text box's background the preview picks a readable one.
+    FontChooser alone(QFont(), Qt::white);
+    const QPalette colours = alone.preview()->palette();
+    QVERIFY(contrast(colours.color(QPalette::WindowText), colours.color(QPalette::Window)) >= 4.5);
 }
 
 SAYORA_GUI_TEST_MAIN(TestTextBox)

@@ -144,6 +144,14 @@ void TestRtfReader::constructs_data()
     row("two footnotes numbered in order",
         "{\\rtf1 a\\chftn{\\footnote\\chftn  one}b\\chftn{\\footnote\\chftn  two\\par}c}",
         "a[1]b[2]c\n\n[1] one\n[2] two");
+    row("footnote mark set off from the note", "{\\rtf1 Sorry\\chftn{\\footnote\\chftn Apologies.}}",
+        "Sorry[1]\n\n[1] Apologies.");
+    row("footnote mark at the end of an empty note", "{\\rtf1 a\\chftn{\\footnote\\chftn}}", "a[1]\n\n[1]");
+    row("fallback of nested tables not read twice",
+        "{\\rtf1 inner\\nestcell{\\*\\nesttableprops\\nestrow}"
+        "{\\*\\nonesttables inner fallback\\par}outer\\cell\\row}",
+        "inner\touter");
+    row("nonesttables without the star skipped too", "{\\rtf1 a{\\nonesttables b}c}", "ac");
     row("footnote with its own mark", "{\\rtf1 a*{\\footnote * star}}", "a*\n\n* star");
     row("separator definitions skipped", "{\\rtf1{\\*\\ftnsep\\chftnsep}{\\ftnsepc x}body}", "body");
 }
@@ -187,6 +195,25 @@ void TestRtfReader::codePages_data()
     QTest::newRow("unknown code page falls back to 1252") << doc(4242, "\\'e9") << u"é"_s;
     QTest::newRow("utf-8 code page") << doc(65001, "\\'c3\\'a9") << u"é"_s;
     QTest::newRow("mac roman") << QByteArray("{\\rtf1\\mac \\'8e}") << u"é"_s;
+    // Mac word processors: their own code pages and font charsets.
+    const QByteArray hello = "\\'82\\'b1\\'82\\'f1\\'82\\'c9\\'82\\'bf\\'82\\'cd";
+    QTest::newRow("mac document with a japanese charset font")
+        << "{\\rtf1\\mac\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 Osaka;}}\\f0 " + hello + "}" << u"こんにちは"_s;
+    QTest::newRow("mac japanese charset 78")
+        << "{\\rtf1\\mac\\deff0{\\fonttbl{\\f0\\fnil\\fcharset78 Osaka;}}\\f0 " + hello + "}" << u"こんにちは"_s;
+    QTest::newRow("mac japanese code page 10001") << "{\\rtf1\\mac\\ansicpg10001 " + hello + "}" << u"こんにちは"_s;
+    QTest::newRow("mac japanese font code page")
+        << "{\\rtf1\\mac{\\fonttbl{\\f1\\cpg10001 Osaka;}}\\f1 " + hello + " \\plain\\'8e}" << u"こんにちは é"_s;
+    QTest::newRow("mac cyrillic charset 89")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset89 Charcoal CY;}}\\f1 \\'8f\\'f0\\'e8}") << u"При"_s;
+    QTest::newRow("mac greek charset 85")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset85 Athens;}}\\f1 \\'e1\\'e2}") << u"αβ"_s;
+    QTest::newRow("mac hebrew charset 83")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset83 Hebrew;}}\\f1 \\'f9\\'ec\\'e5\\'ed}") << u"שלום"_s;
+    QTest::newRow("mac arabic charset 84")
+        << QByteArray("{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset84 Baghdad;}}\\f1 \\'e5\\'d1\\'cd\\'c8\\'c7}") << u"مرحبا"_s;
+    QTest::newRow("mac simplified chinese code page 10008")
+        << QByteArray("{\\rtf1\\mac\\ansicpg10008 \\'c4\\'e3\\'ba\\'c3}") << u"你好"_s;
     QTest::newRow("pc code page 437") << QByteArray("{\\rtf1\\pc \\'82}") << u"é"_s;
 
     const QByteArray fonts = "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset204 Arial Cyr;}"

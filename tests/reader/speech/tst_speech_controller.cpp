@@ -4,6 +4,7 @@
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
+#include "speech/text_script.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
@@ -11,11 +12,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -159,6 +163,16 @@ private slots:
     void volumeScrollbar();
     void sapi5PitchDoesNothing();
     void sliderFollowsText();
+    void pauseActsOnTheSpeechThatPlays_data();
+    void pauseActsOnTheSpeechThatPlays();
+    void dominantScript_data();
+    void dominantScript();
+    void fallbackVoice_data();
+    void fallbackVoice();
+    void textReadInItsLanguage_data();
+    void textReadInItsLanguage();
+    void voiceKeptWhereItReadsTheText_data();
+    void voiceKeptWhereItReadsTheText();
 
 private:
     std::unique_ptr<Fixture> f;
@@ -593,6 +607,191 @@ void TestSpeechController::sliderFollowsText()
     f->w.cpvSlider1->setValue(6);
     emit f->w.cpvSlider1->userMoved();
     QCOMPARE(f->selectionStart(), 6);
+}
+
+
+void TestSpeechController::pauseActsOnTheSpeechThatPlays_data()
+{
+    QTest::addColumn<int>("playing");
+    QTest::newRow("espeak-ng talks, flite chosen") << 5;
+    QTest::newRow("flite talks, espeak-ng chosen") << 4;
+}
+
+void TestSpeechController::pauseActsOnTheSpeechThatPlays()
+{
+    // One engine talks; the user picks a voice of the other generation,
+    // then pauses, resumes and stops: each acts on the one talking.
+    QFETCH(int, playing);
+    const int chosen = playing == 4 ? 5 : 4;
+    f->choose(playing);
+    f->setText(longText, 0);
+    f->speech->Speak();
+    QVERIFY(waitForStart(*f, playing));
+    QVERIFY(waitForWord(*f, playing));
+    f->choose(chosen);
+    QCOMPARE(f->speech->CurEngine, chosen);
+    std::unique_ptr<QSignalSpy> words;
+    if (playing == 4)
+        words = std::make_unique<QSignalSpy>(f->speech->directSS(), &DirectSS::WordPosition);
+    else
+        words = std::make_unique<QSignalSpy>(f->speech->newsVoice(), &SpVoice::Word);
+    f->speech->Pause();
+    QCOMPARE(f->states(), QList<int>({2, 3, 2}));
+    // Paused means silent: no word for a good while.
+    QVERIFY(!words->wait(1500));
+    f->speech->Speak();
+    QCOMPARE(f->states(), QList<int>({3, 2, 2}));
+    QVERIFY(words->wait(eventTimeout));
+    auto ended = endSpy(*f, playing);
+    f->speech->Stop();
+    if (ended->isEmpty())
+        QVERIFY(ended->wait(eventTimeout));
+    QCOMPARE(f->states(), QList<int>({2, 1, 1}));
+    QCOMPARE(f->speech->PlayingEngine, 0);
+    words->clear();
+    QVERIFY(!words->wait(500));
+}
+
+void TestSpeechController::dominantScript_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("script");
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("symbols and digits have no script") << u"±≥≤ 12 + 30"_s << "";
+    QTest::newRow("English") << "Hello there" << "Latn";
+    QTest::newRow("Russian with an English name") << u"Привет, John, как дела?"_s << "Cyrl";
+    QTest::newRow("English with one Greek letter") << u"The angle α is small"_s << "Latn";
+    QTest::newRow("Chinese") << u"今天天气很好"_s << "Hani";
+    QTest::newRow("Japanese: kanji with kana") << u"今日は良い天気です"_s << "Jpan";
+    QTest::newRow("kana alone") << u"こんにちは"_s << "Jpan";
+    QTest::newRow("Chinese beyond the basic plane") << u"\U00020000\U00020001\U00020002"_s << "Hani";
+    QTest::newRow("Korean") << u"안녕하세요"_s << "Hang";
+    QTest::newRow("Arabic") << u"مرحبا بكم"_s << "Arab";
+}
+
+void TestSpeechController::dominantScript()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, script);
+    QCOMPARE(textscript::dominantScript(text), script);
+}
+
+void TestSpeechController::fallbackVoice_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("no locale") << "C" << "en-us";
+    QTest::newRow("American") << "en_US" << "en-us";
+    QTest::newRow("British") << "en_GB" << "en-gb";
+    QTest::newRow("Caribbean English is not the default") << "en_JM" << "en-us";
+    QTest::newRow("German") << "de_DE" << "de";
+    QTest::newRow("Brazilian") << "pt_BR" << "pt-br";
+    QTest::newRow("Swiss French") << "fr_CH" << "fr-ch";
+    QTest::newRow("language without a voice") << "zu_ZA" << "en-us";
+}
+
+void TestSpeechController::fallbackVoice()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const QList<SpObjectToken> tokens = f->speech->newsVoice()->GetVoices();
+    const int index = SpeechController::fallbackVoiceIndex(tokens, QLocale(locale));
+    QVERIFY(index >= 0 && index < tokens.size());
+    QCOMPARE(tokens.at(index).Language().toLower(), language);
+}
+
+namespace {
+
+struct Sample
+{
+    const char *name;
+    QString text;
+    QString language;
+};
+
+// Short prose in six scripts, as real documents hold it.
+const QList<Sample> &samples()
+{
+    static const QList<Sample> list = {
+        {"Russian", QStringLiteral("Сегодня хорошая погода, и мы идём гулять в парк у реки."), "ru"},
+        {"Greek", QStringLiteral("Καλημέρα σας. Σήμερα ο καιρός είναι πολύ ωραίος για περίπατο."), "el"},
+        {"Japanese", QStringLiteral("こんにちは。今日はとても良い天気ですね。一緒に散歩に行きましょう。"), "ja"},
+        {"Chinese", QStringLiteral("今天天气很好，我们一起去公园散步吧。"), "cmn"},
+        {"Arabic", QStringLiteral("الطقس جميل اليوم، هيا نذهب إلى الحديقة معا."), "ar"},
+        {"Hebrew", QStringLiteral("מזג האוויר יפה היום, בואו נלך יחד לפארק."), "he"},
+        {"Japanese after an English title", QStringLiteral("Letter\nお元気ですか。先日はありがとうございました。また会いましょう。"), "ja"},
+    };
+    return list;
+}
+
+}  // namespace
+
+void TestSpeechController::textReadInItsLanguage_data()
+{
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("language");
+    for (const Sample &sample : samples()) {
+        QTest::addRow("%s, flite selected", sample.name) << 4 << sample.text << sample.language;
+        QTest::addRow("%s, English espeak-ng selected", sample.name) << 5 << sample.text << sample.language;
+    }
+}
+
+void TestSpeechController::textReadInItsLanguage()
+{
+    QFETCH(int, engine);
+    QFETCH(QString, text);
+    QFETCH(QString, language);
+    f->choose(engine);
+    f->setText(text, 0);
+    f->speech->Disappear = true;  // as from the command line
+    QSignalSpy words(f->speech->newsVoice(), &SpVoice::Word);
+    QSignalSpy nothing(f->speech.get(), &SpeechController::nothingSpoken);
+    f->speech->Speak(false);
+    // The voice of the text's language is selected as if the user chose it.
+    QCOMPARE(f->speech->CurEngine, 5);
+    const SpObjectToken voice = f->speech->newsVoice()->Voice();
+    QCOMPARE(voice.Language().section(QLatin1Char('-'), 0, 0), language);
+    QCOMPARE(f->w.Combo1->currentIndex(), f->speech->Sapi4Count + f->speech->CurVoiceIndex);
+    QCOMPARE(f->w.Text1->text(), voice.GetDescription());
+    QCOMPARE(f->speech->CurVoiceName, voice.GetDescription());
+    // Chosen for the user: a command-line reading still ends the program.
+    QVERIFY(f->speech->Disappear);
+    QVERIFY(words.wait(eventTimeout));
+    QCOMPARE(nothing.count(), 0);
+    f->speech->Disappear = false;
+}
+
+void TestSpeechController::voiceKeptWhereItReadsTheText_data()
+{
+    QTest::addColumn<int>("engine");
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("flite, French") << 4 << "" << "Bonjour, comment allez-vous aujourd'hui?";
+    QTest::newRow("flite, digits and signs") << 4 << "" << "12 + 30 = 42";
+    QTest::newRow("Russian voice, Russian") << 5 << "ru" << "Доброе утро, друзья.";
+    QTest::newRow("Russian voice, Latin text") << 5 << "ru" << "Good morning, friends.";
+    QTest::newRow("Japanese voice, kana only") << 5 << "ja" << "こんにちは";
+}
+
+void TestSpeechController::voiceKeptWhereItReadsTheText()
+{
+    QFETCH(int, engine);
+    QFETCH(QString, voice);
+    QFETCH(QString, text);
+    if (voice.isEmpty()) {
+        f->choose(engine);
+    } else {
+        const QList<SpObjectToken> tokens = f->speech->newsVoice()->GetVoices();
+        const auto found = std::find_if(tokens.begin(), tokens.end(), [&](const SpObjectToken &t) { return t.Language() == voice; });
+        QVERIFY(found != tokens.end());
+        f->speech->setVoiceListPosition(f->speech->Sapi4Count + int(found - tokens.begin()));
+    }
+    const int position = f->w.Combo1->currentIndex();
+    f->setText(text, 0);
+    QVERIFY(!f->speech->chooseVoiceForText(text));
+    QCOMPARE(f->w.Combo1->currentIndex(), position);
+    QCOMPARE(f->speech->CurEngine, engine);
 }
 
 SAYORA_GUI_TEST_MAIN(TestSpeechController)
