@@ -1,6 +1,7 @@
 // Time from DirectSS::Speak to the first sample handed to the audio sink and
-// to AudioStart, for a short and a very long text, on an 8 kHz and a 16 kHz
-// flite voice. Uses the null sink (real-time pace) unless --device is given.
+// to AudioStart, for a short and a very long text, on every flite voice:
+// first on the null sink (real-time pace), then on the default audio output
+// when there is one (--null-only skips it, --device measures only that).
 #include "audio/speech_player.h"
 #include "bench_support.h"
 #include "sapi4/direct_ss.h"
@@ -9,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTimer>
 
 #include <cstdio>
@@ -32,7 +35,7 @@ void measure(const QString &label, const QString &engine, qsizetype length, int 
         DirectSS dss;
         const int index = engineNamed(dss, engine);
         if (index == 0) {
-            std::printf("%-4s not installed\n", qPrintable(label));
+            std::printf("%-5s not installed\n", qPrintable(label));
             return;
         }
         dss.setCurrentMode(index);
@@ -58,7 +61,7 @@ void measure(const QString &label, const QString &engine, qsizetype length, int 
         toQueued += queuedAt / 1e6;
         toStart += startAt / 1e6;
     }
-    std::printf("%-4s %8lld chars: Speak returns %7.3f ms, first sample to sink %7.1f ms, AudioStart %7.1f ms"
+    std::printf("%-5s %8lld chars: Speak returns %7.3f ms, first sample to sink %7.1f ms, AudioStart %7.1f ms"
                 " (mean of %d); peak RSS %.0f MB\n",
                 qPrintable(label), static_cast<long long>(length), speakCall / runs, toQueued / runs,
                 toStart / runs, runs, bench::statusMegabytes("VmHWM:"));
@@ -69,13 +72,23 @@ void measure(const QString &label, const QString &engine, qsizetype length, int 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (!app.arguments().contains(u"--device"_qs))
-        SpeechPlayer::setForceNullSink(true);
+    const QStringList args = app.arguments();
+    QList<bool> sinks;  // true: the null sink
+    if (!args.contains(u"--device"_qs))
+        sinks << true;
+    if (!args.contains(u"--null-only"_qs) && !QMediaDevices::defaultAudioOutput().isNull())
+        sinks << false;
     const int runs = 5;
-    const QList<QPair<QString, QString>> engines = {{u"kal"_qs, u"8 kHz"_qs}, {u"slt"_qs, u"SLT"_qs}};
-    for (const auto &[label, fragment] : engines) {
-        for (qsizetype length : {qsizetype(100), qsizetype(1000000)})
-            measure(label, fragment, length, runs);
+    const QList<QPair<QString, QString>> engines = {{u"kal"_qs, u"8 kHz"_qs}, {u"kal16"_qs, u"16 kHz"_qs},
+                                                    {u"awb"_qs, u"AWB"_qs}, {u"rms"_qs, u"RMS"_qs},
+                                                    {u"slt"_qs, u"SLT"_qs}};
+    for (bool nullSink : sinks) {
+        SpeechPlayer::setForceNullSink(nullSink);
+        std::printf("%s\n", nullSink ? "null sink" : "audio device");
+        for (const auto &[label, fragment] : engines) {
+            for (qsizetype length : {qsizetype(100), qsizetype(1000000)})
+                measure(label, fragment, length, runs);
+        }
     }
-    return 0;
+    bench::finish();
 }

@@ -10,6 +10,7 @@
 // upper bound of the audible tail.
 // Runs on the null sink, then on the default audio output when there is one;
 // --null-only skips the second, --runs N sets the repetitions (default 10).
+#include "bench_support.h"
 #include "audio/speech_player.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
@@ -277,5 +278,5 @@ int main(int argc, char *argv[])
     if (sapi5Hidden)
         std::printf("* SpVoice keeps its SpeechPlayer as a plain member, not a QObject child: idle is "
                 "SpVoice::isSpeaking() false\n");
-    return 0;
+    bench::finish();
 }

@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QIODevice>
 #include <QLoggingCategory>
@@ -14,12 +15,15 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <list>
 
 Q_LOGGING_CATEGORY(lcAudio, "sayora.audio", QtWarningMsg)
 
 namespace {
 
 std::atomic<bool> g_forceNull{false};
+// Every player of the process (all on the GUI thread).
+QList<SpeechPlayer *> g_players;
 
 constexpr int kBytesPerSample = 2;
 // Small buffers: volume changes are heard within one (Stop drops it and
@@ -69,6 +73,9 @@ public:
     // sink's idle state): used as a fallback end when its clock lags.
     virtual bool drained() const { return false; }
     virtual bool failed() const { return false; }
+    // Stops the sound at once (cut) or lets what the device holds play out,
+    // and hands the device over to be deleted once that is safe.
+    virtual void retire(bool cut) { Q_UNUSED(cut); }
 };
 
 namespace {
@@ -135,6 +142,89 @@ private:
     QElapsedTimer m_timer;
 };
 
+// Device sinks whose stream has ended, kept until deleting them is safe.
+// Qt 6.4's PulseAudio sink starts a drain on the sound server when it runs
+// dry and close() does not cancel it: the drain's reply names the sink, so
+// the sink lives until it is idle (the drain done) or stopped, and a little
+// longer for replies already on their way. Its destructor also runs a nested
+// event loop, which is why deleting happens here, from a timer of its own,
+// never inside one of the player's calls.
+class Graveyard : public QObject
+{
+public:
+    static Graveyard &instance()
+    {
+        static Graveyard *graveyard = new Graveyard;  // lives until the process ends
+        return *graveyard;
+    }
+
+    void add(std::unique_ptr<QAudioSink> sink, bool stopped)
+    {
+        m_sinks.push_back({std::move(sink), stopped, QDeadlineTimer(stopped ? kGraceMs : kDrainMs)});
+        if (!m_timer.isActive())
+            m_timer.start();
+    }
+
+    // Stops and deletes every sink now (the program is ending).
+    void clear()
+    {
+        m_timer.stop();
+        while (!m_sinks.empty()) {
+            std::unique_ptr<QAudioSink> sink = std::move(m_sinks.front().sink);
+            m_sinks.pop_front();
+            sink->reset();
+            sink.reset();
+        }
+    }
+
+private:
+    static constexpr int kDrainMs = 3000;  // a drain never takes longer than the buffer
+    static constexpr int kGraceMs = 500;
+
+    struct Entry
+    {
+        std::unique_ptr<QAudioSink> sink;
+        bool stopped = false;
+        QDeadlineTimer deadline;
+    };
+
+    Graveyard()
+    {
+        m_timer.setInterval(50);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { sweep(); });
+    }
+
+    void sweep()
+    {
+        for (auto it = m_sinks.begin(); it != m_sinks.end();) {
+            if (!it->stopped) {
+                const QAudio::State state = it->sink->state();
+                if (state == QAudio::IdleState || state == QAudio::StoppedState || it->deadline.hasExpired()) {
+                    it->sink->reset();
+                    it->stopped = true;
+                    it->deadline.setRemainingTime(kGraceMs);
+                }
+                ++it;
+                continue;
+            }
+            if (!it->deadline.hasExpired()) {
+                ++it;
+                continue;
+            }
+            // Out of the list before the destructor's nested event loop.
+            std::unique_ptr<QAudioSink> sink = std::move(it->sink);
+            m_sinks.erase(it);
+            sink.reset();
+            it = m_sinks.begin();
+        }
+        if (m_sinks.empty())
+            m_timer.stop();
+    }
+
+    std::list<Entry> m_sinks;
+    QTimer m_timer;
+};
+
 class DeviceSink final : public AudioSink
 {
 public:
@@ -154,12 +244,22 @@ public:
     ~DeviceSink() override
     {
         if (m_sink)
+            retire(true);
+    }
+
+    void retire(bool cut) override
+    {
+        if (!m_sink)
+            return;
+        if (cut || m_dead)
             m_sink->reset();
+        Graveyard::instance().add(std::move(m_sink), cut || m_dead);
+        m_io = nullptr;
     }
 
     qint64 write(const char *data, qint64 maxBytes) override
     {
-        if (!m_io || failed())
+        if (!m_io || failed() || !alive())
             return 0;
         // bytesFree() of Qt 6.4's PulseAudio sink can stay at 0 while the
         // stream plays on, so the fill level is judged from our own count
@@ -181,19 +281,44 @@ public:
         return std::min(pos, m_written);
     }
 
-    void suspend() override { m_sink->suspend(); }
-    void resume() override { m_sink->resume(); }
+    // Corking a stream the server has dropped waits on an operation that
+    // does not exist.
+    void suspend() override
+    {
+        if (alive())
+            m_sink->suspend();
+    }
+    void resume() override
+    {
+        if (alive())
+            m_sink->resume();
+    }
     bool drained() const override { return m_sink->state() == QAudio::IdleState; }
     bool failed() const override
     {
-        return !m_io || m_sink->error() == QAudio::OpenError || m_sink->error() == QAudio::FatalError;
+        return m_dead || !m_io || m_sink->error() == QAudio::OpenError || m_sink->error() == QAudio::FatalError;
     }
 
 private:
+    // Qt 6.4's write() to a stream the sound server no longer has returns
+    // with the PulseAudio lock still held, and the next teardown waits for
+    // that lock for ever. A stream that is gone reports bytesFree() < 0:
+    // from then on the sink counts as failed and is never written to.
+    bool alive()
+    {
+        if (!m_dead && m_sink->bytesFree() < 0) {
+            qCWarning(lcAudio) << "the sound server dropped the audio stream";
+            m_dead = true;
+        }
+        return !m_dead;
+    }
+
+
     std::unique_ptr<QAudioSink> m_sink;
     QIODevice *m_io = nullptr;
     int m_rate = 0;
     qint64 m_written = 0;
+    bool m_dead = false;
 };
 
 }  // namespace
@@ -232,28 +357,34 @@ struct SpeechPlayer::Private
         return QMediaDevices::defaultAudioOutput();
     }
 
+    // Called with the stream active: a sink is in place at every moment,
+    // since input queued for the player may run while a failed device sink
+    // is let go.
     void openSink()
     {
         const QAudioDevice device = defaultDevice();
-        sink.reset();
+        std::unique_ptr<AudioSink> old = std::exchange(sink, std::make_unique<NullSink>(rate));
         nullSink = true;
-        if (!device.isNull()) {
-            auto real = std::make_unique<DeviceSink>(device, rate);
-            if (!real->failed()) {
-                sink = std::move(real);
-                nullSink = false;
-            } else {
-                qCWarning(lcAudio) << "audio output could not be opened; playing silently";
-            }
+        if (old)
+            old->retire(true);
+        if (device.isNull())
+            return;
+        auto real = std::make_unique<DeviceSink>(device, rate);
+        if (real->failed()) {
+            qCWarning(lcAudio) << "audio output could not be opened; playing silently";
+            real->retire(true);
+            return;
         }
-        if (!sink)
-            sink = std::make_unique<NullSink>(rate);
+        sink = std::move(real);
+        nullSink = false;
     }
 
-    void reset()
+    // The sink leaves the player before it goes: by then the player is idle,
+    // whatever runs while the sink is let go.
+    void reset(bool cut = true)
     {
         poll.stop();
-        sink.reset();
+        std::unique_ptr<AudioSink> old = std::move(sink);
         pending.clear();
         pendingHead = 0;
         marks.clear();
@@ -261,6 +392,8 @@ struct SpeechPlayer::Private
         ++serial;
         active = paused = inputOpen = false;
         startedRaised = firstQueuedRaised = dataRequested = false;
+        if (old)
+            old->retire(cut);
     }
 
     void feed()
@@ -291,11 +424,12 @@ struct SpeechPlayer::Private
     {
         if (!active)
             return;
-        if (sink->failed() && !nullSink) {
+        if (!nullSink && sink->failed()) {
             // The device went away mid-stream: carry on against the null
             // clock so the events still come.
             qCWarning(lcAudio) << "audio output failed; continuing silently";
-            sink = std::make_unique<NullSink>(rate);
+            std::unique_ptr<AudioSink> failed = std::exchange(sink, std::make_unique<NullSink>(rate));
+            failed->retire(true);
             nullSink = true;
             // Whatever the device held but had not played is lost; the clock
             // restarts at what it had played and later marks move up.
@@ -338,7 +472,8 @@ struct SpeechPlayer::Private
             // Marks clamped to the very end still come before the end.
             if (appendedSamples > 0 && (!raiseStarted() || !raiseMarks(appendedSamples)))
                 return;
-            reset();
+            // What the device still holds plays out.
+            reset(false);
             emit q->finished(false);
             return;
         }
@@ -358,11 +493,20 @@ SpeechPlayer::SpeechPlayer(QObject *parent) : QObject(parent), d(std::make_uniqu
     d->poll.setInterval(kPollMs);
     connect(&d->poll, &QTimer::timeout, this, [this] { d->tick(); });
     d->nullSink = Private::defaultDevice().isNull();
+    g_players.append(this);
 }
 
 SpeechPlayer::~SpeechPlayer()
 {
+    g_players.removeOne(this);
     d->reset();
+}
+
+void SpeechPlayer::closeAllOutputs()
+{
+    for (SpeechPlayer *player : std::as_const(g_players))
+        player->d->reset();
+    Graveyard::instance().clear();
 }
 
 void SpeechPlayer::begin(int sampleRate)
@@ -407,7 +551,7 @@ void SpeechPlayer::finishInput()
 
 void SpeechPlayer::pause()
 {
-    if (!d->active || d->paused)
+    if (!d->active || d->paused || !d->sink)
         return;
     // Freeze the clock where it stands now.
     d->played = std::min(std::max(d->played, d->clockOffset + d->sink->played()), d->handedSamples);
@@ -417,7 +561,7 @@ void SpeechPlayer::pause()
 
 void SpeechPlayer::resume()
 {
-    if (!d->active || !d->paused)
+    if (!d->active || !d->paused || !d->sink)
         return;
     d->paused = false;
     d->sink->resume();

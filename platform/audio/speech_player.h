@@ -73,6 +73,13 @@ public:
     // True once the first sample of the current stream went to the sink.
     bool hasQueuedFirstSample() const;
 
+    // Stops every player of the process without raising anything and
+    // closes every audio output at once. For the end of the program, after
+    // its event loop: Qt 6.4 tears down its PulseAudio engine in exit
+    // handlers without the engine's lock, which can abort the process, so
+    // the program then ends with std::_Exit.
+    static void closeAllOutputs();
+
     // Forces the null sink for players created afterwards (also forced by the
     // environment variable SAYORA_AUDIO=null).
     static void setForceNullSink(bool force);

@@ -18,9 +18,9 @@ Q_LOGGING_CATEGORY(lcSapi4, "sayora.sapi4")
 
 namespace {
 
-// The first piece of a run is short so that the first sound comes quickly
-// even from the slowest voice; later pieces are longer, fewer utterances.
-constexpr qsizetype kFirstPieceChars = 160;
+// The first piece of a run is short (how short depends on the voice) so
+// that the first sound comes quickly even from the slowest voice; later
+// pieces are longer, fewer utterances.
 constexpr qsizetype kPieceChars = 400;
 
 constexpr int kMaxVolume = 65535;
@@ -103,6 +103,9 @@ struct DirectSS::Private
     int runEngine = -1;
     bool runActive = false;
     bool firstPiece = true;
+    // The next piece leaves out flite's pause before its first word: it
+    // starts a reading, or goes on with a sentence cut short.
+    bool trimNext = true;
     bool inFlight = false;
     bool wantMore = false;
     bool inputFinished = false;
@@ -110,6 +113,7 @@ struct DirectSS::Private
     quint64 lastTextId = 0;
     std::deque<Sent> sent;        // pieces whose audio is in the player, in order
     std::optional<Sent> flying;   // the piece flite is working on
+    bool flyingStarted = false;   // its first audio reached the player (it is in sent too)
 
     bool valid(int index) const { return index >= 0 && index < engines.size(); }
 
@@ -118,16 +122,21 @@ struct DirectSS::Private
         runEngine = current;
         runActive = true;
         firstPiece = true;
+        trimNext = true;
         inFlight = false;
-        wantMore = false;
+        wantMore = true;
         inputFinished = false;
         sent.clear();
         flying.reset();
+        flyingStarted = false;
         for (Queued &text : queue)
             text.nextRun = false;
         player->setVolume(double(volumeLeft) / kMaxVolume);
-        // The player asks for data (needData) as soon as the stream begins.
+        // flite starts on the first piece while the audio output opens.
+        pump();
         player->begin(engines.at(runEngine).sampleRate);
+        if (inputFinished)
+            player->finishInput();
         if (paused)
             player->pause();
     }
@@ -139,11 +148,12 @@ struct DirectSS::Private
     {
         if (!runActive || inFlight || inputFinished)
             return;
+        const FliteVoice &voice = engines.at(runEngine);
+        const qsizetype limit = firstPiece ? std::min<qsizetype>(voice.firstPieceChars, kPieceChars) : kPieceChars;
         TextChunker::Piece piece;
         while (!queue.empty() && !queue.front().nextRun) {
             Queued &front = queue.front();
-            if (TextChunker::next(front.text, front.position,
-                                  firstPiece ? kFirstPieceChars : kPieceChars, &piece))
+            if (TextChunker::next(front.text, front.position, limit, &piece))
                 break;
             queue.pop_front();
         }
@@ -156,54 +166,68 @@ struct DirectSS::Private
             return;
 
         Queued &front = queue.front();
+        // A piece cut inside its sentence goes on in the next one, where
+        // flite's pause before the first word would be a gap mid-sentence.
+        TextChunker::Piece whole;
+        TextChunker::next(front.text, piece.start, 4 * kPieceChars, &whole);
+        const bool dropLeadingPause = trimNext;
+        trimNext = whole.end != piece.end;
         front.position = piece.end;
         firstPiece = false;
         inFlight = true;
 
         const quint64 generation = channel->current();
-        const FliteVoice voice = engines.at(runEngine);
         const int wpm = speed.at(runEngine);
         const int hz = pitch.at(runEngine);
         const QString text = front.text.mid(piece.start, piece.end - piece.start);
         const qint64 offset = tagged(front.id, piece.start);
         flying = Sent{front.id, front.text, piece.start, -1};
-        thread->post([channel = channel, generation, voice, text, offset, wpm, hz] {
+        flyingStarted = false;
+        // flite streams the piece: its first audio plays while the rest is
+        // being made.
+        thread->post([channel = channel, generation, voice, text, offset, wpm, hz, dropLeadingPause] {
             if (channel->current() != generation)
                 return;
-            FliteSpeech speech = FliteVoices::synthesize(voice, text, wpm, hz);
-            for (WordMark &mark : speech.marks)
-                mark.textPosition += offset;
-            QMutexLocker lock(&channel->mutex);
-            if (!channel->target || channel->generation != generation)
-                return;
-            auto *owner = static_cast<DirectSS *>(channel->target);
-            QMetaObject::invokeMethod(
-                owner,
-                [owner, generation, speech = std::move(speech)]() mutable {
-                    owner->d->deliver(generation, std::move(speech));
-                },
-                Qt::QueuedConnection);
+            FliteVoices::synthesizeStreaming(voice, text, wpm, hz, dropLeadingPause, [&](FliteSpeech &&chunk, bool last) {
+                for (WordMark &mark : chunk.marks)
+                    mark.textPosition += offset;
+                QMutexLocker lock(&channel->mutex);
+                if (!channel->target || channel->generation != generation)
+                    return false;  // reset or gone: stop making audio nobody plays
+                auto *owner = static_cast<DirectSS *>(channel->target);
+                QMetaObject::invokeMethod(
+                    owner,
+                    [owner, generation, last, chunk = std::move(chunk)]() mutable {
+                        owner->d->deliver(generation, std::move(chunk), last);
+                    },
+                    Qt::QueuedConnection);
+                return true;
+            });
         });
     }
 
-    void deliver(quint64 generation, FliteSpeech speech)
+    void deliver(quint64 generation, FliteSpeech chunk, bool last)
     {
         if (generation != channel->current() || !runActive)
             return;
-        inFlight = false;
-        if (!speech.pcm.isEmpty()) {
-            // A piece that starts before the clock can no longer be cut.
-            while (sent.size() > 1 && sent.at(1).firstSample < player->playedSamples())
-                sent.pop_front();
-            if (flying) {
+        if (!chunk.pcm.isEmpty()) {
+            if (flying && !flyingStarted) {
+                // A piece that starts before the clock can no longer be cut.
+                while (sent.size() > 1 && sent.at(1).firstSample < player->playedSamples())
+                    sent.pop_front();
                 flying->firstSample = player->appendedSamples();
                 sent.push_back(*flying);
+                flyingStarted = true;
             }
             // The player asks again (needData) while it is short of audio.
             wantMore = false;
-            player->append(speech.pcm, speech.marks);
+            player->append(chunk.pcm, chunk.marks);
         }
+        if (!last)
+            return;
+        inFlight = false;
         flying.reset();
+        flyingStarted = false;
         pump();
     }
 
@@ -216,8 +240,8 @@ struct DirectSS::Private
         if (!runActive || current != runEngine)
             return;
         const qint64 from = player->dropUnplayed();
-        if (from < 0 && !flying)
-            return;  // everything made is in the sink already; the next piece takes the change
+        if (from < 0 && (!flying || flyingStarted))
+            return;  // everything made is in the sink already, or streaming into it; the next piece takes the change
         channel->advance();
 
         // Where each text must be made again from, in speaking order.
@@ -238,9 +262,11 @@ struct DirectSS::Private
             }
             std::erase_if(sent, [cut](const Sent &piece) { return piece.firstSample >= cut; });
         }
-        if (flying && (redo.empty() || flying->textId != redo.back().id))
+        // A piece that had begun to stream is in sent and was handled there.
+        if (flying && !flyingStarted && (redo.empty() || flying->textId != redo.back().id))
             redo.push_back({flying->text, flying->start, flying->textId, false});
         flying.reset();
+        flyingStarted = false;
         for (auto r = redo.rbegin(); r != redo.rend(); ++r) {
             if (!queue.empty() && queue.front().id == r->id)
                 queue.front().position = r->position;
@@ -251,8 +277,10 @@ struct DirectSS::Private
         wantMore = true;
         inputFinished = false;
         // Short, so that even the slowest voice has it ready before the
-        // audio kept in the sink has played.
+        // audio kept in the sink has played; it goes on where the kept
+        // audio stops, without flite's leading pause.
         firstPiece = true;
+        trimNext = true;
         pump();
     }
 
@@ -472,6 +500,7 @@ void DirectSS::AudioReset()
     d->inputFinished = false;
     d->sent.clear();
     d->flying.reset();
+    d->flyingStarted = false;
     d->player->cancel();
     // Raised here, during the call: the reader sets its halt reason before
     // resetting and expects the stop while that reason holds.

@@ -54,7 +54,9 @@ float featureFloat(const cst_voice *voice, const char *name, float fallback)
 // Normal speeds were measured on a paragraph of prose at flite's own
 // durations. Limits run from half to two and a half times normal. Pitch
 // ranges keep every setting voice-like; rms moves its pitch by resampling,
-// which also shifts its formants, so its range is narrower.
+// which also shifts its formants, so its range is narrower. The slower
+// (clustergen) voices plan a whole utterance before their first audio, so
+// a reading starts with a short piece there.
 QList<FliteVoice> registerVoices()
 {
     struct Known
@@ -68,18 +70,19 @@ QList<FliteVoice> registerVoices()
         int normalSpeed, minSpeed, maxSpeed;
         int normalPitch, minPitch, maxPitch;
         bool pitchByResampling;
+        int firstPieceChars;
     };
     static const Known known[] = {
         {"kal", register_cmu_us_kal, "Flite Kal (US English, male, 8 kHz)", "Kal", "US English", 2,
-         190, 95, 475, 95, 60, 190, false},
+         190, 95, 475, 95, 60, 190, false, 160},
         {"kal16", register_cmu_us_kal16, "Flite Kal (US English, male, 16 kHz)", "Kal", "US English", 2,
-         190, 95, 475, 95, 60, 190, false},
+         190, 95, 475, 95, 60, 190, false, 160},
         {"awb", register_cmu_us_awb, "Flite AWB (Scottish English, male)", "AWB", "Scottish English", 2,
-         205, 100, 510, 121, 75, 240, false},
+         205, 100, 510, 121, 75, 240, false, 40},
         {"rms", register_cmu_us_rms, "Flite RMS (US English, male)", "RMS", "US English", 2,
-         175, 85, 440, 100, 75, 140, true},
+         175, 85, 440, 100, 75, 140, true, 40},
         {"slt", register_cmu_us_slt, "Flite SLT (US English, female)", "SLT", "US English", 1,
-         205, 100, 510, 163, 100, 320, false},
+         205, 100, 510, 163, 100, 320, false, 40},
     };
 
     QList<FliteVoice> voices;
@@ -105,6 +108,7 @@ QList<FliteVoice> registerVoices()
         v.maxPitch = k.maxPitch;
         v.pitchByResampling = k.pitchByResampling;
         v.defaultStretch = featureFloat(voice, "duration_stretch", 1.0f);
+        v.firstPieceChars = k.firstPieceChars;
         v.voice = voice;
         voices.append(v);
     }
@@ -177,6 +181,255 @@ QByteArray resampled(const short *samples, int count, double factor)
     return out;
 }
 
+
+// The pieces of one synthesis that both ways of handing out audio share.
+struct Prepared
+{
+    FliteText input;
+    double factor = 1.0;  // rms: pitch raised by playing faster
+    cst_utterance *utterance = nullptr;
+};
+
+// Builds the utterance for text at speed and pitch; false when there is
+// nothing to say.
+bool prepare(const FliteVoice &voice, const QString &text, int speed, int pitch, Prepared *out)
+{
+    out->input = FliteVoices::toFliteText(text);
+    if (!voice.voice || !hasSpeakable(out->input.bytes) || speed <= 0 || pitch <= 0)
+        return false;
+
+    double stretch = double(voice.defaultStretch) * voice.normalSpeed / speed;
+    out->factor = voice.pitchByResampling ? double(pitch) / voice.normalPitch : 1.0;
+    stretch *= out->factor;
+
+    out->utterance = new_utterance();
+    utt_set_input_text(out->utterance, out->input.bytes.constData());
+    // Set on the utterance, whose features are looked up before the
+    // voice's: the voice stays untouched for other callers.
+    feat_set_float(out->utterance->features, "duration_stretch", float(stretch));
+    if (!voice.pitchByResampling)
+        feat_set_float(out->utterance->features, "int_f0_target_mean", float(pitch));
+    return true;
+}
+
+// Word timing: each token starts where the first segment of its first
+// sounding word starts. Token names are substrings of the input; find them
+// from a running cursor (file_pos is off by one and drops punctuation).
+// Samples are of the output (after resampling), non-decreasing, and not yet
+// clamped to the audio's length. The segments exist before the audio does.
+QList<WordMark> wordMarks(cst_utterance *utterance, const FliteText &input, int rate, double factor)
+{
+    QList<WordMark> marks;
+    const cst_item *lastToken = nullptr;
+    qsizetype cursor = 0;
+    qint64 lastSample = 0;
+    for (cst_item *word = relation_head(utt_relation(utterance, "Word")); word; word = item_next(word)) {
+        if (!path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
+            continue;
+        const cst_item *token = path_to_item(word, "R:Token.parent");
+        if (!token || token == lastToken)
+            continue;
+        lastToken = token;
+        const char *name = item_name(token);
+        if (!name || !*name)
+            continue;
+        const qsizetype at = input.bytes.indexOf(name, cursor);
+        if (at < 0)
+            continue;
+        const qsizetype end = at + qsizetype(std::strlen(name));
+        cursor = end;
+
+        const float seconds = ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
+        const qint64 sample = std::max(lastSample, qint64(std::llround(double(seconds) * rate / factor)));
+        lastSample = sample;
+
+        WordMark mark;
+        mark.sample = sample;
+        mark.textPosition = input.sourceStart.at(at);
+        mark.length = input.sourceEnd.at(end - 1) - mark.textPosition;
+        marks.append(mark);
+    }
+    return marks;
+}
+
+// Dropping the leading pause: the audio starts a few milliseconds before
+// the first sample a listener can hear (about -40 dB), faded in. That
+// sample is looked for from a little before the pause's end (a phone may
+// begin before its segment does) to a little after it (the first phone may
+// begin very softly, as the "th" of "the" does); none found, the audio
+// starts just before the pause's end.
+constexpr int kAudible = 300;
+constexpr int kFadeInMs = 5;
+constexpr int kOnsetBeforeMs = 10;
+constexpr int kOnsetAfterMs = 60;
+// The first chunk goes out as soon as it holds this much audio, later ones
+// in larger batches (each is one event on the GUI thread).
+constexpr int kFirstChunkMs = 20;
+constexpr int kChunkMs = 100;
+
+// Turns flite's streamed wave into chunks for a sink: drops the leading
+// pause if asked, resamples for rms, and hands each mark out with the chunk
+// its sample falls in. Lives on the flite thread for one synthesis.
+class Streamer
+{
+public:
+    Streamer(const Prepared &prepared, bool dropLeadingPause, const FliteChunkSink &sink)
+        : m_prepared(prepared), m_dropLead(dropLeadingPause), m_sink(sink)
+    {
+    }
+
+    bool done() const { return m_done; }
+
+    // The wave holds `available` finished samples; false stops flite.
+    bool take(const cst_wave *wave, qint64 available, bool last)
+    {
+        if (m_done)
+            return false;
+        if (!m_started)
+            start(wave);
+        produce(wave->samples, std::min<qint64>(available, wave->num_samples), last);
+        const qint64 n = m_pending.size() / 2;
+        if (last)
+            return flush(true);
+        if (n > 0 && n >= qint64(m_rate) * (m_emitted == 0 ? kFirstChunkMs : kChunkMs) / 1000)
+            return flush(false);
+        return true;
+    }
+
+    // Ends the stream without more audio (nothing made, or flite failed).
+    void finish(bool failed)
+    {
+        if (m_done)
+            return;
+        m_failed = failed;
+        flush(true);
+    }
+
+private:
+    void start(const cst_wave *wave)
+    {
+        m_started = true;
+        m_rate = wave->sample_rate;
+        const double factor = m_prepared.factor;
+        m_marks = wordMarks(m_prepared.utterance, m_prepared.input, m_rate, factor);
+        const cst_item *first = relation_head(utt_relation(m_prepared.utterance, "Segment"));
+        if (m_dropLead && first && std::strcmp(item_name(first), "pau") == 0) {
+            const qint64 pauseEnd = std::llround(double(ffeature_float(first, "end")) * m_rate / factor);
+            m_searchFrom = std::max<qint64>(0, pauseEnd - qint64(m_rate) * kOnsetBeforeMs / 1000);
+            m_searchEnd = pauseEnd + qint64(m_rate) * kOnsetAfterMs / 1000;
+            m_searching = true;
+        }
+    }
+
+    // Output starts here: the first audible sample (or -1: none found).
+    void startAt(qint64 audible)
+    {
+        const qint64 fade = qint64(m_rate) * kFadeInMs / 1000;
+        const qint64 start = audible < 0 ? m_searchFrom : std::max(m_searchFrom, audible - fade);
+        const qint64 fadeLength = audible < 0 ? std::min<qint64>(2 * fade, m_held.size() / 2) : audible - start;
+        const auto *held = reinterpret_cast<const qint16 *>(m_held.constData());
+        for (qint64 j = start - m_searchFrom; j < m_held.size() / 2; ++j) {
+            const qint64 k = j - (start - m_searchFrom);
+            const qint16 value = k < fadeLength ? qint16(held[j] * k / fadeLength) : held[j];
+            m_pending.append(reinterpret_cast<const char *>(&value), 2);
+        }
+        m_held = QByteArray();
+        m_searching = false;
+        for (WordMark &mark : m_marks)
+            mark.sample = std::max<qint64>(0, mark.sample - start);
+    }
+
+    // Output sample j is made from input position j × factor (linear
+    // interpolation), as the whole-piece resampling does.
+    void produce(const short *samples, qint64 available, bool last)
+    {
+        const double factor = m_prepared.factor;
+        while (true) {
+            qint16 value;
+            if (factor == 1.0) {
+                if (m_next >= available)
+                    break;
+                value = samples[m_next];
+            } else {
+                const double x = double(m_next) * factor;
+                const qint64 i = qint64(x);
+                if (i + 1 >= available && !(last && x <= double(available - 1)))
+                    break;
+                const double a = samples[i];
+                const double b = i + 1 < available ? samples[i + 1] : a;
+                value = qint16(std::lround(a + (b - a) * (x - double(i))));
+            }
+            const qint64 j = m_next++;
+            if (!m_searching) {
+                m_pending.append(reinterpret_cast<const char *>(&value), 2);
+                continue;
+            }
+            if (j < m_searchFrom)
+                continue;
+            m_held.append(reinterpret_cast<const char *>(&value), 2);
+            if (std::abs(value) >= kAudible)
+                startAt(j);
+            else if (j >= m_searchEnd)
+                startAt(-1);
+        }
+        if (last && m_searching)
+            startAt(-1);
+    }
+
+    bool flush(bool last)
+    {
+        const qint64 n = m_pending.size() / 2;
+        FliteSpeech chunk;
+        chunk.sampleRate = m_rate;
+        chunk.failed = m_failed;
+        chunk.pcm = std::move(m_pending);
+        m_pending = QByteArray();
+        while (m_nextMark < m_marks.size() && (last || m_marks.at(m_nextMark).sample < m_emitted + n)) {
+            WordMark mark = m_marks.at(m_nextMark++);
+            mark.sample = std::clamp<qint64>(mark.sample - m_emitted, 0, n);
+            chunk.marks.append(mark);
+        }
+        m_emitted += n;
+        if (last)
+            m_done = true;
+        if (!m_sink(std::move(chunk), last)) {
+            m_done = true;
+            return false;
+        }
+        return true;
+    }
+
+    const Prepared &m_prepared;
+    const bool m_dropLead;
+    const FliteChunkSink &m_sink;
+    bool m_started = false;
+    bool m_done = false;
+    bool m_failed = false;
+    int m_rate = 0;
+    // Looking for where the audio starts, in output samples.
+    bool m_searching = false;
+    qint64 m_searchFrom = 0;
+    qint64 m_searchEnd = 0;
+    QByteArray m_held;  // output from m_searchFrom while searching
+    qint64 m_next = 0;  // next output sample to make (counting skipped ones)
+    qint64 m_emitted = 0;
+    QByteArray m_pending;
+    QList<WordMark> m_marks;
+    qsizetype m_nextMark = 0;
+};
+
+// The streamer of the synthesis running on this thread: flite's callback
+// gets no reliable pointer of ours (some versions pass asi->userdata).
+thread_local Streamer *t_streamer = nullptr;
+
+int streamChunk(const cst_wave *wave, int start, int size, int last, cst_audio_streaming_info *)
+{
+    Streamer *streamer = t_streamer;
+    if (!streamer)
+        return CST_AUDIO_STREAM_CONT;
+    return streamer->take(wave, qint64(start) + size, last != 0) ? CST_AUDIO_STREAM_CONT : CST_AUDIO_STREAM_STOP;
+}
+
 } // namespace
 
 const QList<FliteVoice> &FliteVoices::all()
@@ -222,22 +475,10 @@ FliteSpeech FliteVoices::synthesize(const FliteVoice &voice, const QString &text
 {
     FliteSpeech speech;
     speech.sampleRate = voice.sampleRate;
-    const FliteText input = toFliteText(text);
-    if (!voice.voice || !hasSpeakable(input.bytes) || speed <= 0 || pitch <= 0)
+    Prepared prepared;
+    if (!prepare(voice, text, speed, pitch, &prepared))
         return speech;
-
-    double stretch = double(voice.defaultStretch) * voice.normalSpeed / speed;
-    const double factor = voice.pitchByResampling ? double(pitch) / voice.normalPitch : 1.0;
-    stretch *= factor;
-
-    cst_utterance *utterance = new_utterance();
-    utt_set_input_text(utterance, input.bytes.constData());
-    // Set on the utterance, whose features are looked up before the
-    // voice's: the voice stays untouched for other callers.
-    feat_set_float(utterance->features, "duration_stretch", float(stretch));
-    if (!voice.pitchByResampling)
-        feat_set_float(utterance->features, "int_f0_target_mean", float(pitch));
-    utterance = guardedSynth(utterance, voice.voice);
+    cst_utterance *utterance = guardedSynth(prepared.utterance, voice.voice);
     if (!utterance) {
         qCWarning(lcSapi4) << "flite failed on" << text.left(80);
         speech.failed = true;
@@ -248,48 +489,17 @@ FliteSpeech FliteVoices::synthesize(const FliteVoice &voice, const QString &text
     const int rate = wave ? wave->sample_rate : voice.sampleRate;
     const int count = wave ? wave->num_samples : 0;
     if (count > 0) {
-        if (factor != 1.0)
-            speech.pcm = resampled(wave->samples, count, factor);
+        if (prepared.factor != 1.0)
+            speech.pcm = resampled(wave->samples, count, prepared.factor);
         else
             speech.pcm = QByteArray(reinterpret_cast<const char *>(wave->samples), qsizetype(count) * 2);
     }
     speech.sampleRate = rate;
     const qint64 outSamples = speech.pcm.size() / 2;
-
-    // Word timing: each token starts where the first segment of its first
-    // sounding word starts. Token names are substrings of the input; find
-    // them from a running cursor (file_pos is off by one and drops
-    // punctuation).
-    const cst_item *lastToken = nullptr;
-    qsizetype cursor = 0;
-    qint64 lastSample = 0;
-    for (cst_item *word = relation_head(utt_relation(utterance, "Word")); word; word = item_next(word)) {
-        if (!path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
-            continue;
-        const cst_item *token = path_to_item(word, "R:Token.parent");
-        if (!token || token == lastToken)
-            continue;
-        lastToken = token;
-        const char *name = item_name(token);
-        if (!name || !*name)
-            continue;
-        const qsizetype at = input.bytes.indexOf(name, cursor);
-        if (at < 0)
-            continue;
-        const qsizetype end = at + qsizetype(std::strlen(name));
-        cursor = end;
-
-        const float seconds = ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
-        qint64 sample = std::llround(double(seconds) * rate / factor);
-        sample = std::clamp<qint64>(sample, lastSample, outSamples);
-        lastSample = sample;
-
-        WordMark mark;
-        mark.sample = sample;
-        mark.textPosition = input.sourceStart.at(at);
-        mark.length = input.sourceEnd.at(end - 1) - mark.textPosition;
-        speech.marks.append(mark);
-    }
+    // kal's last segment ends after its audio.
+    speech.marks = wordMarks(utterance, prepared.input, rate, prepared.factor);
+    for (WordMark &mark : speech.marks)
+        mark.sample = std::min(mark.sample, outSamples);
     delete_utterance(utterance);
     return speech;
 }
@@ -306,4 +516,38 @@ QList<FliteVoice> FliteVoices::offered()
             out.append(v);
     }
     return out;
+}
+
+void FliteVoices::synthesizeStreaming(const FliteVoice &voice, const QString &text, int speed, int pitch,
+                                      bool dropLeadingPause, const FliteChunkSink &sink)
+{
+    Prepared prepared;
+    if (!prepare(voice, text, speed, pitch, &prepared)) {
+        FliteSpeech nothing;
+        nothing.sampleRate = voice.sampleRate;
+        sink(std::move(nothing), true);
+        return;
+    }
+    Streamer streamer(prepared, dropLeadingPause, sink);
+    // Owned by the utterance's features from here on.
+    cst_audio_streaming_info *info = new_audio_streaming_info();
+    info->asc = streamChunk;
+    feat_set(prepared.utterance->features, "streaming_info", audio_streaming_info_val(info));
+
+    Streamer *outer = t_streamer;
+    t_streamer = &streamer;
+    cst_utterance *utterance = guardedSynth(prepared.utterance, voice.voice);
+    t_streamer = outer;
+    if (!utterance) {
+        qCWarning(lcSapi4) << "flite failed on" << text.left(80);
+        streamer.finish(true);
+        return;
+    }
+    // A voice that did not stream, or did not say it was done: hand out what
+    // is left of the finished wave.
+    const cst_wave *wave = utt_wave(utterance);
+    if (wave && !streamer.done())
+        streamer.take(wave, wave->num_samples, true);
+    streamer.finish(false);
+    delete_utterance(utterance);
 }

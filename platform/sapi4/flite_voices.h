@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 typedef struct cst_voice_struct cst_voice;
 
 // One flite voice offered as an engine, with the limits we chose for it.
@@ -26,6 +28,10 @@ struct FliteVoice
     // rms ignores flite's f0 target: its pitch is moved by resampling.
     bool pitchByResampling = false;
     float defaultStretch = 1.0f;
+    // The longest first piece of a reading, in characters: flite hands out
+    // no audio before it has planned the whole utterance, which for the
+    // slower voices takes long enough to be heard.
+    int firstPieceChars = 160;
     cst_voice *voice = nullptr;
 };
 
@@ -48,6 +54,11 @@ struct FliteSpeech
     bool failed = false;
 };
 
+// Receives streamed speech in order: each chunk's audio with the marks that
+// fall in it (samples relative to the chunk); last is true for the final
+// call. Returning false stops the synthesis: no call follows.
+using FliteChunkSink = std::function<bool(FliteSpeech &&chunk, bool last)>;
+
 // The flite voices of this machine and synthesis with them. flite shares its
 // voices' state between callers: synthesize() must only run on one thread.
 class FliteVoices
@@ -63,6 +74,15 @@ public:
     // Synthesizes one sentence-sized piece at speed (words per minute) and
     // pitch (Hz), both taken as given (the caller clamps them).
     static FliteSpeech synthesize(const FliteVoice &voice, const QString &text, int speed, int pitch);
+
+    // The same speech handed out while flite makes it: the first chunk comes
+    // as soon as flite has the first audio, long before the whole piece is
+    // done. With dropLeadingPause the silence flite puts before the first
+    // word is left out but for a short fade-in, and the marks move with it.
+    // The sink is called at least once, the last time with last set, unless
+    // it stopped the synthesis; a failure is reported there (failed set).
+    static void synthesizeStreaming(const FliteVoice &voice, const QString &text, int speed, int pitch,
+                                    bool dropLeadingPause, const FliteChunkSink &sink);
 
     // flite reads English from 8-bit text: letters with accents lose them,
     // typographic quotes and dashes become ASCII, anything else unspeakable

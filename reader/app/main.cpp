@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
 #include "app/command_line.h"
+#include "audio/speech_player.h"
 
 int main(int argc, char *argv[])
 {
@@ -21,14 +26,24 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sayora.Sayora"));
 
-    SayoraMain window;
+    auto window = std::make_unique<SayoraMain>();
     if (qEnvironmentVariableIsSet("SAYORA_REPORT_SHOWN")) {
         // Lets the start-up benchmark see the moment the window appears.
-        QObject::connect(&window, &SayoraMain::firstShown, [] {
+        QObject::connect(window.get(), &SayoraMain::firstShown, [] {
             QTextStream(stdout) << "shown" << Qt::endl;
         });
     }
-    window.load(argumentText(arguments));
-    window.show();
-    return QApplication::exec();
+    window->load(argumentText(arguments));
+    window->show();
+    const int code = QApplication::exec();
+
+    // Everything that needs saving was saved while the window closed. The
+    // audio outputs and the window go now, while Qt is whole; then the
+    // process ends without exit handlers, among which Qt 6.4 tears down its
+    // PulseAudio engine without the engine's lock and now and then aborts.
+    SpeechPlayer::closeAllOutputs();
+    window.reset();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(code);
 }

@@ -59,6 +59,37 @@ double medianPitch(const FliteSpeech &speech)
     return pitches[pitches.size() / 2];
 }
 
+// A stream joined up again: its audio, and its marks made absolute.
+struct Joined
+{
+    FliteSpeech speech;
+    int chunks = 0;
+    int lastCalls = 0;
+};
+
+Joined stream(const FliteVoice &voice, const QString &text, int pitch, bool dropLeadingPause)
+{
+    Joined joined;
+    FliteVoices::synthesizeStreaming(voice, text, voice.normalSpeed, pitch, dropLeadingPause,
+                                     [&](FliteSpeech &&chunk, bool last) {
+                                         const qint64 at = joined.speech.pcm.size() / 2;
+                                         for (WordMark mark : chunk.marks) {
+                                             // Each mark comes with the chunk it falls in.
+                                             if (!last && mark.sample >= chunk.pcm.size() / 2)
+                                                 joined.speech.failed = true;
+                                             mark.sample += at;
+                                             joined.speech.marks.append(mark);
+                                         }
+                                         joined.speech.pcm += chunk.pcm;
+                                         joined.speech.sampleRate = chunk.sampleRate;
+                                         joined.speech.failed |= chunk.failed;
+                                         ++joined.chunks;
+                                         joined.lastCalls += last ? 1 : 0;
+                                         return true;
+                                     });
+    return joined;
+}
+
 const QString kSentence = u"The quick brown fox jumps over the lazy dog, and then it runs far away."_qs;
 
 } // namespace
@@ -79,6 +110,12 @@ private slots:
 
     void unspeakableTextGivesNothing_data();
     void unspeakableTextGivesNothing();
+
+    void streamMatchesWholePiece_data() { voiceRows(); }
+    void streamMatchesWholePiece();
+    void streamStartsAtFirstSound_data() { voiceRows(); }
+    void streamStartsAtFirstSound();
+    void streamStopsWhenAsked();
 
 private:
     static void voiceRows();
@@ -203,6 +240,83 @@ void TestFliteVoices::unspeakableTextGivesNothing()
     QVERIFY(!speech.failed);
     QVERIFY(speech.pcm.isEmpty());
     QVERIFY(speech.marks.isEmpty());
+}
+
+// Streaming hands out, chunk by chunk, the audio and the marks of a whole
+// synthesis (rms included, whose pitch is set by resampling). The diphone
+// voices give the very same samples; the samples of flite's clustergen
+// voices differ from one synthesis to the next, so there the length must
+// match.
+void TestFliteVoices::streamMatchesWholePiece()
+{
+    QFETCH(QString, id);
+    const FliteVoice *voice = voiceById(id);
+    QVERIFY(voice);
+    const int pitch = voice->pitchByResampling ? voice->maxPitch : voice->normalPitch;
+    const FliteSpeech whole = FliteVoices::synthesize(*voice, kSentence, voice->normalSpeed, pitch);
+    const Joined joined = stream(*voice, kSentence, pitch, false);
+    QVERIFY(!joined.speech.failed);
+    QVERIFY2(joined.chunks > 5, "the audio comes in pieces");
+    QCOMPARE(joined.lastCalls, 1);
+    QCOMPARE(joined.speech.sampleRate, whole.sampleRate);
+    QCOMPARE(joined.speech.pcm.size(), whole.pcm.size());
+    if (id.startsWith(u"kal"))
+        QVERIFY(joined.speech.pcm == whole.pcm);
+    QCOMPARE(joined.speech.marks.size(), whole.marks.size());
+    for (qsizetype i = 0; i < whole.marks.size(); ++i) {
+        QCOMPARE(joined.speech.marks.at(i).sample, whole.marks.at(i).sample);
+        QCOMPARE(joined.speech.marks.at(i).textPosition, whole.marks.at(i).textPosition);
+        QCOMPARE(joined.speech.marks.at(i).length, whole.marks.at(i).length);
+    }
+}
+
+// Without the leading pause the sound starts within a few milliseconds,
+// the rest of the audio is untouched and every mark moves with it.
+void TestFliteVoices::streamStartsAtFirstSound()
+{
+    QFETCH(QString, id);
+    const FliteVoice *voice = voiceById(id);
+    QVERIFY(voice);
+    for (const QString &text : {kSentence, u"Hello there."_qs, u"Fish and chips."_qs}) {
+        const FliteSpeech whole = stream(*voice, text, voice->normalPitch, false).speech;
+        const Joined joined = stream(*voice, text, voice->normalPitch, true);
+        QVERIFY(!joined.speech.failed);
+        const qint64 dropped = (whole.pcm.size() - joined.speech.pcm.size()) / 2;
+        const int rate = whole.sampleRate;
+        // flite's pauses before the first word last 120 to 260 ms.
+        QVERIFY2(dropped > rate / 10 && dropped < rate * 3 / 10, qPrintable(QString::number(dropped)));
+        const auto *s = reinterpret_cast<const qint16 *>(joined.speech.pcm.constData());
+        qint64 firstAudible = 0;
+        while (std::abs(s[firstAudible]) < 300)
+            ++firstAudible;
+        QVERIFY2(firstAudible <= rate * 10 / 1000, qPrintable(u"first sound after %1 samples"_qs.arg(firstAudible)));
+        QVERIFY(std::abs(s[0]) < 300);  // faded in, no click
+        const qint64 bytes = (firstAudible + 1) * 2;
+        if (id.startsWith(u"kal"))
+            QVERIFY(joined.speech.pcm.mid(bytes) == whole.pcm.mid(dropped * 2 + bytes));
+        QCOMPARE(joined.speech.marks.size(), whole.marks.size());
+        // The first word is highlighted as its sound starts.
+        QVERIFY(joined.speech.marks.first().sample <= firstAudible);
+        for (qsizetype i = 0; i < whole.marks.size(); ++i)
+            QCOMPARE(joined.speech.marks.at(i).sample, std::max<qint64>(0, whole.marks.at(i).sample - dropped));
+    }
+}
+
+void TestFliteVoices::streamStopsWhenAsked()
+{
+    const FliteVoice *voice = voiceById(u"slt"_qs);
+    QVERIFY(voice);
+    int calls = 0;
+    FliteVoices::synthesizeStreaming(*voice, kSentence + kSentence, voice->normalSpeed, voice->normalPitch, true,
+                                     [&](FliteSpeech &&, bool) {
+                                         ++calls;
+                                         return false;
+                                     });
+    QCOMPARE(calls, 1);
+    // The voice is fit for the next piece.
+    const Joined joined = stream(*voice, u"Hello there."_qs, voice->normalPitch, false);
+    QCOMPARE(joined.lastCalls, 1);
+    QVERIFY(!joined.speech.pcm.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestFliteVoices)
