@@ -1,37 +1,12 @@
 #include "sapi4/audio_dest_file.h"
 
+#include "audio/wave_file.h"
 #include "com/ref_count.h"
 
 #include <QFile>
 #include <QMutex>
-#include <QtEndian>
 
 namespace {
-
-constexpr qint64 headerBytes = 44;
-
-QByteArray waveHeader(int sampleRate, qint64 dataBytes)
-{
-    // RIFF sizes are 32-bit: a longer file says the most it can.
-    const quint32 data = quint32(std::min<qint64>(dataBytes, 0xFFFFFFFFLL - 36));
-    QByteArray h(headerBytes, '\0');
-    char *p = h.data();
-    auto put32 = [](char *at, quint32 v) { qToLittleEndian(v, at); };
-    auto put16 = [](char *at, quint16 v) { qToLittleEndian(v, at); };
-    memcpy(p, "RIFF", 4);
-    put32(p + 4, 36 + data);
-    memcpy(p + 8, "WAVEfmt ", 8);
-    put32(p + 16, 16);
-    put16(p + 20, 1);  // PCM
-    put16(p + 22, 1);  // mono
-    put32(p + 24, quint32(sampleRate));
-    put32(p + 28, quint32(sampleRate) * 2);
-    put16(p + 32, 2);
-    put16(p + 34, 16);
-    memcpy(p + 36, "data", 4);
-    put32(p + 40, data);
-    return h;
-}
 
 // A WAV file written as the engine renders. The header is written first
 // with the sizes unknown and completed by Flush and on release, so the file
@@ -76,7 +51,7 @@ public:
         if (!m_file.open(mode))
             return E_FAIL;
         m_dataBytes = 0;
-        m_failed = m_file.write(waveHeader(m_sampleRate, 0)) != headerBytes;
+        m_failed = m_file.write(WaveFile::header(m_sampleRate, 0)) != WaveFile::headerBytes;
         return m_failed ? E_FAIL : S_OK;
     }
 
@@ -129,7 +104,7 @@ private:
         if (!m_file.isOpen())
             return !m_failed;
         const qint64 end = m_file.pos();
-        const bool ok = m_file.seek(0) && m_file.write(waveHeader(m_sampleRate, m_dataBytes)) == headerBytes
+        const bool ok = m_file.seek(0) && m_file.write(WaveFile::header(m_sampleRate, m_dataBytes)) == WaveFile::headerBytes
             && m_file.seek(end) && m_file.flush();
         m_failed = m_failed || !ok;
         m_dirty = false;

@@ -1,37 +1,13 @@
 #include "sapi5/sp_voice.h"
 
+#include "audio/wave_file.h"
+
 #include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-constexpr int kHeaderSize = 44;
-
-QByteArray waveHeader(int sampleRate, quint32 dataBytes)
-{
-    QByteArray h(kHeaderSize, '\0');
-    char *p = h.data();
-    auto put32 = [&](int at, quint32 v) { qToLittleEndian<quint32>(v, p + at); };
-    auto put16 = [&](int at, quint16 v) { qToLittleEndian<quint16>(v, p + at); };
-    std::memcpy(p, "RIFF", 4);
-    put32(4, 36 + dataBytes);
-    std::memcpy(p + 8, "WAVEfmt ", 8);
-    put32(16, 16);              // size of the fmt chunk
-    put16(20, 1);               // PCM
-    put16(22, 1);               // mono
-    put32(24, quint32(sampleRate));
-    put32(28, quint32(sampleRate) * 2);
-    put16(32, 2);               // bytes per frame
-    put16(34, 16);              // bits per sample
-    std::memcpy(p + 36, "data", 4);
-    put32(40, dataBytes);
-    return h;
-}
-
-}  // namespace
 
 struct SpFileStream::Private
 {
@@ -67,7 +43,7 @@ bool SpFileStream::Open(const QString &fileName, int mode, bool)
         return false;
     }
     // The sizes are filled in by Close().
-    if (d->file.write(waveHeader(d->sampleRate, 0)) != kHeaderSize) {
+    if (d->file.write(WaveFile::header(d->sampleRate, 0)) != WaveFile::headerBytes) {
         d->error = d->file.errorString();
         d->file.close();
         return false;
@@ -80,9 +56,7 @@ bool SpFileStream::Close()
     if (!d->file.isOpen())
         return !d->failed;
     bool ok = !d->failed;
-    // A RIFF file cannot describe more than 4 GiB of data.
-    const quint32 bytes = quint32(std::min<qint64>(d->dataBytes, 0xFFFFFFFFLL - 36));
-    if (!d->file.seek(0) || d->file.write(waveHeader(d->sampleRate, bytes)) != kHeaderSize) {
+    if (!d->file.seek(0) || d->file.write(WaveFile::header(d->sampleRate, d->dataBytes)) != WaveFile::headerBytes) {
         d->error = d->file.errorString();
         ok = false;
     }

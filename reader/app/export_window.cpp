@@ -5,6 +5,7 @@
 #include "app/mp3_end.h"
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
+#include "registry/registry_key.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -186,6 +188,7 @@ void SayoraMain::exportMp3(const QString &name)
     EstimateMp3Size = DocumentSaver::estimateMp3Size(QFileInfo(TmpWavFile).size());
     Timer102->start();
     WaveStop();
+    Timer102_Timer();
 }
 
 void SayoraMain::renderWithControl(const QString &text)
@@ -209,6 +212,7 @@ void SayoraMain::renderWithControl(const QString &text)
         AppPathsKey.setDword(QStringLiteral("WaveEnd"), 3);
     Timer101->start();
     MyTavo1->invoke(QStringLiteral("Speak"), {text, TmpWavFile, voiceName, speed, pitch, 2048});
+    Timer101_Timer();
 }
 
 bool SayoraMain::renderWithWaveVoice(const QString &exportText)
@@ -274,9 +278,19 @@ bool SayoraMain::stalled(qint64 size)
 
 void SayoraMain::Timer101_Timer()
 {
-    if (QFileInfo::exists(TmpWavFile)) {
+    if (m_export && QFileInfo::exists(TmpWavFile)) {
         Timer101->stop();
         Timer1->start();
+        // The control's flag lives in the registry store: a change of the
+        // store's folder is looked at at once, not at the next tick.
+        if (!m_storeWatch) {
+            m_storeWatch = new QFileSystemWatcher(this);
+            connect(m_storeWatch, &QFileSystemWatcher::directoryChanged, this, [this] {
+                if (Timer1->isActive())
+                    Timer1_Timer();
+            });
+        }
+        m_storeWatch->addPath(QFileInfo(RegistryKey::storeFile()).absolutePath());
     }
 }
 
@@ -292,6 +306,8 @@ void SayoraMain::Timer1_Timer()
     if (WaveEndValue == 1) {
         Label7->setText(QStringLiteral("50"));
         Timer1->stop();
+        if (m_storeWatch && !m_storeWatch->directories().isEmpty())
+            m_storeWatch->removePaths(m_storeWatch->directories());
         WaveEndValue = 3;
         AppPathsKey.setDword(QStringLiteral("WaveEnd"), WaveEndValue);
         AppPathsKey.close();
@@ -300,6 +316,7 @@ void SayoraMain::Timer1_Timer()
         EstimateMp3Size = DocumentSaver::estimateMp3Size(WaveSize);
         Timer102->start();
         WaveStop();
+        Timer102_Timer();
         return;
     }
     if (stalled(WaveSize))
@@ -308,13 +325,20 @@ void SayoraMain::Timer1_Timer()
 
 void SayoraMain::WaveStop()
 {
-    if (m_export && !m_export->startEncoder())
+    if (!m_export)
+        return;
+    // The encoder's end is acted on at once rather than at the next tick.
+    connect(m_export, &Mp3Export::encoderFinished, this, [this] {
+        if (Timer2->isActive())
+            Timer2_Timer();
+    });
+    if (!m_export->startEncoder())
         exportFailed(m_export->errorString());
 }
 
 void SayoraMain::Timer102_Timer()
 {
-    if (QFileInfo::exists(TmpMp3File)) {
+    if (m_export && QFileInfo::exists(TmpMp3File)) {
         Timer102->stop();
         m_lastSize = -1;
         Timer2->start();
@@ -368,6 +392,8 @@ void SayoraMain::endExport()
 {
     for (QTimer *timer : {Timer101, Timer1, Timer102, Timer2})
         timer->stop();
+    if (m_storeWatch && !m_storeWatch->directories().isEmpty())
+        m_storeWatch->removePaths(m_storeWatch->directories());
     // A rendering through the control is stopped and its flag taken over.
     if (AppPathsKey.isOpen()) {
         if (MyTavo1->isCreated())

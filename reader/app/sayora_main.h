@@ -15,6 +15,7 @@ class ControlHost;
 class ImageButton;
 class Mp3Export;
 class QTimer;
+class QFileSystemWatcher;
 class PositionSlider;
 class QComboBox;
 class QFrame;
@@ -194,4 +195,5 @@ private:
     bool m_exportCancelled = false;
     qint64 m_lastSize = -1;
     QElapsedTimer m_sinceProgress;
+    QFileSystemWatcher *m_storeWatch = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "documents/mp3_export.h"
 
+#include "audio/wave_file.h"
 #include "shell/program_folder.h"
 
 #include <QDir>
@@ -74,20 +75,16 @@ bool Mp3Export::checkWave(const QString &path, double *seconds, QString *why)
         *why = tr("The speech was not rendered (no sound file).");
         return false;
     }
-    const QByteArray head = file.read(44);
-    const qint64 size = file.size();
-    const auto u32 = [&head](int at) { return qFromLittleEndian<quint32>(head.constData() + at); };
-    const auto u16 = [&head](int at) { return qFromLittleEndian<quint16>(head.constData() + at); };
-    if (head.size() < 44 || !head.startsWith("RIFF") || head.mid(8, 8) != "WAVEfmt " || head.mid(36, 4) != "data"
-        || u16(20) != 1 || u16(34) != 16 || u16(22) == 0 || u32(24) == 0 || qint64(u32(40)) != size - 44) {
+    const WaveFile::Info wave = WaveFile::read(file.read(WaveFile::headerBytes), file.size());
+    if (!wave.valid) {
         *why = tr("The speech was not rendered completely (the sound file is damaged).");
         return false;
     }
-    if (u32(40) == 0) {
+    if (wave.dataBytes == 0) {
         *why = tr("The voice produced no speech for this text.");
         return false;
     }
-    *seconds = double(u32(40)) / (2.0 * u16(22) * u32(24));
+    *seconds = wave.seconds();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "app/installation.h"
 #include "app/sayora_main.h"
+#include "audio/wave_file.h"
 #include "com/component_runtime.h"
 #include "com/control.h"
 #include "registry/registry_key.h"
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 namespace {
 
@@ -63,32 +63,13 @@ QString registered(const QString &key, const QString &name = {})
     return value;
 }
 
-struct Wave
-{
-    bool valid = false;
-    int sampleRate = 0;
-    qint64 samples = 0;
-    double seconds() const { return sampleRate ? double(samples) / sampleRate : 0; }
-};
-
 // A PCM WAV whose header sizes agree with the file.
-Wave readWave(const QString &path)
+WaveFile::Info readWave(const QString &path)
 {
-    Wave w;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return w;
-    const QByteArray b = f.readAll();
-    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 8) != "WAVEfmt " || b.mid(36, 4) != "data")
-        return w;
-    const auto u32 = [&b](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
-    const auto u16 = [&b](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
-    const quint32 data = u32(40);
-    w.valid = u32(4) == 36 + data && data == quint32(b.size() - 44) && u16(20) == 1 && u16(22) == 1
-        && u16(34) == 16 && data % 2 == 0;
-    w.sampleRate = int(u32(24));
-    w.samples = data / 2;
-    return w;
+        return {};
+    return WaveFile::read(f.read(WaveFile::headerBytes), f.size());
 }
 
 } // namespace
@@ -200,7 +181,7 @@ private slots:
 
         QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 1u, 60000);
         QVERIFY(!QFile::exists(file(u"two.wav"_qs)));
-        const Wave full = readWave(wav);
+        const WaveFile::Info full = readWave(wav);
         QVERIFY(full.valid);
         QCOMPARE(full.sampleRate, 16000);
         // About 100 words at 190 per minute.
@@ -213,7 +194,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 2u, 10000);
         QCOMPARE(call(u"MyStop"_qs), S_OK);
         QCOMPARE(waveEnd(), 1u);
-        const Wave part = readWave(stopped);
+        const WaveFile::Info part = readWave(stopped);
         QVERIFY(part.valid);
         QVERIFY(part.seconds() < full.seconds() / 2);
         // MyEndOLE never takes the caller's own hold.

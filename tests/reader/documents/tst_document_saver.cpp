@@ -1,5 +1,6 @@
 // The Save rules as pure functions, the files they write read back through
 // our own opener, and the MP3 check against real lame output.
+#include "audio/wave_file.h"
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
 #include "documents/rich_text_box.h"
@@ -21,19 +22,7 @@ QByteArray toneWave(int sampleRate, double seconds)
     QByteArray data(samples * 2, Qt::Uninitialized);
     for (qint64 i = 0; i < samples; ++i)
         qToLittleEndian<qint16>(qint16(8000 * std::sin(i * 0.05)), data.data() + 2 * i);
-    QByteArray h(44, '\0');
-    memcpy(h.data(), "RIFFxxxxWAVEfmt ", 16);
-    qToLittleEndian<quint32>(36 + quint32(data.size()), h.data() + 4);
-    qToLittleEndian<quint32>(16, h.data() + 16);
-    qToLittleEndian<quint16>(1, h.data() + 20);
-    qToLittleEndian<quint16>(1, h.data() + 22);
-    qToLittleEndian<quint32>(quint32(sampleRate), h.data() + 24);
-    qToLittleEndian<quint32>(quint32(sampleRate * 2), h.data() + 28);
-    qToLittleEndian<quint16>(2, h.data() + 32);
-    qToLittleEndian<quint16>(16, h.data() + 34);
-    memcpy(h.data() + 36, "data", 4);
-    qToLittleEndian<quint32>(quint32(data.size()), h.data() + 40);
-    return h + data;
+    return WaveFile::header(sampleRate, data.size()) + data;
 }
 
 } // namespace

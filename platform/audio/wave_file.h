@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// The 44-byte header of a PCM WAV file: mono or more channels of 16-bit
+// samples, written by the file outputs of both engine layers and checked
+// by whoever reads such a file back.
+namespace WaveFile {
+
+constexpr qint64 headerBytes = 44;
+
+// RIFF sizes are 32-bit: a longer data part says the most it can.
+QByteArray header(int sampleRate, qint64 dataBytes, int channels = 1);
+
+struct Info
+{
+    bool valid = false;   // 16-bit PCM whose sizes agree with the file's
+    int sampleRate = 0;
+    int channels = 0;
+    qint64 dataBytes = 0;
+    double seconds() const { return valid ? double(dataBytes) / (2.0 * channels * sampleRate) : 0; }
+};
+// Reads a header as header() writes it; fileSize is the whole file's.
+Info read(const QByteArray &head, qint64 fileSize);
+
+} // namespace WaveFile
