@@ -6,6 +6,7 @@
 #include "registry/registry_key.h"
 #include "shell/program_folder.h"
 #include "support/test_support.h"
+#include "support/url_catcher.h"
 #include "ui/image_button.h"
 
 #include <QApplication>
@@ -31,15 +32,6 @@ QByteArray readAll(const QString &path)
 
 }  // namespace
 
-// Receives the pages and links the window hands to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 class TestHelpWindow : public QObject
 {

@@ -9,6 +9,7 @@
 #include "net/internet_transfer.h"
 #include "shell/program_folder.h"
 #include "support/test_support.h"
+#include "support/url_catcher.h"
 #include "ui/image_button.h"
 #include "update/update_window.h"
 
@@ -69,15 +70,6 @@ public:
 
 }  // namespace
 
-// Receives the links the windows hand to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 class TestUpdateWindow : public QObject
 {
