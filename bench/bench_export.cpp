@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -157,6 +158,9 @@ int main(int argc, char *argv[])
         }
         const double a = bench::median(ours), b = bench::median(tools);
         std::printf("%-38s %10.0f %10.0f %7.3f\n", row.voice, a, b, a / b);
+        if (qEnvironmentVariableIsSet("BENCH_PHASES"))
+            std::printf("  MP3 bytes: Sayora %lld, bare %lld\n", QFileInfo(dir.filePath(QStringLiteral("out.mp3"))).size(),
+                        QFileInfo(dir.filePath(QStringLiteral("bare.mp3"))).size());
     }
     std::printf("peak memory of the reader process: %.0f MB\n", bench::statusMegabytes("VmHWM:"));
     window.reset();
