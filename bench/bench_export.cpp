@@ -144,7 +144,7 @@ int main(int argc, char *argv[])
     window->load(QString());
     window->MainTxtBox->setPlainText(text);
 
-    std::printf("%-38s %10s %10s %7s\n", "voice (10,000 chars, median of 3)", "Sayora ms", "bare ms", "ratio");
+    std::printf("%-38s %10s %10s %7s\n", "voice (10,000 chars, median of 5)", "Sayora ms", "bare ms", "ratio");
     const struct { const char *voice; const char *engine; } rows[] = {
         {"English (America)", "espeak"},
         {"Flite Kal (US English, male, 16 kHz)", "flite"},
@@ -152,7 +152,7 @@ int main(int argc, char *argv[])
     for (const auto &row : rows) {
         window->speech()->setVoiceListPosition(window->Combo1->findText(QString::fromLatin1(row.voice)));
         QList<double> ours, tools;
-        for (int run = 0; run < 3; ++run) {
+        for (int run = 0; run < 5; ++run) {
             ours << throughSayora(*window, dir.filePath(QStringLiteral("out.mp3")));
             tools << bareTools(QString::fromLatin1(row.engine), text, dir);
         }
