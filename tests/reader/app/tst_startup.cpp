@@ -20,6 +20,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Runs the program on a command line with its own configuration folder and
+// the null audio sink. Empty when it read and then ended by itself with 0;
+// otherwise what went wrong.
+QString readToTheEnd(const QStringList &arguments, const QString &fliteVoices, const QString &configFolder)
+{
+    QProcess sayora;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder);
+    env.insert(QStringLiteral("SAYORA_AUDIO"), QStringLiteral("null"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("SAYORA_FLITE_VOICES"), fliteVoices);
+    sayora.setProcessEnvironment(env);
+    sayora.start(QStringLiteral(SAYORA_EXE), arguments);
+    if (!sayora.waitForStarted())
+        return QStringLiteral("the program did not start");
+    if (!sayora.waitForFinished(60000))
+        return QStringLiteral("the program did not end itself after reading");
+    if (sayora.exitStatus() != QProcess::NormalExit || sayora.exitCode() != 0)
+        return QStringLiteral("the program ended with status %1, code %2").arg(int(sayora.exitStatus())).arg(sayora.exitCode());
+    return {};
+}
+
+}  // namespace
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -265,18 +291,8 @@ void TestStartup::commandLineReadingEndsProgramWithoutSaving()
 {
     QFETCH(QString, fliteVoices);
     QTemporaryDir config;
-    QProcess sayora;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    env.insert(QStringLiteral("SAYORA_AUDIO"), QStringLiteral("null"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("SAYORA_FLITE_VOICES"), fliteVoices);
-    sayora.setProcessEnvironment(env);
-    sayora.start(QStringLiteral(SAYORA_EXE), {QStringLiteral("Good"), QStringLiteral("morning.")});
-    QVERIFY(sayora.waitForStarted());
-    QVERIFY2(sayora.waitForFinished(60000), "the program ends itself after reading");
-    QCOMPARE(sayora.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(sayora.exitCode(), 0);
+    const QString failure = readToTheEnd({QStringLiteral("Good"), QStringLiteral("morning.")}, fliteVoices, config.path());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(!QFile::exists(config.filePath(QStringLiteral("sayora/dovexensf.ini"))));
 }
 
@@ -335,18 +351,8 @@ void TestStartup::qtOptionsAreTheUsersWords()
     // program starts, reads them and ends itself.
     QFETCH(QStringList, arguments);
     QTemporaryDir config;
-    QProcess sayora;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    env.insert(QStringLiteral("SAYORA_AUDIO"), QStringLiteral("null"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("SAYORA_FLITE_VOICES"), QStringLiteral("kal"));
-    sayora.setProcessEnvironment(env);
-    sayora.start(QStringLiteral(SAYORA_EXE), arguments);
-    QVERIFY(sayora.waitForStarted());
-    QVERIFY2(sayora.waitForFinished(60000), "the program ends itself after reading");
-    QCOMPARE(sayora.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(sayora.exitCode(), 0);
+    const QString failure = readToTheEnd(arguments, QStringLiteral("kal"), config.path());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void TestStartup::unreadableTextKeepsWindowAndSaysSo_data()
