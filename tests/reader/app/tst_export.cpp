@@ -197,12 +197,15 @@ private slots:
         QVERIFY(Mp3Export::checkWave(decoded, &mp3Seconds, &why));
         QVERIFY2(qAbs(mp3Seconds - waveSeconds) < 0.2, qPrintable(u"%1 vs %2"_qs.arg(mp3Seconds).arg(waveSeconds)));
 
-        // Progress: numbers of the rendering (flite) or "Waiting" (espeak-ng),
-        // then up to 100, never backwards.
-        QCOMPARE(phases.first(), u"Waiting"_qs);
+        // Progress: "Waiting" (for as long as the Save click renders with
+        // espeak-ng; a flite rendering may replace it before it is seen),
+        // then numbers up to 100, never backwards.
+        if (voice.startsWith(u"English"_qs))
+            QCOMPARE(phases.first(), u"Waiting"_qs);
         QCOMPARE(phases.last(), u"100"_qs);
+        phases.removeAll(u"Waiting"_qs);
         int last = -1;
-        for (const QString &phase : phases.mid(1)) {
+        for (const QString &phase : std::as_const(phases)) {
             const int n = phase.toInt();
             QVERIFY2(n >= last && n <= 100, qPrintable(phases.join(u',')));
             last = n;
