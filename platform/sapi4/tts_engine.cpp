@@ -71,6 +71,25 @@ TTSMODEINFOA modeInfo(const FliteVoice &voice)
     return info;
 }
 
+// A text TextData accepted, with the sink that hears about it alone and a
+// cursor that turns UTF-16 word positions into byte offsets of its UTF-8.
+struct QueuedText
+{
+    QString text;
+    ComPtr<ITTSBufNotifySinkA> sink;
+    qsizetype utf16At = 0;
+    qsizetype utf8At = 0;
+
+    quint32 byteOffset(qsizetype position)
+    {
+        if (position < utf16At)
+            utf16At = utf8At = 0;
+        utf8At += QStringView(text).mid(utf16At, position - utf16At).toUtf8().size();
+        utf16At = position;
+        return quint32(utf8At);
+    }
+};
+
 // What the flite thread shares with an engine: the text still to render,
 // the generation that voids stale work (bumped by AudioReset and by the
 // engine's end), and where to deliver notifications.
@@ -81,10 +100,12 @@ struct RenderState
     FliteVoice voice;
     int speed = 0;
     int pitch = 0;
+    quint32 volume = 0xFFFFFFFF;
     bool paused = false;
     bool pumping = false;          // a piece is queued or running on the flite thread
-    std::deque<QString> texts;     // what TextData queued, front being rendered
+    std::deque<QueuedText> texts;  // what TextData queued, front being rendered
     qsizetype position = 0;        // in texts.front()
+    QWORD written = 0;             // bytes of audio handed to the destination
     ComPtr<IWaveSink> destination;
     QPointer<QObject> notifier;    // lives on the engine's thread
     std::function<void(bool start)> notify;  // runs on the notifier's thread
@@ -94,22 +115,48 @@ struct RenderState
 // other flite work (a voice speaking meanwhile) is never held up long.
 void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation);
 
-void deliver(const std::shared_ptr<RenderState> &state, quint64 generation, bool start)
+// Runs call on the engine's thread unless the generation has moved on by
+// then. Called with state->mutex held.
+void deliverCall(const std::shared_ptr<RenderState> &state, quint64 generation, std::function<void()> call)
 {
-    // Called with state->mutex held.
     if (!state->notifier)
         return;
-    QMetaObject::invokeMethod(state->notifier, [state, generation, start] {
+    QMetaObject::invokeMethod(state->notifier, [state, generation, call = std::move(call)] {
         {
             QMutexLocker lock(&state->mutex);
             if (state->generation != generation)
                 return;
         }
+        call();
+    }, Qt::QueuedConnection);
+}
+
+void deliver(const std::shared_ptr<RenderState> &state, quint64 generation, bool start)
+{
+    deliverCall(state, generation, [state, start] {
         // A copy: the engine may be released, and this cleared, from the sink.
         const std::function<void(bool)> notify = state->notify;
         if (notify)
             notify(start);
-    }, Qt::QueuedConnection);
+    });
+}
+
+// The front text starts: its buffer sink hears it before the engine's sinks.
+void deliverStart(const std::shared_ptr<RenderState> &state, quint64 generation)
+{
+    if (ComPtr<ITTSBufNotifySinkA> sink = state->texts.front().sink)
+        deliverCall(state, generation, [sink, stamp = state->written] { sink->TextDataStarted(stamp); });
+    deliver(state, generation, true);
+}
+
+void scaleVolume(QByteArray &pcm, quint32 volume)
+{
+    const quint32 level = ((volume & 0xFFFF) + (volume >> 16)) / 2;
+    if (level >= 0xFFFF)
+        return;
+    auto *samples = reinterpret_cast<qint16 *>(pcm.data());
+    for (qsizetype i = 0; i < pcm.size() / 2; ++i)
+        samples[i] = qint16(qint32(samples[i]) * qint32(level) / 0xFFFF);
 }
 
 void post(const std::shared_ptr<RenderState> &state, quint64 generation)
@@ -121,6 +168,7 @@ void post(const std::shared_ptr<RenderState> &state, quint64 generation)
 void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation)
 {
     QString text;
+    qsizetype pieceStart = 0;
     FliteVoice voice;
     int speed = 0, pitch = 0;
     {
@@ -131,32 +179,50 @@ void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation)
         }
         TextChunker::Piece piece;
         while (!state->texts.empty()
-               && !TextChunker::next(state->texts.front(), state->position, kPieceChars, &piece)) {
+               && !TextChunker::next(state->texts.front().text, state->position, kPieceChars, &piece)) {
             // This text is done: its AudioStop, then the next text's start.
+            if (ComPtr<ITTSBufNotifySinkA> sink = state->texts.front().sink)
+                deliverCall(state, generation, [sink, stamp = state->written] { sink->TextDataDone(stamp, 0); });
             state->texts.pop_front();
             state->position = 0;
             deliver(state, generation, false);
             if (!state->texts.empty())
-                deliver(state, generation, true);
+                deliverStart(state, generation);
         }
         if (state->texts.empty()) {
             state->pumping = false;
             return;
         }
-        text = state->texts.front().mid(piece.start, piece.end - piece.start);
+        pieceStart = piece.start;
+        text = state->texts.front().text.mid(piece.start, piece.end - piece.start);
         state->position = piece.end;
         voice = state->voice;
         speed = state->speed;
         pitch = state->pitch;
     }
-    const FliteSpeech speech = FliteVoices::synthesize(voice, text, speed, pitch);
+    FliteSpeech speech = FliteVoices::synthesize(voice, text, speed, pitch);
     QMutexLocker lock(&state->mutex);
     if (state->generation != generation) {
         state->pumping = false;
         return;
     }
-    if (state->destination && !speech.pcm.isEmpty())
+    QueuedText &queued = state->texts.front();
+    if (queued.sink && !speech.marks.isEmpty()) {
+        QList<std::pair<QWORD, quint32>> words;
+        const qint64 samples = speech.pcm.size() / 2;
+        for (const WordMark &m : std::as_const(speech.marks))
+            words.append({state->written + QWORD(std::clamp<qint64>(m.sample, 0, samples)) * 2,
+                          queued.byteOffset(pieceStart + m.textPosition)});
+        deliverCall(state, generation, [sink = queued.sink, words] {
+            for (const auto &[stamp, offset] : words)
+                sink->WordPosition(stamp, offset);
+        });
+    }
+    if (state->destination && !speech.pcm.isEmpty()) {
+        scaleVolume(speech.pcm, state->volume);
         state->destination->WaveWrite(speech.pcm.constData(), speech.pcm.size());
+        state->written += QWORD(speech.pcm.size());
+    }
     state->pumping = false;
     if (!state->paused)
         post(state, generation);
@@ -207,12 +273,19 @@ public:
     quint32 AddRef() override { return m_refs.addRef(); }
     quint32 Release() override { return m_refs.release(this); }
 
-    HRESULT TextData(quint32 charSet, quint32 flags, SDATA data, IUnknown *, const Guid &) override
+    HRESULT TextData(quint32 charSet, quint32 flags, SDATA data, IUnknown *bufferNotify, const Guid &bufferNotifyIid) override
     {
         if (charSet != CHARSET_TEXT)
             return E_INVALIDARG;
         if (!data.pData && data.dwSize > 0)
             return E_POINTER;
+        ComPtr<ITTSBufNotifySinkA> sink;
+        if (bufferNotify) {
+            if (bufferNotifyIid != IID_ITTSBufNotifySinkA)
+                return E_NOINTERFACE;
+            if (failed(bufferNotify->QueryInterface(IID_ITTSBufNotifySinkA, sink.put())))
+                return E_NOINTERFACE;
+        }
         QByteArray bytes(static_cast<const char *>(data.pData), qsizetype(data.dwSize));
         // The size counts the terminating NUL; anything after one is not text.
         const qsizetype nul = bytes.indexOf('\0');
@@ -225,10 +298,10 @@ public:
         ++m_pending;
         QMutexLocker lock(&m_state->mutex);
         const bool idle = m_state->texts.empty();
-        m_state->texts.push_back(text);
+        m_state->texts.push_back({text, std::move(sink)});
         if (idle) {
             m_state->position = 0;
-            deliver(m_state, m_state->generation, true);
+            deliverStart(m_state, m_state->generation);
             if (!m_state->pumping && !m_state->paused)
                 post(m_state, m_state->generation);
         }
@@ -318,6 +391,20 @@ public:
             return E_POINTER;
         QMutexLocker lock(&m_state->mutex);
         *hz = quint16(m_state->pitch);
+        return S_OK;
+    }
+    HRESULT VolumeSet(quint32 volume) override
+    {
+        QMutexLocker lock(&m_state->mutex);
+        m_state->volume = volume;
+        return S_OK;
+    }
+    HRESULT VolumeGet(quint32 *volume) override
+    {
+        if (!volume)
+            return E_POINTER;
+        QMutexLocker lock(&m_state->mutex);
+        *volume = m_state->volume;
         return S_OK;
     }
 

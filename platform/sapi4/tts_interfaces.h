@@ -18,6 +18,7 @@ using QWORD = quint64;
 constexpr Guid CLSID_TTSEnumerator = makeGuid(0xD67C0280, 0xC743, 0x11CD, 0x80, 0xE5, 0x00, 0xAA, 0x00, 0x3E, 0x4B, 0x50);
 constexpr Guid IID_ITTSFindA = makeGuid(0x05EB6C6E, 0xDBAB, 0x11CD, 0xB3, 0xCA, 0x00, 0xAA, 0x00, 0x47, 0xBA, 0x4F);
 constexpr Guid IID_ITTSNotifySinkA = makeGuid(0x05EB6C6F, 0xDBAB, 0x11CD, 0xB3, 0xCA, 0x00, 0xAA, 0x00, 0x47, 0xBA, 0x4F);
+constexpr Guid IID_ITTSBufNotifySinkA = makeGuid(0xE4963D40, 0xC743, 0x11CD, 0x80, 0xE5, 0x00, 0xAA, 0x00, 0x3E, 0x4B, 0x50);
 constexpr Guid IID_ITTSAttributesA = makeGuid(0x0FD6E2A1, 0xE77D, 0x11CD, 0xB3, 0xCA, 0x00, 0xAA, 0x00, 0x47, 0xBA, 0x4F);
 constexpr Guid IID_ITTSCentralA = makeGuid(0x05EB6C6A, 0xDBAB, 0x11CD, 0xB3, 0xCA, 0x00, 0xAA, 0x00, 0x47, 0xBA, 0x4F);
 constexpr Guid CLSID_AudioDestFile = makeGuid(0xD4623720, 0xE4B9, 0x11CF, 0x8D, 0x56, 0x00, 0xA0, 0xC9, 0x03, 0x4A, 0x7E);
@@ -78,11 +79,33 @@ protected:
     ~ITTSNotifySinkA() = default;
 };
 
+// What an engine tells about one text handed to TextData, on the thread
+// that selected the engine. Time stamps are positions in the audio
+// destination: the bytes of audio written to it before the event, so a word
+// is heard at timeStamp / 2 / sample rate seconds into the file.
+class ITTSBufNotifySinkA : public IUnknown
+{
+public:
+    // The text's last audio was written (not raised for a text AudioReset
+    // dropped).
+    virtual HRESULT TextDataDone(QWORD timeStamp, quint32 flags) = 0;
+    virtual HRESULT TextDataStarted(QWORD timeStamp) = 0;
+    virtual HRESULT BookMark(QWORD timeStamp, quint32 mark) = 0;
+    // byteOffset: where the word starts in the text's bytes as handed to
+    // TextData (after any control tags were taken out).
+    virtual HRESULT WordPosition(QWORD timeStamp, quint32 byteOffset) = 0;
+
+protected:
+    ~ITTSBufNotifySinkA() = default;
+};
+
 class ITTSCentralA : public IUnknown
 {
 public:
     // Queues text after the text already queued. flags TTSDATAFLAG_TAGGED:
-    // the text may carry engine control tags ("\Spd=150\").
+    // the text may carry engine control tags ("\Spd=150\"). bufferNotify, an
+    // ITTSBufNotifySinkA when its iid is IID_ITTSBufNotifySinkA, hears about
+    // this text alone; it may be null.
     virtual HRESULT TextData(quint32 charSet, quint32 flags, SDATA text, IUnknown *bufferNotify, const Guid &bufferNotifyIid) = 0;
     // sink: an ITTSNotifySinkA when iid is IID_ITTSNotifySinkA.
     virtual HRESULT Register(IUnknown *sink, const Guid &iid, quint32 *key) = 0;
@@ -105,6 +128,10 @@ public:
     virtual HRESULT SpeedGet(quint32 *wordsPerMinute) = 0;
     virtual HRESULT PitchSet(quint16 hertz) = 0;
     virtual HRESULT PitchGet(quint16 *hertz) = 0;
+    // The audio's level: left in the low word, right in the high word, each
+    // 0 … 0xFFFF (full). A mono voice takes the mean of the two.
+    virtual HRESULT VolumeSet(quint32 volume) = 0;
+    virtual HRESULT VolumeGet(quint32 *volume) = 0;
 
 protected:
     ~ITTSAttributesA() = default;
