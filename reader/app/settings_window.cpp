@@ -93,7 +93,7 @@ bool SayoraMain::captureSettings()
         DirectSS *engine = speech->directSS();
         Settings.VoiceIndex = engine->CurrentMode();
         const auto percent = [](int value, int minimum, int maximum) {
-            return maximum == minimum ? 0 : SpeechController::roundHalfEven(double(value - minimum) / (maximum - minimum) * 100.0);
+            return maximum == minimum ? 0 : VoiceChoice::roundHalfEven(double(value - minimum) / (maximum - minimum) * 100.0);
         };
         Settings.RatePercent = percent(engine->Speed(), engine->MinSpeed(), engine->MaxSpeed());
         Settings.PitchPercent = percent(engine->Pitch(), engine->MinPitch(), engine->MaxPitch());

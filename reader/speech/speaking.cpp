@@ -139,7 +139,7 @@ void SpeechController::DirectSS1_AudioStop()
 void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
 {
     ++m_wordsSpoken;
-    setCaretPosition(roundHalfEven(double(byteOffset) / 2.0 + double(SpeakStart)));
+    setCaretPosition(VoiceChoice::roundHalfEven(double(byteOffset) / 2.0 + double(SpeakStart)));
     const qint64 s = caretPosition();
     const qint64 e = FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters());
     select(s, e - s);

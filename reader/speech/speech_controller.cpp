@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <cmath>
 
 SpeechController::SpeechController(const SpeechWidgets &widgets, QObject *parent)
     : QObject(parent)
@@ -112,9 +111,3 @@ bool SpeechController::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-// ---- pure helpers
-
-int SpeechController::roundHalfEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "speech/voice_choice.h"
+
 class DirectSS;
 class ImageButton;
 class PositionSlider;
@@ -14,7 +16,6 @@ class QPlainTextEdit;
 class QScrollBar;
 class SpObjectToken;
 class SpVoice;
-class QLocale;
 
 // The main window's widgets that speech reads and drives. The window owns
 // them; the controller only uses them.
@@ -48,8 +49,8 @@ class SpeechController : public QObject
     Q_OBJECT
 public:
     // Engine generations, carried as item data of the voice list entries.
-    static constexpr int Sapi4 = 4;
-    static constexpr int Sapi5 = 5;
+    static constexpr int Sapi4 = VoiceChoice::Sapi4;
+    static constexpr int Sapi5 = VoiceChoice::Sapi5;
 
     SpeechController(const SpeechWidgets &widgets, QObject *parent = nullptr);
     ~SpeechController() override;
@@ -67,9 +68,6 @@ public:
     void selectVoice();
     void openVoiceList();                      // the voice chooser's face was clicked
     static int dropDownWidth(int longestNameLength);  // 0: keep the box's width
-    // The voice to fall back on: the user's language and region, then the
-    // language alone, then English (America). An index into `tokens`.
-    static int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale);
     // Before a reading: when the selected voice cannot read the text's
     // script, selects the espeak-ng voice of the text's language as if the
     // user had chosen it. Returns true when it changed the voice.
@@ -91,11 +89,6 @@ public:
     static bool StartFrom(const QString &character, const QString &delimiters);
     static qint64 FindWordEnd(const QString &text, qint64 start, const QString &delimiters);
     static const QString &wordDelimiters();
-    // Voice parameter scales.
-    static int roundHalfEven(double value);
-    static int sapi4Volume(int position);
-    static int sapi4Scaled(int position, int minimum, int maximum);
-    static int sapi5Rate(int position);
 
     DirectSS *directSS() const { return DirectSS1; }
     SpVoice *newsVoice() const { return NewsVoice1; }

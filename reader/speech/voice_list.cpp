@@ -7,7 +7,7 @@
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
-#include "speech/text_script.h"
+#include "speech/voice_choice.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -106,7 +106,7 @@ void SpeechController::selectVoice()
         const double scaled = double(value - minimum) / double(maximum - minimum) * 100.0;
         if (!(scaled >= std::numeric_limits<qint16>::min() - 0.5 && scaled < std::numeric_limits<qint16>::max() + 0.5))
             return false;
-        *result = roundHalfEven(scaled);
+        *result = VoiceChoice::roundHalfEven(scaled);
         return *result >= 0 && *result <= 100;
     };
 
@@ -149,7 +149,7 @@ int SpeechController::dropDownWidth(int longestNameLength)
 {
     if (longestNameLength <= 28)
         return 0;
-    return roundHalfEven(355.0 / 44.0 * longestNameLength);
+    return VoiceChoice::roundHalfEven(355.0 / 44.0 * longestNameLength);
 }
 
 void SpeechController::openVoiceList()
@@ -171,71 +171,14 @@ void SpeechController::selectFallbackVoice()
     // SAPI 5 voice of the user's language rather than leave the reader mute.
     if (CurEngine != 0 || Sapi5Count == 0 || !NewsVoice1)
         return;
-    setVoiceListPosition(Sapi4Count + fallbackVoiceIndex(NewsVoice1->GetVoices(), QLocale()));
-}
-
-int SpeechController::fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale)
-{
-    const auto find = [&tokens](const auto &matches) {
-        const auto found = std::find_if(tokens.begin(), tokens.end(), matches);
-        return found == tokens.end() ? -1 : int(found - tokens.begin());
-    };
-    const auto languageIs = [](const QString &wanted) {
-        return [wanted](const SpObjectToken &token) { return token.Language().compare(wanted, Qt::CaseInsensitive) == 0; };
-    };
-    const QString name = locale.name().replace(QLatin1Char('_'), QLatin1Char('-'));  // "en-GB"
-    const QString language = name.section(QLatin1Char('-'), 0, 0);
-    for (const QString &wanted : {name, language, QStringLiteral("en-us")}) {
-        if (const int index = find(languageIs(wanted)); index >= 0)
-            return index;
-    }
-    // The language in some other region, then English of any kind.
-    for (const QString &prefix : {language, QStringLiteral("en")}) {
-        const int index = find([&prefix](const SpObjectToken &token) {
-            return token.Language().section(QLatin1Char('-'), 0, 0).compare(prefix, Qt::CaseInsensitive) == 0;
-        });
-        if (index >= 0)
-            return index;
-    }
-    return 0;
+    setVoiceListPosition(Sapi4Count + VoiceChoice::fallbackVoiceIndex(NewsVoice1->GetVoices(), QLocale()));
 }
 
 bool SpeechController::chooseVoiceForText(const QString &text)
 {
-    if (!NewsVoice1 || Sapi5Count == 0 || (CurEngine != Sapi4 && CurEngine != Sapi5))
+    if (!NewsVoice1 || Sapi5Count == 0)
         return false;
-    const QString script = textscript::dominantScript(text);
-    // Latin letters are shared by many languages: the user's voice stays.
-    if (script == QLatin1String("Latn"))
-        return false;
-    const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
-    int chosen = -1;
-    if (script.isEmpty()) {
-        // No letters at all. flite says ASCII digits and signs, nothing
-        // else; espeak-ng in the user's language says the rest.
-        const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-        if (CurEngine == Sapi5 || ascii)
-            return false;
-        chosen = fallbackVoiceIndex(tokens, QLocale());
-    } else {
-        if (CurEngine == Sapi5 && CurVoiceIndex >= 0 && CurVoiceIndex < tokens.size()
-            && textscript::scriptOfLanguage(tokens.at(CurVoiceIndex).Language()) == script)
-            return false;
-        QStringList languages = textscript::languagesForScript(script);
-        // The user's own language comes first where it uses this script.
-        const QString mine = QLocale().name().section(QLatin1Char('_'), 0, 0);
-        if (languages.removeAll(mine) > 0)
-            languages.prepend(mine);
-        for (const QString &language : std::as_const(languages)) {
-            const auto found = std::find_if(tokens.begin(), tokens.end(), [&language](const SpObjectToken &token) {
-                return token.Language().section(QLatin1Char('-'), 0, 0).compare(language, Qt::CaseInsensitive) == 0;
-            });
-            if (found != tokens.end()) {
-                chosen = int(found - tokens.begin());
-                break;
-            }
-        }
-    }
+    const int chosen = VoiceChoice::voiceForText(text, NewsVoice1->GetVoices(), CurEngine, CurVoiceIndex, QLocale());
     if (chosen < 0 || chosen >= Sapi5Count)
         return false;
     // Chosen for the user, not by the user: a command-line reading still

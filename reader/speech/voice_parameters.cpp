@@ -12,26 +12,11 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-int SpeechController::sapi4Volume(int position)
-{
-    return roundHalfEven(position * 655.35);
-}
-
-int SpeechController::sapi4Scaled(int position, int minimum, int maximum)
-{
-    return roundHalfEven(double((maximum - minimum) * position) / 100.0 + minimum);
-}
-
-int SpeechController::sapi5Rate(int position)
-{
-    return roundHalfEven(position / 5.0 - 10.0);
-}
-
 void SpeechController::volumeChanged(int v)
 {
     Disappear = false;
     if (CurEngine == Sapi4) {
-        DirectSS1->setVolumeLeft(sapi4Volume(v));
+        DirectSS1->setVolumeLeft(VoiceChoice::sapi4Volume(v));
         DirectSS1->setVolumeRight(DirectSS1->VolumeLeft());
         w.Label1->setText(QString::number(v));
     } else if (CurEngine == Sapi5) {
@@ -46,10 +31,10 @@ void SpeechController::rateChanged(int v)
     Disappear = false;
     if (CurEngine == Sapi4) {
         w.Label5->setText(QString::number(v));
-        DirectSS1->setSpeed(sapi4Scaled(v, Sapi4MinSpeed, Sapi4MaxSpeed));
+        DirectSS1->setSpeed(VoiceChoice::sapi4Scaled(v, Sapi4MinSpeed, Sapi4MaxSpeed));
     } else if (CurEngine == Sapi5) {
         if (NewsVoice1)
-            NewsVoice1->setRate(sapi5Rate(v));
+            NewsVoice1->setRate(VoiceChoice::sapi5Rate(v));
         w.Label5->setText(QString::number(v));
     }
 }
@@ -60,7 +45,7 @@ void SpeechController::pitchChanged(int v)
     // The SAPI 5 voice has no pitch setting here.
     if (CurEngine == Sapi4) {
         w.Label3->setText(QString::number(v));
-        DirectSS1->setPitch(sapi4Scaled(v, Sapi4MinPitch, Sapi4MaxPitch));
+        DirectSS1->setPitch(VoiceChoice::sapi4Scaled(v, Sapi4MinPitch, Sapi4MaxPitch));
     }
 }
 

@@ -224,16 +224,16 @@ void TestSpeechController::findWordEnd()
 
 void TestSpeechController::scales()
 {
-    QCOMPARE(SpeechController::sapi4Volume(100), 65535);
-    QCOMPARE(SpeechController::sapi4Volume(50), 32768);
-    QCOMPARE(SpeechController::sapi4Volume(1), 655);
-    QCOMPARE(SpeechController::sapi4Volume(0), 0);
+    QCOMPARE(VoiceChoice::sapi4Volume(100), 65535);
+    QCOMPARE(VoiceChoice::sapi4Volume(50), 32768);
+    QCOMPARE(VoiceChoice::sapi4Volume(1), 655);
+    QCOMPARE(VoiceChoice::sapi4Volume(0), 0);
     const QList<QPair<int, int>> rates = {{0, -10}, {2, -10}, {3, -9}, {13, -7}, {50, 0}, {51, 0}, {100, 10}};
     for (const auto &[position, rate] : rates)
-        QCOMPARE(SpeechController::sapi5Rate(position), rate);
-    QCOMPARE(SpeechController::sapi4Scaled(29, 50, 250), 108);
-    QCOMPARE(SpeechController::sapi4Scaled(0, 50, 250), 50);
-    QCOMPARE(SpeechController::sapi4Scaled(100, 50, 250), 250);
+        QCOMPARE(VoiceChoice::sapi5Rate(position), rate);
+    QCOMPARE(VoiceChoice::sapi4Scaled(29, 50, 250), 108);
+    QCOMPARE(VoiceChoice::sapi4Scaled(0, 50, 250), 50);
+    QCOMPARE(VoiceChoice::sapi4Scaled(100, 50, 250), 250);
     QVERIFY(SpeechController::StartFrom(QStringLiteral(" "), SpeechController::wordDelimiters()));
     QVERIFY(!SpeechController::StartFrom(QString(), SpeechController::wordDelimiters()));
     QVERIFY(!SpeechController::StartFrom(QStringLiteral(","), SpeechController::wordDelimiters()));
@@ -533,7 +533,7 @@ void TestSpeechController::selectionSetsScrollbars()
     DirectSS *engine = f->speech->directSS();
     QCOMPARE(f->speech->Sapi4MinSpeed, engine->MinSpeed());
     QCOMPARE(f->speech->Sapi4MaxSpeed, engine->MaxSpeed());
-    const int expectedRate = SpeechController::roundHalfEven(
+    const int expectedRate = VoiceChoice::roundHalfEven(
         double(engine->Speed() - engine->MinSpeed()) / (engine->MaxSpeed() - engine->MinSpeed()) * 100);
     QCOMPARE(f->w.VScroll2->value(), expectedRate);
     QCOMPARE(f->w.Label5->text(), QString::number(f->w.VScroll2->value()));
@@ -695,7 +695,7 @@ void TestSpeechController::fallbackVoice()
     QFETCH(QString, locale);
     QFETCH(QString, language);
     const QList<SpObjectToken> tokens = f->speech->newsVoice()->GetVoices();
-    const int index = SpeechController::fallbackVoiceIndex(tokens, QLocale(locale));
+    const int index = VoiceChoice::fallbackVoiceIndex(tokens, QLocale(locale));
     QVERIFY(index >= 0 && index < tokens.size());
     QCOMPARE(tokens.at(index).Language().toLower(), language);
 }

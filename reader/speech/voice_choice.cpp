@@ -1,0 +1,93 @@
+#include "speech/voice_choice.h"
+
+#include "sapi5/sp_voice.h"
+#include "speech/text_script.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+namespace VoiceChoice {
+
+int roundHalfEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+int sapi4Volume(int position)
+{
+    return roundHalfEven(position * 655.35);
+}
+
+int sapi4Scaled(int position, int minimum, int maximum)
+{
+    return roundHalfEven(double((maximum - minimum) * position) / 100.0 + minimum);
+}
+
+int sapi5Rate(int position)
+{
+    return roundHalfEven(position / 5.0 - 10.0);
+}
+
+int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale)
+{
+    const auto find = [&tokens](const auto &matches) {
+        const auto found = std::find_if(tokens.begin(), tokens.end(), matches);
+        return found == tokens.end() ? -1 : int(found - tokens.begin());
+    };
+    const auto languageIs = [](const QString &wanted) {
+        return [wanted](const SpObjectToken &token) { return token.Language().compare(wanted, Qt::CaseInsensitive) == 0; };
+    };
+    const QString name = locale.name().replace(QLatin1Char('_'), QLatin1Char('-'));  // "en-GB"
+    const QString language = name.section(QLatin1Char('-'), 0, 0);
+    for (const QString &wanted : {name, language, QStringLiteral("en-us")}) {
+        if (const int index = find(languageIs(wanted)); index >= 0)
+            return index;
+    }
+    // The language in some other region, then English of any kind.
+    for (const QString &prefix : {language, QStringLiteral("en")}) {
+        const int index = find([&prefix](const SpObjectToken &token) {
+            return token.Language().section(QLatin1Char('-'), 0, 0).compare(prefix, Qt::CaseInsensitive) == 0;
+        });
+        if (index >= 0)
+            return index;
+    }
+    return 0;
+}
+
+int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int engine, int voiceIndex,
+                 const QLocale &locale)
+{
+    if (tokens.isEmpty() || (engine != Sapi4 && engine != Sapi5))
+        return -1;
+    const QString script = textscript::dominantScript(text);
+    // Latin letters are shared by many languages: the user's voice stays.
+    if (script == QLatin1String("Latn"))
+        return -1;
+    if (script.isEmpty()) {
+        // No letters at all. flite says ASCII digits and signs, nothing
+        // else; espeak-ng in the user's language says the rest.
+        const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (engine == Sapi5 || ascii)
+            return -1;
+        return fallbackVoiceIndex(tokens, locale);
+    }
+    if (engine == Sapi5 && voiceIndex >= 0 && voiceIndex < tokens.size()
+        && textscript::scriptOfLanguage(tokens.at(voiceIndex).Language()) == script)
+        return -1;
+    QStringList languages = textscript::languagesForScript(script);
+    // The user's own language comes first where it uses this script.
+    const QString mine = locale.name().section(QLatin1Char('_'), 0, 0);
+    if (languages.removeAll(mine) > 0)
+        languages.prepend(mine);
+    for (const QString &language : std::as_const(languages)) {
+        const auto found = std::find_if(tokens.begin(), tokens.end(), [&language](const SpObjectToken &token) {
+            return token.Language().section(QLatin1Char('-'), 0, 0).compare(language, Qt::CaseInsensitive) == 0;
+        });
+        if (found != tokens.end())
+            return int(found - tokens.begin());
+    }
+    return -1;
+}
+
+}  // namespace VoiceChoice

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QLocale;
+class SpObjectToken;
+
+// The reader's voice rules with no widget in them, shared by the window and
+// the command-line converter: the 0–100 scales of the volume, rate and pitch
+// scrollbars mapped onto each engine generation, the voice to fall back on,
+// and the voice that reads a text the selected one cannot.
+namespace VoiceChoice {
+
+// Engine generations, as the voice list carries them.
+constexpr int Sapi4 = 4;
+constexpr int Sapi5 = 5;
+
+int roundHalfEven(double value);
+// Scrollbar position (0 … 100) to a SAPI 4 volume (0 … 65535).
+int sapi4Volume(int position);
+// Scrollbar position to a SAPI 4 value between an engine's limits.
+int sapi4Scaled(int position, int minimum, int maximum);
+// Scrollbar position to a SAPI 5 rate (-10 … 10).
+int sapi5Rate(int position);
+
+// The voice to fall back on: the user's language and region, then the
+// language alone, then English (America). An index into `tokens`.
+int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale);
+
+// The SAPI 5 voice (an index into `tokens`) that should read text instead
+// of the selected voice (engine generation and index among its voices),
+// because the selected one cannot read the text's script; -1 to keep it.
+int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int engine, int voiceIndex,
+                 const QLocale &locale);
+
+}  // namespace VoiceChoice
