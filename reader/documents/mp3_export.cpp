@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtEndian>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -23,6 +24,36 @@ QString temporaryBeside(const QString &target, const QString &suffix)
     if (!file.open())
         return {};
     return file.fileName();
+}
+
+// Read-write for everyone the process's umask allows, as for any new file.
+QFileDevice::Permissions newFilePermissions()
+{
+    // The umask can only be read by setting it, which races with other
+    // threads creating files: ask the kernel's status file instead.
+    uint mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    mask = value;
+            }
+        }
+    }
+    const uint mode = 0666 & ~mask;
+    QFileDevice::Permissions p;
+    const std::pair<uint, QFileDevice::Permissions> bits[] = {
+        {0400, QFileDevice::ReadOwner | QFileDevice::ReadUser}, {0200, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+        {0040, QFileDevice::ReadGroup}, {0020, QFileDevice::WriteGroup},
+        {0004, QFileDevice::ReadOther}, {0002, QFileDevice::WriteOther}};
+    for (const auto &[bit, permission] : bits) {
+        if (mode & bit)
+            p |= permission;
+    }
+    return p;
 }
 
 // Bitrates in kbit/s for MPEG-1 and MPEG-2/2.5 layer III.
@@ -49,13 +80,14 @@ bool Mp3Export::fail(const QString &why)
     return false;
 }
 
-bool Mp3Export::prepare(const QString &target)
+bool Mp3Export::prepare(const QString &target, bool encode)
 {
     m_target = target;
     m_error.clear();
     m_tmpWav = temporaryBeside(target, QStringLiteral(".wav"));
-    m_tmpMp3 = temporaryBeside(target, QStringLiteral(".mp3"));
-    if (m_tmpWav.isEmpty() || m_tmpMp3.isEmpty())
+    if (encode)
+        m_tmpMp3 = temporaryBeside(target, QStringLiteral(".mp3"));
+    if (m_tmpWav.isEmpty() || (encode && m_tmpMp3.isEmpty()))
         return fail(tr("The folder %1 cannot be written to.").arg(QFileInfo(target).absolutePath()));
     return true;
 }
@@ -88,42 +120,84 @@ bool Mp3Export::checkWave(const QString &path, double *seconds, QString *why)
     return true;
 }
 
+namespace {
+
+// The MPEG-1/2/2.5 layer III frame whose header starts at `at`; false when
+// none does.
+struct Mp3Frame
+{
+    qsizetype length = 0;
+    double seconds = 0;
+    int kbps = 0;
+};
+
+bool frameAt(const QByteArray &bytes, qsizetype at, Mp3Frame *frame)
+{
+    if (at + 4 > bytes.size())
+        return false;
+    const quint32 h = qFromBigEndian<quint32>(bytes.constData() + at);
+    const int version = (h >> 19) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
+    const int layer = (h >> 17) & 3;    // 1 layer III
+    const int bitrateIndex = (h >> 12) & 15;
+    const int rateIndex = (h >> 10) & 3;
+    if ((h & 0xFFE00000) != 0xFFE00000 || version == 1 || layer != 1 || bitrateIndex == 0 || bitrateIndex == 15
+        || rateIndex == 3)
+        return false;
+    const bool mpeg1 = version == 3;
+    const int rate = sampleRates[rateIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
+    const int samples = mpeg1 ? 1152 : 576;
+    frame->kbps = (mpeg1 ? bitratesV1 : bitratesV2)[bitrateIndex];
+    frame->length = qsizetype(samples / 8 * frame->kbps * 1000 / rate + ((h >> 9) & 1));
+    frame->seconds = double(samples) / rate;
+    return true;
+}
+
+// Where the frames start: after an ID3v2 tag ("ID3", version, flags, a
+// 28-bit size in 7-bit bytes), if there is one.
+qsizetype firstFrame(const QByteArray &bytes)
+{
+    if (bytes.size() < 10 || !bytes.startsWith("ID3"))
+        return 0;
+    const auto b = [&bytes](int i) { return quint32(quint8(bytes.at(i)) & 0x7F); };
+    return 10 + qsizetype((b(6) << 21) | (b(7) << 14) | (b(8) << 7) | b(9));
+}
+
+} // namespace
+
 bool Mp3Export::checkMp3(const QByteArray &bytes, double *seconds)
 {
-    qsizetype at = 0;
-    // An ID3v2 tag: "ID3", version, flags, a 28-bit size in 7-bit bytes.
-    if (bytes.size() >= 10 && bytes.startsWith("ID3")) {
-        const auto b = [&bytes](int i) { return quint32(quint8(bytes.at(i)) & 0x7F); };
-        at = 10 + qsizetype((b(6) << 21) | (b(7) << 14) | (b(8) << 7) | b(9));
-    }
+    qsizetype at = firstFrame(bytes);
     qint64 frames = 0;
     double total = 0;
-    while (at + 4 <= bytes.size()) {
-        const quint32 h = qFromBigEndian<quint32>(bytes.constData() + at);
-        const int version = (h >> 19) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
-        const int layer = (h >> 17) & 3;    // 1 layer III
-        const int bitrateIndex = (h >> 12) & 15;
-        const int rateIndex = (h >> 10) & 3;
-        if ((h & 0xFFE00000) != 0xFFE00000 || version == 1 || layer != 1 || bitrateIndex == 0
-            || bitrateIndex == 15 || rateIndex == 3)
-            break;
-        const bool mpeg1 = version == 3;
-        const int rate = sampleRates[rateIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
-        const int kbps = (mpeg1 ? bitratesV1 : bitratesV2)[bitrateIndex];
-        const int samples = mpeg1 ? 1152 : 576;
-        const int padding = (h >> 9) & 1;
-        const qsizetype length = qsizetype(samples / 8 * kbps * 1000 / rate + padding);
-        if (at + length > bytes.size())
+    Mp3Frame frame;
+    while (frameAt(bytes, at, &frame)) {
+        if (at + frame.length > bytes.size())
             break;  // a cut frame
-        at += length;
+        at += frame.length;
         ++frames;
-        total += double(samples) / rate;
+        total += frame.seconds;
     }
     // Only a trailing ID3v1 tag ("TAG", 128 bytes) may follow the frames.
     const qsizetype rest = bytes.size() - at;
     const bool clean = rest == 0 || (rest == 128 && bytes.mid(at, 3) == "TAG");
     *seconds = total;
     return frames > 0 && clean;
+}
+
+double Mp3Export::encodedFraction() const
+{
+    if (!encoderRunning() || m_waveSeconds <= 0)
+        return m_encoder && !encoderRunning() ? 1.0 : 0.0;
+    QFile mp3(m_tmpMp3);
+    if (!mp3.open(QIODevice::ReadOnly))
+        return 0;
+    // The encoder writes constant-rate frames: the first one's rate says how
+    // large the whole file will be.
+    const QByteArray head = mp3.read(64 * 1024);
+    Mp3Frame frame;
+    if (!frameAt(head, firstFrame(head), &frame))
+        return 0;
+    return std::clamp(double(mp3.size()) / (m_waveSeconds * frame.kbps * 125.0), 0.0, 1.0);
 }
 
 bool Mp3Export::startEncoder()
@@ -171,13 +245,37 @@ bool Mp3Export::finish()
     if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &seconds) || seconds < m_waveSeconds * 0.98)
         return fail(tr("The MP3 encoder did not write a complete MP3 file."));
     mp3.close();
-    std::error_code ec;
-    // Same folder, so the rename replaces the target in one step.
-    std::filesystem::rename(QFile::encodeName(m_tmpMp3).toStdString(), QFile::encodeName(m_target).toStdString(), ec);
-    if (ec)
-        return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
+    if (!replaceTarget(m_tmpMp3))
+        return false;
     m_tmpMp3.clear();
     removeTemporaries();
+    return true;
+}
+
+bool Mp3Export::keepWave()
+{
+    m_error.clear();
+    QString why;
+    if (!checkWave(m_tmpWav, &m_waveSeconds, &why))
+        return fail(why);
+    if (!replaceTarget(m_tmpWav))
+        return false;
+    m_tmpWav.clear();
+    removeTemporaries();
+    return true;
+}
+
+bool Mp3Export::replaceTarget(const QString &finished)
+{
+    // The temporary file was made private; the target gets what a file
+    // written in its place would have had.
+    const QFileInfo target(m_target);
+    QFile::setPermissions(finished, target.exists() ? target.permissions() : newFilePermissions());
+    std::error_code ec;
+    // Same folder, so the rename replaces the target in one step.
+    std::filesystem::rename(QFile::encodeName(finished).toStdString(), QFile::encodeName(m_target).toStdString(), ec);
+    if (ec)
+        return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
     return true;
 }
 

@@ -23,9 +23,10 @@ public:
     explicit Mp3Export(QObject *parent = nullptr);
     ~Mp3Export() override;
 
-    // Creates the temporary files beside target. False, with a reason, when
-    // the target's folder cannot take them.
-    bool prepare(const QString &target);
+    // Creates the temporary files beside target (the WAV alone unless
+    // encode). False, with a reason, when the target's folder cannot take
+    // them.
+    bool prepare(const QString &target, bool encode = true);
     QString target() const { return m_target; }
     QString tmpWav() const { return m_tmpWav; }
     QString tmpMp3() const { return m_tmpMp3; }
@@ -40,6 +41,11 @@ public:
     // holds the whole WAV, then puts it in the target's place. False with a
     // reason otherwise; the target is kept then.
     bool finish();
+    // Without encoding: checks the rendered WAV and puts it in the target's
+    // place. False with a reason otherwise; the target is kept then.
+    bool keepWave();
+    // How much of the MP3 the running encoder has written, 0 … 1.
+    double encodedFraction() const;
     // Stops whatever runs and removes the temporaries.
     void cancel();
 
@@ -62,6 +68,7 @@ signals:
 
 private:
     bool fail(const QString &why);
+    bool replaceTarget(const QString &finished);
     void removeTemporaries();
 
     QString m_target;

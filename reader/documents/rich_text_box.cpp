@@ -90,7 +90,12 @@ bool RichTextBox::LoadFile(const QString &path)
         return fail(QStringLiteral("the file cannot be read (%1).").arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
         return tooLarge();
+    return loadBytes(bytes);
+}
 
+bool RichTextBox::loadBytes(const QByteArray &bytes)
+{
+    m_errorString.clear();
     QString text;
     if (const QByteArrayView rtf = rtfDocument(bytes); !rtf.isEmpty()) {
         text = RtfReader::toPlainText(rtf);

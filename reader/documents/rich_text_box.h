@@ -19,6 +19,8 @@ public:
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
     bool LoadFile(const QString &path);
+    // The same from a file's contents already read (standard input).
+    bool loadBytes(const QByteArray &bytes);
     QString Text() const { return m_text; }
     QString errorString() const { return m_errorString; }
 
