@@ -1,0 +1,173 @@
+#include "convert/batch.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
+
+#include <csignal>
+
+namespace Convert {
+
+QByteArray progressLine(double rendered, double encoded)
+{
+    return "progress " + QByteArray::number(rendered, 'f', 4) + ' ' + QByteArray::number(encoded, 'f', 4) + '\n';
+}
+
+bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded)
+{
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    if (parts.size() != 3 || parts.at(0) != "progress")
+        return false;
+    bool ok1 = false, ok2 = false;
+    const double r = parts.at(1).toDouble(&ok1);
+    const double e = parts.at(2).toDouble(&ok2);
+    if (!ok1 || !ok2)
+        return false;
+    *rendered = std::clamp(r, 0.0, 1.0);
+    *encoded = std::clamp(e, 0.0, 1.0);
+    return true;
+}
+
+double jobFraction(Format format, double rendered, double encoded)
+{
+    // Encoding takes about a quarter of the time of an MP3 made with the
+    // faster voices.
+    return format == Format::Mp3 ? 0.75 * rendered + 0.25 * encoded : rendered;
+}
+
+}  // namespace Convert
+
+Batch::Batch(const Convert::Options &options, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+{
+    for (const QString &input : options.inputs)
+        m_jobs.append({input, Convert::batchOutput(input, options.outputDir, options.format)});
+    m_limit = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
+}
+
+Batch::~Batch()
+{
+    for (Job &job : m_jobs) {
+        if (job.worker && job.worker->state() != QProcess::NotRunning) {
+            job.worker->disconnect(this);
+            job.worker->terminate();
+            job.worker->waitForFinished(10000);
+        }
+    }
+}
+
+void Batch::start()
+{
+    if (m_jobs.isEmpty()) {
+        emit finished();
+        return;
+    }
+    while (m_running < m_limit && m_next < m_jobs.size())
+        startNext();
+}
+
+void Batch::startNext()
+{
+    const int index = m_next++;
+    Job &job = m_jobs[index];
+    QStringList arguments;
+    if (!m_options.voice.isEmpty())
+        arguments << QStringLiteral("--voice") << m_options.voice;
+    const std::pair<const char *, int> numbers[] = {{"--rate", m_options.rate}, {"--pitch", m_options.pitch}, {"--volume", m_options.volume}};
+    for (const auto &[name, value] : numbers) {
+        if (value >= 0)
+            arguments << QString::fromLatin1(name) << QString::number(value);
+    }
+    arguments << QStringLiteral("--report-progress") << QStringLiteral("--") << job.input << job.output;
+
+    auto *worker = new QProcess(this);
+    job.worker = worker;
+    worker->setProgram(QCoreApplication::applicationFilePath());
+    worker->setArguments(arguments);
+    worker->setStandardInputFile(QProcess::nullDevice());
+    connect(worker, &QProcess::readyReadStandardOutput, this, [this, index] { readProgress(m_jobs[index]); });
+    connect(worker, &QProcess::finished, this, [this, index] { workerEnded(m_jobs[index]); });
+    connect(worker, &QProcess::errorOccurred, this, [this, index](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            workerEnded(m_jobs[index]);
+    });
+    ++m_running;
+    worker->start();
+}
+
+void Batch::readProgress(Job &job)
+{
+    while (job.worker->canReadLine()) {
+        double rendered = 0, encoded = 0;
+        if (Convert::parseProgressLine(job.worker->readLine(), &rendered, &encoded)) {
+            job.rendered = rendered;
+            job.encoded = encoded;
+        }
+    }
+    emit progressed();
+}
+
+void Batch::workerEnded(Job &job)
+{
+    if (job.finished)
+        return;
+    job.finished = true;
+    --m_running;
+    ++m_done;
+    QProcess *worker = job.worker;
+    const QString errors = QString::fromLocal8Bit(worker->readAllStandardError()).trimmed();
+    if (worker->error() == QProcess::FailedToStart) {
+        job.code = Convert::RenderFailed;
+        emit failed(QStringLiteral("sayora-convert: %1: the converter could not be started again (%2).")
+                        .arg(job.input, worker->errorString()));
+    } else if (worker->exitStatus() != QProcess::NormalExit || worker->exitCode() != 0) {
+        job.code = worker->exitStatus() == QProcess::NormalExit && worker->exitCode() >= 1 && worker->exitCode() <= 4
+                       ? Convert::ExitCode(worker->exitCode())
+                       : Convert::RenderFailed;
+        emit failed(!errors.isEmpty() ? errors
+                                      : QStringLiteral("sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
+    } else {
+        ++m_succeeded;
+        job.rendered = job.encoded = 1;
+    }
+    emit progressed();
+    if (m_next < m_jobs.size())
+        startNext();
+    else if (m_running == 0)
+        emit finished();
+}
+
+void Batch::interrupt(int signal)
+{
+    for (Job &job : m_jobs) {
+        if (job.worker && job.worker->state() != QProcess::NotRunning) {
+            job.worker->disconnect(this);
+            ::kill(pid_t(job.worker->processId()), signal);
+        }
+    }
+    for (Job &job : m_jobs) {
+        if (job.worker && job.worker->state() != QProcess::NotRunning && !job.worker->waitForFinished(10000))
+            job.worker->kill();
+    }
+}
+
+double Batch::fraction() const
+{
+    if (m_jobs.isEmpty())
+        return 1;
+    double sum = 0;
+    for (const Job &job : m_jobs)
+        sum += job.finished ? 1.0 : Convert::jobFraction(m_options.format, job.rendered, job.encoded);
+    return sum / double(m_jobs.size());
+}
+
+Convert::ExitCode Batch::exitCode() const
+{
+    for (const Job &job : m_jobs) {
+        if (job.code != Convert::Success)
+            return job.code;
+    }
+    return Convert::Success;
+}

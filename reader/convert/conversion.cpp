@@ -1,0 +1,376 @@
+#include "convert/conversion.h"
+
+#include "audio/wave_file.h"
+#include "com/component_runtime.h"
+#include "com/ref_count.h"
+#include "convert/voice_catalog.h"
+#include "documents/document_saver.h"
+#include "documents/mp3_export.h"
+#include "documents/rich_text_box.h"
+#include "sapi4/direct_ss.h"
+#include "sapi4/tts_interfaces.h"
+#include "sapi5/sp_voice.h"
+#include "speech/voice_choice.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace {
+
+// Hears the engine about the one text it renders, on this thread.
+class BufferSink final : public ITTSBufNotifySinkA
+{
+public:
+    std::function<void(QWORD stamp, quint32 byteOffset)> onWord;
+    std::function<void()> onDone;
+
+    HRESULT QueryInterface(const Guid &iid, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (iid != IID_IUnknown && iid != IID_ITTSBufNotifySinkA) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<ITTSBufNotifySinkA *>(this);
+        AddRef();
+        return S_OK;
+    }
+    quint32 AddRef() override { return m_refs.addRef(); }
+    quint32 Release() override { return m_refs.release(this); }
+
+    HRESULT TextDataDone(QWORD, quint32) override
+    {
+        if (onDone)
+            onDone();
+        return S_OK;
+    }
+    HRESULT TextDataStarted(QWORD) override { return S_OK; }
+    HRESULT BookMark(QWORD, quint32) override { return S_OK; }
+    HRESULT WordPosition(QWORD stamp, quint32 byteOffset) override
+    {
+        if (onWord)
+            onWord(stamp, byteOffset);
+        return S_OK;
+    }
+
+private:
+    RefCount m_refs;
+};
+
+QString sentence(QString why)
+{
+    if (!why.isEmpty())
+        why[0] = why.at(0).toLower();
+    if (!why.endsWith(u'.'))
+        why += u'.';
+    return why;
+}
+
+}  // namespace
+
+// A SAPI 4 engine rendering into the temporary WAV, and what turns its
+// byte offsets (into the UTF-8 it was handed) back into text positions.
+struct Sapi4Rendering
+{
+    bool held = false;
+    ComPtr<ITTSCentralA> engine;
+    ComPtr<IAudioFile> destination;
+    ComPtr<BufferSink> sink;
+    QByteArray utf8;
+    QList<qint64> utf16At;  // per byte of utf8
+
+    ~Sapi4Rendering()
+    {
+        if (engine)
+            engine->AudioReset();
+        engine.reset();
+        destination.reset();
+        if (held)
+            ComponentRuntime::uninitialize();
+    }
+};
+
+Conversion::Conversion(VoiceCatalog &voices, const Job &job, QObject *parent)
+    : QObject(parent)
+    , m_voices(voices)
+    , m_job(job)
+{
+}
+
+Conversion::~Conversion()
+{
+    cleanUp();
+}
+
+double Conversion::encoded() const
+{
+    return m_export ? m_export->encodedFraction() : 0.0;
+}
+
+void Conversion::fail(Convert::ExitCode code, const QString &file, const QString &why)
+{
+    if (m_finished)
+        return;
+    cleanUp();
+    m_exitCode = code;
+    m_error = QStringLiteral("%1: %2").arg(file, sentence(why));
+    m_finished = true;
+    emit finished();
+}
+
+void Conversion::audioInPlace()
+{
+    // The subtitles follow the sound they belong to, never a failed one.
+    QString why;
+    if (!m_job.subtitles.isEmpty() && !DocumentSaver::writeFile(m_job.subtitles, m_subtitles, &why))
+        return fail(Convert::RenderFailed, m_job.subtitles, why);
+    succeed();
+}
+
+void Conversion::succeed()
+{
+    cleanUp();
+    m_finished = true;
+    emit finished();
+}
+
+void Conversion::cleanUp()
+{
+    if (m_voices.spVoice() && m_stream) {
+        m_voices.spVoice()->disconnect(this);
+        m_voices.spVoice()->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+        m_voices.spVoice()->setAudioOutputStream(nullptr);
+    }
+    m_stream.reset();
+    m_sapi4.reset();
+    if (m_export)
+        m_export->cancel();
+}
+
+void Conversion::abort()
+{
+    cleanUp();
+}
+
+bool Conversion::loadText()
+{
+    RichTextBox box;
+    bool loaded = false;
+    if (m_job.input == u"-") {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            fail(Convert::InputUnreadable, tr("standard input"), in.errorString());
+            return false;
+        }
+        const QByteArray bytes = in.read(RichTextBox::MaxFileSize + 1);
+        if (bytes.size() > RichTextBox::MaxFileSize) {
+            fail(Convert::InputUnreadable, tr("standard input"),
+                 tr("the text is too large (the limit is %1 MB)").arg(RichTextBox::MaxFileSize / (1024 * 1024)));
+            return false;
+        }
+        loaded = box.loadBytes(bytes);
+    } else {
+        loaded = box.LoadFile(m_job.input);
+    }
+    if (!loaded) {
+        fail(Convert::InputUnreadable, m_job.input == u"-" ? tr("standard input") : m_job.input, box.errorString());
+        return false;
+    }
+    m_text = box.Text();
+    return true;
+}
+
+bool Conversion::checkSubtitleFolder()
+{
+    if (m_job.subtitles.isEmpty())
+        return true;
+    // Found out now, not after minutes of rendering.
+    const QFileInfo info(m_job.subtitles);
+    QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    if (probe.open())
+        return true;
+    fail(Convert::RenderFailed, m_job.subtitles, tr("the folder %1 cannot be written to").arg(info.absolutePath()));
+    return false;
+}
+
+void Conversion::start()
+{
+    if (!loadText())
+        return;
+    const QString inputName = m_job.input == u"-" ? tr("standard input") : m_job.input;
+    if (m_job.format == Convert::Format::Text) {
+        QString why;
+        if (!DocumentSaver::writeFile(m_job.output, m_text.toUtf8(), &why))
+            return fail(Convert::RenderFailed, m_job.output, why);
+        m_rendered = 1;
+        return succeed();
+    }
+
+    m_text = DocumentSaver::exportText(m_text);
+    if (m_text.isEmpty())
+        return fail(Convert::InputUnreadable, inputName, tr("there is no text in it to read aloud"));
+    std::optional<VoiceCatalog::Voice> voice =
+        m_job.voice.isEmpty() ? m_voices.forText(m_text) : m_voices.find(m_job.voice);
+    if (!voice) {
+        if (!m_job.voice.isEmpty())
+            return fail(Convert::UnknownVoice, inputName, tr("there is no voice \"%1\"").arg(m_job.voice));
+        return fail(Convert::RenderFailed, m_job.output, tr("no voice is installed"));
+    }
+    if (m_job.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+        return fail(Convert::RenderFailed, m_job.output, tr("the MP3 encoder \"lame\" is not installed"));
+    if (!checkSubtitleFolder())
+        return;
+    m_export = new Mp3Export(this);
+    connect(m_export, &Mp3Export::encoderFinished, this, [this] {
+        if (m_export->finish())
+            audioInPlace();
+        else
+            fail(Convert::RenderFailed, m_job.output, m_export->errorString());
+    });
+    if (!m_export->prepare(m_job.output, m_job.format == Convert::Format::Mp3))
+        return fail(Convert::RenderFailed, m_job.output, m_export->errorString());
+    if (voice->engine == VoiceChoice::Sapi4)
+        renderWithSapi4(voice->index);
+    else
+        renderWithSapi5(voice->index);
+}
+
+void Conversion::renderWithSapi4(int mode)
+{
+    DirectSS &dss = m_voices.directSS();
+    dss.setCurrentMode(mode);
+    const int speed = m_job.rate >= 0 ? VoiceChoice::sapi4Scaled(m_job.rate, dss.MinSpeed(), dss.MaxSpeed()) : dss.Speed();
+    const int pitch = m_job.pitch >= 0 ? VoiceChoice::sapi4Scaled(m_job.pitch, dss.MinPitch(), dss.MaxPitch()) : dss.Pitch();
+    const quint32 level = quint32(VoiceChoice::sapi4Volume(m_job.volume >= 0 ? m_job.volume : 100));
+
+    m_sapi4 = std::make_unique<Sapi4Rendering>();
+    Sapi4Rendering &r = *m_sapi4;
+    r.held = true;
+    ComponentRuntime::initialize();
+    Sapi4Objects::registerClassObjects();
+    TTSMODEINFOA criteria{};
+    criteria.szModeName = dss.ModeName(mode).toUtf8();
+    TTSMODEINFOA found{};
+    ComPtr<ITTSFindA> enumerator;
+    if (failed(ComponentRuntime::createInstance(CLSID_TTSEnumerator, nullptr, IID_ITTSFindA, enumerator.put()))
+        || failed(enumerator->Find(&criteria, nullptr, &found))
+        || failed(ComponentRuntime::createInstance(CLSID_AudioDestFile, nullptr, IID_IAudioFile, r.destination.put()))
+        || failed(enumerator->Select(found.gModeID, reinterpret_cast<ITTSCentralA **>(r.engine.put()), r.destination.get())))
+        return fail(Convert::RenderFailed, m_job.output, tr("the voice \"%1\" could not be started").arg(dss.ModeName(mode)));
+    if (const auto attributes = r.engine.as<ITTSAttributesA>(IID_ITTSAttributesA)) {
+        attributes->SpeedSet(quint32(speed));
+        attributes->PitchSet(quint16(pitch));
+        attributes->VolumeSet(level | (level << 16));
+    }
+    if (failed(r.destination->Set(m_export->tmpWav(), AUDIOFILE_CREATE)))
+        return fail(Convert::RenderFailed, m_job.output, tr("the sound file could not be created"));
+
+    r.utf8 = m_text.toUtf8();
+    r.utf16At.reserve(r.utf8.size() + 1);
+    for (qsizetype i = 0; i < m_text.size(); ++i) {
+        const QChar c = m_text.at(i);
+        if (c.isLowSurrogate())
+            continue;  // counted with its high surrogate
+        const bool pair = c.isHighSurrogate() && i + 1 < m_text.size() && m_text.at(i + 1).isLowSurrogate();
+        const char32_t code = pair ? QChar::surrogateToUcs4(c, m_text.at(i + 1)) : c.unicode();
+        const int bytes = code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+        for (int b = 0; b < bytes; ++b)
+            r.utf16At.append(i);
+    }
+    r.utf16At.append(m_text.size());
+
+    r.sink = ComPtr<BufferSink>::adopt(new BufferSink);
+    QPointer<Conversion> self(this);
+    r.sink->onWord = [self](QWORD stamp, quint32 offset) {
+        if (self && self->m_sapi4)
+            self->wordAt(self->m_sapi4->utf16At.value(offset, self->m_text.size()), qint64(stamp));
+    };
+    r.sink->onDone = [self] {
+        if (self && self->m_sapi4)
+            self->renderingDone();
+    };
+    QByteArray data = r.utf8;
+    data.append('\0');
+    const SDATA sdata{data.constData(), quint64(data.size())};
+    if (failed(r.engine->TextData(CHARSET_TEXT, 0, sdata, r.sink.get(), IID_ITTSBufNotifySinkA)))
+        fail(Convert::RenderFailed, m_job.output, tr("the voice did not accept the text"));
+}
+
+void Conversion::renderWithSapi5(int tokenIndex)
+{
+    SpVoice *voice = m_voices.spVoice();
+    voice->setVoice(m_voices.token(tokenIndex));
+    if (m_job.rate >= 0)
+        voice->setRate(VoiceChoice::sapi5Rate(m_job.rate));
+    voice->setVolume(m_job.volume >= 0 ? m_job.volume : 100);
+    m_stream = std::make_unique<SpFileStream>();
+    if (!m_stream->Open(m_export->tmpWav(), SpFileStream::SSFMCreateForWrite, false))
+        return fail(Convert::RenderFailed, m_job.output, m_stream->errorString());
+    voice->setAudioOutputStream(m_stream.get());
+    connect(voice, &SpVoice::Word, this, [this](long, const QVariant &streamPosition, qint64 position, qint64) {
+        wordAt(position, streamPosition.toLongLong());
+    });
+    connect(voice, &SpVoice::EndStream, this, &Conversion::renderingDone);
+    voice->Speak(m_text, SpVoice::SVSFlagsAsync);
+}
+
+void Conversion::wordAt(qint64 position, qint64 audioBytes)
+{
+    m_marks.append({position, double(audioBytes)});
+    const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
+    if (rendered > m_rendered) {
+        m_rendered = rendered;
+        emit progressed();
+    }
+}
+
+void Conversion::renderingDone()
+{
+    // The audio is complete: close the WAV before anyone reads it.
+    bool written = true;
+    if (m_sapi4) {
+        written = succeeded(m_sapi4->destination->Flush());
+        m_sapi4.reset();
+    }
+    if (m_stream) {
+        m_voices.spVoice()->disconnect(this);
+        m_voices.spVoice()->setAudioOutputStream(nullptr);
+        written = m_stream->Close();
+        m_stream.reset();
+    }
+    if (!written)
+        return fail(Convert::RenderFailed, m_job.output, tr("the sound could not be written completely"));
+    m_rendered = 1;
+    emit progressed();
+
+    double seconds = 0;
+    QString why;
+    if (!Mp3Export::checkWave(m_export->tmpWav(), &seconds, &why))
+        return fail(Convert::RenderFailed, m_job.output, why);
+    if (!m_job.subtitles.isEmpty()) {
+        QFile wav(m_export->tmpWav());
+        const WaveFile::Info info = wav.open(QIODevice::ReadOnly) ? WaveFile::read(wav.read(WaveFile::headerBytes), wav.size())
+                                                                  : WaveFile::Info{};
+        const double bytesPerSecond = 2.0 * std::max(1, info.sampleRate) * std::max(1, info.channels);
+        QList<Subtitles::Mark> marks = m_marks;
+        for (Subtitles::Mark &m : marks)
+            m.seconds /= bytesPerSecond;
+        Subtitles::Kind kind = Subtitles::Kind::Srt;
+        Subtitles::kindForName(m_job.subtitles, &kind);
+        m_subtitles = Subtitles::write(Subtitles::cues(m_text, marks, seconds), kind);
+    }
+    if (m_job.format == Convert::Format::Wav) {
+        if (!m_export->keepWave())
+            return fail(Convert::RenderFailed, m_job.output, m_export->errorString());
+        return audioInPlace();
+    }
+    if (!m_export->startEncoder())
+        fail(Convert::RenderFailed, m_job.output, m_export->errorString());
+    else
+        emit progressed();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "convert/convert_options.h"
+#include "convert/subtitles.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class Mp3Export;
+class SpFileStream;
+class VoiceCatalog;
+struct Sapi4Rendering;
+
+// One input converted into one output, with no window: the text read as the
+// Open button reads it, rendered by the chosen engine into a WAV beside the
+// output, encoded by lame for an MP3, and put in the output's place only
+// once complete; subtitles from the word marks. Runs in the event loop and
+// raises finished() once, whatever the outcome.
+class Conversion : public QObject
+{
+    Q_OBJECT
+public:
+    struct Job
+    {
+        QString input;      // "-": standard input
+        QString output;
+        Convert::Format format = Convert::Format::Mp3;
+        QString subtitles;  // empty: none
+        QString voice;      // empty: the reader's choice for the text
+        int rate = -1;      // 0 … 100, -1: the voice's own
+        int pitch = -1;
+        int volume = -1;
+    };
+
+    Conversion(VoiceCatalog &voices, const Job &job, QObject *parent = nullptr);
+    ~Conversion() override;
+
+    void start();
+    // Stops at once and removes every temporary file (an interrupt).
+    void abort();
+
+    bool isFinished() const { return m_finished; }
+    Convert::ExitCode exitCode() const { return m_exitCode; }
+    // One line naming the file and the reason; empty on success.
+    QString error() const { return m_error; }
+    // 0 … 1 of the text rendered, and of the MP3 encoded.
+    double rendered() const { return m_rendered; }
+    double encoded() const;
+
+signals:
+    void progressed();
+    void finished();
+
+private:
+    bool loadText();
+    bool checkSubtitleFolder();
+    void renderWithSapi4(int mode);
+    void renderWithSapi5(int tokenIndex);
+    void renderingDone();
+    void wordAt(qint64 position, qint64 audioBytes);
+    void audioInPlace();
+    void succeed();
+    void fail(Convert::ExitCode code, const QString &file, const QString &why);
+    void cleanUp();
+
+    VoiceCatalog &m_voices;
+    Job m_job;
+    QString m_text;  // as rendered
+    Mp3Export *m_export = nullptr;
+    std::unique_ptr<Sapi4Rendering> m_sapi4;
+    std::unique_ptr<SpFileStream> m_stream;
+    QList<Subtitles::Mark> m_marks;  // seconds hold audio bytes until the rate is known
+    QByteArray m_subtitles;
+    double m_rendered = 0;
+    bool m_finished = false;
+    Convert::ExitCode m_exitCode = Convert::Success;
+    QString m_error;
+};

@@ -1,0 +1,248 @@
+// sayora-convert: Sayora's voices from the command line.
+
+#include "convert/batch.h"
+#include "convert/conversion.h"
+#include "convert/convert_options.h"
+#include "convert/progress_bar.h"
+#include "convert/voice_catalog.h"
+#include "audio/speech_player.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int signal)
+{
+    const char byte = char(signal);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+// Interrupts and terminations are taken in the event loop, where the
+// temporary files can be removed; then the process ends by the same signal,
+// so that a shell sees it was interrupted.
+void watchSignals(QObject *context, const std::function<void(int)> &handler)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(qintptr(signalPipe[0]), QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [handler] {
+        char byte = 0;
+        if (::read(signalPipe[0], &byte, 1) == 1)
+            handler(int(byte));
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+[[noreturn]] void endBy(int signal)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    std::_Exit(128 + signal);
+}
+
+[[noreturn]] void endWith(int code)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    // Without exit handlers: Qt's audio backend may tear itself down
+    // badly at exit, and nothing here needs more than the flush.
+    std::_Exit(code);
+}
+
+void printError(const QString &line)
+{
+    QTextStream(stderr) << "sayora-convert: " << line << Qt::endl;
+}
+
+// Checks an explicit voice before any work starts.
+bool voiceKnown(const VoiceCatalog &voices, const QString &name)
+{
+    if (name.isEmpty() || voices.find(name))
+        return true;
+    QString hint = QStringLiteral("--list-voices shows them");
+    if (const QStringList similar = voices.similar(name); !similar.isEmpty())
+        hint = QStringLiteral("did you mean \"%1\"?").arg(similar.first());
+    printError(QStringLiteral("there is no voice \"%1\"; %2").arg(name, hint));
+    return false;
+}
+
+QString displayName(const QString &input)
+{
+    return input == u"-" ? QStringLiteral("standard input") : QFileInfo(input).fileName();
+}
+
+int runOne(const Convert::Options &options)
+{
+    VoiceCatalog voices;
+    if (!voiceKnown(voices, options.voice))
+        return Convert::UnknownVoice;
+    Conversion::Job job;
+    job.input = options.inputs.first();
+    job.output = options.output;
+    job.format = options.format;
+    job.subtitles = options.subtitles;
+    job.voice = options.voice;
+    job.rate = options.rate;
+    job.pitch = options.pitch;
+    job.volume = options.volume;
+    Conversion conversion(voices, job);
+    ProgressBar bar(!options.quiet && !options.reportProgress);
+    const QString label = displayName(job.input);
+
+    QElapsedTimer reported;
+    const auto report = [&](bool force) {
+        const double rendered = conversion.rendered();
+        const double encoded = conversion.encoded();
+        const bool encoding = rendered >= 1.0 && job.format == Convert::Format::Mp3;
+        bar.show(label, Convert::jobFraction(job.format, rendered, encoded),
+                 encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
+        if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
+            reported.start();
+            const QByteArray line = Convert::progressLine(rendered, encoded);
+            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+            std::fflush(stdout);
+        }
+    };
+    QObject::connect(&conversion, &Conversion::progressed, [&] { report(false); });
+    // The bar's clock keeps going while an engine or the encoder works.
+    QTimer tick;
+    tick.setInterval(200);
+    QObject::connect(&tick, &QTimer::timeout, [&] { report(false); });
+    QObject::connect(&conversion, &Conversion::finished, &tick, &QTimer::stop);
+    QObject::connect(&conversion, &Conversion::finished, QCoreApplication::instance(), &QCoreApplication::quit);
+    watchSignals(&conversion, [&](int signal) {
+        conversion.abort();
+        bar.clear();
+        // A worker's parent says it once for the whole batch.
+        if (!options.reportProgress)
+            printError(QStringLiteral("interrupted; %1 was left as it was").arg(job.output));
+        endBy(signal);
+    });
+
+    if (bar.enabled() || options.reportProgress)
+        tick.start();
+    report(true);
+    QTimer::singleShot(0, &conversion, &Conversion::start);
+    if (!conversion.isFinished())
+        QCoreApplication::exec();
+    if (conversion.exitCode() == Convert::Success)
+        report(true);
+    bar.clear();
+    if (conversion.exitCode() != Convert::Success)
+        printError(conversion.error());
+    return conversion.exitCode();
+}
+
+int runBatch(const Convert::Options &options)
+{
+    if (const QString why = Convert::checkBatch(options); !why.isEmpty()) {
+        printError(why + QStringLiteral(" (see --help)"));
+        return Convert::UsageError;
+    }
+    if (!options.voice.isEmpty() && options.format != Convert::Format::Text) {
+        const VoiceCatalog voices;
+        if (!voiceKnown(voices, options.voice))
+            return Convert::UnknownVoice;
+    }
+    if (!QDir().mkpath(options.outputDir)) {
+        printError(QStringLiteral("%1: the folder cannot be created.").arg(options.outputDir));
+        return Convert::RenderFailed;
+    }
+    Batch batch(options);
+    ProgressBar bar(!options.quiet);
+    const auto show = [&](bool force) {
+        bar.show(QStringLiteral("%1 of %2 files").arg(batch.done()).arg(batch.total()), batch.fraction(),
+                 QStringLiteral("converting"), force);
+    };
+    QObject::connect(&batch, &Batch::progressed, [&] { show(false); });
+    QObject::connect(&batch, &Batch::failed, [&](const QString &line) { bar.print(line); });
+    QTimer tick;
+    tick.setInterval(200);
+    QObject::connect(&tick, &QTimer::timeout, [&] { show(false); });
+    QObject::connect(&batch, &Batch::finished, QCoreApplication::instance(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    watchSignals(&batch, [&](int signal) {
+        batch.interrupt(signal);
+        bar.clear();
+        printError(QStringLiteral("interrupted; the files being converted were left as they were"));
+        endBy(signal);
+    });
+    if (bar.enabled())
+        tick.start();
+    show(true);
+    batch.start();
+    QCoreApplication::exec();
+    show(true);
+    bar.clear();
+    if (bar.enabled())
+        QTextStream(stderr) << QStringLiteral("sayora-convert: %1 of %2 files converted").arg(batch.succeeded()).arg(batch.total())
+                            << Qt::endl;
+    return batch.exitCode();
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Qt sees the program's name alone: every argument is ours.
+    int qtArgc = 1;
+    char *qtArgv[] = {argv[0], nullptr};
+    QCoreApplication app(qtArgc, qtArgv);
+    QCoreApplication::setApplicationName(QStringLiteral("sayora-convert"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SAYORA_VERSION));
+    // Nothing is ever played: no sound server is asked for a device.
+    SpeechPlayer::setForceNullSink(true);
+    // A closed pipe ends a write with an error, not the process.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    const Convert::Options options = Convert::parseOptions(arguments);
+    if (!options.error.isEmpty()) {
+        printError(options.error + QStringLiteral(" (see --help)"));
+        endWith(Convert::UsageError);
+    }
+    switch (options.mode) {
+    case Convert::Options::Mode::Help:
+        QTextStream(stdout) << Convert::helpText();
+        endWith(Convert::Success);
+    case Convert::Options::Mode::Version:
+        QTextStream(stdout) << "sayora-convert (Sayora) " << SAYORA_VERSION << Qt::endl;
+        endWith(Convert::Success);
+    case Convert::Options::Mode::ListVoices: {
+        const VoiceCatalog voices;
+        QTextStream out(stdout);
+        for (const VoiceCatalog::Voice &voice : voices.voices())
+            out << voice.name << '\n';
+        out.flush();
+        endWith(Convert::Success);
+    }
+    case Convert::Options::Mode::Batch:
+        endWith(runBatch(options));
+    case Convert::Options::Mode::Convert:
+        break;
+    }
+    endWith(runOne(options));
+}

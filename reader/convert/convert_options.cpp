@@ -1,0 +1,266 @@
+#include "convert/convert_options.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+namespace Convert {
+
+bool formatForName(const QString &name, Format *format)
+{
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == u"mp3")
+        *format = Format::Mp3;
+    else if (suffix == u"wav")
+        *format = Format::Wav;
+    else if (suffix == u"txt")
+        *format = Format::Text;
+    else
+        return false;
+    return true;
+}
+
+QString extension(Format format)
+{
+    switch (format) {
+    case Format::Mp3:
+        return QStringLiteral("mp3");
+    case Format::Wav:
+        return QStringLiteral("wav");
+    case Format::Text:
+        break;
+    }
+    return QStringLiteral("txt");
+}
+
+namespace {
+
+Options failed(Options options, const QString &why)
+{
+    options.error = why;
+    return options;
+}
+
+bool parsePercent(const QString &text, int *value)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < 0 || number > 100)
+        return false;
+    *value = number;
+    return true;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+    return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
+}
+
+}  // namespace
+
+Options parseOptions(const QStringList &arguments)
+{
+    Options o;
+    QStringList positional;
+    QString formatName;
+    bool formatGiven = false;
+    bool listVoices = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString argument = arguments.at(i);
+        if (argument == u"--") {
+            positional += arguments.mid(i + 1);
+            break;
+        }
+        if (!argument.startsWith(u'-') || argument == u"-") {
+            positional << argument;
+            continue;
+        }
+        // "--name=value" and "--name value" alike.
+        QString value;
+        bool inlineValue = false;
+        if (const qsizetype eq = argument.indexOf(u'='); argument.startsWith(u"--") && eq > 0) {
+            value = argument.mid(eq + 1);
+            argument.truncate(eq);
+            inlineValue = true;
+        }
+        const auto takeValue = [&](QString *into) {
+            if (inlineValue) {
+                *into = value;
+                return true;
+            }
+            if (i + 1 >= arguments.size())
+                return false;
+            *into = arguments.at(++i);
+            return true;
+        };
+        const auto flag = [&](bool *into) {
+            if (inlineValue)
+                return false;
+            *into = true;
+            return true;
+        };
+        const auto percent = [&](int *into) {
+            QString text;
+            if (!takeValue(&text))
+                return QStringLiteral("%1 needs a number from 0 to 100").arg(argument);
+            if (!parsePercent(text, into))
+                return QStringLiteral("%1 takes a number from 0 to 100, not \"%2\"").arg(argument, text);
+            return QString();
+        };
+
+        bool help = false, version = false;
+        if (argument == u"--help" || argument == u"-h") {
+            if (!flag(&help))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+            o.mode = Options::Mode::Help;
+            return o;
+        }
+        if (argument == u"--version" || argument == u"-V") {
+            if (!flag(&version))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+            o.mode = Options::Mode::Version;
+            return o;
+        }
+        if (argument == u"--list-voices") {
+            if (!flag(&listVoices))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--quiet" || argument == u"-q") {
+            if (!flag(&o.quiet))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--report-progress") {
+            if (!flag(&o.reportProgress))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--voice") {
+            if (!takeValue(&o.voice) || o.voice.isEmpty())
+                return failed(o, QStringLiteral("--voice needs a voice name (--list-voices shows them)"));
+        } else if (argument == u"--rate" || argument == u"--pitch" || argument == u"--volume") {
+            int *into = argument == u"--rate" ? &o.rate : argument == u"--pitch" ? &o.pitch : &o.volume;
+            if (const QString why = percent(into); !why.isEmpty())
+                return failed(o, why);
+        } else if (argument == u"--subtitles") {
+            if (!takeValue(&o.subtitles) || o.subtitles.isEmpty())
+                return failed(o, QStringLiteral("--subtitles needs a file name ending in .srt, .lrc or .vtt"));
+            const QString suffix = QFileInfo(o.subtitles).suffix().toLower();
+            if (suffix != u"srt" && suffix != u"lrc" && suffix != u"vtt")
+                return failed(o, QStringLiteral("the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(o.subtitles));
+        } else if (argument == u"--jobs" || argument == u"-j") {
+            QString text;
+            bool ok = false;
+            if (!takeValue(&text) || (o.jobs = text.toInt(&ok), !ok) || o.jobs < 1)
+                return failed(o, QStringLiteral("--jobs takes a number of jobs from 1 up"));
+        } else if (argument == u"--output-dir" || argument == u"-o") {
+            if (!takeValue(&o.outputDir) || o.outputDir.isEmpty())
+                return failed(o, QStringLiteral("--output-dir needs a folder"));
+        } else if (argument == u"--format" || argument == u"-f") {
+            if (!takeValue(&formatName))
+                return failed(o, QStringLiteral("--format needs mp3, wav or txt"));
+            formatGiven = true;
+            if (!formatForName(QStringLiteral("x.") + formatName, &o.format) || formatName != formatName.toLower())
+                return failed(o, QStringLiteral("--format takes mp3, wav or txt, not \"%1\"").arg(formatName));
+        } else {
+            return failed(o, QStringLiteral("unknown option %1").arg(argument));
+        }
+    }
+
+    if (listVoices) {
+        o.mode = Options::Mode::ListVoices;
+        if (!positional.isEmpty())
+            return failed(o, QStringLiteral("--list-voices takes no files"));
+        return o;
+    }
+    if (!o.outputDir.isEmpty() || formatGiven) {
+        o.mode = Options::Mode::Batch;
+        if (o.outputDir.isEmpty() || !formatGiven)
+            return failed(o, QStringLiteral("--output-dir and --format go together"));
+        if (positional.isEmpty())
+            return failed(o, QStringLiteral("no input files were given"));
+        if (positional.contains(QStringLiteral("-")))
+            return failed(o, QStringLiteral("standard input converts on its own: sayora-convert - OUTPUT"));
+        if (!o.subtitles.isEmpty())
+            return failed(o, QStringLiteral("--subtitles names one file: use it with a single INPUT OUTPUT"));
+        o.inputs = positional;
+        return o;
+    }
+    if (o.jobs > 0)
+        return failed(o, QStringLiteral("--jobs goes with --output-dir and --format"));
+    if (positional.size() != 2)
+        return failed(o, positional.size() < 2 ? QStringLiteral("an INPUT and an OUTPUT file are needed")
+                                               : QStringLiteral("too many files: use --output-dir and --format for several"));
+    o.inputs = {positional.at(0)};
+    o.output = positional.at(1);
+    if (o.output == u"-")
+        return failed(o, QStringLiteral("the OUTPUT must be a file"));
+    if (!formatForName(o.output, &o.format))
+        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav or .txt").arg(o.output));
+    if (!o.subtitles.isEmpty() && o.format == Format::Text)
+        return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must end in .mp3 or .wav"));
+    if (o.inputs.first() != u"-" && sameFile(o.inputs.first(), o.output))
+        return failed(o, QStringLiteral("\"%1\" would be written over its own input").arg(o.output));
+    if (!o.subtitles.isEmpty() && (sameFile(o.subtitles, o.output) || sameFile(o.subtitles, o.inputs.first())))
+        return failed(o, QStringLiteral("the subtitle file \"%1\" must be a file of its own").arg(o.subtitles));
+    return o;
+}
+
+QString batchOutput(const QString &input, const QString &outputDir, Format format)
+{
+    return QDir(outputDir).filePath(QFileInfo(input).completeBaseName() + u'.' + extension(format));
+}
+
+QString checkBatch(const Options &options)
+{
+    QHash<QString, QString> taken;  // output → input
+    for (const QString &input : options.inputs) {
+        const QString output = batchOutput(input, options.outputDir, options.format);
+        const QString key = QDir::cleanPath(QFileInfo(output).absoluteFilePath());
+        if (const auto it = taken.constFind(key); it != taken.cend())
+            return QStringLiteral("\"%1\" and \"%2\" would both be written to \"%3\"").arg(*it, input, output);
+        taken.insert(key, input);
+        if (sameFile(input, output))
+            return QStringLiteral("\"%1\" would be written over its own input").arg(output);
+    }
+    return {};
+}
+
+QString helpText()
+{
+    return QStringLiteral(R"(Usage: sayora-convert [OPTIONS] INPUT OUTPUT
+       sayora-convert [OPTIONS] --output-dir DIR --format FORMAT INPUT...
+       sayora-convert --list-voices
+
+Reads a text aloud into a sound file with Sayora's voices, or turns it into
+plain text. INPUT is a .txt or .rtf file, read as Sayora's Open button reads
+it, or - for standard input. OUTPUT's extension picks what is written:
+  .mp3   speech, encoded by lame
+  .wav   speech, 16-bit PCM
+  .txt   the plain text Sayora shows, in UTF-8
+
+Options:
+      --voice NAME        the voice, named as --list-voices shows it; by
+                          default Sayora's first voice, or a voice of the
+                          text's language when that one cannot read it
+      --rate N            speed, 0-100 as on Sayora's rate bar
+      --pitch N           pitch, 0-100 as on Sayora's pitch bar (the flite
+                          voices; espeak-ng voices keep their own)
+      --volume N          loudness, 0-100 as on Sayora's volume bar
+      --subtitles FILE    also write subtitles timed by sentence: .srt,
+                          .lrc or .vtt
+  -o, --output-dir DIR    convert every INPUT into DIR, named after it
+  -f, --format FORMAT     with --output-dir: mp3, wav or txt
+  -j, --jobs N            with --output-dir: conversions at once (default:
+                          one per processor)
+      --list-voices       print the voices, one per line, and exit
+  -q, --quiet             no progress bar
+  -h, --help              print this help and exit
+  -V, --version           print the version and exit
+
+An existing output is replaced only once the new file is complete.
+
+Exit status: 0 success, 1 wrong command line, 2 an input cannot be read,
+3 unknown voice, 4 rendering or encoding failed.
+)");
+}
+
+}  // namespace Convert

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the converter was asked to do, read from its command line.
+namespace Convert {
+
+// The converter's exit statuses.
+enum ExitCode {
+    Success = 0,
+    UsageError = 1,
+    InputUnreadable = 2,
+    UnknownVoice = 3,
+    RenderFailed = 4,
+};
+
+enum class Format { Mp3, Wav, Text };
+
+// The format an output name's extension picks (any case); false for others.
+bool formatForName(const QString &name, Format *format);
+QString extension(Format format);  // "mp3", "wav", "txt"
+
+struct Options
+{
+    enum class Mode { Convert, Batch, ListVoices, Help, Version };
+    Mode mode = Mode::Convert;
+
+    QString voice;     // empty: the reader's choice for the text
+    int rate = -1;     // 0 … 100 on the window's scales; -1: the voice's own
+    int pitch = -1;
+    int volume = -1;
+    QString subtitles; // .srt, .lrc or .vtt; empty: none
+    bool quiet = false;
+    // A worker of a batch reports its progress on standard output.
+    bool reportProgress = false;
+
+    // One conversion: inputs holds one name ("-" is standard input).
+    QString output;
+    Format format = Format::Mp3;
+
+    // A batch: every input into outputDir, named after it.
+    QStringList inputs;
+    QString outputDir;
+    int jobs = 0;      // 0: one per core
+
+    // Set when the command line is wrong: one line saying why.
+    QString error;
+};
+
+Options parseOptions(const QStringList &arguments);  // without the program's name
+
+// Where a batch writes an input: DIR/NAME.EXT, NAME being the input's name
+// without its last extension.
+QString batchOutput(const QString &input, const QString &outputDir, Format format);
+// Checks a batch's inputs against their outputs: two inputs into one file,
+// or an input that would be written over, make a usage error (the reason).
+QString checkBatch(const Options &options);
+
+QString helpText();
+
+}  // namespace Convert

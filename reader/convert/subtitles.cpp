@@ -1,0 +1,117 @@
+#include "convert/subtitles.h"
+
+#include "text/text_chunker.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace Subtitles {
+
+namespace {
+
+// Two lines of about 42 characters, the usual limit of a subtitle.
+constexpr qsizetype kCueChars = 84;
+
+// h:mm:ss plus milliseconds, with the separator each format wants.
+QString clock(double seconds, QChar fraction)
+{
+    const qint64 ms = qint64(std::llround(std::max(0.0, seconds) * 1000.0));
+    return QStringLiteral("%1:%2:%3%4%5")
+        .arg(ms / 3600000, 2, 10, QLatin1Char('0'))
+        .arg(ms / 60000 % 60, 2, 10, QLatin1Char('0'))
+        .arg(ms / 1000 % 60, 2, 10, QLatin1Char('0'))
+        .arg(fraction)
+        .arg(ms % 1000, 3, 10, QLatin1Char('0'));
+}
+
+// [mm:ss.xx]: minutes run past 59 rather than add hours.
+QString lrcClock(double seconds)
+{
+    const qint64 cs = qint64(std::llround(std::max(0.0, seconds) * 100.0));
+    return QStringLiteral("[%1:%2.%3]")
+        .arg(cs / 6000, 2, 10, QLatin1Char('0'))
+        .arg(cs / 100 % 60, 2, 10, QLatin1Char('0'))
+        .arg(cs % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString escapedForVtt(QString text)
+{
+    text.replace(u'&', QStringLiteral("&amp;"));
+    text.replace(u'<', QStringLiteral("&lt;"));
+    text.replace(u'>', QStringLiteral("&gt;"));
+    return text;
+}
+
+}  // namespace
+
+QList<Cue> cues(const QString &text, QList<Mark> marks, double audioSeconds)
+{
+    std::stable_sort(marks.begin(), marks.end(), [](const Mark &a, const Mark &b) { return a.position < b.position; });
+    QList<Cue> result;
+    auto mark = marks.cbegin();
+    double last = 0;  // the latest start so far: times never go backwards
+    TextChunker::Piece piece;
+    for (qsizetype from = 0; TextChunker::next(text, from, kCueChars, &piece); from = piece.end) {
+        const QString words = text.mid(piece.start, piece.end - piece.start).simplified();
+        while (mark != marks.cend() && mark->position < piece.start)
+            ++mark;
+        const bool heard = mark != marks.cend() && mark->position < piece.end;
+        if (!heard && !result.isEmpty()) {
+            result.last().text += u' ' + words;
+            continue;
+        }
+        Cue cue;
+        cue.start = heard ? std::clamp(mark->seconds, last, std::max(last, audioSeconds)) : last;
+        last = cue.start;
+        cue.text = words;
+        result.append(cue);
+    }
+    for (qsizetype i = 0; i < result.size(); ++i)
+        result[i].end = i + 1 < result.size() ? result.at(i + 1).start : std::max(audioSeconds, result.at(i).start);
+    return result;
+}
+
+bool kindForName(const QString &name, Kind *kind)
+{
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == u"srt")
+        *kind = Kind::Srt;
+    else if (suffix == u"lrc")
+        *kind = Kind::Lrc;
+    else if (suffix == u"vtt")
+        *kind = Kind::WebVtt;
+    else
+        return false;
+    return true;
+}
+
+QByteArray write(const QList<Cue> &cues, Kind kind)
+{
+    QString out;
+    if (kind == Kind::WebVtt)
+        out += QStringLiteral("WEBVTT\n\n");
+    for (qsizetype i = 0; i < cues.size(); ++i) {
+        const Cue &cue = cues.at(i);
+        switch (kind) {
+        case Kind::Srt:
+            out += QStringLiteral("%1\n%2 --> %3\n%4\n\n")
+                       .arg(i + 1)
+                       .arg(clock(cue.start, u','), clock(cue.end, u','), cue.text);
+            break;
+        case Kind::WebVtt:
+            out += QStringLiteral("%1 --> %2\n%3\n\n")
+                       .arg(clock(cue.start, u'.'), clock(cue.end, u'.'), escapedForVtt(cue.text));
+            break;
+        case Kind::Lrc:
+            out += lrcClock(cue.start) + cue.text + u'\n';
+            break;
+        }
+    }
+    // A line lasts until the next one in LRC: an empty one ends the last.
+    if (kind == Kind::Lrc && !cues.isEmpty())
+        out += lrcClock(cues.last().end) + u'\n';
+    return out.toUtf8();
+}
+
+}  // namespace Subtitles

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class DirectSS;
+class SpObjectToken;
+class SpVoice;
+
+// The voices of both engine generations as the reader's voice list shows
+// them (SAPI 4 engines first, then SAPI 5 voices), and the reader's way of
+// choosing one for a text.
+class VoiceCatalog
+{
+public:
+    struct Voice
+    {
+        QString name;
+        int engine = 0;  // VoiceChoice::Sapi4 or Sapi5
+        int index = 0;   // SAPI 4: the engine mode, from 1; SAPI 5: among the tokens
+    };
+
+    VoiceCatalog();
+    ~VoiceCatalog();
+
+    const QList<Voice> &voices() const { return m_voices; }
+    // The voice of exactly that name.
+    std::optional<Voice> find(const QString &name) const;
+    // Names that differ from name only in case, for a hint.
+    QStringList similar(const QString &name) const;
+    // The voice the window selects on a first run, unless it cannot read
+    // the text's script: then the voice of the text's language the window
+    // would switch to.
+    std::optional<Voice> forText(const QString &text) const;
+
+    // The engines' own objects: limits and defaults of SAPI 4 modes, SAPI 5
+    // tokens and speaking. spVoice() is null without espeak-ng.
+    DirectSS &directSS() const { return *m_directSS; }
+    SpVoice *spVoice() const { return m_spVoice.get(); }
+    SpObjectToken token(int index) const;
+
+private:
+    std::unique_ptr<DirectSS> m_directSS;
+    std::unique_ptr<SpVoice> m_spVoice;
+    QList<SpObjectToken> m_tokens;
+    QList<Voice> m_voices;
+};
