@@ -1,7 +1,8 @@
 // Sayora as the desktop finds it after `cmake --install`: the menu entry and
 // the AppStream file validate, everything lands where the desktop looks for
 // it, and the installed copy runs on its own (its data, its private
-// libraries, the control) and reads a command-line text to the end.
+// libraries, the control), reads a command-line text to the end and
+// converts one to a sound file.
 
 #include "support/test_support.h"
 
@@ -107,6 +108,7 @@ void TestDesktopInstall::installPutsEverythingWhereTheDesktopLooks_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("program") << "bin/sayora";
     QTest::newRow("selection command") << "bin/sayora-selection";
+    QTest::newRow("converter") << "bin/sayora-convert";
     QTest::newRow("control") << "lib/sayora/tavo.so";
     QTest::newRow("button picture") << "share/sayora/play2.bmp";
     QTest::newRow("window icon") << "share/sayora/sayora.png";
@@ -117,6 +119,7 @@ void TestDesktopInstall::installPutsEverythingWhereTheDesktopLooks_data()
         QTest::addRow("icon %d", size) << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId);
     QTest::newRow("manual page") << "share/man/man1/sayora.1";
     QTest::newRow("selection manual page") << "share/man/man1/sayora-selection.1";
+    QTest::newRow("converter manual page") << "share/man/man1/sayora-convert.1";
 }
 
 void TestDesktopInstall::installPutsEverythingWhereTheDesktopLooks()
@@ -169,6 +172,13 @@ void TestDesktopInstall::installedCopyFindsItsPartsAndReadsAText()
              qPrintable(reading.output));
     // Ended by the end of its reading, not closed: no settings written.
     QVERIFY(!QFile::exists(config.filePath(QStringLiteral("sayora/dovexensf.ini"))));
+
+    // The installed converter finds the same parts.
+    const QString text = testsupport::writeFile(config.filePath(QStringLiteral("text.txt")), "Good evening.");
+    const Run converting = run(m_prefix.filePath(QStringLiteral("bin/sayora-convert")),
+                               {text, config.filePath(QStringLiteral("text.wav"))}, env);
+    QVERIFY2(converting.finished && converting.exitCode == 0, qPrintable(converting.output));
+    QVERIFY(QFileInfo(config.filePath(QStringLiteral("text.wav"))).size() > 1000);
 
     // It registered the control it was installed with and found its data.
     QFile registry(config.filePath(QStringLiteral("sayora/registry.reg")));

@@ -1,0 +1,474 @@
+// sayora-convert as a user runs it: the real program in a child process,
+// the real engines, the real lame and real files.
+#include "app/sayora_main.h"
+#include "audio/wave_file.h"
+#include "documents/mp3_export.h"
+#include "documents/rich_text_box.h"
+#include "support/test_support.h"
+#include "ui/image_button.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace {
+
+const QString espeakVoice = u"English (America)"_qs;
+const QString fliteVoice = u"Flite Kal (US English, male, 16 kHz)"_qs;
+
+// Sentences, a paragraph, a line of signs no voice says, and accents that
+// are two bytes in UTF-8 (flite's word positions pass through them).
+const QByteArray story =
+    "{\\rtf1\\ansi The caf\\'e9 opens at nine. Ren\\'e9e reads the news aloud, slowly!\\par\n"
+    "\\par\n* * *\\par\nA second paragraph follows; it has two clauses. Is this the end? Yes.}";
+
+struct Run
+{
+    QProcess::ExitStatus status = QProcess::NormalExit;
+    int code = -1;
+    QString out;
+    QStringList errors;  // stderr, one entry per line
+};
+
+Run convert(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
+    Run run;
+    if (!p.waitForFinished(240000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    run.status = p.exitStatus();
+    run.code = p.exitCode();
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.errors = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+double waveSeconds(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const WaveFile::Info info = WaveFile::read(f.read(WaveFile::headerBytes), f.size());
+    return info.valid ? info.seconds() : -1;
+}
+
+// Every file of a folder, hidden ones included.
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+struct Cue
+{
+    double start = 0;
+    double end = -1;  // LRC has none
+    QString text;
+};
+
+double seconds(const QRegularExpressionMatch &m, int first)
+{
+    return m.captured(first).toDouble() * 3600 + m.captured(first + 1).toDouble() * 60 + m.captured(first + 2).toDouble()
+           + m.captured(first + 3).toDouble() / 1000;
+}
+
+QList<Cue> parseSubtitles(const QString &file)
+{
+    const QString all = QString::fromUtf8(contents(file));
+    QList<Cue> cues;
+    if (file.endsWith(u".lrc")) {
+        static const QRegularExpression line(uR"(^\[(\d+):(\d\d)\.(\d\d)\](.*)$)"_qs, QRegularExpression::MultilineOption);
+        for (auto it = line.globalMatch(all); it.hasNext();) {
+            const auto m = it.next();
+            const double at = m.captured(1).toDouble() * 60 + m.captured(2).toDouble() + m.captured(3).toDouble() / 100;
+            if (!m.captured(4).isEmpty())
+                cues.append({at, -1, m.captured(4)});
+            else if (!cues.isEmpty())
+                cues.last().end = at;  // the line that ends the last one
+        }
+        return cues;
+    }
+    // SRT and WebVTT: a timing line, then the text up to a blank line.
+    static const QRegularExpression timing(
+        uR"((\d\d):(\d\d):(\d\d)[,.](\d\d\d) --> (\d\d):(\d\d):(\d\d)[,.](\d\d\d)\n([^\n]+)\n)"_qs);
+    for (auto it = timing.globalMatch(all); it.hasNext();) {
+        const auto m = it.next();
+        QString text = m.captured(9);
+        if (file.endsWith(u".vtt"))
+            text.replace(u"&lt;"_qs, u"<"_qs).replace(u"&gt;"_qs, u">"_qs).replace(u"&amp;"_qs, u"&"_qs);
+        cues.append({seconds(m, 1), seconds(m, 5), text});
+    }
+    return cues;
+}
+
+// The text a user sees once the RTF is opened, blanks collapsed.
+QString storyWords()
+{
+    const QString path = QDir::temp().filePath(u"tst_convert_story.rtf"_qs);
+    testsupport::writeFile(path, story);
+    RichTextBox box;
+    box.LoadFile(path);
+    QFile::remove(path);
+    return box.Text().simplified();
+}
+
+}  // namespace
+
+class TestConvert : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void speechFormats_data();
+    void speechFormats();
+    void parametersReachTheSpeech_data();
+    void parametersReachTheSpeech();
+    void textIsWhatTheWindowShows();
+    void failures_data();
+    void failures();
+    void interrupted_data();
+    void interrupted();
+    void subtitles_data();
+    void subtitles();
+    void batchEqualsOneByOne();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_story;
+};
+
+void TestConvert::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    ::umask(022);
+    m_story = testsupport::writeFile(m_dir.filePath(u"story.rtf"_qs), story);
+    const Run voices = convert({u"--list-voices"_qs});
+    QCOMPARE(voices.code, 0);
+    // The window's voice list: flite's engines first, then espeak-ng's voices.
+    const QStringList names = voices.out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(names.indexOf(fliteVoice) >= 0);
+    QVERIFY(names.indexOf(espeakVoice) > names.indexOf(fliteVoice));
+}
+
+void TestConvert::speechFormats_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("espeak-ng") << espeakVoice;
+    QTest::newRow("flite") << fliteVoice;
+}
+
+void TestConvert::speechFormats()
+{
+    QFETCH(QString, voice);
+    QTemporaryDir out;
+    const QString wav = out.filePath(u"story.wav"_qs), mp3 = out.filePath(u"story.mp3"_qs);
+    for (const QString &target : {wav, mp3}) {
+        const Run run = convert({u"--voice"_qs, voice, u"--quiet"_qs, m_story, target});
+        QCOMPARE(run.errors, QStringList());
+        QCOMPARE(run.code, 0);
+        // A file like any other the user makes, not a private temporary one.
+        QCOMPARE(QFileInfo(target).permissions() & QFileDevice::ReadOther, QFileDevice::ReadOther);
+    }
+    const double wavSeconds = waveSeconds(wav);
+    QVERIFY2(wavSeconds > 3, qPrintable(QString::number(wavSeconds)));
+    double mp3Seconds = 0;
+    QVERIFY(Mp3Export::checkMp3(contents(mp3), &mp3Seconds));
+    const QString decoded = out.filePath(u"decoded.wav"_qs);
+    QCOMPARE(QProcess::execute(u"lame"_qs, {u"--quiet"_qs, u"--decode"_qs, mp3, decoded}), 0);
+    // Two renderings of the same text; lame pads a frame at each end.
+    QVERIFY2(qAbs(waveSeconds(decoded) - wavSeconds) < 0.2,
+             qPrintable(u"%1 s decoded, %2 s WAV"_qs.arg(waveSeconds(decoded)).arg(wavSeconds)));
+    QFile::remove(decoded);
+    QCOMPARE(filesIn(out.path()), QStringList({u"story.mp3"_qs, u"story.wav"_qs}));
+}
+
+void TestConvert::parametersReachTheSpeech_data()
+{
+    speechFormats_data();
+}
+
+void TestConvert::parametersReachTheSpeech()
+{
+    QFETCH(QString, voice);
+    QTemporaryDir out;
+    const auto render = [&](const QStringList &parameters) {
+        const QString wav = out.filePath(parameters.join(u'-') + u".wav"_qs);
+        const Run run = convert(QStringList{u"--voice"_qs, voice} + parameters + QStringList{m_story, wav});
+        return run.code == 0 ? contents(wav) : QByteArray();
+    };
+    const auto peak = [](const QByteArray &wav) {
+        int highest = 0;
+        const auto *samples = reinterpret_cast<const qint16 *>(wav.constData() + WaveFile::headerBytes);
+        for (qsizetype i = 0; i < (wav.size() - WaveFile::headerBytes) / 2; ++i)
+            highest = std::max(highest, std::abs(int(samples[i])));
+        return highest;
+    };
+    const QByteArray full = render({u"--volume"_qs, u"100"_qs}), half = render({u"--volume"_qs, u"50"_qs});
+    QVERIFY(peak(full) > 1000);
+    QVERIFY2(qAbs(double(peak(half)) / peak(full) - 0.5) < 0.05, qPrintable(u"%1 of %2"_qs.arg(peak(half)).arg(peak(full))));
+    // The fastest rate says the same text in well under half the time of the slowest.
+    const QByteArray slow = render({u"--rate"_qs, u"0"_qs}), fast = render({u"--rate"_qs, u"100"_qs});
+    QVERIFY2(fast.size() * 2 < slow.size(), qPrintable(u"%1 and %2 bytes"_qs.arg(fast.size()).arg(slow.size())));
+}
+
+void TestConvert::textIsWhatTheWindowShows()
+{
+    const QString rtf = QStringLiteral(SAYORA_DOCUMENTS_DATA "/libreoffice_structure.rtf");
+    SayoraMain window;
+    window.load(QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    testsupport::answerNext<QFileDialog>([rtf](QFileDialog *dialog) {
+        dialog->selectNameFilter(u"Rich Text (*.rtf)"_qs);
+        dialog->findChild<QLineEdit *>(u"fileNameEdit"_qs)->setText(rtf);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    QTest::mouseClick(window.Image3, Qt::LeftButton, {}, window.Image3->rect().center());
+    QTRY_VERIFY(!window.MainTxtBox->toPlainText().isEmpty());
+
+    const QString txt = m_dir.filePath(u"structure.txt"_qs);
+    const Run run = convert({rtf, txt});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(QString::fromUtf8(contents(txt)), window.MainTxtBox->toPlainText());
+    // Standard input is read the same way.
+    QProcess p;
+    p.setStandardInputFile(rtf);
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"-"_qs, txt});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(contents(txt)), window.MainTxtBox->toPlainText());
+}
+
+void TestConvert::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments");  // %d: the test's folder
+    QTest::addColumn<bool>("withoutLame");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("named");          // the file the message names
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing input") << QStringList{u"%d/none.txt"_qs, u"%d/out.mp3"_qs} << false << 2
+                                   << u"none.txt"_qs << u"does not exist"_qs;
+    QTest::newRow("folder as input") << QStringList{u"%d/folder"_qs, u"%d/out.mp3"_qs} << false << 2
+                                     << u"folder"_qs << u"folder, not a file"_qs;
+    QTest::newRow("binary input") << QStringList{u"%d/program.txt"_qs, u"%d/out.mp3"_qs} << false << 2
+                                  << u"program.txt"_qs << u"not a text"_qs;
+    QTest::newRow("empty input") << QStringList{u"%d/empty.txt"_qs, u"%d/out.wav"_qs} << false << 2
+                                 << u"empty.txt"_qs << u"no text"_qs;
+    QTest::newRow("unknown voice") << QStringList{u"--voice"_qs, u"flite slt"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs}
+                                   << false << 3 << u""_qs << u"no voice \"flite slt\"; did you mean"_qs;
+    QTest::newRow("lame missing") << QStringList{u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << true << 4 << u"out.mp3"_qs
+                                  << u"\"lame\" is not installed"_qs;
+    QTest::newRow("no output folder") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.wav"_qs} << false << 4
+                                      << u"missing/out.wav"_qs << u"cannot be written to"_qs;
+    QTest::newRow("read-only folder") << QStringList{u"%d/in.txt"_qs, u"%d/locked/out.mp3"_qs} << false << 4
+                                      << u"locked/out.mp3"_qs << u"cannot be written to"_qs;
+    QTest::newRow("subtitles unwritable") << QStringList{u"--subtitles"_qs, u"%d/missing/in.srt"_qs, u"%d/in.txt"_qs, u"%d/out.wav"_qs}
+                                          << false << 4 << u"in.srt"_qs << u"cannot be written to"_qs;
+    QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << false
+                                       << 1 << u""_qs << u"0 to 100"_qs;
+    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.ogg"_qs} << false << 1 << u"out.ogg"_qs
+                                  << u".mp3, .wav or .txt"_qs;
+    QTest::newRow("output over input") << QStringList{u"%d/in.txt"_qs, u"%d/in.txt"_qs} << false << 1 << u"in.txt"_qs
+                                       << u"its own input"_qs;
+    QTest::newRow("batch without format") << QStringList{u"-o"_qs, u"%d"_qs, u"%d/in.txt"_qs} << false << 1 << u""_qs
+                                          << u"go together"_qs;
+}
+
+void TestConvert::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, withoutLame);
+    QFETCH(int, code);
+    QFETCH(QString, named);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    testsupport::writeFile(dir.filePath(u"in.txt"_qs), "Nothing here is ever heard.");
+    testsupport::writeFile(dir.filePath(u"empty.txt"_qs), " \n\t\n");
+    testsupport::writeFile(dir.filePath(u"program.txt"_qs), contents(u"/bin/true"_qs).left(4096));
+    QDir(dir.path()).mkdir(u"folder"_qs);
+    QDir(dir.path()).mkdir(u"locked"_qs);
+    if (QTest::currentDataTag() == QLatin1String("read-only folder")) {
+        QFile::setPermissions(dir.filePath(u"locked"_qs), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (::access(qPrintable(dir.filePath(u"locked"_qs)), W_OK) == 0)
+            QSKIP("this user writes into read-only folders");
+    }
+    // What the user had must survive the failure.
+    for (const QString &old : {u"out.mp3"_qs, u"out.wav"_qs, u"locked/out.mp3"_qs})
+        testsupport::writeFile(dir.filePath(old), "old");
+    const QStringList before = filesIn(dir.path());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (withoutLame)
+        env.insert(u"PATH"_qs, dir.path());
+    const Run run = convert(arguments.replaceInStrings(u"%d"_qs, dir.path()), env);
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.code, code);
+    QCOMPARE(run.errors.size(), 1);
+    const QString line = run.errors.first();
+    QVERIFY2(line.startsWith(u"sayora-convert: "_qs) && line.contains(reason) && line.contains(named), qPrintable(line));
+    QCOMPARE(filesIn(dir.path()), before);
+    QCOMPARE(filesIn(dir.filePath(u"locked"_qs)), QStringList{u"out.mp3"_qs});
+    QCOMPARE(contents(dir.filePath(u"out.mp3"_qs)), QByteArray("old"));
+    QCOMPARE(contents(dir.filePath(u"out.wav"_qs)), QByteArray("old"));
+    QFile::setPermissions(dir.filePath(u"locked"_qs), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestConvert::interrupted_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<bool>("whileEncoding");
+    QTest::addColumn<bool>("batch");
+    QTest::newRow("rendering, flite") << u"Flite SLT (US English, female)"_qs << false << false;
+    QTest::newRow("encoding, espeak-ng") << espeakVoice << true << false;
+    QTest::newRow("batch") << espeakVoice << false << true;
+}
+
+void TestConvert::interrupted()
+{
+    QFETCH(QString, voice);
+    QFETCH(bool, whileEncoding);
+    QFETCH(bool, batch);
+    QTemporaryDir dir;
+    // Long enough that rendering and encoding each take seconds.
+    QByteArray text;
+    while (text.size() < (whileEncoding || batch ? 40000 : 4000))
+        text += "Every sentence of this long text is read aloud and then encoded. ";
+    const QString a = testsupport::writeFile(dir.filePath(u"a.txt"_qs), text);
+    const QString b = testsupport::writeFile(dir.filePath(u"b.txt"_qs), text);
+    testsupport::writeFile(dir.filePath(u"a.mp3"_qs), "old");
+    const QStringList before = filesIn(dir.path());
+
+    QProcess p;
+    if (batch)
+        p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--voice"_qs, voice, u"-j"_qs, u"2"_qs, u"-o"_qs, dir.path(),
+                                                       u"-f"_qs, u"mp3"_qs, a, b});
+    else
+        p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--voice"_qs, voice, a, dir.filePath(u"a.mp3"_qs)});
+    QVERIFY(p.waitForStarted());
+    // The phase shows in the temporary files beside the output: speech in
+    // the WAV, then the encoder's MP3; in a batch, both workers' files.
+    const auto reached = [&] {
+        int growing = 0;
+        for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            const bool temporary = file.fileName().startsWith(u'.');
+            const bool wanted = whileEncoding ? file.suffix() == u"mp3" : file.suffix() == u"wav";
+            growing += temporary && wanted && file.size() > WaveFile::headerBytes;
+        }
+        return growing >= (batch ? 2 : 1);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(reached() || p.state() != QProcess::Running, 60000);
+    QVERIFY2(p.state() == QProcess::Running, "the conversion ended before the phase was reached");
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(60000));
+    // Ended by the interrupt, as a shell expects.
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(u"interrupted"_qs));
+    QCOMPARE(filesIn(dir.path()), before);
+    QCOMPARE(contents(dir.filePath(u"a.mp3"_qs)), QByteArray("old"));
+}
+
+void TestConvert::subtitles_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("flite, SRT") << fliteVoice << u"story.srt"_qs;
+    QTest::newRow("espeak-ng, WebVTT") << espeakVoice << u"story.vtt"_qs;
+    QTest::newRow("flite, LRC") << fliteVoice << u"story.lrc"_qs;
+}
+
+void TestConvert::subtitles()
+{
+    QFETCH(QString, voice);
+    QFETCH(QString, name);
+    QTemporaryDir out;
+    const QString wav = out.filePath(u"story.wav"_qs), subtitles = out.filePath(name);
+    const Run run = convert({u"--voice"_qs, voice, u"--subtitles"_qs, subtitles, m_story, wav});
+    QCOMPARE(run.code, 0);
+    const double audio = waveSeconds(wav);
+    const QList<Cue> cues = parseSubtitles(subtitles);
+    QVERIFY2(cues.size() >= 5, qPrintable(QString::fromUtf8(contents(subtitles))));
+    QStringList texts;
+    double last = 0;
+    for (const Cue &cue : cues) {
+        QVERIFY2(cue.start >= last, qPrintable(cue.text));
+        QVERIFY2(cue.end < 0 || cue.end >= cue.start, qPrintable(cue.text));
+        QVERIFY2(std::max(cue.start, cue.end) <= audio + 0.01, qPrintable(cue.text));
+        last = cue.start;
+        texts << cue.text;
+    }
+    // Every word, in order; the line of signs rides with a sentence.
+    QCOMPARE(texts.join(u' '), storyWords());
+    // The last sentence starts well after the first: the times follow the speech.
+    QVERIFY(cues.last().start > audio / 2);
+}
+
+void TestConvert::batchEqualsOneByOne()
+{
+    QTemporaryDir dir;
+    const QStringList inputs = {
+        testsupport::writeFile(dir.filePath(u"in/one.txt"_qs), "The first text is short."),
+        testsupport::writeFile(dir.filePath(u"in/two.rtf"_qs), story),
+        testsupport::writeFile(dir.filePath(u"in/three.txt"_qs), "A third text, a little longer than the first one, ends here."),
+    };
+    struct Case { const char *format; QString voice; };
+    for (const Case &c : {Case{"wav", fliteVoice}, Case{"mp3", espeakVoice}, Case{"txt", QString()}}) {
+        const QString format = QString::fromLatin1(c.format);
+        const QString together = dir.filePath(u"batch-"_qs + format), alone = dir.filePath(u"alone-"_qs + format);
+        QStringList voice;
+        if (!c.voice.isEmpty())
+            voice << u"--voice"_qs << c.voice;
+        const Run run = convert(voice + QStringList{u"--jobs"_qs, u"2"_qs, u"--output-dir"_qs, together, u"--format"_qs, format} + inputs);
+        QCOMPARE(run.errors, QStringList());
+        QCOMPARE(run.code, 0);
+        QDir().mkpath(alone);
+        for (const QString &input : inputs) {
+            const QString base = QFileInfo(input).completeBaseName() + u'.' + format;
+            QCOMPARE(convert(voice + QStringList{input, alone + u'/' + base}).code, 0);
+            const QString a = together + u'/' + base, b = alone + u'/' + base;
+            if (format == u"wav") {
+                QCOMPARE(contents(a), contents(b));  // flite renders the same samples every time
+            } else if (format == u"mp3") {
+                double sa = 0, sb = 0;
+                QVERIFY(Mp3Export::checkMp3(contents(a), &sa) && Mp3Export::checkMp3(contents(b), &sb));
+                QVERIFY2(qAbs(sa - sb) < 0.1, qPrintable(base));
+            } else {
+                QCOMPARE(contents(a), contents(b));
+            }
+        }
+        QCOMPARE(filesIn(together), filesIn(alone));
+    }
+    // One input that cannot be read fails alone: its status and line, the
+    // others converted.
+    const QString mixed = dir.filePath(u"mixed"_qs);
+    const Run run = convert({u"-o"_qs, mixed, u"-f"_qs, u"txt"_qs, inputs.at(0), dir.filePath(u"in/gone.txt"_qs), inputs.at(2)});
+    QCOMPARE(run.code, 2);
+    QCOMPARE(run.errors.size(), 1);
+    QVERIFY2(run.errors.first().contains(u"gone.txt: the file does not exist"_qs), qPrintable(run.errors.first()));
+    QCOMPARE(filesIn(mixed), QStringList({u"one.txt"_qs, u"three.txt"_qs}));
+}
+
+SAYORA_GUI_TEST_MAIN(TestConvert)
+
+#include "tst_convert.moc"
