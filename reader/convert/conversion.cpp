@@ -81,8 +81,22 @@ struct Sapi4Rendering
     ComPtr<ITTSCentralA> engine;
     ComPtr<IAudioFile> destination;
     ComPtr<BufferSink> sink;
-    QByteArray utf8;
-    QList<qint64> utf16At;  // per byte of utf8
+    // Words come in text order: a cursor walks the text once.
+    qsizetype utf16At = 0;
+    qint64 utf8At = 0;
+
+    qint64 position(const QString &text, qint64 byteOffset)
+    {
+        if (byteOffset < utf8At)
+            utf16At = utf8At = 0;
+        while (utf8At < byteOffset && utf16At < text.size()) {
+            const char16_t c = text.at(utf16At).unicode();
+            const bool pair = QChar::isHighSurrogate(c) && utf16At + 1 < text.size() && text.at(utf16At + 1).isLowSurrogate();
+            utf8At += pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+            utf16At += pair ? 2 : 1;
+        }
+        return utf16At;
+    }
 
     ~Sapi4Rendering()
     {
@@ -270,31 +284,17 @@ void Conversion::renderWithSapi4(int mode)
     if (failed(r.destination->Set(m_export->tmpWav(), AUDIOFILE_CREATE)))
         return fail(Convert::RenderFailed, m_job.output, tr("the sound file could not be created"));
 
-    r.utf8 = m_text.toUtf8();
-    r.utf16At.reserve(r.utf8.size() + 1);
-    for (qsizetype i = 0; i < m_text.size(); ++i) {
-        const QChar c = m_text.at(i);
-        if (c.isLowSurrogate())
-            continue;  // counted with its high surrogate
-        const bool pair = c.isHighSurrogate() && i + 1 < m_text.size() && m_text.at(i + 1).isLowSurrogate();
-        const char32_t code = pair ? QChar::surrogateToUcs4(c, m_text.at(i + 1)) : c.unicode();
-        const int bytes = code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
-        for (int b = 0; b < bytes; ++b)
-            r.utf16At.append(i);
-    }
-    r.utf16At.append(m_text.size());
-
     r.sink = ComPtr<BufferSink>::adopt(new BufferSink);
     QPointer<Conversion> self(this);
     r.sink->onWord = [self](QWORD stamp, quint32 offset) {
         if (self && self->m_sapi4)
-            self->wordAt(self->m_sapi4->utf16At.value(offset, self->m_text.size()), qint64(stamp));
+            self->wordAt(self->m_sapi4->position(self->m_text, offset), qint64(stamp));
     };
     r.sink->onDone = [self] {
         if (self && self->m_sapi4)
             self->renderingDone();
     };
-    QByteArray data = r.utf8;
+    QByteArray data = m_text.toUtf8();
     data.append('\0');
     const SDATA sdata{data.constData(), quint64(data.size())};
     if (failed(r.engine->TextData(CHARSET_TEXT, 0, sdata, r.sink.get(), IID_ITTSBufNotifySinkA)))
@@ -321,7 +321,8 @@ void Conversion::renderWithSapi5(int tokenIndex)
 
 void Conversion::wordAt(qint64 position, qint64 audioBytes)
 {
-    m_marks.append({position, double(audioBytes)});
+    if (!m_job.subtitles.isEmpty())
+        m_marks.append({position, double(audioBytes)});
     const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
     if (rendered > m_rendered) {
         m_rendered = rendered;

@@ -15,6 +15,9 @@
 #include <QTimer>
 
 #include <sys/socket.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <unistd.h>
 
 #include <csignal>
@@ -106,6 +109,15 @@ int runOne(const Convert::Options &options)
     job.rate = options.rate;
     job.pitch = options.pitch;
     job.volume = options.volume;
+#ifdef __linux__
+    // A batch's worker ends with its parent, however the parent ends, and
+    // so still removes its temporary files.
+    if (options.reportProgress) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() == 1)
+            return Convert::RenderFailed;
+    }
+#endif
     Conversion conversion(voices, job);
     ProgressBar bar(!options.quiet && !options.reportProgress);
     const QString label = displayName(job.input);

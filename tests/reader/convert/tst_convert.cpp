@@ -144,6 +144,7 @@ private slots:
     void speechFormats();
     void parametersReachTheSpeech_data();
     void parametersReachTheSpeech();
+    void defaultVoiceFollowsTheText();
     void textIsWhatTheWindowShows();
     void failures_data();
     void failures();
@@ -230,6 +231,31 @@ void TestConvert::parametersReachTheSpeech()
     // The fastest rate says the same text in well under half the time of the slowest.
     const QByteArray slow = render({u"--rate"_qs, u"0"_qs}), fast = render({u"--rate"_qs, u"100"_qs});
     QVERIFY2(fast.size() * 2 < slow.size(), qPrintable(u"%1 and %2 bytes"_qs.arg(fast.size()).arg(slow.size())));
+}
+
+void TestConvert::defaultVoiceFollowsTheText()
+{
+    QTemporaryDir out;
+    const QString english = testsupport::writeFile(out.filePath(u"english.txt"_qs), "Good morning to you all.");
+    const QString russian = testsupport::writeFile(out.filePath(u"russian.txt"_qs),
+                                                   "Доброе утро. Сегодня мы читаем новости вслух.");
+    const auto sampleRate = [&](const QString &input) {
+        const QString wav = input + u".wav"_qs;
+        if (convert({input, wav}).code != 0)
+            return 0;
+        QFile f(wav);
+        f.open(QIODevice::ReadOnly);
+        return WaveFile::read(f.read(WaveFile::headerBytes), f.size()).sampleRate;
+    };
+    // The window's first voice is flite's SLT (16 kHz); a Russian text goes
+    // to espeak-ng's Russian voice (22,050 Hz), as the window switches.
+    QCOMPARE(sampleRate(english), 16000);
+    QCOMPARE(sampleRate(russian), 22050);
+    // A voice asked for by name is kept, and says it could not read the text.
+    const Run run = convert({u"--voice"_qs, fliteVoice, russian, out.filePath(u"flite.wav"_qs)});
+    QCOMPARE(run.code, 4);
+    QVERIFY2(run.errors.value(0).contains(u"flite.wav: the voice produced no speech"_qs), qPrintable(run.errors.value(0)));
+    QVERIFY(!QFile::exists(out.filePath(u"flite.wav"_qs)));
 }
 
 void TestConvert::textIsWhatTheWindowShows()
