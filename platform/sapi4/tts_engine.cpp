@@ -370,14 +370,7 @@ public:
         m_state->speed = int(std::clamp<quint32>(wpm, quint32(v.minSpeed), quint32(v.maxSpeed)));
         return S_OK;
     }
-    HRESULT SpeedGet(quint32 *wpm) override
-    {
-        if (!wpm)
-            return E_POINTER;
-        QMutexLocker lock(&m_state->mutex);
-        *wpm = quint32(m_state->speed);
-        return S_OK;
-    }
+    HRESULT SpeedGet(quint32 *wpm) override { return read(wpm, &RenderState::speed); }
     HRESULT PitchSet(quint16 hz) override
     {
         QMutexLocker lock(&m_state->mutex);
@@ -385,30 +378,26 @@ public:
         m_state->pitch = std::clamp<int>(hz, v.minPitch, v.maxPitch);
         return S_OK;
     }
-    HRESULT PitchGet(quint16 *hz) override
-    {
-        if (!hz)
-            return E_POINTER;
-        QMutexLocker lock(&m_state->mutex);
-        *hz = quint16(m_state->pitch);
-        return S_OK;
-    }
+    HRESULT PitchGet(quint16 *hz) override { return read(hz, &RenderState::pitch); }
     HRESULT VolumeSet(quint32 volume) override
     {
         QMutexLocker lock(&m_state->mutex);
         m_state->volume = volume;
         return S_OK;
     }
-    HRESULT VolumeGet(quint32 *volume) override
+    HRESULT VolumeGet(quint32 *volume) override { return read(volume, &RenderState::volume); }
+
+private:
+    template<typename T, typename Field>
+    HRESULT read(T *out, Field RenderState::*field)
     {
-        if (!volume)
+        if (!out)
             return E_POINTER;
         QMutexLocker lock(&m_state->mutex);
-        *volume = m_state->volume;
+        *out = T(m_state.get()->*field);
         return S_OK;
     }
 
-private:
     // On the engine's thread. Each text's stop follows its start.
     void raise(bool start)
     {

@@ -109,10 +109,11 @@ struct Sapi4Rendering
     }
 };
 
-Conversion::Conversion(VoiceCatalog &voices, const Job &job, QObject *parent)
+Conversion::Conversion(VoiceCatalog &voices, const Convert::Options &options, QObject *parent)
     : QObject(parent)
     , m_voices(voices)
-    , m_job(job)
+    , m_job(options)
+    , m_input(options.inputs.value(0))
 {
 }
 
@@ -175,7 +176,7 @@ bool Conversion::loadText()
 {
     RichTextBox box;
     bool loaded = false;
-    if (m_job.input == u"-") {
+    if (m_input == u"-") {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly)) {
             fail(Convert::InputUnreadable, tr("standard input"), in.errorString());
@@ -189,10 +190,10 @@ bool Conversion::loadText()
         }
         loaded = box.loadBytes(bytes);
     } else {
-        loaded = box.LoadFile(m_job.input);
+        loaded = box.LoadFile(m_input);
     }
     if (!loaded) {
-        fail(Convert::InputUnreadable, m_job.input == u"-" ? tr("standard input") : m_job.input, box.errorString());
+        fail(Convert::InputUnreadable, m_input == u"-" ? tr("standard input") : m_input, box.errorString());
         return false;
     }
     m_text = box.Text();
@@ -216,7 +217,7 @@ void Conversion::start()
 {
     if (!loadText())
         return;
-    const QString inputName = m_job.input == u"-" ? tr("standard input") : m_job.input;
+    const QString inputName = m_input == u"-" ? tr("standard input") : m_input;
     if (m_job.format == Convert::Format::Text) {
         QString why;
         if (!DocumentSaver::writeFile(m_job.output, m_text.toUtf8(), &why))

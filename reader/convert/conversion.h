@@ -21,19 +21,9 @@ class Conversion : public QObject
 {
     Q_OBJECT
 public:
-    struct Job
-    {
-        QString input;      // "-": standard input
-        QString output;
-        Convert::Format format = Convert::Format::Mp3;
-        QString subtitles;  // empty: none
-        QString voice;      // empty: the reader's choice for the text
-        int rate = -1;      // 0 … 100, -1: the voice's own
-        int pitch = -1;
-        int volume = -1;
-    };
-
-    Conversion(VoiceCatalog &voices, const Job &job, QObject *parent = nullptr);
+    // Converts options.inputs.first() ("-": standard input) into
+    // options.output, with the options' voice, parameters and subtitles.
+    Conversion(VoiceCatalog &voices, const Convert::Options &options, QObject *parent = nullptr);
     ~Conversion() override;
 
     void start();
@@ -65,7 +55,8 @@ private:
     void cleanUp();
 
     VoiceCatalog &m_voices;
-    Job m_job;
+    Convert::Options m_job;
+    QString m_input;
     QString m_text;  // as rendered
     Mp3Export *m_export = nullptr;
     std::unique_ptr<Sapi4Rendering> m_sapi4;

@@ -100,15 +100,6 @@ int runOne(const Convert::Options &options)
     VoiceCatalog voices;
     if (!voiceKnown(voices, options.voice))
         return Convert::UnknownVoice;
-    Conversion::Job job;
-    job.input = options.inputs.first();
-    job.output = options.output;
-    job.format = options.format;
-    job.subtitles = options.subtitles;
-    job.voice = options.voice;
-    job.rate = options.rate;
-    job.pitch = options.pitch;
-    job.volume = options.volume;
 #ifdef __linux__
     // A batch's worker ends with its parent, however the parent ends, and
     // so still removes its temporary files.
@@ -118,16 +109,16 @@ int runOne(const Convert::Options &options)
             return Convert::RenderFailed;
     }
 #endif
-    Conversion conversion(voices, job);
+    Conversion conversion(voices, options);
     ProgressBar bar(!options.quiet && !options.reportProgress);
-    const QString label = displayName(job.input);
+    const QString label = displayName(options.inputs.first());
 
     QElapsedTimer reported;
     const auto report = [&](bool force) {
         const double rendered = conversion.rendered();
         const double encoded = conversion.encoded();
-        const bool encoding = rendered >= 1.0 && job.format == Convert::Format::Mp3;
-        bar.show(label, Convert::jobFraction(job.format, rendered, encoded),
+        const bool encoding = rendered >= 1.0 && options.format == Convert::Format::Mp3;
+        bar.show(label, Convert::jobFraction(options.format, rendered, encoded),
                  encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
         if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
             reported.start();
@@ -148,7 +139,7 @@ int runOne(const Convert::Options &options)
         bar.clear();
         // A worker's parent says it once for the whole batch.
         if (!options.reportProgress)
-            printError(QStringLiteral("interrupted; %1 was left as it was").arg(job.output));
+            printError(QStringLiteral("interrupted; %1 was left as it was").arg(options.output));
         endBy(signal);
     });
 
