@@ -172,19 +172,35 @@ void Conversion::abort()
     cleanUp();
 }
 
+QString Conversion::inputName() const
+{
+    return m_input == u"-" ? tr("standard input") : m_input;
+}
+
 bool Conversion::loadText()
 {
+    const bool standardInput = m_input == u"-";
+    const QString name = inputName();
     RichTextBox box;
     bool loaded = false;
-    if (m_input == u"-") {
+    if (standardInput) {
+        // Read in pieces: a pipe has no size to check beforehand.
         QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            fail(Convert::InputUnreadable, tr("standard input"), in.errorString());
+        QByteArray bytes;
+        if (in.open(stdin, QIODevice::ReadOnly)) {
+            while (bytes.size() <= RichTextBox::MaxFileSize) {
+                const QByteArray piece = in.read(1 << 20);
+                if (piece.isEmpty())
+                    break;
+                bytes += piece;
+            }
+        }
+        if (in.error() != QFileDevice::NoError) {
+            fail(Convert::InputUnreadable, name, in.errorString());
             return false;
         }
-        const QByteArray bytes = in.read(RichTextBox::MaxFileSize + 1);
         if (bytes.size() > RichTextBox::MaxFileSize) {
-            fail(Convert::InputUnreadable, tr("standard input"),
+            fail(Convert::InputUnreadable, name,
                  tr("the text is too large (the limit is %1 MB)").arg(RichTextBox::MaxFileSize / (1024 * 1024)));
             return false;
         }
@@ -193,7 +209,7 @@ bool Conversion::loadText()
         loaded = box.LoadFile(m_input);
     }
     if (!loaded) {
-        fail(Convert::InputUnreadable, m_input == u"-" ? tr("standard input") : m_input, box.errorString());
+        fail(Convert::InputUnreadable, name, box.errorString());
         return false;
     }
     m_text = box.Text();
@@ -217,7 +233,6 @@ void Conversion::start()
 {
     if (!loadText())
         return;
-    const QString inputName = m_input == u"-" ? tr("standard input") : m_input;
     if (m_job.format == Convert::Format::Text) {
         QString why;
         if (!DocumentSaver::writeFile(m_job.output, m_text.toUtf8(), &why))
@@ -228,12 +243,12 @@ void Conversion::start()
 
     m_text = DocumentSaver::exportText(m_text);
     if (m_text.isEmpty())
-        return fail(Convert::InputUnreadable, inputName, tr("there is no text in it to read aloud"));
+        return fail(Convert::InputUnreadable, inputName(), tr("there is no text in it to read aloud"));
     std::optional<VoiceCatalog::Voice> voice =
         m_job.voice.isEmpty() ? m_voices.forText(m_text) : m_voices.find(m_job.voice);
     if (!voice) {
         if (!m_job.voice.isEmpty())
-            return fail(Convert::UnknownVoice, inputName, tr("there is no voice \"%1\"").arg(m_job.voice));
+            return fail(Convert::UnknownVoice, inputName(), tr("there is no voice \"%1\"").arg(m_job.voice));
         return fail(Convert::RenderFailed, m_job.output, tr("no voice is installed"));
     }
     if (m_job.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())

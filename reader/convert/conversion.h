@@ -43,6 +43,7 @@ signals:
     void finished();
 
 private:
+    QString inputName() const;
     bool loadText();
     bool checkSubtitleFolder();
     void renderWithSapi4(int mode);
