@@ -1,6 +1,5 @@
 #include "convert/conversion.h"
 
-#include "audio/wave_file.h"
 #include "com/component_runtime.h"
 #include "com/ref_count.h"
 #include "convert/voice_catalog.h"
@@ -77,7 +76,9 @@ QString sentence(QString why)
 // byte offsets (into the UTF-8 it was handed) back into text positions.
 struct Sapi4Rendering
 {
-    bool held = false;
+    // Creating the engine objects needs a hold on the component runtime.
+    Sapi4Rendering() { ComponentRuntime::initialize(); }
+
     ComPtr<ITTSCentralA> engine;
     ComPtr<IAudioFile> destination;
     ComPtr<BufferSink> sink;
@@ -104,8 +105,7 @@ struct Sapi4Rendering
             engine->AudioReset();
         engine.reset();
         destination.reset();
-        if (held)
-            ComponentRuntime::uninitialize();
+        ComponentRuntime::uninitialize();
     }
 };
 
@@ -141,9 +141,13 @@ void Conversion::fail(Convert::ExitCode code, const QString &file, const QString
 void Conversion::audioInPlace()
 {
     // The subtitles follow the sound they belong to, never a failed one.
-    QString why;
-    if (!m_job.subtitles.isEmpty() && !DocumentSaver::writeFile(m_job.subtitles, m_subtitles, &why))
-        return fail(Convert::RenderFailed, m_job.subtitles, why);
+    if (!m_job.subtitles.isEmpty()) {
+        Subtitles::Kind kind = Subtitles::Kind::Srt;
+        Subtitles::kindForName(m_job.subtitles, &kind);
+        const QByteArray cues = Subtitles::write(Subtitles::cues(m_text, m_marks, m_export->waveSeconds()), kind);
+        if (QString why; !DocumentSaver::writeFile(m_job.subtitles, cues, &why))
+            return fail(Convert::RenderFailed, m_job.subtitles, why);
+    }
     succeed();
 }
 
@@ -280,8 +284,7 @@ void Conversion::renderWithSapi4(int mode)
 
     m_sapi4 = std::make_unique<Sapi4Rendering>();
     Sapi4Rendering &r = *m_sapi4;
-    r.held = true;
-    ComponentRuntime::initialize();
+    m_bytesPerSecond = 2.0 * dss.sampleRate();
     Sapi4Objects::registerClassObjects();
     TTSMODEINFOA criteria{};
     criteria.szModeName = dss.ModeName(mode).toUtf8();
@@ -324,6 +327,7 @@ void Conversion::renderWithSapi5(int tokenIndex)
     if (m_job.rate >= 0)
         voice->setRate(VoiceChoice::sapi5Rate(m_job.rate));
     voice->setVolume(m_job.volume >= 0 ? m_job.volume : 100);
+    m_bytesPerSecond = 2.0 * voice->sampleRate();
     m_stream = std::make_unique<SpFileStream>();
     if (!m_stream->Open(m_export->tmpWav(), SpFileStream::SSFMCreateForWrite, false))
         return fail(Convert::RenderFailed, m_job.output, m_stream->errorString());
@@ -338,7 +342,7 @@ void Conversion::renderWithSapi5(int tokenIndex)
 void Conversion::wordAt(qint64 position, qint64 audioBytes)
 {
     if (!m_job.subtitles.isEmpty())
-        m_marks.append({position, double(audioBytes)});
+        m_marks.append({position, double(audioBytes) / m_bytesPerSecond});
     const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
     if (rendered > m_rendered) {
         m_rendered = rendered;
@@ -365,22 +369,6 @@ void Conversion::renderingDone()
     m_rendered = 1;
     emit progressed();
 
-    double seconds = 0;
-    QString why;
-    if (!Mp3Export::checkWave(m_export->tmpWav(), &seconds, &why))
-        return fail(Convert::RenderFailed, m_job.output, why);
-    if (!m_job.subtitles.isEmpty()) {
-        QFile wav(m_export->tmpWav());
-        const WaveFile::Info info = wav.open(QIODevice::ReadOnly) ? WaveFile::read(wav.read(WaveFile::headerBytes), wav.size())
-                                                                  : WaveFile::Info{};
-        const double bytesPerSecond = 2.0 * std::max(1, info.sampleRate) * std::max(1, info.channels);
-        QList<Subtitles::Mark> marks = m_marks;
-        for (Subtitles::Mark &m : marks)
-            m.seconds /= bytesPerSecond;
-        Subtitles::Kind kind = Subtitles::Kind::Srt;
-        Subtitles::kindForName(m_job.subtitles, &kind);
-        m_subtitles = Subtitles::write(Subtitles::cues(m_text, marks, seconds), kind);
-    }
     if (m_job.format == Convert::Format::Wav) {
         if (!m_export->keepWave())
             return fail(Convert::RenderFailed, m_job.output, m_export->errorString());

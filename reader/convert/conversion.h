@@ -62,8 +62,8 @@ private:
     Mp3Export *m_export = nullptr;
     std::unique_ptr<Sapi4Rendering> m_sapi4;
     std::unique_ptr<SpFileStream> m_stream;
-    QList<Subtitles::Mark> m_marks;  // seconds hold audio bytes until the rate is known
-    QByteArray m_subtitles;
+    QList<Subtitles::Mark> m_marks;  // only for subtitles
+    double m_bytesPerSecond = 1;     // of the voice's 16-bit mono PCM
     double m_rendered = 0;
     bool m_finished = false;
     Convert::ExitCode m_exitCode = Convert::Success;

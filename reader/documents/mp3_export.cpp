@@ -27,7 +27,7 @@ QString temporaryBeside(const QString &target, const QString &suffix)
 }
 
 // Read-write for everyone the process's umask allows, as for any new file.
-QFileDevice::Permissions newFilePermissions()
+std::filesystem::perms newFilePermissions()
 {
     // The umask can only be read by setting it, which races with other
     // threads creating files: ask the kernel's status file instead.
@@ -35,25 +35,12 @@ QFileDevice::Permissions newFilePermissions()
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly)) {
         for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("Umask:")) {
-                bool ok = false;
-                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
-                if (ok)
-                    mask = value;
-            }
+            bool ok = false;
+            if (const uint value = line.mid(6).trimmed().toUInt(&ok, 8); line.startsWith("Umask:") && ok)
+                mask = value;
         }
     }
-    const uint mode = 0666 & ~mask;
-    QFileDevice::Permissions p;
-    const std::pair<uint, QFileDevice::Permissions> bits[] = {
-        {0400, QFileDevice::ReadOwner | QFileDevice::ReadUser}, {0200, QFileDevice::WriteOwner | QFileDevice::WriteUser},
-        {0040, QFileDevice::ReadGroup}, {0020, QFileDevice::WriteGroup},
-        {0004, QFileDevice::ReadOther}, {0002, QFileDevice::WriteOther}};
-    for (const auto &[bit, permission] : bits) {
-        if (mode & bit)
-            p |= permission;
-    }
-    return p;
+    return std::filesystem::perms(0666 & ~mask);
 }
 
 // Bitrates in kbit/s for MPEG-1 and MPEG-2/2.5 layer III.
@@ -188,16 +175,17 @@ double Mp3Export::encodedFraction() const
 {
     if (!encoderRunning() || m_waveSeconds <= 0)
         return m_encoder && !encoderRunning() ? 1.0 : 0.0;
-    QFile mp3(m_tmpMp3);
-    if (!mp3.open(QIODevice::ReadOnly))
-        return 0;
     // The encoder writes constant-rate frames: the first one's rate says how
     // large the whole file will be.
-    const QByteArray head = mp3.read(64 * 1024);
-    Mp3Frame frame;
-    if (!frameAt(head, firstFrame(head), &frame))
-        return 0;
-    return std::clamp(double(mp3.size()) / (m_waveSeconds * frame.kbps * 125.0), 0.0, 1.0);
+    if (m_kbps == 0) {
+        QFile mp3(m_tmpMp3);
+        const QByteArray head = mp3.open(QIODevice::ReadOnly) ? mp3.read(64 * 1024) : QByteArray();
+        if (Mp3Frame frame; frameAt(head, firstFrame(head), &frame))
+            m_kbps = frame.kbps;
+        if (m_kbps == 0)
+            return 0;
+    }
+    return std::clamp(double(QFileInfo(m_tmpMp3).size()) / (m_waveSeconds * m_kbps * 125.0), 0.0, 1.0);
 }
 
 bool Mp3Export::startEncoder()
@@ -210,6 +198,7 @@ bool Mp3Export::startEncoder()
     if (lame.isEmpty())
         return fail(tr("The MP3 encoder \"lame\" is not installed."));
     delete m_encoder;
+    m_kbps = 0;
     m_encoder = new QProcess(this);
     m_encoder->setProgram(lame);
     // An argument list: names with blanks or quotes reach lame whole, and no
@@ -269,11 +258,13 @@ bool Mp3Export::replaceTarget(const QString &finished)
 {
     // The temporary file was made private; the target gets what a file
     // written in its place would have had.
-    const QFileInfo target(m_target);
-    QFile::setPermissions(finished, target.exists() ? target.permissions() : newFilePermissions());
+    namespace fs = std::filesystem;
+    const fs::path from = QFile::encodeName(finished).toStdString(), to = QFile::encodeName(m_target).toStdString();
     std::error_code ec;
+    const fs::file_status old = fs::status(to, ec);
+    fs::permissions(from, fs::exists(old) ? old.permissions() : newFilePermissions(), ec);
     // Same folder, so the rename replaces the target in one step.
-    std::filesystem::rename(QFile::encodeName(finished).toStdString(), QFile::encodeName(m_target).toStdString(), ec);
+    fs::rename(from, to, ec);
     if (ec)
         return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
     return true;

@@ -46,6 +46,9 @@ public:
     bool keepWave();
     // How much of the MP3 the running encoder has written, 0 … 1.
     double encodedFraction() const;
+    // The duration of the rendered WAV, once startEncoder() or keepWave()
+    // has checked it.
+    double waveSeconds() const { return m_waveSeconds; }
     // Stops whatever runs and removes the temporaries.
     void cancel();
 
@@ -76,5 +79,6 @@ private:
     QString m_tmpMp3;
     QProcess *m_encoder = nullptr;
     double m_waveSeconds = 0;
+    mutable int m_kbps = 0;  // of the encoder's frames, once the first is written
     QString m_error;
 };
