@@ -1,10 +1,31 @@
 #include "net/internet_transfer.h"
 
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <memory>
+
 namespace {
+
+bool isLoopbackHost(const QString &host)
+{
+    QString name = host.toLower();
+    if (name.endsWith(QLatin1Char('.')))
+        name.chop(1);
+    if (name == QLatin1String("localhost"))
+        return true;
+    const QHostAddress address(name);
+    return !address.isNull() && address.isLoopback();
+}
+
+QString describe(qint64 bytes)
+{
+    if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
+        return InternetTransfer::tr("%1 MiB").arg(bytes >> 20);
+    return InternetTransfer::tr("%1 bytes").arg(bytes);
+}
 
 // An HTTP status answer (404, 500 ...) still brought a body: it is treated as
 // the answer, like any other page.
@@ -42,6 +63,35 @@ void InternetTransfer::setTimeout(std::chrono::milliseconds silence)
     m_silence.setInterval(silence);
 }
 
+QString InternetTransfer::urlRefusal(const QUrl &url)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return tr("\"%1\" is not a server address.").arg(url.toString());
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("https"))
+        return QString();
+    if (scheme == QLatin1String("http") && isLoopbackHost(url.host()))
+        return QString();
+    if (scheme == QLatin1String("http"))
+        return tr("\"%1\" uses plain http, which anyone on the way can change; only https is accepted "
+                  "(plain http only on this computer's own loopback address).").arg(url.toString());
+    return tr("\"%1\" is neither an https nor a loopback http address.").arg(url.toString());
+}
+
+QString InternetTransfer::redirectRefusal(const QUrl &from, const QUrl &to)
+{
+    const QString why = urlRefusal(to);
+    if (!why.isEmpty())
+        return tr("The server redirected to an address that is not accepted: %1").arg(why);
+    const bool fromHttps = from.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+    const bool toHttps = to.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+    if (fromHttps && !toHttps)
+        return tr("The server redirected from https to plain http (\"%1\"); that is not followed.").arg(to.toString());
+    if (!toHttps && from.host().compare(to.host(), Qt::CaseInsensitive) != 0)
+        return tr("The server redirected over plain http to another host (\"%1\"); that is not followed.").arg(to.toString());
+    return QString();
+}
+
 bool InternetTransfer::OpenURL(const QUrl &url)
 {
     return start(url, QByteArrayLiteral("GET"), true);
@@ -75,11 +125,14 @@ bool InternetTransfer::start(const QUrl &url, const QByteArray &operation, bool 
     if (m_running)
         return false;
     Cancel();
+    m_abortReason.clear();
+    m_errorString = urlRefusal(url);
+    m_refused = !m_errorString.isEmpty();
+    if (m_refused)
+        return false;
     m_running = true;
     m_wholeBody = wholeBody;
     m_lastState = icNone;
-    m_abortReason.clear();
-    m_errorString.clear();
 
     QNetworkRequest request(url);
     // One connection per request, closed at the end: the component reported
@@ -88,20 +141,48 @@ bool InternetTransfer::start(const QUrl &url, const QByteArray &operation, bool 
     request.setRawHeader(QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    // Each redirect is looked at before it is followed.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
 
     QNetworkReply *reply = m_manager->sendCustomRequest(request, operation);
     m_reply = reply;
+    const qint64 limit = wholeBody ? m_openUrlLimit : m_executeLimit;
     connect(reply, &QNetworkReply::socketStartedConnecting, this, [this] { touch(); advanceTo(icConnecting); });
     connect(reply, &QNetworkReply::requestSent, this, [this] { touch(); advanceTo(icRequestSent); });
-    connect(reply, &QNetworkReply::metaDataChanged, this, [this] { touch(); advanceTo(icReceivingResponse); });
-    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64) {
-        touch();
-        if (m_wholeBody && received > m_openUrlLimit && m_reply) {
-            m_abortReason = tr("The answer is larger than %1 bytes.").arg(m_openUrlLimit);
-            m_reply->abort();
-        }
+    // The address the answer comes from, followed through the redirects.
+    auto current = std::make_shared<QUrl>(url);
+    connect(reply, &QNetworkReply::redirected, this, [this, reply, current](const QUrl &target) {
+        const QUrl next = current->resolved(target);
+        const QString why = redirectRefusal(*current, next);
+        if (!why.isEmpty())
+            return refuse(why);
+        *current = next;
+        emit reply->redirectAllowed();
     });
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply, limit] {
+        touch();
+        // A body announced larger than the limit is refused before any of it
+        // is read. A redirect's own length says nothing about the answer.
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (length.isValid() && length.toLongLong() > limit && !(status >= 300 && status < 400))
+            return refuse(tr("The answer is larger than %1.").arg(describe(limit)));
+        advanceTo(icReceivingResponse);
+    });
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, limit](qint64 received, qint64) {
+        touch();
+        if (received > limit)
+            refuse(tr("The answer is larger than %1.").arg(describe(limit)));
+    });
+    // The reader takes each part as it arrives, so the reply holds only what
+    // came in since the last turn of the event loop. (A read buffer limit
+    // would bound it further, but Qt 6.4 then stalls the download for good
+    // after a few megabytes.)
+    if (!wholeBody)
+        connect(reply, &QNetworkReply::readyRead, this, [this] {
+            if (m_running && m_abortReason.isEmpty())
+                emit dataArrived();
+        });
     connect(reply, &QNetworkReply::finished, this, &InternetTransfer::finished);
     m_silence.start();
     advanceTo(icResolvingHost);
@@ -147,6 +228,15 @@ void InternetTransfer::finished()
         emit urlOpened(true, body);
 }
 
+void InternetTransfer::refuse(const QString &why)
+{
+    if (!m_reply || !m_abortReason.isEmpty())
+        return;
+    m_refused = true;
+    m_abortReason = why;
+    m_reply->abort();
+}
+
 void InternetTransfer::fail(const QString &why)
 {
     m_errorString = why;
@@ -171,7 +261,12 @@ QString InternetTransfer::GetHeader(const QByteArray &name) const
 
 QByteArray InternetTransfer::GetChunk(qint64 size)
 {
-    if (!m_reply || m_running || size <= 0)
+    if (!m_reply || size <= 0 || (m_running && m_wholeBody))
         return QByteArray();
     return m_reply->read(size);
+}
+
+qint64 InternetTransfer::bytesAvailable() const
+{
+    return m_reply && !(m_running && m_wholeBody) ? m_reply->bytesAvailable() : 0;
 }

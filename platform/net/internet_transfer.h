@@ -27,8 +27,14 @@ class QNetworkReply;
 //                           connection breaks or nothing is heard for the
 //                           time-out; nothing follows an 11.
 // An HTTP error status is not an error: its page is the body, as with any
-// other answer. The body is held in memory until it is read or the next
-// request starts.
+// other answer. OpenURL() holds its (small) body in memory; Execute() hands
+// the body on as it arrives (dataArrived(), GetChunk()): a reader that takes
+// it then holds none of it, so a large or endless answer costs no memory.
+//
+// Plain http is refused except for this computer's own loopback addresses;
+// a redirect is followed only to https, or over http on the same loopback
+// host. A body larger than the limit is refused: at once when its
+// Content-Length says so, else when that many bytes have arrived.
 class InternetTransfer : public QObject
 {
     Q_OBJECT
@@ -57,13 +63,24 @@ public:
     void setTimeout(std::chrono::milliseconds silence);
     // The largest body OpenURL() accepts; a bigger answer is an error.
     void setOpenUrlLimit(qint64 bytes) { m_openUrlLimit = bytes; }
+    // The largest body Execute() accepts; a bigger answer is an error.
+    void setExecuteLimit(qint64 bytes) { m_executeLimit = bytes; }
+
+    // Why url may not be fetched: empty when it may. Only https, and plain
+    // http to a loopback host (127.0.0.0/8, ::1, localhost).
+    static QString urlRefusal(const QUrl &url);
+    // Why a redirect from one address to another is not followed: empty
+    // when it may be. Never to a less safe scheme, never over plain http
+    // to another host.
+    static QString redirectRefusal(const QUrl &from, const QUrl &to);
 
     // Fetches the whole body of url; urlOpened() brings it (after state 12)
     // or reports the failure (after state 11). False while another request
-    // runs.
+    // runs or when the address is refused.
     bool OpenURL(const QUrl &url);
-    // Starts a request and returns; state 12 says the body can be read with
-    // GetChunk(). False while another request runs.
+    // Starts a request and returns; the body can be read with GetChunk() as
+    // it arrives (dataArrived()) and after state 12 until it is exhausted.
+    // False while another request runs or when the address is refused.
     bool Execute(const QUrl &url, const QByteArray &operation = QByteArrayLiteral("GET"));
     bool StillExecuting() const;
     // Drops the running request without raising anything further.
@@ -72,15 +89,22 @@ public:
     // A header of the last response, empty when it is absent.
     QString GetHeader(const QByteArray &name) const;
     // The next part of the last response's body, at most size bytes; empty
-    // when the body is exhausted.
+    // when nothing more has arrived or the body is exhausted.
     QByteArray GetChunk(qint64 size);
+    // How much of the body has arrived and not been read yet.
+    qint64 bytesAvailable() const;
 
     // Why the last request failed.
     QString errorString() const { return m_errorString; }
+    // The last request failed because this side refused the answer (too
+    // large, an unsafe redirect or address), not because of the network.
+    bool refused() const { return m_refused; }
 
 signals:
     void StateChanged(int state);
     void urlOpened(bool ok, const QByteArray &body);
+    // More of an Execute() body can be read.
+    void dataArrived();
 
 private:
     bool start(const QUrl &url, const QByteArray &operation, bool wholeBody);
@@ -88,6 +112,7 @@ private:
     void touch();
     void finished();
     void fail(const QString &why);
+    void refuse(const QString &why);
 
     QNetworkAccessManager *m_manager = nullptr;
     QPointer<QNetworkReply> m_reply;
@@ -97,5 +122,7 @@ private:
     int m_lastState = icNone;
     QString m_abortReason;
     qint64 m_openUrlLimit = 1 << 20;
+    qint64 m_executeLimit = qint64(256) << 20;
     QString m_errorString;
+    bool m_refused = false;
 };

@@ -113,6 +113,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     // The window thread's hold on the component runtime, for the control.
     ComponentRuntime::initialize();
     Installation::ensureInstalled();
+    UpdateWindow::removeInstallerLeftover();  // the installer the last run started
     buildWidgets();
 
     SpeechWidgets widgets;

@@ -8,6 +8,9 @@
 // The update window's rules that need no window: reading version files,
 // comparing versions, and the download's progress display.
 
+// The largest installer the update window downloads.
+constexpr qint64 installerLimit = qint64(256) << 20;
+
 // A version as a decimal number: 1.2 is newer than 1.19, 1.10 equals 1.1.
 // Read the way the user's locale writes numbers (a decimal comma where that
 // is usual); a text the locale cannot read, such as the server's "1.2" under

@@ -13,10 +13,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScopeGuard>
 
 namespace {
 
@@ -92,6 +90,7 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     Inet3 = new InternetTransfer(this);
     Inet4 = new InternetTransfer(this);
+    Inet4->setExecuteLimit(installerLimit);
     buildWidgets();
 
     connect(Command4, &QPushButton::clicked, this, &UpdateWindow::checkClick);
@@ -101,10 +100,12 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     connect(Inet3, &InternetTransfer::urlOpened, this, &UpdateWindow::versionFileArrived);
     connect(Inet4, &InternetTransfer::StateChanged, this, [this](int state) {
         if (state == InternetTransfer::icResponseCompleted)
-            downloadCompleted();
-        else
-            showState(state);
+            return downloadCompleted();
+        showState(state);
+        if (state == InternetTransfer::icError)
+            downloadFailed();
     });
+    connect(Inet4, &InternetTransfer::dataArrived, this, [this] { readChunks(false); });
 
     // Opening the window.
     QFile::remove(userFile(versionFileName));
@@ -133,6 +134,8 @@ UpdateWindow::~UpdateWindow()
 void UpdateWindow::done(int result)
 {
     Inet3->Cancel();
+    if (Inet4->StillExecuting())
+        m_installer.remove();  // a partial installer is of no use
     Inet4->Cancel();
     QFile::remove(userFile(versionFileName));
     QDialog::done(result);
@@ -181,12 +184,21 @@ QString UpdateWindow::makerAddress()
     return QStringLiteral(SAYORA_MAKER_URL);
 }
 
+void UpdateWindow::removeInstallerLeftover()
+{
+    InstallerFile::removeLeftover(userFolder(), installerFileName);
+}
+
 // ---- the check
 
 void UpdateWindow::checkClick()
 {
     // One check at a time; a click while one runs is the same request.
-    Inet3->OpenURL(serverUrl(QStringLiteral("/sayora/nvexe.ini")));
+    const QUrl url = serverUrl(QStringLiteral("/sayora/nvexe.ini"));
+    const QString refusal = InternetTransfer::urlRefusal(url);
+    if (!refusal.isEmpty())
+        return message(refusal);
+    Inet3->OpenURL(url);
 }
 
 void UpdateWindow::versionFileArrived(bool ok, const QByteArray &body)
@@ -237,73 +249,97 @@ void UpdateWindow::showState(int state)
 
 void UpdateWindow::updateClick()
 {
-    Inet4->Execute(serverUrl(QStringLiteral("/sayora/sayoranet.ocx")), QByteArrayLiteral("GET"));
+    if (Inet4->StillExecuting())
+        return;  // one download at a time
+    const QUrl url = serverUrl(QStringLiteral("/sayora/sayoranet.ocx"));
+    QString why = InternetTransfer::urlRefusal(url);
+    if (!why.isEmpty())
+        return message(why);
+    // A new download starts from nothing, not from the last one's end.
+    Label20->clear();
+    setBarTwips(0);
+    m_progress.reset();
+    m_chunksEnded = false;
+    if (!m_installer.create(userFolder(), installerFileName, &why))
+        return message(why);
+    if (!Inet4->Execute(url, QByteArrayLiteral("GET")))
+        m_installer.remove();
+}
+
+void UpdateWindow::readChunks(bool bodyEnded)
+{
+    // While the body arrives only whole chunks are taken, so the chunks and
+    // the progress they show are the same however the bytes came in.
+    while (m_installer.isOpen() && !m_chunksEnded) {
+        if (!bodyEnded && Inet4->bytesAvailable() < 1024)
+            return;
+        if (!takeChunk(Inet4->GetChunk(1024))) {
+            Inet4->Cancel();
+            return dropInstaller(tr("The installer could not be written: the disk may be full."));
+        }
+    }
+}
+
+bool UpdateWindow::takeChunk(const QByteArray &chunk)
+{
+    if (!m_progress) {
+        m_progress.emplace(contentLength(Inet4->GetHeader(QByteArrayLiteral("Content-length"))));
+        m_progress->firstChunk(chunk.size());
+        showProgress(false);
+    } else {
+        m_progress->nextChunk(chunk.size());
+        showProgress(true);
+    }
+    if (chunk.size() < 2)
+        m_chunksEnded = true;
+    return m_installer.append(chunk);
+}
+
+void UpdateWindow::showProgress(bool moveBar)
+{
+    const QString text = m_progress->percentText();
+    if (Label20->text() != text)
+        Label20->setText(text);
+    if (moveBar)
+        setBarTwips(m_progress->barTwips());
+}
+
+void UpdateWindow::downloadFailed()
+{
+    if (!m_installer.isOpen())
+        return;
+    // A download refused here (too large, an unsafe redirect) says why; one
+    // the network broke off only shows the state, as before.
+    if (Inet4->refused())
+        return dropInstaller(tr("The installer was not downloaded. %1").arg(Inet4->errorString()));
+    m_installer.remove();
 }
 
 void UpdateWindow::downloadCompleted()
 {
     setText(Label2, stateText(InternetTransfer::icResponseCompleted));
-    if (!writeInstaller())
+    readChunks(true);
+    if (!m_installer.isOpen())
         return;
-    if (!installerVerified()) {
-        QFile::remove(userFile(installerFileName));
-        message(tr("The downloaded installer could not be verified, so it was not started. Please try again later."));
-        return;
-    }
-    const QString installer = userFile(installerFileName);
-    QFile::setPermissions(installer, QFile::permissions(installer) | QFile::ExeOwner | QFile::ExeUser);
-    if (QProcess::startDetached(installer, {}, userFolder()))
-        emit installerStarted();
-}
-
-bool UpdateWindow::writeInstaller()
-{
-    const QString path = userFile(installerFileName);
-    QFile::remove(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A download that breaks off leaves no partial installer behind.
-    auto dropPartial = qScopeGuard([&file] {
-        file.close();
-        file.remove();
-    });
-
-    DownloadProgress progress(contentLength(Inet4->GetHeader(QByteArrayLiteral("Content-length"))));
-    QByteArray chunk = Inet4->GetChunk(1024);
-    progress.firstChunk(chunk.size());
-    Label20->setText(progress.percentText());
-    while (chunk.size() >= 2) {
-        if (file.write(chunk) != chunk.size())
-            return false;
-        chunk = Inet4->GetChunk(1024);
-        progress.nextChunk(chunk.size());
-        Label20->setText(progress.percentText());
-        setBarTwips(progress.barTwips());
-    }
-    if (file.write(chunk) != chunk.size() || !file.flush())
-        return false;
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    dropPartial.dismiss();
-    progress.finish();
-    Label20->setText(progress.percentText());
-    return true;
-}
-
-bool UpdateWindow::installerVerified()
-{
+    m_progress->finish();
+    showProgress(false);
     // The version file's second line names the installer's SHA-256: an
     // executable fetched from the network is started only when it matches.
-    const QByteArray &expected = m_installerSha256;
-    if (expected.isEmpty())
-        return false;
-    QFile file(userFile(installerFileName));
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return false;
-    return hash.result() == expected;
+    if (m_installerSha256.isEmpty() || m_installer.sha256() != m_installerSha256)
+        return dropInstaller(tr("The downloaded installer could not be verified, so it was not started. Please try again later."));
+    QString why;
+    if (!m_installer.start(&why)) {
+        setText(Label2, tr("The installer could not be started"));
+        return dropInstaller(tr("The downloaded installer could not be started: %1. It has been deleted.").arg(why));
+    }
+    m_installer.close();  // deleted at the next start of the program
+    emit installerStarted();
+}
+
+void UpdateWindow::dropInstaller(const QString &why)
+{
+    m_installer.remove();
+    message(why);
 }
 
 void UpdateWindow::setBarTwips(int width)

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "update/installer_file.h"
+#include "update/update_rules.h"
+
 #include <QDialog>
 #include <QUrl>
+#include <optional>
 
 class InternetTransfer;
 class QLabel;
@@ -14,6 +18,12 @@ class QPushButton;
 // window answers the user meanwhile; a server that stays silent for the
 // transfer's time-out ends the transfer as an error. Closing the window
 // drops a running transfer and deletes "newversion.ini".
+//
+// The installer is written to "tempsetup.exe" as it arrives, in 1024-byte
+// chunks that move the percentage and the bar, up to installerLimit bytes.
+// It is started only when its SHA-256 matches the version file's, and then
+// by descriptor (see InstallerFile). One that is refused, broken off or
+// cannot be started is deleted; a started one is deleted at the next start.
 class UpdateWindow : public QDialog
 {
     Q_OBJECT
@@ -26,6 +36,8 @@ public:
     static QUrl serverUrl(const QString &path);
     // The maker's web site shown by the link.
     static QString makerAddress();
+    // Deletes the installer a previous run started and left behind.
+    static void removeInstallerLeftover();
 
     void checkClick();   // "&Check"
     void updateClick();  // "&Update"
@@ -64,11 +76,17 @@ private:
     void versionFileArrived(bool ok, const QByteArray &body);
     void checkFailed();
     void showState(int state);
+    void downloadFailed();
     void downloadCompleted();
-    bool writeInstaller();
-    bool installerVerified();
+    void readChunks(bool bodyEnded);
+    bool takeChunk(const QByteArray &chunk);
+    void showProgress(bool moveBar);
+    void dropInstaller(const QString &why);
     void setBarTwips(int width);
     void message(const QString &text);
 
     QByteArray m_installerSha256;  // from the version file of the offer shown
+    InstallerFile m_installer;     // the download being written
+    std::optional<DownloadProgress> m_progress;  // set by the first chunk
+    bool m_chunksEnded = false;    // a chunk of fewer than 2 bytes was read
 };

@@ -12,7 +12,10 @@
 // one answer; a request for any other path gets 404. An answer can leave out
 // its Content-Length (the body then ends when the connection closes) or be
 // silent: the connection is accepted and never answered; or break off in
-// the middle of the body.
+// the middle of the body. It can also announce a length of its own, redirect,
+// send an endless body (written as the client takes it, so the server's
+// memory stays flat), or send part of the body and hold the connection open
+// until sendRest().
 class HttpTestServer : public QObject
 {
     Q_OBJECT
@@ -24,6 +27,10 @@ public:
         bool contentLength = true;
         bool silent = false;
         qsizetype sentBytes = -1;  // >= 0: the connection drops after this much body
+        bool holdOpen = false;     // with sentBytes: wait for sendRest() instead
+        qint64 declaredLength = -1;  // >= 0: the Content-Length sent, whatever the body
+        QByteArray location = {};  // a Location header (with a 3xx status)
+        bool endless = false;      // the body never ends
     };
 
     HttpTestServer()
@@ -38,6 +45,17 @@ public:
     // Stops listening: connections to the port are refused from now on.
     void stop() { m_server.close(); }
     int requests(const QString &path) const { return m_requests.value(path); }
+    // The held connections get the rest of their bodies and are closed.
+    void sendRest()
+    {
+        for (const auto &[socket, rest] : std::as_const(m_held)) {
+            if (socket) {
+                socket->write(rest);
+                socket->disconnectFromHost();
+            }
+        }
+        m_held.clear();
+    }
 
 private:
     void accept()
@@ -65,12 +83,30 @@ private:
         const Answer answer = m_answers.value(path, Answer{QByteArrayLiteral("<html>Not found</html>"), 404});
         if (answer.silent)
             return;
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + (answer.status == 200 ? " OK" : " Error") + "\r\n";
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + (answer.status == 200 ? " OK" : " Other") + "\r\n";
         head += "Content-Type: application/octet-stream\r\nConnection: close\r\n";
-        if (answer.contentLength)
+        if (answer.declaredLength >= 0)
+            head += "Content-Length: " + QByteArray::number(answer.declaredLength) + "\r\n";
+        else if (answer.contentLength)
             head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+        if (!answer.location.isEmpty())
+            head += "Location: " + answer.location + "\r\n";
         socket->write(head + "\r\n");
+        if (answer.endless) {
+            const QByteArray block(256 * 1024, 'x');
+            auto more = [socket, block] {
+                if (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 1024 * 1024)
+                    socket->write(block);
+            };
+            connect(socket, &QTcpSocket::bytesWritten, socket, more);
+            more();
+            return;
+        }
         socket->write(answer.sentBytes >= 0 ? answer.body.left(answer.sentBytes) : answer.body);
+        if (answer.sentBytes >= 0 && answer.holdOpen) {
+            m_held.append({socket, answer.body.mid(answer.sentBytes)});
+            return;
+        }
         socket->disconnectFromHost();  // after the buffered body is written
     }
 
@@ -78,4 +114,5 @@ private:
     QHash<QString, Answer> m_answers;
     QHash<QString, int> m_requests;
     QHash<QTcpSocket *, QByteArray> m_pending;
+    QList<std::pair<QPointer<QTcpSocket>, QByteArray>> m_held;
 };

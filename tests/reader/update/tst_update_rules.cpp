@@ -1,5 +1,7 @@
-// Version numbers and the download's progress display.
+// Version numbers, the download's progress display, and which server
+// addresses and redirects the transfers accept.
 
+#include "net/internet_transfer.h"
 #include "update/update_rules.h"
 
 #include <QLocale>
@@ -14,7 +16,57 @@ private slots:
     void versionNumbers();
     void progress_data();
     void progress();
+    void addresses_data();
+    void addresses();
+    void redirects_data();
+    void redirects();
 };
+
+void TestUpdateRules::addresses_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("https") << "https://updates.example/sayora" << true;
+    QTest::newRow("http to 127.0.0.1") << "http://127.0.0.1:8080" << true;
+    QTest::newRow("http to 127.3.2.1") << "http://127.3.2.1" << true;
+    QTest::newRow("http to ::1") << "http://[::1]:99/x" << true;
+    QTest::newRow("http to localhost") << "http://LocalHost:1" << true;
+    QTest::newRow("http to another host") << "http://updates.example" << false;
+    QTest::newRow("http to a LAN address") << "http://192.168.1.2" << false;
+    QTest::newRow("http to a name starting like loopback") << "http://127.0.0.1.example" << false;
+    QTest::newRow("http to localhost's subdomain") << "http://localhost.example" << false;
+    QTest::newRow("ftp") << "ftp://127.0.0.1/x" << false;
+    QTest::newRow("file") << "file:///etc/passwd" << false;
+    QTest::newRow("no host") << "not an address" << false;
+}
+
+void TestUpdateRules::addresses()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, accepted);
+    QCOMPARE(InternetTransfer::urlRefusal(QUrl(url)).isEmpty(), accepted);
+}
+
+void TestUpdateRules::redirects_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("followed");
+    QTest::newRow("https to https elsewhere") << "https://a.example/x" << "https://b.example/y" << true;
+    QTest::newRow("https to http") << "https://a.example/x" << "http://127.0.0.1/y" << false;
+    QTest::newRow("http to https") << "http://127.0.0.1/x" << "https://b.example/y" << true;
+    QTest::newRow("http, same host") << "http://127.0.0.1:1/x" << "http://127.0.0.1:2/y" << true;
+    QTest::newRow("http, another loopback host") << "http://127.0.0.1/x" << "http://localhost/y" << false;
+    QTest::newRow("http to a remote host") << "http://127.0.0.1/x" << "http://b.example/y" << false;
+}
+
+void TestUpdateRules::redirects()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, followed);
+    QCOMPARE(InternetTransfer::redirectRefusal(QUrl(from), QUrl(to)).isEmpty(), followed);
+}
 
 void TestUpdateRules::versionNumbers_data()
 {

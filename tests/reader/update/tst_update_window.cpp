@@ -11,12 +11,14 @@
 #include "support/test_support.h"
 #include "support/url_catcher.h"
 #include "ui/image_button.h"
+#include "ui/twips.h"
 #include "update/update_window.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -26,6 +28,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +73,16 @@ public:
     }
 };
 
+// The process's resident memory in bytes.
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
 }  // namespace
 
 
@@ -84,9 +99,23 @@ private slots:
     void download();
     void brokenDownloadLeavesNothing();
     void startedInstallerEndsProgramWithoutSaving();
+    void endlessBodyIsRefusedWhileWindowAnswers();
+    void announcedOversizeIsRefusedAtOnce();
+    void progressMovesAsBytesArrive();
+    void secondDownloadStartsFromNothing();
+    void unsafeFolderIsRefused_data();
+    void unsafeFolderIsRefused();
+    void startsTheVerifiedFileEvenIfTheNameIsSwapped();
+    void plainHttpOnlyForLoopback();
+    void redirects_data();
+    void redirects();
+    void unstartableInstaller_data();
+    void unstartableInstaller();
+    void leftoverInstallerGoesAtNextStart();
 
 private:
     std::unique_ptr<UpdateWindow> openWindow();
+    std::unique_ptr<UpdateWindow> offer(const QByteArray &installer);
     void clickCheck(UpdateWindow *window, bool expectBody = true);
 
     HttpTestServer m_server;
@@ -115,6 +144,17 @@ std::unique_ptr<UpdateWindow> TestUpdateWindow::openWindow()
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("the update window was not exposed");
+    return window;
+}
+
+// A window that has found a new version whose installer has this checksum.
+std::unique_ptr<UpdateWindow> TestUpdateWindow::offer(const QByteArray &installer)
+{
+    m_server.setAnswer(versionPath, {"9.9\r\n" + sha256Hex(installer) + "\r\n"});
+    auto window = openWindow();
+    clickCheck(window.get());
+    if (!window->Command5->isVisible())
+        qWarning("no new version was offered");
     return window;
 }
 
@@ -307,6 +347,9 @@ void TestUpdateWindow::download()
     }
     QCOMPARE(started.count(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+    struct stat st {};
+    QCOMPARE(lstat(QFile::encodeName(downloaded).constData(), &st), 0);
+    QVERIFY2(S_ISREG(st.st_mode) && (st.st_mode & 07777) == 0700, "the installer is for the user alone");
     QFile file(downloaded);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.size(), size);
@@ -352,6 +395,259 @@ void TestUpdateWindow::startedInstallerEndsProgramWithoutSaving()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
     QVERIFY2(main.isVisible(), "the window was not closed: no closing steps ran");
     QVERIFY2(!QFile::exists(SettingsRecord::defaultPath()), "no settings were written");
+}
+
+void TestUpdateWindow::endlessBodyIsRefusedWhileWindowAnswers()
+{
+    const QByteArray installer = installerScript(m_dir.filePath(QStringLiteral("never-endless")), 4096);
+    auto window = offer(installer);
+    m_server.setAnswer(installerPath, {QByteArray(), 200, false, false, -1, false, -1, QByteArray(), true});
+    m_server.setAnswer(versionPath, {"1.0\r\n"});
+    QSignalSpy started(window.get(), &UpdateWindow::installerStarted);
+    const qint64 residentBefore = residentBytes();
+    qint64 residentPeak = residentBefore;
+    int ticks = 0;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] {
+        ++ticks;
+        residentPeak = std::max(residentPeak, residentBytes());
+    });
+    sampler.start(50);
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+
+    // The window answers while the body pours in: a check runs to its end.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(userFile(QStringLiteral("tempsetup.exe"))).size() > 1024 * 1024, 30000);
+    QSignalSpy opened(window->Inet3, &InternetTransfer::urlOpened);
+    QTest::mouseClick(window->Command4, Qt::LeftButton);
+    QVERIFY(opened.wait(30000));
+    QVERIFY2(window->Inet4->StillExecuting(), "the check ran while the download did");
+    QCOMPARE(window->Label5->text(), QStringLiteral("No new version"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Inet4->StillExecuting(), 300000);
+    sampler.stop();
+    QCOMPARE(window->Label2->text(), QStringLiteral("Unable to Connect to Server"));
+    QVERIFY2(messageOf(window.get()), qPrintable(window->Inet4->errorString() + QString::number(window->Inet4->bytesAvailable()) + QLatin1Char(' ') + window->Label20->text()));
+    QVERIFY2(messageOf(window.get())->text().contains(QLatin1String("256 MiB")), qPrintable(messageOf(window.get())->text()));
+    QVERIFY2(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))), "the refused download is deleted");
+    QCOMPARE(started.count(), 0);
+    QVERIFY2(ticks >= 10, "the timer kept running");
+#if !defined(__SANITIZE_ADDRESS__)
+    // The sanitizer keeps freed memory in quarantine; elsewhere memory stays
+    // flat, far below the 256 MiB that passed through.
+    QVERIFY2(residentPeak - residentBefore < 64 * 1024 * 1024,
+             qPrintable(QStringLiteral("grew by %1 MiB").arg((residentPeak - residentBefore) >> 20)));
+#endif
+}
+
+void TestUpdateWindow::announcedOversizeIsRefusedAtOnce()
+{
+    const QByteArray installer = installerScript(m_dir.filePath(QStringLiteral("never-oversize")), 4096);
+    auto window = offer(installer);
+    window->Inet4->setTimeout(std::chrono::minutes(10));
+    // The server announces one byte more than the limit, sends a little and waits.
+    m_server.setAnswer(installerPath, {installer, 200, true, false, 100, true, installerLimit + 1});
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Inet4->StillExecuting(), 20000);
+    QCOMPARE(window->Label2->text(), QStringLiteral("Unable to Connect to Server"));
+    QVERIFY(messageOf(window.get()));
+    QVERIFY(messageOf(window.get())->text().contains(QLatin1String("256 MiB")));
+    QVERIFY(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))));
+    m_server.sendRest();
+}
+
+void TestUpdateWindow::progressMovesAsBytesArrive()
+{
+    const QByteArray installer = installerScript(m_dir.filePath(QStringLiteral("never-partial")), 8192);
+    auto window = offer(installer);
+    m_server.setAnswer(installerPath, {installer, 200, true, false, 4096, true});
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    // Four chunks of 8192 bytes have arrived: counter 4072, 49.7%.
+    QTRY_COMPARE_WITH_TIMEOUT(window->Label20->text(), QStringLiteral("50%"), 20000);
+    QVERIFY(window->Inet4->StillExecuting());
+    QCOMPARE(window->Label4->width(), twips::toPixels(50 * 50));
+    QCOMPARE(QFileInfo(userFile(QStringLiteral("tempsetup.exe"))).size(), 4096);
+    // Leaving mid-way deletes what was written.
+    QTest::mouseClick(window->Command8, Qt::LeftButton);
+    QVERIFY(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))));
+    m_server.sendRest();
+}
+
+void TestUpdateWindow::secondDownloadStartsFromNothing()
+{
+    const QByteArray installer = installerScript(m_dir.filePath(QStringLiteral("never-second")), 2048);
+    m_server.setAnswer(versionPath, {"9.9\r\n" + sha256Hex("another installer") + "\r\n"});
+    auto window = openWindow();
+    clickCheck(window.get());
+    m_server.setAnswer(installerPath, {installer});
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(messageOf(window.get()), 20000);  // not verified
+    QCOMPARE(window->Label20->text(), QStringLiteral("100%"));
+    QCOMPARE(window->Label4->width(), window->Label40->width());
+    delete messageOf(window.get());
+
+    m_server.setAnswer(installerPath, {installer, 200, true, false, 0, true});
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QCOMPARE(window->Label20->text(), QString());
+    QCOMPARE(window->Label4->width(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window->Label2->text(), QStringLiteral("Waiting Server's Replay"), 20000);
+    QCOMPARE(window->Label20->text(), QString());
+    QCOMPARE(window->Label4->width(), 0);
+    QTest::mouseClick(window->Command8, Qt::LeftButton);
+    m_server.sendRest();
+}
+
+void TestUpdateWindow::unsafeFolderIsRefused_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("otherOwner");
+    QTest::newRow("writable by the group") << 0775 << false;
+    QTest::newRow("writable by others") << 0757 << false;
+    QTest::newRow("owned by another user") << 0700 << true;
+}
+
+void TestUpdateWindow::unsafeFolderIsRefused()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, otherOwner);
+    if (otherOwner && geteuid() != 0)
+        QSKIP("only root can give the folder to another user");
+    const QString marker = m_dir.filePath(QStringLiteral("ran-unsafe"));
+    const QByteArray installer = installerScript(marker, 2048);
+    m_server.setAnswer(installerPath, {installer});
+    auto window = offer(installer);
+    const QByteArray folder = QFile::encodeName(userFolder());
+    struct stat before {};
+    QCOMPARE(stat(folder.constData(), &before), 0);
+    auto restore = qScopeGuard([&] {
+        QCOMPARE(chown(folder.constData(), before.st_uid, before.st_gid), 0);
+        QCOMPARE(chmod(folder.constData(), before.st_mode & 07777), 0);
+    });
+    QCOMPARE(chmod(folder.constData(), mode_t(mode)), 0);
+    if (otherOwner)
+        QCOMPARE(chown(folder.constData(), 65534, 65534), 0);
+    const int requestsBefore = m_server.requests(installerPath);
+    QSignalSpy started(window.get(), &UpdateWindow::installerStarted);
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QVERIFY(messageOf(window.get()));
+    QVERIFY2(messageOf(window.get())->text().contains(QLatin1String("belongs to another user or can be changed by other users")),
+             qPrintable(messageOf(window.get())->text()));
+    QVERIFY(!window->Inet4->StillExecuting());
+    QCOMPARE(m_server.requests(installerPath), requestsBefore);
+    QCOMPARE(started.count(), 0);
+    QVERIFY(!QFile::exists(marker));
+}
+
+void TestUpdateWindow::startsTheVerifiedFileEvenIfTheNameIsSwapped()
+{
+    const QString marker = m_dir.filePath(QStringLiteral("ran-verified"));
+    const QString swappedMarker = m_dir.filePath(QStringLiteral("ran-swapped"));
+    const QByteArray installer = installerScript(marker, 8192);
+    auto window = offer(installer);
+    m_server.setAnswer(installerPath, {installer, 200, true, false, 4096, true});
+    QSignalSpy started(window.get(), &UpdateWindow::installerStarted);
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    const QString downloaded = userFile(QStringLiteral("tempsetup.exe"));
+    QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(downloaded).size(), 4096, 20000);
+    // Another script put in its place under the same name.
+    const QString other = userFile(QStringLiteral("other"));
+    testsupport::writeFile(other, installerScript(swappedMarker, 100));
+    QVERIFY(QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(rename(QFile::encodeName(other).constData(), QFile::encodeName(downloaded).constData()), 0);
+    m_server.sendRest();
+    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+    QVERIFY2(!QFile::exists(swappedMarker), "the file started is the one verified");
+}
+
+void TestUpdateWindow::plainHttpOnlyForLoopback()
+{
+    const QByteArray installer = installerScript(m_dir.filePath(QStringLiteral("never-plain")), 2048);
+    m_server.setAnswer(installerPath, {installer});
+    auto window = offer(installer);  // plain http to 127.0.0.1 is accepted
+    const int requestsBefore = m_server.requests(installerPath);
+
+    // The test server's port behind a name that is not this computer's own.
+    qputenv("SAYORA_UPDATE_URL", QByteArray("http://sayora.example:%1").replace("%1", QByteArray::number(m_server.baseUrl().port())));
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QVERIFY(messageOf(window.get()));
+    QVERIFY2(messageOf(window.get())->text().contains(QLatin1String("plain http")), qPrintable(messageOf(window.get())->text()));
+    QVERIFY(!window->Inet4->StillExecuting());
+    QVERIFY(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))));
+    delete messageOf(window.get());
+
+    QTest::mouseClick(window->Command4, Qt::LeftButton);
+    QVERIFY(messageOf(window.get()));
+    QVERIFY(messageOf(window.get())->text().contains(QLatin1String("plain http")));
+    QVERIFY(!window->Inet3->StillExecuting());
+    QCOMPARE(m_server.requests(installerPath), requestsBefore);
+}
+
+void TestUpdateWindow::redirects_data()
+{
+    QTest::addColumn<QString>("host");  // where the redirect points
+    QTest::addColumn<bool>("followed");
+    QTest::newRow("same host over http") << "127.0.0.1" << true;
+    QTest::newRow("another host over http") << "localhost" << false;
+}
+
+void TestUpdateWindow::redirects()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, followed);
+    const QString marker = m_dir.filePath(QStringLiteral("ran-redirect-%1").arg(host));
+    const QByteArray installer = installerScript(marker, 2048);
+    const QString target = QStringLiteral("/elsewhere/%1").arg(host);
+    m_server.setAnswer(target, {installer});
+    QByteArray location = QStringLiteral("http://%1:%2%3").arg(host).arg(m_server.baseUrl().port()).arg(target).toUtf8();
+    m_server.setAnswer(installerPath, {"moved", 302, true, false, -1, false, -1, location});
+    auto window = offer(installer);
+    QSignalSpy started(window.get(), &UpdateWindow::installerStarted);
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Inet4->StillExecuting(), 30000);
+    if (followed) {
+        QCOMPARE(started.count(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 20000);
+        return;
+    }
+    QCOMPARE(started.count(), 0);
+    QCOMPARE(m_server.requests(target), 0);
+    QVERIFY(messageOf(window.get()));
+    QVERIFY2(messageOf(window.get())->text().contains(QLatin1String("another host")), qPrintable(messageOf(window.get())->text()));
+    QVERIFY(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))));
+}
+
+void TestUpdateWindow::unstartableInstaller_data()
+{
+    QTest::addColumn<QByteArray>("installer");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no interpreter line") << QByteArray("echo this is no program\n") << "interpreter line";
+    QTest::newRow("interpreter missing") << QByteArray("#!/nonexistent/sh\nexit 0\n") << "interpreter";
+}
+
+void TestUpdateWindow::unstartableInstaller()
+{
+    QFETCH(QByteArray, installer);
+    QFETCH(QString, reason);
+    m_server.setAnswer(installerPath, {installer});
+    auto window = offer(installer);
+    QSignalSpy started(window.get(), &UpdateWindow::installerStarted);
+    QTest::mouseClick(window->Command5, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Inet4->StillExecuting(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(messageOf(window.get()), 20000);
+    const QString text = messageOf(window.get())->text();
+    QVERIFY2(text.contains(QLatin1String("could not be started")) && text.contains(reason), qPrintable(text));
+    QCOMPARE(window->Label2->text(), QStringLiteral("The installer could not be started"));
+    QCOMPARE(started.count(), 0);
+    QVERIFY2(!QFile::exists(userFile(QStringLiteral("tempsetup.exe"))), "the installer that did not start is deleted");
+}
+
+void TestUpdateWindow::leftoverInstallerGoesAtNextStart()
+{
+    const QString leftover = userFile(QStringLiteral("tempsetup.exe"));
+    testsupport::writeFile(leftover, installerScript(m_dir.filePath(QStringLiteral("never-leftover")), 100));
+    QVERIFY(QFile::exists(leftover));
+    SayoraMain main;
+    QVERIFY2(!QFile::exists(leftover), "the start of the program deletes the last run's installer");
 }
 
 int main(int argc, char *argv[])
