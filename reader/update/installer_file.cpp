@@ -117,7 +117,7 @@ bool InstallerFile::append(const QByteArray &bytes)
 bool InstallerFile::start(QString *why)
 {
     struct stat file {};
-    if (m_read < 0 || m_write < 0 || ::fsync(m_write) != 0 || ::fstat(m_write, &file) != 0 || file.st_size != m_written) {
+    if (m_read < 0 || m_write < 0 || ::fstat(m_write, &file) != 0 || file.st_size != m_written) {
         *why = tr("the file was not written whole");
         return false;
     }
