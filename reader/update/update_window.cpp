@@ -309,7 +309,7 @@ void UpdateWindow::downloadFailed()
     if (!m_installer.isOpen())
         return;
     // A download refused here (too large, an unsafe redirect) says why; one
-    // the network broke off only shows the state, as before.
+    // the network broke off shows the state alone.
     if (Inet4->refused())
         return dropInstaller(tr("The installer was not downloaded. %1").arg(Inet4->errorString()));
     m_installer.remove();
