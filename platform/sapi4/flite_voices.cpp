@@ -5,9 +5,11 @@
 #include <flite/flite.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <csetjmp>
 #include <cstring>
+#include <vector>
 
 extern "C" {
 cst_voice *register_cmu_us_kal(const char *voxdir);
@@ -20,8 +22,15 @@ cst_voice *register_cmu_us_slt(const char *voxdir);
 namespace {
 
 // flite reports fatal errors through cst_error(), which exits the process
-// unless cst_errjmp is set. Only C frames lie between setjmp and longjmp here.
-// On an error the half-built utterance is leaked: its state is unknown.
+// unless cst_errjmp is set, and else longjmps there. A longjmp must never
+// pass a C++ frame with something to destroy (its destructors would not
+// run): each guard below sets its own cst_errjmp right around flite's C
+// code. Between guardedSynth's setjmp and any error lie only flite's frames:
+// the streaming callback, the one piece of ours flite calls back, makes its
+// own flite calls through guardedReadUtterance, whose frames hold nothing
+// to destroy and which catches their errors before they reach the callback.
+// On an error in synthesis the half-built utterance is leaked: its state is
+// unknown.
 cst_utterance *guardedSynth(cst_utterance *utterance, cst_voice *voice)
 {
     jmp_buf env;
@@ -44,6 +53,67 @@ cst_voice *guardedRegister(cst_voice *(*reg)(const char *))
         result = reg(nullptr);
     cst_errjmp = previous;
     return result;
+}
+
+// What word marks and the leading pause are made from, read out of an
+// utterance as plain data, so that the reading can be guarded.
+struct RawWord
+{
+    const char *token;  // the token's name, owned by the utterance
+    float start;        // seconds
+};
+
+struct UtteranceFacts
+{
+    RawWord *words = nullptr;  // room for capacity
+    int capacity = 0;
+    int count = 0;
+    bool leadingPause = false;
+    float pauseEnd = 0;  // seconds
+};
+
+std::atomic<bool> failNextReading{false};
+
+// Each token starts where the first segment of its first sounding word
+// starts. Nothing here has a destructor: a flite error may longjmp across.
+void readUtterance(cst_utterance *utterance, UtteranceFacts *facts, bool fail)
+{
+    const cst_item *lastToken = nullptr;
+    for (cst_item *word = relation_head(utt_relation(utterance, "Word")); word && facts->count < facts->capacity;
+         word = item_next(word)) {
+        if (!path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
+            continue;
+        const cst_item *token = path_to_item(word, "R:Token.parent");
+        if (!token || token == lastToken)
+            continue;
+        lastToken = token;
+        if (fail && facts->count == 1)
+            val_int(nullptr);  // raises flite's error, as a failed allocation would
+        facts->words[facts->count].token = item_name(token);
+        facts->words[facts->count].start = ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
+        ++facts->count;
+    }
+    const cst_item *first = relation_head(utt_relation(utterance, "Segment"));
+    if (first && std::strcmp(item_name(first), "pau") == 0) {
+        facts->leadingPause = true;
+        facts->pauseEnd = ffeature_float(first, "end");
+    }
+}
+
+// False when flite raised an error while reading.
+bool guardedReadUtterance(cst_utterance *utterance, UtteranceFacts *facts)
+{
+    const bool fail = failNextReading.exchange(false);
+    jmp_buf env;
+    jmp_buf *previous = cst_errjmp;
+    cst_errjmp = &env;
+    volatile bool read = false;
+    if (setjmp(env) == 0) {
+        readUtterance(utterance, facts, fail);
+        read = true;
+    }
+    cst_errjmp = previous;
+    return read;
 }
 
 float featureFloat(const cst_voice *voice, const char *name, float fallback)
@@ -212,25 +282,18 @@ bool prepare(const FliteVoice &voice, const QString &text, int speed, int pitch,
     return true;
 }
 
-// Word timing: each token starts where the first segment of its first
-// sounding word starts. Token names are substrings of the input; find them
-// from a running cursor (file_pos is off by one and drops punctuation).
-// Samples are of the output (after resampling), non-decreasing, and not yet
-// clamped to the audio's length. The segments exist before the audio does.
-QList<WordMark> wordMarks(cst_utterance *utterance, const FliteText &input, int rate, double factor)
+// Word timing, from the facts read out of the utterance. Token names are
+// substrings of the input; find them from a running cursor (file_pos is off
+// by one and drops punctuation). Samples are of the output (after
+// resampling), non-decreasing, and not yet clamped to the audio's length.
+// The segments exist before the audio does.
+QList<WordMark> wordMarks(const UtteranceFacts &facts, const FliteText &input, int rate, double factor)
 {
     QList<WordMark> marks;
-    const cst_item *lastToken = nullptr;
     qsizetype cursor = 0;
     qint64 lastSample = 0;
-    for (cst_item *word = relation_head(utt_relation(utterance, "Word")); word; word = item_next(word)) {
-        if (!path_to_item(word, "R:SylStructure.daughter1.daughter1.R:Segment"))
-            continue;
-        const cst_item *token = path_to_item(word, "R:Token.parent");
-        if (!token || token == lastToken)
-            continue;
-        lastToken = token;
-        const char *name = item_name(token);
+    for (int i = 0; i < facts.count; ++i) {
+        const char *name = facts.words[i].token;
         if (!name || !*name)
             continue;
         const qsizetype at = input.bytes.indexOf(name, cursor);
@@ -239,7 +302,7 @@ QList<WordMark> wordMarks(cst_utterance *utterance, const FliteText &input, int 
         const qsizetype end = at + qsizetype(std::strlen(name));
         cursor = end;
 
-        const float seconds = ffeature_float(word, "R:SylStructure.daughter1.daughter1.R:Segment.p.end");
+        const float seconds = facts.words[i].start;
         const qint64 sample = std::max(lastSample, qint64(std::llround(double(seconds) * rate / factor)));
         lastSample = sample;
 
@@ -285,8 +348,10 @@ public:
     {
         if (m_done)
             return false;
-        if (!m_started)
-            start(wave);
+        if (!m_started && !start(wave)) {
+            finish(true);
+            return false;
+        }
         produce(wave->samples, std::min<qint64>(available, wave->num_samples), last);
         const qint64 n = m_pending.size() / 2;
         if (last)
@@ -306,19 +371,26 @@ public:
     }
 
 private:
-    void start(const cst_wave *wave)
+    // False when the utterance could not be read.
+    bool start(const cst_wave *wave)
     {
         m_started = true;
         m_rate = wave->sample_rate;
         const double factor = m_prepared.factor;
-        m_marks = wordMarks(m_prepared.utterance, m_prepared.input, m_rate, factor);
-        const cst_item *first = relation_head(utt_relation(m_prepared.utterance, "Segment"));
-        if (m_dropLead && first && std::strcmp(item_name(first), "pau") == 0) {
-            const qint64 pauseEnd = std::llround(double(ffeature_float(first, "end")) * m_rate / factor);
+        std::vector<RawWord> words(size_t(m_prepared.input.bytes.size()) + 1);
+        UtteranceFacts facts;
+        facts.words = words.data();
+        facts.capacity = int(words.size());
+        if (!guardedReadUtterance(m_prepared.utterance, &facts))
+            return false;
+        m_marks = wordMarks(facts, m_prepared.input, m_rate, factor);
+        if (m_dropLead && facts.leadingPause) {
+            const qint64 pauseEnd = std::llround(double(facts.pauseEnd) * m_rate / factor);
             m_searchFrom = std::max<qint64>(0, pauseEnd - qint64(m_rate) * kOnsetBeforeMs / 1000);
             m_searchEnd = pauseEnd + qint64(m_rate) * kOnsetAfterMs / 1000;
             m_searching = true;
         }
+        return true;
     }
 
     // Output starts here: the first audible sample (or -1: none found).
@@ -496,12 +568,26 @@ FliteSpeech FliteVoices::synthesize(const FliteVoice &voice, const QString &text
     }
     speech.sampleRate = rate;
     const qint64 outSamples = speech.pcm.size() / 2;
+    std::vector<RawWord> words(size_t(prepared.input.bytes.size()) + 1);
+    UtteranceFacts facts;
+    facts.words = words.data();
+    facts.capacity = int(words.size());
+    if (!guardedReadUtterance(utterance, &facts)) {
+        qCWarning(lcSapi4) << "flite failed on" << text.left(80);
+        delete_utterance(utterance);
+        return FliteSpeech{{}, {}, rate, true};
+    }
     // kal's last segment ends after its audio.
-    speech.marks = wordMarks(utterance, prepared.input, rate, prepared.factor);
+    speech.marks = wordMarks(facts, prepared.input, rate, prepared.factor);
     for (WordMark &mark : speech.marks)
         mark.sample = std::min(mark.sample, outSamples);
     delete_utterance(utterance);
     return speech;
+}
+
+void FliteVoices::failNextWordReading()
+{
+    failNextReading = true;
 }
 
 QList<FliteVoice> FliteVoices::offered()

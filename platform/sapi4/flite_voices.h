@@ -56,7 +56,8 @@ struct FliteSpeech
 
 // Receives streamed speech in order: each chunk's audio with the marks that
 // fall in it (samples relative to the chunk); last is true for the final
-// call. Returning false stops the synthesis: no call follows.
+// call. Returning false stops the synthesis: no call follows. It runs inside
+// flite's audio callback and must not call flite itself.
 using FliteChunkSink = std::function<bool(FliteSpeech &&chunk, bool last)>;
 
 // The flite voices of this machine and synthesis with them. flite shares its
@@ -88,4 +89,8 @@ public:
     // typographic quotes and dashes become ASCII, anything else unspeakable
     // becomes a space, so every token stays where it was in the original.
     static FliteText toFliteText(const QString &text);
+
+    // For tests: the next synthesis meets a flite error while it reads the
+    // words of its utterance, as a failed allocation inside flite would.
+    static void failNextWordReading();
 };

@@ -102,7 +102,7 @@ struct RenderState
     int pitch = 0;
     quint32 volume = 0xFFFFFFFF;
     bool paused = false;
-    bool pumping = false;          // a piece is queued or running on the flite thread
+    bool pumping = false;          // the render chain is queued or running on the flite thread
     std::deque<QueuedText> texts;  // what TextData queued, front being rendered
     qsizetype position = 0;        // in texts.front()
     QWORD written = 0;             // bytes of audio handed to the destination
@@ -111,9 +111,12 @@ struct RenderState
     std::function<void(bool start)> notify;  // runs on the notifier's thread
 };
 
-// Runs on the flite thread: renders one piece, then queues the next, so
-// other flite work (a voice speaking meanwhile) is never held up long.
-void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation);
+// Runs on the flite thread: renders one piece of the front text, then
+// queues itself again, so other flite work (a voice speaking meanwhile) is
+// never held up long. One such chain drains an engine's texts in order,
+// across resets: a reset voids the piece in hand and the chain goes on with
+// whatever was queued after it.
+void renderNext(const std::shared_ptr<RenderState> &state);
 
 // Runs call on the engine's thread unless the generation has moved on by
 // then. Called with state->mutex held.
@@ -159,24 +162,28 @@ void scaleVolume(QByteArray &pcm, quint32 volume)
         samples[i] = qint16(qint32(samples[i]) * qint32(level) / 0xFFFF);
 }
 
-void post(const std::shared_ptr<RenderState> &state, quint64 generation)
+// Called with state->mutex held, while the engine lives (texts are queued
+// only then): its hold keeps the flite thread.
+void post(const std::shared_ptr<RenderState> &state)
 {
     state->pumping = true;
-    FliteThread::instance()->post([state, generation] { renderNext(state, generation); });
+    FliteThread::instance()->post([state] { renderNext(state); });
 }
 
-void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation)
+void renderNext(const std::shared_ptr<RenderState> &state)
 {
     QString text;
     qsizetype pieceStart = 0;
     FliteVoice voice;
     int speed = 0, pitch = 0;
+    quint64 generation = 0;
     {
         QMutexLocker lock(&state->mutex);
-        if (state->generation != generation || state->paused) {
+        if (state->paused) {
             state->pumping = false;
             return;
         }
+        generation = state->generation;
         TextChunker::Piece piece;
         while (!state->texts.empty()
                && !TextChunker::next(state->texts.front().text, state->position, kPieceChars, &piece)) {
@@ -203,7 +210,11 @@ void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation)
     FliteSpeech speech = FliteVoices::synthesize(voice, text, speed, pitch);
     QMutexLocker lock(&state->mutex);
     if (state->generation != generation) {
-        state->pumping = false;
+        // Reset meanwhile: this piece is void, what came after the reset is not.
+        if (state->texts.empty() || state->paused)
+            state->pumping = false;
+        else
+            post(state);
         return;
     }
     QueuedText &queued = state->texts.front();
@@ -223,9 +234,10 @@ void renderNext(const std::shared_ptr<RenderState> &state, quint64 generation)
         state->destination->WaveWrite(speech.pcm.constData(), speech.pcm.size());
         state->written += QWORD(speech.pcm.size());
     }
-    state->pumping = false;
-    if (!state->paused)
-        post(state, generation);
+    if (state->paused)
+        state->pumping = false;
+    else
+        post(state);
 }
 
 class FliteTtsEngine final : public ITTSCentralA, public ITTSAttributesA
@@ -303,7 +315,7 @@ public:
             m_state->position = 0;
             deliverStart(m_state, m_state->generation);
             if (!m_state->pumping && !m_state->paused)
-                post(m_state, m_state->generation);
+                post(m_state);
         }
         return S_OK;
     }
@@ -339,7 +351,7 @@ public:
         QMutexLocker lock(&m_state->mutex);
         m_state->paused = false;
         if (!m_state->texts.empty() && !m_state->pumping)
-            post(m_state, m_state->generation);
+            post(m_state);
         return S_OK;
     }
     HRESULT AudioReset() override

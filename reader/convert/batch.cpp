@@ -86,6 +86,10 @@ void Batch::startNext()
     job.worker = worker;
     worker->setProgram(QCoreApplication::applicationFilePath());
     worker->setArguments(arguments);
+    // The worker stops at once when it finds its parent is no longer this.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SAYORA_CONVERT_BATCH"), QString::number(QCoreApplication::applicationPid()));
+    worker->setProcessEnvironment(environment);
     worker->setStandardInputFile(QProcess::nullDevice());
     connect(worker, &QProcess::readyReadStandardOutput, this, [this, index] { readProgress(m_jobs[index]); });
     connect(worker, &QProcess::finished, this, [this, index] { workerEnded(m_jobs[index]); });

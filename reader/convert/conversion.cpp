@@ -14,9 +14,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTemporaryFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -169,6 +175,7 @@ void Conversion::cleanUp()
     m_sapi4.reset();
     if (m_export)
         m_export->cancel();
+    stopReadingInput();
 }
 
 void Conversion::abort()
@@ -181,43 +188,62 @@ QString Conversion::inputName() const
     return m_input == u"-" ? tr("standard input") : m_input;
 }
 
-bool Conversion::loadText()
+// Standard input is read in the event loop as it arrives, never by a read
+// that waits: a writer may keep the pipe open for as long as it likes, and
+// an interrupt meanwhile must still be taken at once.
+void Conversion::readStandardInput()
 {
-    const bool standardInput = m_input == u"-";
-    const QString name = inputName();
+    m_inputFlags = ::fcntl(STDIN_FILENO, F_GETFL);
+    if (m_inputFlags < 0 || ::fcntl(STDIN_FILENO, F_SETFL, m_inputFlags | O_NONBLOCK) < 0) {
+        const int error = errno;
+        m_inputFlags = -1;
+        return fail(Convert::InputUnreadable, inputName(), QString::fromLocal8Bit(std::strerror(error)));
+    }
+    m_inputNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+    connect(m_inputNotifier, &QSocketNotifier::activated, this, &Conversion::readInputPiece);
+}
+
+// One read per wake-up, so that signals are seen between pieces.
+void Conversion::readInputPiece()
+{
+    char piece[1 << 16];
+    const ssize_t n = ::read(STDIN_FILENO, piece, sizeof piece);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+        return;
+    if (n < 0) {
+        const int error = errno;
+        return fail(Convert::InputUnreadable, inputName(), QString::fromLocal8Bit(std::strerror(error)));
+    }
+    if (n > 0) {
+        m_inputBytes.append(piece, qsizetype(n));
+        if (m_inputBytes.size() > RichTextBox::MaxFileSize)
+            return fail(Convert::InputUnreadable, inputName(),
+                        tr("the text is too large (the limit is %1 MB)").arg(RichTextBox::MaxFileSize / (1024 * 1024)));
+        return;
+    }
+    const QByteArray bytes = std::exchange(m_inputBytes, QByteArray());
+    stopReadingInput();
     RichTextBox box;
-    bool loaded = false;
-    if (standardInput) {
-        // Read in pieces: a pipe has no size to check beforehand.
-        QFile in;
-        QByteArray bytes;
-        if (in.open(stdin, QIODevice::ReadOnly)) {
-            while (bytes.size() <= RichTextBox::MaxFileSize) {
-                const QByteArray piece = in.read(1 << 20);
-                if (piece.isEmpty())
-                    break;
-                bytes += piece;
-            }
-        }
-        if (in.error() != QFileDevice::NoError) {
-            fail(Convert::InputUnreadable, name, in.errorString());
-            return false;
-        }
-        if (bytes.size() > RichTextBox::MaxFileSize) {
-            fail(Convert::InputUnreadable, name,
-                 tr("the text is too large (the limit is %1 MB)").arg(RichTextBox::MaxFileSize / (1024 * 1024)));
-            return false;
-        }
-        loaded = box.loadBytes(bytes);
-    } else {
-        loaded = box.LoadFile(m_input);
-    }
-    if (!loaded) {
-        fail(Convert::InputUnreadable, name, box.errorString());
-        return false;
-    }
+    if (!box.loadBytes(bytes))
+        return fail(Convert::InputUnreadable, inputName(), box.errorString());
     m_text = box.Text();
-    return true;
+    convertText();
+}
+
+// Gives standard input back as it was found: a terminal is shared with the
+// shell, which expects blocking reads.
+void Conversion::stopReadingInput()
+{
+    if (m_inputNotifier) {
+        m_inputNotifier->setEnabled(false);
+        m_inputNotifier->deleteLater();
+        m_inputNotifier = nullptr;
+    }
+    if (m_inputFlags >= 0) {
+        ::fcntl(STDIN_FILENO, F_SETFL, m_inputFlags);
+        m_inputFlags = -1;
+    }
+    m_inputBytes = QByteArray();
 }
 
 bool Conversion::checkSubtitleFolder()
@@ -235,8 +261,17 @@ bool Conversion::checkSubtitleFolder()
 
 void Conversion::start()
 {
-    if (!loadText())
-        return;
+    if (m_input == u"-")
+        return readStandardInput();
+    RichTextBox box;
+    if (!box.LoadFile(m_input))
+        return fail(Convert::InputUnreadable, inputName(), box.errorString());
+    m_text = box.Text();
+    convertText();
+}
+
+void Conversion::convertText()
+{
     if (m_job.format == Convert::Format::Text) {
         QString why;
         if (!DocumentSaver::writeFile(m_job.output, m_text.toUtf8(), &why))

@@ -8,6 +8,7 @@
 #include <memory>
 
 class Mp3Export;
+class QSocketNotifier;
 class SpFileStream;
 class VoiceCatalog;
 struct Sapi4Rendering;
@@ -44,7 +45,10 @@ signals:
 
 private:
     QString inputName() const;
-    bool loadText();
+    void readStandardInput();
+    void readInputPiece();
+    void stopReadingInput();
+    void convertText();
     bool checkSubtitleFolder();
     void renderWithSapi4(int mode);
     void renderWithSapi5(int tokenIndex);
@@ -59,6 +63,10 @@ private:
     Convert::Options m_job;
     QString m_input;
     QString m_text;  // as rendered
+    // Standard input, read as it arrives.
+    QSocketNotifier *m_inputNotifier = nullptr;
+    QByteArray m_inputBytes;
+    int m_inputFlags = -1;  // its status flags before we made it non-blocking
     Mp3Export *m_export = nullptr;
     std::unique_ptr<Sapi4Rendering> m_sapi4;
     std::unique_ptr<SpFileStream> m_stream;

@@ -20,6 +20,7 @@
 #endif
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -28,10 +29,15 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
+// Only hands the signal to the event loop: the pipe does not block (a full
+// one already holds a signal to act on), and errno is left as it was for
+// the code the signal interrupted.
 void onSignal(int signal)
 {
+    const int savedErrno = errno;
     const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = savedErrno;
 }
 
 // Interrupts and terminations are taken in the event loop, where the
@@ -39,7 +45,7 @@ void onSignal(int signal)
 // so that a shell sees it was interrupted.
 void watchSignals(QObject *context, const std::function<void(int)> &handler)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return;
     auto *notifier = new QSocketNotifier(qintptr(signalPipe[0]), QSocketNotifier::Read, context);
     QObject::connect(notifier, &QSocketNotifier::activated, context, [handler] {
@@ -95,17 +101,28 @@ QString displayName(const QString &input)
     return input == u"-" ? QStringLiteral("standard input") : QFileInfo(input).fileName();
 }
 
-int runOne(const Convert::Options &options)
+// The batch that started this worker: named by the batch itself, else the
+// parent the process started with.
+pid_t batchPid(pid_t parentAtStart)
+{
+    bool ok = false;
+    const qint64 named = qEnvironmentVariableIntValue("SAYORA_CONVERT_BATCH", &ok);
+    return ok && named > 0 ? pid_t(named) : parentAtStart;
+}
+
+int runOne(const Convert::Options &options, pid_t parentAtStart)
 {
     VoiceCatalog voices;
     if (!voiceKnown(voices, options.voice))
         return Convert::UnknownVoice;
 #ifdef __linux__
     // A batch's worker ends with its parent, however the parent ends, and
-    // so still removes its temporary files.
+    // so still removes its temporary files. A parent gone before that was
+    // asked for leaves the worker to whoever adopts orphans: init, or a
+    // subreaper (a session manager, a container's init) with any pid.
     if (options.reportProgress) {
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() == 1)
+        if (::getppid() != batchPid(parentAtStart))
             return Convert::RenderFailed;
     }
 #endif
@@ -208,6 +225,7 @@ int runBatch(const Convert::Options &options)
 
 int main(int argc, char *argv[])
 {
+    const pid_t parentAtStart = ::getppid();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -247,5 +265,5 @@ int main(int argc, char *argv[])
     case Convert::Options::Mode::Convert:
         break;
     }
-    endWith(runOne(options));
+    endWith(runOne(options, parentAtStart));
 }

@@ -116,6 +116,8 @@ private slots:
     void streamStartsAtFirstSound_data() { voiceRows(); }
     void streamStartsAtFirstSound();
     void streamStopsWhenAsked();
+    void fliteErrorFailsOnePiece_data();
+    void fliteErrorFailsOnePiece();
 
 private:
     static void voiceRows();
@@ -317,6 +319,40 @@ void TestFliteVoices::streamStopsWhenAsked()
     const Joined joined = stream(*voice, u"Hello there."_qs, voice->normalPitch, false);
     QCOMPARE(joined.lastCalls, 1);
     QVERIFY(!joined.speech.pcm.isEmpty());
+}
+
+// A diphone voice and a clustergen voice: flite streams each its own way.
+void TestFliteVoices::fliteErrorFailsOnePiece_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::newRow("kal") << u"kal"_qs;
+    QTest::newRow("slt") << u"slt"_qs;
+}
+
+// flite's error raised while the words of an utterance are read (in the
+// streaming callback, or after a whole piece) fails that piece alone: the
+// process goes on, nothing leaks, and the voice says the next piece whole.
+void TestFliteVoices::fliteErrorFailsOnePiece()
+{
+    QFETCH(QString, id);
+    const FliteVoice *voice = voiceById(id);
+    QVERIFY(voice);
+    FliteVoices::failNextWordReading();
+    const FliteSpeech whole = FliteVoices::synthesize(*voice, kSentence, voice->normalSpeed, voice->normalPitch);
+    QVERIFY(whole.failed);
+    QVERIFY(whole.marks.isEmpty());
+
+    FliteVoices::failNextWordReading();
+    const Joined joined = stream(*voice, kSentence, voice->normalPitch, true);
+    QVERIFY(joined.speech.failed);
+    QCOMPARE(joined.lastCalls, 1);
+    QCOMPARE(joined.chunks, 1);
+    QVERIFY(joined.speech.pcm.isEmpty());
+
+    const Joined next = stream(*voice, kSentence, voice->normalPitch, true);
+    QVERIFY(!next.speech.failed);
+    QCOMPARE(next.lastCalls, 1);
+    QCOMPARE(next.speech.marks.size(), 15);
 }
 
 QTEST_APPLESS_MAIN(TestFliteVoices)

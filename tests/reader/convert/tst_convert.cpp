@@ -150,6 +150,9 @@ private slots:
     void failures();
     void interrupted_data();
     void interrupted();
+    void standardInputFromAPipe();
+    void interruptedWhileReadingInput();
+    void orphanedWorkerConvertsNothing();
     void subtitles_data();
     void subtitles();
     void batchEqualsOneByOne();
@@ -413,6 +416,67 @@ void TestConvert::interrupted()
     QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(u"interrupted"_qs));
     QCOMPARE(filesIn(dir.path()), before);
     QCOMPARE(contents(dir.filePath(u"a.mp3"_qs)), QByteArray("old"));
+}
+
+// Text arriving in parts through a pipe whose writer waits in between is
+// read whole.
+void TestConvert::standardInputFromAPipe()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out.txt"_qs);
+    QProcess p;
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--report-progress"_qs, u"-"_qs, out});
+    QVERIFY(p.waitForStarted());
+    p.write("The first part, ");
+    QVERIFY(p.waitForBytesWritten());
+    QVERIFY(p.waitForReadyRead(30000));
+    p.write("and the second.");
+    p.closeWriteChannel();
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(contents(out), QByteArray("The first part, and the second."));
+}
+
+// Ctrl+C while standard input is still open ends the program at once, by
+// the signal, and nothing is written.
+void TestConvert::interruptedWhileReadingInput()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out.txt"_qs);
+    QProcess p;
+    // A worker's first progress line says it is ready for signals.
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--report-progress"_qs, u"-"_qs, out});
+    QVERIFY(p.waitForStarted());
+    p.write("Some text, and the writer keeps the pipe open.\n");
+    QVERIFY(p.waitForReadyRead(30000));
+    ::kill(pid_t(p.processId()), SIGINT);
+    const bool ended = p.waitForFinished(15000);
+    p.closeWriteChannel();
+    if (!ended)
+        QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(ended, "the interrupt waited for the end of the input");
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(filesIn(dir.path()), QStringList());
+}
+
+// A batch worker whose batch is gone converts nothing, whoever adopted it
+// (a subreaper, not only pid 1).
+void TestConvert::orphanedWorkerConvertsNothing()
+{
+    QTemporaryDir dir;
+    const QString in = testsupport::writeFile(dir.filePath(u"in.txt"_qs), "A text for nobody.");
+    QProcess gone;
+    gone.start(u"true"_qs);
+    QVERIFY(gone.waitForStarted());
+    const qint64 parent = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"SAYORA_CONVERT_BATCH"_qs, QString::number(parent));
+    const Run run = convert({u"--report-progress"_qs, u"--"_qs, in, dir.filePath(u"out.txt"_qs)}, env);
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.code, 4);
+    QCOMPARE(filesIn(dir.path()), QStringList({u"in.txt"_qs}));
 }
 
 void TestConvert::subtitles_data()
