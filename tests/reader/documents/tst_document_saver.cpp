@@ -68,6 +68,12 @@ private slots:
         RichTextBox box;
         QVERIFY(box.LoadFile(rtf));
         QCOMPARE(box.Text(), text);
+        // Line breaks at the end are text too.
+        for (const QString &ending : {u"Last line\n"_qs, u"Two breaks\n\n"_qs, u"\n"_qs}) {
+            QVERIFY(DocumentSaver::writeFile(rtf, DocumentSaver::richTextFile(ending), &error));
+            QVERIFY(box.LoadFile(rtf));
+            QCOMPARE(box.Text(), ending);
+        }
         // A failed write keeps the old file.
         QVERIFY(!DocumentSaver::writeFile(m_dir.filePath(u"no/such/folder/x.txt"_qs), "x", &error));
         QVERIFY(!error.isEmpty());
