@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(
   # build
   cmake g++ make pkg-config git
+  # nm, to check what the control library exports
+  binutils
   # Qt 6: widgets, audio output, network, test
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins libqt6multimedia6
   # speech engines

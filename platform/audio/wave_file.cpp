@@ -2,7 +2,9 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace WaveFile {
 
@@ -26,6 +28,21 @@ QByteArray header(int sampleRate, qint64 dataBytes, int channels)
     std::memcpy(p + 36, "data", 4);
     put32(40, data);
     return h;
+}
+
+QString writeAt(int fd, qint64 offset, const char *data, qint64 bytes)
+{
+    while (bytes > 0) {
+        const ssize_t n = ::pwrite(fd, data, size_t(bytes), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return QString::fromLocal8Bit(std::strerror(n < 0 ? errno : EIO));
+        data += n;
+        offset += n;
+        bytes -= n;
+    }
+    return {};
 }
 
 Info read(const QByteArray &head, qint64 fileSize)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 // The 44-byte header of a PCM WAV file: mono or more channels of 16-bit
@@ -21,6 +22,10 @@ struct Info
     qint64 dataBytes = 0;
     double seconds() const { return valid ? double(dataBytes) / (2.0 * channels * sampleRate) : 0; }
 };
+// Writes bytes at offset of the open file fd, all of them; empty on
+// success, else the system's reason (such as "No space left on device").
+QString writeAt(int fd, qint64 offset, const char *data, qint64 bytes);
+
 // Reads a header as header() writes it; fileSize is the whole file's.
 Info read(const QByteArray &head, qint64 fileSize);
 

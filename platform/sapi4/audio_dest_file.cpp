@@ -10,7 +10,9 @@ namespace {
 
 // A WAV file written as the engine renders. The header is written first
 // with the sizes unknown and completed by Flush and on release, so the file
-// is valid whenever it has been flushed, and again when it is closed.
+// is valid whenever it has been flushed, and again when it is closed. After
+// a failed write the header is never completed: a cut file must not pass
+// for a whole one.
 class AudioDestFile final : public IAudioFile, public IWaveSink
 {
 public:
@@ -43,16 +45,17 @@ public:
         QMutexLocker lock(&m_mutex);
         close();
         m_file.setFileName(file);
-        QIODevice::OpenMode mode = QIODevice::WriteOnly;
+        QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
         if (flags & AUDIOFILE_CREATE)
             mode |= QIODevice::Truncate;
         else if (m_file.exists())
             return E_ACCESSDENIED;  // never overwrite unasked
-        if (!m_file.open(mode))
-            return E_FAIL;
         m_dataBytes = 0;
-        m_failed = m_file.write(WaveFile::header(m_sampleRate, 0)) != WaveFile::headerBytes;
-        return m_failed ? E_FAIL : S_OK;
+        m_failed = false;
+        m_error.clear();
+        if (!m_file.open(mode))
+            return failWith(m_file.errorString());
+        return writeAt(0, WaveFile::header(m_sampleRate, 0)) ? S_OK : E_FAIL;
     }
 
     HRESULT RealTimeSet(quint16 realTime) override
@@ -88,27 +91,46 @@ public:
         QMutexLocker lock(&m_mutex);
         if (!m_file.isOpen())
             return TTSERR_NOAUDIO;
-        if (m_file.write(pcm, bytes) != bytes) {
-            m_failed = true;
+        if (m_failed)
             return E_FAIL;
-        }
+        if (!writeAt(WaveFile::headerBytes + m_dataBytes, QByteArrayView(pcm, bytes)))
+            return E_FAIL;
         m_dataBytes += bytes;
         m_dirty = true;
         return S_OK;
     }
 
+    QString WaveError() override
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_error;
+    }
+
 private:
+    HRESULT failWith(const QString &error)
+    {
+        m_failed = true;
+        m_error = error.isEmpty() ? QStringLiteral("write error") : error;
+        return E_FAIL;
+    }
+
+    // Written straight to the file, so that a refusal comes with its reason.
+    bool writeAt(qint64 offset, QByteArrayView bytes)
+    {
+        if (const QString error = WaveFile::writeAt(m_file.handle(), offset, bytes.data(), bytes.size()); !error.isEmpty()) {
+            failWith(error);
+            return false;
+        }
+        return true;
+    }
+
     // Rewrites the header with the sizes and sample rate as they are now.
     bool complete()
     {
-        if (!m_file.isOpen())
+        if (!m_file.isOpen() || m_failed)
             return !m_failed;
-        const qint64 end = m_file.pos();
-        const bool ok = m_file.seek(0) && m_file.write(WaveFile::header(m_sampleRate, m_dataBytes)) == WaveFile::headerBytes
-            && m_file.seek(end) && m_file.flush();
-        m_failed = m_failed || !ok;
         m_dirty = false;
-        return !m_failed;
+        return writeAt(0, WaveFile::header(m_sampleRate, m_dataBytes));
     }
     void close()
     {
@@ -126,6 +148,7 @@ private:
     qint64 m_dataBytes = 0;
     bool m_dirty = false;
     bool m_failed = false;
+    QString m_error;
     std::atomic<quint16> m_realTime{0x100};
 };
 

@@ -11,7 +11,12 @@ class IWaveSink : public IUnknown
 public:
     // Mono 16-bit PCM at sampleRate; set before the first write.
     virtual HRESULT WaveFormatSet(int sampleRate) = 0;
+    // Fails, and keeps failing, once a write has failed: the file is then
+    // left unfinished, so nobody takes it for whole.
     virtual HRESULT WaveWrite(const char *pcm, qsizetype bytes) = 0;
+    // Why the file could not be written (the system's words, such as "No
+    // space left on device"); empty while all is well.
+    virtual QString WaveError() = 0;
 
 protected:
     ~IWaveSink() = default;

@@ -231,8 +231,10 @@ void renderNext(const std::shared_ptr<RenderState> &state)
     }
     if (state->destination && !speech.pcm.isEmpty()) {
         scaleVolume(speech.pcm, state->volume);
-        state->destination->WaveWrite(speech.pcm.constData(), speech.pcm.size());
-        state->written += QWORD(speech.pcm.size());
+        if (failed(state->destination->WaveWrite(speech.pcm.constData(), speech.pcm.size())))
+            state->position = queued.text.size();  // the destination is lost (a full disk): this text ends now
+        else
+            state->written += QWORD(speech.pcm.size());
     }
     if (state->paused)
         state->pumping = false;

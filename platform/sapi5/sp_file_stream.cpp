@@ -38,13 +38,15 @@ bool SpFileStream::Open(const QString &fileName, int mode, bool)
         return false;
     }
     d->file.setFileName(fileName);
-    if (!d->file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!d->file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         d->error = d->file.errorString();
         return false;
     }
-    // The sizes are filled in by Close().
-    if (d->file.write(WaveFile::header(d->sampleRate, 0)) != WaveFile::headerBytes) {
-        d->error = d->file.errorString();
+    // The sizes are filled in by Close(). Written straight to the file, so
+    // that a refusal comes with its reason.
+    const QByteArray header = WaveFile::header(d->sampleRate, 0);
+    d->error = WaveFile::writeAt(d->file.handle(), 0, header.constData(), header.size());
+    if (!d->error.isEmpty()) {
         d->file.close();
         return false;
     }
@@ -55,15 +57,16 @@ bool SpFileStream::Close()
 {
     if (!d->file.isOpen())
         return !d->failed;
-    bool ok = !d->failed;
-    if (!d->file.seek(0) || d->file.write(WaveFile::header(d->sampleRate, d->dataBytes)) != WaveFile::headerBytes) {
-        d->error = d->file.errorString();
-        ok = false;
+    // A file cut by a failed write keeps its unfinished header: nobody may
+    // take it for whole.
+    if (d->failed) {
+        d->file.close();
+        return false;
     }
-    if (!d->file.flush()) {
-        d->error = d->file.errorString();
-        ok = false;
-    }
+    const QByteArray header = WaveFile::header(d->sampleRate, d->dataBytes);
+    d->error = WaveFile::writeAt(d->file.handle(), 0, header.constData(), header.size());
+    const bool ok = d->error.isEmpty();
+    d->failed = !ok;
     d->file.close();
     return ok;
 }
@@ -89,13 +92,12 @@ bool SpFileStream::writePcm(const QByteArray &pcm, int sampleRate)
         return false;
     if (d->dataBytes == 0)
         d->sampleRate = sampleRate;
-    const qint64 n = d->file.write(pcm);
-    if (n != pcm.size()) {
-        d->error = d->file.errorString();
+    d->error = WaveFile::writeAt(d->file.handle(), WaveFile::headerBytes + d->dataBytes, pcm.constData(), pcm.size());
+    if (!d->error.isEmpty()) {
         d->failed = true;
         return false;
     }
-    d->dataBytes += n;
+    d->dataBytes += pcm.size();
     return true;
 }
 

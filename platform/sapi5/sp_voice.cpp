@@ -195,8 +195,10 @@ struct SpVoice::Private
             if (!isFront(number))
                 return;
         }
-        if (s.file)
-            s.file->writePcm(scaled, engine->sampleRate());
+        // A file that refuses a write (a full disk) ends the text here; its
+        // stream keeps the reason.
+        if (s.file && !s.file->writePcm(scaled, engine->sampleRate()))
+            s.next = s.text.size();
         s.samples += samples;
     }
 

@@ -247,10 +247,14 @@ bool SayoraMain::renderWithWaveVoice(const QString &exportText)
         if (m_exportCancelled || stalledOut)
             wave->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
     }
-    stream.Close();
+    const bool written = stream.Close();
     wave->setAudioOutputStream(nullptr);
     if (m_exportCancelled) {
         endExport();
+        return false;
+    }
+    if (!written) {
+        exportFailed(stream.errorString());
         return false;
     }
     if (stalledOut) {

@@ -6,6 +6,7 @@
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
 #include "documents/rich_text_box.h"
+#include "sapi4/audio_dest_file.h"
 #include "sapi4/direct_ss.h"
 #include "sapi4/tts_interfaces.h"
 #include "sapi5/sp_voice.h"
@@ -389,18 +390,22 @@ void Conversion::renderingDone()
 {
     // The audio is complete: close the WAV before anyone reads it.
     bool written = true;
+    QString why;
     if (m_sapi4) {
         written = succeeded(m_sapi4->destination->Flush());
+        if (const auto sink = m_sapi4->destination.as<IWaveSink>(IID_IWaveSink))
+            why = sink->WaveError();
         m_sapi4.reset();
     }
     if (m_stream) {
         m_voices.spVoice()->disconnect(this);
         m_voices.spVoice()->setAudioOutputStream(nullptr);
         written = m_stream->Close();
+        why = m_stream->errorString();
         m_stream.reset();
     }
     if (!written)
-        return fail(Convert::RenderFailed, m_job.output, tr("the sound could not be written completely"));
+        return fail(Convert::RenderFailed, m_job.output, tr("the sound could not be written: %1").arg(why));
     m_rendered = 1;
     emit progressed();
 

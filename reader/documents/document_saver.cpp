@@ -87,7 +87,9 @@ QByteArray richTextFile(const QString &text)
             out += "\\u" + QByteArray::number(qint16(u)) + '?';
         }
     }
-    out += "}\r\n";
+    // Every paragraph ends in a mark, the last one too: a reader drops the
+    // final mark, so a text ending in a line break keeps it.
+    out += "\\par\r\n}\r\n";
     return out;
 }
 

@@ -10,20 +10,63 @@
 #include <QTemporaryFile>
 #include <QtEndian>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/statvfs.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
-// Creates an empty file with a unique name beside target; empty on failure.
+// Creates an empty hidden file with a unique name beside target; empty on
+// failure. The target's name is shortened as far as needed for the
+// temporary's to be as legal as the target's.
 QString temporaryBeside(const QString &target, const QString &suffix)
 {
     const QFileInfo info(target);
-    QTemporaryFile file(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX") + suffix);
+    const QString folder = info.absolutePath();
+    const long nameMax = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    const qsizetype room = (nameMax > 0 ? nameMax : 255) - QFile::encodeName(QStringLiteral("..XXXXXX") + suffix).size();
+    QString name = info.fileName();
+    while (!name.isEmpty() && QFile::encodeName(name).size() > room)
+        name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
+    QTemporaryFile file(folder + QStringLiteral("/.") + name + QStringLiteral(".XXXXXX") + suffix);
     file.setAutoRemove(false);
     if (!file.open())
         return {};
     return file.fileName();
+}
+
+// The file a name stands for: a symbolic link is followed to the file it
+// names (which need not exist yet), as a text save does.
+QString followLinks(const QString &name)
+{
+    QFileInfo info(name);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? name : info.absoluteFilePath();
+}
+
+QString systemError(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Flushes a file or folder to the disk; the reason when that fails.
+QString syncToDisk(const QString &path, bool folder)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+    if (fd < 0)
+        return systemError(errno);
+    const int result = ::fsync(fd);
+    const int code = errno;
+    ::close(fd);
+    // Some file systems cannot sync a folder, and say so: nothing is lost.
+    if (result != 0 && !(folder && (code == EINVAL || code == ENOTSUP)))
+        return systemError(code);
+    return {};
 }
 
 // Read-write for everyone the process's umask allows, as for any new file.
@@ -70,12 +113,13 @@ bool Mp3Export::fail(const QString &why)
 bool Mp3Export::prepare(const QString &target, bool encode)
 {
     m_target = target;
+    m_file = followLinks(target);
     m_error.clear();
-    m_tmpWav = temporaryBeside(target, QStringLiteral(".wav"));
+    m_tmpWav = temporaryBeside(m_file, QStringLiteral(".wav"));
     if (encode)
-        m_tmpMp3 = temporaryBeside(target, QStringLiteral(".mp3"));
+        m_tmpMp3 = temporaryBeside(m_file, QStringLiteral(".mp3"));
     if (m_tmpWav.isEmpty() || (encode && m_tmpMp3.isEmpty()))
-        return fail(tr("The folder %1 cannot be written to.").arg(QFileInfo(target).absolutePath()));
+        return fail(tr("The folder %1 cannot be written to.").arg(QFileInfo(m_file).absolutePath()));
     return true;
 }
 
@@ -95,16 +139,30 @@ bool Mp3Export::checkWave(const QString &path, double *seconds, QString *why)
         return false;
     }
     const WaveFile::Info wave = WaveFile::read(file.read(WaveFile::headerBytes), file.size());
-    if (!wave.valid) {
+    if (wave.valid && wave.dataBytes > 0) {
+        *seconds = wave.seconds();
+        return true;
+    }
+    // A writer that ran out of room leaves its file unfinished: say why.
+    if (const QString full = diskFull(path); !full.isEmpty())
+        *why = full;
+    else if (!wave.valid)
         *why = tr("The speech was not rendered completely (the sound file is damaged).");
-        return false;
-    }
-    if (wave.dataBytes == 0) {
+    else
         *why = tr("The voice produced no speech for this text.");
-        return false;
-    }
-    *seconds = wave.seconds();
-    return true;
+    return false;
+}
+
+QString Mp3Export::diskFull(const QString &path)
+{
+    // Less than this left means a file being written there has run out of
+    // room (a file system keeps a little for itself).
+    constexpr quint64 nearlyFull = 64 * 1024;
+    struct statvfs fs{};
+    if (statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &fs) != 0
+        || quint64(fs.f_bavail) * fs.f_frsize >= nearlyFull)
+        return {};
+    return tr("The sound file could not be written: %1.").arg(systemError(ENOSPC));
 }
 
 namespace {
@@ -226,13 +284,14 @@ bool Mp3Export::finish()
         return fail(tr("The MP3 encoder did not finish."));
     if (m_encoder->exitStatus() != QProcess::NormalExit)
         return fail(tr("The MP3 encoder stopped before it had finished."));
+    const QString full = diskFull(m_tmpMp3);
     if (m_encoder->exitCode() != 0)
-        return fail(tr("The MP3 encoder failed (exit code %1).").arg(m_encoder->exitCode()));
+        return fail(!full.isEmpty() ? full : tr("The MP3 encoder failed (exit code %1).").arg(m_encoder->exitCode()));
     QFile mp3(m_tmpMp3);
     double seconds = 0;
     // lame pads the end; a file shorter than the speech is cut short.
     if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &seconds) || seconds < m_waveSeconds * 0.98)
-        return fail(tr("The MP3 encoder did not write a complete MP3 file."));
+        return fail(!full.isEmpty() ? full : tr("The MP3 encoder did not write a complete MP3 file."));
     mp3.close();
     if (!replaceTarget(m_tmpMp3))
         return false;
@@ -259,14 +318,27 @@ bool Mp3Export::replaceTarget(const QString &finished)
     // The temporary file was made private; the target gets what a file
     // written in its place would have had.
     namespace fs = std::filesystem;
-    const fs::path from = QFile::encodeName(finished).toStdString(), to = QFile::encodeName(m_target).toStdString();
+    const fs::path from = QFile::encodeName(finished).toStdString(), to = QFile::encodeName(m_file).toStdString();
     std::error_code ec;
     const fs::file_status old = fs::status(to, ec);
-    fs::permissions(from, fs::exists(old) ? old.permissions() : newFilePermissions(), ec);
+    const fs::perms wanted = fs::exists(old) ? old.permissions() : newFilePermissions();
+    fs::permissions(from, wanted, ec);
+    // A file system that keeps fixed permissions refuses; that is harmless
+    // as long as whoever should read the file still can.
+    std::error_code statusError;
+    if (ec && (fs::status(from, statusError).permissions() & wanted) != wanted)
+        return fail(tr("The permissions of %1 could not be set: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
+    // The content reaches the disk before the name does, so that a power
+    // cut leaves the old file or the new one, never an empty one.
+    if (const QString why = syncToDisk(finished, false); !why.isEmpty())
+        return fail(tr("%1 could not be written: %2").arg(m_target, why));
     // Same folder, so the rename replaces the target in one step.
     fs::rename(from, to, ec);
     if (ec)
         return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
+    // And the rename itself is made lasting.
+    if (const QString why = syncToDisk(QFileInfo(m_file).absolutePath(), true); !why.isEmpty())
+        return fail(tr("%1 could not be written: %2").arg(m_target, why));
     return true;
 }
 

@@ -25,7 +25,8 @@ public:
 
     // Creates the temporary files beside target (the WAV alone unless
     // encode). False, with a reason, when the target's folder cannot take
-    // them.
+    // them. A target that is a symbolic link is written through: the file
+    // it names is replaced, beside which the temporaries are made.
     bool prepare(const QString &target, bool encode = true);
     QString target() const { return m_target; }
     QString tmpWav() const { return m_tmpWav; }
@@ -58,8 +59,12 @@ public:
     // when there is none.
     static QString encoderPath();
 
-    // A PCM WAV whose header agrees with its size, and its duration.
+    // A PCM WAV whose header agrees with its size, and its duration. When
+    // it is not, why says so: that the disk is full, when it is.
     static bool checkWave(const QString &path, double *seconds, QString *why);
+    // The reason a file being written at path failed when its file system
+    // has (next to) no room left, else empty.
+    static QString diskFull(const QString &path);
     // The MPEG audio frames of an MP3 (after an ID3v2 tag), walked from the
     // first to the last; false unless they run unbroken to the end (a few
     // trailing bytes of a tag aside) and there is at least one.
@@ -75,6 +80,7 @@ private:
     void removeTemporaries();
 
     QString m_target;
+    QString m_file;  // the file the target names, links followed
     QString m_tmpWav;
     QString m_tmpMp3;
     QProcess *m_encoder = nullptr;

@@ -838,7 +838,10 @@ private:
     QString finish()
     {
         flush();
-        chopTrailingNewlines(m_body);
+        // The last paragraph mark closes the last paragraph and is no line
+        // break of its own; any before it are empty paragraphs, kept.
+        if (m_body.endsWith(u'\n'))
+            m_body.chop(1);
         replaceLoneSurrogates(m_body);
         // The reserve was sized for the input; a document of pictures
         // should not hand out megabytes of spare capacity.

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
+#include <sys/mount.h>
 
 namespace testsupport {
 
@@ -24,6 +25,21 @@ QString writeFile(const QString &path, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(path));
     f.write(bytes);
     return path;
+}
+
+TinyFileSystem::TinyFileSystem(const QString &folder, int kib)
+    : m_folder(folder)
+{
+    QDir().mkpath(folder);
+    const QByteArray options = "size=" + QByteArray::number(kib) + "k,mode=0777";
+    m_mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) == 0;
+}
+
+TinyFileSystem::~TinyFileSystem()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+    QDir().rmdir(m_folder);
 }
 
 QString programFolder()

@@ -37,6 +37,24 @@ void answerNext(std::function<void(T *)> answer)
 // remove them. Call before QApplication.
 void useOwnProgramFolder();
 
+// A tiny file system of its own (tmpfs of kib KiB) mounted on a new folder,
+// for writes that run out of room; unmounted when destroyed. isMounted() is
+// false where mounting is not permitted: skip the test then.
+class TinyFileSystem
+{
+public:
+    explicit TinyFileSystem(const QString &folder, int kib = 64);
+    ~TinyFileSystem();
+    TinyFileSystem(const TinyFileSystem &) = delete;
+    TinyFileSystem &operator=(const TinyFileSystem &) = delete;
+    bool isMounted() const { return m_mounted; }
+    QString path() const { return m_folder; }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 }  // namespace testsupport
 
 // A main() for widget tests of the reader: private user folders, the null

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -161,6 +162,24 @@ private slots:
         });
         QCOMPARE(call(u"AboutBox"_qs), S_OK);
         QCOMPARE(aboutTitle, u"About MyTavo Control"_qs);
+    }
+
+    // The library shows its host its four module functions and nothing
+    // else of its insides.
+    void exportsOnlyModuleFunctions()
+    {
+        QProcess nm;
+        nm.start(u"nm"_qs, {u"-D"_qs, u"--defined-only"_qs, u"--format=posix"_qs, library()});
+        QVERIFY(nm.waitForFinished(30000));
+        QCOMPARE(nm.exitCode(), 0);
+        QStringList names;
+        for (const QByteArray &line : nm.readAllStandardOutput().split('\n')) {
+            if (!line.isEmpty())
+                names << QString::fromUtf8(line.split(' ').first());
+        }
+        names.sort();
+        QCOMPARE(names, QStringList({u"DllCanUnloadNow"_qs, u"DllGetClassObject"_qs, u"DllRegisterServer"_qs,
+                                     u"DllUnregisterServer"_qs}));
     }
 
     void rendering()

@@ -282,6 +282,36 @@ private slots:
         QCOMPARE(files(), QStringList({u"out.mp3"_qs}));
     }
 
+    void fullDisk_data()
+    {
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("espeak-ng") << u"English (America)"_qs;
+        QTest::newRow("flite through the control") << u"Flite SLT (US English, female)"_qs;
+    }
+    // A disk that fills up is named at once, as a text save names it.
+    void fullDisk()
+    {
+        QFETCH(QString, voice);
+        testsupport::TinyFileSystem disk(path(u"disk"_qs));
+        if (!disk.isMounted())
+            QSKIP("this user cannot mount a file system");
+        selectVoice(*w, voice);
+        // Minutes of speech: far more than the disk takes.
+        w->MainTxtBox->setPlainText(text.repeated(60));
+        const QString target = testsupport::writeFile(disk.path() + u"/out.mp3"_qs, "the user's file");
+        QString seen;
+        answerSaveDialog(target, 3);
+        answerMessage(overwrite, QMessageBox::Yes);
+        answerMessage(u"could not be exported"_qs, QMessageBox::Ok, &seen);
+        clickSave(*w);
+        // Well before the stall limit would speak of no progress.
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), w->exportStallSeconds * 1000 / 2);
+        QVERIFY2(seen.contains(u"No space left on device"_qs), qPrintable(seen));
+        QTRY_VERIFY_WITH_TIMEOUT(!w->exportRunning(), 60000);
+        QCOMPARE(contents(target), QByteArray("the user's file"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"out.mp3"_qs});
+    }
+
     void secondSaveIsRefused()
     {
         selectVoice(*w, u"Flite SLT (US English, female)"_qs);

@@ -148,6 +148,8 @@ private slots:
     void textIsWhatTheWindowShows();
     void failures_data();
     void failures();
+    void fullDisk_data();
+    void fullDisk();
     void interrupted_data();
     void interrupted();
     void standardInputFromAPipe();
@@ -362,6 +364,36 @@ void TestConvert::failures()
     QCOMPARE(contents(dir.filePath(u"out.mp3"_qs)), QByteArray("old"));
     QCOMPARE(contents(dir.filePath(u"out.wav"_qs)), QByteArray("old"));
     QFile::setPermissions(dir.filePath(u"locked"_qs), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+void TestConvert::fullDisk_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("espeak-ng, MP3") << espeakVoice << u"out.mp3"_qs;
+    QTest::newRow("flite, MP3") << fliteVoice << u"out.mp3"_qs;
+    QTest::newRow("flite, WAV") << fliteVoice << u"out.wav"_qs;
+}
+
+// A disk that fills up is named, as a text save names it, and the file
+// already there survives.
+void TestConvert::fullDisk()
+{
+    QFETCH(QString, voice);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs),
+                                                 QByteArray("Every sentence takes room on the disk. ").repeated(60));
+    testsupport::TinyFileSystem disk(dir.filePath(u"disk"_qs));
+    if (!disk.isMounted())
+        QSKIP("this user cannot mount a file system");
+    const QString target = testsupport::writeFile(disk.path() + u'/' + output, "old");
+    const Run run = convert({u"--voice"_qs, voice, u"--quiet"_qs, input, target});
+    QCOMPARE(run.code, 4);
+    QCOMPARE(run.errors.size(), 1);
+    QVERIFY2(run.errors.first().contains(u"No space left on device"_qs), qPrintable(run.errors.first()));
+    QCOMPARE(contents(target), QByteArray("old"));
+    QCOMPARE(filesIn(disk.path()), QStringList{output});
 }
 
 void TestConvert::interrupted_data()

@@ -4,10 +4,12 @@
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
 #include "documents/rich_text_box.h"
+#include "support/test_support.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -23,6 +25,12 @@ QByteArray toneWave(int sampleRate, double seconds)
     for (qint64 i = 0; i < samples; ++i)
         qToLittleEndian<qint16>(qint16(8000 * std::sin(i * 0.05)), data.data() + 2 * i);
     return WaveFile::header(sampleRate, data.size()) + data;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -68,6 +76,12 @@ private slots:
         RichTextBox box;
         QVERIFY(box.LoadFile(rtf));
         QCOMPARE(box.Text(), text);
+        // Line breaks at the end are text too.
+        for (const QString &ending : {u"Last line\n"_qs, u"Two breaks\n\n"_qs, u"\n"_qs}) {
+            QVERIFY(DocumentSaver::writeFile(rtf, DocumentSaver::richTextFile(ending), &error));
+            QVERIFY(box.LoadFile(rtf));
+            QCOMPARE(box.Text(), ending);
+        }
         // A failed write keeps the old file.
         QVERIFY(!DocumentSaver::writeFile(m_dir.filePath(u"no/such/folder/x.txt"_qs), "x", &error));
         QVERIFY(!error.isEmpty());
@@ -100,6 +114,64 @@ private slots:
         f.resize(1000);
         f.close();
         QVERIFY(!Mp3Export::checkWave(wav, &seconds, &why));
+    }
+
+    // Any name the file system takes is exported to, temporaries included.
+    void longTargetNames()
+    {
+        QDir(m_dir.path()).mkdir(u"long"_qs);
+        const QString folder = m_dir.filePath(u"long"_qs);
+        // 250 bytes; and 254 bytes of two-byte characters.
+        for (const QString &name : {QString(246, u'a') + u".mp3"_qs, QString(125, u'é') + u".mp3"_qs}) {
+            const QString target = folder + u'/' + name;
+            Mp3Export exporter;
+            QVERIFY2(exporter.prepare(target), qPrintable(exporter.errorString()));
+            for (const QString &tmp : {exporter.tmpWav(), exporter.tmpMp3()}) {
+                const QFileInfo info(tmp);
+                QCOMPARE(info.absolutePath(), folder);
+                QVERIFY(info.fileName().startsWith(u'.'));
+                QVERIFY(QFile::encodeName(info.fileName()).size() <= 255);
+            }
+            QVERIFY(exporter.tmpWav() != exporter.tmpMp3());
+            testsupport::writeFile(exporter.tmpWav(), toneWave(16000, 1.0));
+            QSignalSpy done(&exporter, &Mp3Export::encoderFinished);
+            QVERIFY2(exporter.startEncoder(), qPrintable(exporter.errorString()));
+            QVERIFY(done.wait(30000));
+            QVERIFY2(exporter.finish(), qPrintable(exporter.errorString()));
+            QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+            double seconds = 0;
+            QVERIFY(Mp3Export::checkMp3(contents(target), &seconds));
+            QVERIFY(QFile::remove(target));
+        }
+    }
+
+    // A target that is a link is written through: the file behind it gets
+    // the sound, the link stays a link.
+    void symlinkTargets()
+    {
+        const QString store = m_dir.filePath(u"store"_qs), links = m_dir.filePath(u"links"_qs);
+        QDir().mkpath(store);
+        QDir().mkpath(links);
+        const QString real = testsupport::writeFile(store + u"/real.wav"_qs, "old");
+        QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        QVERIFY(QFile::link(u"../store/real.wav"_qs, links + u"/link.wav"_qs));
+        // A link to a file not made yet gets that file.
+        QVERIFY(QFile::link(u"../store/new.wav"_qs, links + u"/dangling.wav"_qs));
+        const QByteArray sound = toneWave(16000, 0.5);
+        for (const QString &link : {u"link.wav"_qs, u"dangling.wav"_qs}) {
+            Mp3Export exporter;
+            QVERIFY2(exporter.prepare(links + u'/' + link, false), qPrintable(exporter.errorString()));
+            QCOMPARE(QFileInfo(exporter.tmpWav()).absolutePath(), store);
+            testsupport::writeFile(exporter.tmpWav(), sound);
+            QVERIFY2(exporter.keepWave(), qPrintable(exporter.errorString()));
+            QVERIFY(QFileInfo(links + u'/' + link).isSymLink());
+            QCOMPARE(contents(links + u'/' + link), sound);
+        }
+        // The file keeps its permissions (owner, group and others).
+        QCOMPARE(QFileInfo(real).permissions() & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        QCOMPARE(QDir(store).entryList(QDir::Files | QDir::Hidden), QStringList({u"new.wav"_qs, u"real.wav"_qs}));
+        QCOMPARE(QDir(links).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({u"dangling.wav"_qs, u"link.wav"_qs}));
     }
 };
 

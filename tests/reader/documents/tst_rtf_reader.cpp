@@ -63,7 +63,8 @@ void TestRtfReader::constructs_data()
     // Paragraphs, breaks and tables
     row("par and line", "{\\rtf1 a\\par b\\line c}", "a\nb\nc");
     row("empty paragraph kept", "{\\rtf1 a\\par\\par b}", "a\n\nb");
-    row("final paragraph mark dropped", "{\\rtf1 a\\par\\par}", "a");
+    row("final paragraph mark dropped", "{\\rtf1 a\\par}", "a");
+    row("empty last paragraph kept", "{\\rtf1 a\\par\\par}", "a\n");
     row("section break ends a line", "{\\rtf1 a\\sect b}", "a\nb");
     row("page break after a paragraph adds nothing", "{\\rtf1 a\\par\\page b}", "a\nb");
     row("page break at the start adds nothing", "{\\rtf1 \\page a}", "a");
