@@ -68,7 +68,9 @@ bool isSkipped(const xmlNode *node)
 {
     if (node->type != XML_ELEMENT_NODE)
         return node->type != XML_TEXT_NODE && node->type != XML_CDATA_SECTION_NODE;
-    if (isAny(node, "script", "style", "template", "noscript", "head", "title", "svg", "iframe", "object",
+    // A page's navigation links are not its content (an EPUB's navigation document
+    // is likewise left out).
+    if (isAny(node, "script", "style", "template", "noscript", "head", "title", "svg", "iframe", "object", "nav",
               "canvas", "select", "datalist", "audio", "video", "map"))
         return true;
     if (hasAttribute(node, "hidden") || attribute(node, "aria-hidden") == u"true" || isBacklink(node))

@@ -52,7 +52,7 @@ QString normalizeLineEndings(QString text)
     return text;
 }
 
-enum class Format { Text, Rtf, Pdf, Epub, Docx, Odt, OtherZip, OtherOpenDocument, OldOffice };
+enum class Format { Text, Rtf, Pdf, Epub, Docx, Odt, DamagedZip, OtherZip, OtherOpenDocument, OldOffice };
 
 // What the contents are, as far as their first bytes and, for a ZIP
 // container, its parts tell.
@@ -67,6 +67,8 @@ Format sniff(const QByteArray &bytes)
         return Format::OldOffice;
     if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06")) {
         ZipArchive zip(bytes, 4096);
+        if (!zip.isOpen())
+            return Format::DamagedZip;
         const QByteArray mimetype = zip.read(QStringLiteral("mimetype")).trimmed();
         if (mimetype == "application/epub+zip")
             return Format::Epub;
@@ -182,6 +184,8 @@ bool RichTextBox::loadBytes(const QByteArray &bytes, const QString &extension)
     case Format::OtherOpenDocument:
         return fail(QStringLiteral("it is an OpenDocument file of another kind (a spreadsheet or a presentation?), "
                                    "not a text."));
+    case Format::DamagedZip:
+        return fail(ZipArchive::damagedMessage());
     case Format::OtherZip:
         if (!expected.isEmpty())
             return fail(QStringLiteral("it is named \".%1\" but is not %2 (it is another kind of ZIP archive).")

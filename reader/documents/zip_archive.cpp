@@ -118,5 +118,10 @@ QString ZipArchive::errorString() const
     case Status::Damaged:
         break;
     }
+    return damagedMessage();
+}
+
+QString ZipArchive::damagedMessage()
+{
     return QStringLiteral("the file is damaged (its ZIP container cannot be read).");
 }

@@ -28,6 +28,7 @@ public:
     Status status() const { return m_status; }
     // A reason for the user, for the last failed read.
     QString errorString() const;
+    static QString damagedMessage();
 
 private:
     struct Handle;
