@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -203,6 +205,32 @@ void collectOutline(const QVector<Poppler::OutlineItem> &items, int level, QList
     }
 }
 
+// Poppler's layout analysis takes a few milliseconds a page, so a long book
+// is read on all cores, each thread with a document of its own (one
+// document must not be used from two threads).
+QList<Page> readPages(const Poppler::Document &pdf, const QByteArray &bytes, int pageCount)
+{
+    QList<Page> pages(pageCount);
+    const auto readRange = [&pages](const Poppler::Document &document, int first, int step) {
+        for (int i = first; i < pages.size(); i += step)
+            if (const std::unique_ptr<Poppler::Page> page = document.page(i))
+                pages[i] = readPage(*page);
+    };
+    constexpr int PagesPerThread = 32;
+    const int threads = std::clamp(std::min(int(std::thread::hardware_concurrency()), pageCount / PagesPerThread), 1, 8);
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t) {
+        workers.emplace_back([&, t] {
+            if (const std::unique_ptr<Poppler::Document> own = Poppler::Document::loadFromData(bytes))
+                readRange(*own, t, threads);
+        });
+    }
+    readRange(pdf, 0, threads);
+    for (std::thread &worker : workers)
+        worker.join();
+    return pages;
+}
+
 }  // namespace
 
 namespace PdfReader {
@@ -216,13 +244,8 @@ DocumentResult read(const QByteArray &bytes)
     if (pdf->isLocked())
         return DocumentResult::failure(QStringLiteral("it is encrypted (protected with a password)."));
 
-    QList<Page> pages;
     const int pageCount = pdf->numPages();
-    pages.reserve(pageCount);
-    for (int i = 0; i < pageCount; ++i) {
-        const std::unique_ptr<Poppler::Page> page = pdf->page(i);
-        pages.append(page ? readPage(*page) : Page());
-    }
+    QList<Page> pages = readPages(*pdf, bytes, pageCount);
     if (std::all_of(pages.cbegin(), pages.cend(), [](const Page &p) { return p.isEmpty(); }))
         return DocumentResult::failure(
             pageCount == 0 ? QStringLiteral("the PDF has no pages.")
