@@ -94,16 +94,30 @@ QString runningKey(const QString &text)
     return key;
 }
 
-// Leaves out the lines near the top or bottom of a page whose key recurs at
+double medianLineHeight(const QList<Page> &pages)
+{
+    QList<double> heights;
+    for (const Page &page : pages)
+        for (const Line &line : page)
+            heights.append(line.box.height());
+    if (heights.isEmpty())
+        return 10;
+    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+    return std::max(1.0, heights[heights.size() / 2]);
+}
+
+// Leaves out the lines at the top or bottom of a page whose key recurs at
 // the same edge on a good share of the pages (alternating left and right
-// headers each recur on about half).
-void dropRunningLines(QList<Page> &pages)
+// headers each recur on about half). Only lines set apart from the body by
+// a gap wider than a line count: a page's first line of text is not a
+// header, however alike the pages.
+void dropRunningLines(QList<Page> &pages, double h)
 {
     const qsizetype count = std::count_if(pages.cbegin(), pages.cend(), [](const Page &p) { return !p.isEmpty(); });
     if (count < 2)
         return;
-    constexpr int EdgeLines = 2;
-    // Per page, the indices of its topmost and bottommost lines.
+    constexpr qsizetype EdgeLines = 2;
+    const double gap = 0.9 * h;
     QList<QList<qsizetype>> tops, bottoms;
     QHash<QString, int> topCount, bottomCount;
     for (const Page &page : pages) {
@@ -111,8 +125,21 @@ void dropRunningLines(QList<Page> &pages)
         std::iota(order.begin(), order.end(), 0);
         std::stable_sort(order.begin(), order.end(),
                          [&](qsizetype a, qsizetype b) { return page[a].box.top() < page[b].box.top(); });
-        const qsizetype n = std::min<qsizetype>(EdgeLines, order.size());
-        QList<qsizetype> top = order.first(n), bottom = order.last(n);
+        const auto box = [&](qsizetype k) { return page[order[k]].box; };
+        const qsizetype n = order.size();
+        QList<qsizetype> top, bottom;
+        for (qsizetype k = std::min(EdgeLines, n - 1) - 1; k >= 0; --k) {
+            if (box(k + 1).top() - box(k).bottom() > gap) {
+                top = order.first(k + 1);
+                break;
+            }
+        }
+        for (qsizetype k = std::min(EdgeLines, n - 1) - 1; k >= 0; --k) {
+            if (box(n - 1 - k).top() - box(n - 2 - k).bottom() > gap) {
+                bottom = order.last(k + 1);
+                break;
+            }
+        }
         QSet<QString> seenTop, seenBottom;
         for (qsizetype i : top)
             seenTop.insert(runningKey(page[i].text));
@@ -139,18 +166,6 @@ void dropRunningLines(QList<Page> &pages)
         for (auto it = drop.crbegin(); it != drop.crend(); ++it)
             pages[p].removeAt(*it);
     }
-}
-
-double medianLineHeight(const QList<Page> &pages)
-{
-    QList<double> heights;
-    for (const Page &page : pages)
-        for (const Line &line : page)
-            heights.append(line.box.height());
-    if (heights.isEmpty())
-        return 10;
-    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
-    return std::max(1.0, heights[heights.size() / 2]);
 }
 
 // The right edge of the text column a line belongs to: the furthest right
@@ -251,9 +266,8 @@ DocumentResult read(const QByteArray &bytes)
             pageCount == 0 ? QStringLiteral("the PDF has no pages.")
                            : QStringLiteral("it has no text to read: its pages are pictures only (a scan?). "
                                             "Text recognition (OCR) would have to turn them into text first."));
-    dropRunningLines(pages);
-
     const double h = medianLineHeight(pages);
+    dropRunningLines(pages, h);
     DocumentResult result;
     QString &text = result.document.text;
     QList<qsizetype> pageStarts;
