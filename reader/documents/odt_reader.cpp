@@ -161,8 +161,12 @@ struct Reader
                 text.addRaw(notes.reference(note.take().replace(u'\n', u' ').simplified()));
             } else if (name == u"note-citation" || name == u"annotation" || name == u"tracked-changes"
                        || name == u"sequence-decls" || name == u"variable-decls" || name == u"user-field-decls"
-                       || name == u"forms" || name == u"title" || name == u"desc" || name == u"bookmark-ref"
-                       || name == u"annotation-end" || name == u"deletion") {
+                       || name == u"forms" || name == u"annotation-end"
+                       || name == u"deletion"
+                       || ((name == u"title" || name == u"desc")
+                           && xml.namespaceUri() == u"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0")) {
+                // A drawing's title and description are for screen readers
+                // browsing the drawing, not part of the text's flow.
                 xml.skipCurrentElement();
                 --depth;
             }

@@ -56,12 +56,15 @@ enum class Format { Text, Rtf, Pdf, Epub, Docx, Odt, DamagedZip, OtherZip, Other
 
 // What the contents are, as far as their first bytes and, for a ZIP
 // container, its parts tell.
-Format sniff(const QByteArray &bytes)
+Format sniff(const QByteArray &bytes, const QString &extension)
 {
     if (!rtfDocument(bytes).isEmpty())
         return Format::Rtf;
-    // A PDF may have a few bytes of junk before its header.
-    if (QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 1024)).contains("%PDF-"))
+    // Readers accept a few bytes of junk before a PDF's header; a text that
+    // merely mentions "%PDF-" is still a text, unless named .pdf.
+    if (bytes.startsWith("%PDF-")
+        || (extension.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
+            && QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 1024)).contains("%PDF-")))
         return Format::Pdf;
     if (bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         return Format::OldOffice;
@@ -156,7 +159,7 @@ bool RichTextBox::LoadFile(const QString &path)
 bool RichTextBox::loadBytes(const QByteArray &bytes, const QString &extension)
 {
     m_errorString.clear();
-    const Format format = sniff(bytes);
+    const Format format = sniff(bytes, extension);
     const QString expected = expectedKind(extension);
     DocumentResult result;
     switch (format) {

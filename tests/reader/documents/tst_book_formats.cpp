@@ -219,6 +219,9 @@ void TestBookFormats::contentsDecideTheFormat()
     QVERIFY(box.Text().startsWith(u"1 Why listen"));
     QVERIFY(box.loadBytes(bytesOf("browser_page.html")));
     QVERIFY(box.Text().startsWith(u"Café notes\n"));
+    // A note about PDF versions is a note.
+    QVERIFY(box.loadBytes("Remember:\n%PDF-1.7 is the last version.\n"));
+    QCOMPARE(box.Text(), u"Remember:\n%PDF-1.7 is the last version.\n"_s);
     // A ".txt" file is shown as it is, markup and all.
     QVERIFY(box.loadBytes("<html><body><p>Tag soup</p></body></html>", u"txt"_s));
     QCOMPARE(box.Text(), u"<html><body><p>Tag soup</p></body></html>"_s);
