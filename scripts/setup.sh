@@ -12,6 +12,9 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev qt6-qpa-plugins libqt6multimedia6
   # speech engines
   libespeak-ng-dev espeak-ng-data flite1-dev
+  # the book formats: PDF text (poppler), EPUB/DOCX/ODT containers (libzip),
+  # HTML as browsers forgive it (libxml2)
+  libpoppler-qt6-dev libzip-dev libxml2-dev
   # MP3 encoder run as a separate process
   lame
   # a sound server with a null sink, so tests exercise the real audio path

@@ -6,13 +6,25 @@ namespace DocumentOpener {
 
 const QStringList &filters()
 {
-    static const QStringList list = {QStringLiteral("Rich Text (*.rtf)"), QStringLiteral("Text (*.txt)")};
+    static const QStringList list = {
+        QStringLiteral("Rich Text (*.rtf)"),
+        QStringLiteral("Text (*.txt)"),
+        QStringLiteral("Documents (*.pdf *.epub *.docx *.odt *.html *.htm)"),
+        QStringLiteral("All readable files (*.rtf *.txt *.pdf *.epub *.docx *.odt *.html *.htm *.xhtml)"),
+    };
     return list;
 }
 
 QString initialFilter(const QString &openExt)
 {
-    return openExt == QLatin1String(".rtf") ? filters().at(0) : filters().at(1);
+    // openExt holds a name's last four characters: ".pdf", "epub", "html".
+    static const QStringList documents = {QStringLiteral(".pdf"), QStringLiteral("epub"), QStringLiteral("docx"),
+                                          QStringLiteral(".odt"), QStringLiteral("html"), QStringLiteral(".htm")};
+    if (openExt == QLatin1String(".rtf"))
+        return filters().at(0);
+    if (documents.contains(openExt.toLower()))
+        return filters().at(2);
+    return filters().at(1);
 }
 
 QString openExtFor(const QString &path)

@@ -1,7 +1,13 @@
 #include "documents/rich_text_box.h"
 
+#include "documents/docx_reader.h"
+#include "documents/epub_reader.h"
+#include "documents/html_reader.h"
+#include "documents/odt_reader.h"
+#include "documents/pdf_reader.h"
 #include "documents/rtf_reader.h"
 #include "documents/text_decoder.h"
+#include "documents/zip_archive.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +50,63 @@ QString normalizeLineEndings(QString text)
         text.replace(u'\r', u'\n');
     }
     return text;
+}
+
+enum class Format { Text, Rtf, Pdf, Epub, Docx, Odt, DamagedZip, OtherZip, OtherOpenDocument, OldOffice };
+
+// What the contents are, as far as their first bytes and, for a ZIP
+// container, its parts tell.
+Format sniff(const QByteArray &bytes, const QString &extension)
+{
+    if (!rtfDocument(bytes).isEmpty())
+        return Format::Rtf;
+    // Readers accept a few bytes of junk before a PDF's header; a text that
+    // merely mentions "%PDF-" is still a text, unless named .pdf.
+    if (bytes.startsWith("%PDF-")
+        || (extension.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0
+            && QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 1024)).contains("%PDF-")))
+        return Format::Pdf;
+    if (bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
+        return Format::OldOffice;
+    if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("PK\x05\x06")) {
+        ZipArchive zip(bytes, 4096);
+        if (!zip.isOpen())
+            return Format::DamagedZip;
+        const QByteArray mimetype = zip.read(QStringLiteral("mimetype")).trimmed();
+        if (mimetype == "application/epub+zip")
+            return Format::Epub;
+        if (mimetype == "application/vnd.oasis.opendocument.text")
+            return Format::Odt;
+        if (mimetype.startsWith("application/vnd.oasis.opendocument."))
+            return Format::OtherOpenDocument;
+        if (zip.contains(QStringLiteral("word/document.xml")))
+            return Format::Docx;
+        if (zip.contains(QStringLiteral("META-INF/container.xml")))
+            return Format::Epub;
+        if (zip.contains(QStringLiteral("content.xml")))
+            return Format::Odt;
+        return Format::OtherZip;
+    }
+    return Format::Text;
+}
+
+// What a file with this extension should be, for the message when it is not.
+QString expectedKind(const QString &extension)
+{
+    static const QHash<QString, QString> kinds = {
+        {QStringLiteral("pdf"), QStringLiteral("a PDF document")},
+        {QStringLiteral("epub"), QStringLiteral("an EPUB book")},
+        {QStringLiteral("docx"), QStringLiteral("a Word document")},
+        {QStringLiteral("odt"), QStringLiteral("an OpenDocument text")},
+    };
+    return kinds.value(extension.toLower());
+}
+
+bool isHtmlExtension(const QString &extension)
+{
+    static const QStringList html = {QStringLiteral("html"), QStringLiteral("htm"), QStringLiteral("xhtml"),
+                                     QStringLiteral("xht")};
+    return html.contains(extension.toLower());
 }
 
 }  // namespace
@@ -90,20 +153,64 @@ bool RichTextBox::LoadFile(const QString &path)
         return fail(QStringLiteral("the file cannot be read (%1).").arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
         return tooLarge();
-    return loadBytes(bytes);
+    return loadBytes(bytes, QFileInfo(path).suffix());
 }
 
-bool RichTextBox::loadBytes(const QByteArray &bytes)
+bool RichTextBox::loadBytes(const QByteArray &bytes, const QString &extension)
 {
     m_errorString.clear();
-    QString text;
-    if (const QByteArrayView rtf = rtfDocument(bytes); !rtf.isEmpty()) {
-        text = RtfReader::toPlainText(rtf);
-    } else {
+    const Format format = sniff(bytes, extension);
+    const QString expected = expectedKind(extension);
+    DocumentResult result;
+    switch (format) {
+    case Format::Rtf:
+        result.document.text = RtfReader::toPlainText(rtfDocument(bytes));
+        break;
+    case Format::Pdf:
+        result = PdfReader::read(bytes);
+        break;
+    case Format::Epub:
+        result = EpubReader::read(bytes);
+        break;
+    case Format::Docx:
+        result = DocxReader::read(bytes);
+        break;
+    case Format::Odt:
+        result = OdtReader::read(bytes);
+        break;
+    case Format::OldOffice:
+        // Word saves a password-protected .docx inside this older container.
+        if (extension.compare(QLatin1String("docx"), Qt::CaseInsensitive) == 0)
+            return fail(QStringLiteral("it is encrypted (protected with a password)."));
+        return fail(QStringLiteral("it is an older Office document (such as a .doc), which Sayora does not read; "
+                                   "save it as .docx or .odt."));
+    case Format::OtherOpenDocument:
+        return fail(QStringLiteral("it is an OpenDocument file of another kind (a spreadsheet or a presentation?), "
+                                   "not a text."));
+    case Format::DamagedZip:
+        return fail(ZipArchive::damagedMessage());
+    case Format::OtherZip:
+        if (!expected.isEmpty())
+            return fail(QStringLiteral("it is named \".%1\" but is not %2 (it is another kind of ZIP archive).")
+                            .arg(extension, expected));
+        return fail(QStringLiteral("it is a ZIP archive, not a document."));
+    case Format::Text:
+        if (!expected.isEmpty())
+            return fail(QStringLiteral("it is named \".%1\" but is not %2 (its contents are something else).")
+                            .arg(extension, expected));
         if (isBinary(bytes, detectTextEncoding(bytes)))
             return fail(QStringLiteral("it is not a text or RTF document."));
-        text = decodeText(bytes);
+        // A page saved from a browser; a ".txt" file stays text whatever it holds.
+        if (isHtmlExtension(extension)
+            || (extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) != 0 && HtmlReader::looksLikeHtml(bytes)))
+            result = HtmlReader::read(bytes);
+        else
+            result.document.text = decodeText(bytes);
+        break;
     }
-    m_text = normalizeLineEndings(std::move(text));
+    if (!result.ok())
+        return fail(result.error);
+    result.document.text = normalizeLineEndings(std::move(result.document.text));
+    m_document = std::move(result.document);
     return true;
 }

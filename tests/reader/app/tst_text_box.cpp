@@ -63,6 +63,7 @@ private slots:
     void openLoadsAndRemembers();
     void openCancelChangesNothing();
     void openUnreadableFileKeepsText();
+    void openBookWithButton();
     void fontConfirmWithoutChanges();
     void fontChosenSizeAndStyles();
     void backColourDialog();
@@ -105,6 +106,10 @@ void TestTextBox::openDialogFollowsLastType_data()
     QTest::newRow("txt") << ".txt" << "Text (*.txt)";
     QTest::newRow("text") << "text" << "Text (*.txt)";
     QTest::newRow("first run, empty") << "" << "Text (*.txt)";
+    const QString documents = QStringLiteral("Documents (*.pdf *.epub *.docx *.odt *.html *.htm)");
+    QTest::newRow("pdf") << ".pdf" << documents;
+    QTest::newRow("epub") << "epub" << documents;
+    QTest::newRow("htm") << ".htm" << documents;
 }
 
 void TestTextBox::openDialogFollowsLastType()
@@ -129,7 +134,9 @@ void TestTextBox::openDialogFollowsLastType()
     w.openClick();
     QVERIFY(!w.speech()->Disappear);
     QCOMPARE(seenTitle, QStringLiteral("Select A File"));
-    QCOMPARE(seenFilters, QStringList({"Rich Text (*.rtf)", "Text (*.txt)"}));
+    QCOMPARE(seenFilters, QStringList({"Rich Text (*.rtf)", "Text (*.txt)",
+                                       "Documents (*.pdf *.epub *.docx *.odt *.html *.htm)",
+                                       "All readable files (*.rtf *.txt *.pdf *.epub *.docx *.odt *.html *.htm *.xhtml)"}));
     QCOMPARE(seenFilter, filter);
     QCOMPARE(seenDir, QDir(m_dir.path()).absolutePath());
 }
@@ -193,6 +200,44 @@ void TestTextBox::openUnreadableFileKeepsText()
     // Named once, with the reason after it.
     QCOMPARE(message.count(missing), 1);
     QVERIFY2(message.endsWith(QLatin1String("the file does not exist.")), qPrintable(message));
+}
+
+// A user clicks Open, picks the documents filter and an EPUB book; then a
+// scanned PDF, which is refused with its reason while the book stays.
+void TestTextBox::openBookWithButton()
+{
+    SayoraMain &w = *m_window;
+    w.Settings.OpenExt = ".txt";
+    w.MainTxtBox->setPlainText(QStringLiteral("before"));
+    const QString book = QStringLiteral(SAYORA_DOCUMENTS_DATA "/books/pandoc_book3.epub");
+    const auto choose = [](const QString &path) {
+        testsupport::answerNext<QFileDialog>([path](QFileDialog *dialog) {
+            dialog->selectNameFilter(QStringLiteral("Documents (*.pdf *.epub *.docx *.odt *.html *.htm)"));
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    };
+    choose(book);
+    QTest::mouseClick(w.Image3, Qt::LeftButton);
+    QTRY_VERIFY(w.MainTxtBox->toPlainText().startsWith(QLatin1String("The Garden Book\nMira Holt\nSpring\n")));
+    QVERIFY(w.MainTxtBox->toPlainText().endsWith(QLatin1String("The leaves fall and the work is done.")));
+    QCOMPARE(w.Settings.OpenExt, QStringLiteral("epub"));
+
+    const QString scan = QStringLiteral(SAYORA_DOCUMENTS_DATA "/books/picture_only.pdf");
+    QString message;
+    testsupport::answerNext<QMessageBox>([&](QMessageBox *box) {
+        message = box->text();
+        box->accept();
+    });
+    choose(scan);
+    QTest::mouseClick(w.Image3, Qt::LeftButton);
+    QTRY_VERIFY(!message.isEmpty());
+    QVERIFY2(message.contains(scan) && message.contains(QLatin1String("no text to read")), qPrintable(message));
+    QVERIFY(w.MainTxtBox->toPlainText().startsWith(QLatin1String("The Garden Book")));
 }
 
 void TestTextBox::fontConfirmWithoutChanges()

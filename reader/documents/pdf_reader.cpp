@@ -1,0 +1,328 @@
+#include "documents/pdf_reader.h"
+
+#include <poppler/qt6/poppler-qt6.h>
+
+#include <QHash>
+#include <QRectF>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Line
+{
+    QString text;
+    QRectF box;
+};
+
+using Page = QList<Line>;
+
+// Poppler reports every oddity of a damaged file on stderr; the reader says
+// what matters itself.
+void silencePoppler()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { Poppler::setDebugErrorFunction([](const QString &, const QVariant &) {}, QVariant()); });
+}
+
+QString expandLigatures(QString text)
+{
+    static const char16_t *const forms[] = {u"ff", u"fi", u"fl", u"ffi", u"ffl", u"ft", u"st"};
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= 0xFB00 && c <= 0xFB06)
+            text.replace(i, 1, QString::fromUtf16(forms[c - 0xFB00]));
+    }
+    return text;
+}
+
+bool sameBaseline(const QRectF &left, const QRectF &right)
+{
+    const double overlap = std::min(left.bottom(), right.bottom()) - std::max(left.top(), right.top());
+    return right.left() >= left.right() && overlap > 0.6 * std::min(left.height(), right.height());
+}
+
+// The lines of one page in reading order: poppler links the words of a
+// line, so a word without a next one ends its line.
+Page readPage(const Poppler::Page &page)
+{
+    Page lines;
+    Line line;
+    for (const auto &word : page.textList()) {
+        if (!line.text.isEmpty() && !line.text.endsWith(u' ') && word->text() != QLatin1String(" "))
+            line.text += u' ';
+        line.text += word->text();
+        if (word->hasSpaceAfter())
+            line.text += u' ';
+        line.box = line.box.isNull() ? word->boundingBox() : line.box.united(word->boundingBox());
+        if (!word->nextWord()) {
+            line.text = expandLigatures(line.text.trimmed());
+            if (line.text.isEmpty()) {
+            } else if (!lines.isEmpty() && sameBaseline(lines.back().box, line.box)) {
+                // A wide gap (after a heading's number, between tab stops)
+                // splits one line in two.
+                lines.back().text += u' ' + line.text;
+                lines.back().box = lines.back().box.united(line.box);
+            } else {
+                lines.append(line);
+            }
+            line = {};
+        }
+    }
+    if (!line.text.trimmed().isEmpty()) {
+        line.text = expandLigatures(line.text.trimmed());
+        lines.append(line);
+    }
+    return lines;
+}
+
+// A running header or footer varies only in its page number: "Page 3 of
+// 12", "- 4 -", "Chapter 2 · 17" all become the same key from page to page.
+QString runningKey(const QString &text)
+{
+    static const QRegularExpression numbers(QStringLiteral("\\d+"));
+    static const QRegularExpression roman(QStringLiteral("^[ivxlcdm]+$"));
+    QString key = text.simplified().toLower();
+    key.replace(numbers, QStringLiteral("#"));
+    if (roman.match(key).hasMatch())
+        key = QStringLiteral("#");
+    return key;
+}
+
+double medianLineHeight(const QList<Page> &pages)
+{
+    QList<double> heights;
+    for (const Page &page : pages)
+        for (const Line &line : page)
+            heights.append(line.box.height());
+    if (heights.isEmpty())
+        return 10;
+    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+    return std::max(1.0, heights[heights.size() / 2]);
+}
+
+// Leaves out the lines at the top or bottom of a page whose key recurs at
+// the same edge on a good share of the pages (alternating left and right
+// headers each recur on about half). Only lines set apart from the body by
+// a gap wider than a line count: a page's first line of text is not a
+// header, however alike the pages.
+void dropRunningLines(QList<Page> &pages, double h)
+{
+    const qsizetype count = std::count_if(pages.cbegin(), pages.cend(), [](const Page &p) { return !p.isEmpty(); });
+    if (count < 2)
+        return;
+    constexpr qsizetype EdgeLines = 2;
+    const double gap = 0.9 * h;
+    QList<QList<qsizetype>> tops, bottoms;
+    QHash<QString, int> topCount, bottomCount;
+    for (const Page &page : pages) {
+        QList<qsizetype> order(page.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](qsizetype a, qsizetype b) { return page[a].box.top() < page[b].box.top(); });
+        const auto box = [&](qsizetype k) { return page[order[k]].box; };
+        const qsizetype n = order.size();
+        QList<qsizetype> top, bottom;
+        for (qsizetype k = std::min(EdgeLines, n - 1) - 1; k >= 0; --k) {
+            if (box(k + 1).top() - box(k).bottom() > gap) {
+                top = order.first(k + 1);
+                break;
+            }
+        }
+        for (qsizetype k = std::min(EdgeLines, n - 1) - 1; k >= 0; --k) {
+            if (box(n - 1 - k).top() - box(n - 2 - k).bottom() > gap) {
+                bottom = order.last(k + 1);
+                break;
+            }
+        }
+        QSet<QString> seenTop, seenBottom;
+        for (qsizetype i : top)
+            seenTop.insert(runningKey(page[i].text));
+        for (qsizetype i : bottom)
+            seenBottom.insert(runningKey(page[i].text));
+        for (const QString &k : seenTop)
+            ++topCount[k];
+        for (const QString &k : seenBottom)
+            ++bottomCount[k];
+        tops.append(top);
+        bottoms.append(bottom);
+    }
+    const int needed = std::max<int>(2, int(std::ceil(double(count) * 0.4)));
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QList<qsizetype> drop;
+        for (qsizetype i : tops[p])
+            if (topCount.value(runningKey(pages[p][i].text)) >= needed)
+                drop.append(i);
+        for (qsizetype i : bottoms[p])
+            if (bottomCount.value(runningKey(pages[p][i].text)) >= needed)
+                drop.append(i);
+        std::sort(drop.begin(), drop.end());
+        drop.erase(std::unique(drop.begin(), drop.end()), drop.end());
+        for (auto it = drop.crbegin(); it != drop.crend(); ++it)
+            pages[p].removeAt(*it);
+    }
+}
+
+// The right edge of the text column a line belongs to: the furthest right
+// any line starting near it reaches.
+double columnRight(const Page &page, const Line &line, double h)
+{
+    double right = line.box.right();
+    for (const Line &other : page)
+        if (std::abs(other.box.left() - line.box.left()) < 3 * h)
+            right = std::max(right, other.box.right());
+    return right;
+}
+
+bool isHyphen(QChar c)
+{
+    return c == u'-' || c == QChar(0x2010) || c == QChar(0x00AD);
+}
+
+// Adds `line` to the paragraph that `text` ends with.
+void joinLine(QString &text, const QString &line)
+{
+    const qsizetype n = text.size();
+    if (n >= 2 && isHyphen(text.at(n - 1)) && text.at(n - 2).isLetter() && !line.isEmpty() && line.at(0).isLower()) {
+        text.chop(1);
+        text += line;
+    } else if (n >= 1 && text.at(n - 1) == QChar(0x00AD)) {
+        text.chop(1);
+        text += line;
+    } else {
+        text += u' ';
+        text += line;
+    }
+}
+
+struct OutlineEntry
+{
+    QString title;
+    int page = 0;  // 0-based
+    int level = 1;
+};
+
+void collectOutline(const QVector<Poppler::OutlineItem> &items, int level, QList<OutlineEntry> &out)
+{
+    if (level > 16)
+        return;
+    for (const Poppler::OutlineItem &item : items) {
+        const auto destination = item.destination();
+        if (destination && destination->pageNumber() > 0)
+            out.append({item.name().simplified(), destination->pageNumber() - 1, level});
+        if (item.hasChildren())
+            collectOutline(item.children(), level + 1, out);
+    }
+}
+
+// Poppler's layout analysis takes a few milliseconds a page, so a long book
+// is read on all cores, each thread with a document of its own (one
+// document must not be used from two threads).
+QList<Page> readPages(const Poppler::Document &pdf, const QByteArray &bytes, int pageCount)
+{
+    QList<Page> pages(pageCount);
+    const auto readRange = [&pages](const Poppler::Document &document, int first, int step) {
+        for (int i = first; i < pages.size(); i += step)
+            if (const std::unique_ptr<Poppler::Page> page = document.page(i))
+                pages[i] = readPage(*page);
+    };
+    constexpr int PagesPerThread = 32;
+    const int threads = std::clamp(std::min(int(std::thread::hardware_concurrency()), pageCount / PagesPerThread), 1, 8);
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t) {
+        workers.emplace_back([&, t] {
+            if (const std::unique_ptr<Poppler::Document> own = Poppler::Document::loadFromData(bytes))
+                readRange(*own, t, threads);
+        });
+    }
+    readRange(pdf, 0, threads);
+    for (std::thread &worker : workers)
+        worker.join();
+    return pages;
+}
+
+}  // namespace
+
+namespace PdfReader {
+
+DocumentResult read(const QByteArray &bytes)
+{
+    silencePoppler();
+    const std::unique_ptr<Poppler::Document> pdf = Poppler::Document::loadFromData(bytes);
+    if (!pdf)
+        return DocumentResult::failure(QStringLiteral("the file is damaged (it is not a readable PDF)."));
+    if (pdf->isLocked())
+        return DocumentResult::failure(QStringLiteral("it is encrypted (protected with a password)."));
+
+    const int pageCount = pdf->numPages();
+    QList<Page> pages = readPages(*pdf, bytes, pageCount);
+    if (std::all_of(pages.cbegin(), pages.cend(), [](const Page &p) { return p.isEmpty(); }))
+        return DocumentResult::failure(
+            pageCount == 0 ? QStringLiteral("the PDF has no pages.")
+                           : QStringLiteral("it has no text to read: its pages are pictures only (a scan?). "
+                                            "Text recognition (OCR) would have to turn them into text first."));
+    const double h = medianLineHeight(pages);
+    dropRunningLines(pages, h);
+    DocumentResult result;
+    QString &text = result.document.text;
+    QList<qsizetype> pageStarts;
+    const Line *prev = nullptr;
+    const Page *prevPage = nullptr;
+    for (const Page &page : pages) {
+        pageStarts.append(text.size());
+        for (const Line &line : page) {
+            bool newParagraph = prev == nullptr;
+            if (prev) {
+                const bool samePage = prevPage == &page;
+                const bool sameColumn = std::abs(line.box.left() - prev->box.left()) < 4 * h;
+                const bool below = line.box.top() > prev->box.top();
+                // A gap wider than the line spacing (a paragraph or a heading).
+                if (samePage && below && line.box.top() - prev->box.bottom() > 0.7 * h)
+                    newParagraph = true;
+                // An indented first line, or a centred line.
+                if (sameColumn && line.box.left() - prev->box.left() > 0.8 * h)
+                    newParagraph = true;
+                // A line ending well short of its column ends its paragraph.
+                if (prev->box.right() < columnRight(*prevPage, *prev, h) - 3 * h)
+                    newParagraph = true;
+            }
+            if (newParagraph) {
+                if (!text.isEmpty())
+                    text += u'\n';
+                text += line.text;
+            } else {
+                joinLine(text, line.text);
+            }
+            prev = &line;
+            prevPage = &page;
+        }
+    }
+    pageStarts.append(text.size());
+
+    QList<OutlineEntry> outline;
+    collectOutline(pdf->outline(), 1, outline);
+    for (const OutlineEntry &entry : outline) {
+        if (entry.title.isEmpty() || entry.page >= pageCount)
+            continue;
+        qsizetype start = pageStarts[entry.page];
+        // The heading itself, on the page the entry points to.
+        const qsizetype found = text.indexOf(entry.title, start, Qt::CaseInsensitive);
+        if (found >= 0 && found < pageStarts[entry.page + 1]) {
+            const qsizetype lineStart = text.lastIndexOf(u'\n', found) + 1;
+            start = std::max(lineStart, start);
+        }
+        result.document.chapters.append({entry.title, start, entry.level});
+    }
+    std::stable_sort(result.document.chapters.begin(), result.document.chapters.end(),
+                     [](const Document::Chapter &a, const Document::Chapter &b) { return a.start < b.start; });
+    result.document.title = pdf->info(QStringLiteral("Title")).simplified();
+    result.document.author = pdf->info(QStringLiteral("Author")).simplified();
+    return result;
+}
+
+}  // namespace PdfReader

@@ -1,0 +1,69 @@
+// A long PDF is read on several threads: its pages must still come out
+// whole and in order, with the running lines left out.
+
+#include "documents/rich_text_box.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPdfPages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void longBookInOrder();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestPdfPages::longBookInOrder()
+{
+    constexpr int Pages = 150;
+    const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A5));
+        writer.setResolution(72);
+        QPainter painter(&writer);
+        QVERIFY(painter.isActive());
+        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 11));
+        for (int page = 1; page <= Pages; ++page) {
+            if (page > 1)
+                QVERIFY(writer.newPage());
+            painter.drawText(QPointF(50, 30), QStringLiteral("Running Header"));
+            painter.drawText(QPointF(50, 100), QStringLiteral("Body of page %1 starts here.").arg(page));
+            painter.drawText(QPointF(50, 115), QStringLiteral("It goes on a second line."));
+            painter.drawText(QPointF(200, 570), QString::number(page));
+        }
+    }
+    // Each reading gives the same text: no page lost, doubled or moved.
+    QString first;
+    for (int run = 0; run < 3; ++run) {
+        RichTextBox box;
+        QVERIFY2(box.LoadFile(path), qPrintable(box.errorString()));
+        const QString text = box.Text();
+        QVERIFY(!text.contains(QLatin1String("Running Header")));
+        qsizetype at = 0;
+        for (int page = 1; page <= Pages; ++page) {
+            const qsizetype found = text.indexOf(QStringLiteral("Body of page %1 starts here.").arg(page), at);
+            QVERIFY2(found >= at, qPrintable(QString::number(page)));
+            at = found;
+        }
+        QCOMPARE(text.count(QLatin1String("It goes on a second line.")), Pages);
+        // The page numbers are gone: only the numbers of the body remain.
+        int numbers = 0;
+        for (auto it = QRegularExpression(QStringLiteral("\\d+")).globalMatch(text); it.hasNext(); it.next())
+            ++numbers;
+        QCOMPARE(numbers, Pages);
+        if (run == 0)
+            first = text;
+        QCOMPARE(text, first);
+    }
+}
+
+QTEST_MAIN(TestPdfPages)
+#include "tst_pdf_pages.moc"
