@@ -93,7 +93,7 @@ void SayoraMain::buildExportWidgets()
 {
     Label7 = statusLabel(Frame1, QStringLiteral("000"), twips::rect(120, 1080, 450, 285));
     Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setToolTip(tr("Export progress: click to cancel the export"));
+    Label7->setToolTip(tr("Export progress: click or press Esc to cancel the export"));
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->installEventFilter(new ClickFilter(Label7, [this] { cancelExport(); }));
     Label8 = statusLabel(Frame1, QStringLiteral("00:00:00"), twips::rect(4580, 1080, 1095, 285));

@@ -114,7 +114,7 @@ void drive()
     auto *tick = new QTimer(qApp);
     tick->setInterval(20);
     auto stage = std::make_shared<int>(0);
-    QObject::connect(tick, &QTimer::timeout, qApp, [tick, stage] {
+    QObject::connect(tick, &QTimer::timeout, qApp, [stage] {
         answerModal();
         QWidget *window = mainWindow();
         if (*stage == 0 && window) {
@@ -129,7 +129,6 @@ void drive()
             // it; this timer goes on answering meanwhile.
             QTimer::singleShot(0, window, [window] { clickSave(window); });
         }
-        Q_UNUSED(tick);
     });
     tick->start();
 }
