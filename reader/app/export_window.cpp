@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <memory>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -257,12 +258,15 @@ void SayoraMain::renderWithControl(const QString &text)
     const QString storeFailure = tr("The registry store %1 cannot be written: the flite voices report the end "
                                     "of their rendering through it.")
                                      .arg(QDir::toNativeSeparators(RegistryKey::storeFile()));
-    if (!lockControlExport()) {
-        if (m_controlExportLock == -2)
-            exportFailed(tr("Another Sayora window is exporting with a flite voice. Wait until it has finished, "
-                            "or export with an espeak-ng voice."));
-        else
-            exportFailed(storeFailure);
+    switch (lockControlExport()) {
+    case ControlLock::Taken:
+        break;
+    case ControlLock::HeldByAnother:
+        exportFailed(tr("Another Sayora window is exporting with a flite voice. Wait until it has finished, "
+                        "or export with an espeak-ng voice."));
+        return;
+    case ControlLock::CannotBeMade:
+        exportFailed(storeFailure);
         return;
     }
     AppPathsKey.open(Installation::appPathsKey());
@@ -490,25 +494,23 @@ void SayoraMain::endBySignal(int signalNumber)
         TerminationSignals::endBy(signalNumber);
 }
 
-bool SayoraMain::lockControlExport()
+SayoraMain::ControlLock SayoraMain::lockControlExport()
 {
     unlockControlExport();
     const QString folder = QFileInfo(RegistryKey::storeFile()).absolutePath();
     QDir().mkpath(folder);
     const QByteArray path = QFile::encodeName(folder + QStringLiteral("/control-export.lock"));
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        m_controlExportLock = -1;
-        return false;
-    }
+    if (fd < 0)
+        return ControlLock::CannotBeMade;
     // Released by the kernel too, should the program die.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
         ::close(fd);
-        m_controlExportLock = -2;
-        return false;
+        return held ? ControlLock::HeldByAnother : ControlLock::CannotBeMade;
     }
     m_controlExportLock = fd;
-    return true;
+    return ControlLock::Taken;
 }
 
 void SayoraMain::unlockControlExport()

@@ -175,7 +175,8 @@ private:
     bool stalled(qint64 size);
     void exportFailed(const QString &why);
     void endExport();
-    bool lockControlExport();
+    enum class ControlLock { Taken, HeldByAnother, CannotBeMade };
+    ControlLock lockControlExport();
     void unlockControlExport();
     void reportNothingSpoken(const QString &voiceName);
 
