@@ -3,6 +3,7 @@
 
 #include "app/installation.h"
 #include "app/mp3_end.h"
+#include "app/termination_signals.h"
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
 #include "registry/registry_key.h"
@@ -10,20 +11,31 @@
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
+#include "ui/image_button.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <memory>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
+
+// The RIFF sizes are 32-bit: the most sound a WAV file can hold.
+constexpr qint64 maxWaveDataBytes = 0xFFFFFFFFLL - 36;
 
 // Runs action when the watched widget is clicked with the primary button.
 class ClickFilter : public QObject
@@ -59,18 +71,39 @@ QLabel *statusLabel(QWidget *panel, const QString &text, QRect geometry)
     return label;
 }
 
+// Wide enough for each of texts, from where it stands to right at most;
+// past that in a smaller size of its font.
+void fitStatusLabel(QLabel *label, const QStringList &texts, int right)
+{
+    const auto widest = [&texts](const QFontMetrics &metrics) {
+        int width = 0;
+        for (const QString &text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+        return width + 2;
+    };
+    QFont font = label->font();
+    while (label->x() + widest(QFontMetrics(font)) > right && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->resize(std::max(label->width(), widest(QFontMetrics(font))), label->height());
+}
+
 } // namespace
 
 void SayoraMain::buildExportWidgets()
 {
     Label7 = statusLabel(Frame1, QStringLiteral("000"), twips::rect(120, 1080, 450, 285));
     Label7->setObjectName(QStringLiteral("Label7"));
-    Label7->setToolTip(tr("Export progress: click to cancel the export"));
+    Label7->setToolTip(tr("Export progress: click or press Esc to cancel the export"));
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->installEventFilter(new ClickFilter(Label7, [this] { cancelExport(); }));
     Label8 = statusLabel(Frame1, QStringLiteral("00:00:00"), twips::rect(4580, 1080, 1095, 285));
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setToolTip(tr("Time the export has taken"));
+    // The voice list's face lies right of the progress number, the help
+    // picture right of the time.
+    fitStatusLabel(Label7, {QStringLiteral("Waiting"), QStringLiteral("100")}, Text1->x() - 2);
+    fitStatusLabel(Label8, {QStringLiteral("00:00:00"), QStringLiteral("88:88:88")}, Image19->x() - 2);
 
     const std::pair<QTimer **, void (SayoraMain::*)()> timers[] = {
         {&Timer101, &SayoraMain::Timer101_Timer},
@@ -99,7 +132,7 @@ void SayoraMain::saveClick()
     if (exportRunning()) {
         QMessageBox::information(this, QStringLiteral("Sayora"),
                                  tr("An MP3 export is running. Wait until it has finished, "
-                                    "or click its progress number to cancel it."));
+                                    "or press Esc or click its progress number to cancel it."));
         return;
     }
     std::unique_ptr<QFileDialog> dialog(DocumentSaver::createDialog(this, Settings.SaveDir, Settings.SaveExt));
@@ -167,6 +200,22 @@ void SayoraMain::exportMp3(const QString &name)
         return;
     }
     const QString text = DocumentSaver::exportText(MainTxtBox->toPlainText());
+    // What can be known now is not left to the end of a long rendering.
+    if (Mp3Export::encoderPath().isEmpty()) {
+        exportFailed(tr("The MP3 encoder \"lame\" is not installed."));
+        return;
+    }
+    const int sampleRate = engine == SpeechController::Sapi4 ? m_speech->directSS()->sampleRate()
+                                                             : DocumentSaver::estimateSampleRate;
+    const double waveBytes = 50 * DocumentSaver::estimateWaveSize(DocumentSaver::estimateTextLength(text),
+                                                                  Label5->text().remove(QLatin1Char(' ')).toInt(),
+                                                                  sampleRate);
+    if (waveBytes > double(maxWaveDataBytes)) {
+        exportFailed(tr("The text is too long for one sound file: its speech would need about %1 GB, "
+                        "more than the 4 GB a WAV file can hold. Export it in parts.")
+                         .arg(waveBytes / 1e9, 0, 'f', 1));
+        return;
+    }
 
     m_export = new Mp3Export(this);
     m_exportCancelled = false;
@@ -202,14 +251,35 @@ void SayoraMain::renderWithControl(const QString &text)
     const int speed = dss->Speed();
     const int pitch = dss->Pitch();
     const QString voiceName = Combo1->currentText();
+    // The voice's own sample rate: the constants describe another.
     EstimateWaveSize = DocumentSaver::estimateWaveSize(DocumentSaver::estimateTextLength(text),
-                                                       Label5->text().remove(QLatin1Char(' ')).toInt());
+                                                       Label5->text().remove(QLatin1Char(' ')).toInt(),
+                                                       dss->sampleRate());
+    const QString storeFailure = tr("The registry store %1 cannot be written: the flite voices report the end "
+                                    "of their rendering through it.")
+                                     .arg(QDir::toNativeSeparators(RegistryKey::storeFile()));
+    switch (lockControlExport()) {
+    case ControlLock::Taken:
+        break;
+    case ControlLock::HeldByAnother:
+        exportFailed(tr("Another Sayora window is exporting with a flite voice. Wait until it has finished, "
+                        "or export with an espeak-ng voice."));
+        return;
+    case ControlLock::CannotBeMade:
+        exportFailed(storeFailure);
+        return;
+    }
     AppPathsKey.open(Installation::appPathsKey());
     // A 1 left by an export that ended before its timer saw it would be
-    // taken for this one's end: take it over first.
+    // taken for this one's end: take it over first. Any other value is
+    // written back as it is, which shows that the control's writes of the
+    // start and the end will get through.
     quint32 left = 0;
-    if (AppPathsKey.queryDword(QStringLiteral("WaveEnd"), &left) == RegistryKey::Success && left == 1)
-        AppPathsKey.setDword(QStringLiteral("WaveEnd"), 3);
+    if (AppPathsKey.queryDword(QStringLiteral("WaveEnd"), &left) == RegistryKey::Success
+        && AppPathsKey.setDword(QStringLiteral("WaveEnd"), left == 1 ? 3 : left) != RegistryKey::Success) {
+        exportFailed(storeFailure);
+        return;
+    }
     Timer101->start();
     MyTavo1->invoke(QStringLiteral("Speak"), {text, TmpWavFile, voiceName, speed, pitch, 2048});
     Timer101_Timer();
@@ -315,6 +385,7 @@ void SayoraMain::Timer1_Timer()
         WaveEndValue = 3;
         AppPathsKey.setDword(QStringLiteral("WaveEnd"), WaveEndValue);
         AppPathsKey.close();
+        unlockControlExport();
         // The file is complete now: its final size.
         WaveSize = QFileInfo(TmpWavFile).size();
         EstimateMp3Size = DocumentSaver::estimateMp3Size(WaveSize);
@@ -406,10 +477,49 @@ void SayoraMain::endExport()
         AppPathsKey.setDword(QStringLiteral("WaveEnd"), WaveEndValue);
         AppPathsKey.close();
     }
+    unlockControlExport();
     if (m_export) {
         m_export->cancel();
         delete m_export;
     }
     Label7->hide();
     Label8->hide();
+    if (m_endSignal != 0)
+        TerminationSignals::endBy(m_endSignal);
+}
+
+void SayoraMain::endBySignal(int signalNumber)
+{
+    m_endSignal = signalNumber;
+    // A rendering inside the Save click ends there and then comes back
+    // through endExport(); everything else ends here.
+    cancelExport();
+    if (!exportRunning())
+        TerminationSignals::endBy(signalNumber);
+}
+
+SayoraMain::ControlLock SayoraMain::lockControlExport()
+{
+    unlockControlExport();
+    const QString folder = QFileInfo(RegistryKey::storeFile()).absolutePath();
+    QDir().mkpath(folder);
+    const QByteArray path = QFile::encodeName(folder + QStringLiteral("/control-export.lock"));
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return ControlLock::CannotBeMade;
+    // Released by the kernel too, should the program die.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(fd);
+        return held ? ControlLock::HeldByAnother : ControlLock::CannotBeMade;
+    }
+    m_controlExportLock = fd;
+    return ControlLock::Taken;
+}
+
+void SayoraMain::unlockControlExport()
+{
+    if (m_controlExportLock >= 0)
+        ::close(m_controlExportLock);
+    m_controlExportLock = -1;
 }

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/termination_signals.h"
 #include "audio/speech_player.h"
 
 int main(int argc, char *argv[])
@@ -33,6 +35,10 @@ int main(int argc, char *argv[])
             QTextStream(stdout) << "shown" << Qt::endl;
         });
     }
+    // A running export is stopped and its temporary files removed before
+    // these signals end the program.
+    if (TerminationSignals *ending = TerminationSignals::install({SIGTERM, SIGHUP, SIGINT}, &app))
+        QObject::connect(ending, &TerminationSignals::received, window.get(), &SayoraMain::endBySignal);
     window->load(argumentText(arguments));
     window->show();
     const int code = QApplication::exec();

@@ -1,10 +1,14 @@
 #include "app/mp3_end.h"
 
-#include <QDesktopServices>
+#include <QApplication>
+#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
-#include <QUrl>
+#include <QStandardPaths>
 
 Mp3End::Mp3End(const QString &targetFile, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
@@ -38,6 +42,53 @@ Mp3End::Mp3End(const QString &targetFile, QWidget *parent)
     grid->addWidget(Command2, 3, 1);
 
     // Playing leaves the window open: only Close closes it.
-    connect(Command1, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_target)); });
+    connect(Command1, &QPushButton::clicked, this, &Mp3End::play);
     connect(Command2, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Mp3End::play()
+{
+    // xdg-open says whether the desktop had a program for the file, which
+    // the desktop services' answer (that xdg-open started) does not.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        noPlayer();
+        return;
+    }
+    // Not a child of this window: closing it must not end the player.
+    auto *open = new QProcess(qApp);
+    open->setProgram(opener);
+    open->setArguments({m_target});
+    open->setStandardOutputFile(QProcess::nullDevice());
+    open->setStandardErrorFile(QProcess::nullDevice());
+    const QPointer<Mp3End> window(this);
+    const QPointer<QWidget> owner(parentWidget());
+    const auto done = [open, window, owner](bool played) {
+        open->deleteLater();
+        if (played)
+            return;
+        if (window)
+            window->noPlayer();
+        else if (owner)
+            QMessageBox::information(owner, QStringLiteral("Sayora"), noPlayerText());
+    };
+    connect(open, &QProcess::finished, open, [open, done] {
+        done(open->exitStatus() == QProcess::NormalExit && open->exitCode() == 0);
+    });
+    connect(open, &QProcess::errorOccurred, open, [done](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            done(false);
+    });
+    open->start();
+}
+
+QString Mp3End::noPlayerText()
+{
+    return tr("No program to play MP3 files was found on this desktop.");
+}
+
+void Mp3End::noPlayer()
+{
+    QMessageBox::information(this, QStringLiteral("Sayora"),
+                             noPlayerText() + QStringLiteral("\n\n") + tr("The file is %1").arg(QDir::toNativeSeparators(m_target)));
 }

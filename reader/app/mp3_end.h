@@ -9,6 +9,7 @@ class QPushButton;
 // play it with the desktop's player.
 class Mp3End : public QDialog
 {
+    Q_OBJECT
 public:
     Mp3End(const QString &targetFile, QWidget *parent = nullptr);
 
@@ -19,5 +20,9 @@ public:
     QPushButton *Command2 = nullptr;  // "&Close"
 
 private:
+    void play();
+    void noPlayer();
+    static QString noPlayerText();
+
     QString m_target;
 };

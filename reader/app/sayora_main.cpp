@@ -140,6 +140,7 @@ SayoraMain::SayoraMain(QWidget *parent)
 
 SayoraMain::~SayoraMain()
 {
+    unlockControlExport();
     // The control goes before the runtime hold that may unload its library.
     delete MyTavo1;
     MyTavo1 = nullptr;
@@ -256,7 +257,14 @@ void SayoraMain::connectButtons()
 
     connect(Image4, &ImageButton::clicked, m_speech, [this] { m_speech->Speak(); });
     connect(Image5, &ImageButton::clicked, m_speech, &SpeechController::Pause);
-    connect(Image6, &ImageButton::clicked, m_speech, &SpeechController::Stop);
+    // Stop (and its keys F7 and Escape) stops the speech; with nothing
+    // spoken it cancels a running export.
+    connect(Image6, &ImageButton::clicked, m_speech, [this] {
+        const bool speaking = m_speech->StopStatus != 1;
+        m_speech->Stop();
+        if (!speaking)
+            cancelExport();
+    });
     connect(Image9, &ImageButton::clicked, m_speech, &SpeechController::Rewind);
     connect(Picture2, &ImageButton::clicked, m_speech, &SpeechController::openVoiceList);
     connect(Image3, &ImageButton::clicked, this, &SayoraMain::openClick);

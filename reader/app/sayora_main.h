@@ -54,6 +54,9 @@ public:
     bool exportRunning() const;
     // Stops a running export; the target stays as it was.
     void cancelExport();
+    // A termination signal: stops a running export, removes its temporary
+    // files, then ends the program by the same signal.
+    void endBySignal(int signalNumber);
 
     // Reloads the normal picture of all eight state buttons.
     void initButton();
@@ -172,6 +175,9 @@ private:
     bool stalled(qint64 size);
     void exportFailed(const QString &why);
     void endExport();
+    enum class ControlLock { Taken, HeldByAnother, CannotBeMade };
+    ControlLock lockControlExport();
+    void unlockControlExport();
     void reportNothingSpoken(const QString &voiceName);
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
@@ -196,4 +202,8 @@ private:
     qint64 m_lastSize = -1;
     QElapsedTimer m_sinceProgress;
     QFileSystemWatcher *m_storeWatch = nullptr;
+    // Held while an export through the control waits for "WaveEnd": the
+    // flag is one per user, so one such export per user at a time.
+    int m_controlExportLock = -1;
+    int m_endSignal = 0;
 };

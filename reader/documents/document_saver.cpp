@@ -124,9 +124,10 @@ qint64 estimateTextLength(const QString &exportText)
     return text.replace(QStringLiteral("  "), QString()).size();
 }
 
-double estimateWaveSize(qint64 textLength, int rate)
+double estimateWaveSize(qint64 textLength, int rate, int sampleRate)
 {
-    return (29.0 / std::max(rate, 1)) * (double(textLength) / 10000.0 * 24844076.0) / 50.0;
+    const double voice = sampleRate > 0 ? double(sampleRate) / estimateSampleRate : 1.0;
+    return (29.0 / std::max(rate, 1)) * (double(textLength) / 10000.0 * 24844076.0) / 50.0 * voice;
 }
 
 double estimateMp3Size(qint64 waveBytes)

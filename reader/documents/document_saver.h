@@ -47,10 +47,13 @@ QString exportText(const QString &boxText);
 // The length the WAV estimate uses: of the export text with every pair of
 // adjacent blanks removed (left to right, so three blanks leave one).
 qint64 estimateTextLength(const QString &exportText);
+// The sample rate of the speech the WAV estimate's constants describe
+// (16-bit mono).
+constexpr int estimateSampleRate = 22050;
 // One fiftieth of the expected WAV size: 24844076 bytes for 10,000
 // characters at rate 29, inversely proportional to the rate shown (a rate
-// below 1 counts as 1).
-double estimateWaveSize(qint64 textLength, int rate);
+// below 1 counts as 1), and proportional to the voice's sample rate.
+double estimateWaveSize(qint64 textLength, int rate, int sampleRate = estimateSampleRate);
 // One fiftieth of the expected MP3 size: 2253740 bytes per 24844076 of WAV.
 double estimateMp3Size(qint64 waveBytes);
 // hh:mm:ss from whole seconds; hours beyond 99 keep their last two digits.

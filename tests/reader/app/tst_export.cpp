@@ -8,6 +8,7 @@
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,10 +20,16 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -211,6 +218,58 @@ private slots:
             last = n;
         }
         QCOMPARE(w->Settings.SaveExt, u".mp3"_qs);
+
+        // The rendering's estimate is of this voice's sound, so its 0 to 50
+        // fills evenly.
+        if (voice.startsWith(u"Flite"_qs)) {
+            const double ratio = double(w->WaveSize) / (w->EstimateWaveSize * 50);
+            QVERIFY2(ratio > 0.8 && ratio < 1.25, qPrintable(QString::number(ratio)));
+        }
+    }
+
+    void statusTextsFit()
+    {
+        // In their place, and wide enough for every text they show.
+        QCOMPARE(w->Label7->pos(), QPoint(twips::toPixels(120), twips::toPixels(1080)));
+        QCOMPARE(w->Label8->pos(), QPoint(twips::toPixels(4580), twips::toPixels(1080)));
+        for (const QString &shown : {u"Waiting"_qs, u"0"_qs, u"50"_qs, u"100"_qs})
+            QVERIFY2(w->Label7->fontMetrics().horizontalAdvance(shown) <= w->Label7->contentsRect().width(), qPrintable(shown));
+        QVERIFY(w->Label8->fontMetrics().horizontalAdvance(u"00:00:00"_qs) <= w->Label8->contentsRect().width());
+        QVERIFY(w->Label7->geometry().right() < w->Text1->geometry().left());
+        QVERIFY(w->Label8->geometry().right() < w->Image19->geometry().left());
+    }
+
+    void playWithoutPlayer()
+    {
+        // A desktop that knows no program for MP3 files.
+        const QStringList vars = {u"XDG_DATA_HOME"_qs, u"XDG_DATA_DIRS"_qs, u"XDG_CURRENT_DESKTOP"_qs, u"BROWSER"_qs,
+                                  u"DESKTOP_SESSION"_qs, u"KDE_FULL_SESSION"_qs, u"GNOME_DESKTOP_SESSION_ID"_qs};
+        QHash<QString, QByteArray> saved;
+        for (const QString &var : vars) {
+            if (qEnvironmentVariableIsSet(qPrintable(var)))
+                saved.insert(var, qgetenv(qPrintable(var)));
+            qunsetenv(qPrintable(var));
+        }
+        const QString empty = path(u"nothing"_qs);
+        QDir().mkpath(empty);
+        qputenv("XDG_DATA_HOME", empty.toUtf8());
+        qputenv("XDG_DATA_DIRS", empty.toUtf8());
+        const QString file = testsupport::writeFile(path(u"speech.mp3"_qs), "not played");
+
+        Mp3End end(file, w.get());
+        end.show();
+        QString seen;
+        answerMessage(u"No program to play MP3 files"_qs, QMessageBox::Ok, &seen);
+        QTest::mouseClick(end.Command1, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 20000);
+        QVERIFY2(seen.contains(file), qPrintable(seen));
+        QVERIFY(end.isVisible());  // only Close closes it
+
+        for (const QString &var : vars) {
+            qunsetenv(qPrintable(var));
+            if (saved.contains(var))
+                qputenv(qPrintable(var), saved.value(var));
+        }
     }
 
     void mp3Failures_data()
@@ -220,11 +279,17 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString kal = u"Flite Kal (US English, male, 16 kHz)"_qs, en = u"English (America)"_qs;
         QTest::newRow("lame missing") << u"no lame"_qs << en << u"\"lame\" is not installed"_qs;
+        QTest::newRow("lame missing, flite") << u"no lame"_qs << kal << u"\"lame\" is not installed"_qs;
         QTest::newRow("lame killed") << u"kill lame"_qs << kal << u"stopped before it had finished"_qs;
         QTest::newRow("folder unwritable") << u"bad folder"_qs << kal << u"cannot be written to"_qs;
         const QString slt = u"Flite SLT (US English, female)"_qs;
         QTest::newRow("end never reported") << u"no end"_qs << slt << u"made no progress"_qs;
         QTest::newRow("cancelled by the user") << u"cancel"_qs << slt << QString();
+        QTest::newRow("cancelled by Escape") << u"escape"_qs << slt << QString();
+        QTest::newRow("cancelled by F7, espeak-ng") << u"f7"_qs << en << QString();
+        QTest::newRow("registry store read-only") << u"read-only store"_qs << kal << u"registry store"_qs;
+        QTest::newRow("WAV over 4 GiB, flite") << u"too long"_qs << kal << u"too long for one sound file"_qs;
+        QTest::newRow("WAV over 4 GiB, espeak-ng") << u"too long"_qs << en << u"too long for one sound file"_qs;
     }
     void mp3Failures()
     {
@@ -233,8 +298,18 @@ private slots:
         QFETCH(QString, message);
         selectVoice(*w, voice);
         w->exportStallSeconds = 2;
-        if (fault == u"cancel"_qs || fault == u"no end"_qs)
+        if (fault == u"cancel"_qs || fault == u"no end"_qs || fault == u"escape"_qs || fault == u"f7"_qs)
             w->MainTxtBox->setPlainText(text.repeated(40));
+        if (fault == u"too long"_qs) {
+            // At the slowest rate 120,000 characters speak for longer than
+            // a WAV file can hold.
+            QTest::keyClick(w->VScroll2, Qt::Key_End);
+            QCOMPARE(w->Label5->text(), u"0"_qs);
+            w->MainTxtBox->setPlainText(text.repeated(1600));
+        }
+        // The keys act on the active window.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         // The user's earlier file must survive every failure.
         QString target = path(u"out.mp3"_qs);
         testsupport::writeFile(target, "the user's file");
@@ -243,6 +318,31 @@ private slots:
         const QByteArray oldPath = qgetenv("PATH");
         if (fault == u"no lame"_qs)
             qputenv("PATH", m_dir.path().toUtf8());
+        // A stale end of an earlier export, in a store that cannot be
+        // written (for root, whom the folder's mode does not stop, the file
+        // size limit stops the write).
+        const QString store = QFileInfo(RegistryKey::storeFile()).absolutePath();
+        rlimit oldLimit{};
+        if (fault == u"read-only store"_qs) {
+            RegistryKey key;
+            QCOMPARE(key.open(Installation::appPathsKey()), RegistryKey::Success);
+            QCOMPARE(key.setDword(u"WaveEnd"_qs, 1), RegistryKey::Success);
+            QCOMPARE(::chmod(QFile::encodeName(store).constData(), 0555), 0);
+            if (::geteuid() == 0) {
+                ::signal(SIGXFSZ, SIG_IGN);
+                ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+                rlimit none = oldLimit;
+                none.rlim_cur = 0;
+                ::setrlimit(RLIMIT_FSIZE, &none);
+            }
+        }
+        const auto restoreStore = qScopeGuard([&] {
+            if (fault == u"read-only store"_qs) {
+                ::chmod(QFile::encodeName(store).constData(), 0755);
+                if (::geteuid() == 0)
+                    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+            }
+        });
 
         QTimer hook;
         hook.setInterval(1);
@@ -260,6 +360,17 @@ private slots:
             } else if (fault == u"cancel"_qs && w->Timer1->isActive()) {
                 hook.stop();
                 QTest::mouseClick(w->Label7, Qt::LeftButton);
+            } else if ((fault == u"escape"_qs || fault == u"f7"_qs)
+                       && (w->Timer1->isActive() || QFileInfo(exporter->tmpWav()).size() > 44)) {
+                // Rendering: through the control, or inside the Save click.
+                // The keys reach the window once it is active again after
+                // the dialogs.
+                if (!w->isActiveWindow()) {
+                    w->activateWindow();
+                    return;
+                }
+                hook.stop();
+                QTest::keyClick(w.get(), fault == u"f7"_qs ? Qt::Key_F7 : Qt::Key_Escape);
             }
         });
         hook.start();
@@ -270,6 +381,11 @@ private slots:
         if (!message.isEmpty())
             answerMessage(message, QMessageBox::Ok, &seen);
         clickSave(*w);
+        // What can be known before the rendering is said before it.
+        if (fault == u"no lame"_qs || fault == u"read-only store"_qs || fault == u"too long"_qs) {
+            QVERIFY2(!seen.isEmpty(), "not said in the Save click");
+            QVERIFY(!w->exportRunning());
+        }
         if (!message.isEmpty()) {
             QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
             QVERIFY2(seen.contains(message), qPrintable(seen));
