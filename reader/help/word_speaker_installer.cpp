@@ -3,6 +3,7 @@
 #include "registry/registry_key.h"
 #include "shell/program_folder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -36,6 +37,16 @@ QString wordFolderFromPath(QString value)
     if (value.endsWith(QLatin1Char('"')))
         value.chop(1);
     return value;
+}
+
+bool usableWordFolder(const QString &wordFolder)
+{
+    // A relative folder would depend on where the program happens to run,
+    // and the top of the file system is no program's folder: the template
+    // would land in "/Startup".
+    if (!wordFolder.startsWith(QLatin1Char('/')))
+        return false;
+    return QDir::cleanPath(QString(wordFolder).replace(QLatin1Char('\\'), QLatin1Char('/'))) != QLatin1String("/");
 }
 
 QString startupTemplate(const QString &wordFolder)
@@ -91,8 +102,7 @@ SpeakerInstall installWordSpeaker()
     const long read = key.queryString(QStringLiteral("Path"), &path);
     key.close();
     const QString wordFolder = wordFolderFromPath(path);
-    // An empty folder would put the template at the top of the file system.
-    if (read != RegistryKey::Success || wordFolder.isEmpty()) {
+    if (read != RegistryKey::Success || !usableWordFolder(wordFolder)) {
         install.result = SpeakerInstall::PathNotRead;
         return install;
     }

@@ -32,6 +32,9 @@ SpeakerInstall installWordSpeaker();
 // Word's folder from the "Path" value: up to a terminating zero, without a
 // leading double quote and then without a trailing one.
 QString wordFolderFromPath(QString value);
+// Whether Word's folder can take the template: an absolute folder below the
+// top of the file system. Empty, "/", "\" and relative folders cannot.
+bool usableWordFolder(const QString &wordFolder);
 // Where the template goes in that folder. A folder ending in a backslash
 // (as Windows writes it) or a slash already ends with its separator.
 QString startupTemplate(const QString &wordFolder);

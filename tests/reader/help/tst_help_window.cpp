@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
@@ -47,6 +49,7 @@ private slots:
     void installer_data();
     void installer();
     void mainWindowShowsHelpWithoutWaiting();
+    void helpPageNamesEveryKey();
 
 private:
     UrlCatcher m_urls;
@@ -134,7 +137,7 @@ void TestHelpWindow::installer_data()
     // In "path", %W stands for Word's folder. In "text", %W for Word's
     // folder and %P for the program folder.
     QTest::addColumn<QString>("path");      // "Path" value; "-" no value; "no key" no key
-    QTest::addColumn<QString>("setup");     // "", "no Startup", "no template", "read-only", "old template"
+    QTest::addColumn<QString>("setup");     // "", "no Startup", "no template", "read-only", "old template", "relative"
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("copied");
     QTest::addColumn<int>("answer");        // for the error report: Yes or No; 0 none
@@ -143,6 +146,13 @@ void TestHelpWindow::installer_data()
     const QString report = QStringLiteral("76  Path not found (Whould you like E-Mail this error message to me ? My email is %1)").arg(HelpWindow::supportAddress());
     QTest::newRow("no key") << "no key" << "" << "Can not find MS WORD" << false << 0;
     QTest::newRow("no Path value") << "-" << "" << "Retrieve Microsoft Office path fail" << false << 0;
+    // No usable folder: the top of the file system, or one relative to
+    // wherever the program runs.
+    QTest::newRow("empty Path") << "" << "" << "Retrieve Microsoft Office path fail" << false << 0;
+    QTest::newRow("Path /") << "/" << "" << "Retrieve Microsoft Office path fail" << false << 0;
+    QTest::newRow("Path backslash") << "\\" << "" << "Retrieve Microsoft Office path fail" << false << 0;
+    QTest::newRow("Path quoted /") << "\"/\"" << "" << "Retrieve Microsoft Office path fail" << false << 0;
+    QTest::newRow("relative Path") << "Office" << "relative" << "Retrieve Microsoft Office path fail" << false << 0;
     QTest::newRow("quoted with trailing backslash") << "\"%W\\\"" << "" << copied << true << 0;
     QTest::newRow("plain without separator") << "%W" << "" << copied << true << 0;
     QTest::newRow("replaces an old template") << "%W/" << "old template" << copied << true << 0;
@@ -170,6 +180,14 @@ void TestHelpWindow::installer()
         testsupport::writeFile(destination, "old template");
     if (setup == QLatin1String("read-only"))
         QVERIFY(QFile::setPermissions(destination, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    // A relative "Path" that does lead to a Startup folder from the working
+    // folder is refused all the same.
+    const QString workingFolder = QDir::currentPath();
+    auto restoreWorkingFolder = qScopeGuard([&workingFolder] { QDir::setCurrent(workingFolder); });
+    if (setup == QLatin1String("relative")) {
+        QVERIFY(QDir::setCurrent(word.path()));
+        QVERIFY(QDir(path).exists(QStringLiteral("Startup")));
+    }
     const QString source = programFile(QStringLiteral("Speak.dot"));
     const QByteArray &shipped = m_template;
     if (setup == QLatin1String("no template"))
@@ -233,6 +251,24 @@ void TestHelpWindow::mainWindowShowsHelpWithoutWaiting()
     QVERIFY2(!QApplication::activeModalWidget(), "the main window keeps working");
     QTest::mouseClick(main.Image19, Qt::LeftButton);
     QCOMPARE(main.findChildren<HelpWindow *>().size(), 1);
+}
+
+// The page shipped as help must name every key the window answers, and the
+// ways of reading a selection that ship with the program.
+void TestHelpWindow::helpPageNamesEveryKey()
+{
+    const QString page = QString::fromUtf8(readAll(programFile(QStringLiteral("help.htm"))));
+    QVERIFY(!page.isEmpty());
+    SayoraMain main;
+    const QList<QShortcut *> shortcuts = main.findChildren<QShortcut *>();
+    QVERIFY(shortcuts.size() >= 12);
+    for (const QShortcut *shortcut : shortcuts) {
+        const QString key = shortcut->key().toString(QKeySequence::PortableText);
+        QVERIFY2(page.contains(QStringLiteral("<kbd>%1</kbd>").arg(key)), qPrintable(key));
+    }
+    QVERIFY(page.contains(QLatin1String("<code>sayora-selection</code>")));
+    QVERIFY(page.contains(QLatin1String("&ldquo;Read the Selected Text&rdquo;")));
+    QVERIFY2(!page.contains(QLatin1String("xsel")), "sayora-selection reads the selection, not a shell one-liner");
 }
 
 int main(int argc, char *argv[])
