@@ -151,8 +151,11 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
         updateButtons();
         // The trial field offers the rule's written text to hear it said.
-        if (row >= 0 && m_table->item(row, Expression)->checkState() == Qt::Unchecked)
-            m_try->setText(m_table->item(row, Written)->text());
+        // (Rows being inserted or moved may not have their items yet.)
+        const QTableWidgetItem *written = row >= 0 ? m_table->item(row, Written) : nullptr;
+        const QTableWidgetItem *expression = row >= 0 ? m_table->item(row, Expression) : nullptr;
+        if (written && expression && expression->checkState() == Qt::Unchecked)
+            m_try->setText(written->text());
     });
     connect(m_add, &QPushButton::clicked, this, &PronunciationWindow::addClicked);
     connect(m_edit, &QPushButton::clicked, this, &PronunciationWindow::editClicked);
