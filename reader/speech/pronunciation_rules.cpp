@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <limits>
 #include <vector>
