@@ -4,6 +4,7 @@
 
 #include "app/pronunciation_window.h"
 #include "app/sayora_main.h"
+#include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
@@ -171,6 +172,19 @@ void TestPronunciationWindow::sayItSpeaksTheSpokenForm()
     // The reader's own text box saw none of it.
     QCOMPARE(main->speech()->PlayStatus, 2);
     QVERIFY(!main->MainTxtBox->textCursor().hasSelection());
+
+    // A flite voice says it through a voice of the older generation.
+    main->speech()->setVoiceListPosition(0);
+    QCOMPARE(main->speech()->CurEngine, 4);
+    QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(window->findChild<DirectSS *>());
+    auto *direct = window->findChild<DirectSS *>();
+    QSignalSpy positions(direct, &DirectSS::WordPosition);
+    QSignalSpy stopped(direct, &DirectSS::AudioStop);
+    QVERIFY(stopped.wait(30000));
+    QVERIFY(!positions.isEmpty());
+    QCOMPARE(positions.last().at(2).toLongLong(), 2 * qint64(QStringLiteral("I like ").size()));
+    main->speech()->setVoiceListPosition(main->speech()->Sapi4Count);
 }
 
 void TestPronunciationWindow::contextMenuAddsARuleForTheWord()
