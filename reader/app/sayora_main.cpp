@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/keyboard_access.h"
+#include "app/pronunciation_window.h"
 #include "com/component_runtime.h"
 #include "help/help_window.h"
 #include "shell/program_folder.h"
@@ -136,6 +137,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
     connectButtons();
     KeyboardAccess::install(this);
+    PronunciationWindow::attach(MainTxtBox, m_speech, this);
 }
 
 SayoraMain::~SayoraMain()

@@ -61,6 +61,7 @@ void SpeechController::Speak(bool clearDisappear)
     SpokenText = textFrom(caret);
     chooseVoiceForText(SpokenText);
     startReading();
+    toSpokenForm();
     if (CurEngine == Sapi5 && w.Combo1->currentText() == chineseVoice)
         SpokenText = withAsciiDigits(SpokenText);
     if (CurEngine == Sapi4)
@@ -81,8 +82,10 @@ void SpeechController::NewsVoice1_StartStream()
 void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
 {
     ++m_wordsSpoken;
-    const qint64 offset = SpeakStart + characterPosition;
-    select(offset, length);
+    // Positions are in the spoken form; the user sees the written words.
+    const PositionMap::Range written = m_spokenMap.writtenRange(characterPosition, length);
+    const qint64 offset = SpeakStart + written.start;
+    select(offset, written.length);
     if (offset <= w.cpvSlider1->maximum() && !w.cpvSlider1->isHeld())
         setSliderValue(offset);
 }
@@ -90,6 +93,15 @@ void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
 void SpeechController::NewsVoice1_EndStream()
 {
     endOfSpeech();
+}
+
+void SpeechController::toSpokenForm()
+{
+    // Only the text from the caret on, once per reading: with no rules this
+    // is a copy, so the first sound comes as soon as without them.
+    SpokenForm form = m_pronunciation.rulesFor(CurVoiceLanguage).apply(SpokenText);
+    SpokenText = std::move(form.text);
+    m_spokenMap = std::move(form.map);
 }
 
 void SpeechController::startReading()
@@ -139,9 +151,14 @@ void SpeechController::DirectSS1_AudioStop()
 void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
 {
     ++m_wordsSpoken;
-    setCaretPosition(VoiceChoice::roundHalfEven(double(byteOffset) / 2.0 + double(SpeakStart)));
+    // The offset is in the spoken form: the caret goes to the written word
+    // it came from, and a replaced phrase is selected whole.
+    const PositionMap::Range written =
+        m_spokenMap.writtenRange(VoiceChoice::roundHalfEven(double(byteOffset) / 2.0), 1);
+    setCaretPosition(SpeakStart + written.start);
     const qint64 s = caretPosition();
-    const qint64 e = FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters());
+    const qint64 e = std::max<qint64>(FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters()),
+                                      std::min<qint64>(SpeakStart + written.start + written.length, TextLength));
     select(s, e - s);
     if (!w.cpvSlider1->isHeld())
         setSliderValue(e - 1);

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include "speech/pronunciation_rules.h"
 #include "speech/voice_choice.h"
 
 class DirectSS;
@@ -90,6 +91,12 @@ public:
     static qint64 FindWordEnd(const QString &text, qint64 start, const QString &delimiters);
     static const QString &wordDelimiters();
 
+    // The user's pronunciation rules; what Speak hands to an engine is the
+    // text after these rules, and word events are mapped back through them.
+    PronunciationLists &pronunciation() { return m_pronunciation; }
+    // Language of the selected voice ("en-us"; flite's voices are "en").
+    QString voiceLanguage() const { return CurVoiceLanguage; }
+
     DirectSS *directSS() const { return DirectSS1; }
     SpVoice *newsVoice() const { return NewsVoice1; }
     SpVoice *waveVoice() const { return WaveVoice1; }
@@ -115,6 +122,7 @@ public:
     int CurEngine = 0;
     int CurVoiceIndex = 0;
     QString CurVoiceName;
+    QString CurVoiceLanguage;
     int Sapi4MaxSpeed = 0;
     int Sapi4MinSpeed = 0;
     int Sapi4MaxPitch = 0;
@@ -145,6 +153,7 @@ private:
     void endOfSpeech();
     void startReading();
     void silence(int engine);
+    void toSpokenForm();
 
     // Voice parameters and the slider.
     void volumeChanged(int v);
@@ -168,6 +177,8 @@ private:
     DirectSS *DirectSS1 = nullptr;
     SpVoice *NewsVoice1 = nullptr;
     SpVoice *WaveVoice1 = nullptr;
+    PronunciationLists m_pronunciation;
+    PositionMap m_spokenMap;  // from SpokenText back to the text box, less SpeakStart
     qint64 m_wordsSpoken = 0;
     bool m_readingRuns = false;  // a reading was started and has not been stopped
 };

@@ -113,6 +113,7 @@ void SpeechController::selectVoice()
     if (CurEngine == Sapi4) {
         CurVoiceIndex = position + 1;
         DirectSS1->setCurrentMode(CurVoiceIndex);
+        CurVoiceLanguage = QStringLiteral("en");  // flite speaks English only
         Sapi4MaxSpeed = DirectSS1->MaxSpeed();
         Sapi4MinSpeed = DirectSS1->MinSpeed();
         int rate = 0;
@@ -134,6 +135,7 @@ void SpeechController::selectVoice()
         if (CurVoiceIndex < 0 || CurVoiceIndex >= tokens.size())
             return;
         NewsVoice1->setVoice(tokens.at(CurVoiceIndex));
+        CurVoiceLanguage = tokens.at(CurVoiceIndex).Language();
         const int rate = int(NewsVoice1->Rate()) * 5 + 50;
         if (rate < 0 || rate > 100)
             return;

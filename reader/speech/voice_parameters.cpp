@@ -127,4 +127,5 @@ void SpeechController::restartAtSlider()
     SpeakStart = caretPosition();
     SpokenText = textFrom(SpeakStart);
     startReading();
+    toSpokenForm();
 }

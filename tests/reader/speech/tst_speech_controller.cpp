@@ -3,6 +3,7 @@
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
+#include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
 #include "speech/text_script.h"
 #include "support/test_support.h"
@@ -17,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -149,6 +152,8 @@ private slots:
     void sliderReleaseWhilePausedSpeaksFromSlider();
     void speakFromCaret_data();
     void speakFromCaret();
+    void rulesKeepHighlightOnWrittenWords_data();
+    void rulesKeepHighlightOnWrittenWords();
 
     // One generation.
     void stopSilencesAVoiceOfTheOtherGeneration();
@@ -398,6 +403,55 @@ void TestSpeechController::speakFromCaret()
     QCOMPARE(f->speech->SpokenText, text.mid(expectedStart));
     QCOMPARE(f->selectionStart(), expectedStart);
     QVERIFY(waitForStart(*f, engine));
+}
+
+void TestSpeechController::rulesKeepHighlightOnWrittenWords_data()
+{
+    playbackStateTable_data();
+}
+
+// One rule makes a word three, one removes a word: the engine says the
+// spoken form, the text box and the slider stay on the written words.
+void TestSpeechController::rulesKeepHighlightOnWrittenWords()
+{
+    QFETCH(int, engine);
+    const QString rulesFile = PronunciationLists::commonFile();
+    testsupport::writeFile(rulesFile, "SQL\tsee queue ell\num\t\n");
+    f->speech->pronunciation().invalidate();
+    const auto removeRules = qScopeGuard([&] {
+        QFile::remove(rulesFile);
+        f->speech->pronunciation().invalidate();
+    });
+    f->choose(engine);
+    const QString text = QStringLiteral("Start here. We read SQL daily, um, then stop now.");
+    f->setText(text, 12);
+    struct Seen { qint64 start, end; int slider; };
+    QList<Seen> seen;
+    const auto record = [&] { seen.append({f->selectionStart(), f->selectionEnd(), f->w.cpvSlider1->value()}); };
+    auto connection = engine == 4 ? connect(f->speech->directSS(), &DirectSS::WordPosition, this, record)
+                                  : connect(f->speech->newsVoice(), &SpVoice::Word, this, record);
+    auto ended = endSpy(*f, engine);
+    f->speech->Speak();
+    QCOMPARE(f->speech->SpokenText, QStringLiteral("We read see queue ell daily, , then stop now."));
+    QVERIFY(ended->wait(eventTimeout));
+    disconnect(connection);
+
+    QStringList words;
+    int lastSlider = -1;
+    for (const Seen &s : std::as_const(seen)) {
+        QString word = text.mid(s.start, s.end - s.start);
+        while (!word.isEmpty() && word.back().isPunct())
+            word.chop(1);
+        words << word;
+        // The slider is on the selected written word and only moves on.
+        QVERIFY2(s.slider >= s.start && s.slider <= s.end, qPrintable(word));
+        QVERIFY(s.slider >= lastSlider);
+        lastSlider = s.slider;
+    }
+    // "see queue ell" are three words said, one written word selected.
+    QVERIFY2(words.count(QStringLiteral("SQL")) >= 1, qPrintable(words.join(u'|')));
+    words.removeAll(QStringLiteral("SQL"));
+    QCOMPARE(words, QStringList({"We", "read", "daily", "then", "stop", "now"}));
 }
 
 void TestSpeechController::stopSilencesAVoiceOfTheOtherGeneration()

@@ -1,0 +1,385 @@
+#include "app/pronunciation_window.h"
+
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+#include "speech/speech_controller.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList headers{QStringLiteral("Written"), QStringLiteral("Spoken"), QStringLiteral("Whole words"),
+                          QStringLiteral("Match case"), QStringLiteral("Regular expression")};
+
+QTableWidgetItem *checkItem(bool checked)
+{
+    auto *item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+// The word a context menu was opened on: the selection when there is one
+// on a single line, else the word under the pointer.
+QString wordAt(QPlainTextEdit *textBox, const QPoint &viewportPosition)
+{
+    const QString selected = textBox->textCursor().selectedText().trimmed();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && !selected.contains(u'\t'))
+        return selected;
+    QTextCursor cursor = textBox->cursorForPosition(viewportPosition);
+    cursor.select(QTextCursor::WordUnderCursor);
+    return cursor.selectedText().trimmed();
+}
+
+PronunciationWindow *windowOf(QWidget *window, SpeechController *speech)
+{
+    if (auto *existing = window->findChild<PronunciationWindow *>())
+        return existing;
+    return new PronunciationWindow(speech, window);
+}
+
+}  // namespace
+
+PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *parent)
+    : QDialog(parent)
+    , m_speech(speech)
+{
+    setObjectName(QStringLiteral("PronunciationWindow"));
+    setWindowTitle(QStringLiteral("Pronunciation"));
+    setModal(false);
+
+    m_list = new QComboBox(this);
+    m_list->setAccessibleName(QStringLiteral("Rule list"));
+    m_list->addItem(QStringLiteral("All voices"), QString());
+    QStringList languages{QStringLiteral("en")};
+    if (SpVoice *voice = speech->newsVoice()) {
+        for (const SpObjectToken &token : voice->GetVoices()) {
+            const QString key = PronunciationLists::languageKey(token.Language());
+            if (!key.isEmpty() && !languages.contains(key))
+                languages << key;
+        }
+    }
+    QList<std::pair<QString, QString>> named;
+    for (const QString &key : std::as_const(languages)) {
+        const QLocale locale(key);
+        const QString name = locale.language() == QLocale::C ? key : QLocale::languageToString(locale.language());
+        named.append({QStringLiteral("Voices in %1 (%2)").arg(name, key), key});
+    }
+    std::sort(named.begin(), named.end());
+    for (const auto &[name, key] : std::as_const(named))
+        m_list->addItem(name, key);
+    auto *listLabel = new QLabel(QStringLiteral("&Rules for:"), this);
+    listLabel->setBuddy(m_list);
+
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setAccessibleName(QStringLiteral("Pronunciation rules"));
+    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed);
+    m_table->setTabKeyNavigation(false);  // Tab leaves the table, as everywhere else
+    m_table->horizontalHeader()->setSectionResizeMode(Written, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(Spoken, QHeaderView::Stretch);
+    m_table->verticalHeader()->setVisible(false);
+
+    m_add = new QPushButton(QStringLiteral("&Add"), this);
+    m_edit = new QPushButton(QStringLiteral("&Edit"), this);
+    m_remove = new QPushButton(QStringLiteral("Re&move"), this);
+    m_up = new QPushButton(QStringLiteral("Move &up"), this);
+    m_down = new QPushButton(QStringLiteral("Move &down"), this);
+    auto *buttons = new QVBoxLayout;
+    for (QPushButton *button : {m_add, m_edit, m_remove, m_up, m_down}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    m_try = new QLineEdit(this);
+    m_try->setAccessibleName(QStringLiteral("Text to say"));
+    auto *tryLabel = new QLabel(QStringLiteral("&Try:"), this);
+    tryLabel->setBuddy(m_try);
+    m_say = new QPushButton(QStringLiteral("&Say it"), this);
+    m_say->setAutoDefault(false);
+
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_status->setAccessibleName(QStringLiteral("Status"));
+
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    auto *grid = new QGridLayout(this);
+    auto *top = new QHBoxLayout;
+    top->addWidget(listLabel);
+    top->addWidget(m_list, 1);
+    grid->addLayout(top, 0, 0, 1, 2);
+    grid->addWidget(m_table, 1, 0);
+    grid->addLayout(buttons, 1, 1);
+    auto *trial = new QHBoxLayout;
+    trial->addWidget(tryLabel);
+    trial->addWidget(m_try, 1);
+    trial->addWidget(m_say);
+    grid->addLayout(trial, 2, 0, 1, 2);
+    grid->addWidget(m_status, 3, 0, 1, 2);
+    grid->addWidget(close, 4, 0, 1, 2);
+    setTabOrder(m_list, m_table);
+    resize(620, 380);
+
+    connect(m_list, &QComboBox::currentIndexChanged, this, &PronunciationWindow::chooseList);
+    connect(m_table, &QTableWidget::itemChanged, this, [this] {
+        if (!m_loading)
+            save();
+    });
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
+        updateButtons();
+        // The trial field offers the rule's written text to hear it said.
+        // (Rows being inserted or moved may not have their items yet.)
+        const QTableWidgetItem *written = row >= 0 ? m_table->item(row, Written) : nullptr;
+        const QTableWidgetItem *expression = row >= 0 ? m_table->item(row, Expression) : nullptr;
+        if (written && expression && expression->checkState() == Qt::Unchecked)
+            m_try->setText(written->text());
+    });
+    connect(m_add, &QPushButton::clicked, this, &PronunciationWindow::addClicked);
+    connect(m_edit, &QPushButton::clicked, this, &PronunciationWindow::editClicked);
+    connect(m_remove, &QPushButton::clicked, this, &PronunciationWindow::removeClicked);
+    connect(m_up, &QPushButton::clicked, this, [this] { move(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { move(1); });
+    connect(m_say, &QPushButton::clicked, this, &PronunciationWindow::sayIt);
+    connect(m_try, &QLineEdit::returnPressed, this, &PronunciationWindow::sayIt);
+    auto *remove = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, &PronunciationWindow::removeClicked);
+
+    chooseList(0);
+}
+
+PronunciationWindow::~PronunciationWindow() = default;
+
+void PronunciationWindow::attach(QPlainTextEdit *textBox, SpeechController *speech, QWidget *window)
+{
+    textBox->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(textBox, &QWidget::customContextMenuRequested, window, [=](const QPoint &position) {
+        QMenu *menu = textBox->createStandardContextMenu(position);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        const QString word = wordAt(textBox, position);
+        QAction *add = menu->addAction(QStringLiteral("Add a rule for this word"));
+        add->setEnabled(!word.isEmpty());
+        QObject::connect(add, &QAction::triggered, window,
+                         [=] { windowOf(window, speech)->addRuleFor(word); });
+        QAction *open = menu->addAction(QStringLiteral("Pronunciation..."));
+        open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+        QObject::connect(open, &QAction::triggered, window, [=] { windowOf(window, speech)->showList(); });
+        menu->popup(textBox->viewport()->mapToGlobal(position));
+    });
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window, [=] { windowOf(window, speech)->showList(); });
+}
+
+void PronunciationWindow::showList()
+{
+    show();
+    raise();
+    activateWindow();
+    m_table->setFocus(Qt::OtherFocusReason);
+}
+
+void PronunciationWindow::addRuleFor(const QString &word)
+{
+    show();
+    raise();
+    activateWindow();
+    const int row = m_table->rowCount();
+    {
+        m_loading = true;
+        insertRow(row, {word, word});
+        m_loading = false;
+    }
+    save();
+    m_table->setFocus(Qt::OtherFocusReason);
+    m_table->setCurrentCell(row, Spoken);
+    // No editor opened here: the activation that follows the context menu
+    // would close it again. Typing starts the edit.
+    m_status->setText(QStringLiteral("Type how \"%1\" is said, then press Enter.").arg(word));
+}
+
+void PronunciationWindow::chooseList(int index)
+{
+    const QString key = m_list->itemData(index).toString();
+    m_path = key.isEmpty() ? PronunciationLists::commonFile() : PronunciationLists::languageFile(key);
+    load();
+}
+
+void PronunciationWindow::load()
+{
+    QList<RuleProblem> problems;
+    m_keptLines.clear();
+    const QList<PronunciationRule> rules = PronunciationLists::load(m_path, &problems, &m_keptLines);
+    m_loading = true;
+    m_table->setRowCount(0);
+    for (const PronunciationRule &rule : rules)
+        insertRow(m_table->rowCount(), rule);
+    m_loading = false;
+    QStringList lines;
+    for (const RuleProblem &problem : std::as_const(problems))
+        lines << QStringLiteral("Line %1 of %2 was skipped: %3.")
+                     .arg(problem.line)
+                     .arg(QFileInfo(m_path).fileName(), problem.message);
+    m_status->setText(lines.join(u'\n'));
+    if (m_table->rowCount() > 0)
+        m_table->setCurrentCell(0, Written);
+    updateButtons();
+}
+
+void PronunciationWindow::insertRow(int row, const PronunciationRule &rule)
+{
+    m_table->insertRow(row);
+    m_table->setItem(row, Written, new QTableWidgetItem(rule.written));
+    m_table->setItem(row, Spoken, new QTableWidgetItem(rule.spoken));
+    m_table->setItem(row, WholeWord, checkItem(rule.wholeWord));
+    m_table->setItem(row, MatchCase, checkItem(rule.matchCase));
+    m_table->setItem(row, Expression, checkItem(rule.regularExpression));
+}
+
+QList<PronunciationRule> PronunciationWindow::tableRules(QStringList *problems) const
+{
+    QList<PronunciationRule> rules;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        PronunciationRule rule;
+        rule.written = m_table->item(row, Written)->text().trimmed();
+        rule.spoken = m_table->item(row, Spoken)->text().trimmed();
+        rule.wholeWord = m_table->item(row, WholeWord)->checkState() == Qt::Checked;
+        rule.matchCase = m_table->item(row, MatchCase)->checkState() == Qt::Checked;
+        rule.regularExpression = m_table->item(row, Expression)->checkState() == Qt::Checked;
+        const QString problem = PronunciationFile::check(rule);
+        if (problem.isEmpty())
+            rules << rule;
+        else if (problems)
+            *problems << QStringLiteral("Rule %1 is not in use: %2.").arg(row + 1).arg(problem);
+    }
+    return rules;
+}
+
+void PronunciationWindow::save()
+{
+    QStringList problems;
+    const QList<PronunciationRule> rules = tableRules(&problems);
+    QString error;
+    if (!PronunciationLists::save(m_path, rules, m_keptLines, &error))
+        problems.prepend(QStringLiteral("The rules could not be saved in %1: %2.").arg(m_path, error));
+    m_status->setText(problems.join(u'\n'));
+    m_speech->pronunciation().invalidate();
+    updateButtons();
+}
+
+void PronunciationWindow::addClicked()
+{
+    const int row = m_table->currentRow() >= 0 ? m_table->currentRow() + 1 : m_table->rowCount();
+    m_loading = true;
+    insertRow(row, {});
+    m_loading = false;
+    m_table->setFocus(Qt::OtherFocusReason);
+    m_table->setCurrentCell(row, Written);
+    m_table->editItem(m_table->item(row, Written));
+    updateButtons();
+}
+
+void PronunciationWindow::editClicked()
+{
+    const int row = m_table->currentRow();
+    if (row < 0)
+        return;
+    const int column = m_table->currentColumn() == Spoken ? Spoken : Written;
+    m_table->setFocus(Qt::OtherFocusReason);
+    m_table->setCurrentCell(row, column);
+    m_table->editItem(m_table->item(row, column));
+}
+
+void PronunciationWindow::removeClicked()
+{
+    const int row = m_table->currentRow();
+    if (row < 0)
+        return;
+    m_table->removeRow(row);
+    m_table->setFocus(Qt::OtherFocusReason);
+    save();
+}
+
+void PronunciationWindow::move(int by)
+{
+    const int row = m_table->currentRow();
+    const int other = row + by;
+    if (row < 0 || other < 0 || other >= m_table->rowCount())
+        return;
+    const int column = m_table->currentColumn();
+    m_loading = true;
+    for (int c = 0; c < ColumnCount; ++c) {
+        QTableWidgetItem *mine = m_table->takeItem(row, c);
+        QTableWidgetItem *theirs = m_table->takeItem(other, c);
+        m_table->setItem(row, c, theirs);
+        m_table->setItem(other, c, mine);
+    }
+    m_loading = false;
+    m_table->setCurrentCell(other, std::max(column, 0));
+    // The button pressed may now be disabled; the focus goes back to the rules.
+    m_table->setFocus(Qt::OtherFocusReason);
+    save();
+}
+
+void PronunciationWindow::updateButtons()
+{
+    const int row = m_table->currentRow();
+    m_edit->setEnabled(row >= 0);
+    m_remove->setEnabled(row >= 0);
+    m_up->setEnabled(row > 0);
+    m_down->setEnabled(row >= 0 && row + 1 < m_table->rowCount());
+}
+
+void PronunciationWindow::sayIt()
+{
+    QString text = m_try->text();
+    if (text.trimmed().isEmpty() && m_table->currentRow() >= 0)
+        text = m_table->item(m_table->currentRow(), Written)->text();
+    if (text.trimmed().isEmpty())
+        return;
+    // The rules of the list shown, as they stand in the table.
+    const QString spoken = PronunciationRules(tableRules(nullptr)).apply(text).text;
+    m_status->setText(QStringLiteral("Saying: %1").arg(spoken));
+    // One voice at a time: a running reading stops first.
+    m_speech->Stop();
+    if (m_speech->CurEngine == SpeechController::Sapi4) {
+        if (!m_trialDirect)
+            m_trialDirect = new DirectSS(this);
+        DirectSS *reader = m_speech->directSS();
+        m_trialDirect->setCurrentMode(reader->CurrentMode());
+        m_trialDirect->setSpeed(reader->Speed());
+        m_trialDirect->setPitch(reader->Pitch());
+        m_trialDirect->AudioReset();
+        m_trialDirect->Speak(spoken);
+    } else if (m_speech->CurEngine == SpeechController::Sapi5 && m_speech->newsVoice()) {
+        if (!m_trialVoice)
+            m_trialVoice = new SpVoice(this);
+        SpVoice *reader = m_speech->newsVoice();
+        m_trialVoice->setVoice(reader->Voice());
+        m_trialVoice->setRate(reader->Rate());
+        m_trialVoice->Speak(spoken, SpVoice::SVSFlagsAsync | SpVoice::SVSFPurgeBeforeSpeak);
+    }
+}
