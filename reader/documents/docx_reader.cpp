@@ -218,15 +218,6 @@ QHash<QString, QString> readNotes(const QByteArray &bytes, const char *element, 
     return notes;
 }
 
-QString coreProperty(const QByteArray &core, QStringView element)
-{
-    QXmlStreamReader xml(core);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == element)
-            return xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-    return {};
-}
-
 }  // namespace
 
 namespace DocxReader {
@@ -271,8 +262,8 @@ DocumentResult read(const QByteArray &bytes)
     notes.appendTo(result.document.text);
 
     const QByteArray core = zip.read(QStringLiteral("docProps/core.xml"));
-    result.document.title = coreProperty(core, u"title");
-    result.document.author = coreProperty(core, u"creator");
+    result.document.title = officeProperty(core, u"title");
+    result.document.author = officeProperty(core, u"creator");
     return result;
 }
 

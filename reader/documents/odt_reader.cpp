@@ -174,15 +174,6 @@ struct Reader
     }
 };
 
-QString metaProperty(const QByteArray &meta, QStringView element)
-{
-    QXmlStreamReader xml(meta);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == element)
-            return xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-    return {};
-}
-
 }  // namespace
 
 namespace OdtReader {
@@ -224,10 +215,10 @@ DocumentResult read(const QByteArray &bytes)
     notes.appendTo(result.document.text);
 
     const QByteArray meta = zip.read(QStringLiteral("meta.xml"));
-    result.document.title = metaProperty(meta, u"title");
-    result.document.author = metaProperty(meta, u"creator");
+    result.document.title = officeProperty(meta, u"title");
+    result.document.author = officeProperty(meta, u"creator");
     if (result.document.author.isEmpty())
-        result.document.author = metaProperty(meta, u"initial-creator");
+        result.document.author = officeProperty(meta, u"initial-creator");
     return result;
 }
 

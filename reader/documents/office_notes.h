@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QXmlStreamReader>
 
 // Footnotes and endnotes of a word-processor document, numbered in the order
 // they are referenced: "[1]" in the body, and after it each note as
@@ -30,3 +32,15 @@ public:
 private:
     QList<QString> m_notes;
 };
+
+// The text of the first element with that local name in a word processor's
+// document properties (DOCX "docProps/core.xml", ODT "meta.xml"): its title
+// or author.
+inline QString officeProperty(const QByteArray &properties, QStringView element)
+{
+    QXmlStreamReader xml(properties);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == element)
+            return xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+    return {};
+}
