@@ -5,7 +5,6 @@
 #include "convert/convert_options.h"
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
-#include "audio/speech_player.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -226,6 +225,11 @@ int runBatch(const Convert::Options &options)
 int main(int argc, char *argv[])
 {
     const pid_t parentAtStart = ::getppid();
+    // Nothing is ever played, yet espeak-ng 1.51 connects to the sound server
+    // in every initialisation, even one that hands the audio back: that
+    // starts PulseAudio's client, which makes $XDG_CONFIG_HOME/pulse and
+    // complains where it cannot. Pointed at no server, it gives up at once.
+    ::setenv("PULSE_SERVER", "unix:/dev/null", 1);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -235,8 +239,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(qtArgc, qtArgv);
     QCoreApplication::setApplicationName(QStringLiteral("sayora-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SAYORA_VERSION));
-    // Nothing is ever played: no sound server is asked for a device.
-    SpeechPlayer::setForceNullSink(true);
     // A closed pipe ends a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);
 
