@@ -88,10 +88,15 @@ bool voiceKnown(const VoiceCatalog &voices, const QString &name)
 {
     if (name.isEmpty() || voices.find(name))
         return true;
-    QString hint = QStringLiteral("--list-voices shows them");
-    if (const QStringList similar = voices.similar(name); !similar.isEmpty())
-        hint = QStringLiteral("did you mean \"%1\"?").arg(similar.first());
-    printError(QStringLiteral("there is no voice \"%1\"; %2").arg(name, hint));
+    bool ambiguous = false;
+    QStringList names;
+    for (const VoiceCatalog::Voice &voice : voices.suggestions(name, 5, &ambiguous))
+        names << QStringLiteral("\"%1\" (%2)").arg(voice.name, voice.shortName.isEmpty() ? voice.code : voice.shortName);
+    const QString hint = names.isEmpty() ? QStringLiteral("--list-voices shows them")
+                                         : QStringLiteral("did you mean %1?").arg(names.join(u", "));
+    printError((ambiguous ? QStringLiteral("more than one voice goes by \"%1\"; %2")
+                          : QStringLiteral("there is no voice \"%1\"; %2"))
+                   .arg(name, hint));
     return false;
 }
 
@@ -144,6 +149,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         }
     };
     QObject::connect(&conversion, &Conversion::progressed, [&] { report(false); });
+    QObject::connect(&conversion, &Conversion::warned, [&](const QString &line) { bar.print(line); });
     // The bar's clock keeps going while an engine or the encoder works.
     QTimer tick;
     tick.setInterval(200);
@@ -258,7 +264,8 @@ int main(int argc, char *argv[])
         const VoiceCatalog voices;
         QTextStream out(stdout);
         for (const VoiceCatalog::Voice &voice : voices.voices())
-            out << voice.name << '\n';
+            out << voice.name << '\t' << voice.shortName << '\t' << voice.code << '\t'
+                << VoiceCatalog::engineName(voice) << '\n';
         out.flush();
         endWith(Convert::Success);
     }
