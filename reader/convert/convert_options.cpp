@@ -245,9 +245,10 @@ it, or - for standard input. OUTPUT's extension picks what is written:
   .txt   the plain text Sayora shows, in UTF-8
 
 Options:
-      --voice NAME        the voice, named as --list-voices shows it; by
-                          default Sayora's first voice, or a voice of the
-                          text's language when that one cannot read it
+      --voice NAME        the voice, named as --list-voices shows it (its
+                          name, short name or language); by default
+                          Sayora's first voice, or a voice of the text's
+                          language when that one cannot read it
       --rate N            speed, 0-100 as on Sayora's rate bar
       --pitch N           pitch, 0-100 as on Sayora's pitch bar (the flite
                           voices; espeak-ng voices keep their own)
@@ -261,7 +262,8 @@ Options:
   -f, --format FORMAT     with --output-dir: mp3, wav or txt
   -j, --jobs N            with --output-dir: conversions at once (default:
                           one per processor)
-      --list-voices       print the voices, one per line, and exit
+      --list-voices       print the voices, one per line (name, short name,
+                          language, engine; tab-separated), and exit
   -q, --quiet             no progress bar
   -h, --help              print this help and exit
   -V, --version           print the version and exit
