@@ -227,3 +227,9 @@ const struct Install
 } g_install;
 
 }  // namespace
+
+// What programs that link this library name, so the linker keeps it.
+extern "C" {
+Q_DECL_EXPORT extern const int sayora_audio_device;
+const int sayora_audio_device = 1;
+}
