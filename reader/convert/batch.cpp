@@ -75,6 +75,8 @@ void Batch::startNext()
     QStringList arguments;
     if (!m_options.voice.isEmpty())
         arguments << QStringLiteral("--voice") << m_options.voice;
+    if (!m_options.encoding.isEmpty())
+        arguments << QStringLiteral("--encoding") << m_options.encoding;
     const std::pair<const char *, int> numbers[] = {{"--rate", m_options.rate}, {"--pitch", m_options.pitch}, {"--volume", m_options.volume}};
     for (const auto &[name, value] : numbers) {
         if (value >= 0)
@@ -135,6 +137,8 @@ void Batch::workerEnded(Job &job)
     } else {
         ++m_succeeded;
         job.rendered = job.encoded = 1;
+        if (!errors.isEmpty())
+            emit failed(errors);  // a warning of a conversion that succeeded
     }
     emit progressed();
     if (m_next < m_jobs.size())

@@ -35,7 +35,7 @@ public:
 
 signals:
     void progressed();
-    // A worker's failure line.
+    // A worker's failure line, or its warnings.
     void failed(const QString &line);
     void finished();
 

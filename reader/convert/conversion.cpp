@@ -6,6 +6,7 @@
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
 #include "documents/rich_text_box.h"
+#include "documents/text_decoder.h"
 #include "sapi4/audio_dest_file.h"
 #include "sapi4/direct_ss.h"
 #include "sapi4/tts_interfaces.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QStringDecoder>
 #include <QTemporaryFile>
 
 #include <fcntl.h>
@@ -227,6 +229,8 @@ void Conversion::readInputPiece()
     RichTextBox box;
     if (!box.loadBytes(bytes))
         return fail(Convert::InputUnreadable, inputName(), box.errorString());
+    if (!decodeText(box, bytes))
+        return;
     m_text = box.Text();
     convertText();
 }
@@ -267,8 +271,43 @@ void Conversion::start()
     RichTextBox box;
     if (!box.LoadFile(m_input))
         return fail(Convert::InputUnreadable, inputName(), box.errorString());
+    // The bytes once more, now that they are known to be a readable text.
+    QFile file(m_input);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(Convert::InputUnreadable, inputName(), file.errorString());
+    if (!decodeText(box, file.readAll()))
+        return;
     m_text = box.Text();
     convertText();
+}
+
+// Plain text in the encoding the user named, or a warning when a text
+// that is not UTF-8 was read as Windows-1252 (legacy Russian or Japanese
+// files come out garbled that way). RTF names its own code page.
+bool Conversion::decodeText(RichTextBox &box, const QByteArray &bytes)
+{
+    QByteArrayView start(bytes);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start = start.sliced(3);
+    while (!start.isEmpty() && QChar::isSpace(uchar(start.front())))
+        start = start.sliced(1);
+    if (start.startsWith("{\\rtf"))
+        return true;
+    if (m_job.encoding.isEmpty()) {
+        if (detectTextEncoding(bytes) == TextEncoding::Windows1252)
+            emit warned(tr("sayora-convert: %1: not UTF-8, read as Windows-1252 (--encoding names another encoding)")
+                            .arg(inputName()));
+        return true;
+    }
+    QStringDecoder decoder(m_job.encoding.toUtf8().constData());
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        emit warned(tr("sayora-convert: %1: some bytes are not %2 and were replaced").arg(inputName(), m_job.encoding));
+    if (!box.loadBytes(text.toUtf8())) {
+        fail(Convert::InputUnreadable, inputName(), box.errorString());
+        return false;
+    }
+    return true;
 }
 
 void Conversion::convertText()

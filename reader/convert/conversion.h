@@ -8,6 +8,7 @@
 #include <memory>
 
 class Mp3Export;
+class RichTextBox;
 class QSocketNotifier;
 class SpFileStream;
 class VoiceCatalog;
@@ -41,6 +42,8 @@ public:
 
 signals:
     void progressed();
+    // A line for standard error that does not stop the conversion.
+    void warned(const QString &line);
     void finished();
 
 private:
@@ -49,6 +52,7 @@ private:
     void readInputPiece();
     void stopReadingInput();
     void convertText();
+    bool decodeText(RichTextBox &box, const QByteArray &bytes);
     bool checkSubtitleFolder();
     void renderWithSapi4(int mode);
     void renderWithSapi5(int tokenIndex);

@@ -5,7 +5,6 @@
 #include "convert/convert_options.h"
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
-#include "audio/speech_player.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,10 +88,15 @@ bool voiceKnown(const VoiceCatalog &voices, const QString &name)
 {
     if (name.isEmpty() || voices.find(name))
         return true;
-    QString hint = QStringLiteral("--list-voices shows them");
-    if (const QStringList similar = voices.similar(name); !similar.isEmpty())
-        hint = QStringLiteral("did you mean \"%1\"?").arg(similar.first());
-    printError(QStringLiteral("there is no voice \"%1\"; %2").arg(name, hint));
+    bool ambiguous = false;
+    QStringList names;
+    for (const VoiceCatalog::Voice &voice : voices.suggestions(name, 5, &ambiguous))
+        names << QStringLiteral("\"%1\" (%2)").arg(voice.name, voice.shortName.isEmpty() ? voice.code : voice.shortName);
+    const QString hint = names.isEmpty() ? QStringLiteral("--list-voices shows them")
+                                         : QStringLiteral("did you mean %1?").arg(names.join(u", "));
+    printError((ambiguous ? QStringLiteral("more than one voice goes by \"%1\"; %2")
+                          : QStringLiteral("there is no voice \"%1\"; %2"))
+                   .arg(name, hint));
     return false;
 }
 
@@ -145,6 +149,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         }
     };
     QObject::connect(&conversion, &Conversion::progressed, [&] { report(false); });
+    QObject::connect(&conversion, &Conversion::warned, [&](const QString &line) { bar.print(line); });
     // The bar's clock keeps going while an engine or the encoder works.
     QTimer tick;
     tick.setInterval(200);
@@ -226,6 +231,11 @@ int runBatch(const Convert::Options &options)
 int main(int argc, char *argv[])
 {
     const pid_t parentAtStart = ::getppid();
+    // Nothing is ever played, yet espeak-ng 1.51 connects to the sound server
+    // in every initialisation, even one that hands the audio back: that
+    // starts PulseAudio's client, which makes $XDG_CONFIG_HOME/pulse and
+    // complains where it cannot. Pointed at no server, it gives up at once.
+    ::setenv("PULSE_SERVER", "unix:/dev/null", 1);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -235,8 +245,6 @@ int main(int argc, char *argv[])
     QCoreApplication app(qtArgc, qtArgv);
     QCoreApplication::setApplicationName(QStringLiteral("sayora-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SAYORA_VERSION));
-    // Nothing is ever played: no sound server is asked for a device.
-    SpeechPlayer::setForceNullSink(true);
     // A closed pipe ends a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);
 
@@ -256,7 +264,8 @@ int main(int argc, char *argv[])
         const VoiceCatalog voices;
         QTextStream out(stdout);
         for (const VoiceCatalog::Voice &voice : voices.voices())
-            out << voice.name << '\n';
+            out << voice.name << '\t' << voice.shortName << '\t' << voice.code << '\t'
+                << VoiceCatalog::engineName(voice) << '\n';
         out.flush();
         endWith(Convert::Success);
     }

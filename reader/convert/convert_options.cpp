@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QStringDecoder>
 
 namespace Convert {
 
@@ -140,6 +141,12 @@ Options parseOptions(const QStringList &arguments)
             int *into = argument == u"--rate" ? &o.rate : argument == u"--pitch" ? &o.pitch : &o.volume;
             if (const QString why = percent(into); !why.isEmpty())
                 return failed(o, why);
+        } else if (argument == u"--encoding") {
+            if (!takeValue(&o.encoding) || o.encoding.isEmpty())
+                return failed(o, QStringLiteral("--encoding needs the name of a text encoding, such as windows-1251"));
+            if (!QStringDecoder(o.encoding.toUtf8().constData()).isValid())
+                return failed(o, QStringLiteral("--encoding does not know \"%1\" (names such as UTF-8, windows-1251, "
+                                                "Shift_JIS, ISO-8859-2, GB18030)").arg(o.encoding));
         } else if (argument == u"--subtitles") {
             if (!takeValue(&o.subtitles) || o.subtitles.isEmpty())
                 return failed(o, QStringLiteral("--subtitles needs a file name ending in .srt, .lrc or .vtt"));
@@ -238,20 +245,25 @@ it, or - for standard input. OUTPUT's extension picks what is written:
   .txt   the plain text Sayora shows, in UTF-8
 
 Options:
-      --voice NAME        the voice, named as --list-voices shows it; by
-                          default Sayora's first voice, or a voice of the
-                          text's language when that one cannot read it
+      --voice NAME        the voice, named as --list-voices shows it (its
+                          name, short name or language); by default
+                          Sayora's first voice, or a voice of the text's
+                          language when that one cannot read it
       --rate N            speed, 0-100 as on Sayora's rate bar
       --pitch N           pitch, 0-100 as on Sayora's pitch bar (the flite
                           voices; espeak-ng voices keep their own)
       --volume N          loudness, 0-100 as on Sayora's volume bar
       --subtitles FILE    also write subtitles timed by sentence: .srt,
                           .lrc or .vtt
+      --encoding NAME     the encoding of plain-text inputs (windows-1251,
+                          Shift_JIS, ...); by default UTF-8, or Windows-1252
+                          with a warning when the bytes are not UTF-8
   -o, --output-dir DIR    convert every INPUT into DIR, named after it
   -f, --format FORMAT     with --output-dir: mp3, wav or txt
   -j, --jobs N            with --output-dir: conversions at once (default:
                           one per processor)
-      --list-voices       print the voices, one per line, and exit
+      --list-voices       print the voices, one per line (name, short name,
+                          language, engine; tab-separated), and exit
   -q, --quiet             no progress bar
   -h, --help              print this help and exit
   -V, --version           print the version and exit

@@ -31,6 +31,7 @@ struct Options
     int pitch = -1;
     int volume = -1;
     QString subtitles; // .srt, .lrc or .vtt; empty: none
+    QString encoding;  // of plain-text inputs, as QStringDecoder names it; empty: found from the bytes
     bool quiet = false;
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;

@@ -1,8 +1,8 @@
 #include "convert/subtitles.h"
 
-#include "text/text_chunker.h"
-
 #include <QFileInfo>
+#include <QStringList>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <cmath>
 
@@ -43,7 +43,159 @@ QString escapedForVtt(QString text)
     return text;
 }
 
+bool isBlank(QChar c)
+{
+    return c.isSpace();
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+// Ends a sentence only before a blank ("3.5", "e.g.x" do not).
+bool isSentenceEnd(QChar c)
+{
+    return c == u'.' || c == u'!' || c == u'?' || c == QChar(0x2026);
+}
+
+// The ideographic and full-width stops: scripts written without blanks end
+// a sentence with them wherever they stand.
+bool isWideSentenceEnd(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x3002 || u == 0xFF61 || u == 0xFF0E || u == 0xFF01 || u == 0xFF1F;
+}
+
+bool isWideComma(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x3001 || u == 0xFF64 || u == 0xFF0C || u == 0xFF1B || u == 0xFF1A;
+}
+
+// Closing quotes and brackets stay with the sentence they close.
+bool isClosing(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u'"' || u == u'\'' || u == u')' || u == u']' || u == u'}' || u == 0x2019 || u == 0x201D
+        || u == 0x00BB || u == 0x300D || u == 0x300F || u == 0xFF09 || u == 0x3011 || u == 0x3015 || u == 0x3009
+        || u == 0x300B;
+}
+
+// "Mr. Smith" and "J. R. Smith" are one sentence.
+bool endsAbbreviation(const QString &text, qsizetype from, qsizetype dot)
+{
+    if (text.at(dot) != u'.')
+        return false;
+    qsizetype wordStart = dot;
+    while (wordStart > from && text.at(wordStart - 1).isLetter())
+        --wordStart;
+    const qsizetype length = dot - wordStart;
+    if (length == 1)
+        return true;
+    static const QStringList titles = {u"Mr"_qs, u"Mrs"_qs, u"Ms"_qs, u"Dr"_qs, u"St"_qs, u"Jr"_qs,
+                                       u"Sr"_qs, u"Prof"_qs, u"Mt"_qs, u"vs"_qs, u"No"_qs};
+    return titles.contains(text.mid(wordStart, length));
+}
+
+bool nextWordIsLowercase(const QString &text, qsizetype from)
+{
+    while (from < text.size() && isBlank(text.at(from)))
+        ++from;
+    return from < text.size() && text.at(from).isLower();
+}
+
+// Where a sentence that runs past limit is cut when it has neither comma
+// nor blank before it: the last word boundary, or the end of a word that
+// alone is longer than the cue.
+qsizetype wordCut(const QString &text, qsizetype start, qsizetype limit, qsizetype maxChars)
+{
+    // The finder looks at a bounded window, so a long text costs no more
+    // per cue than a short one.
+    const qsizetype windowEnd = std::min(text.size(), limit + 4 * maxChars);
+    const QString window = text.mid(start, windowEnd - start);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, window);
+    finder.setPosition(limit - start);
+    if (finder.isAtBoundary())
+        return limit;
+    const qsizetype before = finder.toPreviousBoundary();
+    if (before > 0)
+        return start + before;
+    finder.setPosition(limit - start);
+    const qsizetype after = finder.toNextBoundary();
+    if (after < 0)
+        return windowEnd;
+    qsizetype end = start + after;
+    // Never between the halves of a surrogate pair.
+    if (end < text.size() && text.at(end).isLowSurrogate())
+        ++end;
+    return end;
+}
+
 }  // namespace
+
+QList<Span> cueSpans(const QString &text, qsizetype maxChars)
+{
+    QList<Span> spans;
+    const qsizetype size = text.size();
+    maxChars = std::max<qsizetype>(1, maxChars);
+    qsizetype from = 0;
+    while (true) {
+        qsizetype start = from;
+        while (start < size && isBlank(text.at(start)))
+            ++start;
+        if (start >= size)
+            break;
+        const qsizetype limit = std::min(size, start + maxChars);
+        qsizetype end = -1;
+        qsizetype clauseBreak = -1;
+        qsizetype spaceBreak = -1;
+        for (qsizetype i = start; i < limit && end < 0; ++i) {
+            const QChar c = text.at(i);
+            if (isLineBreak(c)) {
+                qsizetype j = i + 1;
+                while (j < size && isBlank(text.at(j)) && !isLineBreak(text.at(j)))
+                    ++j;
+                if (j >= size || isLineBreak(text.at(j)))
+                    end = i;  // a blank line ends the paragraph
+                else
+                    spaceBreak = i;
+            } else if (isSentenceEnd(c) || isWideSentenceEnd(c)) {
+                bool wide = isWideSentenceEnd(c);
+                qsizetype j = i + 1;
+                while (j < size && (isSentenceEnd(text.at(j)) || isWideSentenceEnd(text.at(j)) || isClosing(text.at(j)))) {
+                    wide = wide || isWideSentenceEnd(text.at(j));
+                    ++j;
+                }
+                if (j >= size || wide
+                    || (isBlank(text.at(j)) && !endsAbbreviation(text, start, i) && !nextWordIsLowercase(text, j)))
+                    end = j;
+                else
+                    i = j - 1;
+            } else if (isWideComma(c) || ((c == u',' || c == u';' || c == u':') && i + 1 < size && isBlank(text.at(i + 1)))) {
+                clauseBreak = i + 1;
+            } else if (isBlank(c)) {
+                spaceBreak = i;
+            }
+        }
+        if (end < 0) {
+            if (limit == size)
+                end = size;
+            else if (clauseBreak > start && clauseBreak < limit)
+                end = clauseBreak;
+            else if (spaceBreak > start)
+                end = spaceBreak;
+            else
+                end = wordCut(text, start, limit, maxChars);
+        }
+        qsizetype trimmed = end;
+        while (trimmed > start && isBlank(text.at(trimmed - 1)))
+            --trimmed;
+        spans.append({start, trimmed});
+        from = end;
+    }
+    return spans;
+}
 
 QList<Cue> cues(const QString &text, QList<Mark> marks, double audioSeconds)
 {
@@ -51,8 +203,7 @@ QList<Cue> cues(const QString &text, QList<Mark> marks, double audioSeconds)
     QList<Cue> result;
     auto mark = marks.cbegin();
     double last = 0;  // the latest start so far: times never go backwards
-    TextChunker::Piece piece;
-    for (qsizetype from = 0; TextChunker::next(text, from, kCueChars, &piece); from = piece.end) {
+    for (const Span &piece : cueSpans(text, kCueChars)) {
         const QString words = text.mid(piece.start, piece.end - piece.start).simplified();
         while (mark != marks.cend() && mark->position < piece.start)
             ++mark;

@@ -22,6 +22,21 @@ struct Cue
     QString text;  // on one line, blanks collapsed
 };
 
+// A cue is the stretch of text shown at once: one sentence, or a part of
+// a long one. Sentences end at . ! ? … followed by a blank, and at the
+// full-width and ideographic stops 。．！？ wherever they stand; a blank line
+// ends one too. A sentence longer than maxChars is cut at its last comma
+// (, ; : and 、，；：) or else its last blank before maxChars, or else at a
+// word boundary; a single word longer than that stays whole. The spans
+// (UTF-16, end exclusive) start at a non-blank and come in text order.
+struct Span
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+    bool operator==(const Span &) const = default;
+};
+QList<Span> cueSpans(const QString &text, qsizetype maxChars);
+
 // One cue per sentence (long ones cut at a clause or a space), in text
 // order. A sentence with no word heard joins the cue before it, so the cues
 // hold every word of the text. Times never go backwards and stay within

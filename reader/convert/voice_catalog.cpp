@@ -1,24 +1,70 @@
 #include "convert/voice_catalog.h"
 
 #include "sapi4/direct_ss.h"
+#include "sapi4/flite_voices.h"
 #include "sapi5/sp_voice.h"
 #include "speech/voice_choice.h"
 
 #include <QLocale>
 
+#include <algorithm>
+
+namespace {
+
+// flite speaks English only; its voices say which.
+QString fliteCode(const QString &language)
+{
+    if (language.contains(u"Scottish"))
+        return QStringLiteral("en-gb-scotland");
+    if (language.contains(u"US"))
+        return QStringLiteral("en-us");
+    return QStringLiteral("en");
+}
+
+// Edits that turn a into b (case folded): how near a mistyped name is.
+int distance(const QString &a, const QString &b)
+{
+    const QString x = a.toCaseFolded(), y = b.toCaseFolded();
+    QList<int> row(y.size() + 1);
+    for (qsizetype j = 0; j <= y.size(); ++j)
+        row[j] = int(j);
+    for (qsizetype i = 1; i <= x.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = int(i);
+        for (qsizetype j = 1; j <= y.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x.at(i - 1) == y.at(j - 1) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[y.size()];
+}
+
+}  // namespace
+
 VoiceCatalog::VoiceCatalog()
     : m_directSS(std::make_unique<DirectSS>())
     , m_spVoice(std::make_unique<SpVoice>())
 {
-    for (int mode = 1; mode <= m_directSS->CountEngines(); ++mode)
-        m_voices.append({m_directSS->ModeName(mode), VoiceChoice::Sapi4, mode});
+    const QList<FliteVoice> flite = FliteVoices::offered();
+    for (int mode = 1; mode <= m_directSS->CountEngines(); ++mode) {
+        Voice voice{m_directSS->ModeName(mode), QString(), QStringLiteral("en"), VoiceChoice::Sapi4, mode};
+        for (const FliteVoice &f : flite) {
+            if (f.name == voice.name) {
+                voice.shortName = f.id;
+                voice.code = fliteCode(f.language);
+            }
+        }
+        m_voices.append(voice);
+    }
     if (!m_spVoice->isValid()) {
         m_spVoice.reset();
         return;
     }
     m_tokens = m_spVoice->GetVoices();
     for (qsizetype i = 0; i < m_tokens.size(); ++i)
-        m_voices.append({m_tokens.at(i).GetDescription(0), VoiceChoice::Sapi5, int(i)});
+        m_voices.append({m_tokens.at(i).GetDescription(0), m_tokens.at(i).Id(), m_tokens.at(i).Language().toLower(),
+                         VoiceChoice::Sapi5, int(i)});
 }
 
 VoiceCatalog::~VoiceCatalog() = default;
@@ -29,17 +75,65 @@ std::optional<VoiceCatalog::Voice> VoiceCatalog::find(const QString &name) const
         if (voice.name == name)
             return voice;
     }
-    return std::nullopt;
+    // Then the short names, then the languages: the first kind that one
+    // voice alone answers to.
+    const auto only = [&](auto matches) -> std::optional<Voice> {
+        std::optional<Voice> found;
+        for (const Voice &voice : m_voices) {
+            if (matches(voice)) {
+                if (found)
+                    return std::nullopt;
+                found = voice;
+            }
+        }
+        return found;
+    };
+    const auto same = [&](const QString &a) { return !a.isEmpty() && a.compare(name, Qt::CaseInsensitive) == 0; };
+    if (auto voice = only([&](const Voice &v) { return same(v.name) || same(v.shortName); }))
+        return voice;
+    return only([&](const Voice &v) { return same(v.code); });
 }
 
-QStringList VoiceCatalog::similar(const QString &name) const
+QList<VoiceCatalog::Voice> VoiceCatalog::suggestions(const QString &name, int limit, bool *ambiguous) const
 {
-    QStringList names;
+    // Voices holding more of the name's words come first ("english",
+    // "flite slt"), then those nearest in spelling ("japanse").
+    const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
+    struct Ranked
+    {
+        qsizetype found;
+        int distance;
+        Voice voice;
+    };
+    QList<Ranked> ranked;
+    qsizetype holdingAll = 0;
     for (const Voice &voice : m_voices) {
-        if (voice.name.compare(name, Qt::CaseInsensitive) == 0 || voice.name.contains(name, Qt::CaseInsensitive))
-            names << voice.name;
+        const QString haystack = voice.name + u' ' + voice.shortName + u' ' + voice.code;
+        const qsizetype found = std::count_if(words.cbegin(), words.cend(), [&](const QString &word) {
+            return haystack.contains(word, Qt::CaseInsensitive);
+        });
+        if (!words.isEmpty() && found == words.size())
+            ++holdingAll;
+        ranked.append({found, std::min({distance(name, voice.name), distance(name, voice.shortName), distance(name, voice.code)}),
+                       voice});
     }
-    return names;
+    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
+        return a.found != b.found ? a.found > b.found : a.distance < b.distance;
+    });
+    if (ambiguous)
+        *ambiguous = holdingAll > 1;
+    QList<Voice> best;
+    for (const Ranked &r : std::as_const(ranked)) {
+        if (best.size() >= limit || (holdingAll > 0 && r.found < words.size()))
+            break;
+        best.append(r.voice);
+    }
+    return best;
+}
+
+QString VoiceCatalog::engineName(const Voice &voice)
+{
+    return voice.engine == VoiceChoice::Sapi4 ? QStringLiteral("flite") : QStringLiteral("espeak-ng");
 }
 
 std::optional<VoiceCatalog::Voice> VoiceCatalog::forText(const QString &text) const

@@ -18,6 +18,8 @@ public:
     struct Voice
     {
         QString name;
+        QString shortName;  // flite's voice ("slt") or espeak-ng's ("en-us", "en-us+f3")
+        QString code;       // the language, as a lowercase tag: "en-us"
         int engine = 0;  // VoiceChoice::Sapi4 or Sapi5
         int index = 0;   // SAPI 4: the engine mode, from 1; SAPI 5: among the tokens
     };
@@ -26,10 +28,16 @@ public:
     ~VoiceCatalog();
 
     const QList<Voice> &voices() const { return m_voices; }
-    // The voice of exactly that name.
+    // The voice of that name, or of that short name or language code when
+    // one voice alone has it (any case).
     std::optional<Voice> find(const QString &name) const;
-    // Names that differ from name only in case, for a hint.
-    QStringList similar(const QString &name) const;
+    // For a name find() does not know: the voices it may have meant, best
+    // first, at most limit: those that hold every word of it (in their
+    // names, short names or languages), else the nearest in spelling.
+    // ambiguous: more than one voice holds every word.
+    QList<Voice> suggestions(const QString &name, int limit, bool *ambiguous = nullptr) const;
+    // "flite" or "espeak-ng".
+    static QString engineName(const Voice &voice);
     // The voice the window selects on a first run, unless it cannot read
     // the text's script: then the voice of the text's language the window
     // would switch to.

@@ -1,6 +1,7 @@
 // sayora-convert as a user runs it: the real program in a child process,
 // the real engines, the real lame and real files.
 #include "app/sayora_main.h"
+#include "convert/subtitles.h"
 #include "audio/wave_file.h"
 #include "documents/mp3_export.h"
 #include "documents/rich_text_box.h"
@@ -158,6 +159,13 @@ private slots:
     void subtitles_data();
     void subtitles();
     void batchEqualsOneByOne();
+    void noSoundDevice();
+    void cueSpans_data();
+    void cueSpans();
+    void encodings_data();
+    void encodings();
+    void voiceNames_data();
+    void voiceNames();
 
 private:
     QTemporaryDir m_dir;
@@ -172,7 +180,10 @@ void TestConvert::initTestCase()
     const Run voices = convert({u"--list-voices"_qs});
     QCOMPARE(voices.code, 0);
     // The window's voice list: flite's engines first, then espeak-ng's voices.
-    const QStringList names = voices.out.split(u'\n', Qt::SkipEmptyParts);
+    // The long name first on each line, so a script can take it by cutting at the tab.
+    QStringList names;
+    for (const QString &line : voices.out.split(u'\n', Qt::SkipEmptyParts))
+        names << line.section(u'\t', 0, 0);
     QVERIFY(names.indexOf(fliteVoice) >= 0);
     QVERIFY(names.indexOf(espeakVoice) > names.indexOf(fliteVoice));
 }
@@ -589,6 +600,180 @@ void TestConvert::batchEqualsOneByOne()
     QCOMPARE(run.errors.size(), 1);
     QVERIFY2(run.errors.first().contains(u"gone.txt: the file does not exist"_qs), qPrintable(run.errors.first()));
     QCOMPARE(filesIn(mixed), QStringList({u"one.txt"_qs, u"three.txt"_qs}));
+}
+
+// The converter never plays sound: none of its own files links Qt
+// Multimedia or the sound server's client (Debian's espeak-ng alone brings
+// libpulse), and nothing connects to a sound server, which would write its
+// settings folder and complain under a home it cannot write to.
+void TestConvert::noSoundDevice()
+{
+    QProcess ldd;
+    ldd.start(u"ldd"_qs, {QStringLiteral(SAYORA_CONVERT_EXE)});
+    QVERIFY(ldd.waitForFinished(60000));
+    const QString closure = QString::fromUtf8(ldd.readAllStandardOutput());
+    QVERIFY2(closure.contains(u"libsayora_sapi5"_qs), qPrintable(closure));
+    QVERIFY2(!closure.contains(u"Multimedia"_qs), qPrintable(closure));
+    static const QRegularExpression ours(uR"(=> (\S*libsayora_\S*))"_qs);
+    QStringList files{QStringLiteral(SAYORA_CONVERT_EXE)};
+    for (const QRegularExpressionMatch &m : ours.globalMatch(closure))
+        files << m.captured(1);
+    for (const QString &file : std::as_const(files)) {
+        QProcess readelf;
+        readelf.start(u"readelf"_qs, {u"-d"_qs, file});
+        QVERIFY(readelf.waitForFinished(60000));
+        const QString needed = QString::fromUtf8(readelf.readAllStandardOutput());
+        QVERIFY2(needed.contains(u"NEEDED"_qs), qPrintable(file));
+        QVERIFY2(!needed.contains(u"Multimedia"_qs) && !needed.contains(u"pulse"_qs), qPrintable(file + needed));
+    }
+
+    QTemporaryDir home;
+    const QString config = home.filePath(u"config"_qs);
+    QVERIFY(QDir().mkpath(config));
+    QVERIFY(QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOME"_qs, home.path());
+    env.insert(u"XDG_CONFIG_HOME"_qs, config);
+    QTemporaryDir out;
+    const QString wav = out.filePath(u"story.wav"_qs);
+    const Run run = convert({u"--voice"_qs, espeakVoice, u"--quiet"_qs, m_story, wav}, env);
+    QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QCOMPARE(run.errors, QStringList());
+    QCOMPARE(run.code, 0);
+    QVERIFY(waveSeconds(wav) > 3);
+    QCOMPARE(filesIn(config), QStringList());
+    QCOMPARE(filesIn(home.path()), QStringList{u"config"_qs});
+}
+
+void TestConvert::cueSpans_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("maxChars");
+    QTest::addColumn<QStringList>("cues");
+    QTest::newRow("sentences") << u"One two. Three four! Five?  Six"_qs << 84
+                               << QStringList{u"One two."_qs, u"Three four!"_qs, u"Five?"_qs, u"Six"_qs};
+    QTest::newRow("abbreviation and decimal") << u"Mr. Smith paid 3.5 euros. Done."_qs << 84
+                                              << QStringList{u"Mr. Smith paid 3.5 euros."_qs, u"Done."_qs};
+    QTest::newRow("ideographic stops") << u"今日は晴れです。明日は雨ですか？はい！"_qs << 84
+                                       << QStringList{u"今日は晴れです。"_qs, u"明日は雨ですか？"_qs, u"はい！"_qs};
+    QTest::newRow("full-width stops and closing bracket")
+        << u"「行きます！」と言った．ＯＫ？"_qs << 84 << QStringList{u"「行きます！」"_qs, u"と言った．"_qs, u"ＯＫ？"_qs};
+    QTest::newRow("long sentence at its last comma") << u"alpha beta, gamma delta, epsilon zeta eta."_qs << 30
+                                                     << QStringList{u"alpha beta, gamma delta,"_qs, u"epsilon zeta eta."_qs};
+    QTest::newRow("long sentence at an ideographic comma")
+        << u"わたしは、きのうのあさ、がっこうへいきました。"_qs << 14
+        << QStringList{u"わたしは、きのうのあさ、"_qs, u"がっこうへいきました。"_qs};
+    QTest::newRow("long sentence at a blank, not inside a word")
+        << u"internationalisation considerations everywhere"_qs << 40
+        << QStringList{u"internationalisation considerations"_qs, u"everywhere"_qs};
+    QTest::newRow("one word longer than a cue stays whole")
+        << u"Supercalifragilisticexpialidocious is long."_qs << 10
+        << QStringList{u"Supercalifragilisticexpialidocious"_qs, u"is long."_qs};
+    QTest::newRow("blank line ends a paragraph") << u"Title\n\nBody text"_qs << 84
+                                                 << QStringList{u"Title"_qs, u"Body text"_qs};
+}
+
+void TestConvert::cueSpans()
+{
+    QFETCH(QString, text);
+    QFETCH(int, maxChars);
+    QFETCH(QStringList, cues);
+    QStringList got;
+    for (const Subtitles::Span &span : Subtitles::cueSpans(text, maxChars))
+        got << text.mid(span.start, span.end - span.start);
+    QCOMPARE(got, cues);
+}
+
+void TestConvert::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("warned");
+    // As a Russian and a Japanese editor of the 1990s saved them.
+    const QByteArray russian = QByteArray("\xcf\xf0\xe8\xe2\xe5\xf2\x2c\x20\xec\xe8\xf0\x2e\x20\xd1\xfa\xe5\xf8\xfc\x20\xe5\xf9\xb8\x20\xfd\xf2\xe8\xf5\x20\xe1\xf3\xeb\xee\xea\x2e");
+    const QByteArray japanese = QByteArray("\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd\x81\x42\x93\x8c\x8b\x9e\x82\xcd\x90\xb0\x82\xea\x82\xc5\x82\xb7\x81\x42");
+    QTest::newRow("Windows-1251") << russian << u"windows-1251"_qs << u"Привет, мир. Съешь ещё этих булок."_qs << false;
+    QTest::newRow("Windows-1251 by another name") << russian << u"CP1251"_qs << u"Привет, мир. Съешь ещё этих булок."_qs << false;
+    QTest::newRow("Shift-JIS") << japanese << u"Shift_JIS"_qs << u"こんにちは。東京は晴れです。"_qs << false;
+    QTest::newRow("UTF-8 needs no name") << u"Привет."_qs.toUtf8() << QString() << u"Привет."_qs << false;
+    // Unnamed, the bytes are read as Windows-1252 as before, but not silently.
+    QTest::newRow("not UTF-8, no name") << russian << QString() << QString() << true;
+}
+
+void TestConvert::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QString, text);
+    QFETCH(bool, warned);
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"legacy.txt"_qs), bytes);
+    const QString output = dir.filePath(u"out.txt"_qs);
+    QStringList arguments;
+    if (!encoding.isEmpty())
+        arguments << u"--encoding"_qs << encoding;
+    const Run run = convert(arguments << input << output);
+    QCOMPARE(run.code, 0);
+    if (warned) {
+        QCOMPARE(run.errors.size(), 1);
+        QVERIFY2(run.errors.first().contains(u"not UTF-8"_qs) && run.errors.first().contains(u"--encoding"_qs),
+                 qPrintable(run.errors.first()));
+    } else {
+        QCOMPARE(run.errors, QStringList());
+    }
+    if (!warned)
+        QCOMPARE(QString::fromUtf8(contents(output)).trimmed(), text);
+
+    // A name no decoder knows is a mistake on the command line, found before any work.
+    const Run unknown = convert({u"--encoding"_qs, u"windows-9999"_qs, input, dir.filePath(u"never.txt"_qs)});
+    QCOMPARE(unknown.code, 1);
+    QVERIFY(!QFile::exists(dir.filePath(u"never.txt"_qs)));
+}
+
+void TestConvert::voiceNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("sampleRate");  // of the voice it picks
+    QTest::addColumn<QString>("message");
+    QTest::newRow("espeak-ng's short name") << u"en-us"_qs << 0 << 22050 << QString();
+    QTest::newRow("flite's short name, any case") << u"SLT"_qs << 0 << 16000 << QString();
+    QTest::newRow("flite's 8 kHz voice, not the 16 kHz one") << u"kal"_qs << 0 << 8000 << QString();
+    QTest::newRow("a language one voice alone speaks") << u"ja"_qs << 0 << 22050 << QString();
+    QTest::newRow("ambiguous") << u"english"_qs << 3 << 0
+                               << u"more than one voice goes by \"english\"; did you mean \"Flite Kal (US English, male, 8 kHz)\" (kal), "_qs;
+    QTest::newRow("misspelt") << u"japanse"_qs << 3 << 0 << u"there is no voice \"japanse\"; did you mean \"Japanese\" (ja), "_qs;
+}
+
+void TestConvert::voiceNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, code);
+    QFETCH(int, sampleRate);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), "One word.");
+    const QString wav = dir.filePath(u"out.wav"_qs);
+    const Run run = convert({u"--voice"_qs, name, u"--quiet"_qs, input, wav});
+    QCOMPARE(run.code, code);
+    if (code != 0) {
+        QCOMPARE(run.errors.size(), 1);
+        QVERIFY2(run.errors.first().contains(message), qPrintable(run.errors.first()));
+        QVERIFY(!QFile::exists(wav));
+        return;
+    }
+    QCOMPARE(run.errors, QStringList());
+    QFile f(wav);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(WaveFile::read(f.read(WaveFile::headerBytes), f.size()).sampleRate, sampleRate);
+
+    // The list says what each voice answers to: name, short name, language, engine.
+    const QStringList lines = convert({u"--list-voices"_qs}).out.split(u'\n');
+    QVERIFY(lines.contains(u"Flite SLT (US English, female)\tslt\ten-us\tflite"_qs));
+    QVERIFY(lines.contains(u"English (America)\ten-us\ten-us\tespeak-ng"_qs));
 }
 
 SAYORA_GUI_TEST_MAIN(TestConvert)
