@@ -3,7 +3,7 @@
 
 #include "app/installation.h"
 #include "app/mp3_end.h"
-#include "app/termination_signals.h"
+#include "shell/termination_signals.h"
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
 #include "registry/registry_key.h"

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/command_line.h"
-#include "app/termination_signals.h"
+#include "shell/termination_signals.h"
 #include "audio/speech_player.h"
 
 int main(int argc, char *argv[])

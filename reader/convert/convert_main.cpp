@@ -5,68 +5,32 @@
 #include "convert/convert_options.h"
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
+#include "shell/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
 
-#include <sys/socket.h>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
 #include <unistd.h>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-int signalPipe[2] = {-1, -1};
-
-// Only hands the signal to the event loop: the pipe does not block (a full
-// one already holds a signal to act on), and errno is left as it was for
-// the code the signal interrupted.
-void onSignal(int signal)
-{
-    const int savedErrno = errno;
-    const char byte = char(signal);
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-    errno = savedErrno;
-}
-
 // Interrupts and terminations are taken in the event loop, where the
 // temporary files can be removed; then the process ends by the same signal,
 // so that a shell sees it was interrupted.
-void watchSignals(QObject *context, const std::function<void(int)> &handler)
+void onTermination(QObject *context, const std::function<void(int)> &handler)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(qintptr(signalPipe[0]), QSocketNotifier::Read, context);
-    QObject::connect(notifier, &QSocketNotifier::activated, context, [handler] {
-        char byte = 0;
-        if (::read(signalPipe[0], &byte, 1) == 1)
-            handler(int(byte));
-    });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(signal, &action, nullptr);
-}
-
-[[noreturn]] void endBy(int signal)
-{
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-    std::_Exit(128 + signal);
+    if (TerminationSignals *ending = TerminationSignals::install({SIGINT, SIGTERM, SIGHUP}, context))
+        QObject::connect(ending, &TerminationSignals::received, context, handler);
 }
 
 [[noreturn]] void endWith(int code)
@@ -156,13 +120,13 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     QObject::connect(&tick, &QTimer::timeout, [&] { report(false); });
     QObject::connect(&conversion, &Conversion::finished, &tick, &QTimer::stop);
     QObject::connect(&conversion, &Conversion::finished, QCoreApplication::instance(), &QCoreApplication::quit);
-    watchSignals(&conversion, [&](int signal) {
+    onTermination(&conversion, [&](int signal) {
         conversion.abort();
         bar.clear();
         // A worker's parent says it once for the whole batch.
         if (!options.reportProgress)
             printError(QStringLiteral("interrupted; %1 was left as it was").arg(options.output));
-        endBy(signal);
+        TerminationSignals::endBy(signal);
     });
 
     if (bar.enabled() || options.reportProgress)
@@ -207,11 +171,11 @@ int runBatch(const Convert::Options &options)
     QObject::connect(&tick, &QTimer::timeout, [&] { show(false); });
     QObject::connect(&batch, &Batch::finished, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    watchSignals(&batch, [&](int signal) {
+    onTermination(&batch, [&](int signal) {
         batch.interrupt(signal);
         bar.clear();
         printError(QStringLiteral("interrupted; the files being converted were left as they were"));
-        endBy(signal);
+        TerminationSignals::endBy(signal);
     });
     if (bar.enabled())
         tick.start();

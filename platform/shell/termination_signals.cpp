@@ -1,10 +1,11 @@
-#include "app/termination_signals.h"
+#include "shell/termination_signals.h"
 
 #include <QList>
 #include <QSocketNotifier>
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
@@ -73,6 +74,8 @@ void TerminationSignals::readPipe()
 
 void TerminationSignals::endBy(int signalNumber)
 {
+    std::fflush(stdout);
+    std::fflush(stderr);
     ::signal(signalNumber, SIG_DFL);
     sigset_t set;
     sigemptyset(&set);
