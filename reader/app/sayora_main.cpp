@@ -14,6 +14,7 @@
 #include "ui/twips.h"
 #include "update/update_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -26,6 +27,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -134,6 +136,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
     connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
     connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
+    connect(m_speech, &SpeechController::readingStopped, this, &SayoraMain::rememberReadingPosition);
     connectButtons();
     KeyboardAccess::install(this);
 }
@@ -244,6 +247,18 @@ void SayoraMain::buildWidgets()
     MyTavo1->setGeometry(twips::rect(6840, 1245, 165, 135));
     buildExportWidgets();
 
+    // Says briefly that a document resumed; over the top of the text box.
+    m_resumeNote = new QLabel(this);
+    m_resumeNote->setObjectName(QStringLiteral("resumeNote"));
+    m_resumeNote->setFont(QFont(QStringLiteral("Tahoma"), 9));
+    m_resumeNote->setMargin(3);
+    setColours(m_resumeNote, bgr(0x000000), bgr(0xC0E0FF));
+    m_resumeNote->hide();
+    m_resumeNoteTimer = new QTimer(this);
+    m_resumeNoteTimer->setSingleShot(true);
+    m_resumeNoteTimer->setInterval(5000);
+    connect(m_resumeNoteTimer, &QTimer::timeout, m_resumeNote, &QWidget::hide);
+
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
 }
@@ -349,6 +364,7 @@ void SayoraMain::shutdown()
     }
     cancelExport();
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
+    rememberReadingPosition();
     saveSettings();
 }
 
@@ -552,4 +568,28 @@ void SayoraMain::showEvent(QShowEvent *event)
         }
         emit firstShown();
     }
+}
+
+// ---- where the reading stopped
+
+void SayoraMain::rememberReadingPosition()
+{
+    if (m_document)
+        m_positions.remember(*m_document, m_speech->readingPosition());
+}
+
+void SayoraMain::showResumeNote(const QString &text)
+{
+    m_resumeNote->setText(text);
+    m_resumeNote->setAccessibleName(text);
+    m_resumeNote->adjustSize();
+    m_resumeNote->move(MainTxtBox->geometry().topLeft() + QPoint(4, 4));
+    m_resumeNote->show();
+    m_resumeNote->raise();
+    m_resumeNoteTimer->start();
+    // Screen readers hear it although the focus stays where it is.
+    QAccessibleEvent alert(m_resumeNote, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    QAccessibleEvent named(m_resumeNote, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/reading_positions.h"
 #include "app/settings_record.h"
 #include "registry/registry_key.h"
 #include "documents/rich_text_box.h"
@@ -47,7 +48,13 @@ public:
     void openClick();
     // Loads a file into the text box; a file that cannot be read is reported
     // and the text box keeps its text.
+    // A document opened again, unchanged, resumes where its reading stopped.
     bool openDocument(const QString &path);
+    // Stores where the reading of the open document stopped.
+    void rememberReadingPosition();
+    ReadingPositions &readingPositions() { return m_positions; }
+    // The short note that a document resumed (hidden after a few seconds).
+    QLabel *resumeNote() const { return m_resumeNote; }
     // The Save button: text, rich text or an MP3 export with the selected
     // voice, watched by the four export timers.
     void saveClick();
@@ -196,4 +203,9 @@ private:
     qint64 m_lastSize = -1;
     QElapsedTimer m_sinceProgress;
     QFileSystemWatcher *m_storeWatch = nullptr;
+    ReadingPositions m_positions;
+    std::optional<ReadingPositions::Entry> m_document;  // the open document as it was opened
+    QLabel *m_resumeNote = nullptr;
+    QTimer *m_resumeNoteTimer = nullptr;
+    void showResumeNote(const QString &text);
 };

@@ -59,6 +59,7 @@ void SpeechController::Speak(bool clearDisappear)
         SpeakStart = 0;
     }
     SpokenText = textFrom(caret);
+    m_readingPosition = caret;
     chooseVoiceForText(SpokenText);
     startReading();
     if (CurEngine == Sapi5 && w.Combo1->currentText() == chineseVoice)
@@ -82,6 +83,7 @@ void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
 {
     ++m_wordsSpoken;
     const qint64 offset = SpeakStart + characterPosition;
+    m_readingPosition = offset;
     select(offset, length);
     if (offset <= w.cpvSlider1->maximum() && !w.cpvSlider1->isHeld())
         setSliderValue(offset);
@@ -102,6 +104,10 @@ void SpeechController::startReading()
 void SpeechController::endOfSpeech()
 {
     if (HaltReason == 0) {
+        // A reading that ran to the end leaves nothing to resume; a stopped
+        // one keeps its place although the caret goes back to the start.
+        if (m_readingRuns)
+            m_readingPosition = 0;
         setPlayStatus(2);
         setPauseStatus(1);
         setStopStatus(1);
@@ -110,6 +116,7 @@ void SpeechController::endOfSpeech()
         PlayingEngine = 0;
         const bool silent = m_readingRuns && m_wordsSpoken == 0;
         m_readingRuns = false;
+        emit readingStopped();
         if (silent) {
             // Ending the program now would look like a crash: the window
             // would vanish without a sound.
@@ -141,6 +148,7 @@ void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
     ++m_wordsSpoken;
     setCaretPosition(VoiceChoice::roundHalfEven(double(byteOffset) / 2.0 + double(SpeakStart)));
     const qint64 s = caretPosition();
+    m_readingPosition = s;
     const qint64 e = FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters());
     select(s, e - s);
     if (!w.cpvSlider1->isHeld())
@@ -229,6 +237,7 @@ void SpeechController::Stop()
     HaltReason = 0;
     silence(engine == Sapi4 ? Sapi5 : Sapi4);
     PlayingEngine = 0;
+    emit readingStopped();
 }
 
 void SpeechController::silence(int engine)
@@ -246,4 +255,14 @@ void SpeechController::Rewind()
 {
     setSliderValue(0);
     setCaretPosition(0);
+    if (PauseStatus != 3 && PlayStatus == 2)
+        m_readingPosition = 0;
+}
+
+void SpeechController::resumeAt(qint64 position)
+{
+    setCaretPosition(position);
+    m_readingPosition = caretPosition();
+    setSliderValue(m_readingPosition);
+    w.MainTxtBox->centerCursor();
 }
