@@ -19,6 +19,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -99,6 +102,18 @@ ImageButton *pictureButton(QWidget *panel, QRect geometry, const QString &pictur
 }
 
 constexpr int panelHeightTwips = 1455;
+
+// The first local file a drag carries; empty for text and remote links.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
 
 }  // namespace
 
@@ -261,6 +276,8 @@ void SayoraMain::buildWidgets()
 
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
+    setAcceptDrops(true);
+    MainTxtBox->viewport()->installEventFilter(this);
 }
 
 void SayoraMain::connectButtons()
@@ -485,8 +502,43 @@ void SayoraMain::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+void SayoraMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SayoraMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_speech->Disappear = false;
+    // Opened once the drop is over: a message about an unreadable file must
+    // not run its own event loop inside the drag.
+    QMetaObject::invokeMethod(this, [this, path] { openDocument(path); }, Qt::QueuedConnection);
+}
+
 bool SayoraMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // The text box takes dropped text as it always did; a dropped file is
+    // the window's.
+    if (watched == MainTxtBox->viewport()) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (!droppedFile(drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (!droppedFile(drop->mimeData()).isEmpty()) {
+                dropEvent(drop);
+                return true;
+            }
+        }
+    }
     const bool caption = watched == Label2 || watched == Label4 || watched == Label6;
     if (event->type() == QEvent::MouseMove) {
         if (watched == Frame1 || watched == Image9 || watched == Label60 || watched == Label70 || watched == Text1)

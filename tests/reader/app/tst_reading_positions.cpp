@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -85,6 +86,8 @@ private slots:
     void keepsFiftyMostRecent();
     void twoWindowsKeepEachOthersEntries();
     void damagedFileCostsOnlyBadEntries();
+    void finishedReadingStartsAgain();
+    void droppedFileOpensLikeOpen();
 
 private:
     QTemporaryDir m_dir;
@@ -245,6 +248,57 @@ void TestReadingPositions::damagedFileCostsOnlyBadEntries()
     QCOMPARE(caret(*w), 0);
     w->close();
     QCOMPARE(ReadingPositions().entries().size(), 1);
+}
+
+// A reading that ran to the end leaves nothing to resume.
+void TestReadingPositions::finishedReadingStartsAgain()
+{
+    const QString note = testsupport::writeFile(m_dir.filePath("note.txt"), "Two words.");
+    auto w = newWindow();
+    QVERIFY(w);
+    QVERIFY(w->speech()->newsVoice());
+    QVERIFY(w->readingPositions().remember(*ReadingPositions::identify(note), 4));
+    openWithButton(*w, note);
+    QTRY_COMPARE(caret(*w), 4);
+    QVERIFY(chooseEnglishEspeak(*w));
+    QSignalSpy stopped(w->speech(), &SpeechController::readingStopped);
+    QTest::mouseClick(w->Image4, Qt::LeftButton);
+    QVERIFY(stopped.wait(30000));
+    QCOMPARE(w->speech()->readingPosition(), 0);
+    QCOMPARE(w->readingPositions().find(*ReadingPositions::identify(note)), 0);
+}
+
+// A file dropped on the text box or on the panel opens through the same
+// opener, resuming included; the window takes no link to a web page.
+void TestReadingPositions::droppedFileOpensLikeOpen()
+{
+    const QString first = testsupport::writeFile(m_dir.filePath("dropped.txt"), longText());
+    const QString second = testsupport::writeFile(m_dir.filePath("dropped2.txt"), "On the panel.");
+    auto w = newWindow();
+    QVERIFY(w);
+    QVERIFY(w->readingPositions().remember(*ReadingPositions::identify(first), 50));
+    const auto drop = [](QWidget *target, const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPointF at = target->rect().center();
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        return dropped.isAccepted();
+    };
+    w->MainTxtBox->setPlainText(QStringLiteral("before"));
+    QVERIFY(!drop(w.get(), {QUrl(QStringLiteral("https://example.org/page.html"))}));
+    QCOMPARE(w->MainTxtBox->toPlainText(), QStringLiteral("before"));
+    QVERIFY(drop(w->MainTxtBox->viewport(), {QUrl::fromLocalFile(first)}));
+    QTRY_VERIFY(w->MainTxtBox->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
+    QCOMPARE(caret(*w), 50);
+    QVERIFY(w->resumeNote()->isVisible());
+    QVERIFY(drop(w.get(), {QUrl::fromLocalFile(second)}));
+    QTRY_COMPARE(w->MainTxtBox->toPlainText(), QStringLiteral("On the panel."));
+    QCOMPARE(w->readingPositions().find(*ReadingPositions::identify(first)), 50);
 }
 
 SAYORA_GUI_TEST_MAIN(TestReadingPositions)
