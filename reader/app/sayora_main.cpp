@@ -15,10 +15,14 @@
 #include "ui/twips.h"
 #include "update/update_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -27,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -99,6 +104,18 @@ ImageButton *pictureButton(QWidget *panel, QRect geometry, const QString &pictur
 
 constexpr int panelHeightTwips = 1455;
 
+// The first local file a drag carries; empty for text and remote links.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
 }  // namespace
 
 SayoraMain::SayoraMain(QWidget *parent)
@@ -135,6 +152,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
     connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
     connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
+    connect(m_speech, &SpeechController::readingStopped, this, &SayoraMain::rememberReadingPosition);
     connectButtons();
     KeyboardAccess::install(this);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
@@ -247,8 +265,22 @@ void SayoraMain::buildWidgets()
     MyTavo1->setGeometry(twips::rect(6840, 1245, 165, 135));
     buildExportWidgets();
 
+    // Says briefly that a document resumed; over the top of the text box.
+    m_resumeNote = new QLabel(this);
+    m_resumeNote->setObjectName(QStringLiteral("resumeNote"));
+    m_resumeNote->setFont(QFont(QStringLiteral("Tahoma"), 9));
+    m_resumeNote->setMargin(3);
+    setColours(m_resumeNote, bgr(0x000000), bgr(0xC0E0FF));
+    m_resumeNote->hide();
+    m_resumeNoteTimer = new QTimer(this);
+    m_resumeNoteTimer->setSingleShot(true);
+    m_resumeNoteTimer->setInterval(5000);
+    connect(m_resumeNoteTimer, &QTimer::timeout, m_resumeNote, &QWidget::hide);
+
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
+    setAcceptDrops(true);
+    MainTxtBox->viewport()->installEventFilter(this);
 }
 
 void SayoraMain::connectButtons()
@@ -359,6 +391,7 @@ void SayoraMain::shutdown()
     }
     cancelExport();
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
+    rememberReadingPosition();
     saveSettings();
 }
 
@@ -479,8 +512,43 @@ void SayoraMain::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+void SayoraMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SayoraMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_speech->Disappear = false;
+    // Opened once the drop is over: a message about an unreadable file must
+    // not run its own event loop inside the drag.
+    QMetaObject::invokeMethod(this, [this, path] { openDocument(path); }, Qt::QueuedConnection);
+}
+
 bool SayoraMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // The text box takes dropped text as it always did; a dropped file is
+    // the window's.
+    if (watched == MainTxtBox->viewport()) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (!droppedFile(drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (!droppedFile(drop->mimeData()).isEmpty()) {
+                dropEvent(drop);
+                return true;
+            }
+        }
+    }
     const bool caption = watched == Label2 || watched == Label4 || watched == Label6;
     if (event->type() == QEvent::MouseMove) {
         if (watched == Frame1 || watched == Image9 || watched == Label60 || watched == Label70 || watched == Text1)
@@ -562,4 +630,28 @@ void SayoraMain::showEvent(QShowEvent *event)
         }
         emit firstShown();
     }
+}
+
+// ---- where the reading stopped
+
+void SayoraMain::rememberReadingPosition()
+{
+    if (m_document)
+        m_positions.remember(*m_document, m_speech->readingPosition());
+}
+
+void SayoraMain::showResumeNote(const QString &text)
+{
+    m_resumeNote->setText(text);
+    m_resumeNote->setAccessibleName(text);
+    m_resumeNote->adjustSize();
+    m_resumeNote->move(MainTxtBox->geometry().topLeft() + QPoint(4, 4));
+    m_resumeNote->show();
+    m_resumeNote->raise();
+    m_resumeNoteTimer->start();
+    // Screen readers hear it although the focus stays where it is.
+    QAccessibleEvent alert(m_resumeNote, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    QAccessibleEvent named(m_resumeNote, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/reading_positions.h"
 #include "app/settings_record.h"
 #include "registry/registry_key.h"
 #include "documents/rich_text_box.h"
@@ -47,7 +48,13 @@ public:
     void openClick();
     // Loads a file into the text box; a file that cannot be read is reported
     // and the text box keeps its text.
+    // A document opened again, unchanged, resumes where its reading stopped.
     bool openDocument(const QString &path);
+    // Stores where the reading of the open document stopped.
+    void rememberReadingPosition();
+    ReadingPositions &readingPositions() { return m_positions; }
+    // The short note that a document resumed (hidden after a few seconds).
+    QLabel *resumeNote() const { return m_resumeNote; }
     // The Save button: text, rich text or an MP3 export with the selected
     // voice, watched by the four export timers.
     void saveClick();
@@ -146,6 +153,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A file dropped on the window or the text box opens as with Open.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildWidgets();
@@ -206,4 +216,9 @@ private:
     // flag is one per user, so one such export per user at a time.
     int m_controlExportLock = -1;
     int m_endSignal = 0;
+    ReadingPositions m_positions;
+    std::optional<ReadingPositions::Entry> m_document;  // the open document as it was opened
+    QLabel *m_resumeNote = nullptr;
+    QTimer *m_resumeNoteTimer = nullptr;
+    void showResumeNote(const QString &text);
 };

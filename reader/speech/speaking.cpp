@@ -59,6 +59,7 @@ void SpeechController::Speak(bool clearDisappear)
         SpeakStart = 0;
     }
     SpokenText = textFrom(caret);
+    m_readingPosition = caret;
     chooseVoiceForText(SpokenText);
     startReading();
     toSpokenForm();
@@ -85,6 +86,7 @@ void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
     // Positions are in the spoken form; the user sees the written words.
     const PositionMap::Range written = m_spokenMap.writtenRange(characterPosition, length);
     const qint64 offset = SpeakStart + written.start;
+    m_readingPosition = offset;
     select(offset, written.length);
     if (offset <= w.cpvSlider1->maximum() && !w.cpvSlider1->isHeld())
         setSliderValue(offset);
@@ -114,6 +116,10 @@ void SpeechController::startReading()
 void SpeechController::endOfSpeech()
 {
     if (HaltReason == 0) {
+        // A reading that ran to the end leaves nothing to resume; a stopped
+        // one keeps its place although the caret goes back to the start.
+        if (m_readingRuns)
+            m_readingPosition = 0;
         setPlayStatus(2);
         setPauseStatus(1);
         setStopStatus(1);
@@ -122,6 +128,7 @@ void SpeechController::endOfSpeech()
         PlayingEngine = 0;
         const bool silent = m_readingRuns && m_wordsSpoken == 0;
         m_readingRuns = false;
+        emit readingStopped();
         if (silent) {
             // Ending the program now would look like a crash: the window
             // would vanish without a sound.
@@ -157,6 +164,7 @@ void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
         m_spokenMap.writtenRange(VoiceChoice::roundHalfEven(double(byteOffset) / 2.0), 1);
     setCaretPosition(SpeakStart + written.start);
     const qint64 s = caretPosition();
+    m_readingPosition = s;
     const qint64 e = std::max<qint64>(FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters()),
                                       std::min<qint64>(SpeakStart + written.start + written.length, TextLength));
     select(s, e - s);
@@ -246,6 +254,7 @@ void SpeechController::Stop()
     HaltReason = 0;
     silence(engine == Sapi4 ? Sapi5 : Sapi4);
     PlayingEngine = 0;
+    emit readingStopped();
 }
 
 void SpeechController::silence(int engine)
@@ -263,4 +272,14 @@ void SpeechController::Rewind()
 {
     setSliderValue(0);
     setCaretPosition(0);
+    if (PauseStatus != 3 && PlayStatus == 2)
+        m_readingPosition = 0;
+}
+
+void SpeechController::resumeAt(qint64 position)
+{
+    setCaretPosition(position);
+    m_readingPosition = caretPosition();
+    setSliderValue(m_readingPosition);
+    w.MainTxtBox->centerCursor();
 }

@@ -100,12 +100,27 @@ void SpeechController::setSliderValue(qint64 value)
 
 bool SpeechController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease && watched == w.MainTxtBox) {
+    if (event->type() == QEvent::KeyPress && watched == w.MainTxtBox) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Ctrl+Home means the start even where the caret already is (after
+        // a stop has put it there); other keys count when they move it.
+        if (key->matches(QKeySequence::MoveToStartOfDocument) && PauseStatus != 3)
+            m_readingPosition = 0;
+        m_caretAtKeyPress = caretPosition();
+    } else if (event->type() == QEvent::KeyRelease && watched == w.MainTxtBox) {
+        const bool moved = m_caretAtKeyPress >= 0 && m_caretAtKeyPress != caretPosition();
+        m_caretAtKeyPress = -1;
         caretMovedByUser();
+        if (moved && PlayStatus == 2 && PauseStatus != 3)
+            m_readingPosition = caretPosition();
     } else if (event->type() == QEvent::MouseButtonPress && watched == w.MainTxtBox->viewport()) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             // The caret moves after the press is handled: read it then.
-            QMetaObject::invokeMethod(this, &SpeechController::caretMovedByUser, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] {
+                caretMovedByUser();
+                if (PlayStatus == 2 && PauseStatus != 3)
+                    m_readingPosition = caretPosition();
+            }, Qt::QueuedConnection);
         }
     }
     return QObject::eventFilter(watched, event);

@@ -81,6 +81,14 @@ public:
     void Stop();
     void Rewind();
 
+    // Where the reading stopped: the start of the last word spoken, or the
+    // caret where the user has put it since; 0 once a reading ran to the end.
+    // The end-of-speech reset of the caret does not change it.
+    qint64 readingPosition() const { return m_readingPosition; }
+    // Puts the caret and the slider at a place in the text (a document opened
+    // again resumes there) and makes it the reading position.
+    void resumeAt(qint64 position);
+
     // Button pictures follow the state numbers; each setter loads the picture.
     void setPlayStatus(int status);
     void setPauseStatus(int status);
@@ -137,6 +145,8 @@ signals:
     void nothingSpoken(const QString &voiceName);
     // The pointer moved over the slider: the window resets its hover pictures.
     void sliderPointerMoved();
+    // A reading was stopped or ended: readingPosition() is where.
+    void readingStopped();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -181,4 +191,6 @@ private:
     PositionMap m_spokenMap;  // from SpokenText back to the text box, less SpeakStart
     qint64 m_wordsSpoken = 0;
     bool m_readingRuns = false;  // a reading was started and has not been stopped
+    qint64 m_readingPosition = 0;
+    qint64 m_caretAtKeyPress = -1;
 };

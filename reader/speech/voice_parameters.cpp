@@ -75,8 +75,11 @@ void SpeechController::sliderMoved()
 {
     // Moving the slider is the user's own action, like the buttons.
     Disappear = false;
-    if (PlayStatus == 2)
+    if (PlayStatus == 2) {
         setCaretPosition(w.cpvSlider1->value());
+        if (PauseStatus != 3)
+            m_readingPosition = caretPosition();
+    }
 }
 
 void SpeechController::sliderPressed()
@@ -126,6 +129,7 @@ void SpeechController::restartAtSlider()
     setCaretPosition(w.cpvSlider1->value());
     SpeakStart = caretPosition();
     SpokenText = textFrom(SpeakStart);
+    m_readingPosition = SpeakStart;
     startReading();
     toSpokenForm();
 }
