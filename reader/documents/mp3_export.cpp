@@ -261,8 +261,17 @@ bool Mp3Export::startEncoder()
     m_encoder->setProgram(lame);
     // An argument list: names with blanks or quotes reach lame whole, and no
     // shell ever sees them.
-    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + tagArguments(m_tags)
+    const QStringList tags = tagArguments(m_tags);
+    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + tags
                             + QStringList{m_tmpWav, m_tmpMp3});
+    if (!tags.isEmpty()) {
+        // lame reads the tag texts in the locale's encoding, and they are
+        // passed in UTF-8: under a C locale a title would end at its first
+        // letter outside ASCII.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        m_encoder->setProcessEnvironment(environment);
+    }
     m_encoder->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_encoder->setStandardOutputFile(QProcess::nullDevice());
     connect(m_encoder, &QProcess::finished, this, &Mp3Export::encoderFinished);
