@@ -318,6 +318,8 @@ void ChapterSplit::next()
 
 void ChapterSplit::partDone()
 {
+    if (!m_conversion || m_finished)
+        return;  // aborted meanwhile
     Conversion *conversion = std::exchange(m_conversion, nullptr);
     const Convert::ExitCode code = conversion->exitCode();
     const QString error = conversion->error();
