@@ -264,8 +264,16 @@ bool Conversion::checkSubtitleFolder()
     return false;
 }
 
+void Conversion::setText(const QString &text)
+{
+    m_text = text;
+    m_textGiven = true;
+}
+
 void Conversion::start()
 {
+    if (m_textGiven)
+        return convertText();
     if (m_input == u"-")
         return readStandardInput();
     RichTextBox box;
@@ -335,6 +343,7 @@ void Conversion::convertText()
     if (!checkSubtitleFolder())
         return;
     m_export = new Mp3Export(this);
+    m_export->setTags(m_tags);
     connect(m_export, &Mp3Export::encoderFinished, this, [this] {
         if (m_export->finish())
             audioInPlace();

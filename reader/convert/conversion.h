@@ -2,12 +2,12 @@
 
 #include "convert/convert_options.h"
 #include "convert/subtitles.h"
+#include "documents/mp3_export.h"
 
 #include <QObject>
 #include <QString>
 #include <memory>
 
-class Mp3Export;
 class RichTextBox;
 class QSocketNotifier;
 class SpFileStream;
@@ -29,6 +29,10 @@ public:
     ~Conversion() override;
 
     void start();
+    // Before start(): reads this text instead of the input (named still by
+    // the input in messages), and tags the MP3 so.
+    void setText(const QString &text);
+    void setTags(const Mp3Export::Tags &tags) { m_tags = tags; }
     // Stops at once and removes every temporary file (an interrupt).
     void abort();
 
@@ -67,6 +71,8 @@ private:
     Convert::Options m_job;
     QString m_input;
     QString m_text;  // as rendered
+    bool m_textGiven = false;
+    Mp3Export::Tags m_tags;
     // Standard input, read as it arrives.
     QSocketNotifier *m_inputNotifier = nullptr;
     QByteArray m_inputBytes;

@@ -1,6 +1,7 @@
 // sayora-convert: Sayora's voices from the command line.
 
 #include "convert/batch.h"
+#include "convert/chapter_split.h"
 #include "convert/conversion.h"
 #include "convert/convert_options.h"
 #include "convert/progress_bar.h"
@@ -143,6 +144,41 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     return conversion.exitCode();
 }
 
+int runSplit(const Chapters::SplitOptions &split)
+{
+    const Convert::Options &options = split.options;
+    VoiceCatalog voices;
+    if (!voiceKnown(voices, options.voice))
+        return Convert::UnknownVoice;
+    ChapterSplit chapters(voices, split);
+    ProgressBar bar(!options.quiet);
+    const QString book = displayName(options.inputs.first());
+    const auto show = [&](bool force) {
+        bar.show(QStringLiteral("%1: %2 of %3 chapters").arg(book).arg(chapters.done()).arg(chapters.total()),
+                 chapters.fraction(), QStringLiteral("reading"), force);
+    };
+    QObject::connect(&chapters, &ChapterSplit::progressed, [&] { show(false); });
+    QTimer tick;
+    tick.setInterval(200);
+    QObject::connect(&tick, &QTimer::timeout, [&] { show(false); });
+    QObject::connect(&chapters, &ChapterSplit::finished, QCoreApplication::instance(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    onTermination(&chapters, [&](int signal) {
+        chapters.abort();
+        bar.clear();
+        printError(QStringLiteral("interrupted; the chapters finished so far were kept, no playlist was written"));
+        TerminationSignals::endBy(signal);
+    });
+    if (bar.enabled())
+        tick.start();
+    QTimer::singleShot(0, &chapters, &ChapterSplit::start);
+    QCoreApplication::exec();
+    bar.clear();
+    if (chapters.exitCode() != Convert::Success)
+        printError(chapters.error());
+    return chapters.exitCode();
+}
+
 int runBatch(const Convert::Options &options)
 {
     if (const QString why = Convert::checkBatch(options); !why.isEmpty()) {
@@ -212,6 +248,15 @@ int main(int argc, char *argv[])
     // A closed pipe ends a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);
 
+    if (Chapters::wantsSplit(arguments)) {
+        const Chapters::SplitOptions split = Chapters::parseSplitOptions(arguments);
+        if (!split.options.error.isEmpty()) {
+            printError(split.options.error + QStringLiteral(" (see --help)"));
+            endWith(Convert::UsageError);
+        }
+        if (split.options.mode == Convert::Options::Mode::Batch)
+            endWith(runSplit(split));
+    }
     const Convert::Options options = Convert::parseOptions(arguments);
     if (!options.error.isEmpty()) {
         printError(options.error + QStringLiteral(" (see --help)"));
@@ -219,7 +264,7 @@ int main(int argc, char *argv[])
     }
     switch (options.mode) {
     case Convert::Options::Mode::Help:
-        QTextStream(stdout) << Convert::helpText();
+        QTextStream(stdout) << Convert::helpText() << Chapters::helpText();
         endWith(Convert::Success);
     case Convert::Options::Mode::Version:
         QTextStream(stdout) << "sayora-convert (Sayora) " << SAYORA_VERSION << Qt::endl;

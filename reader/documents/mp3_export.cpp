@@ -261,7 +261,17 @@ bool Mp3Export::startEncoder()
     m_encoder->setProgram(lame);
     // An argument list: names with blanks or quotes reach lame whole, and no
     // shell ever sees them.
-    m_encoder->setArguments({QStringLiteral("-f"), QStringLiteral("--quiet"), m_tmpWav, m_tmpMp3});
+    const QStringList tags = tagArguments(m_tags);
+    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + tags
+                            + QStringList{m_tmpWav, m_tmpMp3});
+    if (!tags.isEmpty()) {
+        // lame reads the tag texts in the locale's encoding, and they are
+        // passed in UTF-8: under a C locale a title would end at its first
+        // letter outside ASCII.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        m_encoder->setProcessEnvironment(environment);
+    }
     m_encoder->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_encoder->setStandardOutputFile(QProcess::nullDevice());
     connect(m_encoder, &QProcess::finished, this, &Mp3Export::encoderFinished);
@@ -270,6 +280,27 @@ bool Mp3Export::startEncoder()
         return fail(tr("The MP3 encoder \"lame\" could not be started: %1").arg(m_encoder->errorString()));
     emit encoderStarted();
     return true;
+}
+
+QStringList Mp3Export::tagArguments(const Tags &tags)
+{
+    QStringList arguments;
+    const auto text = [&arguments](const char *option, const QString &value) {
+        if (!value.trimmed().isEmpty())
+            arguments << QString::fromLatin1(option) << value.simplified();
+    };
+    text("--tt", tags.title);
+    text("--tl", tags.album);
+    text("--ta", tags.artist);
+    if (tags.track > 0)
+        arguments << QStringLiteral("--tn")
+                  << (tags.total >= tags.track ? QStringLiteral("%1/%2").arg(tags.track).arg(tags.total)
+                                               : QString::number(tags.track));
+    if (arguments.isEmpty())
+        return arguments;
+    // Version 2 alone (version 1 cuts at 30 bytes of Latin-1), its texts in
+    // UTF-16 so that any title survives.
+    return QStringList{QStringLiteral("--id3v2-only"), QStringLiteral("--id3v2-utf16")} + arguments;
 }
 
 bool Mp3Export::encoderRunning() const

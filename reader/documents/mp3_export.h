@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // The steps of an MP3 export that follow the rendering, with no widget in
 // it: unique temporary WAV and MP3 files beside the target, the WAV check,
@@ -31,6 +32,20 @@ public:
     QString target() const { return m_target; }
     QString tmpWav() const { return m_tmpWav; }
     QString tmpMp3() const { return m_tmpMp3; }
+
+    // What the encoder writes into the MP3's ID3v2 tag; empty fields are
+    // left out, and a tag with no field at all is not written.
+    struct Tags
+    {
+        QString title;
+        QString album;
+        QString artist;
+        int track = 0;  // 1 …; 0: none
+        int total = 0;  // with track: of how many
+    };
+    void setTags(const Tags &tags) { m_tags = tags; }
+    // The encoder's arguments that write them.
+    static QStringList tagArguments(const Tags &tags);
 
     // Checks the rendered WAV, then starts the encoder on it. False with a
     // reason when the WAV is unusable or the encoder cannot be started.
@@ -85,6 +100,7 @@ private:
     QString m_tmpMp3;
     QProcess *m_encoder = nullptr;
     double m_waveSeconds = 0;
+    Tags m_tags;
     mutable int m_kbps = 0;  // of the encoder's frames, once the first is written
     QString m_error;
 };

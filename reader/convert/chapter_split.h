@@ -1,0 +1,103 @@
+#pragma once
+
+#include "convert/convert_options.h"
+#include "documents/document.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class Conversion;
+class VoiceCatalog;
+
+// A book read into one sound file per chapter, with a playlist.
+namespace Chapters {
+
+struct Part
+{
+    QString title;
+    QString text;
+};
+
+// The document cut at its top-level chapters. Text before the first chapter
+// (a title page, a preface without a heading) joins the first chapter; a
+// chapter with nothing to read joins the one before it. A document with no
+// chapters is one part, titled `fallbackTitle`.
+QList<Part> parts(const Document &document, const QString &fallbackTitle);
+
+// A title as a file name: no '/', control characters or leading dots,
+// blanks collapsed, at most 80 characters; `fallback` when nothing is left.
+QString safeName(const QString &title, const QString &fallback);
+// "01 Title.mp3": numbered from 1, two digits, more for 100 parts and up.
+QString fileName(int number, int total, const QString &title, const QString &extension);
+
+struct Entry
+{
+    QString file;  // relative to the playlist
+    QString title;
+    double seconds = 0;
+};
+// An extended M3U playlist in UTF-8 (for a .m3u8 file).
+QByteArray playlist(const QList<Entry> &entries);
+
+// "--split chapters INPUT DIR" and the converter's other options; --format
+// (mp3 or wav, default mp3) and --subtitles (srt, lrc or vtt: a kind, not a
+// file) are taken here. options.error says what is wrong.
+struct SplitOptions
+{
+    Convert::Options options;  // inputs: the one book; outputDir: DIR
+    QString subtitles;         // "srt", "lrc", "vtt" or empty
+};
+bool wantsSplit(const QStringList &arguments);
+SplitOptions parseSplitOptions(const QStringList &arguments);
+// The help's paragraph on --split.
+QString helpText();
+
+}  // namespace Chapters
+
+// Converts the parts one after the other, each as a single conversion
+// does (complete or not at all). A failure stops the split: the chapters
+// finished before it stay, complete, and no playlist is written, so that a
+// playlist always names a whole book. Raises finished() once.
+class ChapterSplit : public QObject
+{
+    Q_OBJECT
+public:
+    ChapterSplit(VoiceCatalog &voices, const Chapters::SplitOptions &options, QObject *parent = nullptr);
+    ~ChapterSplit() override;
+
+    void start();
+    void abort();
+
+    bool isFinished() const { return m_finished; }
+    Convert::ExitCode exitCode() const { return m_exitCode; }
+    QString error() const { return m_error; }
+    int total() const { return int(m_parts.size()); }
+    int done() const { return m_done; }
+    double fraction() const;
+    // The files written, in order (the playlist last).
+    QStringList written() const { return m_written; }
+
+signals:
+    void progressed();
+    void finished();
+
+private:
+    void next();
+    void partDone();
+    void fail(Convert::ExitCode code, const QString &line);
+
+    VoiceCatalog &m_voices;
+    Chapters::SplitOptions m_split;
+    QString m_album;
+    QString m_author;
+    QList<Chapters::Part> m_parts;
+    QList<Chapters::Entry> m_entries;
+    QStringList m_written;
+    Conversion *m_conversion = nullptr;
+    int m_done = 0;
+    bool m_finished = false;
+    Convert::ExitCode m_exitCode = Convert::Success;
+    QString m_error;
+};

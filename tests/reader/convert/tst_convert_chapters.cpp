@@ -1,0 +1,294 @@
+// sayora-convert --split chapters: a book into one tagged file per chapter,
+// a playlist in order, subtitles beside each, and what a failure leaves.
+
+#include "convert/chapter_split.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString fastVoice = u"Flite Kal (US English, male, 16 kHz)"_s;
+
+QString book(const QString &name)
+{
+    return QStringLiteral(SAYORA_DOCUMENTS_DATA "/books/") + name;
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Run
+{
+    int code = -1;
+    QString errors;
+};
+
+Run convert(const QStringList &arguments, const QString &locale = {})
+{
+    QProcess p;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LC_ALL"_s, locale);
+        p.setProcessEnvironment(environment);
+    }
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
+    if (!p.waitForFinished(240000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+}
+
+quint32 syncsafe(const QByteArray &b, qsizetype at)
+{
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = (v << 7) | (quint8(b.at(at + i)) & 0x7F);
+    return v;
+}
+
+quint32 bigEndian(const QByteArray &b, qsizetype at)
+{
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = (v << 8) | quint8(b.at(at + i));
+    return v;
+}
+
+QString id3Text(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return {};
+    const char encoding = data.at(0);
+    QByteArray body = data.mid(1);
+    QString text;
+    if (encoding == 0) {
+        text = QString::fromLatin1(body);
+    } else if (encoding == 3) {
+        text = QString::fromUtf8(body);
+    } else {
+        bool little = false;
+        if (encoding == 1 && body.size() >= 2) {
+            little = body.startsWith("\xFF\xFE");
+            body = body.mid(2);
+        }
+        for (qsizetype i = 0; i + 1 < body.size(); i += 2) {
+            const quint8 a = quint8(body.at(i)), b = quint8(body.at(i + 1));
+            text += QChar(char16_t(little ? (b << 8) | a : (a << 8) | b));
+        }
+    }
+    while (text.endsWith(QChar(0)))
+        text.chop(1);
+    return text;
+}
+
+// The text frames of an ID3v2.3 or 2.4 tag at the start of an MP3.
+QMap<QByteArray, QString> id3Frames(const QByteArray &mp3)
+{
+    QMap<QByteArray, QString> frames;
+    if (mp3.size() < 10 || !mp3.startsWith("ID3"))
+        return frames;
+    const int version = mp3.at(3);
+    const qsizetype end = 10 + qsizetype(syncsafe(mp3, 6));
+    qsizetype at = 10;
+    while (at + 10 <= end && at + 10 <= mp3.size() && mp3.at(at) != 0) {
+        const QByteArray id = mp3.mid(at, 4);
+        const qsizetype size = version >= 4 ? syncsafe(mp3, at + 4) : bigEndian(mp3, at + 4);
+        if (id.startsWith('T'))
+            frames.insert(id, id3Text(mp3.mid(at + 10, size)));
+        at += 10 + size;
+    }
+    return frames;
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace
+
+class TestConvertChapters : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parts();
+    void names();
+    void options();
+    void epubByChapters();
+    void bookWithoutChapters();
+    void failureKeepsFinishedChapters();
+};
+
+void TestConvertChapters::parts()
+{
+    Document d;
+    d.text = u"Title page\nOne\nfirst\nTwo\nSub\nsecond\nThree\n"_s;
+    const auto at = [&d](const QString &s) { return d.text.indexOf(s); };
+    d.chapters = {{u"One"_s, at(u"One"_s), 2}, {u"Two"_s, at(u"Two"_s), 2}, {u"Sub"_s, at(u"Sub"_s), 3},
+                  {u"Three"_s, at(u"Three"_s), 2}, {u"Empty"_s, d.text.size(), 2}};
+    const QList<Chapters::Part> p = Chapters::parts(d, u"Book"_s);
+    // The top level present cuts; the title page goes with the first
+    // chapter; a chapter with nothing in it is no file.
+    QCOMPARE(p.size(), 3);
+    QCOMPARE(p.at(0).title, u"One"_s);
+    QCOMPARE(p.at(0).text, u"Title page\nOne\nfirst\n"_s);
+    QCOMPARE(p.at(1).text, u"Two\nSub\nsecond\n"_s);
+    QCOMPARE(p.at(2).title, u"Three"_s);
+    QCOMPARE(p.at(0).text + p.at(1).text + p.at(2).text, d.text);
+
+    // Out of order or beyond the text: left out, never a negative cut.
+    d.chapters = {{u"Two"_s, at(u"Two"_s), 1}, {u"One"_s, at(u"One"_s), 1}, {u"Far"_s, d.text.size() + 5, 1}};
+    QCOMPARE(Chapters::parts(d, u"Book"_s).size(), 1);
+    QCOMPARE(Chapters::parts(d, u"Book"_s).at(0).text, d.text);
+
+    d.chapters.clear();
+    const QList<Chapters::Part> whole = Chapters::parts(d, u"Book"_s);
+    QCOMPARE(whole.size(), 1);
+    QCOMPARE(whole.at(0).title, u"Book"_s);
+    QCOMPARE(whole.at(0).text, d.text);
+}
+
+void TestConvertChapters::names()
+{
+    QCOMPARE(Chapters::fileName(3, 12, u"Spring"_s, u"mp3"_s), u"03 Spring.mp3"_s);
+    QCOMPARE(Chapters::fileName(7, 100, u"Spring"_s, u"mp3"_s), u"007 Spring.mp3"_s);
+    QCOMPARE(Chapters::fileName(1, 1, u"../../etc/passwd"_s, u"wav"_s), u"01 etc passwd.wav"_s);
+    QCOMPARE(Chapters::safeName(u"...hidden"_s, u"x"_s), u"hidden"_s);
+    QCOMPARE(Chapters::safeName(u"a\u0000b\nc\td"_s, u"x"_s), u"a b c d"_s);
+    QCOMPARE(Chapters::safeName(u" / . "_s, u"Chapter 4"_s), u"Chapter 4"_s);
+    // Capped, and never in the middle of a character outside the BMP.
+    const QString clef = u"\U0001D11E"_s;
+    const QString capped = Chapters::safeName(u"a"_s + clef.repeated(60), u"x"_s);
+    QVERIFY(capped.size() <= 80);
+    QVERIFY(!capped.back().isHighSurrogate());
+    QVERIFY(capped.toUtf8().size() + QByteArray("0001 .mp3").size() <= 255);
+}
+
+void TestConvertChapters::options()
+{
+    const Chapters::SplitOptions ok = Chapters::parseSplitOptions(
+        {u"--voice"_s, fastVoice, u"--split=chapters"_s, u"--subtitles"_s, u"vtt"_s, u"b.epub"_s, u"out"_s});
+    QCOMPARE(ok.options.error, QString());
+    QCOMPARE(ok.options.inputs, QStringList{u"b.epub"_s});
+    QCOMPARE(ok.options.outputDir, u"out"_s);
+    QCOMPARE(ok.options.voice, fastVoice);
+    QCOMPARE(ok.options.format, Convert::Format::Mp3);
+    QCOMPARE(ok.subtitles, u"vtt"_s);
+    QCOMPARE(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"-f"_s, u"wav"_s, u"b"_s, u"o"_s}).options.format,
+             Convert::Format::Wav);
+
+    for (const QStringList &wrong : {QStringList{u"--split"_s, u"pages"_s, u"b"_s, u"o"_s},
+                                     QStringList{u"--split"_s, u"chapters"_s, u"--format"_s, u"txt"_s, u"b"_s, u"o"_s},
+                                     QStringList{u"--split"_s, u"chapters"_s, u"--subtitles"_s, u"x.srt"_s, u"b"_s, u"o"_s},
+                                     QStringList{u"--split"_s, u"chapters"_s, u"b"_s},
+                                     QStringList{u"--split"_s, u"chapters"_s, u"b"_s, u"c"_s, u"o"_s},
+                                     QStringList{u"--split"_s, u"chapters"_s, u"--rate"_s, u"300"_s, u"b"_s, u"o"_s},
+                                     QStringList{u"--split"_s}}) {
+        QVERIFY2(!Chapters::parseSplitOptions(wrong).options.error.isEmpty(), qPrintable(wrong.join(u' ')));
+    }
+    const Run run = convert({u"--split"_s, u"pages"_s, book(u"pandoc_book3.epub"_s), u"out"_s});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.errors.contains(u"--split takes \"chapters\""_s), qPrintable(run.errors));
+}
+
+void TestConvertChapters::epubByChapters()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out"_s);  // made by the converter
+    const Run run = convert({u"--voice"_s, fastVoice, u"--quiet"_s, u"--split"_s, u"chapters"_s, u"--subtitles"_s,
+                             u"srt"_s, book(u"pandoc_book3.epub"_s), out});
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.code, 0);
+    // The table of contents' top entries; nothing else left behind.
+    QCOMPARE(entries(out), (QStringList{u"01 Spring.mp3"_s, u"01 Spring.srt"_s, u"02 Summer.mp3"_s, u"02 Summer.srt"_s,
+                                        u"03 Autumn.mp3"_s, u"03 Autumn.srt"_s, u"The Garden Book.m3u8"_s}));
+
+    const QStringList titles{u"Spring"_s, u"Summer"_s, u"Autumn"_s};
+    for (int i = 0; i < titles.size(); ++i) {
+        const QString base = QDir(out).filePath(QStringLiteral("%1 %2").arg(i + 1, 2, 10, QChar(u'0')).arg(titles.at(i)));
+        const QMap<QByteArray, QString> tags = id3Frames(bytes(base + u".mp3"_s));
+        QCOMPARE(tags.value("TIT2"), titles.at(i));
+        QCOMPARE(tags.value("TALB"), u"The Garden Book"_s);
+        QCOMPARE(tags.value("TPE1"), u"Mira Holt"_s);
+        QCOMPARE(tags.value("TRCK"), QStringLiteral("%1/3").arg(i + 1));
+    }
+
+    // Each chapter's subtitles hold its own words, timed from its start.
+    const QString spring = QString::fromUtf8(bytes(QDir(out).filePath(u"01 Spring.srt"_s)));
+    const QString summer = QString::fromUtf8(bytes(QDir(out).filePath(u"02 Summer.srt"_s)));
+    const QString autumn = QString::fromUtf8(bytes(QDir(out).filePath(u"03 Autumn.srt"_s)));
+    QVERIFY2(spring.contains(u"The garden wakes slowly."_s) && spring.contains(u"The Garden Book"_s), qPrintable(spring));
+    QVERIFY2(!spring.contains(u"Water in the evening"_s), qPrintable(spring));
+    QVERIFY2(summer.startsWith(u"1\n00:00:00,"_s),
+             qPrintable(summer));
+    QVERIFY2(summer.contains(u"Water in the evening"_s) && summer.contains(u"Slugs come after rain."_s), qPrintable(summer));
+    QVERIFY2(!summer.contains(u"garden wakes"_s) && !summer.contains(u"leaves fall"_s), qPrintable(summer));
+    QVERIFY2(autumn.contains(u"The leaves fall"_s), qPrintable(autumn));
+
+    // The playlist, in order, with each file's length.
+    const QStringList lines =
+        QString::fromUtf8(bytes(QDir(out).filePath(u"The Garden Book.m3u8"_s))).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.at(0), u"#EXTM3U"_s);
+    for (int i = 0; i < titles.size(); ++i) {
+        const QString info = lines.at(1 + 2 * i);
+        QVERIFY2(info.startsWith(u"#EXTINF:"_s) && info.endsWith(u',' + titles.at(i)), qPrintable(info));
+        QVERIFY2(info.mid(8, info.indexOf(u',') - 8).toInt() >= 1, qPrintable(info));
+        QCOMPARE(lines.at(2 + 2 * i), QStringLiteral("%1 %2.mp3").arg(i + 1, 2, 10, QChar(u'0')).arg(titles.at(i)));
+    }
+}
+
+void TestConvertChapters::bookWithoutChapters()
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(u"Kurze Notiz – 春.txt"_s);
+    QFile f(input);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("A note with no chapters at all.\n");
+    f.close();
+    const QString out = dir.filePath(u"out"_s);
+    // A user's locale that is not UTF-8 still gets the whole title in the tag.
+    const Run run = convert({u"--voice"_s, fastVoice, u"-q"_s, u"--format"_s, u"mp3"_s, u"--split"_s, u"chapters"_s,
+                             input, out},
+                            u"C"_s);
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.code, 0);
+    QCOMPARE(entries(out), (QStringList{u"01 Kurze Notiz – 春.mp3"_s, u"Kurze Notiz – 春.m3u8"_s}));
+    // No title in the file: the album is its name; no author, no artist.
+    const QMap<QByteArray, QString> tags = id3Frames(bytes(QDir(out).filePath(u"01 Kurze Notiz – 春.mp3"_s)));
+    QCOMPARE(tags.value("TIT2"), u"Kurze Notiz – 春"_s);
+    QCOMPARE(tags.value("TALB"), u"Kurze Notiz – 春"_s);
+    QVERIFY(!tags.contains("TPE1"));
+    QCOMPARE(tags.value("TRCK"), u"1/1"_s);
+}
+
+void TestConvertChapters::failureKeepsFinishedChapters()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out"_s);
+    // A folder where the second chapter's file belongs: it cannot be put in
+    // its place.
+    QVERIFY(QDir().mkpath(QDir(out).filePath(u"02 Summer.wav"_s)));
+    const Run run = convert({u"--voice"_s, fastVoice, u"-q"_s, u"--split"_s, u"chapters"_s, u"--format=wav"_s,
+                             book(u"pandoc_book3.epub"_s), out});
+    QCOMPARE(run.code, 4);
+    QVERIFY2(run.errors.contains(u"02 Summer.wav"_s) && run.errors.contains(u"Chapters 1 to 1 of 3 were written and kept"_s),
+             qPrintable(run.errors));
+    // The finished chapter stays, whole; nothing after it, no playlist, no
+    // temporary file.
+    QCOMPARE(entries(out), (QStringList{u"01 Spring.wav"_s, u"02 Summer.wav"_s}));
+    QVERIFY(QFileInfo(QDir(out).filePath(u"02 Summer.wav"_s)).isDir());
+    QVERIFY(bytes(QDir(out).filePath(u"01 Spring.wav"_s)).startsWith("RIFF"));
+}
+
+QTEST_GUILESS_MAIN(TestConvertChapters)
+#include "tst_convert_chapters.moc"
