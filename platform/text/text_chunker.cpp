@@ -1,55 +1,8 @@
 #include "text/text_chunker.h"
 
-#include <QStringList>
+#include "text/sentence_marks.h"
 
-namespace {
-
-bool isBlank(QChar c)
-{
-    return c.isSpace();
-}
-
-bool isLineBreak(QChar c)
-{
-    return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-bool isSentenceEnd(QChar c)
-{
-    return c == u'.' || c == u'!' || c == u'?' || c == QChar(0x2026);
-}
-
-bool isClosing(QChar c)
-{
-    return c == u'"' || c == u'\'' || c == u')' || c == u']' || c == u'}' || c == QChar(0x2019)
-        || c == QChar(0x201D) || c == QChar(0x00BB);
-}
-
-// "Mr. Smith" and "J. R. Smith" are one sentence: a full stop after a title
-// or a single letter does not end it.
-bool endsAbbreviation(const QString &text, qsizetype lineStart, qsizetype dot)
-{
-    if (text.at(dot) != u'.')
-        return false;
-    qsizetype wordStart = dot;
-    while (wordStart > lineStart && text.at(wordStart - 1).isLetter())
-        --wordStart;
-    const QString word = text.mid(wordStart, dot - wordStart);
-    if (word.size() == 1)
-        return true;
-    static const QStringList titles = {u"Mr"_qs, u"Mrs"_qs, u"Ms"_qs, u"Dr"_qs, u"St"_qs, u"Jr"_qs,
-                                       u"Sr"_qs, u"Prof"_qs, u"Mt"_qs, u"vs"_qs, u"No"_qs};
-    return titles.contains(word);
-}
-
-bool nextWordIsLowercase(const QString &text, qsizetype from)
-{
-    while (from < text.size() && isBlank(text.at(from)))
-        ++from;
-    return from < text.size() && text.at(from).isLower();
-}
-
-} // namespace
+using namespace SentenceMarks;
 
 bool TextChunker::next(const QString &text, qsizetype from, qsizetype maxLength, Piece *piece)
 {

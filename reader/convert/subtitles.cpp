@@ -1,5 +1,7 @@
 #include "convert/subtitles.h"
 
+#include "text/sentence_marks.h"
+
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextBoundaryFinder>
@@ -9,6 +11,8 @@
 namespace Subtitles {
 
 namespace {
+
+using namespace SentenceMarks;
 
 // Two lines of about 42 characters, the usual limit of a subtitle.
 constexpr qsizetype kCueChars = 84;
@@ -41,68 +45,6 @@ QString escapedForVtt(QString text)
     text.replace(u'<', QStringLiteral("&lt;"));
     text.replace(u'>', QStringLiteral("&gt;"));
     return text;
-}
-
-bool isBlank(QChar c)
-{
-    return c.isSpace();
-}
-
-bool isLineBreak(QChar c)
-{
-    return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-// Ends a sentence only before a blank ("3.5", "e.g.x" do not).
-bool isSentenceEnd(QChar c)
-{
-    return c == u'.' || c == u'!' || c == u'?' || c == QChar(0x2026);
-}
-
-// The ideographic and full-width stops: scripts written without blanks end
-// a sentence with them wherever they stand.
-bool isWideSentenceEnd(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == 0x3002 || u == 0xFF61 || u == 0xFF0E || u == 0xFF01 || u == 0xFF1F;
-}
-
-bool isWideComma(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == 0x3001 || u == 0xFF64 || u == 0xFF0C || u == 0xFF1B || u == 0xFF1A;
-}
-
-// Closing quotes and brackets stay with the sentence they close.
-bool isClosing(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u'"' || u == u'\'' || u == u')' || u == u']' || u == u'}' || u == 0x2019 || u == 0x201D
-        || u == 0x00BB || u == 0x300D || u == 0x300F || u == 0xFF09 || u == 0x3011 || u == 0x3015 || u == 0x3009
-        || u == 0x300B;
-}
-
-// "Mr. Smith" and "J. R. Smith" are one sentence.
-bool endsAbbreviation(const QString &text, qsizetype from, qsizetype dot)
-{
-    if (text.at(dot) != u'.')
-        return false;
-    qsizetype wordStart = dot;
-    while (wordStart > from && text.at(wordStart - 1).isLetter())
-        --wordStart;
-    const qsizetype length = dot - wordStart;
-    if (length == 1)
-        return true;
-    static const QStringList titles = {u"Mr"_qs, u"Mrs"_qs, u"Ms"_qs, u"Dr"_qs, u"St"_qs, u"Jr"_qs,
-                                       u"Sr"_qs, u"Prof"_qs, u"Mt"_qs, u"vs"_qs, u"No"_qs};
-    return titles.contains(text.mid(wordStart, length));
-}
-
-bool nextWordIsLowercase(const QString &text, qsizetype from)
-{
-    while (from < text.size() && isBlank(text.at(from)))
-        ++from;
-    return from < text.size() && text.at(from).isLower();
 }
 
 // Where a sentence that runs past limit is cut when it has neither comma
