@@ -97,6 +97,9 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     m_table->setTabKeyNavigation(false);  // Tab leaves the table, as everywhere else
     m_table->horizontalHeader()->setSectionResizeMode(Written, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(Spoken, QHeaderView::Stretch);
+    // The option columns keep their whole captions; the texts take the rest.
+    for (int c = Spoken + 1; c < ColumnCount; ++c)
+        m_table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     m_table->verticalHeader()->setVisible(false);
 
     m_add = new QPushButton(QStringLiteral("&Add"), this);
@@ -141,7 +144,7 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     grid->addWidget(m_status, 3, 0, 1, 2);
     grid->addWidget(close, 4, 0, 1, 2);
     setTabOrder(m_list, m_table);
-    resize(620, 380);
+    resize(700, 380);
 
     connect(m_list, &QComboBox::currentIndexChanged, this, &PronunciationWindow::chooseList);
     connect(m_table, &QTableWidget::itemChanged, this, [this] {
