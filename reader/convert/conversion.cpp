@@ -291,9 +291,12 @@ void Conversion::start()
 
 // Plain text in the encoding the user named, or a warning when a text
 // that is not UTF-8 was read as Windows-1252 (legacy Russian or Japanese
-// files come out garbled that way). RTF names its own code page.
+// files come out garbled that way). RTF, HTML and the book formats name
+// their own encoding, and a PDF or a ZIP decoded as text would be ruined.
 bool Conversion::decodeText(RichTextBox &box, const QByteArray &bytes)
 {
+    if (!box.document().plainText)
+        return true;
     QByteArrayView start(bytes);
     if (start.startsWith("\xEF\xBB\xBF"))
         start = start.sliced(3);

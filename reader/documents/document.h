@@ -20,6 +20,9 @@ struct Document
     QList<Chapter> chapters;  // in text order
     QString title;
     QString author;
+    // Decoded from plain text, whose encoding had to be guessed (not a
+    // format that names its own, such as RTF, HTML or the book formats).
+    bool plainText = false;
 };
 
 // The outcome of one format reader: the document, or why there is none

@@ -204,8 +204,10 @@ bool RichTextBox::loadBytes(const QByteArray &bytes, const QString &extension)
         if (isHtmlExtension(extension)
             || (extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) != 0 && HtmlReader::looksLikeHtml(bytes)))
             result = HtmlReader::read(bytes);
-        else
+        else {
             result.document.text = decodeText(bytes);
+            result.document.plainText = true;
+        }
         break;
     }
     if (!result.ok())

@@ -7,13 +7,17 @@
 // Builds a document's text paragraph by paragraph, as the RTF reader lays it
 // out: one "\n" after each paragraph, no empty paragraphs, table cells
 // separated by "\t" and a row ending its line. Text added with addText() has
-// its white space collapsed, as a browser shows it; addRaw() keeps it.
+// its white space collapsed, as a browser shows it; addRaw() keeps it. Soft
+// hyphens (U+00AD, where a word processor may break a word) are left out
+// of both: "incom\u00ADpre\u00ADhen\u00ADsi\u00ADble" is one word to the ear.
 class TextBuilder
 {
 public:
     void addText(QStringView text)
     {
         for (const QChar c : text) {
+            if (c == QChar::SoftHyphen)
+                continue;
             if (c.isSpace() && c != QChar::Nbsp) {
                 m_pendingSpace = true;
                 continue;
@@ -27,7 +31,9 @@ public:
     void addRaw(QStringView text)
     {
         flushSpace();
-        m_text += text;
+        for (const QChar c : text)
+            if (c != QChar::SoftHyphen)
+                m_text += c;
     }
     void addSpace() { m_pendingSpace = true; }
     // A list item's bullet or number: the paragraph that follows stays on

@@ -26,6 +26,7 @@ class TestConvertBooks : public QObject
     Q_OBJECT
 private slots:
     void booksToText();
+    void booksNameTheirOwnEncoding();
     void scanIsRefused();
 
 private:
@@ -44,6 +45,24 @@ void TestConvertBooks::booksToText()
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(contents(txt), contents(book("pandoc_book.docx.txt")));
+}
+
+// A document made by LibreOffice is no text of unknown encoding: no warning
+// about Windows-1252, and --encoding (meant for plain text) does not turn
+// its bytes into something else before they are read.
+void TestConvertBooks::booksNameTheirOwnEncoding()
+{
+    const QString txt = m_dir.filePath(QStringLiteral("notes.txt"));
+    for (const char *name : {"libreoffice_book.odt", "libreoffice_book.docx"}) {
+        for (const QStringList &options : {QStringList(), QStringList{QStringLiteral("--encoding"), QStringLiteral("KOI8-R")}}) {
+            QProcess p;
+            p.start(QStringLiteral(SAYORA_CONVERT_EXE), options + QStringList{book(QLatin1String(name)), txt});
+            QVERIFY(p.waitForFinished(60000));
+            QCOMPARE(p.exitCode(), 0);
+            QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+            QCOMPARE(contents(txt), contents(book(QStringLiteral("libreoffice_book.odt.txt"))));
+        }
+    }
 }
 
 void TestConvertBooks::scanIsRefused()

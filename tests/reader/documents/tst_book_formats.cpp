@@ -1,5 +1,6 @@
 // The book formats, read from files made by real programs (pdflatex,
-// pandoc, qpdf, a page as a browser saves it) and from damaged ones.
+// pandoc, qpdf, LibreOffice Writer, a page as a browser saves it) and from
+// damaged ones.
 
 #include "documents/rich_text_box.h"
 #include "documents/zip_archive.h"
@@ -72,6 +73,13 @@ void TestBookFormats::readsInOrder_data()
     QTest::newRow("ODT") << "pandoc_book.odt" << garden << "The Garden Book" << "Mira Holt";
     QTest::newRow("HTML") << "pandoc_book.html" << (QStringList{"The Garden Book"} + garden) << "The Garden Book"
                           << "Mira Holt";
+    // Writer's soft hyphens ("incom\u00ADpre\u00AD…") are not read.
+    const QStringList notes = {"Before the Reading", "Voices and rooms", "The Practice", "Pauses",
+                               "After the Reading"};
+    QTest::newRow("LibreOffice ODT") << "libreoffice_book.odt" << notes << "Field Notes on Listening"
+                                     << "Lena Kovač";
+    QTest::newRow("LibreOffice DOCX") << "libreoffice_book.docx" << notes << "Field Notes on Listening"
+                                      << "Lena Kovač";
     QTest::newRow("saved page") << "browser_page.html" << QStringList{"Café notes", "Menu"}
                                 << "Café notes – Saved page" << "Jo Martin";
 }
@@ -160,6 +168,8 @@ void TestBookFormats::badInput_data()
     QVERIFY(!pdf.isEmpty() && !epub.isEmpty() && !docx.isEmpty());
     QTest::newRow("scan") << "scan.pdf" << bytesOf("picture_only.pdf") << "no text to read";
     QTest::newRow("PDF with a password") << "locked.pdf" << bytesOf("latex_book_encrypted.pdf") << "encrypted";
+    QTest::newRow("ODT with a password") << "locked.odt" << bytesOf("libreoffice_book_encrypted.odt")
+                                         << "encrypted";
     QTest::newRow("PDF cut short") << "cut.pdf" << pdf.left(400) << "damaged";
     QTest::newRow("EPUB cut short") << "cut.epub" << epub.left(epub.size() / 2) << "damaged";
     QTest::newRow("DOCX cut short") << "cut.docx" << docx.left(docx.size() - 30) << "damaged";
