@@ -47,19 +47,39 @@ bool sameBaseline(const QRectF &left, const QRectF &right)
     return right.left() >= left.right() && overlap > 0.6 * std::min(left.height(), right.height());
 }
 
+constexpr QChar NoteMarkStart = QChar(0xE000);
+constexpr QChar NoteMarkEnd = QChar(0xE001);
+
+// A small number set above the words before it: a footnote's mark.
+bool isRaisedNumber(const QString &word, const QRectF &box, const QRectF &previous)
+{
+    static const QRegularExpression number(QStringLiteral("^\\d{1,3}$"));
+    return !previous.isNull() && number.match(word).hasMatch() && box.height() < 0.75 * previous.height()
+        && box.bottom() < previous.bottom() - 0.2 * previous.height();
+}
+
 // The lines of one page in reading order: poppler links the words of a
 // line, so a word without a next one ends its line.
 Page readPage(const Poppler::Page &page)
 {
     Page lines;
     Line line;
+    QRectF previous;
     for (const auto &word : page.textList()) {
-        if (!line.text.isEmpty() && !line.text.endsWith(u' ') && word->text() != QLatin1String(" "))
-            line.text += u' ';
-        line.text += word->text();
+        const QRectF box = word->boundingBox();
+        if (!line.text.isEmpty() && !line.text.endsWith(u' ') && isRaisedNumber(word->text(), box, previous)) {
+            // A footnote's mark, kept apart until the page shows whether
+            // it has that note.
+            line.text += NoteMarkStart + word->text() + NoteMarkEnd;
+        } else {
+            if (!line.text.isEmpty() && !line.text.endsWith(u' ') && word->text() != QLatin1String(" "))
+                line.text += u' ';
+            line.text += word->text();
+            previous = box;
+        }
         if (word->hasSpaceAfter())
             line.text += u' ';
-        line.box = line.box.isNull() ? word->boundingBox() : line.box.united(word->boundingBox());
+        line.box = line.box.isNull() ? box : line.box.united(box);
         if (!word->nextWord()) {
             line.text = expandLigatures(line.text.trimmed());
             if (line.text.isEmpty()) {
@@ -72,6 +92,7 @@ Page readPage(const Poppler::Page &page)
                 lines.append(line);
             }
             line = {};
+            previous = {};
         }
     }
     if (!line.text.trimmed().isEmpty()) {
@@ -110,7 +131,9 @@ double medianLineHeight(const QList<Page> &pages)
 // the same edge on a good share of the pages (alternating left and right
 // headers each recur on about half). Only lines set apart from the body by
 // a gap wider than a line count: a page's first line of text is not a
-// header, however alike the pages.
+// header, however alike the pages. A page's very first or last line needs
+// no gap where such a line stands at the same height on the other pages: a
+// word processor may set its footer close under the footnotes.
 void dropRunningLines(QList<Page> &pages, double h)
 {
     const qsizetype count = std::count_if(pages.cbegin(), pages.cend(), [](const Page &p) { return !p.isEmpty(); });
@@ -120,6 +143,7 @@ void dropRunningLines(QList<Page> &pages, double h)
     const double gap = 0.9 * h;
     QList<QList<qsizetype>> tops, bottoms;
     QHash<QString, int> topCount, bottomCount;
+    QHash<QString, QList<double>> topAt, bottomAt;  // where each counted line stands
     for (const Page &page : pages) {
         QList<qsizetype> order(page.size());
         std::iota(order.begin(), order.end(), 0);
@@ -141,10 +165,14 @@ void dropRunningLines(QList<Page> &pages, double h)
             }
         }
         QSet<QString> seenTop, seenBottom;
-        for (qsizetype i : top)
+        for (qsizetype i : top) {
             seenTop.insert(runningKey(page[i].text));
-        for (qsizetype i : bottom)
+            topAt[runningKey(page[i].text)].append(page[i].box.top());
+        }
+        for (qsizetype i : bottom) {
             seenBottom.insert(runningKey(page[i].text));
+            bottomAt[runningKey(page[i].text)].append(page[i].box.top());
+        }
         for (const QString &k : seenTop)
             ++topCount[k];
         for (const QString &k : seenBottom)
@@ -161,6 +189,24 @@ void dropRunningLines(QList<Page> &pages, double h)
         for (qsizetype i : bottoms[p])
             if (bottomCount.value(runningKey(pages[p][i].text)) >= needed)
                 drop.append(i);
+        const auto standsAsOthers = [&](qsizetype i, const QHash<QString, int> &counts,
+                                        const QHash<QString, QList<double>> &at) {
+            const QString key = runningKey(pages[p][i].text);
+            const double y = pages[p][i].box.top();
+            return counts.value(key) >= needed
+                && std::any_of(at[key].cbegin(), at[key].cend(), [&](double t) { return std::abs(t - y) < 0.5 * h; });
+        };
+        if (pages[p].size() > 1) {
+            const auto byTop = [&](qsizetype a, qsizetype b) { return pages[p][a].box.top() < pages[p][b].box.top(); };
+            QList<qsizetype> order(pages[p].size());
+            std::iota(order.begin(), order.end(), 0);
+            const qsizetype first = *std::min_element(order.cbegin(), order.cend(), byTop);
+            const qsizetype last = *std::max_element(order.cbegin(), order.cend(), byTop);
+            if (standsAsOthers(first, topCount, topAt))
+                drop.append(first);
+            if (standsAsOthers(last, bottomCount, bottomAt))
+                drop.append(last);
+        }
         std::sort(drop.begin(), drop.end());
         drop.erase(std::unique(drop.begin(), drop.end()), drop.end());
         for (auto it = drop.crbegin(); it != drop.crend(); ++it)
@@ -197,6 +243,92 @@ void joinLine(QString &text, const QString &line)
     } else {
         text += u' ';
         text += line;
+    }
+}
+
+struct Note
+{
+    QString mark;
+    QString text;
+};
+
+// Takes the footnotes out of a page's lines: the lines at its foot in a
+// smaller type, set apart from the body, each note beginning with its
+// number, which the body above marks. A listener hears them after the
+// whole text, as the word-processor readers place them, not in the middle
+// of a sentence running over the page.
+QList<Note> takeNotes(Page &page, double h)
+{
+    const qsizetype n = page.size();
+    QList<qsizetype> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return page[a].box.top() < page[b].box.top(); });
+    qsizetype k = n;
+    while (k > 0 && page[order[k - 1]].box.height() < 0.9 * h)
+        --k;
+    if (k == n || k == 0 || page[order[k]].box.top() - page[order[k - 1]].box.bottom() < 0.9 * h)
+        return {};
+    // The block's lines, those on one baseline (a note's number and its
+    // text) joined left to right.
+    QList<Line> rows;
+    for (qsizetype i = k; i < n; ++i) {
+        const Line &line = page[order[i]];
+        if (!rows.isEmpty()) {
+            Line &row = rows.back();
+            const double overlap =
+                std::min(row.box.bottom(), line.box.bottom()) - std::max(row.box.top(), line.box.top());
+            if (overlap > 0.5 * std::min(row.box.height(), line.box.height())) {
+                row.text = line.box.left() < row.box.left() ? line.text + u' ' + row.text : row.text + u' ' + line.text;
+                row.box = row.box.united(line.box);
+                continue;
+            }
+        }
+        rows.append(line);
+    }
+    static const QRegularExpression numbered(QStringLiteral("^(\\d{1,3})\\s+(\\S.*)$"));
+    QList<Note> notes;
+    QString body;
+    for (qsizetype i = 0; i < k; ++i)
+        body += page[order[i]].text;
+    for (const Line &row : rows) {
+        const auto match = numbered.match(row.text);
+        if (match.hasMatch())
+            notes.append({match.captured(1), match.captured(2)});
+        else if (notes.isEmpty())
+            return {};
+        else
+            joinLine(notes.back().text, row.text);
+    }
+    for (const Note &note : notes)
+        if (!body.contains(NoteMarkStart + note.mark + NoteMarkEnd))
+            return {};
+    QList<qsizetype> taken = order.mid(k);
+    std::sort(taken.begin(), taken.end());
+    for (auto it = taken.crbegin(); it != taken.crend(); ++it)
+        page.removeAt(*it);
+    return notes;
+}
+
+// A note's mark becomes "[1]" where its note was found, else a number.
+void placeNoteMarks(Page &page, const QList<Note> &notes)
+{
+    static const QRegularExpression mark(QStringLiteral("\\x{E000}(\\d+)\\x{E001}"));
+    for (Line &line : page) {
+        if (!line.text.contains(NoteMarkStart))
+            continue;
+        QString text;
+        qsizetype from = 0;
+        for (const auto &match : mark.globalMatch(line.text)) {
+            text += QStringView(line.text).mid(from, match.capturedStart() - from);
+            const QString number = match.captured(1);
+            const bool found =
+                std::any_of(notes.cbegin(), notes.cend(), [&](const Note &n) { return n.mark == number; });
+            text += found ? u'[' + number + u']' : u' ' + number;
+            from = match.capturedEnd();
+        }
+        text += QStringView(line.text).mid(from);
+        line.text = text;
     }
 }
 
@@ -268,6 +400,12 @@ DocumentResult read(const QByteArray &bytes)
                                             "Text recognition (OCR) would have to turn them into text first."));
     const double h = medianLineHeight(pages);
     dropRunningLines(pages, h);
+    QList<Note> notes;
+    for (Page &page : pages) {
+        const QList<Note> found = takeNotes(page, h);
+        placeNoteMarks(page, found);
+        notes += found;
+    }
     DocumentResult result;
     QString &text = result.document.text;
     QList<qsizetype> pageStarts;
@@ -303,6 +441,9 @@ DocumentResult read(const QByteArray &bytes)
         }
     }
     pageStarts.append(text.size());
+    for (qsizetype i = 0; i < notes.size(); ++i)
+        text += (i == 0 ? QStringLiteral("\n\n[") : QStringLiteral("\n[")) + notes[i].mark + QStringLiteral("]\t")
+            + notes[i].text;
 
     QList<OutlineEntry> outline;
     collectOutline(pdf->outline(), 1, outline);
@@ -310,8 +451,21 @@ DocumentResult read(const QByteArray &bytes)
         if (entry.title.isEmpty() || entry.page >= pageCount)
             continue;
         qsizetype start = pageStarts[entry.page];
-        // The heading itself, on the page the entry points to.
-        const qsizetype found = text.indexOf(entry.title, start, Qt::CaseInsensitive);
+        // The heading itself, on the page the entry points to: where the
+        // title starts its line (after its number, "2.1 "), rather than the
+        // same words inside a sentence before it ("without its pauses").
+        static const QRegularExpression headingNumber(QStringLiteral("^(\\d+(\\.\\d+)*\\.?\\s+)?$"));
+        qsizetype found = -1;
+        for (qsizetype at = text.indexOf(entry.title, start, Qt::CaseInsensitive);
+             at >= 0 && at < pageStarts[entry.page + 1]; at = text.indexOf(entry.title, at + 1, Qt::CaseInsensitive)) {
+            if (found < 0)
+                found = at;
+            const qsizetype lineStart = text.lastIndexOf(u'\n', at) + 1;
+            if (headingNumber.match(QStringView(text).mid(lineStart, at - lineStart)).hasMatch()) {
+                found = at;
+                break;
+            }
+        }
         if (found >= 0 && found < pageStarts[entry.page + 1]) {
             const qsizetype lineStart = text.lastIndexOf(u'\n', found) + 1;
             start = std::max(lineStart, start);

@@ -54,7 +54,8 @@ void TestConvertBooks::booksNameTheirOwnEncoding()
 {
     const QString txt = m_dir.filePath(QStringLiteral("notes.txt"));
     for (const char *name : {"libreoffice_book.odt", "libreoffice_book.docx"}) {
-        for (const QStringList &options : {QStringList(), QStringList{QStringLiteral("--encoding"), QStringLiteral("KOI8-R")}}) {
+        const QStringList koi8 = {QStringLiteral("--encoding"), QStringLiteral("KOI8-R")};
+        for (const QStringList &options : {QStringList(), koi8}) {
             QProcess p;
             p.start(QStringLiteral(SAYORA_CONVERT_EXE), options + QStringList{book(QLatin1String(name)), txt});
             QVERIFY(p.waitForFinished(60000));

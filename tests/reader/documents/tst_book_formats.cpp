@@ -80,6 +80,10 @@ void TestBookFormats::readsInOrder_data()
                                      << "Lena Kovač";
     QTest::newRow("LibreOffice DOCX") << "libreoffice_book.docx" << notes << "Field Notes on Listening"
                                       << "Lena Kovač";
+    // Writer's PDF: the footer sits close under the footnotes, which come
+    // after the body with their marks as "[1]"; table cells have no tabs.
+    QTest::newRow("LibreOffice PDF") << "libreoffice_book.pdf" << notes << "Field Notes on Listening"
+                                     << "Lena Kovač";
     QTest::newRow("saved page") << "browser_page.html" << QStringList{"Café notes", "Menu"}
                                 << "Café notes – Saved page" << "Jo Martin";
 }
