@@ -311,25 +311,22 @@ QList<Note> takeNotes(Page &page, double h)
 }
 
 // A note's mark becomes "[1]" where its note was found, else a number.
-void placeNoteMarks(Page &page, const QList<Note> &notes)
+QString placeNoteMarks(const QString &line, const QList<Note> &notes)
 {
     static const QRegularExpression mark(QStringLiteral("\\x{E000}(\\d+)\\x{E001}"));
-    for (Line &line : page) {
-        if (!line.text.contains(NoteMarkStart))
-            continue;
-        QString text;
-        qsizetype from = 0;
-        for (const auto &match : mark.globalMatch(line.text)) {
-            text += QStringView(line.text).mid(from, match.capturedStart() - from);
-            const QString number = match.captured(1);
-            const bool found =
-                std::any_of(notes.cbegin(), notes.cend(), [&](const Note &n) { return n.mark == number; });
-            text += found ? u'[' + number + u']' : u' ' + number;
-            from = match.capturedEnd();
-        }
-        text += QStringView(line.text).mid(from);
-        line.text = text;
+    if (!line.contains(NoteMarkStart))
+        return line;
+    QString text;
+    qsizetype from = 0;
+    for (const auto &match : mark.globalMatch(line)) {
+        text += QStringView(line).mid(from, match.capturedStart() - from);
+        const QString number = match.captured(1);
+        const bool found = std::any_of(notes.cbegin(), notes.cend(), [&](const Note &n) { return n.mark == number; });
+        text += found ? u'[' + number + u']' : u' ' + number;
+        from = match.capturedEnd();
     }
+    text += QStringView(line).mid(from);
+    return text;
 }
 
 struct OutlineEntry
@@ -402,8 +399,12 @@ DocumentResult read(const QByteArray &bytes)
     dropRunningLines(pages, h);
     QList<Note> notes;
     for (Page &page : pages) {
-        const QList<Note> found = takeNotes(page, h);
-        placeNoteMarks(page, found);
+        QList<Note> found = takeNotes(page, h);
+        for (Line &line : page)
+            line.text = placeNoteMarks(line.text, found);
+        // A raised number inside a note is no mark of its own.
+        for (Note &note : found)
+            note.text = placeNoteMarks(note.text, {});
         notes += found;
     }
     DocumentResult result;
