@@ -205,6 +205,11 @@ void SayoraMain::exportMp3(const QString &name)
                              .rulesFor(m_speech->voiceLanguage())
                              .apply(DocumentSaver::exportText(MainTxtBox->toPlainText()))
                              .text;
+    // An engine handed no words may never report its end.
+    if (text.trimmed().isEmpty()) {
+        exportFailed(tr("The pronunciation rules leave nothing to read aloud."));
+        return;
+    }
     // What can be known now is not left to the end of a long rendering.
     if (Mp3Export::encoderPath().isEmpty()) {
         exportFailed(tr("The MP3 encoder \"lame\" is not installed."));

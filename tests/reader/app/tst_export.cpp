@@ -271,6 +271,24 @@ private slots:
         const double other = exportSeconds(u"other"_qs);
         QVERIFY2(qAbs(other - plain) < 0.3, qPrintable(u"%1 vs %2"_qs.arg(other).arg(plain)));
         QFile::remove(PronunciationLists::languageFile(u"ru"_qs));
+
+        // Rules that leave nothing to say end the export at once, not after
+        // an engine's silence or a stall.
+        PronunciationRule words{u"\\w+"_qs, QString()}, stops{u"\\."_qs, QString()};
+        words.regularExpression = stops.regularExpression = true;
+        stops.wholeWord = false;
+        QVERIFY(PronunciationLists::save(PronunciationLists::commonFile(), {words, stops}, {}, &error));
+        w->speech()->pronunciation().invalidate();
+        w->exportStallSeconds = 600;
+        QString seen;
+        answerSaveDialog(path(u"silent"_qs), 3);
+        answerMessage(u"could not be exported"_qs, QMessageBox::Ok, &seen);
+        clickSave(*w);
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
+        QVERIFY2(seen.contains(u"leave nothing to read aloud"_qs), qPrintable(seen));
+        QVERIFY(!w->exportRunning());
+        QVERIFY(!QFileInfo::exists(path(u"silent.mp3"_qs)));
+        QFile::remove(PronunciationLists::commonFile());
         w->speech()->pronunciation().invalidate();
     }
 
