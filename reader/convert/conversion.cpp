@@ -270,7 +270,7 @@ bool Conversion::checkSubtitleFolder()
 
 // The rules file named on the command line, else the user's own lists (as
 // the reader keeps them: the voice's language, then the common list). Lines
-// that cannot be read are warned about once per file and run, and skipped.
+// that cannot be read are skipped, with a warning once per file in a run.
 PronunciationRules Conversion::pronunciationFor(const QString &voiceLanguage)
 {
     if (m_job.noRules)
