@@ -199,7 +199,17 @@ void SayoraMain::exportMp3(const QString &name)
         Label8->hide();
         return;
     }
-    const QString text = DocumentSaver::exportText(MainTxtBox->toPlainText());
+    // The file says what reading aloud says: the rules of the voice's
+    // language, for either engine generation.
+    const QString text = m_speech->pronunciation()
+                             .rulesFor(m_speech->voiceLanguage())
+                             .apply(DocumentSaver::exportText(MainTxtBox->toPlainText()))
+                             .text;
+    // An engine handed no words may never report its end.
+    if (text.trimmed().isEmpty()) {
+        exportFailed(tr("The pronunciation rules leave nothing to read aloud."));
+        return;
+    }
     // What can be known now is not left to the end of a long rendering.
     if (Mp3Export::encoderPath().isEmpty()) {
         exportFailed(tr("The MP3 encoder \"lame\" is not installed."));

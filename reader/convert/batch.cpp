@@ -1,6 +1,7 @@
 #include "convert/batch.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <algorithm>
@@ -77,6 +78,10 @@ void Batch::startNext()
         arguments << QStringLiteral("--voice") << m_options.voice;
     if (!m_options.encoding.isEmpty())
         arguments << QStringLiteral("--encoding") << m_options.encoding;
+    if (!m_options.rules.isEmpty())
+        arguments << QStringLiteral("--rules") << QFileInfo(m_options.rules).absoluteFilePath();
+    if (m_options.noRules)
+        arguments << QStringLiteral("--no-rules");
     const std::pair<const char *, int> numbers[] = {{"--rate", m_options.rate}, {"--pitch", m_options.pitch}, {"--volume", m_options.volume}};
     for (const auto &[name, value] : numbers) {
         if (value >= 0)
@@ -137,8 +142,16 @@ void Batch::workerEnded(Job &job)
     } else {
         ++m_succeeded;
         job.rendered = job.encoded = 1;
-        if (!errors.isEmpty())
-            emit failed(errors);  // a warning of a conversion that succeeded
+        // Warnings of a conversion that succeeded.
+        QStringList fresh;
+        for (const QString &line : errors.split(u'\n', Qt::SkipEmptyParts)) {
+            if (!m_warnings.contains(line)) {
+                m_warnings.insert(line);
+                fresh << line;
+            }
+        }
+        if (!fresh.isEmpty())
+            emit failed(fresh.join(u'\n'));
     }
     emit progressed();
     if (m_next < m_jobs.size())

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 class QProcess;
@@ -61,6 +62,9 @@ private:
     int m_running = 0;
     int m_done = 0;
     int m_succeeded = 0;
+    // Warnings every worker gives alike (a rules file's bad lines) are
+    // shown once.
+    QSet<QString> m_warnings;
     int m_limit = 1;
 };
 

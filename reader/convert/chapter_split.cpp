@@ -310,6 +310,7 @@ void ChapterSplit::next()
     m_conversion->setText(part.text);
     m_conversion->setTags({part.title, m_album, m_author, m_done + 1, total});
     connect(m_conversion, &Conversion::progressed, this, &ChapterSplit::progressed);
+    connect(m_conversion, &Conversion::warned, this, &ChapterSplit::warned);
     // Queued: the conversion is done with when its signal has returned.
     connect(m_conversion, &Conversion::finished, this, &ChapterSplit::partDone, Qt::QueuedConnection);
     m_entries.append({file, part.title, 0});

@@ -81,6 +81,8 @@ public:
 
 signals:
     void progressed();
+    // A line for standard error that does not stop the split.
+    void warned(const QString &line);
     void finished();
 
 private:

@@ -16,7 +16,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QSet>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryFile>
 
@@ -153,7 +155,9 @@ void Conversion::audioInPlace()
     if (!m_job.subtitles.isEmpty()) {
         Subtitles::Kind kind = Subtitles::Kind::Srt;
         Subtitles::kindForName(m_job.subtitles, &kind);
-        const QByteArray cues = Subtitles::write(Subtitles::cues(m_text, m_marks, m_export->waveSeconds()), kind);
+        // The marks are already in the written text: subtitles show what
+        // was written, not what the rules made the voice say.
+        const QByteArray cues = Subtitles::write(Subtitles::cues(m_written, m_marks, m_export->waveSeconds()), kind);
         if (QString why; !DocumentSaver::writeFile(m_job.subtitles, cues, &why))
             return fail(Convert::RenderFailed, m_job.subtitles, why);
     }
@@ -264,6 +268,38 @@ bool Conversion::checkSubtitleFolder()
     return false;
 }
 
+// The rules file named on the command line, else the user's own lists (as
+// the reader keeps them: the voice's language, then the common list). Lines
+// that cannot be read are skipped, with a warning once per file in a run.
+PronunciationRules Conversion::pronunciationFor(const QString &voiceLanguage)
+{
+    if (m_job.noRules)
+        return {};
+    QStringList files;
+    if (!m_job.rules.isEmpty()) {
+        files << m_job.rules;
+    } else {
+        const QString folder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/sayora/");
+        if (!PronunciationLists::languageKey(voiceLanguage).isEmpty())
+            files << folder + QFileInfo(PronunciationLists::languageFile(voiceLanguage)).fileName();
+        files << folder + QFileInfo(PronunciationLists::commonFile()).fileName();
+    }
+    static QSet<QString> warnedAbout;
+    QList<PronunciationRule> rules;
+    for (const QString &file : std::as_const(files)) {
+        QList<RuleProblem> problems;
+        rules += PronunciationLists::load(file, &problems);
+        if (warnedAbout.contains(file))
+            continue;
+        warnedAbout.insert(file);
+        for (const RuleProblem &problem : std::as_const(problems))
+            emit warned(tr("sayora-convert: %1: line %2: %3; the line was skipped")
+                            .arg(file).arg(problem.line).arg(problem.message));
+    }
+    return PronunciationRules(rules);
+}
+
 void Conversion::setText(const QString &text)
 {
     m_text = text;
@@ -340,6 +376,16 @@ void Conversion::convertText()
         if (!m_job.voice.isEmpty())
             return fail(Convert::UnknownVoice, inputName(), tr("there is no voice \"%1\"").arg(m_job.voice));
         return fail(Convert::RenderFailed, m_job.output, tr("no voice is installed"));
+    }
+    m_written = m_text;
+    if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
+        SpokenForm form = rules.apply(m_text);
+        m_text = std::move(form.text);
+        m_spokenMap = std::move(form.map);
+        // An engine handed no words would never report its end.
+        if (m_text.trimmed().isEmpty())
+            return fail(Convert::InputUnreadable, inputName(),
+                        tr("the pronunciation rules leave nothing to read aloud"));
     }
     if (m_job.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, m_job.output, tr("the MP3 encoder \"lame\" is not installed"));
@@ -429,7 +475,7 @@ void Conversion::renderWithSapi5(int tokenIndex)
 void Conversion::wordAt(qint64 position, qint64 audioBytes)
 {
     if (!m_job.subtitles.isEmpty())
-        m_marks.append({position, double(audioBytes) / m_bytesPerSecond});
+        m_marks.append({m_spokenMap.writtenPosition(position), double(audioBytes) / m_bytesPerSecond});
     const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
     if (rendered > m_rendered) {
         m_rendered = rendered;

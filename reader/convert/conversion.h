@@ -3,6 +3,7 @@
 #include "convert/convert_options.h"
 #include "convert/subtitles.h"
 #include "documents/mp3_export.h"
+#include "speech/pronunciation_rules.h"
 
 #include <QObject>
 #include <QString>
@@ -58,6 +59,7 @@ private:
     void convertText();
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     bool checkSubtitleFolder();
+    PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void renderWithSapi4(int mode);
     void renderWithSapi5(int tokenIndex);
     void renderingDone();
@@ -70,7 +72,9 @@ private:
     VoiceCatalog &m_voices;
     Convert::Options m_job;
     QString m_input;
-    QString m_text;  // as rendered
+    QString m_text;  // as rendered: the spoken form
+    QString m_written;  // as read, before the pronunciation rules
+    PositionMap m_spokenMap;  // from m_text back to m_written
     bool m_textGiven = false;
     Mp3Export::Tags m_tags;
     // Standard input, read as it arrives.

@@ -158,6 +158,7 @@ int runSplit(const Chapters::SplitOptions &split)
                  chapters.fraction(), QStringLiteral("reading"), force);
     };
     QObject::connect(&chapters, &ChapterSplit::progressed, [&] { show(false); });
+    QObject::connect(&chapters, &ChapterSplit::warned, [&](const QString &line) { bar.print(line); });
     QTimer tick;
     tick.setInterval(200);
     QObject::connect(&tick, &QTimer::timeout, [&] { show(false); });

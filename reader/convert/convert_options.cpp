@@ -147,6 +147,14 @@ Options parseOptions(const QStringList &arguments)
             if (!QStringDecoder(o.encoding.toUtf8().constData()).isValid())
                 return failed(o, QStringLiteral("--encoding does not know \"%1\" (names such as UTF-8, windows-1251, "
                                                 "Shift_JIS, ISO-8859-2, GB18030)").arg(o.encoding));
+        } else if (argument == u"--rules") {
+            if (!takeValue(&o.rules) || o.rules.isEmpty())
+                return failed(o, QStringLiteral("--rules needs a pronunciation rules file"));
+            if (const QFileInfo info(o.rules); !info.isFile() || !info.isReadable())
+                return failed(o, QStringLiteral("the rules file \"%1\" cannot be read").arg(o.rules));
+        } else if (argument == u"--no-rules") {
+            if (!flag(&o.noRules))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
         } else if (argument == u"--subtitles") {
             if (!takeValue(&o.subtitles) || o.subtitles.isEmpty())
                 return failed(o, QStringLiteral("--subtitles needs a file name ending in .srt, .lrc or .vtt"));
@@ -172,6 +180,8 @@ Options parseOptions(const QStringList &arguments)
         }
     }
 
+    if (o.noRules && !o.rules.isEmpty())
+        return failed(o, QStringLiteral("--rules and --no-rules exclude each other"));
     if (listVoices) {
         o.mode = Options::Mode::ListVoices;
         if (!positional.isEmpty())
@@ -255,6 +265,12 @@ Options:
       --volume N          loudness, 0-100 as on Sayora's volume bar
       --subtitles FILE    also write subtitles timed by sentence: .srt,
                           .lrc or .vtt
+      --rules FILE        say words as the pronunciation rules in FILE
+                          say them (one rule a line: written TAB spoken
+                          [TAB options]) instead of by your own lists in
+                          ~/.config/sayora; a line that cannot be read is
+                          a warning with its number
+      --no-rules          no pronunciation rules at all
       --encoding NAME     the encoding of plain-text inputs (windows-1251,
                           Shift_JIS, ...); by default UTF-8, or Windows-1252
                           with a warning when the bytes are not UTF-8

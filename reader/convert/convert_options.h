@@ -32,6 +32,10 @@ struct Options
     int volume = -1;
     QString subtitles; // .srt, .lrc or .vtt; empty: none
     QString encoding;  // of plain-text inputs, as QStringDecoder names it; empty: found from the bytes
+    // Pronunciation rules: this file's instead of the user's own lists,
+    // or none at all.
+    QString rules;
+    bool noRules = false;
     bool quiet = false;
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;

@@ -5,6 +5,7 @@
 #include "app/sayora_main.h"
 #include "documents/mp3_export.h"
 #include "registry/registry_key.h"
+#include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
@@ -225,6 +226,70 @@ private slots:
             const double ratio = double(w->WaveSize) / (w->EstimateWaveSize * 50);
             QVERIFY2(ratio > 0.8 && ratio < 1.25, qPrintable(QString::number(ratio)));
         }
+    }
+
+    // The file says what reading aloud says: a rule that turns one word
+    // into a long phrase lengthens the export by seconds.
+    void pronunciationRules_data() { mp3EndToEnd_data(); }
+    void pronunciationRules()
+    {
+        QFETCH(QString, voice);
+        selectVoice(*w, voice);
+        w->MainTxtBox->setPlainText(u"Say the word now."_qs);
+        const auto exportSeconds = [&](const QString &name) {
+            const QString target = path(name + u".mp3"_qs);
+            QString completion;
+            answerSaveDialog(path(name), 3);
+            testsupport::answerNext<Mp3End>([&](Mp3End *end) {
+                completion = end->Label2->text();
+                QTest::mouseClick(end->Command2, Qt::LeftButton);
+            });
+            clickSave(*w);
+            [&] { QTRY_COMPARE_WITH_TIMEOUT(completion, target, 60000); }();
+            const QString decoded = m_dir.filePath(name + u".wav"_qs);
+            double seconds = 0;
+            QString why;
+            if (QProcess::execute(u"lame"_qs, {u"--quiet"_qs, u"--decode"_qs, target, decoded}) != 0
+                || !Mp3Export::checkWave(decoded, &seconds, &why))
+                return -1.0;
+            return seconds;
+        };
+        const double plain = exportSeconds(u"plain"_qs);
+        QVERIFY(plain > 0.3);
+        QString error;
+        QVERIFY(PronunciationLists::save(
+            PronunciationLists::commonFile(),
+            {{u"word"_qs, u"sentence that is a great deal longer than the word it stands for"_qs}}, {}, &error));
+        w->speech()->pronunciation().invalidate();
+        const double ruled = exportSeconds(u"ruled"_qs);
+        QVERIFY2(ruled > plain + 2.0, qPrintable(u"%1 vs %2"_qs.arg(ruled).arg(plain)));
+        // A rule of another language's list is not this voice's.
+        QFile::remove(PronunciationLists::commonFile());
+        QVERIFY(PronunciationLists::save(PronunciationLists::languageFile(u"ru"_qs),
+                                         {{u"word"_qs, u"sentence that is a great deal longer"_qs}}, {}, &error));
+        w->speech()->pronunciation().invalidate();
+        const double other = exportSeconds(u"other"_qs);
+        QVERIFY2(qAbs(other - plain) < 0.3, qPrintable(u"%1 vs %2"_qs.arg(other).arg(plain)));
+        QFile::remove(PronunciationLists::languageFile(u"ru"_qs));
+
+        // Rules that leave nothing to say end the export at once, not after
+        // an engine's silence or a stall.
+        PronunciationRule words{u"\\w+"_qs, QString()}, stops{u"\\."_qs, QString()};
+        words.regularExpression = stops.regularExpression = true;
+        stops.wholeWord = false;
+        QVERIFY(PronunciationLists::save(PronunciationLists::commonFile(), {words, stops}, {}, &error));
+        w->speech()->pronunciation().invalidate();
+        w->exportStallSeconds = 600;
+        QString seen;
+        answerSaveDialog(path(u"silent"_qs), 3);
+        answerMessage(u"could not be exported"_qs, QMessageBox::Ok, &seen);
+        clickSave(*w);
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
+        QVERIFY2(seen.contains(u"leave nothing to read aloud"_qs), qPrintable(seen));
+        QVERIFY(!w->exportRunning());
+        QVERIFY(!QFileInfo::exists(path(u"silent.mp3"_qs)));
+        QFile::remove(PronunciationLists::commonFile());
+        w->speech()->pronunciation().invalidate();
     }
 
     void statusTextsFit()

@@ -164,6 +164,9 @@ private slots:
     void cueSpans();
     void encodings_data();
     void encodings();
+    void pronunciationRules();
+    void pronunciationRulesInSubtitles_data();
+    void pronunciationRulesInSubtitles();
     void voiceNames_data();
     void voiceNames();
 
@@ -731,6 +734,92 @@ void TestConvert::encodings()
     const Run unknown = convert({u"--encoding"_qs, u"windows-9999"_qs, input, dir.filePath(u"never.txt"_qs)});
     QCOMPARE(unknown.code, 1);
     QVERIFY(!QFile::exists(dir.filePath(u"never.txt"_qs)));
+}
+
+// What is said follows the rules: a given file, else the user's own lists;
+// --no-rules says the text as written.
+void TestConvert::pronunciationRules()
+{
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), "Say the word now.");
+    const QByteArray lengthening = "word\ta sentence that is a great deal longer than the word it stands for\n";
+    const QString rules = testsupport::writeFile(dir.filePath(u"rules.txt"_qs),
+                                                 "# mine\n" + lengthening + "no tab on this line\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_CONFIG_HOME"_qs, dir.filePath(u"config"_qs));
+    const auto seconds = [&](const QStringList &options, const QString &name, QStringList *errors = nullptr) {
+        const QString wav = dir.filePath(name);
+        const Run run = convert(QStringList{u"--voice"_qs, fliteVoice, u"--quiet"_qs} + options + QStringList{input, wav}, env);
+        if (errors)
+            *errors = run.errors;
+        return run.code == 0 ? waveSeconds(wav) : -1.0;
+    };
+    QStringList errors;
+    const double plain = seconds({u"--no-rules"_qs}, u"plain.wav"_qs, &errors);
+    QVERIFY(plain > 0.3);
+    QCOMPARE(errors, QStringList());
+    const double ruled = seconds({u"--rules"_qs, rules}, u"ruled.wav"_qs, &errors);
+    QVERIFY2(ruled > plain + 2, qPrintable(u"%1 vs %2"_qs.arg(ruled).arg(plain)));
+    // The line that cannot be read is a warning naming it, not a failure.
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(rules + u": line 3:"_qs), qPrintable(errors.first()));
+
+    // The user's own list is used by default, and not with --no-rules.
+    testsupport::writeFile(dir.filePath(u"config/sayora/pronunciation.txt"_qs), lengthening);
+    QVERIFY(qAbs(seconds({}, u"own.wav"_qs) - ruled) < 0.1);
+    QVERIFY(qAbs(seconds({u"--no-rules"_qs}, u"none.wav"_qs) - plain) < 0.1);
+    // A list of another language is not this voice's.
+    QFile::rename(dir.filePath(u"config/sayora/pronunciation.txt"_qs), dir.filePath(u"config/sayora/pronunciation-ru.txt"_qs));
+    QVERIFY(qAbs(seconds({}, u"russian.wav"_qs) - plain) < 0.1);
+
+    // A batch's workers get the option; its warning is shown once.
+    const QString second = testsupport::writeFile(dir.filePath(u"second.txt"_qs), "Say the word now.");
+    const Run batch = convert({u"--voice"_qs, fliteVoice, u"--quiet"_qs, u"--rules"_qs, rules, u"-o"_qs,
+                               dir.filePath(u"out"_qs), u"-f"_qs, u"wav"_qs, input, second}, env);
+    QCOMPARE(batch.code, 0);
+    QVERIFY(qAbs(waveSeconds(dir.filePath(u"out/in.wav"_qs)) - ruled) < 0.1);
+    QVERIFY(qAbs(waveSeconds(dir.filePath(u"out/second.wav"_qs)) - ruled) < 0.1);
+    QCOMPARE(batch.errors.size(), 1);
+    QVERIFY2(batch.errors.first().contains(u": line 3:"_qs), qPrintable(batch.errors.first()));
+
+    // Rules that leave nothing to say fail rather than wait for an engine.
+    const QString silencing = testsupport::writeFile(dir.filePath(u"silence.txt"_qs), "\\w+\t\tr\n\\.\t\tar\n");
+    QCOMPARE(seconds({u"--rules"_qs, silencing}, u"silent.wav"_qs, &errors), -1.0);
+    QVERIFY2(errors.join(u' ').contains(u"leave nothing to read aloud"_qs), qPrintable(errors.join(u' ')));
+
+    // Usage errors.
+    QCOMPARE(convert({u"--rules"_qs, dir.filePath(u"gone.txt"_qs), input, dir.filePath(u"x.wav"_qs)}, env).code, 1);
+    QCOMPARE(convert({u"--rules"_qs, rules, u"--no-rules"_qs, input, dir.filePath(u"x.wav"_qs)}, env).code, 1);
+}
+
+void TestConvert::pronunciationRulesInSubtitles_data()
+{
+    speechFormats_data();
+}
+
+// The voice says the replacements; the subtitles show the written words,
+// every one in order, timed by the speech.
+void TestConvert::pronunciationRulesInSubtitles()
+{
+    QFETCH(QString, voice);
+    QTemporaryDir dir;
+    const QString written = u"Say the word now. Then the word again, and stop. The end."_qs;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), written.toUtf8());
+    const QString rules = testsupport::writeFile(dir.filePath(u"rules.txt"_qs),
+                                                 "word\ta sentence that is a great deal longer than the word\n"
+                                                 "again\t\n");
+    const QString wav = dir.filePath(u"out.wav"_qs), srt = dir.filePath(u"out.srt"_qs);
+    const Run run = convert({u"--voice"_qs, voice, u"--quiet"_qs, u"--rules"_qs, rules, u"--subtitles"_qs, srt, input, wav});
+    QCOMPARE(run.errors, QStringList());
+    QCOMPARE(run.code, 0);
+    const QList<Cue> cues = parseSubtitles(srt);
+    QStringList texts;
+    for (const Cue &cue : cues)
+        texts << cue.text;
+    QCOMPARE(texts.join(u' '), written);
+    QCOMPARE(cues.size(), 3);
+    // The first sentence, made long by the rule, takes most of the sound.
+    QVERIFY2(cues.at(1).start > waveSeconds(wav) / 3, qPrintable(QString::number(cues.at(1).start)));
 }
 
 void TestConvert::voiceNames_data()
