@@ -1,5 +1,6 @@
 #include "audio/wave_file.h"
 
+#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
@@ -59,6 +60,14 @@ Info read(const QByteArray &head, qint64 fileSize)
         && info.channels > 0 && info.sampleRate > 0 && qFromLittleEndian<quint32>(p + 4) == 36 + info.dataBytes
         && info.dataBytes == fileSize - headerBytes;
     return info;
+}
+
+Info readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return read(file.read(headerBytes), file.size());
 }
 
 } // namespace WaveFile

@@ -28,5 +28,7 @@ QString writeAt(int fd, qint64 offset, const char *data, qint64 bytes);
 
 // Reads a header as header() writes it; fileSize is the whole file's.
 Info read(const QByteArray &head, qint64 fileSize);
+// The same, for the file at path; invalid when it cannot be opened.
+Info readFile(const QString &path);
 
 } // namespace WaveFile

@@ -64,15 +64,6 @@ QString registered(const QString &key, const QString &name = {})
     return value;
 }
 
-// A PCM WAV whose header sizes agree with the file.
-WaveFile::Info readWave(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return WaveFile::read(f.read(WaveFile::headerBytes), f.size());
-}
-
 } // namespace
 
 class TestTavo : public QObject
@@ -200,7 +191,7 @@ private slots:
 
         QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 1u, 60000);
         QVERIFY(!QFile::exists(file(u"two.wav"_qs)));
-        const WaveFile::Info full = readWave(wav);
+        const WaveFile::Info full = WaveFile::readFile(wav);
         QVERIFY(full.valid);
         QCOMPARE(full.sampleRate, 16000);
         // About 100 words at 190 per minute.
@@ -213,7 +204,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 2u, 10000);
         QCOMPARE(call(u"MyStop"_qs), S_OK);
         QCOMPARE(waveEnd(), 1u);
-        const WaveFile::Info part = readWave(stopped);
+        const WaveFile::Info part = WaveFile::readFile(stopped);
         QVERIFY(part.valid);
         QVERIFY(part.seconds() < full.seconds() / 2);
         // MyEndOLE never takes the caller's own hold.
@@ -235,7 +226,7 @@ private slots:
         QCOMPARE(call(u"MyRelease"_qs), S_OK);
         QTest::qWait(300);
         QCOMPARE(waveEnd(), 2u);
-        QVERIFY(readWave(file(u"released.wav"_qs)).valid);
+        QVERIFY(WaveFile::readFile(file(u"released.wav"_qs)).valid);
 
         // Speed reaches the engine; a tagged text renders without its tags.
         const QString slow = file(u"slow.wav"_qs), fast = file(u"fast.wav"_qs);
@@ -245,8 +236,8 @@ private slots:
         setWaveEnd(3);
         QCOMPARE(speak(u"\\Rst\\"_qs + sentences(2), fast, kal16, 300, 94), S_OK);
         QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 1u, 30000);
-        QVERIFY(readWave(fast).valid && readWave(fast).seconds() > 1);
-        QVERIFY(readWave(slow).seconds() > 1.8 * readWave(fast).seconds());
+        QVERIFY(WaveFile::readFile(fast).valid && WaveFile::readFile(fast).seconds() > 1);
+        QVERIFY(WaveFile::readFile(slow).seconds() > 1.8 * WaveFile::readFile(fast).seconds());
     }
 
     void engineTags_data()
@@ -323,7 +314,7 @@ private slots:
             window.show();
             QVERIFY(window.close());
             QCOMPARE(waveEnd(), 1u);
-            QVERIFY(readWave(wav).valid);
+            QVERIFY(WaveFile::readFile(wav).valid);
         }
         // A second start leaves a good registration as it is.
         const QDateTime before = QFileInfo(RegistryKey::storeFile()).lastModified();

@@ -58,14 +58,6 @@ HRESULT textData(ITTSCentralA *engine, const QByteArray &text)
     return engine->TextData(CHARSET_TEXT, 0, SDATA{data.constData(), quint64(data.size())}, nullptr, Guid{});
 }
 
-WaveFile::Info readWave(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return WaveFile::read(f.read(WaveFile::headerBytes), f.size());
-}
-
 }  // namespace
 
 class TestTtsEngine : public QObject
@@ -128,7 +120,7 @@ void TestTtsEngine::textAfterResetIsRendered()
         QVERIFY(!counter->outOfOrder);
 
         QCOMPARE(destination->Flush(), S_OK);
-        const WaveFile::Info info = readWave(path);
+        const WaveFile::Info info = WaveFile::readFile(path);
         QVERIFY2(info.valid, qPrintable(path));
         // The short text at least (of the long one the file may hold what
         // was written before the reset).

@@ -67,10 +67,7 @@ QByteArray contents(const QString &path)
 
 double waveSeconds(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const WaveFile::Info info = WaveFile::read(f.read(WaveFile::headerBytes), f.size());
+    const WaveFile::Info info = WaveFile::readFile(path);
     return info.valid ? info.seconds() : -1;
 }
 
@@ -262,9 +259,7 @@ void TestConvert::defaultVoiceFollowsTheText()
         const QString wav = input + u".wav"_qs;
         if (convert({input, wav}).code != 0)
             return 0;
-        QFile f(wav);
-        f.open(QIODevice::ReadOnly);
-        return WaveFile::read(f.read(WaveFile::headerBytes), f.size()).sampleRate;
+        return WaveFile::readFile(wav).sampleRate;
     };
     // The window's first voice is flite's SLT (16 kHz); a Russian text goes
     // to espeak-ng's Russian voice (22,050 Hz), as the window switches.
@@ -855,9 +850,7 @@ void TestConvert::voiceNames()
         return;
     }
     QCOMPARE(run.errors, QStringList());
-    QFile f(wav);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(WaveFile::read(f.read(WaveFile::headerBytes), f.size()).sampleRate, sampleRate);
+    QCOMPARE(WaveFile::readFile(wav).sampleRate, sampleRate);
 
     // The list says what each voice answers to: name, short name, language, engine.
     const QStringList lines = convert({u"--list-voices"_qs}).out.split(u'\n');
