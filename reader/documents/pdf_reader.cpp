@@ -56,8 +56,8 @@ constexpr QChar NoteMarkEnd = QChar(0xE001);
 bool isRaisedNumber(const QString &word, const QRectF &box, const QRectF &previous)
 {
     static const QRegularExpression number(QStringLiteral("^\\d{1,3}$"));
-    return !previous.isNull() && number.match(word).hasMatch() && box.height() < 0.75 * previous.height()
-        && box.bottom() < previous.bottom() - 0.2 * previous.height();
+    return !previous.isNull() && box.height() < 0.75 * previous.height()
+        && box.bottom() < previous.bottom() - 0.2 * previous.height() && number.match(word).hasMatch();
 }
 
 // A gap this many line heights wide between two words of one line parts
@@ -81,9 +81,11 @@ void addAcross(Line &line, const QString &next, double gap, double height)
 {
     while (line.text.endsWith(u' '))
         line.text.chop(1);
-    const QStringView cell = QStringView(line.text).mid(line.cellStart);
-    const bool lineMark = line.cellStart == 0 && isNumberOrMark(cell);
-    if (gap > CellGap * height && !cell.trimmed().isEmpty() && !lineMark) {
+    const auto apart = [&] {
+        const QStringView cell = QStringView(line.text).mid(line.cellStart);
+        return !cell.trimmed().isEmpty() && !(line.cellStart == 0 && isNumberOrMark(cell));
+    };
+    if (gap > CellGap * height && apart()) {
         if (!line.text.back().isPunct())
             line.text += u';';
         line.text += u'\t';
