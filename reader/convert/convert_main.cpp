@@ -192,6 +192,8 @@ int runSplit(const Chapters::SplitOptions &split)
     VoiceCatalog voices;
     if (!voiceKnown(voices, options.voice))
         return Convert::UnknownVoice;
+    if (QFileInfo(options.outputDir).isDir())
+        removeStaleTemporaries(options.outputDir);
     ChapterSplit chapters(voices, split);
     ProgressBar bar(!options.quiet);
     const QString book = displayName(options.inputs.first());

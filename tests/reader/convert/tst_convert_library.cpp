@@ -203,6 +203,13 @@ void TestConvertLibrary::leftoversOfAKilledConversionRemoved()
     again.close();
     QCOMPARE(convert({u"-q"_qs, u"-o"_qs, out, u"-f"_qs, u"txt"_qs, input}).code, 0);
     QVERIFY(!QFile::exists(out + u'/' + stale.first()));
+    // And so does a book split into chapters there.
+    testsupport::writeFile(out + u'/' + stale.first(), "RIFF");
+    QFile third(out + u'/' + stale.first());
+    QVERIFY(third.open(QIODevice::ReadWrite) && third.setFileTime(old, QFileDevice::FileModificationTime));
+    third.close();
+    QCOMPARE(convert({u"-q"_qs, u"--split"_qs, u"chapters"_qs, u"--format"_qs, u"wav"_qs, input, out}).code, 0);
+    QVERIFY(!QFile::exists(out + u'/' + stale.first()));
 }
 
 // A folder that cannot hold the speech is found before the voice starts:
