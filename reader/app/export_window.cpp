@@ -5,7 +5,7 @@
 #include "app/mp3_end.h"
 #include "shell/termination_signals.h"
 #include "documents/document_saver.h"
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 #include "registry/registry_key.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"

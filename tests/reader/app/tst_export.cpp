@@ -3,7 +3,7 @@
 #include "app/installation.h"
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 #include "registry/registry_key.h"
 #include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
