@@ -126,8 +126,8 @@ void SpeechExport::renderWithSapi5(const Voice &voice)
     if (!m_voice)
         return fail(tr("The espeak-ng voices are not available."));
     m_voice->setVoice(voice.token);
-    m_voice->setRate(voice.rate);
     m_voice->setVolume(voice.volumePercent);
+    m_voice->setRate(voice.rate);
     m_bytesPerSecond = 2.0 * m_voice->sampleRate();
     m_file = std::make_unique<SpFileStream>();
     if (!m_file->Open(tmpWav(), SpFileStream::SSFMCreateForWrite, false))
@@ -216,6 +216,9 @@ void SpeechExport::renderingDone()
         m_voice->setAudioOutputStream(nullptr);
         written = m_file->Close();
         why = m_file->errorString();
+        // Done with: nothing is left to purge.
+        m_file.reset();
+        m_voice.clear();
     }
     stopRendering();
     if (!written) {
