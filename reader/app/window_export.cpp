@@ -110,6 +110,8 @@ WindowExport::WindowExport(const Place &place, QObject *parent)
 
 WindowExport::~WindowExport()
 {
+    // A window destroyed while it exports leaves nothing behind either.
+    cancel();
     unlockControlExport();
 }
 
