@@ -14,9 +14,9 @@ class RichTextBox;
 class QSocketNotifier;
 
 // One input converted into one output, with no window: the text read as the
-// Open button reads it, rendered by the chosen engine into a WAV beside the
-// output, encoded by lame for an MP3, and put in the output's place only
-// once complete; subtitles from the word marks. Runs in the event loop and
+// Open button reads it, the voice chosen, the pronunciation rules applied,
+// and the export (SpeechExport) run with them; subtitles from its word
+// marks, written once the sound is in place. Runs in the event loop and
 // raises finished() once, whatever the outcome.
 class Conversion : public QObject
 {
