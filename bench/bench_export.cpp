@@ -6,6 +6,7 @@
 // and the reader's peak memory.
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
+#include "app/window_export.h"
 #include "bare_tools.h"
 #include "bench_support.h"
 #include "speech/speech_controller.h"
@@ -48,7 +49,7 @@ double throughSayora(SayoraMain &window, const QString &target)
     double encodeStart = 0;
     QTimer phase;
     QObject::connect(&phase, &QTimer::timeout, [&] {
-        if (encodeStart == 0 && window.Timer2->isActive())
+        if (encodeStart == 0 && window.exporter()->Timer2->isActive())
             encodeStart = clock.nsecsElapsed() / 1e6;
     });
     phase.start(1);

@@ -1,7 +1,7 @@
 #include "mytavo_ctrl.h"
 
 #include "com/component_runtime.h"
-#include "sapi4/tts_interfaces.h"
+#include "sapi4/file_rendering.h"
 #include "tavo_module.h"
 #include "tts_notify_sink.h"
 
@@ -19,15 +19,7 @@ namespace {
 
 // One rendering: the references it keeps and the text it renders. The text
 // and file name are held whole, whatever their length.
-struct Rendering
-{
-    ComPtr<ITTSCentralA> engine;
-    ComPtr<ITTSAttributesA> attributes;
-    ComPtr<IAudioFile> destination;
-    QByteArray text;
-};
-
-std::optional<Rendering> current;
+std::optional<Sapi4FileRendering> current;
 
 // Runtime holds this module took and has not given back. The holds Speak
 // and MyEndOLE release are only ever these, so the caller's own holds are
@@ -216,45 +208,20 @@ qint32 CMyTavoCtrl::Speak(const QByteArray &text, const QByteArray &file, const 
     // The hold this call releases at its end (the runtime must be held to
     // create the engine objects, whatever the caller holds).
     takeHold();
-    Sapi4Objects::registerClassObjects();
 
-    TTSMODEINFOA criteria{};
-    criteria.szModeName = voiceName;
-
-    Rendering r;
-    {
-        ComPtr<ITTSFindA> enumerator;
-        TTSMODEINFOA found{};
-        ComPtr<IAudioFile> destination;
-        ComPtr<ITTSCentralA> engine;
-        if (succeeded(ComponentRuntime::createInstance(CLSID_TTSEnumerator, nullptr, IID_ITTSFindA, enumerator.put()))
-            && succeeded(enumerator->Find(&criteria, nullptr, &found))
-            && succeeded(ComponentRuntime::createInstance(CLSID_AudioDestFile, nullptr, IID_IAudioFile, destination.put()))
-            && succeeded(enumerator->Select(found.gModeID, reinterpret_cast<ITTSCentralA **>(engine.put()), destination.get()))) {
-            r.engine = engine;
-            r.destination = destination;
-        }
-    }
-    if (!r.engine) {
+    Sapi4FileRendering r;
+    if (!r.select(voiceName, {quint32(speed), quint16(pitch & 0xFFFF), std::nullopt})) {
         // No engine: nothing is rendered and "WaveEnd" stays as it was.
         qWarning("tavo: no engine for voice \"%s\"", voiceName.constData());
         releaseHold();
         return 0;
     }
-
-    r.attributes = r.engine.as<ITTSAttributesA>(IID_ITTSAttributesA);
-    if (r.attributes) {
-        r.attributes->SpeedSet(quint32(speed));
-        r.attributes->PitchSet(quint16(pitch & 0xFFFF));
-    }
     r.destination->RealTimeSet(quint16(realTime & 0xFFFF));
     r.engine->Register(&CTtsNotifySink::instance(), IID_ITTSNotifySinkA, nullptr);
-    r.destination->Set(QString::fromUtf8(file), AUDIOFILE_CREATE);
-    r.text = text;
-    r.text.append('\0');
-    current = r;
-    SDATA data{current->text.constData(), quint64(current->text.size())};
-    current->engine->TextData(CHARSET_TEXT, TTSDATAFLAG_TAGGED, data, nullptr, Guid{});
+    r.setFile(QString::fromUtf8(file));
+    // Kept before the text is handed over: its notifications find it.
+    current = std::move(r);
+    current->speak(text, TTSDATAFLAG_TAGGED);
 
     releaseHold();
     return 0;
@@ -270,7 +237,7 @@ bool CMyTavoCtrl::releaseRendering(bool flush)
     if (!current)
         return false;
     // Taken out first: releasing the engine may bring us back here.
-    Rendering r = std::move(*current);
+    Sapi4FileRendering r = std::move(*current);
     current.reset();
     if (flush && r.destination)
         r.destination->Flush();

@@ -29,6 +29,10 @@ class SpeechPlayer : public QObject
 {
     Q_OBJECT
 public:
+    // How long rate, speed and pitch changes must pause before the audio
+    // made ahead is made again with them.
+    static constexpr int remakeDelayMs = 100;
+
     explicit SpeechPlayer(QObject *parent = nullptr);
     ~SpeechPlayer() override;
 

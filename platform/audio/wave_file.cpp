@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <unistd.h>
 
@@ -71,3 +72,17 @@ Info readFile(const QString &path)
 }
 
 } // namespace WaveFile
+
+void WaveFile::scale(QByteArray &pcm, double gain)
+{
+    if (gain >= 1.0)
+        return;
+    gain = std::max(gain, 0.0);
+    char *data = pcm.data();
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2) {
+        qint16 sample;
+        std::memcpy(&sample, data + i, 2);
+        sample = qint16(std::lround(sample * gain));
+        std::memcpy(data + i, &sample, 2);
+    }
+}

@@ -31,4 +31,7 @@ Info read(const QByteArray &head, qint64 fileSize);
 // The same, for the file at path; invalid when it cannot be opened.
 Info readFile(const QString &path);
 
+// Scales 16-bit samples by gain, 0 … 1 (1 leaves them as they are).
+void scale(QByteArray &pcm, double gain);
+
 } // namespace WaveFile

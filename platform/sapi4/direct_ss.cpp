@@ -21,13 +21,10 @@ namespace {
 // The first piece of a run is short (how short depends on the voice) so
 // that the first sound comes quickly even from the slowest voice; later
 // pieces are longer, fewer utterances.
-constexpr qsizetype kPieceChars = 400;
+constexpr qsizetype kPieceChars = TextChunker::pieceChars;
 
 constexpr int kMaxVolume = 65535;
 
-// How long speed and pitch changes must pause before the audio made ahead
-// is made again with them.
-constexpr int remakeDelayMs = 100;
 
 // Marks handed to the player carry the text they belong to in their upper
 // bits, so a position taken back from the player names its text even across
@@ -312,7 +309,7 @@ DirectSS::DirectSS(QObject *parent)
     // made ahead is made again once the changes pause, not for each of them.
     d->remakeTimer = new QTimer(this);
     d->remakeTimer->setSingleShot(true);
-    d->remakeTimer->setInterval(remakeDelayMs);
+    d->remakeTimer->setInterval(SpeechPlayer::remakeDelayMs);
     connect(d->remakeTimer, &QTimer::timeout, this, [this] { d->remakeAhead(); });
     d->engines = FliteVoices::offered();
     for (const FliteVoice &v : std::as_const(d->engines)) {

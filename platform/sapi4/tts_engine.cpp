@@ -1,5 +1,6 @@
 #include "sapi4/tts_engine.h"
 
+#include "audio/wave_file.h"
 #include "com/component_runtime.h"
 #include "com/ref_count.h"
 #include "sapi4/audio_dest_file.h"
@@ -8,6 +9,7 @@
 #include "sapi4/mode_finder.h"
 #include "sapi4/sapi4_logging.h"
 #include "text/text_chunker.h"
+#include "text/utf8_offsets.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -22,8 +24,8 @@
 namespace {
 
 // Pieces as long as playback's later ones: a file has no first sound to
-// hurry, and flite's cost per utterance grows with its length.
-constexpr qsizetype kPieceChars = 400;
+// hurry.
+constexpr qsizetype kPieceChars = TextChunker::pieceChars;
 
 const Guid fliteEngineId = makeGuid(0x53415934, 0x464C, 0x4954, 0x45, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00);
 
@@ -72,22 +74,15 @@ TTSMODEINFOA modeInfo(const FliteVoice &voice)
 }
 
 // A text TextData accepted, with the sink that hears about it alone and a
-// cursor that turns UTF-16 word positions into byte offsets of its UTF-8.
+// cursor that turns UTF-16 word positions into byte offsets of its UTF-8
+// (the interface's positions are into the bytes it was handed).
 struct QueuedText
 {
     QString text;
     ComPtr<ITTSBufNotifySinkA> sink;
-    qsizetype utf16At = 0;
-    qsizetype utf8At = 0;
+    Utf8Offsets offsets;
 
-    quint32 byteOffset(qsizetype position)
-    {
-        if (position < utf16At)
-            utf16At = utf8At = 0;
-        utf8At += QStringView(text).mid(utf16At, position - utf16At).toUtf8().size();
-        utf16At = position;
-        return quint32(utf8At);
-    }
+    quint32 byteOffset(qsizetype position) { return quint32(offsets.toUtf8(text, position)); }
 };
 
 // What the flite thread shares with an engine: the text still to render,
@@ -152,14 +147,10 @@ void deliverStart(const std::shared_ptr<RenderState> &state, quint64 generation)
     deliver(state, generation, true);
 }
 
+// The mean of the two channels' levels (low and high word), 0 … 0xFFFF.
 void scaleVolume(QByteArray &pcm, quint32 volume)
 {
-    const quint32 level = ((volume & 0xFFFF) + (volume >> 16)) / 2;
-    if (level >= 0xFFFF)
-        return;
-    auto *samples = reinterpret_cast<qint16 *>(pcm.data());
-    for (qsizetype i = 0; i < pcm.size() / 2; ++i)
-        samples[i] = qint16(qint32(samples[i]) * qint32(level) / 0xFFFF);
+    WaveFile::scale(pcm, double((volume & 0xFFFF) + (volume >> 16)) / 2 / 0xFFFF);
 }
 
 // Called with state->mutex held, while the engine lives (texts are queued
@@ -312,7 +303,7 @@ public:
         ++m_pending;
         QMutexLocker lock(&m_state->mutex);
         const bool idle = m_state->texts.empty();
-        m_state->texts.push_back({text, std::move(sink)});
+        m_state->texts.push_back({text, std::move(sink), {}});
         if (idle) {
             m_state->position = 0;
             deliverStart(m_state, m_state->generation);

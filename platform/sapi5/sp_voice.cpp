@@ -1,6 +1,7 @@
 #include "sapi5/sp_voice.h"
 
 #include "audio/speech_player.h"
+#include "audio/wave_file.h"
 #include "sapi5/espeak_engine.h"
 #include "sapi5/speech_text.h"
 #include "text/text_chunker.h"
@@ -19,28 +20,11 @@ namespace {
 // Synthesis keeps about this much audio ahead of the play clock.
 constexpr int kAheadMs = 1500;
 
-// How long rate changes must pause before the audio made ahead is made
-// again with them.
-constexpr int remakeDelayMs = 100;
-
 QVariant bytePosition(qint64 samples)
 {
     return QVariant::fromValue<qint64>(samples * 2);
 }
 
-void scaleSamples(QByteArray &pcm, long volume)
-{
-    if (volume >= 100)
-        return;
-    const double gain = std::clamp(volume, 0L, 100L) / 100.0;
-    char *data = pcm.data();
-    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2) {
-        qint16 s;
-        std::memcpy(&s, data + i, 2);
-        s = qint16(std::lround(s * gain));
-        std::memcpy(data + i, &s, 2);
-    }
-}
 
 }  // namespace
 
@@ -135,7 +119,7 @@ struct SpVoice::Private
         Stream &s = streams.front();
         // White space alone makes no sound: the chunker steps over it.
         TextChunker::Piece piece;
-        if (hasText(s) && TextChunker::next(s.text, s.next, speechtext::kMaxChunk, &piece)) {
+        if (hasText(s) && TextChunker::next(s.text, s.next, TextChunker::pieceChars, &piece)) {
             s.next = piece.end;
             SynthRequest r;
             r.job = engine->newJobId();
@@ -181,7 +165,7 @@ struct SpVoice::Private
         const long number = s.number;
         const qint64 base = s.samples;
         QByteArray scaled = pcm;
-        scaleSamples(scaled, volume);
+        WaveFile::scale(scaled, std::clamp(volume, 0L, 100L) / 100.0);
         if (!s.started) {
             s.started = true;
             emit q->StartStream(number, bytePosition(0));
@@ -315,7 +299,7 @@ SpVoice::SpVoice(QObject *parent) : QObject(parent), d(std::make_unique<Private>
     // A dragged rate scrollbar changes the rate on every step: the audio made
     // ahead is made again once the changes pause, not for each of them.
     d->remakeTimer.setSingleShot(true);
-    d->remakeTimer.setInterval(remakeDelayMs);
+    d->remakeTimer.setInterval(SpeechPlayer::remakeDelayMs);
     connect(&d->remakeTimer, &QTimer::timeout, this, [this] { d->remakeAhead(); });
     d->engine = EspeakEngine::instance();
     if (!d->engine->isValid())

@@ -7,10 +7,6 @@
 // how espeak-ng's positions and rates map onto ours.
 namespace speechtext {
 
-// Longest piece of text handed to the synthesizer in one call. Bounds the
-// audio made ahead of playback (about half a minute at most).
-inline constexpr qsizetype kMaxChunk = 400;
-
 // End (exclusive) of the word starting at `start`: a run of letters, digits
 // and marks, joined by apostrophes, hyphens and number separators when a
 // letter or digit follows; or, for a word that starts with a symbol (an

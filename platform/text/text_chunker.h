@@ -9,6 +9,11 @@
 class TextChunker
 {
 public:
+    // The longest piece either synthesizer is handed in one call: it bounds
+    // the audio made ahead of playback (about half a minute at most), and
+    // flite's cost per utterance grows with its length.
+    static constexpr qsizetype pieceChars = 400;
+
     struct Piece
     {
         qsizetype start = 0;

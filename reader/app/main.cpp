@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/window_export.h"
 #include "shell/termination_signals.h"
 #include "audio/speech_player.h"
 
@@ -38,7 +39,7 @@ int main(int argc, char *argv[])
     // A running export is stopped and its temporary files removed before
     // these signals end the program.
     if (TerminationSignals *ending = TerminationSignals::install({SIGTERM, SIGHUP, SIGINT}, &app))
-        QObject::connect(ending, &TerminationSignals::received, window.get(), &SayoraMain::endBySignal);
+        QObject::connect(ending, &TerminationSignals::received, window->exporter(), &WindowExport::endBySignal);
     window->load(argumentText(arguments));
     window->show();
     const int code = QApplication::exec();

@@ -4,6 +4,7 @@
 #include "app/installation.h"
 #include "app/keyboard_access.h"
 #include "app/pronunciation_window.h"
+#include "app/window_export.h"
 #include "com/component_runtime.h"
 #include "help/help_window.h"
 #include "shell/program_folder.h"
@@ -160,7 +161,9 @@ SayoraMain::SayoraMain(QWidget *parent)
 
 SayoraMain::~SayoraMain()
 {
-    unlockControlExport();
+    // The export's lock goes with it, and it talks to the control.
+    delete m_export;
+    m_export = nullptr;
     // The control goes before the runtime hold that may unload its library.
     delete MyTavo1;
     MyTavo1 = nullptr;
@@ -297,7 +300,7 @@ void SayoraMain::connectButtons()
         const bool speaking = m_speech->StopStatus != 1;
         m_speech->Stop();
         if (!speaking)
-            cancelExport();
+            m_export->cancel();
     });
     connect(Image9, &ImageButton::clicked, m_speech, &SpeechController::Rewind);
     connect(Picture2, &ImageButton::clicked, m_speech, &SpeechController::openVoiceList);
@@ -383,13 +386,7 @@ void SayoraMain::closeEvent(QCloseEvent *event)
 
 void SayoraMain::shutdown()
 {
-    // An export through the control is stopped, so its engine does not go
-    // on writing a file nobody will collect.
-    if (WaveEndValue == 2) {
-        MyTavo1->invoke(QStringLiteral("MyStop"));
-        MyTavo1->invoke(QStringLiteral("MyEndOLE"));
-    }
-    cancelExport();
+    m_export->shutdown();
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
     rememberReadingPosition();
     saveSettings();

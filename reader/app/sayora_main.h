@@ -14,9 +14,6 @@
 
 class ControlHost;
 class ImageButton;
-class Mp3Export;
-class QTimer;
-class QFileSystemWatcher;
 class PositionSlider;
 class QComboBox;
 class QFrame;
@@ -26,6 +23,7 @@ class QMessageBox;
 class QPlainTextEdit;
 class QScrollBar;
 class SpeechController;
+class WindowExport;
 
 // The main window `sayoramain`: the text box above a green panel of picture
 // buttons, the voice chooser, the voice parameter scrollbars and the
@@ -60,12 +58,8 @@ public:
     // The Save button: text, rich text or an MP3 export with the selected
     // voice, watched by the four export timers.
     void saveClick();
-    bool exportRunning() const;
-    // Stops a running export; the target stays as it was.
-    void cancelExport();
-    // A termination signal: stops a running export, removes its temporary
-    // files, then ends the program by the same signal.
-    void endBySignal(int signalNumber);
+    // The MP3 export, its labels and timers.
+    WindowExport *exporter() const { return m_export; }
 
     // Reloads the normal picture of all eight state buttons.
     void initButton();
@@ -110,12 +104,6 @@ public:
     QLabel *Label70 = nullptr;
     PositionSlider *cpvSlider1 = nullptr;
     ControlHost *MyTavo1 = nullptr;  // the wave rendering control
-    QLabel *Label7 = nullptr;        // export progress, 0 … 100
-    QLabel *Label8 = nullptr;        // export time, hh:mm:ss
-    QTimer *Timer101 = nullptr;      // waiting for the WAV file (flite voices)
-    QTimer *Timer1 = nullptr;        // rendering through MyTavo1
-    QTimer *Timer102 = nullptr;      // waiting for the MP3 file
-    QTimer *Timer2 = nullptr;        // encoding
 
     // Window state.
     int LoadStep = 0;
@@ -126,22 +114,6 @@ public:
     int BColorStatus = 1;
     int TColorStatus = 1;
     SettingsRecord Settings;
-    // The value last read from or written to "WaveEnd" by an export through
-    // MyTavo1: 2 while the control renders.
-    quint32 WaveEndValue = 0;
-    // Export state.
-    QString TargetFile;
-    QString TmpWavFile;
-    QString TmpMp3File;
-    QDateTime ExportStart;
-    qint64 ElapsedSeconds = 0;
-    double EstimateWaveSize = 0;
-    double EstimateMp3Size = 0;
-    qint64 WaveSize = 0;
-    int PercentWave = 0;
-    RegistryKey AppPathsKey;
-    // An export whose files stop growing for this long is given up.
-    int exportStallSeconds = 60;
     RichTextBox RichTextBox1;
 
 signals:
@@ -175,21 +147,7 @@ private:
     void buildExportWidgets();
     void saveTextFile(const QString &name, const QString &extension);
     void exportMp3(const QString &name);
-    void renderWithControl(const QString &text);
-    bool renderWithWaveVoice(const QString &text);
     bool askOverwrite(const QString &target);
-    void Timer101_Timer();
-    void Timer1_Timer();
-    void Timer102_Timer();
-    void Timer2_Timer();
-    void WaveStop();
-    void showElapsed();
-    bool stalled(qint64 size);
-    void exportFailed(const QString &why);
-    void endExport();
-    enum class ControlLock { Taken, HeldByAnother, CannotBeMade };
-    ControlLock lockControlExport();
-    void unlockControlExport();
     void reportNothingSpoken(const QString &voiceName);
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
@@ -209,15 +167,7 @@ private:
     bool m_text1Pressed = false;
     QMessageBox *m_nothingSpokenBox = nullptr;
     std::optional<QRect> m_pendingOuterGeometry;
-    QPointer<Mp3Export> m_export;
-    bool m_exportCancelled = false;
-    qint64 m_lastSize = -1;
-    QElapsedTimer m_sinceProgress;
-    QFileSystemWatcher *m_storeWatch = nullptr;
-    // Held while an export through the control waits for "WaveEnd": the
-    // flag is one per user, so one such export per user at a time.
-    int m_controlExportLock = -1;
-    int m_endSignal = 0;
+    WindowExport *m_export = nullptr;
     ReadingPositions m_positions;
     std::optional<ReadingPositions::Entry> m_document;  // the open document as it was opened
     QLabel *m_resumeNote = nullptr;

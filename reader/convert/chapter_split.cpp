@@ -4,7 +4,7 @@
 #include "convert/conversion.h"
 #include "convert/voice_catalog.h"
 #include "documents/document_saver.h"
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 #include "documents/rich_text_box.h"
 
 #include <QDir>
@@ -246,7 +246,7 @@ void ChapterSplit::abort()
 {
     if (m_conversion) {
         m_conversion->disconnect(this);
-        m_conversion->abort();
+        m_conversion->stop();
         delete m_conversion;
         m_conversion = nullptr;
     }

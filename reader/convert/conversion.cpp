@@ -1,15 +1,11 @@
 #include "convert/conversion.h"
 
-#include "com/component_runtime.h"
-#include "com/ref_count.h"
 #include "convert/voice_catalog.h"
 #include "documents/document_saver.h"
-#include "documents/mp3_export.h"
 #include "documents/rich_text_box.h"
 #include "documents/text_decoder.h"
-#include "sapi4/audio_dest_file.h"
+#include "export/speech_export.h"
 #include "sapi4/direct_ss.h"
-#include "sapi4/tts_interfaces.h"
 #include "sapi5/sp_voice.h"
 #include "speech/voice_choice.h"
 
@@ -31,47 +27,6 @@
 
 namespace {
 
-// Hears the engine about the one text it renders, on this thread.
-class BufferSink final : public ITTSBufNotifySinkA
-{
-public:
-    std::function<void(QWORD stamp, quint32 byteOffset)> onWord;
-    std::function<void()> onDone;
-
-    HRESULT QueryInterface(const Guid &iid, void **object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (iid != IID_IUnknown && iid != IID_ITTSBufNotifySinkA) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<ITTSBufNotifySinkA *>(this);
-        AddRef();
-        return S_OK;
-    }
-    quint32 AddRef() override { return m_refs.addRef(); }
-    quint32 Release() override { return m_refs.release(this); }
-
-    HRESULT TextDataDone(QWORD, quint32) override
-    {
-        if (onDone)
-            onDone();
-        return S_OK;
-    }
-    HRESULT TextDataStarted(QWORD) override { return S_OK; }
-    HRESULT BookMark(QWORD, quint32) override { return S_OK; }
-    HRESULT WordPosition(QWORD stamp, quint32 byteOffset) override
-    {
-        if (onWord)
-            onWord(stamp, byteOffset);
-        return S_OK;
-    }
-
-private:
-    RefCount m_refs;
-};
-
 QString sentence(QString why)
 {
     if (!why.isEmpty())
@@ -83,47 +38,10 @@ QString sentence(QString why)
 
 }  // namespace
 
-// A SAPI 4 engine rendering into the temporary WAV, and what turns its
-// byte offsets (into the UTF-8 it was handed) back into text positions.
-struct Sapi4Rendering
-{
-    // Creating the engine objects needs a hold on the component runtime.
-    Sapi4Rendering() { ComponentRuntime::initialize(); }
-
-    ComPtr<ITTSCentralA> engine;
-    ComPtr<IAudioFile> destination;
-    ComPtr<BufferSink> sink;
-    // Words come in text order: a cursor walks the text once.
-    qsizetype utf16At = 0;
-    qint64 utf8At = 0;
-
-    qint64 position(const QString &text, qint64 byteOffset)
-    {
-        if (byteOffset < utf8At)
-            utf16At = utf8At = 0;
-        while (utf8At < byteOffset && utf16At < text.size()) {
-            const char16_t c = text.at(utf16At).unicode();
-            const bool pair = QChar::isHighSurrogate(c) && utf16At + 1 < text.size() && text.at(utf16At + 1).isLowSurrogate();
-            utf8At += pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
-            utf16At += pair ? 2 : 1;
-        }
-        return utf16At;
-    }
-
-    ~Sapi4Rendering()
-    {
-        if (engine)
-            engine->AudioReset();
-        engine.reset();
-        destination.reset();
-        ComponentRuntime::uninitialize();
-    }
-};
-
 Conversion::Conversion(VoiceCatalog &voices, const Convert::Options &options, QObject *parent)
     : QObject(parent)
     , m_voices(voices)
-    , m_job(options)
+    , m_options(options)
     , m_input(options.inputs.value(0))
 {
 }
@@ -135,7 +53,7 @@ Conversion::~Conversion()
 
 double Conversion::encoded() const
 {
-    return m_export ? m_export->encodedFraction() : 0.0;
+    return m_export ? m_export->encoded() : 0.0;
 }
 
 void Conversion::fail(Convert::ExitCode code, const QString &file, const QString &why)
@@ -151,15 +69,16 @@ void Conversion::fail(Convert::ExitCode code, const QString &file, const QString
 
 void Conversion::audioInPlace()
 {
+    m_rendered = 1;
     // The subtitles follow the sound they belong to, never a failed one.
-    if (!m_job.subtitles.isEmpty()) {
+    if (!m_options.subtitles.isEmpty()) {
         Subtitles::Kind kind = Subtitles::Kind::Srt;
-        Subtitles::kindForName(m_job.subtitles, &kind);
+        Subtitles::kindForName(m_options.subtitles, &kind);
         // The marks are already in the written text: subtitles show what
         // was written, not what the rules made the voice say.
         const QByteArray cues = Subtitles::write(Subtitles::cues(m_written, m_marks, m_export->waveSeconds()), kind);
-        if (QString why; !DocumentSaver::writeFile(m_job.subtitles, cues, &why))
-            return fail(Convert::RenderFailed, m_job.subtitles, why);
+        if (QString why; !DocumentSaver::writeFile(m_options.subtitles, cues, &why))
+            return fail(Convert::RenderFailed, m_options.subtitles, why);
     }
     succeed();
 }
@@ -173,21 +92,17 @@ void Conversion::succeed()
 
 void Conversion::cleanUp()
 {
-    if (m_voices.spVoice() && m_stream) {
-        m_voices.spVoice()->disconnect(this);
-        m_voices.spVoice()->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-        m_voices.spVoice()->setAudioOutputStream(nullptr);
-    }
-    m_stream.reset();
-    m_sapi4.reset();
-    if (m_export)
+    if (m_export) {
+        m_export->disconnect(this);
         m_export->cancel();
+    }
     stopReadingInput();
 }
 
-void Conversion::abort()
+void Conversion::stop()
 {
     cleanUp();
+    m_finished = true;
 }
 
 QString Conversion::inputName() const
@@ -257,14 +172,14 @@ void Conversion::stopReadingInput()
 
 bool Conversion::checkSubtitleFolder()
 {
-    if (m_job.subtitles.isEmpty())
+    if (m_options.subtitles.isEmpty())
         return true;
     // Found out now, not after minutes of rendering.
-    const QFileInfo info(m_job.subtitles);
+    const QFileInfo info(m_options.subtitles);
     QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     if (probe.open())
         return true;
-    fail(Convert::RenderFailed, m_job.subtitles, tr("the folder %1 cannot be written to").arg(info.absolutePath()));
+    fail(Convert::RenderFailed, m_options.subtitles, tr("the folder %1 cannot be written to").arg(info.absolutePath()));
     return false;
 }
 
@@ -273,11 +188,11 @@ bool Conversion::checkSubtitleFolder()
 // that cannot be read are skipped, with a warning once per file in a run.
 PronunciationRules Conversion::pronunciationFor(const QString &voiceLanguage)
 {
-    if (m_job.noRules)
+    if (m_options.noRules)
         return {};
     QStringList files;
-    if (!m_job.rules.isEmpty()) {
-        files << m_job.rules;
+    if (!m_options.rules.isEmpty()) {
+        files << m_options.rules;
     } else {
         const QString folder =
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/sayora/");
@@ -340,16 +255,16 @@ bool Conversion::decodeText(RichTextBox &box, const QByteArray &bytes)
         start = start.sliced(1);
     if (start.startsWith("{\\rtf"))
         return true;
-    if (m_job.encoding.isEmpty()) {
+    if (m_options.encoding.isEmpty()) {
         if (detectTextEncoding(bytes) == TextEncoding::Windows1252)
             emit warned(tr("sayora-convert: %1: not UTF-8, read as Windows-1252 (--encoding names another encoding)")
                             .arg(inputName()));
         return true;
     }
-    QStringDecoder decoder(m_job.encoding.toUtf8().constData());
+    QStringDecoder decoder(m_options.encoding.toUtf8().constData());
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        emit warned(tr("sayora-convert: %1: some bytes are not %2 and were replaced").arg(inputName(), m_job.encoding));
+        emit warned(tr("sayora-convert: %1: some bytes are not %2 and were replaced").arg(inputName(), m_options.encoding));
     if (!box.loadBytes(text.toUtf8())) {
         fail(Convert::InputUnreadable, inputName(), box.errorString());
         return false;
@@ -359,10 +274,10 @@ bool Conversion::decodeText(RichTextBox &box, const QByteArray &bytes)
 
 void Conversion::convertText()
 {
-    if (m_job.format == Convert::Format::Text) {
+    if (m_options.format == Convert::Format::Text) {
         QString why;
-        if (!DocumentSaver::writeFile(m_job.output, m_text.toUtf8(), &why))
-            return fail(Convert::RenderFailed, m_job.output, why);
+        if (!DocumentSaver::writeFile(m_options.output, m_text.toUtf8(), &why))
+            return fail(Convert::RenderFailed, m_options.output, why);
         m_rendered = 1;
         return succeed();
     }
@@ -371,11 +286,11 @@ void Conversion::convertText()
     if (m_text.isEmpty())
         return fail(Convert::InputUnreadable, inputName(), tr("there is no text in it to read aloud"));
     std::optional<VoiceCatalog::Voice> voice =
-        m_job.voice.isEmpty() ? m_voices.forText(m_text) : m_voices.find(m_job.voice);
+        m_options.voice.isEmpty() ? m_voices.forText(m_text) : m_voices.find(m_options.voice);
     if (!voice) {
-        if (!m_job.voice.isEmpty())
-            return fail(Convert::UnknownVoice, inputName(), tr("there is no voice \"%1\"").arg(m_job.voice));
-        return fail(Convert::RenderFailed, m_job.output, tr("no voice is installed"));
+        if (!m_options.voice.isEmpty())
+            return fail(Convert::UnknownVoice, inputName(), tr("there is no voice \"%1\"").arg(m_options.voice));
+        return fail(Convert::RenderFailed, m_options.output, tr("no voice is installed"));
     }
     m_written = m_text;
     if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
@@ -387,132 +302,61 @@ void Conversion::convertText()
             return fail(Convert::InputUnreadable, inputName(),
                         tr("the pronunciation rules leave nothing to read aloud"));
     }
-    if (m_job.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
-        return fail(Convert::RenderFailed, m_job.output, tr("the MP3 encoder \"lame\" is not installed"));
+    if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+        return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;
-    m_export = new Mp3Export(this);
+    m_export = new SpeechExport(this);
     m_export->setTags(m_tags);
-    connect(m_export, &Mp3Export::encoderFinished, this, [this] {
-        if (m_export->finish())
-            audioInPlace();
-        else
-            fail(Convert::RenderFailed, m_job.output, m_export->errorString());
-    });
-    if (!m_export->prepare(m_job.output, m_job.format == Convert::Format::Mp3))
-        return fail(Convert::RenderFailed, m_job.output, m_export->errorString());
-    if (voice->engine == VoiceChoice::Sapi4)
-        renderWithSapi4(voice->index);
-    else
-        renderWithSapi5(voice->index);
-}
-
-void Conversion::renderWithSapi4(int mode)
-{
-    DirectSS &dss = m_voices.directSS();
-    dss.setCurrentMode(mode);
-    const int speed = m_job.rate >= 0 ? VoiceChoice::sapi4Scaled(m_job.rate, dss.MinSpeed(), dss.MaxSpeed()) : dss.Speed();
-    const int pitch = m_job.pitch >= 0 ? VoiceChoice::sapi4Scaled(m_job.pitch, dss.MinPitch(), dss.MaxPitch()) : dss.Pitch();
-    const quint32 level = quint32(VoiceChoice::sapi4Volume(m_job.volume >= 0 ? m_job.volume : 100));
-
-    m_sapi4 = std::make_unique<Sapi4Rendering>();
-    Sapi4Rendering &r = *m_sapi4;
-    m_bytesPerSecond = 2.0 * dss.sampleRate();
-    Sapi4Objects::registerClassObjects();
-    TTSMODEINFOA criteria{};
-    criteria.szModeName = dss.ModeName(mode).toUtf8();
-    TTSMODEINFOA found{};
-    ComPtr<ITTSFindA> enumerator;
-    if (failed(ComponentRuntime::createInstance(CLSID_TTSEnumerator, nullptr, IID_ITTSFindA, enumerator.put()))
-        || failed(enumerator->Find(&criteria, nullptr, &found))
-        || failed(ComponentRuntime::createInstance(CLSID_AudioDestFile, nullptr, IID_IAudioFile, r.destination.put()))
-        || failed(enumerator->Select(found.gModeID, reinterpret_cast<ITTSCentralA **>(r.engine.put()), r.destination.get())))
-        return fail(Convert::RenderFailed, m_job.output, tr("the voice \"%1\" could not be started").arg(dss.ModeName(mode)));
-    if (const auto attributes = r.engine.as<ITTSAttributesA>(IID_ITTSAttributesA)) {
-        attributes->SpeedSet(quint32(speed));
-        attributes->PitchSet(quint16(pitch));
-        attributes->VolumeSet(level | (level << 16));
-    }
-    if (failed(r.destination->Set(m_export->tmpWav(), AUDIOFILE_CREATE)))
-        return fail(Convert::RenderFailed, m_job.output, tr("the sound file could not be created"));
-
-    r.sink = ComPtr<BufferSink>::adopt(new BufferSink);
-    QPointer<Conversion> self(this);
-    r.sink->onWord = [self](QWORD stamp, quint32 offset) {
-        if (self && self->m_sapi4)
-            self->wordAt(self->m_sapi4->position(self->m_text, offset), qint64(stamp));
-    };
-    r.sink->onDone = [self] {
-        if (self && self->m_sapi4)
-            self->renderingDone();
-    };
-    QByteArray data = m_text.toUtf8();
-    data.append('\0');
-    const SDATA sdata{data.constData(), quint64(data.size())};
-    if (failed(r.engine->TextData(CHARSET_TEXT, 0, sdata, r.sink.get(), IID_ITTSBufNotifySinkA)))
-        fail(Convert::RenderFailed, m_job.output, tr("the voice did not accept the text"));
-}
-
-void Conversion::renderWithSapi5(int tokenIndex)
-{
-    SpVoice *voice = m_voices.spVoice();
-    voice->setVoice(m_voices.token(tokenIndex));
-    if (m_job.rate >= 0)
-        voice->setRate(VoiceChoice::sapi5Rate(m_job.rate));
-    voice->setVolume(m_job.volume >= 0 ? m_job.volume : 100);
-    m_bytesPerSecond = 2.0 * voice->sampleRate();
-    m_stream = std::make_unique<SpFileStream>();
-    if (!m_stream->Open(m_export->tmpWav(), SpFileStream::SSFMCreateForWrite, false))
-        return fail(Convert::RenderFailed, m_job.output, m_stream->errorString());
-    voice->setAudioOutputStream(m_stream.get());
-    connect(voice, &SpVoice::Word, this, [this](long, const QVariant &streamPosition, qint64 position, qint64) {
-        wordAt(position, streamPosition.toLongLong());
-    });
-    connect(voice, &SpVoice::EndStream, this, &Conversion::renderingDone);
-    voice->Speak(m_text, SpVoice::SVSFlagsAsync);
-}
-
-void Conversion::wordAt(qint64 position, qint64 audioBytes)
-{
-    if (!m_job.subtitles.isEmpty())
-        m_marks.append({m_spokenMap.writtenPosition(position), double(audioBytes) / m_bytesPerSecond});
-    const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
-    if (rendered > m_rendered) {
+    connect(m_export, &SpeechExport::progressed, this, [this](double rendered) {
         m_rendered = rendered;
         emit progressed();
-    }
+    });
+    connect(m_export, &SpeechExport::encoderStarted, this, &Conversion::progressed);
+    connect(m_export, &SpeechExport::word, this, &Conversion::wordAt);
+    connect(m_export, &SpeechExport::finished, this, [this](bool ok, const QString &why) {
+        if (ok)
+            audioInPlace();
+        else
+            fail(Convert::RenderFailed, m_options.output, why);
+    });
+    if (!m_export->prepare(m_options.output, m_options.format == Convert::Format::Mp3 ? SpeechExport::Format::Mp3
+                                                                                       : SpeechExport::Format::Wav))
+        return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
+    m_export->render(m_text, voiceFor(*voice));
 }
 
-void Conversion::renderingDone()
+// The catalog's voice with the options' rate, pitch and volume, on the
+// engine's own scales.
+SpeechExport::Voice Conversion::voiceFor(const VoiceCatalog::Voice &choice) const
 {
-    // The audio is complete: close the WAV before anyone reads it.
-    bool written = true;
-    QString why;
-    if (m_sapi4) {
-        written = succeeded(m_sapi4->destination->Flush());
-        if (const auto sink = m_sapi4->destination.as<IWaveSink>(IID_IWaveSink))
-            why = sink->WaveError();
-        m_sapi4.reset();
+    SpeechExport::Voice voice;
+    if (choice.engine == VoiceChoice::Sapi4) {
+        DirectSS &dss = m_voices.directSS();
+        dss.setCurrentMode(choice.index);
+        voice.engine = SpeechExport::Voice::Engine::Sapi4;
+        voice.modeName = dss.ModeName(choice.index);
+        voice.speed = quint32(m_options.rate >= 0 ? VoiceChoice::sapi4Scaled(m_options.rate, dss.MinSpeed(), dss.MaxSpeed())
+                                                  : dss.Speed());
+        voice.pitch = quint16(m_options.pitch >= 0 ? VoiceChoice::sapi4Scaled(m_options.pitch, dss.MinPitch(), dss.MaxPitch())
+                                                   : dss.Pitch());
+        const quint32 level = quint32(VoiceChoice::sapi4Volume(m_options.volume >= 0 ? m_options.volume : 100));
+        voice.volume = level | (level << 16);
+        voice.sampleRate = dss.sampleRate();
+        return voice;
     }
-    if (m_stream) {
-        m_voices.spVoice()->disconnect(this);
-        m_voices.spVoice()->setAudioOutputStream(nullptr);
-        written = m_stream->Close();
-        why = m_stream->errorString();
-        m_stream.reset();
-    }
-    if (!written)
-        return fail(Convert::RenderFailed, m_job.output, tr("the sound could not be written: %1").arg(why));
-    m_rendered = 1;
-    emit progressed();
+    SpVoice *renderer = m_voices.spVoice();
+    voice.renderer = renderer;
+    voice.token = m_voices.token(choice.index);
+    voice.rate = m_options.rate >= 0 ? VoiceChoice::sapi5Rate(m_options.rate) : (renderer ? renderer->Rate() : 0);
+    voice.volumePercent = m_options.volume >= 0 ? m_options.volume : 100;
+    return voice;
+}
 
-    if (m_job.format == Convert::Format::Wav) {
-        if (!m_export->keepWave())
-            return fail(Convert::RenderFailed, m_job.output, m_export->errorString());
-        return audioInPlace();
-    }
-    if (!m_export->startEncoder())
-        fail(Convert::RenderFailed, m_job.output, m_export->errorString());
-    else
-        emit progressed();
+void Conversion::wordAt(qint64 position, double seconds)
+{
+    // The marks are taken back into the written text: subtitles show what
+    // was written, not what the rules made the voice say.
+    if (!m_options.subtitles.isEmpty())
+        m_marks.append({m_spokenMap.writtenPosition(position), seconds});
 }

@@ -2,7 +2,8 @@
 
 #include "convert/convert_options.h"
 #include "convert/subtitles.h"
-#include "documents/mp3_export.h"
+#include "convert/voice_catalog.h"
+#include "export/speech_export.h"
 #include "speech/pronunciation_rules.h"
 
 #include <QObject>
@@ -11,14 +12,11 @@
 
 class RichTextBox;
 class QSocketNotifier;
-class SpFileStream;
-class VoiceCatalog;
-struct Sapi4Rendering;
 
 // One input converted into one output, with no window: the text read as the
-// Open button reads it, rendered by the chosen engine into a WAV beside the
-// output, encoded by lame for an MP3, and put in the output's place only
-// once complete; subtitles from the word marks. Runs in the event loop and
+// Open button reads it, the voice chosen, the pronunciation rules applied,
+// and the export (SpeechExport) run with them; subtitles from its word
+// marks, written once the sound is in place. Runs in the event loop and
 // raises finished() once, whatever the outcome.
 class Conversion : public QObject
 {
@@ -34,8 +32,9 @@ public:
     // the input in messages), and tags the MP3 so.
     void setText(const QString &text);
     void setTags(const Mp3Export::Tags &tags) { m_tags = tags; }
-    // Stops at once and removes every temporary file (an interrupt).
-    void abort();
+    // Stops at once, for an interrupt: the engine and the encoder end and
+    // every temporary file is removed. finished() does not follow.
+    void stop();
 
     bool isFinished() const { return m_finished; }
     Convert::ExitCode exitCode() const { return m_exitCode; }
@@ -60,17 +59,15 @@ private:
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
-    void renderWithSapi4(int mode);
-    void renderWithSapi5(int tokenIndex);
-    void renderingDone();
-    void wordAt(qint64 position, qint64 audioBytes);
+    SpeechExport::Voice voiceFor(const VoiceCatalog::Voice &choice) const;
+    void wordAt(qint64 position, double seconds);
     void audioInPlace();
     void succeed();
     void fail(Convert::ExitCode code, const QString &file, const QString &why);
     void cleanUp();
 
     VoiceCatalog &m_voices;
-    Convert::Options m_job;
+    Convert::Options m_options;
     QString m_input;
     QString m_text;  // as rendered: the spoken form
     QString m_written;  // as read, before the pronunciation rules
@@ -81,11 +78,8 @@ private:
     QSocketNotifier *m_inputNotifier = nullptr;
     QByteArray m_inputBytes;
     int m_inputFlags = -1;  // its status flags before we made it non-blocking
-    Mp3Export *m_export = nullptr;
-    std::unique_ptr<Sapi4Rendering> m_sapi4;
-    std::unique_ptr<SpFileStream> m_stream;
+    SpeechExport *m_export = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles
-    double m_bytesPerSecond = 1;     // of the voice's 16-bit mono PCM
     double m_rendered = 0;
     bool m_finished = false;
     Convert::ExitCode m_exitCode = Convert::Success;

@@ -164,7 +164,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     QObject::connect(&conversion, &Conversion::finished, &tick, &QTimer::stop);
     QObject::connect(&conversion, &Conversion::finished, QCoreApplication::instance(), &QCoreApplication::quit);
     onTermination(&conversion, [&](int signal) {
-        conversion.abort();
+        conversion.stop();
         bar.clear();
         // A worker's parent says it once for the whole batch.
         if (!options.reportProgress)

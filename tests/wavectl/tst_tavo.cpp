@@ -1,5 +1,6 @@
 #include "app/installation.h"
 #include "app/sayora_main.h"
+#include "app/window_export.h"
 #include "audio/wave_file.h"
 #include "com/component_runtime.h"
 #include "com/control.h"
@@ -310,7 +311,7 @@ private slots:
             const QString wav = file(u"closing.wav"_qs);
             QCOMPARE(window.MyTavo1->invoke(u"Speak"_qs, {sentences(8), wav, slt, 190, 163, 2048}), S_OK);
             QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 2u, 10000);
-            window.WaveEndValue = 2;
+            window.exporter()->WaveEndValue = 2;
             window.show();
             QVERIFY(window.close());
             QCOMPARE(waveEnd(), 1u);

@@ -3,7 +3,8 @@
 #include "app/installation.h"
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
-#include "documents/mp3_export.h"
+#include "app/window_export.h"
+#include "export/mp3_export.h"
 #include "registry/registry_key.h"
 #include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
@@ -156,8 +157,8 @@ private slots:
         QStringList phases;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
-            if (w->Label7->isVisible() && (phases.isEmpty() || phases.last() != w->Label7->text()))
-                phases << w->Label7->text();
+            if (w->exporter()->Label7->isVisible() && (phases.isEmpty() || phases.last() != w->exporter()->Label7->text()))
+                phases << w->exporter()->Label7->text();
         });
         watch.start(5);
         double waveSeconds = 0;
@@ -185,7 +186,7 @@ private slots:
         });
         hook.start();
         testsupport::answerNext<Mp3End>([&](Mp3End *end) {
-            phases << w->Label7->text();
+            phases << w->exporter()->Label7->text();
             QCOMPARE(end->windowTitle(), u"Sayora"_qs);
             QCOMPARE(end->Label1->text(), u"Convert text to"_qs);
             QCOMPARE(end->Label3->text(), u"Successfully!"_qs);
@@ -194,7 +195,7 @@ private slots:
         });
         clickSave(*w);
         QTRY_COMPARE_WITH_TIMEOUT(completion, target, 60000);
-        QTRY_VERIFY(!w->Label7->isVisible() && !w->Label8->isVisible());
+        QTRY_VERIFY(!w->exporter()->Label7->isVisible() && !w->exporter()->Label8->isVisible());
 
         QVERIFY(waveSeconds > 2);
         QCOMPARE(files(), QStringList({u"a.txt.mp3"_qs}));
@@ -223,7 +224,7 @@ private slots:
         // The rendering's estimate is of this voice's sound, so its 0 to 50
         // fills evenly.
         if (voice.startsWith(u"Flite"_qs)) {
-            const double ratio = double(w->WaveSize) / (w->EstimateWaveSize * 50);
+            const double ratio = double(w->exporter()->WaveSize) / (w->exporter()->EstimateWaveSize * 50);
             QVERIFY2(ratio > 0.8 && ratio < 1.25, qPrintable(QString::number(ratio)));
         }
     }
@@ -279,14 +280,14 @@ private slots:
         stops.wholeWord = false;
         QVERIFY(PronunciationLists::save(PronunciationLists::commonFile(), {words, stops}, {}, &error));
         w->speech()->pronunciation().invalidate();
-        w->exportStallSeconds = 600;
+        w->exporter()->exportStallSeconds = 600;
         QString seen;
         answerSaveDialog(path(u"silent"_qs), 3);
         answerMessage(u"could not be exported"_qs, QMessageBox::Ok, &seen);
         clickSave(*w);
         QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
         QVERIFY2(seen.contains(u"leave nothing to read aloud"_qs), qPrintable(seen));
-        QVERIFY(!w->exportRunning());
+        QVERIFY(!w->exporter()->running());
         QVERIFY(!QFileInfo::exists(path(u"silent.mp3"_qs)));
         QFile::remove(PronunciationLists::commonFile());
         w->speech()->pronunciation().invalidate();
@@ -295,13 +296,13 @@ private slots:
     void statusTextsFit()
     {
         // In their place, and wide enough for every text they show.
-        QCOMPARE(w->Label7->pos(), QPoint(twips::toPixels(120), twips::toPixels(1080)));
-        QCOMPARE(w->Label8->pos(), QPoint(twips::toPixels(4580), twips::toPixels(1080)));
+        QCOMPARE(w->exporter()->Label7->pos(), QPoint(twips::toPixels(120), twips::toPixels(1080)));
+        QCOMPARE(w->exporter()->Label8->pos(), QPoint(twips::toPixels(4580), twips::toPixels(1080)));
         for (const QString &shown : {u"Waiting"_qs, u"0"_qs, u"50"_qs, u"100"_qs})
-            QVERIFY2(w->Label7->fontMetrics().horizontalAdvance(shown) <= w->Label7->contentsRect().width(), qPrintable(shown));
-        QVERIFY(w->Label8->fontMetrics().horizontalAdvance(u"00:00:00"_qs) <= w->Label8->contentsRect().width());
-        QVERIFY(w->Label7->geometry().right() < w->Text1->geometry().left());
-        QVERIFY(w->Label8->geometry().right() < w->Image19->geometry().left());
+            QVERIFY2(w->exporter()->Label7->fontMetrics().horizontalAdvance(shown) <= w->exporter()->Label7->contentsRect().width(), qPrintable(shown));
+        QVERIFY(w->exporter()->Label8->fontMetrics().horizontalAdvance(u"00:00:00"_qs) <= w->exporter()->Label8->contentsRect().width());
+        QVERIFY(w->exporter()->Label7->geometry().right() < w->Text1->geometry().left());
+        QVERIFY(w->exporter()->Label8->geometry().right() < w->Image19->geometry().left());
     }
 
     void playWithoutPlayer()
@@ -362,7 +363,7 @@ private slots:
         QFETCH(QString, voice);
         QFETCH(QString, message);
         selectVoice(*w, voice);
-        w->exportStallSeconds = 2;
+        w->exporter()->exportStallSeconds = 2;
         if (fault == u"cancel"_qs || fault == u"no end"_qs || fault == u"escape"_qs || fault == u"f7"_qs)
             w->MainTxtBox->setPlainText(text.repeated(40));
         if (fault == u"too long"_qs) {
@@ -418,15 +419,15 @@ private slots:
             if (fault == u"kill lame"_qs) {
                 hook.stop();
                 connect(exporter, &Mp3Export::encoderStarted, exporter, [exporter] { exporter->encoder()->kill(); });
-            } else if (fault == u"no end"_qs && w->Timer1->isActive()) {
+            } else if (fault == u"no end"_qs && w->exporter()->Timer1->isActive()) {
                 // The control can no longer report: its key is gone.
                 hook.stop();
                 QCOMPARE(RegistryKey::deleteTree(Installation::appPathsKey()), RegistryKey::Success);
-            } else if (fault == u"cancel"_qs && w->Timer1->isActive()) {
+            } else if (fault == u"cancel"_qs && w->exporter()->Timer1->isActive()) {
                 hook.stop();
-                QTest::mouseClick(w->Label7, Qt::LeftButton);
+                QTest::mouseClick(w->exporter()->Label7, Qt::LeftButton);
             } else if ((fault == u"escape"_qs || fault == u"f7"_qs)
-                       && (w->Timer1->isActive() || QFileInfo(exporter->tmpWav()).size() > 44)) {
+                       && (w->exporter()->Timer1->isActive() || QFileInfo(exporter->tmpWav()).size() > 44)) {
                 // Rendering: through the control, or inside the Save click.
                 // The keys reach the window once it is active again after
                 // the dialogs.
@@ -449,16 +450,16 @@ private slots:
         // What can be known before the rendering is said before it.
         if (fault == u"no lame"_qs || fault == u"read-only store"_qs || fault == u"too long"_qs) {
             QVERIFY2(!seen.isEmpty(), "not said in the Save click");
-            QVERIFY(!w->exportRunning());
+            QVERIFY(!w->exporter()->running());
         }
         if (!message.isEmpty()) {
             QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
             QVERIFY2(seen.contains(message), qPrintable(seen));
             QVERIFY(seen.contains(target));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!w->exportRunning(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->exporter()->running(), 60000);
         qputenv("PATH", oldPath);
-        QVERIFY(!w->Label7->isVisible());
+        QVERIFY(!w->exporter()->Label7->isVisible());
         QCOMPARE(contents(path(u"out.mp3"_qs)), QByteArray("the user's file"));
         QCOMPARE(files(), QStringList({u"out.mp3"_qs}));
     }
@@ -486,11 +487,44 @@ private slots:
         answerMessage(u"could not be exported"_qs, QMessageBox::Ok, &seen);
         clickSave(*w);
         // Well before the stall limit would speak of no progress.
-        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), w->exportStallSeconds * 1000 / 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), w->exporter()->exportStallSeconds * 1000 / 2);
         QVERIFY2(seen.contains(u"No space left on device"_qs), qPrintable(seen));
-        QTRY_VERIFY_WITH_TIMEOUT(!w->exportRunning(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->exporter()->running(), 60000);
         QCOMPARE(contents(target), QByteArray("the user's file"));
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"out.mp3"_qs});
+    }
+
+    // An espeak-ng export renders in the event loop, not inside the Save
+    // click: the click has returned before the encoder starts, and the
+    // window goes on meanwhile.
+    void saveReturnsWhileRendering()
+    {
+        selectVoice(*w, u"English (America)"_qs);
+        w->MainTxtBox->setPlainText(text.repeated(10));
+        bool clickReturned = false;
+        bool returnedBeforeEncoding = false;
+        QTimer hook;
+        hook.setInterval(1);
+        connect(&hook, &QTimer::timeout, this, [&] {
+            if (auto *exporter = w->findChild<Mp3Export *>()) {
+                hook.stop();
+                connect(exporter, &Mp3Export::encoderStarted, this, [&] { returnedBeforeEncoding = clickReturned; });
+            }
+        });
+        hook.start();
+        QString completion;
+        answerSaveDialog(path(u"loop"_qs), 3);
+        testsupport::answerNext<Mp3End>([&](Mp3End *end) {
+            completion = end->Label2->text();
+            QTest::mouseClick(end->Command2, Qt::LeftButton);
+        });
+        clickSave(*w);
+        clickReturned = true;
+        QVERIFY(w->exporter()->running());
+        QCOMPARE(w->exporter()->Label7->text(), u"Waiting"_qs);
+        QTRY_COMPARE_WITH_TIMEOUT(completion, path(u"loop.mp3"_qs), 60000);
+        QVERIFY(returnedBeforeEncoding);
+        QTRY_COMPARE(files(), QStringList({u"loop.mp3"_qs}));
     }
 
     void secondSaveIsRefused()
@@ -499,14 +533,14 @@ private slots:
         w->MainTxtBox->setPlainText(text.repeated(40));
         answerSaveDialog(path(u"first.mp3"_qs), 3);
         clickSave(*w);
-        QVERIFY(w->exportRunning());
+        QVERIFY(w->exporter()->running());
         QString seen;
         answerMessage(u"export is running"_qs, QMessageBox::Ok, &seen);
         clickSave(*w);
         QVERIFY(seen.contains(u"export is running"_qs));
         // Closing the window stops the export and leaves nothing behind.
         w->close();
-        QVERIFY(!w->exportRunning());
+        QVERIFY(!w->exporter()->running());
         QCOMPARE(files(), QStringList());
     }
 };

@@ -1,6 +1,6 @@
 // Exports of the real reader watched from outside: the program in child
 // processes, driven by a preloaded library that acts as its user.
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 
 #include <QDir>
 #include <QFile>

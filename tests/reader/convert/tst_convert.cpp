@@ -3,7 +3,7 @@
 #include "app/sayora_main.h"
 #include "convert/subtitles.h"
 #include "audio/wave_file.h"
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 #include "documents/rich_text_box.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"

@@ -2,7 +2,7 @@
 // our own opener, and the MP3 check against real lame output.
 #include "audio/wave_file.h"
 #include "documents/document_saver.h"
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 #include "documents/rich_text_box.h"
 #include "support/test_support.h"
 

@@ -9,8 +9,8 @@
 // The steps of an MP3 export that follow the rendering, with no widget in
 // it: unique temporary WAV and MP3 files beside the target, the WAV check,
 // the encoder `lame`, the MP3 check, the atomic replacement of the target,
-// and the removal of the temporaries on every outcome. Whoever renders the
-// WAV (a window's timers, a command-line converter) drives it:
+// and the removal of the temporaries on every outcome. SpeechExport, which
+// renders the WAV, drives it:
 //
 //   prepare() → render into tmpWav() → startEncoder() → encoderFinished() →
 //   finish()

@@ -1,4 +1,4 @@
-#include "documents/mp3_export.h"
+#include "export/mp3_export.h"
 
 #include "audio/wave_file.h"
 #include "shell/program_folder.h"

@@ -1,0 +1,121 @@
+// The Save button: a text, a rich text or an MP3 export.
+#include "app/sayora_main.h"
+
+#include "app/window_export.h"
+#include "documents/document_saver.h"
+#include "sapi4/direct_ss.h"
+#include "sapi5/sp_voice.h"
+#include "speech/speech_controller.h"
+#include "ui/control_host.h"
+#include "ui/image_button.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <memory>
+
+void SayoraMain::buildExportWidgets()
+{
+    // The voice list's face lies right of the progress number, the help
+    // picture right of the time.
+    m_export = new WindowExport({this, Frame1, Text1->x() - 2, Image19->x() - 2, MyTavo1}, this);
+}
+
+void SayoraMain::saveClick()
+{
+    const QString boxText = MainTxtBox->toPlainText();
+    if (DocumentSaver::exportText(boxText).isEmpty())
+        return;
+    m_speech->Disappear = false;
+    if (m_export->running()) {
+        QMessageBox::information(this, QStringLiteral("Sayora"),
+                                 tr("An MP3 export is running. Wait until it has finished, "
+                                    "or press Esc or click its progress number to cancel it."));
+        return;
+    }
+    std::unique_ptr<QFileDialog> dialog(DocumentSaver::createDialog(this, Settings.SaveDir, Settings.SaveExt));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    const QString name = DocumentSaver::cleanName(dialog->selectedFiles().constFirst());
+    if (name.isEmpty())
+        return;
+    Settings.SaveDir = DocumentSaver::saveDirFor(name);
+    switch (DocumentSaver::chosenType(*dialog)) {
+    case DocumentSaver::RichText:
+        saveTextFile(name, QStringLiteral(".rtf"));
+        break;
+    case DocumentSaver::Text:
+        saveTextFile(name, QStringLiteral(".txt"));
+        break;
+    case DocumentSaver::Mp3:
+        exportMp3(name);
+        break;
+    default:
+        break;
+    }
+}
+
+bool SayoraMain::askOverwrite(const QString &target)
+{
+    if (!QFileInfo::exists(target))
+        return true;
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Message"), DocumentSaver::overwriteQuestion(target),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    // Nothing is deleted here: the new file replaces the old one only once
+    // it is complete.
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SayoraMain::saveTextFile(const QString &name, const QString &extension)
+{
+    Settings.SaveExt = extension;
+    const QString target = DocumentSaver::withExtension(name, extension);
+    if (!askOverwrite(target))
+        return;
+    const QString text = MainTxtBox->toPlainText();
+    const QByteArray bytes = extension == QLatin1String(".rtf") ? DocumentSaver::richTextFile(text)
+                                                                 : DocumentSaver::textFile(text);
+    QString error;
+    if (!DocumentSaver::writeFile(target, bytes, &error)) {
+        QMessageBox::warning(this, QStringLiteral("Sayora"), tr("%1 could not be saved: %2").arg(target, error));
+    }
+}
+
+void SayoraMain::exportMp3(const QString &name)
+{
+    Settings.SaveExt = QStringLiteral(".mp3");
+    const QString target = DocumentSaver::withExtension(name, QStringLiteral(".mp3"));
+    m_export->showWaiting(target);
+    const int engine = m_speech->CurEngine;
+    if (!askOverwrite(target) || (engine != SpeechController::Sapi4 && engine != SpeechController::Sapi5)) {
+        m_export->hideStatus();
+        return;
+    }
+    // The file says what reading aloud says: the rules of the voice's
+    // language, for either engine generation.
+    const QString text = m_speech->pronunciation()
+                             .rulesFor(m_speech->voiceLanguage())
+                             .apply(DocumentSaver::exportText(MainTxtBox->toPlainText()))
+                             .text;
+    WindowExport::Voice voice;
+    voice.name = Combo1->currentText();
+    voice.rateShown = Label5->text().remove(QLatin1Char(' ')).toInt();
+    if (engine == SpeechController::Sapi4) {
+        const DirectSS *dss = m_speech->directSS();
+        voice.throughControl = true;
+        voice.speed = dss->Speed();
+        voice.pitch = dss->Pitch();
+        voice.sampleRate = dss->sampleRate();
+    } else if (SpVoice *news = m_speech->newsVoice()) {
+        voice.wave.renderer = m_speech->waveVoice();
+        voice.wave.token = news->Voice();
+        voice.wave.volumePercent = news->Volume();
+        voice.wave.rate = news->Rate();
+    }
+    m_export->start(text, voice);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "export/speech_export.h"
+#include "registry/registry_key.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class ControlHost;
+class QFileSystemWatcher;
+class QLabel;
+class QTimer;
+class QWidget;
+
+// The main window's MP3 export: its two status labels, its four timers and
+// the completion window around one SpeechExport. A flite voice renders
+// through the wave rendering control MyTavo1, which reports its end through
+// "WaveEnd"; the small adapter here drives it into the export's temporary
+// WAV and then hands the file to the export. An espeak-ng voice renders in
+// the export itself. Nothing here waits: every step comes from a timer or a
+// signal.
+class WindowExport : public QObject
+{
+    Q_OBJECT
+public:
+    // Where the labels go: on panel, right of x 0 and left of the two
+    // limits. Messages are shown over window.
+    struct Place
+    {
+        QWidget *window = nullptr;
+        QWidget *panel = nullptr;
+        int progressRight = 0;  // the voice list's face
+        int timeRight = 0;      // the help picture
+        ControlHost *control = nullptr;
+    };
+    // The voice the export speaks with.
+    struct Voice
+    {
+        bool throughControl = false;  // a flite voice
+        QString name;                 // as the voice list shows it
+        int rateShown = 0;            // the number the rate label shows
+        // Through the control: the engine's speed and pitch, and its rate.
+        int speed = 0;
+        int pitch = 0;
+        int sampleRate = 16000;
+        // Otherwise: the espeak-ng voice that renders.
+        SpeechExport::Voice wave;
+    };
+
+    WindowExport(const Place &place, QObject *parent = nullptr);
+    ~WindowExport() override;
+
+    // Shows the labels at "Waiting" for target, before the window asks
+    // whether to overwrite it; hideStatus() when it does not go on.
+    void showWaiting(const QString &target);
+    void hideStatus();
+    // Exports text (as spoken) to the target showWaiting() named.
+    void start(const QString &text, const Voice &voice);
+    bool running() const;
+    // Stops a running export; the target stays as it was.
+    void cancel();
+    // A termination signal: stops a running export, removes its temporary
+    // files, then ends the program by the same signal.
+    void endBySignal(int signalNumber);
+    // The window closes: a rendering through the control is stopped too.
+    void shutdown();
+
+    QLabel *Label7 = nullptr;   // export progress, 0 … 100
+    QLabel *Label8 = nullptr;   // export time, hh:mm:ss
+    QTimer *Timer101 = nullptr; // waiting for the WAV file (flite voices)
+    QTimer *Timer1 = nullptr;   // rendering through MyTavo1
+    QTimer *Timer102 = nullptr; // waiting for the MP3 file
+    QTimer *Timer2 = nullptr;   // encoding
+
+    // The value last read from or written to "WaveEnd" by an export through
+    // MyTavo1: 2 while the control renders.
+    quint32 WaveEndValue = 0;
+    QString TargetFile;
+    QString TmpWavFile;
+    QString TmpMp3File;
+    QDateTime ExportStart;
+    qint64 ElapsedSeconds = 0;
+    double EstimateWaveSize = 0;
+    double EstimateMp3Size = 0;
+    qint64 WaveSize = 0;
+    int PercentWave = 0;
+    RegistryKey AppPathsKey;
+    // An export whose files stop growing for this long is given up.
+    int exportStallSeconds = 60;
+
+private:
+    void renderWithControl(const QString &text, const Voice &voice);
+    void Timer101_Timer();
+    void Timer1_Timer();
+    void Timer102_Timer();
+    void Timer2_Timer();
+    // The control's rendering is complete: the export checks the WAV and
+    // starts the encoder.
+    void startEncoding();
+    void encodingStarted();
+    void exportFinished(bool ok, const QString &why);
+    void showElapsed();
+    bool stalled(qint64 size);
+    void exportFailed(const QString &why);
+    void endExport();
+    enum class ControlLock { Taken, HeldByAnother, CannotBeMade };
+    ControlLock lockControlExport();
+    void unlockControlExport();
+
+    Place m_place;
+    QPointer<SpeechExport> m_export;
+    qint64 m_lastSize = -1;
+    QElapsedTimer m_sinceProgress;
+    QFileSystemWatcher *m_storeWatch = nullptr;
+    // Held while an export through the control waits for "WaveEnd": the
+    // flag is one per user, so one such export per user at a time.
+    int m_controlExportLock = -1;
+    int m_endSignal = 0;
+};

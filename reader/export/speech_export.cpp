@@ -1,0 +1,273 @@
+#include "export/speech_export.h"
+
+#include "com/component_runtime.h"
+#include "com/ref_count.h"
+#include "sapi4/audio_dest_file.h"
+#include "sapi4/file_rendering.h"
+
+#include <QFileInfo>
+#include <functional>
+
+// Hears a SAPI 4 engine about the one text it renders, on this thread.
+class Sapi4TextSink final : public ITTSBufNotifySinkA
+{
+public:
+    std::function<void(QWORD stamp, quint32 byteOffset)> onWord;
+    std::function<void()> onDone;
+
+    HRESULT QueryInterface(const Guid &iid, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (iid != IID_IUnknown && iid != IID_ITTSBufNotifySinkA) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<ITTSBufNotifySinkA *>(this);
+        AddRef();
+        return S_OK;
+    }
+    quint32 AddRef() override { return m_refs.addRef(); }
+    quint32 Release() override { return m_refs.release(this); }
+
+    HRESULT TextDataDone(QWORD, quint32) override
+    {
+        if (onDone)
+            onDone();
+        return S_OK;
+    }
+    HRESULT TextDataStarted(QWORD) override { return S_OK; }
+    HRESULT BookMark(QWORD, quint32) override { return S_OK; }
+    HRESULT WordPosition(QWORD stamp, quint32 byteOffset) override
+    {
+        if (onWord)
+            onWord(stamp, byteOffset);
+        return S_OK;
+    }
+
+private:
+    friend class RefCount;
+    ~Sapi4TextSink() = default;
+    RefCount m_refs;
+};
+
+SpeechExport::SpeechExport(QObject *parent)
+    : QObject(parent)
+    , m_files(this)
+{
+    m_stallTimer.setInterval(500);
+    connect(&m_stallTimer, &QTimer::timeout, this, &SpeechExport::checkStall);
+    connect(&m_files, &Mp3Export::encoderStarted, this, &SpeechExport::encoderStarted);
+    connect(&m_files, &Mp3Export::encoderFinished, this, &SpeechExport::encoderDone);
+}
+
+SpeechExport::~SpeechExport()
+{
+    stopRendering();
+    m_files.cancel();
+}
+
+bool SpeechExport::prepare(const QString &target, Format format)
+{
+    m_format = format;
+    m_error.clear();
+    if (!m_files.prepare(target, format == Format::Mp3)) {
+        m_error = m_files.errorString();
+        return false;
+    }
+    m_running = true;
+    return true;
+}
+
+void SpeechExport::render(const QString &text, const Voice &voice)
+{
+    m_text = text;
+    m_rendered = 0;
+    m_offsets = Utf8Offsets();
+    m_lastSize = -1;
+    if (voice.engine == Voice::Engine::Sapi4)
+        renderWithSapi4(voice);
+    else
+        renderWithSapi5(voice);
+    if (m_running && m_stallSeconds > 0) {
+        m_sinceGrowth.start();
+        m_stallTimer.start();
+    }
+}
+
+void SpeechExport::renderWithSapi4(const Voice &voice)
+{
+    // Creating the engine objects needs a hold on the component runtime,
+    // given back in stopRendering().
+    ComponentRuntime::initialize();
+    m_sapi4 = std::make_unique<Sapi4FileRendering>();
+    m_bytesPerSecond = 2.0 * voice.sampleRate;
+    if (!m_sapi4->select(voice.modeName.toUtf8(), {voice.speed, voice.pitch, voice.volume}))
+        return fail(tr("The voice \"%1\" could not be started.").arg(voice.modeName));
+    if (!m_sapi4->setFile(tmpWav()))
+        return fail(tr("The sound file could not be created."));
+    m_sapi4Sink = new Sapi4TextSink;
+    QPointer<SpeechExport> self(this);
+    m_sapi4Sink->onWord = [self](QWORD stamp, quint32 offset) {
+        if (self && self->m_sapi4)
+            self->wordAt(self->m_offsets.toUtf16(self->m_text, offset), qint64(stamp));
+    };
+    m_sapi4Sink->onDone = [self] {
+        if (self && self->m_sapi4)
+            self->renderingDone();
+    };
+    if (!m_sapi4->speak(m_text.toUtf8(), 0, m_sapi4Sink, IID_ITTSBufNotifySinkA))
+        fail(tr("The voice did not accept the text."));
+}
+
+void SpeechExport::renderWithSapi5(const Voice &voice)
+{
+    m_voice = voice.renderer;
+    if (!m_voice)
+        return fail(tr("The espeak-ng voices are not available."));
+    m_voice->setVoice(voice.token);
+    m_voice->setVolume(voice.volumePercent);
+    m_voice->setRate(voice.rate);
+    m_bytesPerSecond = 2.0 * m_voice->sampleRate();
+    m_file = std::make_unique<SpFileStream>();
+    if (!m_file->Open(tmpWav(), SpFileStream::SSFMCreateForWrite, false))
+        return fail(m_file->errorString());
+    m_voice->setAudioOutputStream(m_file.get());
+    connect(m_voice, &SpVoice::Word, this, [this](long stream, const QVariant &streamPosition, qint64 position, qint64) {
+        if (stream == m_stream)
+            wordAt(position, streamPosition.toLongLong());
+    });
+    // The end of the rendering comes as a signal: nothing waits for it.
+    connect(m_voice, &SpVoice::EndStream, this, [this](long stream) {
+        if (stream == m_stream)
+            renderingDone();
+    });
+    m_stream = m_voice->Speak(m_text, SpVoice::SVSFlagsAsync);
+    if (m_stream == 0)
+        fail(tr("The voice did not accept the text."));
+}
+
+void SpeechExport::wordAt(qint64 position, qint64 audioBytes)
+{
+    emit word(position, double(audioBytes) / m_bytesPerSecond);
+    const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
+    if (rendered > m_rendered) {
+        m_rendered = rendered;
+        emit progressed(m_rendered);
+    }
+}
+
+void SpeechExport::checkStall()
+{
+    const qint64 size = m_file ? m_file->bytesWritten() : QFileInfo(tmpWav()).size();
+    if (size != m_lastSize) {
+        m_lastSize = size;
+        m_sinceGrowth.restart();
+        return;
+    }
+    if (m_sinceGrowth.elapsed() > qint64(m_stallSeconds) * 1000)
+        fail(tr("The speech rendering made no progress for %1 seconds.").arg(m_stallSeconds));
+}
+
+// Ends the engine's part, without waiting for anything: a SAPI 5 voice is
+// purged (its EndStream is no longer heard), a SAPI 4 engine released.
+void SpeechExport::stopRendering()
+{
+    m_stallTimer.stop();
+    if (m_voice) {
+        m_voice->disconnect(this);
+        if (m_file) {
+            m_voice->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+            m_voice->setAudioOutputStream(nullptr);
+        }
+    }
+    m_voice.clear();
+    m_stream = 0;
+    m_file.reset();
+    // The sink may be in the middle of its call: it stays whole, and hears
+    // nothing more once m_sapi4 is gone.
+    if (m_sapi4Sink) {
+        m_sapi4Sink->Release();
+        m_sapi4Sink = nullptr;
+    }
+    if (m_sapi4) {
+        if (m_sapi4->engine)
+            m_sapi4->engine->AudioReset();
+        m_sapi4.reset();
+        ComponentRuntime::uninitialize();
+    }
+}
+
+void SpeechExport::renderingDone()
+{
+    if (!m_running)
+        return;
+    m_stallTimer.stop();
+    // The audio is complete: the WAV is closed before anyone reads it.
+    bool written = true;
+    QString why;
+    if (m_sapi4) {
+        written = succeeded(m_sapi4->destination->Flush());
+        if (const auto sink = m_sapi4->destination.as<IWaveSink>(IID_IWaveSink))
+            why = sink->WaveError();
+    }
+    if (m_file) {
+        m_voice->disconnect(this);
+        m_voice->setAudioOutputStream(nullptr);
+        written = m_file->Close();
+        why = m_file->errorString();
+        // Done with: nothing is left to purge.
+        m_file.reset();
+        m_voice.clear();
+    }
+    stopRendering();
+    if (!written) {
+        const QString full = Mp3Export::diskFull(tmpWav());
+        return fail(!full.isEmpty() ? full : tr("The sound file could not be written: %1").arg(why));
+    }
+    m_rendered = 1;
+    emit progressed(m_rendered);
+    if (m_format == Format::Wav) {
+        if (!m_files.keepWave())
+            return fail(m_files.errorString());
+        return succeed();
+    }
+    if (!m_files.startEncoder())
+        fail(m_files.errorString());
+}
+
+void SpeechExport::encoderDone()
+{
+    if (!m_running)
+        return;
+    if (!m_files.finish())
+        return fail(m_files.errorString());
+    succeed();
+}
+
+void SpeechExport::cancel()
+{
+    if (!m_running)
+        return;
+    stopRendering();
+    m_files.cancel();
+    m_running = false;
+    emit finished(false, QString());
+}
+
+void SpeechExport::fail(const QString &why)
+{
+    if (!m_running)
+        return;
+    stopRendering();
+    m_files.cancel();
+    m_error = why;
+    m_running = false;
+    emit finished(false, why);
+}
+
+void SpeechExport::succeed()
+{
+    m_running = false;
+    emit finished(true, QString());
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "export/mp3_export.h"
+#include "sapi5/sp_voice.h"
+#include "text/utf8_offsets.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+struct Sapi4FileRendering;
+class SpFileStream;
+class Sapi4TextSink;
+
+// A text spoken into a sound file, with no widget: rendered by either
+// engine generation into a temporary WAV beside the target, checked,
+// encoded by lame for an MP3, checked again and put in the target's place
+// only once complete (see Mp3Export for the files). Everything runs in the
+// event loop, driven by the engines' and the encoder's signals; nothing
+// here waits. finished() comes once, whatever the outcome, and the
+// temporaries are gone by then.
+//
+//   prepare() → render() or (someone else writes tmpWav()) renderingDone()
+//             → encoderStarted() → finished()
+class SpeechExport : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Format { Mp3, Wav };
+
+    // The voice that speaks, and how.
+    struct Voice
+    {
+        enum class Engine { Sapi4, Sapi5 };
+        Engine engine = Engine::Sapi5;
+        // SAPI 4 (flite): the mode's name, the engine's own speed and pitch,
+        // the volume (left | right << 16) and the voice's sample rate.
+        QString modeName;
+        quint32 speed = 0;
+        quint16 pitch = 0;
+        quint32 volume = 0xFFFFFFFF;
+        int sampleRate = 16000;
+        // SAPI 5 (espeak-ng): the voice object that renders, not owned and
+        // not shared with speech meanwhile, its token, rate and volume.
+        SpVoice *renderer = nullptr;
+        SpObjectToken token;
+        long rate = 0;
+        long volumePercent = 100;
+    };
+
+    explicit SpeechExport(QObject *parent = nullptr);
+    ~SpeechExport() override;
+
+    // Creates the temporaries beside target. False with errorString() when
+    // its folder cannot take them; finished() does not follow then.
+    bool prepare(const QString &target, Format format = Format::Mp3);
+    void setTags(const Mp3Export::Tags &tags) { m_files.setTags(tags); }
+    // A rendering whose WAV stops growing for this long is given up; 0:
+    // never (the default).
+    void setStallSeconds(int seconds) { m_stallSeconds = seconds; }
+
+    // Renders text with voice into tmpWav(), then goes on by itself.
+    void render(const QString &text, const Voice &voice);
+    // For a rendering made by someone else into tmpWav(): it is complete,
+    // go on with the WAV's check and the encoder.
+    void renderingDone();
+    // Stops whatever runs and removes the temporaries; finished(false) with
+    // no error follows at once.
+    void cancel();
+
+    bool running() const { return m_running; }
+    QString target() const { return m_files.target(); }
+    QString tmpWav() const { return m_files.tmpWav(); }
+    QString tmpMp3() const { return m_files.tmpMp3(); }
+    // 0 … 1 of the text rendered (by render()), and of the MP3 encoded.
+    double rendered() const { return m_rendered; }
+    double encoded() const { return m_files.encodedFraction(); }
+    bool encoderRunning() const { return m_files.encoderRunning(); }
+    // The duration of the rendered speech, once it is checked.
+    double waveSeconds() const { return m_files.waveSeconds(); }
+    QString errorString() const { return m_error; }
+
+signals:
+    void progressed(double rendered);
+    // A word of the rendered text began at position (UTF-16) and after so
+    // many seconds of its sound: for subtitles.
+    void word(qint64 position, double seconds);
+    void encoderStarted();
+    // ok: the target holds the speech. Otherwise error says why, empty when
+    // the export was cancelled.
+    void finished(bool ok, const QString &error);
+
+private:
+    void renderWithSapi4(const Voice &voice);
+    void renderWithSapi5(const Voice &voice);
+    void wordAt(qint64 position, qint64 audioBytes);
+    void checkStall();
+    void stopRendering();
+    void encoderDone();
+    void fail(const QString &why);
+    void succeed();
+
+    Mp3Export m_files;
+    Format m_format = Format::Mp3;
+    QString m_text;
+    bool m_running = false;
+    std::unique_ptr<Sapi4FileRendering> m_sapi4;
+    Sapi4TextSink *m_sapi4Sink = nullptr;  // a reference held
+    Utf8Offsets m_offsets;
+    QPointer<SpVoice> m_voice;
+    long m_stream = 0;
+    std::unique_ptr<SpFileStream> m_file;
+    double m_bytesPerSecond = 32000;
+    double m_rendered = 0;
+    int m_stallSeconds = 0;
+    QTimer m_stallTimer;
+    qint64 m_lastSize = -1;
+    QElapsedTimer m_sinceGrowth;
+    QString m_error;
+};
