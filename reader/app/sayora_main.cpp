@@ -4,6 +4,7 @@
 #include "app/installation.h"
 #include "app/keyboard_access.h"
 #include "app/pronunciation_window.h"
+#include "app/window_settings.h"
 #include "com/component_runtime.h"
 #include "help/help_window.h"
 #include "shell/program_folder.h"
@@ -153,6 +154,16 @@ SayoraMain::SayoraMain(QWidget *parent)
     connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
     connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
     connect(m_speech, &SpeechController::readingStopped, this, &SayoraMain::rememberReadingPosition);
+    WindowSettings::Parts settingsParts;
+    settingsParts.window = this;
+    settingsParts.textBox = MainTxtBox;
+    settingsParts.speech = m_speech;
+    settingsParts.voiceList = Combo1;
+    settingsParts.voiceFace = Text1;
+    settingsParts.rate = VScroll2;
+    settingsParts.pitch = VScroll3;
+    settingsParts.textBoxHidden = [this] { textBoxHiddenAtStart(); };
+    m_windowSettings = std::make_unique<WindowSettings>(Settings, settingsParts);
     connectButtons();
     KeyboardAccess::install(this);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
@@ -339,9 +350,9 @@ bool SayoraMain::loadSteps(const QString &argumentText)
     }
     FurstRun = !QFile::exists(SettingsRecord::defaultPath());
     if (FurstRun) {
-        if (!captureSettings())
+        if (!m_windowSettings->capture())
             return false;
-    } else if (!loadAndApplySettings()) {
+    } else if (!m_windowSettings->loadAndApply()) {
         return false;
     }
     m_speech->setPlayStatus(2);
@@ -392,7 +403,7 @@ void SayoraMain::shutdown()
     cancelExport();
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
     rememberReadingPosition();
-    saveSettings();
+    m_windowSettings->save();
 }
 
 void SayoraMain::quitAfterSpeech()
@@ -592,6 +603,13 @@ void SayoraMain::setOuterHeightTwips(int height)
     resize(width(), twips::toPixels(height) - frame);
 }
 
+void SayoraMain::textBoxHiddenAtStart()
+{
+    Frame1->move(Frame1->x(), 0);
+    Image20->setPicture(QStringLiteral("checkno1.bmp"));
+    Image20->setToolTip(QStringLiteral("Show text box"));
+}
+
 void SayoraMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -624,10 +642,7 @@ void SayoraMain::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        if (m_pendingOuterGeometry) {
-            applyOuterGeometry();
-            m_pendingOuterGeometry.reset();
-        }
+        m_windowSettings->settleOuterGeometry();
         emit firstShown();
     }
 }

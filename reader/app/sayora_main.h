@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class ControlHost;
@@ -26,6 +27,7 @@ class QMessageBox;
 class QPlainTextEdit;
 class QScrollBar;
 class SpeechController;
+class WindowSettings;
 
 // The main window `sayoramain`: the text box above a green panel of picture
 // buttons, the voice chooser, the voice parameter scrollbars and the
@@ -191,22 +193,14 @@ private:
     void reportNothingSpoken(const QString &voiceName);
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
-    bool captureSettings();
-    bool loadAndApplySettings();
-    void saveSettings();
-    void captureGeometry();
-    void captureTextBox();
-    void applyGeometry();
-    void applyOuterGeometry();
-    void applyTextBox(const SettingsRecord &file, int fieldsRead);
-    void applyVoice(const SettingsRecord &file);
+    std::unique_ptr<WindowSettings> m_windowSettings;
+    void textBoxHiddenAtStart();
 
     SpeechController *m_speech = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
     bool m_text1Pressed = false;
     QMessageBox *m_nothingSpokenBox = nullptr;
-    std::optional<QRect> m_pendingOuterGeometry;
     QPointer<Mp3Export> m_export;
     bool m_exportCancelled = false;
     qint64 m_lastSize = -1;
