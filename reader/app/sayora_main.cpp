@@ -4,6 +4,7 @@
 #include "app/installation.h"
 #include "app/keyboard_access.h"
 #include "app/pronunciation_window.h"
+#include "app/speech_panel.h"
 #include "app/window_settings.h"
 #include "com/component_runtime.h"
 #include "help/help_window.h"
@@ -149,9 +150,10 @@ SayoraMain::SayoraMain(QWidget *parent)
     widgets.Label5 = Label5;
     widgets.Label3 = Label3;
     widgets.cpvSlider1 = cpvSlider1;
-    m_speech = new SpeechController(widgets, this);
+    m_speechPanel = new SpeechPanel(widgets, this);
+    m_speech = new SpeechController(*m_speechPanel, this);
     connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
-    connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
+    connect(cpvSlider1, &PositionSlider::pointerMoved, this, &SayoraMain::initButton);
     connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
     connect(m_speech, &SpeechController::readingStopped, this, &SayoraMain::rememberReadingPosition);
     WindowSettings::Parts settingsParts;

@@ -27,6 +27,7 @@ class QMessageBox;
 class QPlainTextEdit;
 class QScrollBar;
 class SpeechController;
+class SpeechPanel;
 class WindowSettings;
 
 // The main window `sayoramain`: the text box above a green panel of picture
@@ -196,6 +197,7 @@ private:
     std::unique_ptr<WindowSettings> m_windowSettings;
     void textBoxHiddenAtStart();
 
+    SpeechPanel *m_speechPanel = nullptr;  // what speech sees of the window
     SpeechController *m_speech = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
