@@ -290,6 +290,18 @@ void SayoraMain::buildWidgets()
     m_resumeNoteTimer->setInterval(5000);
     connect(m_resumeNoteTimer, &QTimer::timeout, m_resumeNote, &QWidget::hide);
 
+    // Named as the behaviour names them, so they can be found by name.
+    const std::pair<QObject *, const char *> named[] = {
+        {Image8, "Image8"},   {Image7, "Image7"},   {Image3, "Image3"},     {Image2, "Image2"},
+        {Image20, "Image20"}, {Image4, "Image4"},   {Image5, "Image5"},     {Image6, "Image6"},
+        {Image9, "Image9"},   {Image19, "Image19"}, {Image1, "Image1"},     {Picture2, "Picture2"},
+        {Label1, "Label1"},   {Label2, "Label2"},   {Label3, "Label3"},     {Label4, "Label4"},
+        {Label5, "Label5"},   {Label6, "Label6"},   {Label60, "Label60"},   {Label70, "Label70"},
+        {VScroll1, "VScroll1"}, {VScroll2, "VScroll2"}, {VScroll3, "VScroll3"},
+    };
+    for (const auto &[object, name] : named)
+        object->setObjectName(QString::fromLatin1(name));
+
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
     setAcceptDrops(true);

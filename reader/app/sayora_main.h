@@ -81,6 +81,58 @@ public:
     SpeechController *speech() const { return m_speech; }
     bool exitRequested() const { return m_exitRequested; }
 
+    // The settings record the window keeps (the open and save dialogs start
+    // from its folders).
+    SettingsRecord &settings() { return Settings; }
+    // No settings file was found at start-up.
+    bool firstRun() const { return FurstRun; }
+    // How the program was started, as the command line said.
+    QString startFrom() const { return StartFromS; }
+
+    // The export's widgets and state.
+    QLabel *Label7 = nullptr;        // export progress, 0 … 100
+    QLabel *Label8 = nullptr;        // export time, hh:mm:ss
+    QTimer *Timer101 = nullptr;      // waiting for the WAV file (flite voices)
+    QTimer *Timer1 = nullptr;        // rendering through MyTavo1
+    QTimer *Timer102 = nullptr;      // waiting for the MP3 file
+    QTimer *Timer2 = nullptr;        // encoding
+
+    // The value last read from or written to "WaveEnd" by an export through
+    // MyTavo1: 2 while the control renders.
+    quint32 WaveEndValue = 0;
+    // Export state.
+    QString TargetFile;
+    QString TmpWavFile;
+    QString TmpMp3File;
+    QDateTime ExportStart;
+    qint64 ElapsedSeconds = 0;
+    double EstimateWaveSize = 0;
+    double EstimateMp3Size = 0;
+    qint64 WaveSize = 0;
+    int PercentWave = 0;
+    RegistryKey AppPathsKey;
+    // An export whose files stop growing for this long is given up.
+    int exportStallSeconds = 60;
+
+signals:
+    // The window is shown for the first time (start-up measurement).
+    void firstShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // A file dropped on the window or the text box opens as with Open.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // The window's keyboard layer works on its widgets.
+    friend class KeyboardAccess;
+
     // Widgets, by the names the behaviour is described with.
     QPlainTextEdit *MainTxtBox = nullptr;
     QFrame *Frame1 = nullptr;
@@ -111,12 +163,6 @@ public:
     QLabel *Label70 = nullptr;
     PositionSlider *cpvSlider1 = nullptr;
     ControlHost *MyTavo1 = nullptr;  // the wave rendering control
-    QLabel *Label7 = nullptr;        // export progress, 0 … 100
-    QLabel *Label8 = nullptr;        // export time, hh:mm:ss
-    QTimer *Timer101 = nullptr;      // waiting for the WAV file (flite voices)
-    QTimer *Timer1 = nullptr;        // rendering through MyTavo1
-    QTimer *Timer102 = nullptr;      // waiting for the MP3 file
-    QTimer *Timer2 = nullptr;        // encoding
 
     // Window state.
     int LoadStep = 0;
@@ -127,40 +173,8 @@ public:
     int BColorStatus = 1;
     int TColorStatus = 1;
     SettingsRecord Settings;
-    // The value last read from or written to "WaveEnd" by an export through
-    // MyTavo1: 2 while the control renders.
-    quint32 WaveEndValue = 0;
-    // Export state.
-    QString TargetFile;
-    QString TmpWavFile;
-    QString TmpMp3File;
-    QDateTime ExportStart;
-    qint64 ElapsedSeconds = 0;
-    double EstimateWaveSize = 0;
-    double EstimateMp3Size = 0;
-    qint64 WaveSize = 0;
-    int PercentWave = 0;
-    RegistryKey AppPathsKey;
-    // An export whose files stop growing for this long is given up.
-    int exportStallSeconds = 60;
     RichTextBox RichTextBox1;
 
-signals:
-    // The window is shown for the first time (start-up measurement).
-    void firstShown();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    // A file dropped on the window or the text box opens as with Open.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-
-private:
     void buildWidgets();
     void connectButtons();
     bool loadSteps(const QString &argumentText);
