@@ -30,8 +30,8 @@ struct SpeechWidgets
 
 // The reading view over the window's widgets: the one place that turns
 // speech's requests into widget calls and the widgets' signals and events
-// into the view's signals. Lives on the window thread; the widgets must
-// outlive it.
+// into the view's signals. Lives on the window thread, beside the widgets;
+// it owns none of them.
 class SpeechPanel : public ReadingView
 {
     Q_OBJECT

@@ -1,6 +1,3 @@
-// The settings record meets the window: captured from it on a first run,
-// applied to it at start-up, refreshed from it and written at shutdown.
-
 #include "app/window_settings.h"
 
 #include "sapi4/direct_ss.h"
