@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     const QString text = bench::textOfLength(10000);
     auto window = std::make_unique<SayoraMain>();
     window->load(QString());
-    window->MainTxtBox->setPlainText(text);
+    window->findChild<QPlainTextEdit *>(QStringLiteral("MainTxtBox"))->setPlainText(text);
 
     std::printf("%-38s %10s %10s %7s\n", "voice (10,000 chars, median of 5)", "Sayora ms", "bare ms", "ratio");
     const struct { const char *voice; const char *engine; } rows[] = {
@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
         {"Flite Kal (US English, male, 16 kHz)", "flite"},
     };
     for (const auto &row : rows) {
-        window->speech()->setVoiceListPosition(window->Combo1->findText(QString::fromLatin1(row.voice)));
+        window->speech()->setVoiceListPosition(window->findChild<QComboBox *>(QStringLiteral("Combo1"))->findText(QString::fromLatin1(row.voice)));
         QList<double> ours, tools;
         for (int run = 0; run < 5; ++run) {
             ours << throughSayora(*window, dir.filePath(QStringLiteral("out.mp3")));

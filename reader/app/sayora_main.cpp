@@ -4,7 +4,9 @@
 #include "app/installation.h"
 #include "app/keyboard_access.h"
 #include "app/pronunciation_window.h"
+#include "app/speech_panel.h"
 #include "app/window_export.h"
+#include "app/window_settings.h"
 #include "com/component_runtime.h"
 #include "help/help_window.h"
 #include "shell/program_folder.h"
@@ -149,11 +151,22 @@ SayoraMain::SayoraMain(QWidget *parent)
     widgets.Label5 = Label5;
     widgets.Label3 = Label3;
     widgets.cpvSlider1 = cpvSlider1;
-    m_speech = new SpeechController(widgets, this);
+    m_speechPanel = new SpeechPanel(widgets, this);
+    m_speech = new SpeechController(*m_speechPanel, this);
     connect(m_speech, &SpeechController::exitRequested, this, &SayoraMain::quitAfterSpeech);
-    connect(m_speech, &SpeechController::sliderPointerMoved, this, &SayoraMain::initButton);
+    connect(cpvSlider1, &PositionSlider::pointerMoved, this, &SayoraMain::initButton);
     connect(m_speech, &SpeechController::nothingSpoken, this, &SayoraMain::reportNothingSpoken);
     connect(m_speech, &SpeechController::readingStopped, this, &SayoraMain::rememberReadingPosition);
+    WindowSettings::Parts settingsParts;
+    settingsParts.window = this;
+    settingsParts.textBox = MainTxtBox;
+    settingsParts.speech = m_speech;
+    settingsParts.voiceList = Combo1;
+    settingsParts.voiceFace = Text1;
+    settingsParts.rate = VScroll2;
+    settingsParts.pitch = VScroll3;
+    settingsParts.textBoxHidden = [this] { textBoxHiddenAtStart(); };
+    m_windowSettings = std::make_unique<WindowSettings>(Settings, settingsParts);
     connectButtons();
     KeyboardAccess::install(this);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
@@ -280,6 +293,18 @@ void SayoraMain::buildWidgets()
     m_resumeNoteTimer->setInterval(5000);
     connect(m_resumeNoteTimer, &QTimer::timeout, m_resumeNote, &QWidget::hide);
 
+    // Named as the behaviour names them, so they can be found by name.
+    const std::pair<QObject *, const char *> named[] = {
+        {Image8, "Image8"},   {Image7, "Image7"},   {Image3, "Image3"},     {Image2, "Image2"},
+        {Image20, "Image20"}, {Image4, "Image4"},   {Image5, "Image5"},     {Image6, "Image6"},
+        {Image9, "Image9"},   {Image19, "Image19"}, {Image1, "Image1"},     {Picture2, "Picture2"},
+        {Label1, "Label1"},   {Label2, "Label2"},   {Label3, "Label3"},     {Label4, "Label4"},
+        {Label5, "Label5"},   {Label6, "Label6"},   {Label60, "Label60"},   {Label70, "Label70"},
+        {VScroll1, "VScroll1"}, {VScroll2, "VScroll2"}, {VScroll3, "VScroll3"},
+    };
+    for (const auto &[object, name] : named)
+        object->setObjectName(QString::fromLatin1(name));
+
     Frame1->installEventFilter(this);
     Image9->installEventFilter(this);
     setAcceptDrops(true);
@@ -342,9 +367,9 @@ bool SayoraMain::loadSteps(const QString &argumentText)
     }
     FurstRun = !QFile::exists(SettingsRecord::defaultPath());
     if (FurstRun) {
-        if (!captureSettings())
+        if (!m_windowSettings->capture())
             return false;
-    } else if (!loadAndApplySettings()) {
+    } else if (!m_windowSettings->loadAndApply()) {
         return false;
     }
     m_speech->setPlayStatus(2);
@@ -389,7 +414,7 @@ void SayoraMain::shutdown()
     m_export->shutdown();
     QFile::remove(userFile(QStringLiteral("newversion.ini")));
     rememberReadingPosition();
-    saveSettings();
+    m_windowSettings->save();
 }
 
 void SayoraMain::quitAfterSpeech()
@@ -589,6 +614,13 @@ void SayoraMain::setOuterHeightTwips(int height)
     resize(width(), twips::toPixels(height) - frame);
 }
 
+void SayoraMain::textBoxHiddenAtStart()
+{
+    Frame1->move(Frame1->x(), 0);
+    Image20->setPicture(QStringLiteral("checkno1.bmp"));
+    Image20->setToolTip(QStringLiteral("Show text box"));
+}
+
 void SayoraMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -621,10 +653,7 @@ void SayoraMain::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        if (m_pendingOuterGeometry) {
-            applyOuterGeometry();
-            m_pendingOuterGeometry.reset();
-        }
+        m_windowSettings->settleOuterGeometry();
         emit firstShown();
     }
 }

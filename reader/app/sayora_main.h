@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class ControlHost;
@@ -23,7 +24,9 @@ class QMessageBox;
 class QPlainTextEdit;
 class QScrollBar;
 class SpeechController;
+class SpeechPanel;
 class WindowExport;
+class WindowSettings;
 
 // The main window `sayoramain`: the text box above a green panel of picture
 // buttons, the voice chooser, the voice parameter scrollbars and the
@@ -74,6 +77,33 @@ public:
     SpeechController *speech() const { return m_speech; }
     bool exitRequested() const { return m_exitRequested; }
 
+    // The settings record the window keeps (the open and save dialogs start
+    // from its folders).
+    SettingsRecord &settings() { return Settings; }
+    // No settings file was found at start-up.
+    bool firstRun() const { return FurstRun; }
+    // How the program was started, as the command line said.
+    QString startFrom() const { return StartFromS; }
+
+signals:
+    // The window is shown for the first time (start-up measurement).
+    void firstShown();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // A file dropped on the window or the text box opens as with Open.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // The window's keyboard layer works on its widgets.
+    friend class KeyboardAccess;
+
     // Widgets, by the names the behaviour is described with.
     QPlainTextEdit *MainTxtBox = nullptr;
     QFrame *Frame1 = nullptr;
@@ -116,22 +146,6 @@ public:
     SettingsRecord Settings;
     RichTextBox RichTextBox1;
 
-signals:
-    // The window is shown for the first time (start-up measurement).
-    void firstShown();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    // A file dropped on the window or the text box opens as with Open.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-
-private:
     void buildWidgets();
     void connectButtons();
     bool loadSteps(const QString &argumentText);
@@ -151,22 +165,15 @@ private:
     void reportNothingSpoken(const QString &voiceName);
 
     // Settings: captured on a first run, applied at start-up, saved at the end.
-    bool captureSettings();
-    bool loadAndApplySettings();
-    void saveSettings();
-    void captureGeometry();
-    void captureTextBox();
-    void applyGeometry();
-    void applyOuterGeometry();
-    void applyTextBox(const SettingsRecord &file, int fieldsRead);
-    void applyVoice(const SettingsRecord &file);
+    std::unique_ptr<WindowSettings> m_windowSettings;
+    void textBoxHiddenAtStart();
 
+    SpeechPanel *m_speechPanel = nullptr;  // what speech sees of the window
     SpeechController *m_speech = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
     bool m_text1Pressed = false;
     QMessageBox *m_nothingSpokenBox = nullptr;
-    std::optional<QRect> m_pendingOuterGeometry;
     WindowExport *m_export = nullptr;
     ReadingPositions m_positions;
     std::optional<ReadingPositions::Entry> m_document;  // the open document as it was opened

@@ -9,10 +9,7 @@
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
-#include "ui/position_slider.h"
-
-#include <QComboBox>
-#include <QPlainTextEdit>
+#include "speech/reading_view.h"
 
 namespace {
 
@@ -63,7 +60,7 @@ void SpeechController::Speak(bool clearDisappear)
     chooseVoiceForText(SpokenText);
     startReading();
     toSpokenForm();
-    if (CurEngine == Sapi5 && w.Combo1->currentText() == chineseVoice)
+    if (CurEngine == Sapi5 && m_view.shownVoiceName() == chineseVoice)
         SpokenText = withAsciiDigits(SpokenText);
     if (CurEngine == Sapi4)
         DirectSS1->Speak(SpokenText);
@@ -88,7 +85,7 @@ void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
     const qint64 offset = SpeakStart + written.start;
     m_readingPosition = offset;
     select(offset, written.length);
-    if (offset <= w.cpvSlider1->maximum() && !w.cpvSlider1->isHeld())
+    if (offset <= m_view.sliderMaximum() && !m_view.sliderHeld())
         setSliderValue(offset);
 }
 
@@ -165,10 +162,10 @@ void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
     setCaretPosition(SpeakStart + written.start);
     const qint64 s = caretPosition();
     m_readingPosition = s;
-    const qint64 e = std::max<qint64>(FindWordEnd(w.MainTxtBox->toPlainText(), s, wordDelimiters()),
+    const qint64 e = std::max<qint64>(FindWordEnd(m_view.text(), s, wordDelimiters()),
                                       std::min<qint64>(SpeakStart + written.start + written.length, TextLength));
     select(s, e - s);
-    if (!w.cpvSlider1->isHeld())
+    if (!m_view.sliderHeld())
         setSliderValue(e - 1);
 }
 
@@ -281,5 +278,5 @@ void SpeechController::resumeAt(qint64 position)
     setCaretPosition(position);
     m_readingPosition = caretPosition();
     setSliderValue(m_readingPosition);
-    w.MainTxtBox->centerCursor();
+    m_view.centerCaret();
 }

@@ -8,39 +8,15 @@
 #include "speech/voice_choice.h"
 
 class DirectSS;
-class ImageButton;
-class PositionSlider;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QScrollBar;
+class ReadingView;
 class SpObjectToken;
 class SpVoice;
-
-// The main window's widgets that speech reads and drives. The window owns
-// them; the controller only uses them.
-struct SpeechWidgets
-{
-    QPlainTextEdit *MainTxtBox = nullptr;
-    QComboBox *Combo1 = nullptr;          // the voice list
-    QLineEdit *Text1 = nullptr;           // the voice list's face
-    ImageButton *Image4 = nullptr;        // speak
-    ImageButton *Image5 = nullptr;        // pause
-    ImageButton *Image6 = nullptr;        // stop
-    QScrollBar *VScroll1 = nullptr;       // volume
-    QScrollBar *VScroll2 = nullptr;       // rate
-    QScrollBar *VScroll3 = nullptr;       // pitch
-    QLabel *Label1 = nullptr;             // volume value
-    QLabel *Label5 = nullptr;             // rate value
-    QLabel *Label3 = nullptr;             // pitch value
-    PositionSlider *cpvSlider1 = nullptr; // position in the text
-};
 
 // Speech as the main window sees it: the voice list and voice selection,
 // speaking from the caret, the engines' progress events with word
 // highlighting, pause / stop / rewind, and the voice parameters with the
-// position slider. Owns the playback state of the window.
+// position slider. Owns the playback state of the window, and sees the
+// window only as a ReadingView.
 //
 // Every operation keeps going past a failing step unless noted; none ends
 // the program except an end of speech while `Disappear` is set, which raises
@@ -53,7 +29,8 @@ public:
     static constexpr int Sapi4 = VoiceChoice::Sapi4;
     static constexpr int Sapi5 = VoiceChoice::Sapi5;
 
-    SpeechController(const SpeechWidgets &widgets, QObject *parent = nullptr);
+    // The view must outlive the controller.
+    explicit SpeechController(ReadingView &view, QObject *parent = nullptr);
     ~SpeechController() override;
 
     // Start-up: the SAPI 4 widget, then the SAPI 5 voices. createVoices()
@@ -143,13 +120,8 @@ signals:
     // A reading ended without a single word spoken: the voice could not read
     // the text. The program then stays open whatever `Disappear` said.
     void nothingSpoken(const QString &voiceName);
-    // The pointer moved over the slider: the window resets its hover pictures.
-    void sliderPointerMoved();
     // A reading was stopped or ended: readingPosition() is where.
     void readingStopped();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // SAPI 5 events of the speaking voice.
@@ -175,6 +147,9 @@ private:
     void sliderPressed();
     void sliderReleased();
     void restartAtSlider();
+    void textKeyPressed(bool toStart);
+    void textKeyReleased();
+    void textPressed();
 
     // Text box helpers.
     qint64 caretPosition() const;
@@ -183,7 +158,7 @@ private:
     QString textFrom(qint64 position) const;
     void setSliderValue(qint64 value);
 
-    SpeechWidgets w;
+    ReadingView &m_view;
     DirectSS *DirectSS1 = nullptr;
     SpVoice *NewsVoice1 = nullptr;
     SpVoice *WaveVoice1 = nullptr;

@@ -7,14 +7,10 @@
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
+#include "speech/reading_view.h"
 #include "speech/voice_choice.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QLocale>
-#include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
 
@@ -25,11 +21,8 @@ void SpeechController::GetEngines4()
     DirectSS1->Find(QString());
     DirectSS1->Find(QStringLiteral("Mfg=Microsoft;Gender=1"));
     Sapi4Count = DirectSS1->CountEngines();
-    {
-        const QSignalBlocker blocker(w.Combo1);
-        for (int index = 1; index <= Sapi4Count; ++index)
-            w.Combo1->addItem(DirectSS1->ModeName(index), Sapi4);
-    }
+    for (int index = 1; index <= Sapi4Count; ++index)
+        m_view.addVoice(DirectSS1->ModeName(index), Sapi4);
     if (Sapi4Count > 0)
         setVoiceListPosition(DirectSS1->CurrentMode() - 1);
 }
@@ -66,10 +59,8 @@ bool SpeechController::GetEngines5()
         return false;
     Sapi5Count = 0;
     const QList<SpObjectToken> tokens = NewsVoice1->GetVoices(QString(), QString());
-    const QSignalBlocker blocker(w.Combo1);
     for (const SpObjectToken &token : tokens) {
-        w.Combo1->addItem(token.GetDescription(0));
-        w.Combo1->setItemData(Sapi4Count + Sapi5Count, Sapi5);
+        m_view.addVoice(token.GetDescription(0), Sapi5);
         ++Sapi5Count;
     }
     return true;
@@ -77,23 +68,20 @@ bool SpeechController::GetEngines5()
 
 void SpeechController::setVoiceListPosition(int position)
 {
-    {
-        // Adding the first entry already selects it: set the position quietly
-        // and run the selection once, whether or not the position changed.
-        const QSignalBlocker blocker(w.Combo1);
-        w.Combo1->setCurrentIndex(position);
-    }
+    // Adding the first entry already selects it: set the position quietly
+    // and run the selection once, whether or not the position changed.
+    m_view.setVoicePosition(position);
     selectVoice();
 }
 
 void SpeechController::selectVoice()
 {
     Disappear = false;
-    const int position = w.Combo1->currentIndex();
+    const int position = m_view.voicePosition();
     if (position < 0)
         return;
     bool ok = false;
-    const int engine = w.Combo1->itemData(position).toInt(&ok);
+    const int engine = m_view.voiceEngine(position, &ok);
     if (!ok)
         return;
     CurEngine = engine;
@@ -119,13 +107,13 @@ void SpeechController::selectVoice()
         int rate = 0;
         if (!position100(DirectSS1->Speed(), Sapi4MinSpeed, Sapi4MaxSpeed, &rate))
             return;
-        w.VScroll2->setValue(rate);
+        m_view.setRatePosition(rate);
         Sapi4MaxPitch = DirectSS1->MaxPitch();
         Sapi4MinPitch = DirectSS1->MinPitch();
         int pitch = 0;
         if (!position100(DirectSS1->Pitch(), Sapi4MinPitch, Sapi4MaxPitch, &pitch))
             return;
-        w.VScroll3->setValue(pitch);
+        m_view.setPitchPosition(pitch);
     }
     if (CurEngine == Sapi5) {
         CurVoiceIndex = position - Sapi4Count;
@@ -139,12 +127,10 @@ void SpeechController::selectVoice()
         const int rate = int(NewsVoice1->Rate()) * 5 + 50;
         if (rate < 0 || rate > 100)
             return;
-        w.VScroll2->setValue(rate);
+        m_view.setRatePosition(rate);
     }
-    CurVoiceName = w.Combo1->currentText();
-    w.Combo1->setToolTip(CurVoiceName);
-    w.Text1->setText(w.Combo1->currentText());
-    w.Text1->home(false);  // show the start of a long name
+    CurVoiceName = m_view.shownVoiceName();
+    m_view.showVoiceName(CurVoiceName);
 }
 
 int SpeechController::dropDownWidth(int longestNameLength)
@@ -158,13 +144,10 @@ void SpeechController::openVoiceList()
 {
     Disappear = false;
     int longest = 0;
-    for (int i = 0; i < w.Combo1->count(); ++i)
-        longest = std::max<int>(longest, int(w.Combo1->itemText(i).size()));
+    for (int i = 0; i < m_view.voiceCount(); ++i)
+        longest = std::max<int>(longest, int(m_view.voiceName(i).size()));
     const int width = dropDownWidth(longest);
-    // The drop-down is never narrower than the closed box.
-    w.Combo1->view()->setMinimumWidth(width > 0 ? width : 0);
-    w.Combo1->setFocus(Qt::OtherFocusReason);
-    w.Combo1->showPopup();
+    m_view.openVoiceList(width > 0 ? width : 0);
 }
 
 void SpeechController::selectFallbackVoice()

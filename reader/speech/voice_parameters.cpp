@@ -6,11 +6,7 @@
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
-#include "ui/position_slider.h"
-
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QScrollBar>
+#include "speech/reading_view.h"
 
 void SpeechController::volumeChanged(int v)
 {
@@ -18,11 +14,11 @@ void SpeechController::volumeChanged(int v)
     if (CurEngine == Sapi4) {
         DirectSS1->setVolumeLeft(VoiceChoice::sapi4Volume(v));
         DirectSS1->setVolumeRight(DirectSS1->VolumeLeft());
-        w.Label1->setText(QString::number(v));
+        m_view.showVolume(v);
     } else if (CurEngine == Sapi5) {
         if (NewsVoice1)
             NewsVoice1->setVolume(v);
-        w.Label1->setText(QString::number(v));
+        m_view.showVolume(v);
     }
 }
 
@@ -30,12 +26,12 @@ void SpeechController::rateChanged(int v)
 {
     Disappear = false;
     if (CurEngine == Sapi4) {
-        w.Label5->setText(QString::number(v));
+        m_view.showRate(v);
         DirectSS1->setSpeed(VoiceChoice::sapi4Scaled(v, Sapi4MinSpeed, Sapi4MaxSpeed));
     } else if (CurEngine == Sapi5) {
         if (NewsVoice1)
             NewsVoice1->setRate(VoiceChoice::sapi5Rate(v));
-        w.Label5->setText(QString::number(v));
+        m_view.showRate(v);
     }
 }
 
@@ -44,22 +40,21 @@ void SpeechController::pitchChanged(int v)
     Disappear = false;
     // The SAPI 5 voice has no pitch setting here.
     if (CurEngine == Sapi4) {
-        w.Label3->setText(QString::number(v));
+        m_view.showPitch(v);
         DirectSS1->setPitch(VoiceChoice::sapi4Scaled(v, Sapi4MinPitch, Sapi4MaxPitch));
     }
 }
 
 void SpeechController::textChanged()
 {
-    const QTextDocument *document = w.MainTxtBox->document();
-    TextLength = document->characterCount() - 1;
+    TextLength = m_view.textLength();
     if (TextLength >= 1) {
-        w.cpvSlider1->setMaximum(int(TextLength));
-        w.cpvSlider1->setEnabled(true);
+        m_view.setSliderMaximum(int(TextLength));
+        m_view.setSliderEnabled(true);
     } else {
-        w.cpvSlider1->setMaximum(32767);
-        w.cpvSlider1->setValue(0);
-        w.cpvSlider1->setEnabled(false);
+        m_view.setSliderMaximum(32767);
+        m_view.setSliderValue(0);
+        m_view.setSliderEnabled(false);
     }
 }
 
@@ -67,7 +62,7 @@ void SpeechController::caretMovedByUser()
 {
     if (TextLength < 1 || PlayStatus != 2)
         return;
-    w.cpvSlider1->setMaximum(int(TextLength));
+    m_view.setSliderMaximum(int(TextLength));
     setSliderValue(caretPosition());
 }
 
@@ -76,7 +71,7 @@ void SpeechController::sliderMoved()
     // Moving the slider is the user's own action, like the buttons.
     Disappear = false;
     if (PlayStatus == 2) {
-        setCaretPosition(w.cpvSlider1->value());
+        setCaretPosition(m_view.sliderValue());
         if (PauseStatus != 3)
             m_readingPosition = caretPosition();
     }
@@ -87,8 +82,8 @@ void SpeechController::sliderPressed()
     Disappear = false;
     if (TextLength < 1 || PlayStatus != 2)
         return;
-    w.cpvSlider1->setMaximum(int(TextLength));
-    setCaretPosition(w.cpvSlider1->value());
+    m_view.setSliderMaximum(int(TextLength));
+    setCaretPosition(m_view.sliderValue());
 }
 
 void SpeechController::sliderReleased()
@@ -126,7 +121,7 @@ void SpeechController::sliderReleased()
 
 void SpeechController::restartAtSlider()
 {
-    setCaretPosition(w.cpvSlider1->value());
+    setCaretPosition(m_view.sliderValue());
     SpeakStart = caretPosition();
     SpokenText = textFrom(SpeakStart);
     m_readingPosition = SpeakStart;

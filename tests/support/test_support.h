@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
@@ -8,6 +9,18 @@ class QWidget;
 
 // Shared helpers for the test suite.
 namespace testsupport {
+
+// A window's widget by its object name (the main window's widgets carry the
+// names the behaviour gives them). A name that is missing or of another type
+// stops the test at once.
+template<typename T>
+T *named(const QObject &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
 
 // Points XDG_CONFIG_HOME at a fresh folder so no test touches real user
 // settings. Call before QApplication. (QStandardPaths' test mode is not used:

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTimer>
 
+using testsupport::named;
+
 namespace {
 
 const QString slt = u"Flite SLT (US English, female)"_qs;
@@ -294,22 +296,23 @@ private slots:
         QFile::remove(RegistryKey::storeFile());
         {
             SayoraMain window;
-            QVERIFY(window.MyTavo1->isCreated());
-            QVERIFY(window.MyTavo1->width() <= 16 && window.MyTavo1->height() <= 16);
+            ControlHost *control = named<ControlHost>(window, "MyTavo1");
+            QVERIFY(control->isCreated());
+            QVERIFY(control->width() <= 16 && control->height() <= 16);
             RegistryKey key;
             QCOMPARE(key.open(Installation::appPathsKey()), RegistryKey::Success);
             QString folder;
             QCOMPARE(key.queryString(u"Path"_qs, &folder), RegistryKey::Success);
 
             // Drawn as a white field with an ellipse.
-            window.MyTavo1->resize(40, 30);
-            const QImage drawn = window.MyTavo1->grab().toImage();
+            control->resize(40, 30);
+            const QImage drawn = control->grab().toImage();
             QCOMPARE(drawn.pixelColor(1, 1), QColor(Qt::white));
             QVERIFY(drawn.pixelColor(20, 0).lightness() < 128);
             QCOMPARE(drawn.pixelColor(20, 15), QColor(Qt::white));
 
             const QString wav = file(u"closing.wav"_qs);
-            QCOMPARE(window.MyTavo1->invoke(u"Speak"_qs, {sentences(8), wav, slt, 190, 163, 2048}), S_OK);
+            QCOMPARE(control->invoke(u"Speak"_qs, {sentences(8), wav, slt, 190, 163, 2048}), S_OK);
             QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 2u, 10000);
             window.exporter()->WaveEndValue = 2;
             window.show();
@@ -320,7 +323,7 @@ private slots:
         // A second start leaves a good registration as it is.
         const QDateTime before = QFileInfo(RegistryKey::storeFile()).lastModified();
         SayoraMain again;
-        QVERIFY(again.MyTavo1->isCreated());
+        QVERIFY(named<ControlHost>(again, "MyTavo1")->isCreated());
         QCOMPARE(QFileInfo(RegistryKey::storeFile()).lastModified(), before);
     }
 };

@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTimer>
 
+using testsupport::named;
+
 namespace {
 
 QPalette darkPalette()
@@ -122,7 +124,7 @@ void TestDialogTheme::dialogsFollowTheDesktopTheme()
     window.load(QString());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    ImageButton *target = button == QLatin1String("Image3") ? window.Image3 : button == QLatin1String("Image7") ? window.Image7 : window.Image8;
+    ImageButton *target = button == QLatin1String("Image3") ? named<ImageButton>(window, "Image3") : button == QLatin1String("Image7") ? named<ImageButton>(window, "Image7") : named<ImageButton>(window, "Image8");
 
     Seen seen;
     inspectModalSoon(&seen);
@@ -131,7 +133,7 @@ void TestDialogTheme::dialogsFollowTheDesktopTheme()
     QVERIFY2(seen.problems.isEmpty(), qPrintable(seen.problems));
     // The window itself keeps its own green and its text box's colours.
     QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 128, 0));
-    QCOMPARE(window.MainTxtBox->palette().color(QPalette::Base), QColor(0, 0, 192));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->palette().color(QPalette::Base), QColor(0, 0, 192));
 }
 
 SAYORA_GUI_TEST_MAIN(TestDialogTheme)

@@ -33,6 +33,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::named;
+
 namespace {
 
 const QString text = u"The reader exports this text. It has three sentences. This is the last one."_qs;
@@ -80,15 +82,16 @@ QByteArray contents(const QString &path)
 
 void selectVoice(SayoraMain &w, const QString &name)
 {
-    const int index = w.Combo1->findText(name);
+    const int index = named<QComboBox>(w, "Combo1")->findText(name);
     QVERIFY2(index >= 0, qPrintable(name));
     w.speech()->setVoiceListPosition(index);
-    QCOMPARE(w.Combo1->currentText(), name);
+    QCOMPARE(named<QComboBox>(w, "Combo1")->currentText(), name);
 }
 
 void clickSave(SayoraMain &w)
 {
-    QTest::mouseClick(w.Image2, Qt::LeftButton, {}, w.Image2->rect().center());
+    ImageButton *save = named<ImageButton>(w, "Image2");
+    QTest::mouseClick(save, Qt::LeftButton, {}, save->rect().center());
 }
 
 } // namespace
@@ -111,21 +114,21 @@ private slots:
         w = std::make_unique<SayoraMain>();
         w->load(QString());
         w->show();
-        w->MainTxtBox->setPlainText(text);
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(text);
     }
     void cleanup() { w.reset(); }
 
     void textAndRichText()
     {
-        w->MainTxtBox->setPlainText(u"  two blanks around  "_qs);
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(u"  two blanks around  "_qs);
         answerSaveDialog(path(u"plain"_qs), 2);
         clickSave(*w);
         QCOMPARE(contents(path(u"plain.txt"_qs)), QByteArray("  two blanks around  \r\n"));
-        QCOMPARE(w->Settings.SaveExt, u".txt"_qs);
-        QCOMPARE(w->Settings.SaveDir, m_dir.path() + u"/"_qs);
+        QCOMPARE(w->settings().SaveExt, u".txt"_qs);
+        QCOMPARE(w->settings().SaveDir, m_dir.path() + u"/"_qs);
 
         // Overwrite declined: the file stays; accepted: replaced.
-        w->MainTxtBox->setPlainText(u"new text"_qs);
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(u"new text"_qs);
         QString question;
         answerSaveDialog(path(u"plain.txt"_qs), 2);
         answerMessage(overwrite, QMessageBox::No, &question);
@@ -140,7 +143,7 @@ private slots:
         answerSaveDialog(path(u"rich"_qs), 1);
         clickSave(*w);
         QVERIFY(contents(path(u"rich.rtf"_qs)).startsWith("{\\rtf1"));
-        QCOMPARE(w->Settings.SaveExt, u".rtf"_qs);
+        QCOMPARE(w->settings().SaveExt, u".rtf"_qs);
         QCOMPARE(files(), QStringList({u"plain.txt"_qs, u"rich.rtf"_qs}));
     }
 
@@ -219,7 +222,7 @@ private slots:
             QVERIFY2(n >= last && n <= 100, qPrintable(phases.join(u',')));
             last = n;
         }
-        QCOMPARE(w->Settings.SaveExt, u".mp3"_qs);
+        QCOMPARE(w->settings().SaveExt, u".mp3"_qs);
 
         // The rendering's estimate is of this voice's sound, so its 0 to 50
         // fills evenly.
@@ -236,7 +239,7 @@ private slots:
     {
         QFETCH(QString, voice);
         selectVoice(*w, voice);
-        w->MainTxtBox->setPlainText(u"Say the word now."_qs);
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(u"Say the word now."_qs);
         const auto exportSeconds = [&](const QString &name) {
             const QString target = path(name + u".mp3"_qs);
             QString completion;
@@ -301,8 +304,8 @@ private slots:
         for (const QString &shown : {u"Waiting"_qs, u"0"_qs, u"50"_qs, u"100"_qs})
             QVERIFY2(w->exporter()->Label7->fontMetrics().horizontalAdvance(shown) <= w->exporter()->Label7->contentsRect().width(), qPrintable(shown));
         QVERIFY(w->exporter()->Label8->fontMetrics().horizontalAdvance(u"00:00:00"_qs) <= w->exporter()->Label8->contentsRect().width());
-        QVERIFY(w->exporter()->Label7->geometry().right() < w->Text1->geometry().left());
-        QVERIFY(w->exporter()->Label8->geometry().right() < w->Image19->geometry().left());
+        QVERIFY(w->exporter()->Label7->geometry().right() < named<QLineEdit>(*w, "Text1")->geometry().left());
+        QVERIFY(w->exporter()->Label8->geometry().right() < named<ImageButton>(*w, "Image19")->geometry().left());
     }
 
     void playWithoutPlayer()
@@ -365,13 +368,13 @@ private slots:
         selectVoice(*w, voice);
         w->exporter()->exportStallSeconds = 2;
         if (fault == u"cancel"_qs || fault == u"no end"_qs || fault == u"escape"_qs || fault == u"f7"_qs)
-            w->MainTxtBox->setPlainText(text.repeated(40));
+            named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(text.repeated(40));
         if (fault == u"too long"_qs) {
             // At the slowest rate 120,000 characters speak for longer than
             // a WAV file can hold.
-            QTest::keyClick(w->VScroll2, Qt::Key_End);
-            QCOMPARE(w->Label5->text(), u"0"_qs);
-            w->MainTxtBox->setPlainText(text.repeated(1600));
+            QTest::keyClick(named<QScrollBar>(*w, "VScroll2"), Qt::Key_End);
+            QCOMPARE(named<QLabel>(*w, "Label5")->text(), u"0"_qs);
+            named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(text.repeated(1600));
         }
         // The keys act on the active window.
         w->activateWindow();
@@ -479,7 +482,7 @@ private slots:
             QSKIP("this user cannot mount a file system");
         selectVoice(*w, voice);
         // Minutes of speech: far more than the disk takes.
-        w->MainTxtBox->setPlainText(text.repeated(60));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(text.repeated(60));
         const QString target = testsupport::writeFile(disk.path() + u"/out.mp3"_qs, "the user's file");
         QString seen;
         answerSaveDialog(target, 3);
@@ -500,7 +503,7 @@ private slots:
     void saveReturnsWhileRendering()
     {
         selectVoice(*w, u"English (America)"_qs);
-        w->MainTxtBox->setPlainText(text.repeated(10));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(text.repeated(10));
         bool clickReturned = false;
         bool returnedBeforeEncoding = false;
         QTimer hook;
@@ -530,7 +533,7 @@ private slots:
     void secondSaveIsRefused()
     {
         selectVoice(*w, u"Flite SLT (US English, female)"_qs);
-        w->MainTxtBox->setPlainText(text.repeated(40));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(text.repeated(40));
         answerSaveDialog(path(u"first.mp3"_qs), 3);
         clickSave(*w);
         QVERIFY(w->exporter()->running());

@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+using testsupport::named;
+
 namespace {
 
 using Triple = std::tuple<int, int, int>;
@@ -79,11 +81,11 @@ void TestKeyboardAccess::startIn(SayoraMain &window, const QString &state, bool 
     if (espeak)
         window.speech()->setVoiceListPosition(window.speech()->Sapi4Count);
     QCOMPARE(window.speech()->CurEngine, espeak ? 5 : 4);
-    window.MainTxtBox->setPlainText(QStringLiteral("A long reading that will not end during the test. ").repeated(200));
+    named<QPlainTextEdit>(window, "MainTxtBox")->setPlainText(QStringLiteral("A long reading that will not end during the test. ").repeated(200));
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.MainTxtBox->setFocus();
+    named<QPlainTextEdit>(window, "MainTxtBox")->setFocus();
     if (state == QLatin1String("idle"))
         return;
     window.speech()->Speak();
@@ -137,17 +139,17 @@ void TestKeyboardAccess::shortcutsFollowTheButtonStateTable()
     if (key) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     } else {
-        ImageButton *target = button == QLatin1String("Speak") ? window.Image4
-                              : button == QLatin1String("Pause") ? window.Image5
-                                                                 : window.Image6;
+        ImageButton *target = button == QLatin1String("Speak") ? named<ImageButton>(window, "Image4")
+                              : button == QLatin1String("Pause") ? named<ImageButton>(window, "Image5")
+                                                                 : named<ImageButton>(window, "Image6");
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
     // A key is a user action like the button.
     QVERIFY(!window.speech()->Disappear);
     QTRY_COMPARE_WITH_TIMEOUT(states(window), expected, 20000);
     // The text box keeps its text and the focus: no key was taken from it.
-    QCOMPARE(QApplication::focusWidget(), window.MainTxtBox);
-    QCOMPARE(window.MainTxtBox->toPlainText().size(), window.speech()->TextLength);
+    QCOMPARE(QApplication::focusWidget(), named<QPlainTextEdit>(window, "MainTxtBox"));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText().size(), window.speech()->TextLength);
     window.speech()->Stop();
 }
 
@@ -170,50 +172,50 @@ void TestKeyboardAccess::otherPanelKeysAreClicksOnTheirButtons()
     QFETCH(QString, button);
     SayoraMain window;
     startIn(window, QStringLiteral("idle"), false);
-    const QMap<QString, ImageButton *> byName{{"Image3", window.Image3}, {"Image2", window.Image2}, {"Image7", window.Image7},
-                                              {"Image8", window.Image8}, {"Image20", window.Image20}, {"Image19", window.Image19},
-                                              {"Image1", window.Image1}};
+    const QMap<QString, ImageButton *> byName{{"Image3", named<ImageButton>(window, "Image3")}, {"Image2", named<ImageButton>(window, "Image2")}, {"Image7", named<ImageButton>(window, "Image7")},
+                                              {"Image8", named<ImageButton>(window, "Image8")}, {"Image20", named<ImageButton>(window, "Image20")}, {"Image19", named<ImageButton>(window, "Image19")},
+                                              {"Image1", named<ImageButton>(window, "Image1")}};
     ImageButton *target = byName.value(button);
     QVERIFY(target);
     QSignalSpy clicks(target, &ImageButton::clicked);
     window.speech()->Disappear = true;
     cancelModalSoon();
-    QTest::keySequence(window.MainTxtBox, key);
+    QTest::keySequence(named<QPlainTextEdit>(window, "MainTxtBox"), key);
     QCOMPARE(clicks.count(), 1);
     QVERIFY(!KeyboardAccess::shortcutText(target).isEmpty());
     QVERIFY(!window.speech()->Disappear);
     // The text box did not get the key.
-    QVERIFY(window.MainTxtBox->toPlainText().startsWith(QLatin1String("A long reading")));
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText().startsWith(QLatin1String("A long reading")));
 }
 
 void TestKeyboardAccess::ctrlHomeRewindsOnlyOutsideTheTextBox()
 {
     SayoraMain window;
     startIn(window, QStringLiteral("idle"), false);
-    QSignalSpy rewinds(window.Image9, &ImageButton::clicked);
-    QTextCursor cursor = window.MainTxtBox->textCursor();
+    QSignalSpy rewinds(named<ImageButton>(window, "Image9"), &ImageButton::clicked);
+    QTextCursor cursor = named<QPlainTextEdit>(window, "MainTxtBox")->textCursor();
     cursor.setPosition(40);
-    window.MainTxtBox->setTextCursor(cursor);
+    named<QPlainTextEdit>(window, "MainTxtBox")->setTextCursor(cursor);
     window.speech()->Disappear = true;
 
     // In the text box the key is the text box's own (Ctrl+Shift+Home too).
-    QTest::keyClick(window.MainTxtBox, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(window.MainTxtBox->textCursor().selectedText().size(), 40);
-    QTest::keyClick(window.MainTxtBox, Qt::Key_Home, Qt::ControlModifier);
-    QCOMPARE(window.MainTxtBox->textCursor().position(), 0);
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->textCursor().selectedText().size(), 40);
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->textCursor().position(), 0);
     QCOMPARE(rewinds.count(), 0);
 
     // Elsewhere it is the rewind button: caret and slider to the start, and
     // like the button it leaves the exit-after-speaking flag alone.
     cursor.setPosition(40);
-    window.MainTxtBox->setTextCursor(cursor);
-    window.VScroll2->setFocus();
-    const int rate = window.VScroll2->value();
-    QTest::keyClick(window.VScroll2, Qt::Key_Home, Qt::ControlModifier);
+    named<QPlainTextEdit>(window, "MainTxtBox")->setTextCursor(cursor);
+    named<QScrollBar>(window, "VScroll2")->setFocus();
+    const int rate = named<QScrollBar>(window, "VScroll2")->value();
+    QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(rewinds.count(), 1);
-    QCOMPARE(window.cpvSlider1->value(), 0);
-    QCOMPARE(window.MainTxtBox->textCursor().position(), 0);
-    QCOMPARE(window.VScroll2->value(), rate);
+    QCOMPARE(named<PositionSlider>(window, "cpvSlider1")->value(), 0);
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->textCursor().position(), 0);
+    QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), rate);
     QVERIFY(window.speech()->Disappear);
 }
 
@@ -222,40 +224,40 @@ void TestKeyboardAccess::tabReachesVoiceBoxAndBarsAndArrowsWork()
     SayoraMain window;
     startIn(window, QStringLiteral("idle"), false);
     // Tab is the text box's own; Ctrl+Tab leaves it, as in every editor.
-    QTest::keyClick(window.MainTxtBox, Qt::Key_Tab, Qt::ControlModifier);
-    const QList<QWidget *> chain{window.cpvSlider1, window.Text1, window.VScroll1, window.VScroll2, window.VScroll3};
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_Tab, Qt::ControlModifier);
+    const QList<QWidget *> chain{named<PositionSlider>(window, "cpvSlider1"), named<QLineEdit>(window, "Text1"), named<QScrollBar>(window, "VScroll1"), named<QScrollBar>(window, "VScroll2"), named<QScrollBar>(window, "VScroll3")};
     for (QWidget *expected : chain) {
         QCOMPARE(QApplication::focusWidget(), expected);
         QTest::keyClick(expected, Qt::Key_Tab);
     }
-    QCOMPARE(QApplication::focusWidget(), window.MainTxtBox);
+    QCOMPARE(QApplication::focusWidget(), named<QPlainTextEdit>(window, "MainTxtBox"));
 
     // Up raises a bar (its top is 100) and counts as a user action.
-    window.VScroll2->setFocus();
-    const int rate = window.VScroll2->value();
+    named<QScrollBar>(window, "VScroll2")->setFocus();
+    const int rate = named<QScrollBar>(window, "VScroll2")->value();
     window.speech()->Disappear = true;
-    QTest::keyClick(window.VScroll2, Qt::Key_Up);
-    QCOMPARE(window.VScroll2->value(), rate + 1);
-    QCOMPARE(window.Label5->text(), QString::number(rate + 1));
+    QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Up);
+    QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), rate + 1);
+    QCOMPARE(named<QLabel>(window, "Label5")->text(), QString::number(rate + 1));
     QVERIFY(!window.speech()->Disappear);
-    QTest::keyClick(window.VScroll2, Qt::Key_Down);
-    QCOMPARE(window.VScroll2->value(), rate);
-    QTest::keyClick(window.VScroll2, Qt::Key_Home);
-    QCOMPARE(window.VScroll2->value(), 100);
-    QTest::keyClick(window.VScroll2, Qt::Key_End);
-    QCOMPARE(window.VScroll2->value(), 0);
+    QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Down);
+    QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), rate);
+    QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Home);
+    QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), 100);
+    QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_End);
+    QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), 0);
 
     // On the voice box the arrows choose the next voice at once.
-    window.Text1->setFocus();
-    const int voice = window.Combo1->currentIndex();
+    named<QLineEdit>(window, "Text1")->setFocus();
+    const int voice = named<QComboBox>(window, "Combo1")->currentIndex();
     window.speech()->Disappear = true;
-    QTest::keyClick(window.Text1, Qt::Key_Down);
-    QCOMPARE(window.Combo1->currentIndex(), voice + 1);
-    QCOMPARE(window.speech()->CurVoiceName, window.Combo1->itemText(voice + 1));
-    QCOMPARE(window.Text1->text(), window.Combo1->itemText(voice + 1));
+    QTest::keyClick(named<QLineEdit>(window, "Text1"), Qt::Key_Down);
+    QCOMPARE(named<QComboBox>(window, "Combo1")->currentIndex(), voice + 1);
+    QCOMPARE(window.speech()->CurVoiceName, named<QComboBox>(window, "Combo1")->itemText(voice + 1));
+    QCOMPARE(named<QLineEdit>(window, "Text1")->text(), named<QComboBox>(window, "Combo1")->itemText(voice + 1));
     QVERIFY(!window.speech()->Disappear);
-    QTest::keyClick(window.Text1, Qt::Key_Up);
-    QCOMPARE(window.Combo1->currentIndex(), voice);
+    QTest::keyClick(named<QLineEdit>(window, "Text1"), Qt::Key_Up);
+    QCOMPARE(named<QComboBox>(window, "Combo1")->currentIndex(), voice);
 }
 
 void TestKeyboardAccess::everyPanelControlIsNamedForScreenReaders()
@@ -273,7 +275,7 @@ void TestKeyboardAccess::everyPanelControlIsNamedForScreenReaders()
         for (int i = 0; i < node->childCount(); ++i)
             walk(node->child(i));
     };
-    walk(QAccessible::queryAccessibleInterface(window.Frame1));
+    walk(QAccessible::queryAccessibleInterface(named<QFrame>(window, "Frame1")));
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     QVERIFY(controls > 20);
     // In the rest of the window every control (what takes the focus or can
@@ -293,10 +295,10 @@ void TestKeyboardAccess::everyPanelControlIsNamedForScreenReaders()
     // Picture buttons are pressable buttons named by their tooltip's words,
     // with their shortcut.
     const QList<std::tuple<ImageButton *, QString, QString>> buttons{
-        {window.Image4, "Speak", "F5"}, {window.Image5, "Pause", "F6"}, {window.Image6, "Stop", "F7, Esc"},
-        {window.Image3, "Open file", "Ctrl+O"}, {window.Image2, "Save as mp3, text file", "Ctrl+S"},
-        {window.Image9, "set to head", "Ctrl+Home"}, {window.Image20, "Hide text box", "F8"},
-        {window.Image19, "How does it work?", "F1"}, {window.Image7, "Change font of text box", "Ctrl+T"}};
+        {named<ImageButton>(window, "Image4"), "Speak", "F5"}, {named<ImageButton>(window, "Image5"), "Pause", "F6"}, {named<ImageButton>(window, "Image6"), "Stop", "F7, Esc"},
+        {named<ImageButton>(window, "Image3"), "Open file", "Ctrl+O"}, {named<ImageButton>(window, "Image2"), "Save as mp3, text file", "Ctrl+S"},
+        {named<ImageButton>(window, "Image9"), "set to head", "Ctrl+Home"}, {named<ImageButton>(window, "Image20"), "Hide text box", "F8"},
+        {named<ImageButton>(window, "Image19"), "How does it work?", "F1"}, {named<ImageButton>(window, "Image7"), "Change font of text box", "Ctrl+T"}};
     for (const auto &[button, name, keys] : buttons) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
         QCOMPARE(iface->role(), QAccessible::Button);
@@ -306,12 +308,12 @@ void TestKeyboardAccess::everyPanelControlIsNamedForScreenReaders()
     }
     // The show / hide button's name follows its tooltip.
     window.showHideClick();
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.Image20)->text(QAccessible::Name), QStringLiteral("Show text box"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.VScroll1)->text(QAccessible::Name), QStringLiteral("Volume"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(window.Text1)->text(QAccessible::Name), QStringLiteral("Change pronunciation"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image20"))->text(QAccessible::Name), QStringLiteral("Show text box"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(named<QScrollBar>(window, "VScroll1"))->text(QAccessible::Name), QStringLiteral("Volume"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(named<QLineEdit>(window, "Text1"))->text(QAccessible::Name), QStringLiteral("Change pronunciation"));
     // Unavailable playback buttons say so.
-    QVERIFY(QAccessible::queryAccessibleInterface(window.Image5)->state().disabled);
-    QVERIFY(!QAccessible::queryAccessibleInterface(window.Image4)->state().disabled);
+    QVERIFY(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image5"))->state().disabled);
+    QVERIFY(!QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image4"))->state().disabled);
 }
 
 void TestKeyboardAccess::screenReaderPressesAButton()
@@ -319,10 +321,10 @@ void TestKeyboardAccess::screenReaderPressesAButton()
     SayoraMain window;
     startIn(window, QStringLiteral("speaking"), false);
     window.speech()->Disappear = true;
-    QAccessible::queryAccessibleInterface(window.Image5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image5"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(states(window), Triple(2, 3, 2));
     QVERIFY(!window.speech()->Disappear);
-    QTRY_VERIFY(QAccessible::queryAccessibleInterface(window.Image5)->state().pressed);
+    QTRY_VERIFY(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image5"))->state().pressed);
     window.speech()->Stop();
 }
 
@@ -342,20 +344,20 @@ void TestKeyboardAccess::playbackStateIsAnnounced()
         return said;
     };
 
-    QTest::keyClick(window.MainTxtBox, Qt::Key_F5);
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_F5);
     QTRY_COMPARE_WITH_TIMEOUT(announced(), QStringList{"Speaking"}, 20000);
     QCOMPARE(windowIface->text(QAccessible::Description), QStringLiteral("Speaking"));
-    QVERIFY(QAccessible::queryAccessibleInterface(window.Image4)->state().pressed);
-    QTest::keyClick(window.MainTxtBox, Qt::Key_F6);
+    QVERIFY(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image4"))->state().pressed);
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_F6);
     QTRY_COMPARE(announced(), (QStringList{"Speaking", "Paused"}));
-    QVERIFY(QAccessible::queryAccessibleInterface(window.Image5)->state().pressed);
-    QVERIFY(!QAccessible::queryAccessibleInterface(window.Image4)->state().pressed);
+    QVERIFY(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image5"))->state().pressed);
+    QVERIFY(!QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image4"))->state().pressed);
     // Resuming is announced as well, though the engine raises no start.
-    QTest::keyClick(window.MainTxtBox, Qt::Key_F5);
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_F5);
     QTRY_COMPARE(announced(), (QStringList{"Speaking", "Paused", "Speaking"}));
-    QTest::keyClick(window.MainTxtBox, Qt::Key_Escape);
+    QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_Escape);
     QTRY_COMPARE(announced(), (QStringList{"Speaking", "Paused", "Speaking", "Stopped"}));
-    QVERIFY(QAccessible::queryAccessibleInterface(window.Image6)->state().disabled);
+    QVERIFY(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image6"))->state().disabled);
     // The export's completion window appearing, twice.
     for (int i = 0; i < 2; ++i) {
         QWidget mp3end(&window, Qt::Window);
@@ -371,11 +373,12 @@ void TestKeyboardAccess::tooltipShowsTheShortcut()
 {
     SayoraMain window;
     startIn(window, QStringLiteral("idle"), false);
-    QHelpEvent help(QEvent::ToolTip, window.Image6->rect().center(), window.Image6->mapToGlobal(window.Image6->rect().center()));
-    QApplication::sendEvent(window.Image6, &help);
+    ImageButton *stop = named<ImageButton>(window, "Image6");
+    QHelpEvent help(QEvent::ToolTip, stop->rect().center(), stop->mapToGlobal(stop->rect().center()));
+    QApplication::sendEvent(stop, &help);
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("Stop (F7, Esc)"));
     // The tooltip itself keeps its words.
-    QCOMPARE(window.Image6->toolTip(), QStringLiteral("Stop"));
+    QCOMPARE(stop->toolTip(), QStringLiteral("Stop"));
 }
 
 SAYORA_GUI_TEST_MAIN(TestKeyboardAccess)

@@ -22,6 +22,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+using testsupport::named;
+
 namespace {
 
 QStringList ruleLines()
@@ -83,13 +85,13 @@ void TestPronunciationWindow::initTestCase()
     main = std::make_unique<SayoraMain>();
     main->load(QString());
     main->speech()->setVoiceListPosition(main->speech()->Sapi4Count);  // espeak-ng
-    main->MainTxtBox->setPlainText(QStringLiteral("Sayora reads SQL aloud."));
+    named<QPlainTextEdit>(*main, "MainTxtBox")->setPlainText(QStringLiteral("Sayora reads SQL aloud."));
     main->show();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main.get()));
-    main->MainTxtBox->setFocus();
+    named<QPlainTextEdit>(*main, "MainTxtBox")->setFocus();
 
-    QTest::keyClick(main->MainTxtBox, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(named<QPlainTextEdit>(*main, "MainTxtBox"), Qt::Key_D, Qt::ControlModifier);
     window = main->findChild<PronunciationWindow *>();
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -171,7 +173,7 @@ void TestPronunciationWindow::sayItSpeaksTheSpokenForm()
     QCOMPARE(words.last().at(3).toLongLong(), qint64(QStringLiteral("sequel").size()));
     // The reader's own text box saw none of it.
     QCOMPARE(main->speech()->PlayStatus, 2);
-    QVERIFY(!main->MainTxtBox->textCursor().hasSelection());
+    QVERIFY(!named<QPlainTextEdit>(*main, "MainTxtBox")->textCursor().hasSelection());
 
     // A flite voice says it through a voice of the older generation.
     main->speech()->setVoiceListPosition(0);
@@ -191,7 +193,7 @@ void TestPronunciationWindow::contextMenuAddsARuleForTheWord()
 {
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main.get()));
-    QPlainTextEdit *text = main->MainTxtBox;
+    QPlainTextEdit *text = named<QPlainTextEdit>(*main, "MainTxtBox");
     QTextCursor cursor(text->document());
     cursor.setPosition(2);  // inside "Sayora"
     const QPoint at = text->cursorRect(cursor).center();

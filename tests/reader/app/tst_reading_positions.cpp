@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using testsupport::named;
+
 namespace {
 
 QByteArray longText()
@@ -53,7 +55,7 @@ void openWithButton(SayoraMain &w, const QString &path)
         if (dialog->isVisible())
             dialog->reject();
     });
-    QTest::mouseClick(w.Image3, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(w, "Image3"), Qt::LeftButton);
 }
 
 // The espeak-ng voice reports each word's offset exactly.
@@ -72,7 +74,7 @@ bool chooseEnglishEspeak(SayoraMain &w)
 
 qint64 caret(const SayoraMain &w)
 {
-    return w.MainTxtBox->textCursor().position();
+    return named<QPlainTextEdit>(w, "MainTxtBox")->textCursor().position();
 }
 
 }  // namespace
@@ -106,12 +108,12 @@ void TestReadingPositions::resumesAfterReopening()
         QVERIFY(w);
         QVERIFY(w->speech()->newsVoice());
         openWithButton(*w, book);
-        QTRY_VERIFY(w->MainTxtBox->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
+        QTRY_VERIFY(named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
         QVERIFY(chooseEnglishEspeak(*w));
         QSignalSpy words(w->speech()->newsVoice(), &SpVoice::Word);
-        QTest::mouseClick(w->Image4, Qt::LeftButton);
+        QTest::mouseClick(named<ImageButton>(*w, "Image4"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(words.size() >= 6, 30000);
-        QTest::mouseClick(w->Image6, Qt::LeftButton);
+        QTest::mouseClick(named<ImageButton>(*w, "Image6"), Qt::LeftButton);
         QTRY_COMPARE(w->speech()->PlayStatus, 2);
         // The stop's own reset puts the caret at the start of this window.
         QTRY_COMPARE(caret(*w), 0);
@@ -127,21 +129,21 @@ void TestReadingPositions::resumesAfterReopening()
     QVERIFY(w);
     QVERIFY(!w->resumeNote()->isVisible());
     openWithButton(*w, book);
-    QTRY_VERIFY(w->MainTxtBox->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
+    QTRY_VERIFY(named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
     QCOMPARE(caret(*w), stoppedAt);
-    QCOMPARE(qint64(w->cpvSlider1->value()), stoppedAt);
+    QCOMPARE(qint64(named<PositionSlider>(*w, "cpvSlider1")->value()), stoppedAt);
     QVERIFY(w->resumeNote()->isVisible());
     QVERIFY2(w->resumeNote()->text().contains(QLatin1String("Ctrl+Home")), qPrintable(w->resumeNote()->text()));
 
-    w->MainTxtBox->setFocus();
-    QTest::keyClick(w->MainTxtBox, Qt::Key_Home, Qt::ControlModifier);
+    named<QPlainTextEdit>(*w, "MainTxtBox")->setFocus();
+    QTest::keyClick(named<QPlainTextEdit>(*w, "MainTxtBox"), Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(caret(*w), 0);
-    QCOMPARE(w->cpvSlider1->value(), 0);
+    QCOMPARE(named<PositionSlider>(*w, "cpvSlider1")->value(), 0);
     w->close();
     w = newWindow();
     QVERIFY(w);
     openWithButton(*w, book);
-    QTRY_VERIFY(!w->MainTxtBox->toPlainText().isEmpty());
+    QTRY_VERIFY(!named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText().isEmpty());
     QCOMPARE(caret(*w), 0);
     QVERIFY(!w->resumeNote()->isVisible());
 }
@@ -156,10 +158,11 @@ void TestReadingPositions::changedFileStartsAtBeginning()
     QVERIFY(w);
     for (const QString &path : {touched, rewritten}) {
         openWithButton(*w, path);
-        QTRY_VERIFY(!w->MainTxtBox->toPlainText().isEmpty());
+        QTRY_VERIFY(!named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText().isEmpty());
         // The user clicks into the text: that is where reading would go on.
-        const QRect line = w->MainTxtBox->cursorRect(w->MainTxtBox->textCursor());
-        QTest::mouseClick(w->MainTxtBox->viewport(), Qt::LeftButton, {}, QPoint(line.x() + 200, line.center().y()));
+        QPlainTextEdit *text = named<QPlainTextEdit>(*w, "MainTxtBox");
+        const QRect line = text->cursorRect(text->textCursor());
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(line.x() + 200, line.center().y()));
         QTRY_VERIFY(w->speech()->readingPosition() > 0);
     }
     const qint64 touchedAt = w->readingPositions().find(*ReadingPositions::identify(touched));
@@ -176,9 +179,9 @@ void TestReadingPositions::changedFileStartsAtBeginning()
     QVERIFY(w);
     for (const QString &path : {touched, rewritten}) {
         openWithButton(*w, path);
-        QTRY_COMPARE(w->MainTxtBox->toPlainText().size() >= longText().size(), true);
+        QTRY_COMPARE(named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText().size() >= longText().size(), true);
         QCOMPARE(caret(*w), 0);
-        QCOMPARE(w->cpvSlider1->value(), 0);
+        QCOMPARE(named<PositionSlider>(*w, "cpvSlider1")->value(), 0);
         QVERIFY(!w->resumeNote()->isVisible());
     }
 }
@@ -265,7 +268,7 @@ void TestReadingPositions::finishedReadingStartsAgain()
     QTRY_COMPARE(caret(*w), 4);
     QVERIFY(chooseEnglishEspeak(*w));
     QSignalSpy stopped(w->speech(), &SpeechController::readingStopped);
-    QTest::mouseClick(w->Image4, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(*w, "Image4"), Qt::LeftButton);
     QVERIFY(stopped.wait(30000));
     QCOMPARE(w->speech()->readingPosition(), 0);
     QCOMPARE(w->readingPositions().find(*ReadingPositions::identify(note)), 0);
@@ -292,15 +295,15 @@ void TestReadingPositions::droppedFileOpensLikeOpen()
         QApplication::sendEvent(target, &dropped);
         return dropped.isAccepted();
     };
-    w->MainTxtBox->setPlainText(QStringLiteral("before"));
+    named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(QStringLiteral("before"));
     QVERIFY(!drop(w.get(), {QUrl(QStringLiteral("https://example.org/page.html"))}));
-    QCOMPARE(w->MainTxtBox->toPlainText(), QStringLiteral("before"));
-    QVERIFY(drop(w->MainTxtBox->viewport(), {QUrl::fromLocalFile(first)}));
-    QTRY_VERIFY(w->MainTxtBox->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
+    QCOMPARE(named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText(), QStringLiteral("before"));
+    QVERIFY(drop(named<QPlainTextEdit>(*w, "MainTxtBox")->viewport(), {QUrl::fromLocalFile(first)}));
+    QTRY_VERIFY(named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
     QCOMPARE(caret(*w), 50);
     QVERIFY(w->resumeNote()->isVisible());
     QVERIFY(drop(w.get(), {QUrl::fromLocalFile(second)}));
-    QTRY_COMPARE(w->MainTxtBox->toPlainText(), QStringLiteral("On the panel."));
+    QTRY_COMPARE(named<QPlainTextEdit>(*w, "MainTxtBox")->toPlainText(), QStringLiteral("On the panel."));
     QCOMPARE(w->readingPositions().find(*ReadingPositions::identify(first)), 50);
 }
 
@@ -314,7 +317,7 @@ void TestReadingPositions::commandLineFileResumes()
     w.load(book);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QVERIFY(w.MainTxtBox->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
     QCOMPARE(w.speech()->SpeakStart, 120);
     QVERIFY(w.resumeNote()->isVisible());
     QCOMPARE(w.speech()->Disappear, true);

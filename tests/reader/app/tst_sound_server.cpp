@@ -25,6 +25,8 @@
 #include <mutex>
 #include <thread>
 
+using testsupport::named;
+
 namespace {
 
 // A frozen window never returns to the test: end it with a clear message
@@ -117,8 +119,8 @@ void TestSoundServer::serverDiesWhileSpeaking()
     window.load(QString());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.MainTxtBox->setFocus();
-    QTest::keyClicks(window.MainTxtBox, u"The reader speaks this sentence, then the next one, until the text ends. "_qs
+    named<QPlainTextEdit>(window, "MainTxtBox")->setFocus();
+    QTest::keyClicks(named<QPlainTextEdit>(window, "MainTxtBox"), u"The reader speaks this sentence, then the next one, until the text ends. "_qs
                                             u"A second sentence follows the first, and a third one the second. "_qs
                                             u"The last sentence of this text is long enough to be heard for a while."_qs);
 
@@ -126,7 +128,7 @@ void TestSoundServer::serverDiesWhileSpeaking()
     QSignalSpy started(dss, &DirectSS::AudioStart);
     QSignalSpy words(dss, &DirectSS::WordPosition);
     QSignalSpy stopped(dss, &DirectSS::AudioStop);
-    click(window.Image4);
+    click(named<ImageButton>(window, "Image4"));
     QVERIFY(started.wait(20000));
     auto *player = dss->findChild<SpeechPlayer *>();
     QVERIFY(player);
@@ -139,14 +141,14 @@ void TestSoundServer::serverDiesWhileSpeaking()
     // machine): the user's next clicks reach it before Qt has handled the
     // lost connection, while the stream is already gone.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    click(window.Image5);  // Pause
-    click(window.Image4);  // and go on
+    click(named<ImageButton>(window, "Image5"));  // Pause
+    click(named<ImageButton>(window, "Image4"));  // and go on
     const qsizetype heard = words.count();
     // The words go on coming, against the silent clock.
     QTRY_VERIFY_WITH_TIMEOUT(words.count() >= heard + 4, 30000);
     QVERIFY(player->usesNullSink());
 
-    click(window.Image6);
+    click(named<ImageButton>(window, "Image6"));
     QTRY_VERIFY_WITH_TIMEOUT(stopped.count() >= 1, 10000);
     window.close();
     QVERIFY(!window.isVisible());

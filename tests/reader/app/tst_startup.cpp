@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using testsupport::named;
+
 namespace {
 
 // Runs the program on a command line with its own configuration folder and
@@ -89,22 +91,22 @@ void TestStartup::voiceListHoldsBothGenerations()
     QVERIFY(speech->Sapi5Present);
     QCOMPARE(speech->Sapi4Count, sapi4);
     QVERIFY(speech->Sapi5Count > 10);
-    QCOMPARE(window.Combo1->count(), speech->Sapi4Count + speech->Sapi5Count);
-    for (int i = 0; i < window.Combo1->count(); ++i)
-        QCOMPARE(window.Combo1->itemData(i).toInt(), i < sapi4 ? 4 : 5);
+    QCOMPARE(named<QComboBox>(window, "Combo1")->count(), speech->Sapi4Count + speech->Sapi5Count);
+    for (int i = 0; i < named<QComboBox>(window, "Combo1")->count(); ++i)
+        QCOMPARE(named<QComboBox>(window, "Combo1")->itemData(i).toInt(), i < sapi4 ? 4 : 5);
     // The current SAPI 4 engine is selected until settings choose another.
-    QCOMPARE(window.Combo1->currentIndex(), speech->directSS()->CurrentMode() - 1);
+    QCOMPARE(named<QComboBox>(window, "Combo1")->currentIndex(), speech->directSS()->CurrentMode() - 1);
     QCOMPARE(speech->CurEngine, 4);
-    QCOMPARE(window.Text1->text(), window.Combo1->currentText());
-    QCOMPARE(window.StartFromS, QStringLiteral("program"));
+    QCOMPARE(named<QLineEdit>(window, "Text1")->text(), named<QComboBox>(window, "Combo1")->currentText());
+    QCOMPARE(window.startFrom(), QStringLiteral("program"));
     QVERIFY(!speech->Disappear);
-    QVERIFY(window.FurstRun);
+    QVERIFY(window.firstRun());
     // Voice names read well, not as file names.
     const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
     const auto american = std::find_if(tokens.begin(), tokens.end(), [](const SpObjectToken &t) { return t.Id() == QLatin1String("en-us"); });
     QVERIFY(american != tokens.end());
-    QCOMPARE(window.Combo1->itemText(sapi4 + int(american - tokens.begin())), QStringLiteral("English (America)"));
-    QVERIFY(window.Combo1->itemText(0).startsWith(QLatin1String("Flite ")));
+    QCOMPARE(named<QComboBox>(window, "Combo1")->itemText(sapi4 + int(american - tokens.begin())), QStringLiteral("English (America)"));
+    QVERIFY(named<QComboBox>(window, "Combo1")->itemText(0).startsWith(QLatin1String("Flite ")));
 }
 
 void TestStartup::passedTextIsSpoken()
@@ -112,8 +114,8 @@ void TestStartup::passedTextIsSpoken()
     SayoraMain window;
     QSignalSpy started(window.speech()->directSS(), &DirectSS::AudioStart);
     window.load(QStringLiteral("Hello there"));
-    QCOMPARE(window.StartFromS, QStringLiteral("internet"));
-    QCOMPARE(window.MainTxtBox->toPlainText(), QStringLiteral("Hello there"));
+    QCOMPARE(window.startFrom(), QStringLiteral("internet"));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), QStringLiteral("Hello there"));
     QCOMPARE(window.speech()->SpokenText, QStringLiteral("Hello there"));
     QVERIFY(window.speech()->Disappear);
     QVERIFY(started.wait(20000));
@@ -142,8 +144,8 @@ void TestStartup::passedFileIsLoadedAndSpoken()
     SayoraMain window;
     QSignalSpy started(window.speech()->directSS(), &DirectSS::AudioStart);
     window.load(path);
-    QCOMPARE(window.StartFromS, QStringLiteral("explorer"));
-    QCOMPARE(window.MainTxtBox->toPlainText(), expected);
+    QCOMPARE(window.startFrom(), QStringLiteral("explorer"));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), expected);
     QCOMPARE(window.speech()->TextLength, expected.size());
     QVERIFY(started.wait(20000));
     window.speech()->Stop();
@@ -154,10 +156,10 @@ void TestStartup::unreadablePassedFileKeepsWindowWorking()
     // A binary file classifies as a file, but holds no text to read.
     const QString path = testsupport::writeFile(m_dir.filePath("picture.txt"), QByteArray("\x89PNG\0\0\0\rIHDR\0\0", 14));
     SayoraMain window;
-    window.MainTxtBox->setPlainText(QStringLiteral("kept"));
+    named<QPlainTextEdit>(window, "MainTxtBox")->setPlainText(QStringLiteral("kept"));
     window.load(path);
-    QCOMPARE(window.StartFromS, QStringLiteral("explorer"));
-    QCOMPARE(window.MainTxtBox->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(window.startFrom(), QStringLiteral("explorer"));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), QStringLiteral("kept"));
     QVERIFY(!window.speech()->Disappear);
     QCOMPARE(window.speech()->PlayStatus, 2);
 }
@@ -168,23 +170,23 @@ void TestStartup::firstRunThenOrderlyExitThenRestore()
     {
         SayoraMain window;
         window.load(QString());
-        QVERIFY(window.FurstRun);
+        QVERIFY(window.firstRun());
         QVERIFY(!QFile::exists(SettingsRecord::defaultPath()));
         // Choose the second SAPI 5 voice and change the look.
         voice = window.speech()->Sapi4Count + 1;
         window.speech()->setVoiceListPosition(voice);
-        window.VScroll2->setValue(70);
+        named<QScrollBar>(window, "VScroll2")->setValue(70);
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPointSizeF(14.5);
         font.setItalic(true);
         font.setBold(true);
         font.setUnderline(true);
         font.setStrikeOut(true);
-        window.MainTxtBox->setFont(font);
-        QPalette palette = window.MainTxtBox->palette();
+        named<QPlainTextEdit>(window, "MainTxtBox")->setFont(font);
+        QPalette palette = named<QPlainTextEdit>(window, "MainTxtBox")->palette();
         palette.setColor(QPalette::Text, QColor(0x11, 0x22, 0x33));
         palette.setColor(QPalette::Base, QColor(0xF0, 0xE0, 0xD0));
-        window.MainTxtBox->setPalette(palette);
+        named<QPlainTextEdit>(window, "MainTxtBox")->setPalette(palette);
         window.show();
         window.move(90, 60);
         window.resize(500, 560);
@@ -194,26 +196,26 @@ void TestStartup::firstRunThenOrderlyExitThenRestore()
     }
     SayoraMain window;
     window.load(QString());
-    QVERIFY(!window.FurstRun);
+    QVERIFY(!window.firstRun());
     SpeechController *speech = window.speech();
     QCOMPARE(speech->CurEngine, 5);
     QCOMPARE(speech->CurVoiceIndex, 1);
-    QCOMPARE(window.Text1->text(), window.Combo1->itemText(voice));
+    QCOMPARE(named<QLineEdit>(window, "Text1")->text(), named<QComboBox>(window, "Combo1")->itemText(voice));
     QCOMPARE(speech->newsVoice()->Voice(), speech->newsVoice()->GetVoices().at(1));
-    QCOMPARE(window.VScroll2->value(), 70);
+    QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), 70);
     QCOMPARE(speech->newsVoice()->Rate(), 4);
-    QCOMPARE(window.MainTxtBox->font().pointSizeF(), 14.5);
-    QVERIFY(window.MainTxtBox->font().italic());
-    QVERIFY(window.MainTxtBox->font().bold());
-    QCOMPARE(window.MainTxtBox->font().family(), QStringLiteral("DejaVu Serif"));
-    QVERIFY(window.MainTxtBox->font().underline());
-    QVERIFY(window.MainTxtBox->font().strikeOut());
-    QCOMPARE(window.MainTxtBox->palette().color(QPalette::Text), QColor(0x11, 0x22, 0x33));
-    QCOMPARE(window.MainTxtBox->palette().color(QPalette::Base), QColor(0xF0, 0xE0, 0xD0));
-    QCOMPARE(window.Settings.OpenExt, QStringLiteral(".rtf"));
-    QCOMPARE(window.Settings.OpenDir, m_dir.filePath("read/"));
-    QCOMPARE(window.Settings.SaveExt, QStringLiteral(".mp3"));
-    QVERIFY(window.Settings.ShowText);
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->font().pointSizeF(), 14.5);
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->font().italic());
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->font().bold());
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->font().family(), QStringLiteral("DejaVu Serif"));
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->font().underline());
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->font().strikeOut());
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->palette().color(QPalette::Text), QColor(0x11, 0x22, 0x33));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->palette().color(QPalette::Base), QColor(0xF0, 0xE0, 0xD0));
+    QCOMPARE(window.settings().OpenExt, QStringLiteral(".rtf"));
+    QCOMPARE(window.settings().OpenDir, m_dir.filePath("read/"));
+    QCOMPARE(window.settings().SaveExt, QStringLiteral(".mp3"));
+    QVERIFY(window.settings().ShowText);
     window.show();
     QCOMPARE(window.pos(), QPoint(90, 60));
     QCOMPARE(window.size(), QSize(500, 560));
@@ -240,11 +242,11 @@ void TestStartup::hiddenTextBoxRestoresNarrowWindow()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.outerWidthTwips(), 7050);
-    QVERIFY(window.MainTxtBox->x() > window.width());
-    QCOMPARE(window.Image20->pictureName(), QStringLiteral("checkno1.bmp"));
-    QCOMPARE(window.Image20->toolTip(), QStringLiteral("Show text box"));
-    QVERIFY(!window.MainTxtBox->font().bold());
-    QVERIFY(window.MainTxtBox->font().italic());
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->x() > window.width());
+    QCOMPARE(named<ImageButton>(window, "Image20")->pictureName(), QStringLiteral("checkno1.bmp"));
+    QCOMPARE(named<ImageButton>(window, "Image20")->toolTip(), QStringLiteral("Show text box"));
+    QVERIFY(!named<QPlainTextEdit>(window, "MainTxtBox")->font().bold());
+    QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->font().italic());
 }
 
 void TestStartup::damagedSettingsFileDoesNotStopStartup_data()
@@ -272,8 +274,8 @@ void TestStartup::damagedSettingsFileDoesNotStopStartup()
     SayoraMain window;
     window.load(QStringLiteral("Read me anyway"));
     // Start-up went on to the command line and the voice still speaks.
-    QCOMPARE(window.StartFromS, QStringLiteral("internet"));
-    QCOMPARE(window.MainTxtBox->toPlainText(), QStringLiteral("Read me anyway"));
+    QCOMPARE(window.startFrom(), QStringLiteral("internet"));
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), QStringLiteral("Read me anyway"));
     QVERIFY(window.width() > 100 && window.height() > 50);
     QVERIFY(window.speech()->CurEngine == 4 || window.speech()->CurEngine == 5);
     window.speech()->Stop();
@@ -303,7 +305,7 @@ void TestStartup::userActionKeepsProgramAfterCommandLineReading()
     QSignalSpy exits(window.speech(), &SpeechController::exitRequested);
     window.load(QStringLiteral("Hi."));
     window.speech()->openVoiceList();  // any user action clears the flag
-    window.Combo1->hidePopup();
+    named<QComboBox>(window, "Combo1")->hidePopup();
     QVERIFY(!window.speech()->Disappear);
     QVERIFY(ended.wait(20000));
     QCOMPARE(exits.count(), 0);
@@ -334,7 +336,7 @@ void TestStartup::withoutFliteTheUsersLanguageSpeaks()
     QCOMPARE(window.speech()->CurEngine, 5);
     const SpObjectToken voice = window.speech()->newsVoice()->Voice();
     QCOMPARE(voice.Language().toLower(), language);
-    QCOMPARE(window.Text1->text(), voice.GetDescription());
+    QCOMPARE(named<QLineEdit>(window, "Text1")->text(), voice.GetDescription());
 }
 
 void TestStartup::qtOptionsAreTheUsersWords_data()
@@ -371,7 +373,7 @@ void TestStartup::unreadableTextKeepsWindowAndSaysSo()
     QSignalSpy exits(window.speech(), &SpeechController::exitRequested);
     window.load(text);
     window.show();
-    QCOMPARE(window.StartFromS, QStringLiteral("internet"));
+    QCOMPARE(window.startFrom(), QStringLiteral("internet"));
     QVERIFY(nothing.wait(30000));
     QCOMPARE(exits.count(), 0);
     QVERIFY(!window.exitRequested());

@@ -28,6 +28,8 @@
 #include <cmath>
 #include <functional>
 
+using testsupport::named;
+
 namespace {
 
 // Runs `answer` on the next modal dialog once it is shown.
@@ -117,8 +119,8 @@ void TestTextBox::openDialogFollowsLastType()
     QFETCH(QString, openExt);
     QFETCH(QString, filter);
     SayoraMain &w = *m_window;
-    w.Settings.OpenExt = openExt;
-    w.Settings.OpenDir = m_dir.path() + "/";
+    w.settings().OpenExt = openExt;
+    w.settings().OpenDir = m_dir.path() + "/";
     QString seenFilter, seenTitle, seenDir;
     QStringList seenFilters;
     answerNextDialog([&](QWidget *widget) {
@@ -144,7 +146,7 @@ void TestTextBox::openDialogFollowsLastType()
 void TestTextBox::openLoadsAndRemembers()
 {
     SayoraMain &w = *m_window;
-    w.Settings.OpenExt = ".txt";
+    w.settings().OpenExt = ".txt";
     const QString letter = m_dir.filePath("letter.rtf");
     answerNextDialog([&](QWidget *widget) {
         auto *dialog = qobject_cast<QFileDialog *>(widget);
@@ -159,33 +161,33 @@ void TestTextBox::openLoadsAndRemembers()
             dialog->reject();
     });
     w.openClick();
-    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("Dear Ann.\nBye."));
-    QCOMPARE(w.Settings.OpenExt, QStringLiteral(".rtf"));
-    QCOMPARE(w.Settings.OpenDir, m_dir.path() + "/");
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText(), QStringLiteral("Dear Ann.\nBye."));
+    QCOMPARE(w.settings().OpenExt, QStringLiteral(".rtf"));
+    QCOMPARE(w.settings().OpenDir, m_dir.path() + "/");
 
     // Both kinds load the same way, whatever filter was chosen.
     QVERIFY(w.openDocument(m_dir.filePath("notes.text")));
-    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("Plain notes."));
-    QCOMPARE(w.Settings.OpenExt, QStringLiteral("text"));
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText(), QStringLiteral("Plain notes."));
+    QCOMPARE(w.settings().OpenExt, QStringLiteral("text"));
 }
 
 void TestTextBox::openCancelChangesNothing()
 {
     SayoraMain &w = *m_window;
-    w.MainTxtBox->setPlainText(QStringLiteral("unchanged"));
-    w.Settings.OpenExt = ".rtf";
-    w.Settings.OpenDir = "/nowhere/";
+    named<QPlainTextEdit>(w, "MainTxtBox")->setPlainText(QStringLiteral("unchanged"));
+    w.settings().OpenExt = ".rtf";
+    w.settings().OpenDir = "/nowhere/";
     answerNextDialog([](QWidget *widget) { static_cast<QDialog *>(widget)->reject(); });
     w.openClick();
-    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("unchanged"));
-    QCOMPARE(w.Settings.OpenExt, QStringLiteral(".rtf"));
-    QCOMPARE(w.Settings.OpenDir, QStringLiteral("/nowhere/"));
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText(), QStringLiteral("unchanged"));
+    QCOMPARE(w.settings().OpenExt, QStringLiteral(".rtf"));
+    QCOMPARE(w.settings().OpenDir, QStringLiteral("/nowhere/"));
 }
 
 void TestTextBox::openUnreadableFileKeepsText()
 {
     SayoraMain &w = *m_window;
-    w.MainTxtBox->setPlainText(QStringLiteral("kept"));
+    named<QPlainTextEdit>(w, "MainTxtBox")->setPlainText(QStringLiteral("kept"));
     const QString missing = m_dir.filePath("gone.txt");
     QString message;
     answerNextDialog([&](QWidget *widget) {
@@ -195,7 +197,7 @@ void TestTextBox::openUnreadableFileKeepsText()
         box->accept();
     });
     QVERIFY(!w.openDocument(missing));
-    QCOMPARE(w.MainTxtBox->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText(), QStringLiteral("kept"));
     QVERIFY2(message.contains(missing), qPrintable(message));
     // Named once, with the reason after it.
     QCOMPARE(message.count(missing), 1);
@@ -207,8 +209,8 @@ void TestTextBox::openUnreadableFileKeepsText()
 void TestTextBox::openBookWithButton()
 {
     SayoraMain &w = *m_window;
-    w.Settings.OpenExt = ".txt";
-    w.MainTxtBox->setPlainText(QStringLiteral("before"));
+    w.settings().OpenExt = ".txt";
+    named<QPlainTextEdit>(w, "MainTxtBox")->setPlainText(QStringLiteral("before"));
     const QString book = QStringLiteral(SAYORA_DOCUMENTS_DATA "/books/pandoc_book3.epub");
     const auto choose = [](const QString &path) {
         testsupport::answerNext<QFileDialog>([path](QFileDialog *dialog) {
@@ -222,10 +224,10 @@ void TestTextBox::openBookWithButton()
         });
     };
     choose(book);
-    QTest::mouseClick(w.Image3, Qt::LeftButton);
-    QTRY_VERIFY(w.MainTxtBox->toPlainText().startsWith(QLatin1String("The Garden Book\nMira Holt\nSpring\n")));
-    QVERIFY(w.MainTxtBox->toPlainText().endsWith(QLatin1String("The leaves fall and the work is done.")));
-    QCOMPARE(w.Settings.OpenExt, QStringLiteral("epub"));
+    QTest::mouseClick(named<ImageButton>(w, "Image3"), Qt::LeftButton);
+    QTRY_VERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("The Garden Book\nMira Holt\nSpring\n")));
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().endsWith(QLatin1String("The leaves fall and the work is done.")));
+    QCOMPARE(w.settings().OpenExt, QStringLiteral("epub"));
 
     const QString scan = QStringLiteral(SAYORA_DOCUMENTS_DATA "/books/picture_only.pdf");
     QString message;
@@ -234,10 +236,10 @@ void TestTextBox::openBookWithButton()
         box->accept();
     });
     choose(scan);
-    QTest::mouseClick(w.Image3, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(w, "Image3"), Qt::LeftButton);
     QTRY_VERIFY(!message.isEmpty());
     QVERIFY2(message.contains(scan) && message.contains(QLatin1String("no text to read")), qPrintable(message));
-    QVERIFY(w.MainTxtBox->toPlainText().startsWith(QLatin1String("The Garden Book")));
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("The Garden Book")));
 }
 
 void TestTextBox::fontConfirmWithoutChanges()
@@ -247,22 +249,22 @@ void TestTextBox::fontConfirmWithoutChanges()
     font.setPointSizeF(11.5);
     font.setItalic(true);
     font.setUnderline(true);
-    w.MainTxtBox->setFont(font);
-    const QColor text = colourOf(w.MainTxtBox, QPalette::Text);
+    named<QPlainTextEdit>(w, "MainTxtBox")->setFont(font);
+    const QColor text = colourOf(named<QPlainTextEdit>(w, "MainTxtBox"), QPalette::Text);
     answerNextDialog([](QWidget *widget) { static_cast<QDialog *>(widget)->accept(); });
     w.fontClick();
-    QCOMPARE(w.MainTxtBox->font().family(), QStringLiteral("DejaVu Sans"));
-    QCOMPARE(w.MainTxtBox->font().pointSizeF(), 11.5);
-    QVERIFY(w.MainTxtBox->font().italic());
-    QVERIFY(w.MainTxtBox->font().underline());
-    QVERIFY(!w.MainTxtBox->font().bold());
-    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Text), text);
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->font().family(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->font().pointSizeF(), 11.5);
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->font().italic());
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->font().underline());
+    QVERIFY(!named<QPlainTextEdit>(w, "MainTxtBox")->font().bold());
+    QCOMPARE(colourOf(named<QPlainTextEdit>(w, "MainTxtBox"), QPalette::Text), text);
 }
 
 void TestTextBox::fontChosenSizeAndStyles()
 {
     SayoraMain &w = *m_window;
-    const QColor strip = colourOf(w.Label60, QPalette::Window);
+    const QColor strip = colourOf(named<QLabel>(w, "Label60"), QPalette::Window);
     answerNextDialog([](QWidget *widget) {
         auto *chooser = qobject_cast<FontChooser *>(widget);
         QVERIFY(chooser);
@@ -274,12 +276,12 @@ void TestTextBox::fontChosenSizeAndStyles()
         chooser->accept();
     });
     w.fontClick();
-    QCOMPARE(w.MainTxtBox->font().pointSizeF(), 10.0);
-    QVERIFY(w.MainTxtBox->font().bold());
-    QVERIFY(w.MainTxtBox->font().strikeOut());
-    QVERIFY(!w.MainTxtBox->font().italic());
-    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Text), QColor(255, 255, 0));
-    QCOMPARE(colourOf(w.Label60, QPalette::Window), strip);
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->font().pointSizeF(), 10.0);
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->font().bold());
+    QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->font().strikeOut());
+    QVERIFY(!named<QPlainTextEdit>(w, "MainTxtBox")->font().italic());
+    QCOMPARE(colourOf(named<QPlainTextEdit>(w, "MainTxtBox"), QPalette::Text), QColor(255, 255, 0));
+    QCOMPARE(colourOf(named<QLabel>(w, "Label60"), QPalette::Window), strip);
 
     // Cancel changes nothing.
     answerNextDialog([](QWidget *widget) {
@@ -288,16 +290,16 @@ void TestTextBox::fontChosenSizeAndStyles()
         chooser->reject();
     });
     w.fontClick();
-    QCOMPARE(w.MainTxtBox->font().pointSizeF(), 10.0);
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->font().pointSizeF(), 10.0);
 }
 
 void TestTextBox::backColourDialog()
 {
     SayoraMain &w = *m_window;
     const QColor background(10, 20, 200);
-    QPalette palette = w.MainTxtBox->palette();
+    QPalette palette = named<QPlainTextEdit>(w, "MainTxtBox")->palette();
     palette.setColor(QPalette::Base, background);
-    w.MainTxtBox->setPalette(palette);
+    named<QPlainTextEdit>(w, "MainTxtBox")->setPalette(palette);
     QColorDialog::setCustomColor(0, QColor(Qt::red));
     QColor customSeen, initialSeen;
     answerNextDialog([&](QWidget *widget) {
@@ -311,12 +313,12 @@ void TestTextBox::backColourDialog()
     w.backColourClick();
     QCOMPARE(customSeen, QColor(Qt::black));
     QVERIFY(initialSeen != background);
-    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Base), QColor(0, 128, 64));
-    QCOMPARE(colourOf(w.Label70, QPalette::Window), QColor(0, 128, 64));
+    QCOMPARE(colourOf(named<QPlainTextEdit>(w, "MainTxtBox"), QPalette::Base), QColor(0, 128, 64));
+    QCOMPARE(colourOf(named<QLabel>(w, "Label70"), QPalette::Window), QColor(0, 128, 64));
 
     answerNextDialog([](QWidget *widget) { static_cast<QDialog *>(widget)->reject(); });
     w.backColourClick();
-    QCOMPARE(colourOf(w.MainTxtBox, QPalette::Base), QColor(0, 128, 64));
+    QCOMPARE(colourOf(named<QPlainTextEdit>(w, "MainTxtBox"), QPalette::Base), QColor(0, 128, 64));
 }
 
 void TestTextBox::showHide()
@@ -327,22 +329,22 @@ void TestTextBox::showHide()
     w.showHideClick();
     QVERIFY(!w.speech()->Disappear);
     QVERIFY(!w.isMaximized());
-    QVERIFY(!w.Settings.ShowText);
+    QVERIFY(!w.settings().ShowText);
     QCOMPARE(w.outerHeightTwips(), 1860);
-    QCOMPARE(w.Frame1->y(), 0);
-    QCOMPARE(w.MainTxtBox->x(), twips::toPixels(99999));
-    QCOMPARE(w.Image20->toolTip(), QStringLiteral("Show text box"));
-    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkno1.bmp"));
+    QCOMPARE(named<QFrame>(w, "Frame1")->y(), 0);
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->x(), twips::toPixels(99999));
+    QCOMPARE(named<ImageButton>(w, "Image20")->toolTip(), QStringLiteral("Show text box"));
+    QCOMPARE(named<ImageButton>(w, "Image20")->pictureName(), QStringLiteral("checkno1.bmp"));
     const int width = w.outerWidthTwips();
 
     w.showHideClick();
-    QVERIFY(w.Settings.ShowText);
+    QVERIFY(w.settings().ShowText);
     // 8500 twips is 566.7 pixels: the window gets the nearest whole pixel.
     QCOMPARE(w.outerHeightTwips(), twips::fromPixels(twips::toPixels(8500)));
-    QCOMPARE(w.MainTxtBox->x(), twips::toPixels(120));
-    QCOMPARE(w.Frame1->y(), twips::toPixels(w.outerHeightTwips() - 1865));
-    QCOMPARE(w.Image20->toolTip(), QStringLiteral("Hide text box"));
-    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes1.bmp"));
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->x(), twips::toPixels(120));
+    QCOMPARE(named<QFrame>(w, "Frame1")->y(), twips::toPixels(w.outerHeightTwips() - 1865));
+    QCOMPARE(named<ImageButton>(w, "Image20")->toolTip(), QStringLiteral("Hide text box"));
+    QCOMPARE(named<ImageButton>(w, "Image20")->pictureName(), QStringLiteral("checkyes1.bmp"));
     QCOMPARE(w.outerWidthTwips(), width);
 }
 
@@ -350,11 +352,11 @@ void TestTextBox::designFontKeepsHalfPoint()
 {
     // A fresh window on a first run: Tahoma 10.5, and the record says so.
     SayoraMain fresh;
-    QCOMPARE(fresh.MainTxtBox->font().pointSizeF(), 10.5);
-    QCOMPARE(fresh.MainTxtBox->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(named<QPlainTextEdit>(fresh, "MainTxtBox")->font().pointSizeF(), 10.5);
+    QCOMPARE(named<QPlainTextEdit>(fresh, "MainTxtBox")->font().family(), QStringLiteral("Tahoma"));
     fresh.load(QString());
-    QVERIFY(fresh.FurstRun);
-    QCOMPARE(fresh.Settings.FontSize, fontSizeText(10.5));
+    QVERIFY(fresh.firstRun());
+    QCOMPARE(fresh.settings().FontSize, fontSizeText(10.5));
 }
 
 void TestTextBox::listsAndDialogsReadable()
@@ -362,16 +364,16 @@ void TestTextBox::listsAndDialogsReadable()
     SayoraMain &w = *m_window;
     // The voice list on the green panel, open as the user sees it.
     w.speech()->openVoiceList();
-    QAbstractItemView *list = w.Combo1->view();
+    QAbstractItemView *list = named<QComboBox>(w, "Combo1")->view();
     QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 10000);
     const QPalette listColours = list->palette();
     QVERIFY2(contrast(listColours.color(QPalette::Text), listColours.color(QPalette::Base)) >= 4.5,
              qPrintable(listColours.color(QPalette::Base).name()));
     QVERIFY(contrast(listColours.color(QPalette::HighlightedText), listColours.color(QPalette::Highlight)) >= 3);
-    w.Combo1->hidePopup();
+    named<QComboBox>(w, "Combo1")->hidePopup();
 
     // The font dialog's preview with the text box's white text.
-    const QColor text = colourOf(w.MainTxtBox, QPalette::Text);
+    const QColor text = colourOf(named<QPlainTextEdit>(w, "MainTxtBox"), QPalette::Text);
     double previewContrast = 0;
     QColor swatchEdge;
     answerNextDialog([&](QWidget *widget) {
@@ -383,9 +385,9 @@ void TestTextBox::listsAndDialogsReadable()
         chooser->reject();
     });
     const auto setText = [&w](const QColor &colour) {
-        QPalette palette = w.MainTxtBox->palette();
+        QPalette palette = named<QPlainTextEdit>(w, "MainTxtBox")->palette();
         palette.setColor(QPalette::Text, colour);
-        w.MainTxtBox->setPalette(palette);
+        named<QPlainTextEdit>(w, "MainTxtBox")->setPalette(palette);
     };
     setText(Qt::white);
     w.fontClick();

@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using testsupport::named;
+
 class TestWindowChrome : public QObject
 {
     Q_OBJECT
@@ -85,22 +87,22 @@ void TestWindowChrome::hoverPictures()
     w.speech()->setPauseStatus(pause);
     w.speech()->setStopStatus(stop);
     const QHash<QString, ImageButton *> buttons = {
-        {"Image2", w.Image2}, {"Image3", w.Image3}, {"Image4", w.Image4}, {"Image5", w.Image5},
-        {"Image6", w.Image6}, {"Image7", w.Image7}, {"Image8", w.Image8}, {"Image20", w.Image20}};
+        {"Image2", named<ImageButton>(w, "Image2")}, {"Image3", named<ImageButton>(w, "Image3")}, {"Image4", named<ImageButton>(w, "Image4")}, {"Image5", named<ImageButton>(w, "Image5")},
+        {"Image6", named<ImageButton>(w, "Image6")}, {"Image7", named<ImageButton>(w, "Image7")}, {"Image8", named<ImageButton>(w, "Image8")}, {"Image20", named<ImageButton>(w, "Image20")}};
     ImageButton *target = buttons.value(button);
     QVERIFY(target);
     // Come from the open button: it must return to its normal picture.
-    moveOver(w.Image3);
+    moveOver(named<ImageButton>(w, "Image3"));
     moveOver(target);
     QCOMPARE(target->pictureName(), picture);
-    if (target != w.Image3)
-        QCOMPARE(w.Image3->pictureName(), QStringLiteral("Open1.bmp"));
+    if (target != named<ImageButton>(w, "Image3"))
+        QCOMPARE(named<ImageButton>(w, "Image3")->pictureName(), QStringLiteral("Open1.bmp"));
     // The panel's background puts every button back.
-    moveOver(w.Frame1);
-    QCOMPARE(w.Image4->pictureName(), QStringLiteral("play%1.bmp").arg(play));
-    QCOMPARE(w.Image5->pictureName(), QStringLiteral("Pause%1.bmp").arg(pause));
-    QCOMPARE(w.Image6->pictureName(), QStringLiteral("Stop%1.bmp").arg(stop));
-    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes1.bmp"));
+    moveOver(named<QFrame>(w, "Frame1"));
+    QCOMPARE(named<ImageButton>(w, "Image4")->pictureName(), QStringLiteral("play%1.bmp").arg(play));
+    QCOMPARE(named<ImageButton>(w, "Image5")->pictureName(), QStringLiteral("Pause%1.bmp").arg(pause));
+    QCOMPARE(named<ImageButton>(w, "Image6")->pictureName(), QStringLiteral("Stop%1.bmp").arg(stop));
+    QCOMPARE(named<ImageButton>(w, "Image20")->pictureName(), QStringLiteral("checkyes1.bmp"));
     w.speech()->setPlayStatus(2);
     w.speech()->setPauseStatus(1);
     w.speech()->setStopStatus(1);
@@ -109,14 +111,14 @@ void TestWindowChrome::hoverPictures()
 void TestWindowChrome::helpPictureResetsAllButShowHide()
 {
     SayoraMain &w = *m_window;
-    moveOver(w.Image20);
-    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes0.bmp"));
-    moveOver(w.Image2);
-    moveOver(w.Image20);
-    moveOver(w.Image19);
-    QCOMPARE(w.Image20->pictureName(), QStringLiteral("checkyes0.bmp"));
-    QCOMPARE(w.Image2->pictureName(), QStringLiteral("Save1.bmp"));
-    moveOver(w.Frame1);
+    moveOver(named<ImageButton>(w, "Image20"));
+    QCOMPARE(named<ImageButton>(w, "Image20")->pictureName(), QStringLiteral("checkyes0.bmp"));
+    moveOver(named<ImageButton>(w, "Image2"));
+    moveOver(named<ImageButton>(w, "Image20"));
+    moveOver(named<ImageButton>(w, "Image19"));
+    QCOMPARE(named<ImageButton>(w, "Image20")->pictureName(), QStringLiteral("checkyes0.bmp"));
+    QCOMPARE(named<ImageButton>(w, "Image2")->pictureName(), QStringLiteral("Save1.bmp"));
+    moveOver(named<QFrame>(w, "Frame1"));
 }
 
 void TestWindowChrome::missingBitmapKeepsPreviousPicture()
@@ -145,38 +147,38 @@ void TestWindowChrome::resizeLayout()
     QFETCH(bool, textBoxHidden);
     SayoraMain &w = *m_window;
     w.setOuterHeightTwips(7695);
-    const QRect panel = w.Frame1->geometry();
-    const QSize box = w.MainTxtBox->size();
+    const QRect panel = named<QFrame>(w, "Frame1")->geometry();
+    const QSize box = named<QPlainTextEdit>(w, "MainTxtBox")->size();
     const int width = w.outerWidthTwips();
     w.layoutForOuterSize(width, outerHeight);
     if (textBoxHidden) {
-        QCOMPARE(w.MainTxtBox->x(), twips::toPixels(99999));
-        QCOMPARE(w.MainTxtBox->size(), box);
-        QCOMPARE(w.Frame1->geometry(), panel);
+        QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->x(), twips::toPixels(99999));
+        QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->size(), box);
+        QCOMPARE(named<QFrame>(w, "Frame1")->geometry(), panel);
     } else {
-        QCOMPARE(w.MainTxtBox->x(), twips::toPixels(120));
-        QCOMPARE(w.Frame1->y(), twips::toPixels(outerHeight - 1865));
-        QCOMPARE(w.MainTxtBox->width(), twips::toPixels(width - 360));
+        QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->x(), twips::toPixels(120));
+        QCOMPARE(named<QFrame>(w, "Frame1")->y(), twips::toPixels(outerHeight - 1865));
+        QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->width(), twips::toPixels(width - 360));
         // Below 2182.5 twips the height would be negative: refused, kept.
         const double height = outerHeight - 2182.5;
-        QCOMPARE(w.MainTxtBox->height(), height < 0 ? box.height() : twips::toPixels(height));
+        QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->height(), height < 0 ? box.height() : twips::toPixels(height));
     }
     // A real resize lays out the same way.
     w.setOuterHeightTwips(outerHeight + 1500);
-    QCOMPARE(w.Frame1->y(), twips::toPixels(w.outerHeightTwips() - 1865));
+    QCOMPARE(named<QFrame>(w, "Frame1")->y(), twips::toPixels(w.outerHeightTwips() - 1865));
     w.setOuterHeightTwips(7695);
 }
 
 void TestWindowChrome::resizeWhileTextBoxHiddenChangesNothing()
 {
     SayoraMain &w = *m_window;
-    w.Settings.ShowText = false;
-    const QRect box = w.MainTxtBox->geometry();
-    const QRect panel = w.Frame1->geometry();
+    w.settings().ShowText = false;
+    const QRect box = named<QPlainTextEdit>(w, "MainTxtBox")->geometry();
+    const QRect panel = named<QFrame>(w, "Frame1")->geometry();
     w.setOuterHeightTwips(5000);
-    QCOMPARE(w.MainTxtBox->geometry(), box);
-    QCOMPARE(w.Frame1->geometry(), panel);
-    w.Settings.ShowText = true;
+    QCOMPARE(named<QPlainTextEdit>(w, "MainTxtBox")->geometry(), box);
+    QCOMPARE(named<QFrame>(w, "Frame1")->geometry(), panel);
+    w.settings().ShowText = true;
     w.setOuterHeightTwips(7695);
 }
 
@@ -202,15 +204,15 @@ void TestWindowChrome::voiceFaceOpensList()
 {
     SayoraMain &w = *m_window;
     w.speech()->Disappear = true;
-    QTest::mouseClick(w.Text1, Qt::LeftButton);
+    QTest::mouseClick(named<QLineEdit>(w, "Text1"), Qt::LeftButton);
     QVERIFY(!w.speech()->Disappear);
-    QTRY_VERIFY_WITH_TIMEOUT(w.Combo1->view()->isVisible(), 10000);
-    w.Combo1->hidePopup();
+    QTRY_VERIFY_WITH_TIMEOUT(named<QComboBox>(w, "Combo1")->view()->isVisible(), 10000);
+    named<QComboBox>(w, "Combo1")->hidePopup();
     w.speech()->Disappear = true;
-    QTest::mouseClick(w.Picture2, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(w, "Picture2"), Qt::LeftButton);
     QVERIFY(!w.speech()->Disappear);
-    QTRY_VERIFY_WITH_TIMEOUT(w.Combo1->view()->isVisible(), 10000);
-    w.Combo1->hidePopup();
+    QTRY_VERIFY_WITH_TIMEOUT(named<QComboBox>(w, "Combo1")->view()->isVisible(), 10000);
+    named<QComboBox>(w, "Combo1")->hidePopup();
 }
 
 SAYORA_GUI_TEST_MAIN(TestWindowChrome)

@@ -23,6 +23,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+using testsupport::named;
+
 namespace {
 
 constexpr int eventTimeout = 30000;
@@ -116,7 +118,7 @@ bool chooseVoice(SayoraMain &w, int engine)
     SpeechController *speech = w.speech();
     if (engine == 4) {
         for (int i = 0; i < speech->Sapi4Count; ++i) {
-            if (w.Combo1->itemText(i).contains(QLatin1String("Kal"), Qt::CaseInsensitive)) {
+            if (named<QComboBox>(w, "Combo1")->itemText(i).contains(QLatin1String("Kal"), Qt::CaseInsensitive)) {
                 speech->setVoiceListPosition(i);
                 return true;
             }
@@ -188,7 +190,7 @@ void TestWindowInput::showWindow(const QString &argumentText)
 // it shows `toValue`; the button stays down.
 void TestWindowInput::dragThumb(int toValue)
 {
-    PositionSlider *slider = m_window->cpvSlider1;
+    PositionSlider *slider = named<PositionSlider>(*m_window, "cpvSlider1");
     const QPoint from = thumbRect(slider).center();
     move(slider, from);
     press(slider, from);
@@ -210,31 +212,32 @@ void TestWindowInput::heldSliderStaysWhereTheUserHoldsIt()
     showWindow();
     SayoraMain &w = *m_window;
     QVERIFY(chooseVoice(w, engine));
-    w.MainTxtBox->setPlainText(longText);
+    named<QPlainTextEdit>(w, "MainTxtBox")->setPlainText(longText);
     auto words = wordSpy(w);
-    click(w.Image4);
+    click(named<ImageButton>(w, "Image4"));
     QVERIFY(words->wait(eventTimeout));
 
     const int target = int(longText.indexOf(QLatin1String("Then")));
     dragThumb(target);
-    QVERIFY(w.cpvSlider1->isSliderDown());
-    const int held = w.cpvSlider1->value();
+    QVERIFY(named<PositionSlider>(w, "cpvSlider1")->isSliderDown());
+    const int held = named<PositionSlider>(w, "cpvSlider1")->value();
     QVERIFY2(held > target - 20 && held < target + 20, qPrintable(QString::number(held)));
     // The voice goes on: its words must leave the thumb where the hand is.
     const qsizetype before = words->count();
     QTRY_VERIFY_WITH_TIMEOUT(words->count() >= before + 2, eventTimeout);
-    QCOMPARE(w.cpvSlider1->value(), held);
+    QCOMPARE(named<PositionSlider>(w, "cpvSlider1")->value(), held);
     QCOMPARE(w.speech()->PlayStatus, 3);
 
-    release(w.cpvSlider1, QPoint(thumbCentreFor(w.cpvSlider1, held), thumbRect(w.cpvSlider1).center().y()));
-    QVERIFY(!w.cpvSlider1->isSliderDown());
+    PositionSlider *slider = named<PositionSlider>(w, "cpvSlider1");
+    release(slider, QPoint(thumbCentreFor(slider, held), thumbRect(slider).center().y()));
+    QVERIFY(!named<PositionSlider>(w, "cpvSlider1")->isSliderDown());
     QCOMPARE(w.speech()->SpeakStart, held);
     QCOMPARE(w.speech()->SpokenText, longText.mid(held));
     // Reading goes on from the drop, highlighting there.
     words->clear();
     QVERIFY(words->wait(eventTimeout));
-    QTRY_VERIFY_WITH_TIMEOUT(w.MainTxtBox->textCursor().selectionStart() >= held, eventTimeout);
-    click(w.Image6);
+    QTRY_VERIFY_WITH_TIMEOUT(named<QPlainTextEdit>(w, "MainTxtBox")->textCursor().selectionStart() >= held, eventTimeout);
+    click(named<ImageButton>(w, "Image6"));
     QCOMPARE(w.speech()->PlayStatus, 2);
 }
 
@@ -249,8 +252,9 @@ void TestWindowInput::sliderDragKeepsCommandLineReadingOpen()
     QVERIFY(w.speech()->Disappear);
     auto words = wordSpy(w);
     QVERIFY(words->wait(eventTimeout));
-    dragThumb(int(w.MainTxtBox->toPlainText().indexOf(QLatin1String("ten"))));
-    release(w.cpvSlider1, thumbRect(w.cpvSlider1).center());
+    dragThumb(int(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().indexOf(QLatin1String("ten"))));
+    PositionSlider *slider = named<PositionSlider>(w, "cpvSlider1");
+    release(slider, thumbRect(slider).center());
     QVERIFY(!w.speech()->Disappear);
     QTRY_VERIFY_WITH_TIMEOUT(w.speech()->PlayStatus == 2 && w.speech()->StopStatus == 1, eventTimeout);
     QCOMPARE(exits.count(), 0);
@@ -270,9 +274,9 @@ void TestWindowInput::voiceFaceClickLeavesListOpen()
     QFETCH(QString, face);
     showWindow();
     SayoraMain &w = *m_window;
-    QWidget *target = face == QLatin1String("Text1") ? static_cast<QWidget *>(w.Text1) : w.Picture2;
-    QAbstractItemView *list = w.Combo1->view();
-    QVERIFY(w.Combo1->count() > 2);
+    QWidget *target = face == QLatin1String("Text1") ? static_cast<QWidget *>(named<QLineEdit>(w, "Text1")) : named<ImageButton>(w, "Picture2");
+    QAbstractItemView *list = named<QComboBox>(w, "Combo1")->view();
+    QVERIFY(named<QComboBox>(w, "Combo1")->count() > 2);
 
     w.speech()->Disappear = true;
     move(target, target->rect().center());
@@ -292,7 +296,7 @@ void TestWindowInput::voiceFaceClickLeavesListOpen()
     QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 10000);
 
     // Choosing an entry with the pointer is the voice selection.
-    const int entry = w.Combo1->currentIndex() == 1 ? 2 : 1;
+    const int entry = named<QComboBox>(w, "Combo1")->currentIndex() == 1 ? 2 : 1;
     const QModelIndex index = list->model()->index(entry, 0);
     list->scrollTo(index);
     QWidget *viewport = list->viewport();
@@ -301,9 +305,9 @@ void TestWindowInput::voiceFaceClickLeavesListOpen()
     QTest::mouseMove(viewport->window()->windowHandle(), viewport->mapTo(viewport->window(), at), 300);
     QTest::mouseClick(viewport->window()->windowHandle(), Qt::LeftButton, {}, viewport->mapTo(viewport->window(), at), 150);
     QTRY_VERIFY_WITH_TIMEOUT(!list->isVisible(), 10000);
-    QCOMPARE(w.Combo1->currentIndex(), entry);
-    QCOMPARE(w.Text1->text(), w.Combo1->itemText(entry));
-    QCOMPARE(w.speech()->CurVoiceName, w.Combo1->itemText(entry));
+    QCOMPARE(named<QComboBox>(w, "Combo1")->currentIndex(), entry);
+    QCOMPARE(named<QLineEdit>(w, "Text1")->text(), named<QComboBox>(w, "Combo1")->itemText(entry));
+    QCOMPARE(w.speech()->CurVoiceName, named<QComboBox>(w, "Combo1")->itemText(entry));
 }
 
 void TestWindowInput::parameterArrowsAndWheelRaiseUpward_data()
@@ -320,7 +324,7 @@ void TestWindowInput::parameterArrowsAndWheelRaiseUpward()
     showWindow();
     SayoraMain &w = *m_window;
     QVERIFY(chooseVoice(w, 4));  // flite: all three act and show their value
-    QScrollBar *scrollBar = bar == QLatin1String("VScroll1") ? w.VScroll1 : bar == QLatin1String("VScroll2") ? w.VScroll2 : w.VScroll3;
+    QScrollBar *scrollBar = bar == QLatin1String("VScroll1") ? named<QScrollBar>(w, "VScroll1") : bar == QLatin1String("VScroll2") ? named<QScrollBar>(w, "VScroll2") : named<QScrollBar>(w, "VScroll3");
     scrollBar->setValue(50);
 
     // The top is 100: the top arrow raises, the bottom arrow lowers.

@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QWindow>
 
+using testsupport::named;
+
 namespace {
 
 constexpr int paintTimeout = 15000;
@@ -98,7 +100,7 @@ void TestWindowPainting::init()
     m_main = std::make_unique<SayoraMain>();
     m_main->load(QString());
     // Save has nothing to offer for an empty text box.
-    m_main->MainTxtBox->setPlainText(QStringLiteral("A text to save."));
+    named<QPlainTextEdit>(*m_main, "MainTxtBox")->setPlainText(QStringLiteral("A text to save."));
     m_main->move(60, 60);
     m_main->show();
     m_main->activateWindow();
@@ -200,7 +202,7 @@ void TestWindowPainting::windowOverMainWindow()
         // Opening a file that cannot be read says so in a message box.
         QVERIFY(!main->openDocument(QStringLiteral("/nonexistent/folder/notes.txt")));
     } else {
-        const QList<ImageButton *> pictures{main->Image1, main->Image19, main->Image7, main->Image8, main->Image3, main->Image2};
+        const QList<ImageButton *> pictures{named<ImageButton>(*main, "Image1"), named<ImageButton>(*main, "Image19"), named<ImageButton>(*main, "Image7"), named<ImageButton>(*main, "Image8"), named<ImageButton>(*main, "Image3"), named<ImageButton>(*main, "Image2")};
         const QStringList names{QStringLiteral("Image1"), QStringLiteral("Image19"), QStringLiteral("Image7"),
                                 QStringLiteral("Image8"), QStringLiteral("Image3"), QStringLiteral("Image2")};
         ImageButton *picture = pictures.at(names.indexOf(opener));

@@ -23,6 +23,8 @@
 
 #include <csignal>
 
+using testsupport::named;
+
 namespace {
 
 const QString espeakVoice = u"English (America)"_qs;
@@ -284,20 +286,21 @@ void TestConvert::textIsWhatTheWindowShows()
         dialog->findChild<QLineEdit *>(u"fileNameEdit"_qs)->setText(rtf);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    QTest::mouseClick(window.Image3, Qt::LeftButton, {}, window.Image3->rect().center());
-    QTRY_VERIFY(!window.MainTxtBox->toPlainText().isEmpty());
+    ImageButton *open = named<ImageButton>(window, "Image3");
+    QTest::mouseClick(open, Qt::LeftButton, {}, open->rect().center());
+    QTRY_VERIFY(!named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText().isEmpty());
 
     const QString txt = m_dir.filePath(u"structure.txt"_qs);
     const Run run = convert({rtf, txt});
     QCOMPARE(run.code, 0);
-    QCOMPARE(QString::fromUtf8(contents(txt)), window.MainTxtBox->toPlainText());
+    QCOMPARE(QString::fromUtf8(contents(txt)), named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText());
     // Standard input is read the same way.
     QProcess p;
     p.setStandardInputFile(rtf);
     p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"-"_qs, txt});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(contents(txt)), window.MainTxtBox->toPlainText());
+    QCOMPARE(QString::fromUtf8(contents(txt)), named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText());
 }
 
 void TestConvert::failures_data()

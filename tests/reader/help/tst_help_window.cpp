@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QUrlQuery>
 
+using testsupport::named;
+
 namespace {
 
 const QString wordKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Winword.exe");
@@ -244,12 +246,12 @@ void TestHelpWindow::mainWindowShowsHelpWithoutWaiting()
     SayoraMain main;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QTest::mouseClick(main.Image19, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(main, "Image19"), Qt::LeftButton);
     QList<HelpWindow *> windows = main.findChildren<HelpWindow *>();
     QCOMPARE(windows.size(), 1);
     QVERIFY(windows.first()->isVisible());
     QVERIFY2(!QApplication::activeModalWidget(), "the main window keeps working");
-    QTest::mouseClick(main.Image19, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(main, "Image19"), Qt::LeftButton);
     QCOMPARE(main.findChildren<HelpWindow *>().size(), 1);
 }
 

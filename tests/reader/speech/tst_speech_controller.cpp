@@ -1,6 +1,7 @@
 // Speaking, highlighting, playback control and voice parameters with the
 // real espeak-ng and flite engines behind the window's widgets.
 
+#include "app/speech_panel.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/pronunciation_rules.h"
@@ -38,6 +39,7 @@ struct Fixture
 {
     QWidget window;
     SpeechWidgets w;
+    std::unique_ptr<SpeechPanel> panel;
     std::unique_ptr<SpeechController> speech;
 
     Fixture()
@@ -58,7 +60,8 @@ struct Fixture
         w.Label3 = new QLabel(&window);
         w.Label5 = new QLabel(&window);
         w.cpvSlider1 = new PositionSlider(&window);
-        speech = std::make_unique<SpeechController>(w);
+        panel = std::make_unique<SpeechPanel>(w);
+        speech = std::make_unique<SpeechController>(*panel);
         speech->GetEngines4();
         speech->Sapi5Present = speech->createNewsVoice();
         speech->createWaveVoice();

@@ -32,6 +32,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::named;
+
 namespace {
 
 const QString versionPath = QStringLiteral("/sayora/nvexe.ini");
@@ -382,7 +384,7 @@ void TestUpdateWindow::startedInstallerEndsProgramWithoutSaving()
     SayoraMain main;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QTest::mouseClick(main.Image1, Qt::LeftButton);
+    QTest::mouseClick(named<ImageButton>(main, "Image1"), Qt::LeftButton);
     auto *window = main.findChild<UpdateWindow *>();
     QVERIFY(window);
     QVERIFY(window->isModal() && window->isVisible());

@@ -1,17 +1,12 @@
-// The settings record meets the window: captured from it on a first run,
-// applied to it at start-up, refreshed from it and written at shutdown.
-
-#include "app/sayora_main.h"
+#include "app/window_settings.h"
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
-#include "ui/image_button.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -51,61 +46,67 @@ bool validPosition(int value)
 
 }  // namespace
 
-void SayoraMain::captureTextBox()
+WindowSettings::WindowSettings(SettingsRecord &record, const Parts &parts)
+    : m_record(record)
+    , m_parts(parts)
 {
-    const QFont font = MainTxtBox->font();
-    Settings.FontName = font.family();
-    Settings.FontBold = boolText(font.bold());
-    Settings.FontItalic = font.italic();
-    Settings.FontSize = fontSizeText(font.pointSizeF());
-    Settings.FontUnderline = font.underline();
-    Settings.FontStrikethru = font.strikeOut();
-    Settings.ForeColor = toBgr(MainTxtBox->palette().color(QPalette::Text));
-    Settings.BackColor = toBgr(MainTxtBox->palette().color(QPalette::Base));
 }
 
-void SayoraMain::captureGeometry()
+void WindowSettings::captureTextBox()
 {
-    const QRect outer = frameGeometry();
-    Settings.WinLeft = twips::fromPixels(outer.x());
-    Settings.WinTop = twips::fromPixels(outer.y());
-    Settings.WinWidth = twips::fromPixels(outer.width());
-    Settings.WinHeight = twips::fromPixels(outer.height());
+    const QFont font = m_parts.textBox->font();
+    m_record.FontName = font.family();
+    m_record.FontBold = boolText(font.bold());
+    m_record.FontItalic = font.italic();
+    m_record.FontSize = fontSizeText(font.pointSizeF());
+    m_record.FontUnderline = font.underline();
+    m_record.FontStrikethru = font.strikeOut();
+    m_record.ForeColor = toBgr(m_parts.textBox->palette().color(QPalette::Text));
+    m_record.BackColor = toBgr(m_parts.textBox->palette().color(QPalette::Base));
 }
 
-bool SayoraMain::captureSettings()
+void WindowSettings::captureGeometry()
+{
+    const QRect outer = m_parts.window->frameGeometry();
+    m_record.WinLeft = twips::fromPixels(outer.x());
+    m_record.WinTop = twips::fromPixels(outer.y());
+    m_record.WinWidth = twips::fromPixels(outer.width());
+    m_record.WinHeight = twips::fromPixels(outer.height());
+}
+
+bool WindowSettings::capture()
 {
     captureGeometry();
-    Settings.OpenDir = defaultDocumentFolder();
-    Settings.SaveDir = defaultDocumentFolder();
-    Settings.OpenExt = QStringLiteral(".txt");
-    Settings.SaveExt = QStringLiteral(".mp3");
-    Settings.ShowText = true;
+    m_record.OpenDir = defaultDocumentFolder();
+    m_record.SaveDir = defaultDocumentFolder();
+    m_record.OpenExt = QStringLiteral(".txt");
+    m_record.SaveExt = QStringLiteral(".mp3");
+    m_record.ShowText = true;
     captureTextBox();
 
-    SpeechController *speech = m_speech;
-    const int position = Combo1->currentIndex();
+    SpeechController *speech = m_parts.speech;
+    const int position = m_parts.voiceList->currentIndex();
     if (position < 0)
         return true;  // no voice at all: nothing more to remember
-    Settings.Engine = Combo1->itemData(position).toInt();
-    Settings.VoiceName = Combo1->currentText();
-    if (Settings.Engine == SpeechController::Sapi4) {
+    m_record.Engine = m_parts.voiceList->itemData(position).toInt();
+    m_record.VoiceName = m_parts.voiceList->currentText();
+    if (m_record.Engine == SpeechController::Sapi4) {
         DirectSS *engine = speech->directSS();
-        Settings.VoiceIndex = engine->CurrentMode();
+        m_record.VoiceIndex = engine->CurrentMode();
         const auto percent = [](int value, int minimum, int maximum) {
             return maximum == minimum ? 0 : VoiceChoice::roundHalfEven(double(value - minimum) / (maximum - minimum) * 100.0);
         };
-        Settings.RatePercent = percent(engine->Speed(), engine->MinSpeed(), engine->MaxSpeed());
-        Settings.PitchPercent = percent(engine->Pitch(), engine->MinPitch(), engine->MaxPitch());
-    } else if (Settings.Engine == SpeechController::Sapi5) {
-        Settings.VoiceIndex = position - speech->Sapi4Count;
+        m_record.RatePercent = percent(engine->Speed(), engine->MinSpeed(), engine->MaxSpeed());
+        m_record.PitchPercent = percent(engine->Pitch(), engine->MinPitch(), engine->MaxPitch());
+    } else if (m_record.Engine == SpeechController::Sapi5) {
+        m_record.VoiceIndex = position - speech->Sapi4Count;
         if (speech->newsVoice())
-            Settings.RatePercent = int(speech->newsVoice()->Rate()) * 5 + 50;
+            m_record.RatePercent = int(speech->newsVoice()->Rate()) * 5 + 50;
     }
     return true;
 }
 
-bool SayoraMain::loadAndApplySettings()
+bool WindowSettings::loadAndApply()
 {
     int fieldsRead = 0;
     QString error;
@@ -113,40 +114,39 @@ bool SayoraMain::loadAndApplySettings()
     if (!stored) {
         // Unreadable: start as on a first run rather than half-way.
         qCWarning(lcSettingsWindow) << "settings not read:" << error;
-        return captureSettings();
+        return capture();
     }
     // Fields the file did not hold keep the values the window has now, so a
     // damaged file never leaves a zero-sized window or a blank font.
-    captureSettings();
+    capture();
     const SettingsRecord &file = *stored;
     const auto has = [fieldsRead](SettingsRecord::Field field) { return fieldsRead >= field; };
     if (has(SettingsRecord::FieldWinHeight)) {
-        Settings.WinLeft = file.WinLeft;
-        Settings.WinTop = file.WinTop;
-        Settings.WinWidth = file.WinWidth;
-        Settings.WinHeight = file.WinHeight;
+        m_record.WinLeft = file.WinLeft;
+        m_record.WinTop = file.WinTop;
+        m_record.WinWidth = file.WinWidth;
+        m_record.WinHeight = file.WinHeight;
         applyGeometry();
     }
     if (has(SettingsRecord::FieldOpenDir))
-        Settings.OpenDir = file.OpenDir;
+        m_record.OpenDir = file.OpenDir;
     if (has(SettingsRecord::FieldSaveDir))
-        Settings.SaveDir = file.SaveDir;
+        m_record.SaveDir = file.SaveDir;
     if (has(SettingsRecord::FieldOpenExt))
-        Settings.OpenExt = file.OpenExt;
+        m_record.OpenExt = file.OpenExt;
     if (has(SettingsRecord::FieldSaveExt))
-        Settings.SaveExt = file.SaveExt;
+        m_record.SaveExt = file.SaveExt;
     if (has(SettingsRecord::FieldShowText)) {
-        Settings.ShowText = file.ShowText;
-        if (!Settings.ShowText) {
-            MainTxtBox->move(twips::toPixels(99999), MainTxtBox->y());
-            resize(twips::toPixels(7050) - (frameGeometry().width() - width()), height());
+        m_record.ShowText = file.ShowText;
+        if (!m_record.ShowText) {
+            m_parts.textBox->move(twips::toPixels(99999), m_parts.textBox->y());
+            QWidget *window = m_parts.window;
+            window->resize(twips::toPixels(7050) - (window->frameGeometry().width() - window->width()), window->height());
             // The outer size is settled again when the window first shows:
             // it must keep this width, not the stored one.
             if (m_pendingOuterGeometry)
                 m_pendingOuterGeometry->setWidth(twips::toPixels(7050));
-            Frame1->move(Frame1->x(), 0);
-            Image20->setPicture(QStringLiteral("checkno1.bmp"));
-            Image20->setToolTip(QStringLiteral("Show text box"));
+            m_parts.textBoxHidden();
         }
     }
     applyTextBox(file, fieldsRead);
@@ -154,20 +154,20 @@ bool SayoraMain::loadAndApplySettings()
     if (has(SettingsRecord::FieldVoiceName))
         applyVoice(file);
     // Setting a scrollbar hands its value to the engine of the voice.
-    if (m_speech->CurEngine == file.Engine) {
+    if (m_parts.speech->CurEngine == file.Engine) {
         if (has(SettingsRecord::FieldRatePercent) && validPosition(file.RatePercent))
-            VScroll2->setValue(file.RatePercent);
+            m_parts.rate->setValue(file.RatePercent);
         if (has(SettingsRecord::FieldPitchPercent) && file.Engine == SpeechController::Sapi4
             && validPosition(file.PitchPercent))
-            VScroll3->setValue(file.PitchPercent);
+            m_parts.pitch->setValue(file.PitchPercent);
     }
     return true;
 }
 
-void SayoraMain::applyGeometry()
+void WindowSettings::applyGeometry()
 {
-    const QRect outer(twips::toPixels(Settings.WinLeft), twips::toPixels(Settings.WinTop),
-                      twips::toPixels(Settings.WinWidth), twips::toPixels(Settings.WinHeight));
+    const QRect outer(twips::toPixels(m_record.WinLeft), twips::toPixels(m_record.WinTop),
+                      twips::toPixels(m_record.WinWidth), twips::toPixels(m_record.WinHeight));
     if (outer.width() <= 0 || outer.height() <= 0)
         return;
     // The stored size is the outer one, frame included; the frame is known
@@ -176,26 +176,29 @@ void SayoraMain::applyGeometry()
     applyOuterGeometry();
 }
 
-void SayoraMain::applyOuterGeometry()
+void WindowSettings::applyOuterGeometry()
 {
     const QRect outer = *m_pendingOuterGeometry;
-    const QMargins frame(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
-    resize(std::max(1, outer.width() - frame.left() - frame.right()),
+    QWidget *window = m_parts.window;
+    const QRect geometry = window->geometry();
+    const QRect frameGeometry = window->frameGeometry();
+    const QMargins frame(geometry.left() - frameGeometry.left(), geometry.top() - frameGeometry.top(),
+                         frameGeometry.right() - geometry.right(), frameGeometry.bottom() - geometry.bottom());
+    window->resize(std::max(1, outer.width() - frame.left() - frame.right()),
            std::max(1, outer.height() - frame.top() - frame.bottom()));
     // A window left on a screen that is gone would open out of reach.
     for (const QScreen *screen : QGuiApplication::screens()) {
         if (screen->availableGeometry().intersects(outer)) {
-            move(outer.topLeft());
+            window->move(outer.topLeft());
             break;
         }
     }
 }
 
-void SayoraMain::applyTextBox(const SettingsRecord &file, int fieldsRead)
+void WindowSettings::applyTextBox(const SettingsRecord &file, int fieldsRead)
 {
     const auto has = [fieldsRead](SettingsRecord::Field field) { return fieldsRead >= field; };
-    QFont font = MainTxtBox->font();
+    QFont font = m_parts.textBox->font();
     if (has(SettingsRecord::FieldFontName) && !file.FontName.isEmpty())
         font.setFamily(file.FontName);
     bool ok = false;
@@ -215,19 +218,19 @@ void SayoraMain::applyTextBox(const SettingsRecord &file, int fieldsRead)
         font.setUnderline(file.FontUnderline);
     if (has(SettingsRecord::FieldFontStrikethru))
         font.setStrikeOut(file.FontStrikethru);
-    MainTxtBox->setFont(font);
-    QPalette palette = MainTxtBox->palette();
+    m_parts.textBox->setFont(font);
+    QPalette palette = m_parts.textBox->palette();
     if (has(SettingsRecord::FieldForeColor))
         palette.setColor(QPalette::Text, fromBgr(file.ForeColor));
     if (has(SettingsRecord::FieldBackColor))
         palette.setColor(QPalette::Base, fromBgr(file.BackColor));
-    MainTxtBox->setPalette(palette);
+    m_parts.textBox->setPalette(palette);
     captureTextBox();
 }
 
-void SayoraMain::applyVoice(const SettingsRecord &file)
+void WindowSettings::applyVoice(const SettingsRecord &file)
 {
-    SpeechController *speech = m_speech;
+    SpeechController *speech = m_parts.speech;
     // A stored voice index that names no installed voice is skipped: the
     // voice chosen at listing stays, and so does everything that goes with it.
     if (file.Engine == SpeechController::Sapi4) {
@@ -253,26 +256,34 @@ void SayoraMain::applyVoice(const SettingsRecord &file)
     speech->CurEngine = file.Engine;
     speech->CurVoiceName = file.VoiceName;
     speech->CurVoiceIndex = file.VoiceIndex;
-    Settings.Engine = file.Engine;
-    Settings.VoiceIndex = file.VoiceIndex;
-    Settings.VoiceName = file.VoiceName;
-    Combo1->setEditText(file.VoiceName);
-    Combo1->setToolTip(file.VoiceName);
-    Text1->setText(Combo1->currentText());
-    Text1->home(false);
+    m_record.Engine = file.Engine;
+    m_record.VoiceIndex = file.VoiceIndex;
+    m_record.VoiceName = file.VoiceName;
+    m_parts.voiceList->setEditText(file.VoiceName);
+    m_parts.voiceList->setToolTip(file.VoiceName);
+    m_parts.voiceFace->setText(m_parts.voiceList->currentText());
+    m_parts.voiceFace->home(false);
 }
 
-void SayoraMain::saveSettings()
+void WindowSettings::save()
 {
     captureGeometry();
     captureTextBox();
-    Settings.Engine = m_speech->CurEngine;
-    Settings.VoiceIndex = m_speech->CurVoiceIndex;
-    Settings.VoiceName = m_speech->CurVoiceName;
-    Settings.RatePercent = VScroll2->value();
-    Settings.PitchPercent = VScroll3->value();
+    m_record.Engine = m_parts.speech->CurEngine;
+    m_record.VoiceIndex = m_parts.speech->CurVoiceIndex;
+    m_record.VoiceName = m_parts.speech->CurVoiceName;
+    m_record.RatePercent = m_parts.rate->value();
+    m_record.PitchPercent = m_parts.pitch->value();
     QString error;
     // A failed write keeps the old file; the program closes normally.
-    if (!Settings.save(SettingsRecord::defaultPath(), &error))
+    if (!m_record.save(SettingsRecord::defaultPath(), &error))
         qCWarning(lcSettingsWindow) << "settings not saved:" << error;
+}
+
+void WindowSettings::settleOuterGeometry()
+{
+    if (!m_pendingOuterGeometry)
+        return;
+    applyOuterGeometry();
+    m_pendingOuterGeometry.reset();
 }

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/settings_record.h"
+
+#include <QRect>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QScrollBar;
+class QWidget;
+class SpeechController;
+
+// The settings record meets the window: captured from it on a first run,
+// applied to it at start-up, refreshed from it and written at shutdown.
+// It works on the record the window owns and on the parts of the window
+// named in Parts, nothing else of it.
+class WindowSettings
+{
+public:
+    // The parts of the window the settings are read from and applied to.
+    struct Parts
+    {
+        QWidget *window = nullptr;           // outer position and size
+        QPlainTextEdit *textBox = nullptr;   // font and colours
+        SpeechController *speech = nullptr;  // the voice and its engine's limits
+        QComboBox *voiceList = nullptr;
+        QLineEdit *voiceFace = nullptr;
+        QScrollBar *rate = nullptr;
+        QScrollBar *pitch = nullptr;
+        // The window starts with its text box hidden: the window already has
+        // the narrow width; the panel and the show / hide button follow.
+        std::function<void()> textBoxHidden;
+    };
+
+    WindowSettings(SettingsRecord &record, const Parts &parts);
+
+    // A first run: the record takes the window as it is, with the default
+    // folders and extensions.
+    bool capture();
+    // Start-up: the stored file applied field by field; what the file does
+    // not hold keeps the window's values. An unreadable file counts as a
+    // first run.
+    bool loadAndApply();
+    // Shutdown: the record refreshed from the window and written. A failed
+    // write keeps the old file.
+    void save();
+    // The stored outer size includes the frame, known only once the window
+    // shows: settles it then (once).
+    void settleOuterGeometry();
+
+private:
+    void captureGeometry();
+    void captureTextBox();
+    void applyGeometry();
+    void applyOuterGeometry();
+    void applyTextBox(const SettingsRecord &file, int fieldsRead);
+    void applyVoice(const SettingsRecord &file);
+
+    SettingsRecord &m_record;
+    Parts m_parts;
+    std::optional<QRect> m_pendingOuterGeometry;
+};

@@ -1,0 +1,3 @@
+#include "speech/reading_view.h"
+
+ReadingView::~ReadingView() = default;
