@@ -2,6 +2,7 @@
 
 #include "com/component_runtime.h"
 #include "com/ref_count.h"
+#include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
@@ -21,6 +22,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryFile>
+#include <QThread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -125,6 +127,7 @@ Conversion::Conversion(VoiceCatalog &voices, const Convert::Options &options, QO
     , m_voices(voices)
     , m_job(options)
     , m_input(options.inputs.value(0))
+    , m_tags{options.title, options.album, options.artist, options.track, options.total}
 {
 }
 
@@ -135,6 +138,8 @@ Conversion::~Conversion()
 
 double Conversion::encoded() const
 {
+    if (m_pieces)
+        return m_pieces->encoded();
     return m_export ? m_export->encodedFraction() : 0.0;
 }
 
@@ -180,6 +185,8 @@ void Conversion::cleanUp()
     }
     m_stream.reset();
     m_sapi4.reset();
+    if (m_pieces)
+        m_pieces->stop();
     if (m_export)
         m_export->cancel();
     stopReadingInput();
@@ -378,6 +385,13 @@ void Conversion::convertText()
         return fail(Convert::RenderFailed, m_job.output, tr("no voice is installed"));
     }
     m_written = m_text;
+    // A long text goes to worker processes piece by piece; a worker itself
+    // (reporting its progress to its parent) renders in one piece.
+    if (!m_job.reportProgress) {
+        const int workers = m_job.jobs > 0 ? m_job.jobs : QThread::idealThreadCount();
+        if (const int pieces = PieceConversion::pieceCount(m_text.size(), workers); pieces > 1)
+            return convertInPieces(voice->name, pieces);
+    }
     if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
         SpokenForm form = rules.apply(m_text);
         m_text = std::move(form.text);
@@ -405,6 +419,33 @@ void Conversion::convertText()
         renderWithSapi4(voice->index);
     else
         renderWithSapi5(voice->index);
+}
+
+void Conversion::convertInPieces(const QString &voice, int pieces)
+{
+    if (m_job.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+        return fail(Convert::RenderFailed, m_job.output, tr("the MP3 encoder \"lame\" is not installed"));
+    if (!checkSubtitleFolder())
+        return;
+    Convert::Options options = m_job;
+    options.title = m_tags.title;
+    options.album = m_tags.album;
+    options.artist = m_tags.artist;
+    options.track = m_tags.track;
+    options.total = m_tags.total;
+    m_pieces = new PieceConversion(options, voice, m_written, pieces, this);
+    connect(m_pieces, &PieceConversion::progressed, this, [this] {
+        m_rendered = m_pieces->rendered();
+        emit progressed();
+    });
+    connect(m_pieces, &PieceConversion::warned, this, &Conversion::warned);
+    connect(m_pieces, &PieceConversion::finished, this, [this] {
+        if (m_pieces->exitCode() != Convert::Success)
+            return fail(m_pieces->exitCode(), m_job.output, m_pieces->error());
+        m_rendered = 1;
+        succeed();
+    });
+    m_pieces->start();
 }
 
 void Conversion::renderWithSapi4(int mode)

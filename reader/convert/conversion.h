@@ -10,6 +10,7 @@
 #include <memory>
 
 class RichTextBox;
+class PieceConversion;
 class QSocketNotifier;
 class SpFileStream;
 class VoiceCatalog;
@@ -60,6 +61,7 @@ private:
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
+    void convertInPieces(const QString &voice, int pieces);
     void renderWithSapi4(int mode);
     void renderWithSapi5(int tokenIndex);
     void renderingDone();
@@ -82,6 +84,7 @@ private:
     QByteArray m_inputBytes;
     int m_inputFlags = -1;  // its status flags before we made it non-blocking
     Mp3Export *m_export = nullptr;
+    PieceConversion *m_pieces = nullptr;
     std::unique_ptr<Sapi4Rendering> m_sapi4;
     std::unique_ptr<SpFileStream> m_stream;
     QList<Subtitles::Mark> m_marks;  // only for subtitles

@@ -161,6 +161,18 @@ Options parseOptions(const QStringList &arguments)
             const QString suffix = QFileInfo(o.subtitles).suffix().toLower();
             if (suffix != u"srt" && suffix != u"lrc" && suffix != u"vtt")
                 return failed(o, QStringLiteral("the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(o.subtitles));
+        } else if (argument == u"--title" || argument == u"--artist" || argument == u"--album") {
+            QString *into = argument == u"--title" ? &o.title : argument == u"--artist" ? &o.artist : &o.album;
+            if (!takeValue(into) || into->trimmed().isEmpty())
+                return failed(o, QStringLiteral("%1 needs a text").arg(argument));
+        } else if (argument == u"--track") {
+            QString text;
+            const QStringList parts = takeValue(&text) ? text.split(u'/') : QStringList();
+            bool ok = parts.size() == 1 || parts.size() == 2;
+            for (qsizetype i = 0; ok && i < parts.size(); ++i)
+                *(i == 0 ? &o.track : &o.total) = parts.at(i).toInt(&ok);
+            if (!ok || o.track < 1 || (parts.size() == 2 && o.total < o.track))
+                return failed(o, QStringLiteral("--track takes a number, or a number and the total: 3/12"));
         } else if (argument == u"--jobs" || argument == u"-j") {
             QString text;
             bool ok = false;
@@ -201,8 +213,6 @@ Options parseOptions(const QStringList &arguments)
         o.inputs = positional;
         return o;
     }
-    if (o.jobs > 0)
-        return failed(o, QStringLiteral("--jobs goes with --output-dir and --format"));
     if (positional.size() != 2)
         return failed(o, positional.size() < 2 ? QStringLiteral("an INPUT and an OUTPUT file are needed")
                                                : QStringLiteral("too many files: use --output-dir and --format for several"));
@@ -241,6 +251,32 @@ QString checkBatch(const Options &options)
     return {};
 }
 
+QStringList workerArguments(const Options &options)
+{
+    QStringList arguments;
+    const auto text = [&arguments](const char *name, const QString &value) {
+        if (!value.isEmpty())
+            arguments << QString::fromLatin1(name) << value;
+    };
+    text("--voice", options.voice);
+    text("--encoding", options.encoding);
+    text("--rules", options.rules.isEmpty() ? QString() : QFileInfo(options.rules).absoluteFilePath());
+    if (options.noRules)
+        arguments << QStringLiteral("--no-rules");
+    const std::pair<const char *, int> numbers[] = {{"--rate", options.rate}, {"--pitch", options.pitch}, {"--volume", options.volume}};
+    for (const auto &[name, value] : numbers) {
+        if (value >= 0)
+            arguments << QString::fromLatin1(name) << QString::number(value);
+    }
+    text("--title", options.title);
+    text("--artist", options.artist);
+    text("--album", options.album);
+    if (options.track > 0)
+        text("--track", options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
+                                          : QString::number(options.track));
+    return arguments << QStringLiteral("--report-progress");
+}
+
 QString helpText()
 {
     return QStringLiteral(R"(Usage: sayora-convert [OPTIONS] INPUT OUTPUT
@@ -276,8 +312,11 @@ Options:
                           with a warning when the bytes are not UTF-8
   -o, --output-dir DIR    convert every INPUT into DIR, named after it
   -f, --format FORMAT     with --output-dir: mp3, wav or txt
-  -j, --jobs N            with --output-dir: conversions at once (default:
-                          one per processor)
+  -j, --jobs N            conversions at once with --output-dir, else pieces
+                          of the one text rendered at once (default: one
+                          per processor; 1 renders a text in one piece)
+      --title TEXT, --artist TEXT, --album TEXT, --track N[/TOTAL]
+                          what the MP3's ID3 tag says
       --list-voices       print the voices, one per line (name, short name,
                           language, engine; tab-separated), and exit
   -q, --quiet             no progress bar

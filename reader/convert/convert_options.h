@@ -37,6 +37,12 @@ struct Options
     QString rules;
     bool noRules = false;
     bool quiet = false;
+    // The MP3's tag; empty or 0: not written.
+    QString title;
+    QString artist;
+    QString album;
+    int track = 0;
+    int total = 0;
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;
 
@@ -47,7 +53,7 @@ struct Options
     // A batch: every input into outputDir, named after it.
     QStringList inputs;
     QString outputDir;
-    int jobs = 0;      // 0: one per core
+    int jobs = 0;      // 0: one per core; for one input, its pieces at once
 
     // Set when the command line is wrong: one line saying why.
     QString error;
@@ -63,5 +69,9 @@ QString batchOutput(const QString &input, const QString &outputDir, Format forma
 QString checkBatch(const Options &options);
 
 QString helpText();
+
+// The command line of a worker process that converts as options say, with
+// its progress on standard output, less the files it works on.
+QStringList workerArguments(const Options &options);
 
 }  // namespace Convert

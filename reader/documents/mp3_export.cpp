@@ -318,11 +318,20 @@ bool Mp3Export::finish()
     const QString full = diskFull(m_tmpMp3);
     if (m_encoder->exitCode() != 0)
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder failed (exit code %1).").arg(m_encoder->exitCode()));
+    return keepMp3(m_waveSeconds);
+}
+
+bool Mp3Export::keepMp3(double seconds)
+{
+    m_error.clear();
+    m_waveSeconds = seconds;
     QFile mp3(m_tmpMp3);
-    double seconds = 0;
+    double found = 0;
     // lame pads the end; a file shorter than the speech is cut short.
-    if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &seconds) || seconds < m_waveSeconds * 0.98)
+    if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &found) || found < seconds * 0.98) {
+        const QString full = diskFull(m_tmpMp3);
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder did not write a complete MP3 file."));
+    }
     mp3.close();
     if (!replaceTarget(m_tmpMp3))
         return false;

@@ -60,6 +60,9 @@ public:
     // Without encoding: checks the rendered WAV and puts it in the target's
     // place. False with a reason otherwise; the target is kept then.
     bool keepWave();
+    // An MP3 made in tmpMp3() by other means (parts joined): checks that it
+    // holds at least `seconds` of sound and puts it in the target's place.
+    bool keepMp3(double seconds);
     // How much of the MP3 the running encoder has written, 0 … 1.
     double encodedFraction() const;
     // The duration of the rendered WAV, once startEncoder() or keepWave()

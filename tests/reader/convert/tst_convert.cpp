@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -437,12 +438,14 @@ void TestConvert::interrupted()
     else
         p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--voice"_qs, voice, a, dir.filePath(u"a.mp3"_qs)});
     QVERIFY(p.waitForStarted());
-    // The phase shows in the temporary files beside the output: speech in
-    // the WAV, then the encoder's MP3; in a batch, both workers' files.
+    // The phase shows in the temporary files beside the output (or in the
+    // hidden folder of a long text's pieces): speech in the WAV, then the
+    // encoder's MP3; in a batch, both workers' files.
     const auto reached = [&] {
         int growing = 0;
-        for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
-            const bool temporary = file.fileName().startsWith(u'.');
+        for (QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+            const QFileInfo file(it.next());
+            const bool temporary = file.fileName().startsWith(u'.') || file.path() != dir.path();
             const bool wanted = whileEncoding ? file.suffix() == u"mp3" : file.suffix() == u"wav";
             growing += temporary && wanted && file.size() > WaveFile::headerBytes;
         }

@@ -1,0 +1,223 @@
+// A long text converted piece by piece by worker processes: the joined file
+// must be one whole file, sound and subtitles alike, as if made in one go,
+// and an interrupt must leave no part and no worker behind.
+#include "audio/mp3_stream.h"
+#include "audio/wave_file.h"
+#include "convert/piece_conversion.h"
+#include "convert/subtitles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <csignal>
+
+namespace {
+
+const QString espeakVoice = u"English (America)"_qs;
+const QString fliteVoice = u"Flite Kal (US English, male, 16 kHz)"_qs;
+
+// Prose of varied sentences, long enough to be cut.
+QString prose(int sentences)
+{
+    static const char *const parts[] = {
+        "The river runs past the old mill, where the wheel has not turned for years.",
+        "Nobody remembers who built it; the records burned long ago!",
+        "Is the water cold in spring?",
+        "Children swim there in August, and the miller's dog watches them from the bank.",
+        "A storm in the autumn brought down two oaks, which now lie across the path.",
+    };
+    QString text;
+    for (int i = 0; i < sentences; ++i)
+        text += QString::fromLatin1(parts[i % 5]) + (i % 7 == 6 ? u"\n\n"_qs : u" "_qs);
+    return text;
+}
+
+int convert(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
+    if (!p.waitForFinished(240000)) {
+        p.kill();
+        p.waitForFinished();
+        return -1;
+    }
+    if (p.exitCode() != 0)
+        qWarning().noquote() << p.readAllStandardError();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QList<Subtitles::Cue> cues(const QString &path)
+{
+    QList<Subtitles::Cue> result;
+    Subtitles::readSrt(contents(path), &result);
+    return result;
+}
+
+QStringList hiddenIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot).filter(QRegularExpression(u"^\\."_qs));
+}
+
+// The pids of a process's children.
+QStringList childrenOf(qint64 pid)
+{
+    QStringList children;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (const QString &task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile list(tasks + u'/' + task + u"/children"_qs);
+        if (list.open(QIODevice::ReadOnly))
+            children << QString::fromLatin1(list.readAll()).split(u' ', Qt::SkipEmptyParts);
+    }
+    return children;
+}
+
+}  // namespace
+
+class TestConvertPieces : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cutsFallAfterSentences();
+    void piecesJoinAsOne_data();
+    void piecesJoinAsOne();
+    void interruptLeavesNothing();
+};
+
+void TestConvertPieces::cutsFallAfterSentences()
+{
+    const QString english = prose(40);
+    const QList<qsizetype> cuts = PieceConversion::cuts(english, 4);
+    QCOMPARE(cuts.size(), 3);
+    for (const qsizetype cut : cuts) {
+        const QString before = english.left(cut).trimmed();
+        QVERIFY2(before.endsWith(u'.') || before.endsWith(u'!') || before.endsWith(u'?'), qPrintable(before.right(20)));
+    }
+    QVERIFY(std::is_sorted(cuts.cbegin(), cuts.cend()));
+    // Shares near equal: no piece twice another's length.
+    QVERIFY(cuts.first() > english.size() / 8 && english.size() - cuts.last() > english.size() / 8);
+
+    // Full-width stops end sentences with no blank after them.
+    const QString japanese = QString(u"今日は晴れです。明日は雨が降るでしょう！本当ですか？"_qs).repeated(30);
+    for (const qsizetype cut : PieceConversion::cuts(japanese, 3))
+        QVERIFY(u"。！？"_qs.contains(japanese.at(cut - 1)));
+
+    // One sentence cannot be cut.
+    QVERIFY(PieceConversion::cuts(u"One long sentence with no end at all"_qs.repeated(100), 2).isEmpty());
+    QCOMPARE(PieceConversion::pieceCount(1000, 2), 1);
+    QCOMPARE(PieceConversion::pieceCount(100000, 1), 1);
+    QCOMPARE(PieceConversion::pieceCount(100000, 2) % 2, 0);
+}
+
+void TestConvertPieces::piecesJoinAsOne_data()
+{
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("espeak-ng mp3") << espeakVoice << u"mp3"_qs;
+    QTest::newRow("flite mp3") << fliteVoice << u"mp3"_qs;
+    QTest::newRow("flite wav") << fliteVoice << u"wav"_qs;
+}
+
+void TestConvertPieces::piecesJoinAsOne()
+{
+    QFETCH(QString, voice);
+    QFETCH(QString, format);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString input = dir.filePath(u"book.txt"_qs);
+    {
+        QFile f(input);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(prose(40).toUtf8());
+    }
+    const QString whole = dir.filePath(u"whole."_qs + format), joined = dir.filePath(u"joined."_qs + format);
+    const QStringList common{u"--quiet"_qs, u"--voice"_qs, voice, u"--title"_qs, u"The Mill"_qs};
+    QCOMPARE(convert(common + QStringList{u"--jobs"_qs, u"1"_qs, u"--subtitles"_qs, dir.filePath(u"whole.srt"_qs), input, whole}), 0);
+    QCOMPARE(convert(common + QStringList{u"--jobs"_qs, u"3"_qs, u"--subtitles"_qs, dir.filePath(u"joined.srt"_qs), input, joined}), 0);
+    QVERIFY2(hiddenIn(dir.path()).isEmpty(), qPrintable(hiddenIn(dir.path()).join(u", ")));
+
+    double wholeSeconds = 0, joinedSeconds = 0;
+    if (format == u"mp3") {
+        const QByteArray bytes = contents(joined);
+        QVERIFY(Mp3Stream::check(bytes, &joinedSeconds));
+        QVERIFY(Mp3Stream::check(contents(whole), &wholeSeconds));
+        // The tag once, at the start; then the notes, which count every
+        // frame that follows and the bytes from themselves to the end.
+        QVERIFY(bytes.startsWith("ID3"));
+        QCOMPARE(bytes.count("TIT2"), 1);
+        const qsizetype first = Mp3Stream::firstFrame(bytes);
+        Mp3Stream::Frame frame;
+        QVERIFY(Mp3Stream::frameAt(bytes, first, &frame));
+        QVERIFY(Mp3Stream::isInfoFrame(bytes, first, frame));
+        const qsizetype notes = bytes.indexOf("Info", first);
+        QCOMPARE(qFromBigEndian<quint32>(bytes.constData() + notes + 12), quint32(bytes.size() - first));
+        qint64 frames = 0;
+        for (qsizetype at = first + frame.length; Mp3Stream::frameAt(bytes, at, &frame); at += frame.length)
+            ++frames;
+        QCOMPARE(qint64(qFromBigEndian<quint32>(bytes.constData() + notes + 8)), frames);
+        // Only the one leading notes frame is left of the parts' own.
+        QCOMPARE(bytes.count("Info") + bytes.count("Xing"), 1);
+        // A decoder reads it to its end.
+        QProcess lame;
+        lame.start(u"lame"_qs, {u"--decode"_qs, u"--quiet"_qs, joined, dir.filePath(u"decoded.wav"_qs)});
+        QVERIFY(lame.waitForFinished(60000));
+        QCOMPARE(lame.exitCode(), 0);
+        QVERIFY(std::abs(WaveFile::readFile(dir.filePath(u"decoded.wav"_qs)).seconds() - joinedSeconds) < 0.2);
+    } else {
+        wholeSeconds = WaveFile::readFile(whole).seconds();
+        joinedSeconds = WaveFile::readFile(joined).seconds();
+    }
+    QVERIFY2(wholeSeconds > 20, qPrintable(QString::number(wholeSeconds)));
+    // The same speech: the parts add only their encoder's padding.
+    QVERIFY2(std::abs(joinedSeconds - wholeSeconds) < 0.01 * wholeSeconds + 0.5,
+             qPrintable(u"%1 against %2"_qs.arg(joinedSeconds).arg(wholeSeconds)));
+
+    // The same cues, each within a breath of where the whole file has it.
+    const QList<Subtitles::Cue> one = cues(dir.filePath(u"whole.srt"_qs)), many = cues(dir.filePath(u"joined.srt"_qs));
+    QCOMPARE(many.size(), one.size());
+    for (qsizetype i = 0; i < one.size(); ++i) {
+        QCOMPARE(many.at(i).text, one.at(i).text);
+        QVERIFY2(std::abs(many.at(i).start - one.at(i).start) < 0.4,
+                 qPrintable(u"cue %1: %2 against %3"_qs.arg(i).arg(many.at(i).start).arg(one.at(i).start)));
+        QVERIFY(i == 0 || many.at(i).start >= many.at(i - 1).start);
+    }
+    QVERIFY(many.last().end <= joinedSeconds + 0.01);
+}
+
+void TestConvertPieces::interruptLeavesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString input = dir.filePath(u"book.txt"_qs);
+    {
+        QFile f(input);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(prose(200).toUtf8());
+    }
+    QProcess p;
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE),
+            {u"--quiet"_qs, u"--jobs"_qs, u"2"_qs, u"--voice"_qs, fliteVoice, input, dir.filePath(u"book.mp3"_qs)});
+    QVERIFY(p.waitForStarted());
+    // Both workers at work on their parts.
+    QTRY_VERIFY_WITH_TIMEOUT(childrenOf(p.processId()).size() >= 2, 30000);
+    const QStringList workers = childrenOf(p.processId());
+    QTRY_VERIFY_WITH_TIMEOUT(!hiddenIn(dir.path()).isEmpty(), 30000);
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    QVERIFY2(hiddenIn(dir.path()).isEmpty(), qPrintable(hiddenIn(dir.path()).join(u", ")));
+    QVERIFY(!QFile::exists(dir.filePath(u"book.mp3"_qs)));
+    for (const QString &worker : workers)
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(u"/proc/"_qs + worker), 10000);
+}
+
+QTEST_GUILESS_MAIN(TestConvertPieces)
+#include "tst_convert_pieces.moc"
