@@ -57,7 +57,7 @@ double jobFraction(Format format, double rendered, double encoded)
 {
     // Encoding takes about a quarter of the time of an MP3 made with the
     // faster voices.
-    return format == Format::Mp3 ? 0.75 * rendered + 0.25 * encoded : rendered;
+    return format == Format::Wav || format == Format::Text ? rendered : 0.75 * rendered + 0.25 * encoded;
 }
 
 }  // namespace Convert

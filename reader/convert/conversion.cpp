@@ -385,13 +385,13 @@ void Conversion::convertText()
         return fail(Convert::RenderFailed, m_job.output, tr("no voice is installed"));
     }
     m_written = m_text;
-    // A long text goes to worker processes piece by piece; a worker itself
+    // A long text goes to worker processes piece by piece, and so does any
+    // text for the formats made from the rendered WAV; a worker itself
     // (reporting its progress to its parent) renders in one piece.
-    if (!m_job.reportProgress) {
-        const int workers = m_job.jobs > 0 ? m_job.jobs : QThread::idealThreadCount();
-        if (const int pieces = PieceConversion::pieceCount(m_text.size(), workers); pieces > 1)
-            return convertInPieces(voice->name, pieces);
-    }
+    const int workers = m_job.reportProgress ? 1 : m_job.jobs > 0 ? m_job.jobs : QThread::idealThreadCount();
+    if (const int pieces = PieceConversion::pieceCount(m_text.size(), workers);
+        pieces > 1 || PieceConversion::needsWorkers(m_job.format))
+        return convertInPieces(voice->name, pieces);
     if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
         SpokenForm form = rules.apply(m_text);
         m_text = std::move(form.text);
@@ -407,6 +407,7 @@ void Conversion::convertText()
         return;
     m_export = new Mp3Export(this);
     m_export->setTags(m_tags);
+    m_export->setBitrate(m_job.bitrate);
     connect(m_export, &Mp3Export::encoderFinished, this, [this] {
         if (m_export->finish())
             audioInPlace();

@@ -16,6 +16,12 @@ bool formatForName(const QString &name, Format *format)
         *format = Format::Wav;
     else if (suffix == u"txt")
         *format = Format::Text;
+    else if (suffix == u"ogg" || suffix == u"oga")
+        *format = Format::Ogg;
+    else if (suffix == u"opus")
+        *format = Format::Opus;
+    else if (suffix == u"flac")
+        *format = Format::Flac;
     else
         return false;
     return true;
@@ -28,6 +34,12 @@ QString extension(Format format)
         return QStringLiteral("mp3");
     case Format::Wav:
         return QStringLiteral("wav");
+    case Format::Ogg:
+        return QStringLiteral("ogg");
+    case Format::Opus:
+        return QStringLiteral("opus");
+    case Format::Flac:
+        return QStringLiteral("flac");
     case Format::Text:
         break;
     }
@@ -173,6 +185,11 @@ Options parseOptions(const QStringList &arguments)
                 *(i == 0 ? &o.track : &o.total) = parts.at(i).toInt(&ok);
             if (!ok || o.track < 1 || (parts.size() == 2 && o.total < o.track))
                 return failed(o, QStringLiteral("--track takes a number, or a number and the total: 3/12"));
+        } else if (argument == u"--bitrate") {
+            QString text;
+            bool ok = false;
+            if (!takeValue(&text) || (o.bitrate = text.toInt(&ok), !ok) || o.bitrate < 8 || o.bitrate > 320)
+                return failed(o, QStringLiteral("--bitrate takes kbit/s from 8 to 320"));
         } else if (argument == u"--jobs" || argument == u"-j") {
             QString text;
             bool ok = false;
@@ -183,10 +200,10 @@ Options parseOptions(const QStringList &arguments)
                 return failed(o, QStringLiteral("--output-dir needs a folder"));
         } else if (argument == u"--format" || argument == u"-f") {
             if (!takeValue(&formatName))
-                return failed(o, QStringLiteral("--format needs mp3, wav or txt"));
+                return failed(o, QStringLiteral("--format needs mp3, wav, ogg, opus, flac or txt"));
             formatGiven = true;
             if (!formatForName(QStringLiteral("x.") + formatName, &o.format) || formatName != formatName.toLower())
-                return failed(o, QStringLiteral("--format takes mp3, wav or txt, not \"%1\"").arg(formatName));
+                return failed(o, QStringLiteral("--format takes mp3, wav, ogg, opus, flac or txt, not \"%1\"").arg(formatName));
         } else {
             return failed(o, QStringLiteral("unknown option %1").arg(argument));
         }
@@ -221,9 +238,9 @@ Options parseOptions(const QStringList &arguments)
     if (o.output == u"-")
         return failed(o, QStringLiteral("the OUTPUT must be a file"));
     if (!formatForName(o.output, &o.format))
-        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav or .txt").arg(o.output));
+        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac or .txt").arg(o.output));
     if (!o.subtitles.isEmpty() && o.format == Format::Text)
-        return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must end in .mp3 or .wav"));
+        return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must not be a .txt"));
     if (o.inputs.first() != u"-" && sameFile(o.inputs.first(), o.output))
         return failed(o, QStringLiteral("\"%1\" would be written over its own input").arg(o.output));
     if (!o.subtitles.isEmpty() && (sameFile(o.subtitles, o.output) || sameFile(o.subtitles, o.inputs.first())))
@@ -271,6 +288,8 @@ QStringList workerArguments(const Options &options)
     text("--title", options.title);
     text("--artist", options.artist);
     text("--album", options.album);
+    if (options.bitrate > 0)
+        arguments << QStringLiteral("--bitrate") << QString::number(options.bitrate);
     if (options.track > 0)
         text("--track", options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
                                           : QString::number(options.track));
@@ -288,6 +307,8 @@ plain text. INPUT is a .txt or .rtf file, read as Sayora's Open button reads
 it, or - for standard input. OUTPUT's extension picks what is written:
   .mp3   speech, encoded by lame
   .wav   speech, 16-bit PCM
+  .ogg   speech, Ogg Vorbis      .opus  speech, Ogg Opus
+  .flac  speech, FLAC (lossless)
   .txt   the plain text Sayora shows, in UTF-8
 
 Options:
@@ -311,12 +332,14 @@ Options:
                           Shift_JIS, ...); by default UTF-8, or Windows-1252
                           with a warning when the bytes are not UTF-8
   -o, --output-dir DIR    convert every INPUT into DIR, named after it
-  -f, --format FORMAT     with --output-dir: mp3, wav or txt
+  -f, --format FORMAT     with --output-dir: mp3, wav, ogg, opus, flac or txt
   -j, --jobs N            conversions at once with --output-dir, else pieces
                           of the one text rendered at once (default: one
                           per processor; 1 renders a text in one piece)
+      --bitrate KBPS      of MP3 (constant), Ogg Vorbis and Opus (average)
       --title TEXT, --artist TEXT, --album TEXT, --track N[/TOTAL]
-                          what the MP3's ID3 tag says
+                          the tag (ID3 in MP3, Vorbis comments in Ogg,
+                          Opus and FLAC)
       --list-voices       print the voices, one per line (name, short name,
                           language, engine; tab-separated), and exit
   -q, --quiet             no progress bar

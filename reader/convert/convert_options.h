@@ -15,11 +15,13 @@ enum ExitCode {
     RenderFailed = 4,
 };
 
-enum class Format { Mp3, Wav, Text };
+// Ogg (Vorbis), Opus and FLAC are written from the rendered sound by
+// libsndfile, MP3 by lame.
+enum class Format { Mp3, Wav, Text, Ogg, Opus, Flac };
 
 // The format an output name's extension picks (any case); false for others.
 bool formatForName(const QString &name, Format *format);
-QString extension(Format format);  // "mp3", "wav", "txt"
+QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac"
 
 struct Options
 {
@@ -43,6 +45,7 @@ struct Options
     QString album;
     int track = 0;
     int total = 0;
+    int bitrate = 0;   // kbit/s of MP3, Vorbis and Opus; 0: the encoder's default
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;
 

@@ -3,6 +3,7 @@
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "convert/batch.h"
+#include "convert/sound_file_writer.h"
 #include "convert/subtitles.h"
 #include "documents/document_saver.h"
 #include "documents/mp3_export.h"
@@ -93,6 +94,9 @@ double PieceConversion::rendered() const
 
 double PieceConversion::encoded() const
 {
+    // Sound for the other formats is encoded as the parts are joined.
+    if (partsAreWaves(m_options.format))
+        return m_joinProgress;
     double sum = 0;
     for (const Piece &piece : m_pieces)
         sum += piece.encoded * double(piece.text.size());
@@ -107,7 +111,7 @@ void PieceConversion::start()
                                                + QStringLiteral(".XXXXXX.parts"));
     if (!m_folder->isValid())
         return fail(Convert::RenderFailed, tr("the folder %1 cannot be written to").arg(output.absolutePath()));
-    const QString extension = Convert::extension(m_options.format);
+    const QString extension = partsAreWaves(m_options.format) ? QStringLiteral("wav") : QStringLiteral("mp3");
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         Piece &piece = m_pieces[i];
         const QString name = m_folder->filePath(QStringLiteral("%1").arg(i + 1, 3, 10, QLatin1Char('0')));
@@ -128,6 +132,7 @@ void PieceConversion::startNext()
     Piece &piece = m_pieces[index];
     Convert::Options options = m_options;
     options.voice = m_voice;
+    options.format = partsAreWaves(m_options.format) ? Convert::Format::Wav : Convert::Format::Mp3;
     options.encoding.clear();  // the pieces are in UTF-8
     // The first part's tag is the file's.
     if (index > 0) {
@@ -200,90 +205,152 @@ void PieceConversion::workerEnded(Piece &piece)
         join();
 }
 
-void PieceConversion::join()
-{
-    const bool mp3 = m_options.format == Convert::Format::Mp3;
-    m_export = new Mp3Export(this);
-    if (!m_export->prepare(m_options.output, mp3))
-        return fail(Convert::RenderFailed, m_export->errorString());
-    QList<Subtitles::Cue> cues;
-    const auto addCues = [&](const Piece &piece, double start) {
-        if (piece.subtitles.isEmpty())
-            return true;
-        QFile file(piece.subtitles);
-        QList<Subtitles::Cue> own;
-        if (!file.open(QIODevice::ReadOnly) || !Subtitles::readSrt(file.readAll(), &own))
-            return false;
-        for (Subtitles::Cue &cue : own) {
-            cue.start += start;
-            cue.end += start;
-            cues.append(cue);
-        }
-        return true;
-    };
+namespace {
 
-    double seconds = 0;
-    if (mp3) {
-        Mp3Stream::Joiner joiner(m_export->tmpMp3());
-        for (const Piece &piece : std::as_const(m_pieces)) {
-            QFile part(piece.part);
+bool soundFileFormat(Convert::Format format)
+{
+    return format == Convert::Format::Ogg || format == Convert::Format::Opus || format == Convert::Format::Flac;
+}
+
+}  // namespace
+
+bool PieceConversion::partsAreWaves(Convert::Format format)
+{
+    return format != Convert::Format::Mp3;
+}
+
+bool PieceConversion::needsWorkers(Convert::Format format)
+{
+    return soundFileFormat(format);
+}
+
+// On a thread of its own: the parts of a book take a while to encode, and
+// an interrupt must still be heard meanwhile.
+PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, const Convert::Options &options,
+                                                   const QString &into, const std::atomic<bool> &stop,
+                                                   std::atomic<double> &progress)
+{
+    Joined joined;
+    const auto fail = [&joined, &into](const QString &why) {
+        const QString full = Mp3Export::diskFull(into);
+        joined.error = !full.isEmpty() ? full : why;
+        return joined;
+    };
+    if (options.format == Convert::Format::Mp3) {
+        Mp3Stream::Joiner joiner(into);
+        for (const QString &path : parts) {
+            QFile part(path);
             double start = 0;
-            if (!part.open(QIODevice::ReadOnly) || !joiner.append(part.readAll(), &start))
-                return fail(Convert::RenderFailed, tr("the parts could not be joined: %1").arg(joiner.errorString()));
-            if (!addCues(piece, start))
-                return fail(Convert::RenderFailed, tr("the subtitles of a part cannot be read"));
+            if (stop || !part.open(QIODevice::ReadOnly) || !joiner.append(part.readAll(), &start))
+                return fail(tr("the parts could not be joined: %1").arg(joiner.errorString()));
+            joined.starts.append(start);
+            progress = double(joined.starts.size()) / double(parts.size());
         }
-        if (!joiner.finish()) {
-            const QString full = Mp3Export::diskFull(m_export->tmpMp3());
-            return fail(Convert::RenderFailed, !full.isEmpty() ? full : joiner.errorString());
-        }
-        seconds = joiner.seconds();
-        if (!m_export->keepMp3(seconds))
-            return fail(Convert::RenderFailed, m_export->errorString());
-    } else {
-        QFile wave(m_export->tmpWav());
-        if (!wave.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return fail(Convert::RenderFailed, wave.errorString());
-        qint64 data = 0;
-        int rate = 0;
-        wave.write(WaveFile::header(16000, 0));
-        for (const Piece &piece : std::as_const(m_pieces)) {
-            const WaveFile::Info info = WaveFile::readFile(piece.part);
-            if (!info.valid || info.channels != 1 || (rate != 0 && info.sampleRate != rate))
-                return fail(Convert::RenderFailed, tr("the parts could not be joined"));
-            rate = info.sampleRate;
-            if (data + info.dataBytes > 0xFFFFFFFFLL - 36)
-                return fail(Convert::RenderFailed, tr("the speech is longer than the 4 GB a WAV file can hold; "
-                                                      "convert it to MP3, or in parts"));
-            if (!addCues(piece, double(data) / (2.0 * rate)))
-                return fail(Convert::RenderFailed, tr("the subtitles of a part cannot be read"));
-            QFile part(piece.part);
-            if (!part.open(QIODevice::ReadOnly) || !part.seek(WaveFile::headerBytes))
-                return fail(Convert::RenderFailed, part.errorString());
-            // In slices: a part of a long book is large.
-            for (qint64 left = info.dataBytes; left > 0;) {
-                const QByteArray slice = part.read(std::min<qint64>(left, 1 << 20));
-                if (slice.isEmpty() || wave.write(slice) != slice.size()) {
-                    const QString full = Mp3Export::diskFull(m_export->tmpWav());
-                    return fail(Convert::RenderFailed, !full.isEmpty() ? full : wave.errorString());
-                }
-                left -= slice.size();
-            }
-            data += info.dataBytes;
-        }
-        seconds = double(data) / (2.0 * rate);
-        if (!wave.seek(0) || wave.write(WaveFile::header(rate, data)) != WaveFile::headerBytes || !wave.flush())
-            return fail(Convert::RenderFailed, wave.errorString());
-        wave.close();
-        if (!m_export->keepWave())
-            return fail(Convert::RenderFailed, m_export->errorString());
+        if (!joiner.finish())
+            return fail(joiner.errorString());
+        joined.seconds = joiner.seconds();
+        return joined;
     }
 
+    // The others from the parts' sound, in slices: a part of a book is large.
+    qint64 total = 0, done = 0;
+    QList<WaveFile::Info> waves;
+    for (const QString &path : parts) {
+        waves.append(WaveFile::readFile(path));
+        const WaveFile::Info &info = waves.last();
+        if (!info.valid || info.channels != 1 || info.sampleRate != waves.first().sampleRate)
+            return fail(tr("the parts could not be joined"));
+        total += info.dataBytes;
+    }
+    const int rate = waves.first().sampleRate;
+    std::unique_ptr<SoundFileWriter> writer;
+    QFile wave(into);
+    if (options.format == Convert::Format::Wav) {
+        if (total > 0xFFFFFFFFLL - 36)
+            return fail(tr("the speech is longer than the 4 GB a WAV file can hold; convert it to MP3, or in parts"));
+        if (!wave.open(QIODevice::WriteOnly | QIODevice::Truncate) || wave.write(WaveFile::header(rate, total)) != WaveFile::headerBytes)
+            return fail(wave.errorString());
+    } else {
+        const SoundFileWriter::Codec codec = options.format == Convert::Format::Flac ? SoundFileWriter::Codec::Flac
+                                             : options.format == Convert::Format::Opus ? SoundFileWriter::Codec::Opus
+                                                                                        : SoundFileWriter::Codec::Vorbis;
+        const QString track = options.track <= 0 ? QString()
+                              : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
+                                                  : QString::number(options.track);
+        writer = std::make_unique<SoundFileWriter>(into, codec, rate, options.bitrate,
+                                                   SoundFileWriter::Tags{options.title, options.artist, options.album, track});
+        if (!writer->isOpen())
+            return fail(writer->errorString());
+    }
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        joined.starts.append(double(done) / (2.0 * rate));
+        QFile part(parts.at(i));
+        if (!part.open(QIODevice::ReadOnly) || !part.seek(WaveFile::headerBytes))
+            return fail(part.errorString());
+        for (qint64 left = waves.at(i).dataBytes; left > 0;) {
+            const QByteArray slice = part.read(std::min<qint64>(left, 1 << 20) & ~qint64(1));
+            if (stop || slice.isEmpty())
+                return fail(tr("the parts could not be joined"));
+            const bool written = writer ? writer->write(reinterpret_cast<const qint16 *>(slice.constData()), slice.size() / 2)
+                                        : wave.write(slice) == slice.size();
+            if (!written)
+                return fail(writer ? writer->errorString() : wave.errorString());
+            left -= slice.size();
+            done += slice.size();
+            progress = double(done) / double(std::max<qint64>(1, total));
+        }
+    }
+    if (writer ? !writer->finish() : !wave.flush())
+        return fail(writer ? writer->errorString() : wave.errorString());
+    joined.seconds = double(total) / (2.0 * rate);
+    return joined;
+}
+
+void PieceConversion::join()
+{
+    m_export = new Mp3Export(this);
+    // The joined file is made where the encoder's would be.
+    if (!m_export->prepare(m_options.output, m_options.format != Convert::Format::Wav))
+        return fail(Convert::RenderFailed, m_export->errorString());
+    QStringList parts;
+    for (const Piece &piece : std::as_const(m_pieces))
+        parts << piece.part;
+    const QString into = m_options.format == Convert::Format::Wav ? m_export->tmpWav() : m_export->tmpMp3();
+    m_stopJoining = false;
+    m_joinThread = QThread::create([this, parts, into] {
+        m_joined = joinParts(parts, m_options, into, m_stopJoining, m_joinProgress);
+    });
+    connect(m_joinThread, &QThread::finished, this, &PieceConversion::joined);
+    m_joinThread->start();
+}
+
+void PieceConversion::joined()
+{
+    delete std::exchange(m_joinThread, nullptr);
+    if (!m_joined.error.isEmpty())
+        return fail(Convert::RenderFailed, m_joined.error);
+    const bool kept = m_options.format == Convert::Format::Mp3   ? m_export->keepMp3(m_joined.seconds)
+                      : m_options.format == Convert::Format::Wav ? m_export->keepWave()
+                                                                 : m_export->keepEncoded();
+    if (!kept)
+        return fail(Convert::RenderFailed, m_export->errorString());
     if (!m_options.subtitles.isEmpty()) {
+        QList<Subtitles::Cue> cues;
+        for (qsizetype i = 0; i < m_pieces.size(); ++i) {
+            QFile file(m_pieces.at(i).subtitles);
+            QList<Subtitles::Cue> own;
+            if (!file.open(QIODevice::ReadOnly) || !Subtitles::readSrt(file.readAll(), &own))
+                return fail(Convert::RenderFailed, tr("the subtitles of a part cannot be read"));
+            for (Subtitles::Cue &cue : own) {
+                cue.start += m_joined.starts.value(i);
+                cue.end += m_joined.starts.value(i);
+                cues.append(cue);
+            }
+        }
+        if (!cues.isEmpty())
+            cues.last().end = std::max(cues.last().end, m_joined.seconds);
         Subtitles::Kind kind = Subtitles::Kind::Srt;
         Subtitles::kindForName(m_options.subtitles, &kind);
-        if (!cues.isEmpty())
-            cues.last().end = std::max(cues.last().end, seconds);
         if (QString why; !DocumentSaver::writeFile(m_options.subtitles, Subtitles::write(cues, kind), &why))
             return fail(Convert::RenderFailed, why);
     }
@@ -318,6 +385,12 @@ void PieceConversion::stop()
     for (Piece &piece : m_pieces) {
         if (piece.worker && piece.worker->state() != QProcess::NotRunning && !piece.worker->waitForFinished(10000))
             piece.worker->kill();
+    }
+    if (m_joinThread) {
+        m_stopJoining = true;
+        m_joinThread->disconnect(this);
+        m_joinThread->wait();
+        delete std::exchange(m_joinThread, nullptr);
     }
     if (m_export)
         m_export->cancel();

@@ -6,11 +6,13 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <atomic>
 #include <memory>
 
 class Mp3Export;
 class QProcess;
 class QTemporaryDir;
+class QThread;
 
 // One long text converted piece by piece by worker processes of this
 // program, as many at once as there are cores: espeak-ng and flite each
@@ -26,6 +28,8 @@ public:
     // How many pieces a text of this length is best cut into for this many
     // workers at once; 1 when cutting does not pay.
     static int pieceCount(qsizetype textLength, int workers);
+    // Formats only workers make: the parts' sound encoded as they are joined.
+    static bool needsWorkers(Convert::Format format);
     // Where text is cut into pieces pieces: after a sentence, near equal
     // shares. The ends of all but the last piece (UTF-16).
     static QList<qsizetype> cuts(const QString &text, int pieces);
@@ -68,6 +72,16 @@ private:
     void readProgress(Piece &piece);
     void workerEnded(Piece &piece);
     void join();
+    void joined();
+    struct Joined
+    {
+        QString error;
+        double seconds = 0;
+        QList<double> starts;  // where each part's sound starts in the whole
+    };
+    static bool partsAreWaves(Convert::Format format);
+    static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
+                            const std::atomic<bool> &stop, std::atomic<double> &progress);
     void fail(Convert::ExitCode code, const QString &why);
     void end();
 
@@ -77,6 +91,10 @@ private:
     qsizetype m_textLength = 0;
     std::unique_ptr<QTemporaryDir> m_folder;
     Mp3Export *m_export = nullptr;
+    QThread *m_joinThread = nullptr;
+    std::atomic<bool> m_stopJoining = false;
+    std::atomic<double> m_joinProgress = 0;
+    Joined m_joined;
     QSet<QString> m_warnings;  // passed on once
     int m_next = 0;
     int m_running = 0;

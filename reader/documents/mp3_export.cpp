@@ -262,7 +262,8 @@ bool Mp3Export::startEncoder()
     // An argument list: names with blanks or quotes reach lame whole, and no
     // shell ever sees them.
     const QStringList tags = tagArguments(m_tags);
-    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + tags
+    const QStringList rate = m_bitrate > 0 ? QStringList{QStringLiteral("-b"), QString::number(m_bitrate)} : QStringList();
+    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + rate + tags
                             + QStringList{m_tmpWav, m_tmpMp3});
     if (!tags.isEmpty()) {
         // lame reads the tag texts in the locale's encoding, and they are
@@ -333,6 +334,12 @@ bool Mp3Export::keepMp3(double seconds)
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder did not write a complete MP3 file."));
     }
     mp3.close();
+    return keepEncoded();
+}
+
+bool Mp3Export::keepEncoded()
+{
+    m_error.clear();
     if (!replaceTarget(m_tmpMp3))
         return false;
     m_tmpMp3.clear();

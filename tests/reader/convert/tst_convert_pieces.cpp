@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <sndfile.h>
+
 #include <csignal>
 
 namespace {
@@ -90,6 +92,8 @@ private slots:
     void piecesJoinAsOne_data();
     void piecesJoinAsOne();
     void interruptLeavesNothing();
+    void otherFormats_data();
+    void otherFormats();
 };
 
 void TestConvertPieces::cutsFallAfterSentences()
@@ -139,7 +143,7 @@ void TestConvertPieces::piecesJoinAsOne()
         f.write(prose(40).toUtf8());
     }
     const QString whole = dir.filePath(u"whole."_qs + format), joined = dir.filePath(u"joined."_qs + format);
-    const QStringList common{u"--quiet"_qs, u"--voice"_qs, voice, u"--title"_qs, u"The Mill"_qs};
+    const QStringList common{u"--quiet"_qs, u"--voice"_qs, voice, u"--title"_qs, u"The Mill"_qs, u"--bitrate"_qs, u"32"_qs};
     QCOMPARE(convert(common + QStringList{u"--jobs"_qs, u"1"_qs, u"--subtitles"_qs, dir.filePath(u"whole.srt"_qs), input, whole}), 0);
     QCOMPARE(convert(common + QStringList{u"--jobs"_qs, u"3"_qs, u"--subtitles"_qs, dir.filePath(u"joined.srt"_qs), input, joined}), 0);
     QVERIFY2(hiddenIn(dir.path()).isEmpty(), qPrintable(hiddenIn(dir.path()).join(u", ")));
@@ -160,8 +164,10 @@ void TestConvertPieces::piecesJoinAsOne()
         const qsizetype notes = bytes.indexOf("Info", first);
         QCOMPARE(qFromBigEndian<quint32>(bytes.constData() + notes + 12), quint32(bytes.size() - first));
         qint64 frames = 0;
-        for (qsizetype at = first + frame.length; Mp3Stream::frameAt(bytes, at, &frame); at += frame.length)
+        for (qsizetype at = first + frame.length; Mp3Stream::frameAt(bytes, at, &frame); at += frame.length) {
             ++frames;
+            QCOMPARE(frame.kbps, 32);
+        }
         QCOMPARE(qint64(qFromBigEndian<quint32>(bytes.constData() + notes + 8)), frames);
         // Only the one leading notes frame is left of the parts' own.
         QCOMPARE(bytes.count("Info") + bytes.count("Xing"), 1);
@@ -217,6 +223,56 @@ void TestConvertPieces::interruptLeavesNothing()
     QVERIFY(!QFile::exists(dir.filePath(u"book.mp3"_qs)));
     for (const QString &worker : workers)
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(u"/proc/"_qs + worker), 10000);
+}
+
+void TestConvertPieces::otherFormats_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<int>("bitrate");
+    // Opus takes 24 kHz, not espeak-ng's 22.05: the sound is resampled.
+    QTest::newRow("opus in pieces") << u"opus"_qs << 2 << 24;
+    QTest::newRow("ogg in one piece") << u"ogg"_qs << 1 << 32;
+    QTest::newRow("flac") << u"flac"_qs << 2 << 0;
+}
+
+void TestConvertPieces::otherFormats()
+{
+    QFETCH(QString, format);
+    QFETCH(int, jobs);
+    QFETCH(int, bitrate);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString input = dir.filePath(u"book.txt"_qs);
+    {
+        QFile f(input);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(prose(40).toUtf8());
+    }
+    const QString wave = dir.filePath(u"book.wav"_qs), output = dir.filePath(u"book."_qs + format);
+    const QStringList common{u"--quiet"_qs, u"--voice"_qs, espeakVoice, u"--jobs"_qs, QString::number(jobs)};
+    QCOMPARE(convert(common + QStringList{input, wave}), 0);
+    QStringList options{u"--title"_qs, u"Mühle"_qs, u"--track"_qs, u"2/9"_qs, u"--subtitles"_qs, dir.filePath(u"book.vtt"_qs)};
+    if (bitrate > 0)
+        options << u"--bitrate"_qs << QString::number(bitrate);
+    QCOMPARE(convert(common + options + QStringList{input, output}), 0);
+    QVERIFY2(hiddenIn(dir.path()).isEmpty(), qPrintable(hiddenIn(dir.path()).join(u", ")));
+
+    // What a player reads back: the whole speech, the tag in its comments.
+    SF_INFO info{};
+    SNDFILE *file = sf_open(QFile::encodeName(output).constData(), SFM_READ, &info);
+    QVERIFY2(file, sf_strerror(nullptr));
+    const double seconds = double(info.frames) / info.samplerate;
+    QCOMPARE(QString::fromUtf8(sf_get_string(file, SF_STR_TITLE)), u"Mühle"_qs);
+    QCOMPARE(QString::fromUtf8(sf_get_string(file, SF_STR_TRACKNUMBER)), u"2/9"_qs);
+    sf_close(file);
+    const double expected = WaveFile::readFile(wave).seconds();
+    QVERIFY2(std::abs(seconds - expected) < 0.05 * expected + 0.1, qPrintable(u"%1 against %2"_qs.arg(seconds).arg(expected)));
+    if (bitrate > 0) {
+        const double kbps = double(QFileInfo(output).size()) * 8 / 1000 / seconds;
+        QVERIFY2(kbps > bitrate * 0.7 && kbps < bitrate * 1.3, qPrintable(QString::number(kbps)));
+    }
+    QVERIFY(QFile::exists(dir.filePath(u"book.vtt"_qs)));
 }
 
 QTEST_GUILESS_MAIN(TestConvertPieces)
