@@ -176,7 +176,8 @@ void TestConvertPieces::piecesJoinAsOne()
         lame.start(u"lame"_qs, {u"--decode"_qs, u"--quiet"_qs, joined, dir.filePath(u"decoded.wav"_qs)});
         QVERIFY(lame.waitForFinished(60000));
         QCOMPARE(lame.exitCode(), 0);
-        QVERIFY(std::abs(WaveFile::readFile(dir.filePath(u"decoded.wav"_qs)).seconds() - joinedSeconds) < 0.2);
+        // (less what the decoder takes for the encoder's delay and padding)
+        QVERIFY(std::abs(WaveFile::readFile(dir.filePath(u"decoded.wav"_qs)).seconds() - joinedSeconds) < 0.5);
     } else {
         wholeSeconds = WaveFile::readFile(whole).seconds();
         joinedSeconds = WaveFile::readFile(joined).seconds();
