@@ -18,6 +18,8 @@ PACKAGES=(
   # MP3 encoder run as a separate process; Ogg Vorbis, Opus and FLAC
   # (libsndfile) and the resampling Opus needs (libsamplerate)
   lame libsndfile1-dev libsamplerate0-dev
+  # the tag of an MP3 joined from parts
+  libtag1-dev
   # the engines' own commands, which the converter's benchmark runs against
   espeak-ng flite
   # a sound server with a null sink, so tests exercise the real audio path

@@ -171,12 +171,9 @@ bool Joiner::append(QByteArrayView part, double *soundStart, double *seconds)
     else
         delay = lameDelay + decoderDelay;
     if (m_infoAt < 0) {
-        // The first part's tag leads the file, then room for the notes,
-        // in a frame of the sound's own kind.
+        // Room for the notes, in a frame of the sound's own kind.
         if (!frameAt(part, at, &m_first))
             return fail(QStringLiteral("a part holds no MP3 sound"));
-        if (!write(part.first(firstFrame(part))))
-            return false;
         const int needed = 4 + sideInfoBytes(m_first.header) + 8 + 8 + 100;
         int index = 1;
         while (index < 14 && frameLength(m_first.header, index, m_first.sampleRate) < needed)

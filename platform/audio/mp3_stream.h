@@ -38,8 +38,8 @@ bool isInfoFrame(QByteArrayView bytes, qsizetype at, const Frame &frame, int *de
 bool check(QByteArrayView bytes, double *seconds);
 
 // MP3 parts, encoded one after another with the same settings, written as
-// one file: the first part's ID3v2 tag, a new informational frame that
-// counts every frame, then each part's sound frames in order. Parts are
+// one file: a new informational frame that counts every frame, then each
+// part's sound frames in order (the parts' tags are left out). Parts are
 // small; the whole is never held in memory.
 class Joiner
 {

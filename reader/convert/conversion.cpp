@@ -389,8 +389,10 @@ void Conversion::convertText()
     // text for the formats made from the rendered WAV; a worker itself
     // (reporting its progress to its parent) renders in one piece.
     const int workers = m_job.reportProgress ? 1 : m_job.jobs > 0 ? m_job.jobs : QThread::idealThreadCount();
-    if (const int pieces = PieceConversion::pieceCount(m_text.size(), workers);
-        pieces > 1 || PieceConversion::needsWorkers(m_job.format))
+    const bool split = m_job.splitMinutes > 0 || m_job.splitMegabytes > 0;
+    if (const int pieces = split ? PieceConversion::pieceCountForSplit(m_text.size(), workers, m_job)
+                                 : PieceConversion::pieceCount(m_text.size(), workers);
+        pieces > 1 || split || PieceConversion::needsWorkers(m_job.format))
         return convertInPieces(voice->name, pieces);
     if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
         SpokenForm form = rules.apply(m_text);

@@ -185,6 +185,12 @@ Options parseOptions(const QStringList &arguments)
                 *(i == 0 ? &o.track : &o.total) = parts.at(i).toInt(&ok);
             if (!ok || o.track < 1 || (parts.size() == 2 && o.total < o.track))
                 return failed(o, QStringLiteral("--track takes a number, or a number and the total: 3/12"));
+        } else if (argument == u"--split-minutes" || argument == u"--split-size") {
+            int *into = argument == u"--split-minutes" ? &o.splitMinutes : &o.splitMegabytes;
+            QString text;
+            bool ok = false;
+            if (!takeValue(&text) || (*into = text.toInt(&ok), !ok) || *into < 1)
+                return failed(o, QStringLiteral("%1 takes a whole number from 1 up").arg(argument));
         } else if (argument == u"--bitrate") {
             QString text;
             bool ok = false;
@@ -227,6 +233,8 @@ Options parseOptions(const QStringList &arguments)
             return failed(o, QStringLiteral("standard input converts on its own: sayora-convert - OUTPUT"));
         if (!o.subtitles.isEmpty())
             return failed(o, QStringLiteral("--subtitles names one file: use it with a single INPUT OUTPUT"));
+        if (o.splitMinutes > 0 || o.splitMegabytes > 0)
+            return failed(o, QStringLiteral("--split-minutes and --split-size go with a single INPUT OUTPUT"));
         o.inputs = positional;
         return o;
     }
@@ -239,6 +247,11 @@ Options parseOptions(const QStringList &arguments)
         return failed(o, QStringLiteral("the OUTPUT must be a file"));
     if (!formatForName(o.output, &o.format))
         return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac or .txt").arg(o.output));
+    if ((o.splitMinutes > 0 || o.splitMegabytes > 0) && o.format == Format::Text)
+        return failed(o, QStringLiteral("--split-minutes and --split-size split speech: the OUTPUT must not be a .txt"));
+    if (o.splitMegabytes > 0 && o.format != Format::Mp3 && o.format != Format::Wav)
+        return failed(o, QStringLiteral("--split-size goes with .mp3 and .wav, whose sizes are known as they are made; "
+                                        "use --split-minutes"));
     if (!o.subtitles.isEmpty() && o.format == Format::Text)
         return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must not be a .txt"));
     if (o.inputs.first() != u"-" && sameFile(o.inputs.first(), o.output))
@@ -337,6 +350,10 @@ Options:
                           of the one text rendered at once (default: one
                           per processor; 1 renders a text in one piece)
       --bitrate KBPS      of MP3 (constant), Ogg Vorbis and Opus (average)
+      --split-minutes N   OUTPUT as "NAME 01.EXT", "NAME 02.EXT", ... of at
+                          most about N minutes each, cut at a sentence's
+                          end, and the playlist "NAME.m3u"
+      --split-size MB     the same by size (.mp3 and .wav)
       --title TEXT, --artist TEXT, --album TEXT, --track N[/TOTAL]
                           the tag (ID3 in MP3, Vorbis comments in Ogg,
                           Opus and FLAC)

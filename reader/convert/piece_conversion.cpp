@@ -3,6 +3,7 @@
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "convert/batch.h"
+#include "convert/chapter_split.h"
 #include "convert/sound_file_writer.h"
 #include "convert/subtitles.h"
 #include "documents/document_saver.h"
@@ -20,6 +21,11 @@
 
 #include <csignal>
 
+#include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/textidentificationframe.h>
+
 namespace {
 
 // Below this a worker's start costs more than the second core gains.
@@ -36,6 +42,22 @@ int PieceConversion::pieceCount(qsizetype textLength, int workers)
     // Whole rounds of pieces of equal length keep every core busy to the end.
     const qsizetype rounds = (textLength + workers * longestPiece - 1) / (workers * longestPiece);
     return int(std::min<qsizetype>(workers * rounds, textLength / (shortestSplit / 2)));
+}
+
+int PieceConversion::pieceCountForSplit(qsizetype textLength, int workers, const Convert::Options &options)
+{
+    double minutes = options.splitMinutes > 0 ? options.splitMinutes : 1e9;
+    if (options.splitMegabytes > 0) {
+        // 22.05 kHz PCM, or the encoders' rates for speech.
+        const double kbps = options.format == Convert::Format::Wav ? 352.8 : options.bitrate > 0 ? options.bitrate : 32;
+        minutes = std::min(minutes, options.splitMegabytes * 1e6 / (kbps * 1000 / 8 * 60));
+    }
+    // About 900 characters a minute at the voices' usual rates; four parts
+    // to a file put its end within a quarter of the limit.
+    const qsizetype length = std::clamp<qsizetype>(qsizetype(minutes * 900 / 4), 1000, longestPiece);
+    const qsizetype count = std::max<qsizetype>(1, (textLength + length - 1) / length);
+    const qsizetype rounds = (count + workers - 1) / std::max(1, workers);
+    return int(std::min<qsizetype>(std::max<qsizetype>(1, rounds * std::max(1, workers)), std::max<qsizetype>(1, textLength / 500)));
 }
 
 QList<qsizetype> PieceConversion::cuts(const QString &text, int pieces)
@@ -134,11 +156,10 @@ void PieceConversion::startNext()
     options.voice = m_voice;
     options.format = partsAreWaves(m_options.format) ? Convert::Format::Wav : Convert::Format::Mp3;
     options.encoding.clear();  // the pieces are in UTF-8
-    // The first part's tag is the file's.
-    if (index > 0) {
-        options.title = options.artist = options.album = QString();
-        options.track = options.total = 0;
-    }
+    // The joined file gets its tag; the parts carry none.
+    options.title = options.artist = options.album = QString();
+    options.track = options.total = 0;
+    options.splitMinutes = options.splitMegabytes = 0;
     QStringList arguments = Convert::workerArguments(options);
     if (!piece.subtitles.isEmpty())
         arguments << QStringLiteral("--subtitles") << piece.subtitles;
@@ -224,6 +245,32 @@ bool PieceConversion::needsWorkers(Convert::Format format)
     return soundFileFormat(format);
 }
 
+// The tag of a joined MP3, which its parts do not carry (a file of a split
+// is known only once its parts are). ID3v2.4 in UTF-16, as lame writes it.
+bool PieceConversion::writeId3(const QString &path, const Convert::Options &options)
+{
+    if (options.title.trimmed().isEmpty() && options.album.trimmed().isEmpty() && options.artist.trimmed().isEmpty()
+        && options.track <= 0)
+        return true;
+    TagLib::ID3v2::FrameFactory::instance()->setDefaultTextEncoding(TagLib::String::UTF16);
+    TagLib::MPEG::File file(QFile::encodeName(path).constData());
+    TagLib::ID3v2::Tag *tag = file.isValid() ? file.ID3v2Tag(true) : nullptr;
+    if (!tag)
+        return false;
+    const auto text = [](const QString &value) { return TagLib::String(value.simplified().toStdString(), TagLib::String::UTF8); };
+    tag->setTitle(text(options.title));
+    tag->setAlbum(text(options.album));
+    tag->setArtist(text(options.artist));
+    if (options.track > 0) {
+        auto *frame = new TagLib::ID3v2::TextIdentificationFrame("TRCK", TagLib::String::UTF16);
+        frame->setText(text(options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
+                                              : QString::number(options.track)));
+        tag->removeFrames("TRCK");
+        tag->addFrame(frame);
+    }
+    return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers);
+}
+
 // On a thread of its own: the parts of a book take a while to encode, and
 // an interrupt must still be heard meanwhile.
 PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, const Convert::Options &options,
@@ -249,6 +296,8 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         if (!joiner.finish())
             return fail(joiner.errorString());
         joined.seconds = joiner.seconds();
+        if (!writeId3(into, options))
+            return fail(tr("the MP3's tag could not be written"));
         return joined;
     }
 
@@ -306,19 +355,102 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
     return joined;
 }
 
+// Where a split output's files go: "NAME 01.mp3", … beside the output's
+// name, with as many digits as the count needs.
+QString PieceConversion::splitName(const QString &output, int number, int count, const QString &extension)
+{
+    const QFileInfo info(output);
+    const int digits = std::max(2, int(QString::number(count).size()));
+    return info.dir().filePath(QStringLiteral("%1 %2.%3").arg(info.completeBaseName()).arg(number, digits, 10, QLatin1Char('0')).arg(extension));
+}
+
+void PieceConversion::planFiles()
+{
+    m_files.clear();
+    const bool split = m_options.splitMinutes > 0 || m_options.splitMegabytes > 0;
+    if (!split) {
+        File all{m_options.output, m_options.subtitles, {}, nullptr};
+        for (qsizetype i = 0; i < m_pieces.size(); ++i)
+            all.pieces.append(int(i));
+        m_files.append(all);
+        return;
+    }
+    // Whole parts to a file, each file as long as the limit allows (and at
+    // least one part): the files end where parts end, at a sentence's end.
+    const double limitSeconds = m_options.splitMinutes * 60.0;
+    const qint64 limitBytes = qint64(m_options.splitMegabytes) * 1000 * 1000;
+    double seconds = 0;
+    qint64 bytes = 0;
+    for (qsizetype i = 0; i < m_pieces.size(); ++i) {
+        double partSeconds = 0;
+        if (partsAreWaves(m_options.format)) {
+            partSeconds = WaveFile::readFile(m_pieces.at(i).part).seconds();
+        } else {
+            QFile part(m_pieces.at(i).part);
+            if (part.open(QIODevice::ReadOnly))
+                Mp3Stream::check(part.readAll(), &partSeconds);
+        }
+        const qint64 partBytes = QFileInfo(m_pieces.at(i).part).size();
+        const bool full = (limitSeconds > 0 && seconds + partSeconds > limitSeconds)
+                          || (limitBytes > 0 && bytes + partBytes > limitBytes);
+        if (m_files.isEmpty() || (full && !m_files.last().pieces.isEmpty())) {
+            m_files.append(File());
+            seconds = 0;
+            bytes = 0;
+        }
+        m_files.last().pieces.append(int(i));
+        seconds += partSeconds;
+        bytes += partBytes;
+    }
+    const int count = int(m_files.size());
+    const QString subtitleKind = QFileInfo(m_options.subtitles).suffix();
+    for (int i = 0; i < count; ++i) {
+        m_files[i].output = splitName(m_options.output, i + 1, count, Convert::extension(m_options.format));
+        if (!m_options.subtitles.isEmpty())
+            m_files[i].subtitles = splitName(m_options.subtitles, i + 1, count, subtitleKind);
+    }
+}
+
+Convert::Options PieceConversion::optionsForFile(int index) const
+{
+    Convert::Options options = m_options;
+    if (m_files.size() > 1 || m_options.splitMinutes > 0 || m_options.splitMegabytes > 0) {
+        // Tracks of one album, as a player lists them.
+        const QString name = QFileInfo(m_options.output).completeBaseName();
+        if (options.album.isEmpty())
+            options.album = options.title.isEmpty() ? name : options.title;
+        options.title = QFileInfo(m_files.at(index).output).completeBaseName();
+        options.track = index + 1;
+        options.total = int(m_files.size());
+    }
+    return options;
+}
+
 void PieceConversion::join()
 {
-    m_export = new Mp3Export(this);
-    // The joined file is made where the encoder's would be.
-    if (!m_export->prepare(m_options.output, m_options.format != Convert::Format::Wav))
-        return fail(Convert::RenderFailed, m_export->errorString());
-    QStringList parts;
-    for (const Piece &piece : std::as_const(m_pieces))
-        parts << piece.part;
-    const QString into = m_options.format == Convert::Format::Wav ? m_export->tmpWav() : m_export->tmpMp3();
+    planFiles();
+    QList<std::pair<QStringList, QString>> jobs;
+    for (File &file : m_files) {
+        file.export_ = new Mp3Export(this);
+        // The joined file is made where the encoder's would be.
+        if (!file.export_->prepare(file.output, m_options.format != Convert::Format::Wav))
+            return fail(Convert::RenderFailed, file.export_->errorString());
+        QStringList parts;
+        for (const int piece : std::as_const(file.pieces))
+            parts << m_pieces.at(piece).part;
+        jobs.append({parts, m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpMp3()});
+    }
+    QList<Convert::Options> options;
+    for (int i = 0; i < m_files.size(); ++i)
+        options.append(optionsForFile(i));
     m_stopJoining = false;
-    m_joinThread = QThread::create([this, parts, into] {
-        m_joined = joinParts(parts, m_options, into, m_stopJoining, m_joinProgress);
+    m_joined.clear();
+    m_joinThread = QThread::create([this, jobs, options] {
+        for (qsizetype i = 0; i < jobs.size() && !m_stopJoining; ++i) {
+            m_joined.append(joinParts(jobs.at(i).first, options.at(i), jobs.at(i).second, m_stopJoining, m_joinProgress));
+            if (!m_joined.last().error.isEmpty())
+                break;
+        }
     });
     connect(m_joinThread, &QThread::finished, this, &PieceConversion::joined);
     m_joinThread->start();
@@ -327,31 +459,48 @@ void PieceConversion::join()
 void PieceConversion::joined()
 {
     delete std::exchange(m_joinThread, nullptr);
-    if (!m_joined.error.isEmpty())
-        return fail(Convert::RenderFailed, m_joined.error);
-    const bool kept = m_options.format == Convert::Format::Mp3   ? m_export->keepMp3(m_joined.seconds)
-                      : m_options.format == Convert::Format::Wav ? m_export->keepWave()
-                                                                 : m_export->keepEncoded();
-    if (!kept)
-        return fail(Convert::RenderFailed, m_export->errorString());
-    if (!m_options.subtitles.isEmpty()) {
+    for (const Joined &joined : std::as_const(m_joined)) {
+        if (!joined.error.isEmpty())
+            return fail(Convert::RenderFailed, joined.error);
+    }
+    if (m_joined.size() != m_files.size())
+        return fail(Convert::RenderFailed, tr("the parts could not be joined"));
+    QList<Chapters::Entry> entries;
+    for (qsizetype f = 0; f < m_files.size(); ++f) {
+        const File &file = m_files.at(f);
+        const Joined &joined = m_joined.at(f);
+        Mp3Export *made = file.export_;
+        const bool kept = m_options.format == Convert::Format::Mp3   ? made->keepMp3(joined.seconds)
+                          : m_options.format == Convert::Format::Wav ? made->keepWave()
+                                                                     : made->keepEncoded();
+        if (!kept)
+            return fail(Convert::RenderFailed, made->errorString());
+        entries.append({QFileInfo(file.output).fileName(), optionsForFile(int(f)).title, joined.seconds});
+        if (file.subtitles.isEmpty())
+            continue;
         QList<Subtitles::Cue> cues;
-        for (qsizetype i = 0; i < m_pieces.size(); ++i) {
-            QFile file(m_pieces.at(i).subtitles);
+        for (qsizetype i = 0; i < file.pieces.size(); ++i) {
+            QFile part(m_pieces.at(file.pieces.at(i)).subtitles);
             QList<Subtitles::Cue> own;
-            if (!file.open(QIODevice::ReadOnly) || !Subtitles::readSrt(file.readAll(), &own))
+            if (!part.open(QIODevice::ReadOnly) || !Subtitles::readSrt(part.readAll(), &own))
                 return fail(Convert::RenderFailed, tr("the subtitles of a part cannot be read"));
             for (Subtitles::Cue &cue : own) {
-                cue.start += m_joined.starts.value(i);
-                cue.end += m_joined.starts.value(i);
+                cue.start += joined.starts.value(i);
+                cue.end += joined.starts.value(i);
                 cues.append(cue);
             }
         }
         if (!cues.isEmpty())
-            cues.last().end = std::max(cues.last().end, m_joined.seconds);
+            cues.last().end = std::max(cues.last().end, joined.seconds);
         Subtitles::Kind kind = Subtitles::Kind::Srt;
-        Subtitles::kindForName(m_options.subtitles, &kind);
-        if (QString why; !DocumentSaver::writeFile(m_options.subtitles, Subtitles::write(cues, kind), &why))
+        Subtitles::kindForName(file.subtitles, &kind);
+        if (QString why; !DocumentSaver::writeFile(file.subtitles, Subtitles::write(cues, kind), &why))
+            return fail(Convert::RenderFailed, why);
+    }
+    if (m_options.splitMinutes > 0 || m_options.splitMegabytes > 0) {
+        const QFileInfo output(m_options.output);
+        const QString playlist = output.dir().filePath(output.completeBaseName() + QStringLiteral(".m3u"));
+        if (QString why; !DocumentSaver::writeFile(playlist, Chapters::playlist(entries), &why))
             return fail(Convert::RenderFailed, why);
     }
     end();
@@ -392,7 +541,9 @@ void PieceConversion::stop()
         m_joinThread->wait();
         delete std::exchange(m_joinThread, nullptr);
     }
-    if (m_export)
-        m_export->cancel();
+    for (File &file : m_files) {
+        if (file.export_)
+            file.export_->cancel();
+    }
     m_folder.reset();
 }

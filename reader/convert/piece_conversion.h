@@ -30,6 +30,12 @@ public:
     static int pieceCount(qsizetype textLength, int workers);
     // Formats only workers make: the parts' sound encoded as they are joined.
     static bool needsWorkers(Convert::Format format);
+    // How many pieces for a text split into files of options.splitMinutes
+    // or options.splitMegabytes: small enough that a file ends near its
+    // limit.
+    static int pieceCountForSplit(qsizetype textLength, int workers, const Convert::Options &options);
+    // "NAME 01.EXT" beside output, for the number-th of count files.
+    static QString splitName(const QString &output, int number, int count, const QString &extension);
     // Where text is cut into pieces pieces: after a sentence, near equal
     // shares. The ends of all but the last piece (UTF-16).
     static QList<qsizetype> cuts(const QString &text, int pieces);
@@ -80,6 +86,7 @@ private:
         QList<double> starts;  // where each part's sound starts in the whole
     };
     static bool partsAreWaves(Convert::Format format);
+    static bool writeId3(const QString &path, const Convert::Options &options);
     static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
                             const std::atomic<bool> &stop, std::atomic<double> &progress);
     void fail(Convert::ExitCode code, const QString &why);
@@ -90,11 +97,21 @@ private:
     QList<Piece> m_pieces;
     qsizetype m_textLength = 0;
     std::unique_ptr<QTemporaryDir> m_folder;
-    Mp3Export *m_export = nullptr;
+    // The files written: the output, or with a split its numbered files.
+    struct File
+    {
+        QString output;
+        QString subtitles;
+        QList<int> pieces;
+        Mp3Export *export_ = nullptr;
+    };
+    void planFiles();
+    Convert::Options optionsForFile(int index) const;
+    QList<File> m_files;
     QThread *m_joinThread = nullptr;
     std::atomic<bool> m_stopJoining = false;
     std::atomic<double> m_joinProgress = 0;
-    Joined m_joined;
+    QList<Joined> m_joined;  // one for each file
     QSet<QString> m_warnings;  // passed on once
     int m_next = 0;
     int m_running = 0;

@@ -92,6 +92,8 @@ private slots:
     void piecesJoinAsOne_data();
     void piecesJoinAsOne();
     void interruptLeavesNothing();
+    void splitIntoFiles_data();
+    void splitIntoFiles();
     void otherFormats_data();
     void otherFormats();
 };
@@ -224,6 +226,67 @@ void TestConvertPieces::interruptLeavesNothing()
     QVERIFY(!QFile::exists(dir.filePath(u"book.mp3"_qs)));
     for (const QString &worker : workers)
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(u"/proc/"_qs + worker), 10000);
+}
+
+void TestConvertPieces::splitIntoFiles_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<double>("limit");  // of each file: seconds, or bytes
+    QTest::newRow("mp3 by minutes") << u"mp3"_qs << u"--split-minutes=2"_qs << 120.0;
+    QTest::newRow("wav by size") << u"wav"_qs << u"--split-size=2"_qs << 2e6;
+}
+
+void TestConvertPieces::splitIntoFiles()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, option);
+    QFETCH(double, limit);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString input = dir.filePath(u"book.txt"_qs);
+    {
+        QFile f(input);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(prose(150).toUtf8());
+    }
+    QCOMPARE(convert({u"--quiet"_qs, u"--voice"_qs, fliteVoice, option, u"--subtitles"_qs, dir.filePath(u"book.srt"_qs),
+                      input, dir.filePath(u"book."_qs + format)}),
+             0);
+    QVERIFY(hiddenIn(dir.path()).isEmpty());
+    QVERIFY(!QFile::exists(dir.filePath(u"book."_qs + format)));
+    const QStringList lines = QString::fromUtf8(contents(dir.filePath(u"book.m3u"_qs))).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(lines.size() >= 5 && lines.first() == u"#EXTM3U");
+    const int files = int(lines.size() - 1) / 2;
+    QStringList sentences;
+    for (int i = 1; i <= files; ++i) {
+        const QString name = u"book %1.%2"_qs.arg(i, 2, 10, QLatin1Char('0')).arg(format);
+        QCOMPARE(lines.at(2 * i), name);
+        const QString path = dir.filePath(name);
+        double seconds = 0;
+        if (format == u"mp3") {
+            const QByteArray bytes = contents(path);
+            QVERIFY(Mp3Stream::check(bytes, &seconds));
+            // Tracks of one album.
+            QVERIFY(bytes.contains("TRCK"));
+            const QString track = u"%1/%2"_qs.arg(i).arg(files);  // in UTF-16, as the tag's texts are
+            QVERIFY(bytes.contains(QByteArray(reinterpret_cast<const char *>(track.utf16()), track.size() * 2)));
+        } else {
+            seconds = WaveFile::readFile(path).seconds();
+        }
+        QVERIFY2((format == u"mp3" ? seconds : double(QFileInfo(path).size())) <= limit,
+                 qPrintable(u"%1 is too long"_qs.arg(name)));
+        QVERIFY(std::abs(lines.at(2 * i - 1).section(u':', 1).section(u',', 0, 0).toDouble() - seconds) <= 1);
+        // Its subtitles beside it, within its own sound, whole sentences.
+        const QList<Subtitles::Cue> own = cues(dir.filePath(u"book %1.srt"_qs.arg(i, 2, 10, QLatin1Char('0'))));
+        QVERIFY(!own.isEmpty());
+        QVERIFY(own.last().end <= seconds + 0.01);
+        QVERIFY(own.last().text.endsWith(u'.') || own.last().text.endsWith(u'!') || own.last().text.endsWith(u'?'));
+        for (const Subtitles::Cue &cue : own)
+            sentences << cue.text;
+    }
+    // Every sentence once, in order.
+    QCOMPARE(sentences.join(u' ').simplified(), prose(150).simplified());
 }
 
 void TestConvertPieces::otherFormats_data()
