@@ -360,7 +360,7 @@ bool SayoraMain::loadSteps(const QString &argumentText)
             box->open();
             return false;
         }
-        MainTxtBox->setPlainText(RichTextBox1.Text());
+        showLoadedDocument(kind.filePath);
         m_speech->Disappear = true;
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("internet")) {

@@ -50,6 +50,8 @@ public:
     // and the text box keeps its text.
     // A document opened again, unchanged, resumes where its reading stopped.
     bool openDocument(const QString &path);
+    // RichTextBox1's newly loaded file into the text box, resumed as above.
+    void showLoadedDocument(const QString &path);
     // Stores where the reading of the open document stopped.
     void rememberReadingPosition();
     ReadingPositions &readingPositions() { return m_positions; }

@@ -94,23 +94,28 @@ void SayoraMain::openClick()
     openDocument(dialog->selectedFiles().constFirst());
 }
 
+void SayoraMain::showLoadedDocument(const QString &path)
+{
+    rememberReadingPosition();
+    MainTxtBox->setPlainText(RichTextBox1.Text());
+    m_document = ReadingPositions::identify(path);
+    const qint64 place = m_document ? m_positions.find(*m_document) : 0;
+    const qint64 length = m_speech->TextLength;
+    if (place > 0 && place < length) {
+        m_speech->resumeAt(place);
+        showResumeNote(tr("Resumed at %1 % where the reading stopped; Ctrl+Home reads from the start.")
+                           .arg(place * 100 / length));
+    } else {
+        m_speech->resumeAt(0);
+        m_resumeNote->hide();
+    }
+}
+
 bool SayoraMain::openDocument(const QString &path)
 {
     const bool loaded = RichTextBox1.LoadFile(path);
     if (loaded) {
-        rememberReadingPosition();
-        MainTxtBox->setPlainText(RichTextBox1.Text());
-        m_document = ReadingPositions::identify(path);
-        const qint64 place = m_document ? m_positions.find(*m_document) : 0;
-        const qint64 length = m_speech->TextLength;
-        if (place > 0 && place < length) {
-            m_speech->resumeAt(place);
-            showResumeNote(tr("Resumed at %1 % where the reading stopped; Ctrl+Home reads from the start.")
-                               .arg(place * 100 / length));
-        } else {
-            m_speech->resumeAt(0);
-            m_resumeNote->hide();
-        }
+        showLoadedDocument(path);
     } else {
         // The text box keeps what it had; the user learns why.
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Sayora"),

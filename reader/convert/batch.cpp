@@ -1,5 +1,7 @@
 #include "convert/batch.h"
 
+#include "convert/output_folder.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -47,10 +49,12 @@ ExitCode workerExitCode(const QProcess &worker)
 {
     if (worker.error() == QProcess::FailedToStart)
         return RenderFailed;
+    // Killed by a signal (the memory killer, an administrator): another
+    // try may well pass.
     if (worker.exitStatus() != QProcess::NormalExit)
-        return RenderFailed;
+        return RetryFailed;
     const int code = worker.exitCode();
-    return code >= 0 && code <= RenderFailed ? ExitCode(code) : RenderFailed;
+    return code >= 0 && code <= RetryFailed ? ExitCode(code) : RenderFailed;
 }
 
 double jobFraction(Format format, double rendered, double encoded)
@@ -66,8 +70,17 @@ Batch::Batch(const Convert::Options &options, QObject *parent)
     : QObject(parent)
     , m_options(options)
 {
-    for (const QString &input : options.inputs)
-        m_jobs.append({input, Convert::batchOutput(input, options.outputDir, options.format)});
+    for (const QString &input : options.inputs) {
+        Job job{input, Convert::batchOutput(input, options.outputDir, options.format)};
+        // What a run before finished is not done again.
+        if (options.skipExisting && OutputFolder::isComplete(job.output)) {
+            job.finished = job.skipped = true;
+            job.rendered = job.encoded = 1;
+            ++m_done;
+            ++m_skipped;
+        }
+        m_jobs.append(job);
+    }
     m_limit = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
 }
 
@@ -84,17 +97,29 @@ Batch::~Batch()
 
 void Batch::start()
 {
-    if (m_jobs.isEmpty()) {
+    for (const Job &job : std::as_const(m_jobs)) {
+        if (job.skipped)
+            emit failed(QStringLiteral("sayora-convert: %1: skipped, it is already there").arg(job.output));
+    }
+    if (m_done == m_jobs.size()) {
         emit finished();
         return;
     }
-    while (m_running < m_limit && m_next < m_jobs.size())
+    while (m_running < m_limit && nextToStart() < m_jobs.size())
         startNext();
+}
+
+int Batch::nextToStart()
+{
+    while (m_next < m_jobs.size() && m_jobs.at(m_next).finished)
+        ++m_next;
+    return m_next;
 }
 
 void Batch::startNext()
 {
-    const int index = m_next++;
+    const int index = nextToStart();
+    ++m_next;
     Job &job = m_jobs[index];
     const QStringList arguments = Convert::workerArguments(m_options) << QStringLiteral("--") << job.input << job.output;
 
@@ -135,7 +160,11 @@ void Batch::workerEnded(Job &job)
         job.code = Convert::RenderFailed;
         emit failed(QStringLiteral("sayora-convert: %1: the converter could not be started again (%2).")
                         .arg(job.input, worker->errorString()));
-    } else if (worker->exitStatus() != QProcess::NormalExit || worker->exitCode() != 0) {
+    } else if (worker->exitStatus() != QProcess::NormalExit) {
+        job.code = Convert::workerExitCode(*worker);
+        emit failed(!errors.isEmpty() ? errors
+                                      : QStringLiteral("sayora-convert: %1: the conversion was killed by a signal.").arg(job.input));
+    } else if (worker->exitCode() != 0) {
         job.code = Convert::workerExitCode(*worker);
         emit failed(!errors.isEmpty() ? errors
                                       : QStringLiteral("sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
@@ -154,7 +183,7 @@ void Batch::workerEnded(Job &job)
             emit failed(fresh.join(u'\n'));
     }
     emit progressed();
-    if (m_next < m_jobs.size())
+    if (nextToStart() < m_jobs.size())
         startNext();
     else if (m_running == 0)
         emit finished();

@@ -28,6 +28,8 @@ public:
     int total() const { return int(m_jobs.size()); }
     int done() const { return m_done; }
     int succeeded() const { return m_succeeded; }
+    // Left out with skipExisting: their outputs were already there.
+    int skipped() const { return m_skipped; }
     // 0 … 1 of the whole batch.
     double fraction() const;
     // 0 when all succeeded, else the status of the first input (in the
@@ -49,9 +51,11 @@ private:
         double rendered = 0;
         double encoded = 0;
         bool finished = false;
+        bool skipped = false;
         Convert::ExitCode code = Convert::Success;
     };
 
+    int nextToStart();
     void startNext();
     void readProgress(Job &job);
     void workerEnded(Job &job);
@@ -62,6 +66,7 @@ private:
     int m_running = 0;
     int m_done = 0;
     int m_succeeded = 0;
+    int m_skipped = 0;
     // Warnings every worker gives alike (a rules file's bad lines) are
     // shown once.
     QSet<QString> m_warnings;

@@ -4,8 +4,10 @@
 #include "convert/chapter_split.h"
 #include "convert/conversion.h"
 #include "convert/convert_options.h"
+#include "convert/output_folder.h"
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
+#include "documents/rich_text_box.h"
 #include "shell/termination_signals.h"
 
 #include <QCoreApplication>
@@ -79,6 +81,32 @@ pid_t batchPid(pid_t parentAtStart)
     return ok && named > 0 ? pid_t(named) : parentAtStart;
 }
 
+// Hidden temporaries of conversions killed outright, said once each.
+void removeStaleTemporaries(const QString &folder)
+{
+    for (const QString &name : OutputFolder::removeStaleTemporaries(folder))
+        printError(QStringLiteral("removed %1, left in %2 by a conversion that was killed")
+                       .arg(name, QDir::toNativeSeparators(folder)));
+}
+
+// The characters the input will give, near enough for the room it needs:
+// a plain text's bytes, else the document's text; -1 when unknown.
+qint64 textLengthOf(const QString &input)
+{
+    if (input == u"-")
+        return -1;
+    static const QStringList documents = {QStringLiteral("rtf"), QStringLiteral("pdf"), QStringLiteral("epub"),
+                                          QStringLiteral("docx"), QStringLiteral("odt"), QStringLiteral("html"),
+                                          QStringLiteral("htm"), QStringLiteral("xhtml")};
+    const QFileInfo info(input);
+    if (!info.isFile())
+        return -1;
+    if (!documents.contains(info.suffix().toLower()))
+        return info.size();
+    RichTextBox box;
+    return box.LoadFile(input) ? box.Text().size() : -1;
+}
+
 int runOne(const Convert::Options &options, pid_t parentAtStart)
 {
     VoiceCatalog voices;
@@ -95,6 +123,20 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
             return Convert::RenderFailed;
     }
 #endif
+    // A batch has done this once for all its workers.
+    if (!options.reportProgress)
+        removeStaleTemporaries(QFileInfo(options.output).absolutePath());
+    if (options.format != Convert::Format::Text) {
+        const qint64 length = textLengthOf(options.inputs.first());
+        if (length > 0) {
+            const QString shortage = OutputFolder::roomShortage(
+                options.output, OutputFolder::neededBytes(length, options.format, options.rate));
+            if (!shortage.isEmpty()) {
+                printError(QStringLiteral("%1: %2.").arg(options.output, shortage));
+                return Convert::RetryFailed;
+            }
+        }
+    }
     Conversion conversion(voices, options);
     ProgressBar bar(!options.quiet && !options.reportProgress);
     const QString label = displayName(options.inputs.first());
@@ -141,7 +183,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     bar.clear();
     if (conversion.exitCode() != Convert::Success)
         printError(conversion.error());
-    return conversion.exitCode();
+    return OutputFolder::classifyFailure(conversion.exitCode(), conversion.error());
 }
 
 int runSplit(const Chapters::SplitOptions &split)
@@ -150,6 +192,8 @@ int runSplit(const Chapters::SplitOptions &split)
     VoiceCatalog voices;
     if (!voiceKnown(voices, options.voice))
         return Convert::UnknownVoice;
+    if (QFileInfo(options.outputDir).isDir())
+        removeStaleTemporaries(options.outputDir);
     ChapterSplit chapters(voices, split);
     ProgressBar bar(!options.quiet);
     const QString book = displayName(options.inputs.first());
@@ -177,7 +221,7 @@ int runSplit(const Chapters::SplitOptions &split)
     bar.clear();
     if (chapters.exitCode() != Convert::Success)
         printError(chapters.error());
-    return chapters.exitCode();
+    return OutputFolder::classifyFailure(chapters.exitCode(), chapters.error());
 }
 
 int runBatch(const Convert::Options &options)
@@ -195,6 +239,7 @@ int runBatch(const Convert::Options &options)
         printError(QStringLiteral("%1: the folder cannot be created.").arg(options.outputDir));
         return Convert::RenderFailed;
     }
+    removeStaleTemporaries(options.outputDir);
     Batch batch(options);
     ProgressBar bar(!options.quiet);
     const auto show = [&](bool force) {
@@ -221,9 +266,12 @@ int runBatch(const Convert::Options &options)
     QCoreApplication::exec();
     show(true);
     bar.clear();
-    if (bar.enabled())
-        QTextStream(stderr) << QStringLiteral("sayora-convert: %1 of %2 files converted").arg(batch.succeeded()).arg(batch.total())
-                            << Qt::endl;
+    if (bar.enabled()) {
+        QString summary = QStringLiteral("sayora-convert: %1 of %2 files converted").arg(batch.succeeded()).arg(batch.total());
+        if (batch.skipped() > 0)
+            summary += QStringLiteral(", %1 skipped (already there)").arg(batch.skipped());
+        QTextStream(stderr) << summary << Qt::endl;
+    }
     return batch.exitCode();
 }
 

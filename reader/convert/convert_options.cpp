@@ -164,6 +164,9 @@ Options parseOptions(const QStringList &arguments)
                 return failed(o, QStringLiteral("--rules needs a pronunciation rules file"));
             if (const QFileInfo info(o.rules); !info.isFile() || !info.isReadable())
                 return failed(o, QStringLiteral("the rules file \"%1\" cannot be read").arg(o.rules));
+        } else if (argument == u"--skip-existing") {
+            if (!flag(&o.skipExisting))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
         } else if (argument == u"--no-rules") {
             if (!flag(&o.noRules))
                 return failed(o, QStringLiteral("%1 takes no value").arg(argument));
@@ -238,6 +241,8 @@ Options parseOptions(const QStringList &arguments)
         o.inputs = positional;
         return o;
     }
+    if (o.skipExisting)
+        return failed(o, QStringLiteral("--skip-existing goes with --output-dir and --format"));
     if (positional.size() != 2)
         return failed(o, positional.size() < 2 ? QStringLiteral("an INPUT and an OUTPUT file are needed")
                                                : QStringLiteral("too many files: use --output-dir and --format for several"));
@@ -245,6 +250,9 @@ Options parseOptions(const QStringList &arguments)
     o.output = positional.at(1);
     if (o.output == u"-")
         return failed(o, QStringLiteral("the OUTPUT must be a file"));
+    // Found now, not after the whole conversion.
+    if (QFileInfo(o.output).isDir())
+        return failed(o, QStringLiteral("the OUTPUT \"%1\" is a folder: name the file to write").arg(o.output));
     if (!formatForName(o.output, &o.format))
         return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac or .txt").arg(o.output));
     if ((o.splitMinutes > 0 || o.splitMegabytes > 0) && o.format == Format::Text)
@@ -277,6 +285,8 @@ QString checkBatch(const Options &options)
         taken.insert(key, input);
         if (sameFile(input, output))
             return QStringLiteral("\"%1\" would be written over its own input").arg(output);
+        if (QFileInfo(output).isDir())
+            return QStringLiteral("\"%1\" is a folder, where the output of \"%2\" would go").arg(output, input);
     }
     return {};
 }
@@ -349,6 +359,9 @@ Options:
   -j, --jobs N            conversions at once with --output-dir, else pieces
                           of the one text rendered at once (default: one
                           per processor; 1 renders a text in one piece)
+      --skip-existing     with --output-dir: leave out every INPUT whose
+                          output is already there (a rerun after a failure
+                          does only what is missing)
       --bitrate KBPS      of MP3 (constant), Ogg Vorbis and Opus (average)
       --split-minutes N   OUTPUT as "NAME 01.EXT", "NAME 02.EXT", ... of at
                           most about N minutes each, cut at a sentence's
@@ -363,10 +376,17 @@ Options:
   -h, --help              print this help and exit
   -V, --version           print the version and exit
 
-An existing output is replaced only once the new file is complete.
+An existing output is replaced only once the new file is complete. The
+hidden temporaries (.NAME.XXXXXX.wav and .mp3) a conversion killed outright
+leaves beside its output are removed by the next conversion into that
+folder once they have not changed for an hour. A conversion that would not
+fit in its folder's free room is refused before it starts.
 
 Exit status: 0 success, 1 wrong command line, 2 an input cannot be read,
-3 unknown voice, 4 rendering or encoding failed.
+3 unknown voice, 4 rendering or encoding failed and would fail again,
+5 failed for a reason that may pass (the disk was full or too small for
+the output, the encoder or a worker was killed by a signal): worth trying
+again. A batch ends with the status of the first input that failed.
 )");
 }
 

@@ -12,7 +12,8 @@ enum ExitCode {
     UsageError = 1,
     InputUnreadable = 2,
     UnknownVoice = 3,
-    RenderFailed = 4,
+    RenderFailed = 4,     // for good: trying again fails the same way
+    RetryFailed = 5,      // the disk was full, the encoder or a worker was killed
 };
 
 // Ogg (Vorbis), Opus and FLAC are written from the rendered sound by
@@ -61,6 +62,7 @@ struct Options
     QStringList inputs;
     QString outputDir;
     int jobs = 0;      // 0: one per core; for one input, its pieces at once
+    bool skipExisting = false;  // outputs already there are left as they are
 
     // Set when the command line is wrong: one line saying why.
     QString error;

@@ -18,6 +18,8 @@ struct Line
 {
     QString text;
     QRectF box;
+    qsizetype cellStart = 0;  // where the text of its last table cell starts
+    bool cells = false;       // a row of a table: cells apart
 };
 
 using Page = QList<Line>;
@@ -54,8 +56,45 @@ constexpr QChar NoteMarkEnd = QChar(0xE001);
 bool isRaisedNumber(const QString &word, const QRectF &box, const QRectF &previous)
 {
     static const QRegularExpression number(QStringLiteral("^\\d{1,3}$"));
-    return !previous.isNull() && number.match(word).hasMatch() && box.height() < 0.75 * previous.height()
-        && box.bottom() < previous.bottom() - 0.2 * previous.height();
+    return !previous.isNull() && box.height() < 0.75 * previous.height()
+        && box.bottom() < previous.bottom() - 0.2 * previous.height() && number.match(word).hasMatch();
+}
+
+// A gap this many line heights wide between two words of one line parts
+// two cells of a table: far wider than any blank of justified text, which
+// stays under about one.
+constexpr double CellGap = 2.0;
+
+// What stands at the start of a line before a wide gap without being a
+// cell of its own: a heading's or a note's number, a list's mark.
+bool isNumberOrMark(QStringView text)
+{
+    static const QRegularExpression mark(QStringLiteral("^(\\(?([0-9.]+|[ivxlcdm]+|[a-zA-Z])[.)]?|\\W)$"));
+    return mark.match(text.trimmed()).hasMatch();
+}
+
+// Adds `next`, which stands `gap` to the right of the line's last word.
+// Cells of a row are kept apart as the other readers keep them, by a tab,
+// after a semicolon, so that they are heard as phrases of their own and
+// not as one long sentence.
+void addAcross(Line &line, const QString &next, double gap, double height)
+{
+    while (line.text.endsWith(u' '))
+        line.text.chop(1);
+    const auto apart = [&] {
+        const QStringView cell = QStringView(line.text).mid(line.cellStart);
+        return !cell.trimmed().isEmpty() && !(line.cellStart == 0 && isNumberOrMark(cell));
+    };
+    if (gap > CellGap * height && apart()) {
+        if (!line.text.back().isPunct())
+            line.text += u';';
+        line.text += u'\t';
+        line.cellStart = line.text.size();
+        line.cells = true;
+    } else if (!line.text.isEmpty()) {
+        line.text += u' ';
+    }
+    line.text += next;
 }
 
 // The lines of one page in reading order: poppler links the words of a
@@ -71,6 +110,9 @@ Page readPage(const Poppler::Page &page)
             // A footnote's mark, kept apart until the page shows whether
             // it has that note.
             line.text += NoteMarkStart + word->text() + NoteMarkEnd;
+        } else if (!line.text.isEmpty() && !previous.isNull() && word->text() != QLatin1String(" ")) {
+            addAcross(line, word->text(), box.left() - previous.right(), std::min(box.height(), previous.height()));
+            previous = box;
         } else {
             if (!line.text.isEmpty() && !line.text.endsWith(u' ') && word->text() != QLatin1String(" "))
                 line.text += u' ';
@@ -84,10 +126,16 @@ Page readPage(const Poppler::Page &page)
             line.text = expandLigatures(line.text.trimmed());
             if (line.text.isEmpty()) {
             } else if (!lines.isEmpty() && sameBaseline(lines.back().box, line.box)) {
-                // A wide gap (after a heading's number, between tab stops)
-                // splits one line in two.
-                lines.back().text += u' ' + line.text;
-                lines.back().box = lines.back().box.united(line.box);
+                // A wide gap (after a heading's number, between tab stops,
+                // between the cells of a table) splits one line in two.
+                Line &left = lines.back();
+                addAcross(left, line.text, line.box.left() - left.box.right(),
+                          std::min(left.box.height(), line.box.height()));
+                if (line.cells) {
+                    left.cells = true;
+                    left.cellStart = left.text.size() - line.text.size() + line.cellStart;
+                }
+                left.box = left.box.united(line.box);
             } else {
                 lines.append(line);
             }
@@ -428,6 +476,9 @@ DocumentResult read(const QByteArray &bytes)
                     newParagraph = true;
                 // A line ending well short of its column ends its paragraph.
                 if (prev->box.right() < columnRight(*prevPage, *prev, h) - 3 * h)
+                    newParagraph = true;
+                // A table's row stands on a line of its own.
+                if (prev->cells || line.cells)
                     newParagraph = true;
             }
             if (newParagraph) {

@@ -88,6 +88,7 @@ private slots:
     void damagedFileCostsOnlyBadEntries();
     void finishedReadingStartsAgain();
     void droppedFileOpensLikeOpen();
+    void commandLineFileResumes();
 
 private:
     QTemporaryDir m_dir;
@@ -301,6 +302,22 @@ void TestReadingPositions::droppedFileOpensLikeOpen()
     QVERIFY(drop(w.get(), {QUrl::fromLocalFile(second)}));
     QTRY_COMPARE(w->MainTxtBox->toPlainText(), QStringLiteral("On the panel."));
     QCOMPARE(w->readingPositions().find(*ReadingPositions::identify(first)), 50);
+}
+
+// A file named on the command line is read from where its reading stopped,
+// as one opened with the button; the reading starts there.
+void TestReadingPositions::commandLineFileResumes()
+{
+    const QString book = testsupport::writeFile(m_dir.filePath("argument.txt"), longText());
+    QVERIFY(ReadingPositions().remember(*ReadingPositions::identify(book), 120));
+    SayoraMain w;
+    w.load(book);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.MainTxtBox->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
+    QCOMPARE(w.speech()->SpeakStart, 120);
+    QVERIFY(w.resumeNote()->isVisible());
+    QCOMPARE(w.speech()->Disappear, true);
 }
 
 SAYORA_GUI_TEST_MAIN(TestReadingPositions)

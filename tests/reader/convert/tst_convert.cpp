@@ -329,8 +329,12 @@ void TestConvert::failures_data()
                                           << false << 4 << u"in.srt"_qs << u"cannot be written to"_qs;
     QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << false
                                        << 1 << u""_qs << u"0 to 100"_qs;
-    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.ogg"_qs} << false << 1 << u"out.ogg"_qs
-                                  << u".mp3, .wav or .txt"_qs;
+    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.aiff"_qs} << false << 1 << u"out.aiff"_qs
+                                  << u".flac or .txt"_qs;
+    QTest::newRow("folder as output") << QStringList{u"%d/in.txt"_qs, u"%d/folder"_qs} << false << 1 << u"folder"_qs
+                                      << u"is a folder"_qs;
+    QTest::newRow("folder as a batch's output") << QStringList{u"-o"_qs, u"%d/batch"_qs, u"-f"_qs, u"mp3"_qs, u"%d/in.txt"_qs}
+                                                << false << 1 << u"batch/in.mp3"_qs << u"is a folder"_qs;
     QTest::newRow("output over input") << QStringList{u"%d/in.txt"_qs, u"%d/in.txt"_qs} << false << 1 << u"in.txt"_qs
                                        << u"its own input"_qs;
     QTest::newRow("batch without format") << QStringList{u"-o"_qs, u"%d"_qs, u"%d/in.txt"_qs} << false << 1 << u""_qs
@@ -350,6 +354,7 @@ void TestConvert::failures()
     testsupport::writeFile(dir.filePath(u"program.txt"_qs), contents(u"/bin/true"_qs).left(4096));
     QDir(dir.path()).mkdir(u"folder"_qs);
     QDir(dir.path()).mkdir(u"locked"_qs);
+    QDir(dir.path()).mkpath(u"batch/in.mp3"_qs);
     if (QTest::currentDataTag() == QLatin1String("read-only folder")) {
         QFile::setPermissions(dir.filePath(u"locked"_qs), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (::access(qPrintable(dir.filePath(u"locked"_qs)), W_OK) == 0)
@@ -385,8 +390,9 @@ void TestConvert::fullDisk_data()
     QTest::newRow("flite, WAV") << fliteVoice << u"out.wav"_qs;
 }
 
-// A disk that fills up is named, as a text save names it, and the file
-// already there survives.
+// A disk that fills up is named, as a text save names it, the status says
+// the failure is worth retrying, and the file already there survives. The
+// disk holds the estimate checked before the work, not the whole speech.
 void TestConvert::fullDisk()
 {
     QFETCH(QString, voice);
@@ -394,12 +400,12 @@ void TestConvert::fullDisk()
     QTemporaryDir dir;
     const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs),
                                                  QByteArray("Every sentence takes room on the disk. ").repeated(60));
-    testsupport::TinyFileSystem disk(dir.filePath(u"disk"_qs));
+    testsupport::TinyFileSystem disk(dir.filePath(u"disk"_qs), 4000);
     if (!disk.isMounted())
         QSKIP("this user cannot mount a file system");
     const QString target = testsupport::writeFile(disk.path() + u'/' + output, "old");
     const Run run = convert({u"--voice"_qs, voice, u"--quiet"_qs, input, target});
-    QCOMPARE(run.code, 4);
+    QCOMPARE(run.code, 5);
     QCOMPARE(run.errors.size(), 1);
     QVERIFY2(run.errors.first().contains(u"No space left on device"_qs), qPrintable(run.errors.first()));
     QCOMPARE(contents(target), QByteArray("old"));

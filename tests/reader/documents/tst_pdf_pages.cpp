@@ -15,6 +15,7 @@ class TestPdfPages : public QObject
     Q_OBJECT
 private slots:
     void longBookInOrder();
+    void tableCellsApart();
 
 private:
     QTemporaryDir m_dir;
@@ -63,6 +64,47 @@ void TestPdfPages::longBookInOrder()
             first = text;
         QCOMPARE(text, first);
     }
+}
+
+// The cells of a table's row, set far apart on one baseline, are phrases of
+// their own, each row on its line; words of a widely set line, a heading's
+// number and a list's mark before a wide gap stay in their line.
+void TestPdfPages::tableCellsApart()
+{
+    const QString path = m_dir.filePath(QStringLiteral("table.pdf"));
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A5));
+        writer.setResolution(72);
+        QPainter painter(&writer);
+        QVERIFY(painter.isActive());
+        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 11));
+        painter.drawText(QPointF(50, 60), QStringLiteral("2.1"));
+        painter.drawText(QPointF(110, 60), QStringLiteral("Who came"));
+        // A line set as justified text stretches it: gaps of about an em.
+        const auto justified = [&](qreal y, const QString &line) {
+            qreal x = 50;
+            for (const QString &word : line.split(u' ')) {
+                painter.drawText(QPointF(x, y), word);
+                x += painter.fontMetrics().horizontalAdvance(word) + 11;
+            }
+        };
+        justified(85, QStringLiteral("The guests of the evening came from three towns"));
+        justified(99, QStringLiteral("and they wrote their names in the book at the door."));
+        const QList<QStringList> rows = {{QStringLiteral("Name"), QStringLiteral("Age"), QStringLiteral("City.")},
+                                         {QStringLiteral("Alice Smith"), QStringLiteral("30"), QStringLiteral("Paris")},
+                                         {QStringLiteral("Bob"), QStringLiteral("25"), QStringLiteral("Rome")}};
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < 3; ++c)
+                painter.drawText(QPointF(50 + 130 * c, 125 + 20 * r), rows[r][c]);
+        painter.drawText(QPointF(50, 200), QStringLiteral("1."));
+        painter.drawText(QPointF(95, 200), QStringLiteral("A mark before its item"));
+    }
+    RichTextBox box;
+    QVERIFY2(box.LoadFile(path), qPrintable(box.errorString()));
+    QCOMPARE(box.Text(), QStringLiteral("2.1 Who came\nThe guests of the evening came from three towns and they wrote "
+                                        "their names in the book at the door.\nName;\tAge;\tCity.\n"
+                                        "Alice Smith;\t30;\tParis\nBob;\t25;\tRome\n1. A mark before its item"));
 }
 
 QTEST_MAIN(TestPdfPages)
