@@ -126,7 +126,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     // A batch has done this once for all its workers.
     if (!options.reportProgress)
         removeStaleTemporaries(QFileInfo(options.output).absolutePath());
-    if (options.format != Convert::Format::Text) {
+    if (options.format != Convert::Format::Text && !options.piece) {
         const qint64 length = textLengthOf(options.inputs.first());
         if (length > 0) {
             const QString shortage = OutputFolder::roomShortage(

@@ -146,6 +146,9 @@ Options parseOptions(const QStringList &arguments)
         } else if (argument == u"--report-progress") {
             if (!flag(&o.reportProgress))
                 return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--piece") {
+            if (!flag(&o.piece))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
         } else if (argument == u"--voice") {
             if (!takeValue(&o.voice) || o.voice.isEmpty())
                 return failed(o, QStringLiteral("--voice needs a voice name (--list-voices shows them)"));

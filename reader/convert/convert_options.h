@@ -53,6 +53,9 @@ struct Options
     int splitMegabytes = 0;   // kbit/s of MP3, Vorbis and Opus; 0: the encoder's default
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;
+    // A worker renders one piece of a long text: the room for the whole
+    // was found by its parent.
+    bool piece = false;
 
     // One conversion: inputs holds one name ("-" is standard input).
     QString output;

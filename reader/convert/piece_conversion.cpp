@@ -160,7 +160,7 @@ void PieceConversion::startNext()
     options.title = options.artist = options.album = QString();
     options.track = options.total = 0;
     options.splitMinutes = options.splitMegabytes = 0;
-    QStringList arguments = Convert::workerArguments(options);
+    QStringList arguments = Convert::workerArguments(options) << QStringLiteral("--piece");
     if (!piece.subtitles.isEmpty())
         arguments << QStringLiteral("--subtitles") << piece.subtitles;
     arguments << QStringLiteral("--") << QFileInfo(piece.part).path() + u'/' + QFileInfo(piece.part).completeBaseName()
