@@ -171,18 +171,21 @@ bool Joiner::append(QByteArrayView part, double *soundStart, double *seconds)
     else
         delay = lameDelay + decoderDelay;
     if (m_infoAt < 0) {
-        // Room for the notes, in a frame of the sound's own kind.
+        // Room for the notes, in a frame of the sound's own kind; none in a
+        // stream that cannot be gone back to (a pipe).
         if (!frameAt(part, at, &m_first))
             return fail(QStringLiteral("a part holds no MP3 sound"));
-        const int needed = 4 + sideInfoBytes(m_first.header) + 8 + 8 + 100;
-        int index = 1;
-        while (index < 14 && frameLength(m_first.header, index, m_first.sampleRate) < needed)
-            ++index;
-        m_infoIndex = index;
-        m_infoLength = frameLength(m_first.header, index, m_first.sampleRate);
-        m_infoAt = m_file.pos();
-        if (!write(QByteArray(m_infoLength, '\0')))
-            return false;
+        m_infoAt = m_file.isSequential() ? 0 : m_file.pos();
+        if (!m_file.isSequential()) {
+            const int needed = 4 + sideInfoBytes(m_first.header) + 8 + 8 + 100;
+            int index = 1;
+            while (index < 14 && frameLength(m_first.header, index, m_first.sampleRate) < needed)
+                ++index;
+            m_infoIndex = index;
+            m_infoLength = frameLength(m_first.header, index, m_first.sampleRate);
+            if (!write(QByteArray(m_infoLength, '\0')))
+                return false;
+        }
     }
     const double startedAt = m_seconds;
     const qsizetype from = at;
@@ -215,6 +218,12 @@ bool Joiner::finish()
         return false;
     if (m_infoAt < 0)
         return fail(QStringLiteral("there is no sound to write"));
+    if (m_infoLength == 0) {
+        if (!m_file.flush())
+            return fail(m_file.errorString());
+        m_file.close();
+        return true;
+    }
     const qint64 bytes = m_file.pos() - m_infoAt;
     // A frame header of the sound's kind, its rate index the one that fits
     // the notes, no CRC and no padding.

@@ -392,7 +392,7 @@ void Conversion::convertText()
     const bool split = m_job.splitMinutes > 0 || m_job.splitMegabytes > 0;
     if (const int pieces = split ? PieceConversion::pieceCountForSplit(m_text.size(), workers, m_job)
                                  : PieceConversion::pieceCount(m_text.size(), workers);
-        pieces > 1 || split || PieceConversion::needsWorkers(m_job.format))
+        pieces > 1 || split || PieceConversion::needsWorkers(m_job))
         return convertInPieces(voice->name, pieces);
     if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
         SpokenForm form = rules.apply(m_text);

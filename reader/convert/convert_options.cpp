@@ -229,7 +229,9 @@ Options parseOptions(const QStringList &arguments)
             return failed(o, QStringLiteral("--list-voices takes no files"));
         return o;
     }
-    if (!o.outputDir.isEmpty() || formatGiven) {
+    // "- " as the OUTPUT: standard output, in the format --format names.
+    const bool toStandardOutput = o.outputDir.isEmpty() && formatGiven && positional.size() == 2 && positional.at(1) == u"-";
+    if (!toStandardOutput && (!o.outputDir.isEmpty() || formatGiven)) {
         o.mode = Options::Mode::Batch;
         if (o.outputDir.isEmpty() || !formatGiven)
             return failed(o, QStringLiteral("--output-dir and --format go together"));
@@ -251,12 +253,14 @@ Options parseOptions(const QStringList &arguments)
                                                : QStringLiteral("too many files: use --output-dir and --format for several"));
     o.inputs = {positional.at(0)};
     o.output = positional.at(1);
-    if (o.output == u"-")
-        return failed(o, QStringLiteral("the OUTPUT must be a file"));
+    if (o.output == u"-" && !toStandardOutput)
+        return failed(o, QStringLiteral("- as the OUTPUT writes to standard output in the format --format names"));
+    if (o.output == u"-" && (o.splitMinutes > 0 || o.splitMegabytes > 0 || o.format == Format::Text))
+        return failed(o, QStringLiteral("standard output takes one sound file: mp3, wav, ogg or opus"));
     // Found now, not after the whole conversion.
     if (QFileInfo(o.output).isDir())
         return failed(o, QStringLiteral("the OUTPUT \"%1\" is a folder: name the file to write").arg(o.output));
-    if (!formatForName(o.output, &o.format))
+    if (o.output != u"-" && !formatForName(o.output, &o.format))
         return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac or .txt").arg(o.output));
     if ((o.splitMinutes > 0 || o.splitMegabytes > 0) && o.format == Format::Text)
         return failed(o, QStringLiteral("--split-minutes and --split-size split speech: the OUTPUT must not be a .txt"));
@@ -265,7 +269,7 @@ Options parseOptions(const QStringList &arguments)
                                         "use --split-minutes"));
     if (!o.subtitles.isEmpty() && o.format == Format::Text)
         return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must not be a .txt"));
-    if (o.inputs.first() != u"-" && sameFile(o.inputs.first(), o.output))
+    if (o.inputs.first() != u"-" && o.output != u"-" && sameFile(o.inputs.first(), o.output))
         return failed(o, QStringLiteral("\"%1\" would be written over its own input").arg(o.output));
     if (!o.subtitles.isEmpty() && (sameFile(o.subtitles, o.output) || sameFile(o.subtitles, o.inputs.first())))
         return failed(o, QStringLiteral("the subtitle file \"%1\" must be a file of its own").arg(o.subtitles));
@@ -330,7 +334,8 @@ QString helpText()
 
 Reads a text aloud into a sound file with Sayora's voices, or turns it into
 plain text. INPUT is a .txt or .rtf file, read as Sayora's Open button reads
-it, or - for standard input. OUTPUT's extension picks what is written:
+it, or - for standard input. OUTPUT's extension picks what is written (- and
+--format FORMAT: standard output, in that format):
   .mp3   speech, encoded by lame
   .wav   speech, 16-bit PCM
   .ogg   speech, Ogg Vorbis      .opus  speech, Ogg Opus

@@ -128,7 +128,10 @@ double PieceConversion::encoded() const
 void PieceConversion::start()
 {
     // Beside the output, where the output's own room is.
-    const QFileInfo output(m_options.output);
+    // Beside the output, where the output's own room is; for standard
+    // output, in the temporary folder.
+    const QFileInfo output(m_options.output == u"-" ? QDir::temp().filePath(QStringLiteral("sayora-convert"))
+                                                     : m_options.output);
     m_folder = std::make_unique<QTemporaryDir>(output.absolutePath() + QStringLiteral("/.") + output.fileName()
                                                + QStringLiteral(".XXXXXX.parts"));
     if (!m_folder->isValid())
@@ -296,7 +299,7 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         if (!joiner.finish())
             return fail(joiner.errorString());
         joined.seconds = joiner.seconds();
-        if (!writeId3(into, options))
+        if (options.output != u"-" && !writeId3(into, options))
             return fail(tr("the MP3's tag could not be written"));
         return joined;
     }
@@ -411,6 +414,14 @@ void PieceConversion::planFiles()
     }
 }
 
+QStringList PieceConversion::partsOf(const File &file) const
+{
+    QStringList parts;
+    for (const int piece : file.pieces)
+        parts << m_pieces.at(piece).part;
+    return parts;
+}
+
 Convert::Options PieceConversion::optionsForFile(int index) const
 {
     Convert::Options options = m_options;
@@ -431,14 +442,15 @@ void PieceConversion::join()
     planFiles();
     QList<std::pair<QStringList, QString>> jobs;
     for (File &file : m_files) {
+        if (file.output == u"-") {
+            jobs.append({partsOf(file), QStringLiteral("/dev/stdout")});
+            continue;
+        }
         file.export_ = new Mp3Export(this);
         // The joined file is made where the encoder's would be.
         if (!file.export_->prepare(file.output, m_options.format != Convert::Format::Wav))
             return fail(Convert::RenderFailed, file.export_->errorString());
-        QStringList parts;
-        for (const int piece : std::as_const(file.pieces))
-            parts << m_pieces.at(piece).part;
-        jobs.append({parts, m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpMp3()});
+        jobs.append({partsOf(file), m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpMp3()});
     }
     QList<Convert::Options> options;
     for (int i = 0; i < m_files.size(); ++i)
@@ -470,9 +482,9 @@ void PieceConversion::joined()
         const File &file = m_files.at(f);
         const Joined &joined = m_joined.at(f);
         Mp3Export *made = file.export_;
-        const bool kept = m_options.format == Convert::Format::Mp3   ? made->keepMp3(joined.seconds)
-                          : m_options.format == Convert::Format::Wav ? made->keepWave()
-                                                                     : made->keepEncoded();
+        const bool kept = !made || (m_options.format == Convert::Format::Mp3   ? made->keepMp3(joined.seconds)
+                                    : m_options.format == Convert::Format::Wav ? made->keepWave()
+                                                                               : made->keepEncoded());
         if (!kept)
             return fail(Convert::RenderFailed, made->errorString());
         entries.append({QFileInfo(file.output).fileName(), optionsForFile(int(f)).title, joined.seconds});

@@ -30,6 +30,11 @@ public:
     static int pieceCount(qsizetype textLength, int workers);
     // Formats only workers make: the parts' sound encoded as they are joined.
     static bool needsWorkers(Convert::Format format);
+    // Standard output is written by joining parts too.
+    static bool needsWorkers(const Convert::Options &options)
+    {
+        return needsWorkers(options.format) || options.output == u"-";
+    }
     // How many pieces for a text split into files of options.splitMinutes
     // or options.splitMegabytes: small enough that a file ends near its
     // limit.
@@ -106,6 +111,7 @@ private:
         Mp3Export *export_ = nullptr;
     };
     void planFiles();
+    QStringList partsOf(const File &file) const;
     Convert::Options optionsForFile(int index) const;
     QList<File> m_files;
     QThread *m_joinThread = nullptr;

@@ -94,6 +94,7 @@ private slots:
     void interruptLeavesNothing();
     void splitIntoFiles_data();
     void splitIntoFiles();
+    void standardOutput();
     void otherFormats_data();
     void otherFormats();
 };
@@ -287,6 +288,40 @@ void TestConvertPieces::splitIntoFiles()
     }
     // Every sentence once, in order.
     QCOMPARE(sentences.join(u' ').simplified(), prose(150).simplified());
+}
+
+// "-" with --format: the sound on standard output, nothing left behind in
+// the temporary folder.
+void TestConvertPieces::standardOutput()
+{
+    QTemporaryDir dir, temporary;
+    QVERIFY(dir.isValid() && temporary.isValid());
+    const QString input = dir.filePath(u"book.txt"_qs);
+    {
+        QFile f(input);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(prose(40).toUtf8());
+    }
+    for (const QString &format : {u"mp3"_qs, u"wav"_qs}) {
+        QProcess p;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"TMPDIR"_qs, temporary.path());
+        p.setProcessEnvironment(environment);
+        p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--quiet"_qs, u"--voice"_qs, fliteVoice, u"--format"_qs, format, input, u"-"_qs});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+        const QByteArray sound = p.readAllStandardOutput();
+        double seconds = 0;
+        if (format == u"mp3")
+            QVERIFY(Mp3Stream::check(sound, &seconds));
+        else
+            seconds = WaveFile::read(sound.first(WaveFile::headerBytes), sound.size()).seconds();
+        QVERIFY2(seconds > 30, qPrintable(QString::number(seconds)));
+        QVERIFY(hiddenIn(temporary.path()).isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"book.txt"_qs});
+    }
+    // A named file still needs its extension; "-" alone needs a format.
+    QCOMPARE(convert({input, u"-"_qs}), 1);
 }
 
 void TestConvertPieces::otherFormats_data()
