@@ -15,8 +15,13 @@ PACKAGES=(
   # the book formats: PDF text (poppler), EPUB/DOCX/ODT containers (libzip),
   # HTML as browsers forgive it (libxml2)
   libpoppler-qt6-dev libzip-dev libxml2-dev
-  # MP3 encoder run as a separate process
-  lame
+  # MP3 encoder run as a separate process; Ogg Vorbis, Opus and FLAC
+  # (libsndfile) and the resampling Opus needs (libsamplerate)
+  lame libsndfile1-dev libsamplerate0-dev
+  # the tag of an MP3 joined from parts
+  libtag1-dev
+  # the engines' own commands, which the converter's benchmark runs against
+  espeak-ng flite
   # a sound server with a null sink, so tests exercise the real audio path
   pulseaudio pulseaudio-utils
   # faces with the metrics of Arial and Times New Roman, which the help

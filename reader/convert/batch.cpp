@@ -32,11 +32,36 @@ bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded
     return true;
 }
 
+QProcess *newWorker(const QStringList &arguments, QObject *parent)
+{
+    auto *worker = new QProcess(parent);
+    worker->setProgram(QCoreApplication::applicationFilePath());
+    worker->setArguments(arguments);
+    // The worker stops at once when it finds its parent is no longer this.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SAYORA_CONVERT_BATCH"), QString::number(QCoreApplication::applicationPid()));
+    worker->setProcessEnvironment(environment);
+    worker->setStandardInputFile(QProcess::nullDevice());
+    return worker;
+}
+
+ExitCode workerExitCode(const QProcess &worker)
+{
+    if (worker.error() == QProcess::FailedToStart)
+        return RenderFailed;
+    // Killed by a signal (the memory killer, an administrator): another
+    // try may well pass.
+    if (worker.exitStatus() != QProcess::NormalExit)
+        return RetryFailed;
+    const int code = worker.exitCode();
+    return code >= 0 && code <= RetryFailed ? ExitCode(code) : RenderFailed;
+}
+
 double jobFraction(Format format, double rendered, double encoded)
 {
     // Encoding takes about a quarter of the time of an MP3 made with the
     // faster voices.
-    return format == Format::Mp3 ? 0.75 * rendered + 0.25 * encoded : rendered;
+    return format == Format::Wav || format == Format::Text ? rendered : 0.75 * rendered + 0.25 * encoded;
 }
 
 }  // namespace Convert
@@ -96,31 +121,10 @@ void Batch::startNext()
     const int index = nextToStart();
     ++m_next;
     Job &job = m_jobs[index];
-    QStringList arguments;
-    if (!m_options.voice.isEmpty())
-        arguments << QStringLiteral("--voice") << m_options.voice;
-    if (!m_options.encoding.isEmpty())
-        arguments << QStringLiteral("--encoding") << m_options.encoding;
-    if (!m_options.rules.isEmpty())
-        arguments << QStringLiteral("--rules") << QFileInfo(m_options.rules).absoluteFilePath();
-    if (m_options.noRules)
-        arguments << QStringLiteral("--no-rules");
-    const std::pair<const char *, int> numbers[] = {{"--rate", m_options.rate}, {"--pitch", m_options.pitch}, {"--volume", m_options.volume}};
-    for (const auto &[name, value] : numbers) {
-        if (value >= 0)
-            arguments << QString::fromLatin1(name) << QString::number(value);
-    }
-    arguments << QStringLiteral("--report-progress") << QStringLiteral("--") << job.input << job.output;
+    const QStringList arguments = Convert::workerArguments(m_options) << QStringLiteral("--") << job.input << job.output;
 
-    auto *worker = new QProcess(this);
+    QProcess *worker = Convert::newWorker(arguments, this);
     job.worker = worker;
-    worker->setProgram(QCoreApplication::applicationFilePath());
-    worker->setArguments(arguments);
-    // The worker stops at once when it finds its parent is no longer this.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("SAYORA_CONVERT_BATCH"), QString::number(QCoreApplication::applicationPid()));
-    worker->setProcessEnvironment(environment);
-    worker->setStandardInputFile(QProcess::nullDevice());
     connect(worker, &QProcess::readyReadStandardOutput, this, [this, index] { readProgress(m_jobs[index]); });
     connect(worker, &QProcess::finished, this, [this, index] { workerEnded(m_jobs[index]); });
     connect(worker, &QProcess::errorOccurred, this, [this, index](QProcess::ProcessError error) {
@@ -157,14 +161,11 @@ void Batch::workerEnded(Job &job)
         emit failed(QStringLiteral("sayora-convert: %1: the converter could not be started again (%2).")
                         .arg(job.input, worker->errorString()));
     } else if (worker->exitStatus() != QProcess::NormalExit) {
-        // Killed by a signal (the memory killer, an administrator): another
-        // try may well pass.
-        job.code = Convert::RetryFailed;
+        job.code = Convert::workerExitCode(*worker);
         emit failed(!errors.isEmpty() ? errors
                                       : QStringLiteral("sayora-convert: %1: the conversion was killed by a signal.").arg(job.input));
     } else if (worker->exitCode() != 0) {
-        job.code = worker->exitCode() >= 1 && worker->exitCode() <= 5 ? Convert::ExitCode(worker->exitCode())
-                                                                       : Convert::RenderFailed;
+        job.code = Convert::workerExitCode(*worker);
         emit failed(!errors.isEmpty() ? errors
                                       : QStringLiteral("sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
     } else {

@@ -77,6 +77,11 @@ private:
 namespace Convert {
 QByteArray progressLine(double rendered, double encoded);
 bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded);
+// A worker process of this program with these arguments, not yet started.
+QProcess *newWorker(const QStringList &arguments, QObject *parent);
+// A finished worker's status (failing to start, or a crash, is a failed
+// rendering).
+ExitCode workerExitCode(const QProcess &worker);
 // How much of a conversion is done, from what was rendered and encoded.
 double jobFraction(Format format, double rendered, double encoded);
 }  // namespace Convert

@@ -1,5 +1,6 @@
 #include "convert/conversion.h"
 
+#include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
 #include "documents/document_saver.h"
 #include "documents/rich_text_box.h"
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryFile>
+#include <QThread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,6 +45,7 @@ Conversion::Conversion(VoiceCatalog &voices, const Convert::Options &options, QO
     , m_voices(voices)
     , m_options(options)
     , m_input(options.inputs.value(0))
+    , m_tags{options.title, options.album, options.artist, options.track, options.total}
 {
 }
 
@@ -53,6 +56,8 @@ Conversion::~Conversion()
 
 double Conversion::encoded() const
 {
+    if (m_pieces)
+        return m_pieces->encoded();
     return m_export ? m_export->encoded() : 0.0;
 }
 
@@ -95,6 +100,10 @@ void Conversion::cleanUp()
     if (m_export) {
         m_export->disconnect(this);
         m_export->cancel();
+    }
+    if (m_pieces) {
+        m_pieces->disconnect(this);
+        m_pieces->stop();
     }
     stopReadingInput();
 }
@@ -293,6 +302,16 @@ void Conversion::convertText()
         return fail(Convert::RenderFailed, m_options.output, tr("no voice is installed"));
     }
     m_written = m_text;
+    // A long text goes to worker processes piece by piece, and so does any
+    // text for the formats made from the rendered WAV, or for standard
+    // output; a worker itself (reporting its progress to its parent)
+    // renders in one piece.
+    const int workers = m_options.reportProgress ? 1 : m_options.jobs > 0 ? m_options.jobs : QThread::idealThreadCount();
+    const bool split = m_options.splitMinutes > 0 || m_options.splitMegabytes > 0;
+    if (const int pieces = split ? PieceConversion::pieceCountForSplit(m_text.size(), workers, m_options)
+                                 : PieceConversion::pieceCount(m_text.size(), workers);
+        pieces > 1 || split || PieceConversion::needsWorkers(m_options))
+        return convertInPieces(voice->name, pieces);
     if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
         SpokenForm form = rules.apply(m_text);
         m_text = std::move(form.text);
@@ -308,6 +327,7 @@ void Conversion::convertText()
         return;
     m_export = new SpeechExport(this);
     m_export->setTags(m_tags);
+    m_export->setBitrate(m_options.bitrate);
     connect(m_export, &SpeechExport::progressed, this, [this](double rendered) {
         m_rendered = rendered;
         emit progressed();
@@ -324,6 +344,33 @@ void Conversion::convertText()
                                                                                        : SpeechExport::Format::Wav))
         return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
     m_export->render(m_text, voiceFor(*voice));
+}
+
+void Conversion::convertInPieces(const QString &voice, int pieces)
+{
+    if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+        return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
+    if (!checkSubtitleFolder())
+        return;
+    Convert::Options options = m_options;
+    options.title = m_tags.title;
+    options.album = m_tags.album;
+    options.artist = m_tags.artist;
+    options.track = m_tags.track;
+    options.total = m_tags.total;
+    m_pieces = new PieceConversion(options, voice, m_written, pieces, this);
+    connect(m_pieces, &PieceConversion::progressed, this, [this] {
+        m_rendered = m_pieces->rendered();
+        emit progressed();
+    });
+    connect(m_pieces, &PieceConversion::warned, this, &Conversion::warned);
+    connect(m_pieces, &PieceConversion::finished, this, [this] {
+        if (m_pieces->exitCode() != Convert::Success)
+            return fail(m_pieces->exitCode(), m_options.output, m_pieces->error());
+        m_rendered = 1;
+        succeed();
+    });
+    m_pieces->start();
 }
 
 // The catalog's voice with the options' rate, pitch and volume, on the

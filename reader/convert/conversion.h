@@ -11,6 +11,7 @@
 #include <memory>
 
 class RichTextBox;
+class PieceConversion;
 class QSocketNotifier;
 
 // One input converted into one output, with no window: the text read as the
@@ -59,6 +60,7 @@ private:
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
+    void convertInPieces(const QString &voice, int pieces);
     SpeechExport::Voice voiceFor(const VoiceCatalog::Voice &choice) const;
     void wordAt(qint64 position, double seconds);
     void audioInPlace();
@@ -79,6 +81,7 @@ private:
     QByteArray m_inputBytes;
     int m_inputFlags = -1;  // its status flags before we made it non-blocking
     SpeechExport *m_export = nullptr;
+    PieceConversion *m_pieces = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles
     double m_rendered = 0;
     bool m_finished = false;

@@ -124,9 +124,10 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     }
 #endif
     // A batch has done this once for all its workers.
-    if (!options.reportProgress)
+    const bool toFile = options.output != u"-";
+    if (!options.reportProgress && toFile)
         removeStaleTemporaries(QFileInfo(options.output).absolutePath());
-    if (options.format != Convert::Format::Text) {
+    if (options.format != Convert::Format::Text && !options.piece && toFile) {
         const qint64 length = textLengthOf(options.inputs.first());
         if (length > 0) {
             const QString shortage = OutputFolder::roomShortage(

@@ -16,6 +16,12 @@ bool formatForName(const QString &name, Format *format)
         *format = Format::Wav;
     else if (suffix == u"txt")
         *format = Format::Text;
+    else if (suffix == u"ogg" || suffix == u"oga")
+        *format = Format::Ogg;
+    else if (suffix == u"opus")
+        *format = Format::Opus;
+    else if (suffix == u"flac")
+        *format = Format::Flac;
     else
         return false;
     return true;
@@ -28,6 +34,12 @@ QString extension(Format format)
         return QStringLiteral("mp3");
     case Format::Wav:
         return QStringLiteral("wav");
+    case Format::Ogg:
+        return QStringLiteral("ogg");
+    case Format::Opus:
+        return QStringLiteral("opus");
+    case Format::Flac:
+        return QStringLiteral("flac");
     case Format::Text:
         break;
     }
@@ -134,6 +146,9 @@ Options parseOptions(const QStringList &arguments)
         } else if (argument == u"--report-progress") {
             if (!flag(&o.reportProgress))
                 return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--piece") {
+            if (!flag(&o.piece))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
         } else if (argument == u"--voice") {
             if (!takeValue(&o.voice) || o.voice.isEmpty())
                 return failed(o, QStringLiteral("--voice needs a voice name (--list-voices shows them)"));
@@ -164,6 +179,29 @@ Options parseOptions(const QStringList &arguments)
             const QString suffix = QFileInfo(o.subtitles).suffix().toLower();
             if (suffix != u"srt" && suffix != u"lrc" && suffix != u"vtt")
                 return failed(o, QStringLiteral("the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(o.subtitles));
+        } else if (argument == u"--title" || argument == u"--artist" || argument == u"--album") {
+            QString *into = argument == u"--title" ? &o.title : argument == u"--artist" ? &o.artist : &o.album;
+            if (!takeValue(into) || into->trimmed().isEmpty())
+                return failed(o, QStringLiteral("%1 needs a text").arg(argument));
+        } else if (argument == u"--track") {
+            QString text;
+            const QStringList parts = takeValue(&text) ? text.split(u'/') : QStringList();
+            bool ok = parts.size() == 1 || parts.size() == 2;
+            for (qsizetype i = 0; ok && i < parts.size(); ++i)
+                *(i == 0 ? &o.track : &o.total) = parts.at(i).toInt(&ok);
+            if (!ok || o.track < 1 || (parts.size() == 2 && o.total < o.track))
+                return failed(o, QStringLiteral("--track takes a number, or a number and the total: 3/12"));
+        } else if (argument == u"--split-minutes" || argument == u"--split-size") {
+            int *into = argument == u"--split-minutes" ? &o.splitMinutes : &o.splitMegabytes;
+            QString text;
+            bool ok = false;
+            if (!takeValue(&text) || (*into = text.toInt(&ok), !ok) || *into < 1)
+                return failed(o, QStringLiteral("%1 takes a whole number from 1 up").arg(argument));
+        } else if (argument == u"--bitrate") {
+            QString text;
+            bool ok = false;
+            if (!takeValue(&text) || (o.bitrate = text.toInt(&ok), !ok) || o.bitrate < 8 || o.bitrate > 320)
+                return failed(o, QStringLiteral("--bitrate takes kbit/s from 8 to 320"));
         } else if (argument == u"--jobs" || argument == u"-j") {
             QString text;
             bool ok = false;
@@ -174,10 +212,10 @@ Options parseOptions(const QStringList &arguments)
                 return failed(o, QStringLiteral("--output-dir needs a folder"));
         } else if (argument == u"--format" || argument == u"-f") {
             if (!takeValue(&formatName))
-                return failed(o, QStringLiteral("--format needs mp3, wav or txt"));
+                return failed(o, QStringLiteral("--format needs mp3, wav, ogg, opus, flac or txt"));
             formatGiven = true;
             if (!formatForName(QStringLiteral("x.") + formatName, &o.format) || formatName != formatName.toLower())
-                return failed(o, QStringLiteral("--format takes mp3, wav or txt, not \"%1\"").arg(formatName));
+                return failed(o, QStringLiteral("--format takes mp3, wav, ogg, opus, flac or txt, not \"%1\"").arg(formatName));
         } else {
             return failed(o, QStringLiteral("unknown option %1").arg(argument));
         }
@@ -191,7 +229,9 @@ Options parseOptions(const QStringList &arguments)
             return failed(o, QStringLiteral("--list-voices takes no files"));
         return o;
     }
-    if (!o.outputDir.isEmpty() || formatGiven) {
+    // "- " as the OUTPUT: standard output, in the format --format names.
+    const bool toStandardOutput = o.outputDir.isEmpty() && formatGiven && positional.size() == 2 && positional.at(1) == u"-";
+    if (!toStandardOutput && (!o.outputDir.isEmpty() || formatGiven)) {
         o.mode = Options::Mode::Batch;
         if (o.outputDir.isEmpty() || !formatGiven)
             return failed(o, QStringLiteral("--output-dir and --format go together"));
@@ -201,11 +241,11 @@ Options parseOptions(const QStringList &arguments)
             return failed(o, QStringLiteral("standard input converts on its own: sayora-convert - OUTPUT"));
         if (!o.subtitles.isEmpty())
             return failed(o, QStringLiteral("--subtitles names one file: use it with a single INPUT OUTPUT"));
+        if (o.splitMinutes > 0 || o.splitMegabytes > 0)
+            return failed(o, QStringLiteral("--split-minutes and --split-size go with a single INPUT OUTPUT"));
         o.inputs = positional;
         return o;
     }
-    if (o.jobs > 0)
-        return failed(o, QStringLiteral("--jobs goes with --output-dir and --format"));
     if (o.skipExisting)
         return failed(o, QStringLiteral("--skip-existing goes with --output-dir and --format"));
     if (positional.size() != 2)
@@ -213,16 +253,23 @@ Options parseOptions(const QStringList &arguments)
                                                : QStringLiteral("too many files: use --output-dir and --format for several"));
     o.inputs = {positional.at(0)};
     o.output = positional.at(1);
-    if (o.output == u"-")
-        return failed(o, QStringLiteral("the OUTPUT must be a file"));
+    if (o.output == u"-" && !toStandardOutput)
+        return failed(o, QStringLiteral("- as the OUTPUT writes to standard output in the format --format names"));
+    if (o.output == u"-" && (o.splitMinutes > 0 || o.splitMegabytes > 0 || o.format == Format::Text))
+        return failed(o, QStringLiteral("standard output takes one sound file: mp3, wav, ogg or opus"));
     // Found now, not after the whole conversion.
     if (QFileInfo(o.output).isDir())
         return failed(o, QStringLiteral("the OUTPUT \"%1\" is a folder: name the file to write").arg(o.output));
-    if (!formatForName(o.output, &o.format))
-        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav or .txt").arg(o.output));
+    if (o.output != u"-" && !formatForName(o.output, &o.format))
+        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac or .txt").arg(o.output));
+    if ((o.splitMinutes > 0 || o.splitMegabytes > 0) && o.format == Format::Text)
+        return failed(o, QStringLiteral("--split-minutes and --split-size split speech: the OUTPUT must not be a .txt"));
+    if (o.splitMegabytes > 0 && o.format != Format::Mp3 && o.format != Format::Wav)
+        return failed(o, QStringLiteral("--split-size goes with .mp3 and .wav, whose sizes are known as they are made; "
+                                        "use --split-minutes"));
     if (!o.subtitles.isEmpty() && o.format == Format::Text)
-        return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must end in .mp3 or .wav"));
-    if (o.inputs.first() != u"-" && sameFile(o.inputs.first(), o.output))
+        return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must not be a .txt"));
+    if (o.inputs.first() != u"-" && o.output != u"-" && sameFile(o.inputs.first(), o.output))
         return failed(o, QStringLiteral("\"%1\" would be written over its own input").arg(o.output));
     if (!o.subtitles.isEmpty() && (sameFile(o.subtitles, o.output) || sameFile(o.subtitles, o.inputs.first())))
         return failed(o, QStringLiteral("the subtitle file \"%1\" must be a file of its own").arg(o.subtitles));
@@ -251,6 +298,34 @@ QString checkBatch(const Options &options)
     return {};
 }
 
+QStringList workerArguments(const Options &options)
+{
+    QStringList arguments;
+    const auto text = [&arguments](const char *name, const QString &value) {
+        if (!value.isEmpty())
+            arguments << QString::fromLatin1(name) << value;
+    };
+    text("--voice", options.voice);
+    text("--encoding", options.encoding);
+    text("--rules", options.rules.isEmpty() ? QString() : QFileInfo(options.rules).absoluteFilePath());
+    if (options.noRules)
+        arguments << QStringLiteral("--no-rules");
+    const std::pair<const char *, int> numbers[] = {{"--rate", options.rate}, {"--pitch", options.pitch}, {"--volume", options.volume}};
+    for (const auto &[name, value] : numbers) {
+        if (value >= 0)
+            arguments << QString::fromLatin1(name) << QString::number(value);
+    }
+    text("--title", options.title);
+    text("--artist", options.artist);
+    text("--album", options.album);
+    if (options.bitrate > 0)
+        arguments << QStringLiteral("--bitrate") << QString::number(options.bitrate);
+    if (options.track > 0)
+        text("--track", options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
+                                          : QString::number(options.track));
+    return arguments << QStringLiteral("--report-progress");
+}
+
 QString helpText()
 {
     return QStringLiteral(R"(Usage: sayora-convert [OPTIONS] INPUT OUTPUT
@@ -259,9 +334,12 @@ QString helpText()
 
 Reads a text aloud into a sound file with Sayora's voices, or turns it into
 plain text. INPUT is a .txt or .rtf file, read as Sayora's Open button reads
-it, or - for standard input. OUTPUT's extension picks what is written:
+it, or - for standard input. OUTPUT's extension picks what is written (- and
+--format FORMAT: standard output, in that format):
   .mp3   speech, encoded by lame
   .wav   speech, 16-bit PCM
+  .ogg   speech, Ogg Vorbis      .opus  speech, Ogg Opus
+  .flac  speech, FLAC (lossless)
   .txt   the plain text Sayora shows, in UTF-8
 
 Options:
@@ -285,12 +363,21 @@ Options:
                           Shift_JIS, ...); by default UTF-8, or Windows-1252
                           with a warning when the bytes are not UTF-8
   -o, --output-dir DIR    convert every INPUT into DIR, named after it
-  -f, --format FORMAT     with --output-dir: mp3, wav or txt
-  -j, --jobs N            with --output-dir: conversions at once (default:
-                          one per processor)
+  -f, --format FORMAT     with --output-dir: mp3, wav, ogg, opus, flac or txt
+  -j, --jobs N            conversions at once with --output-dir, else pieces
+                          of the one text rendered at once (default: one
+                          per processor; 1 renders a text in one piece)
       --skip-existing     with --output-dir: leave out every INPUT whose
                           output is already there (a rerun after a failure
                           does only what is missing)
+      --bitrate KBPS      of MP3 (constant), Ogg Vorbis and Opus (average)
+      --split-minutes N   OUTPUT as "NAME 01.EXT", "NAME 02.EXT", ... of at
+                          most about N minutes each, cut at a sentence's
+                          end, and the playlist "NAME.m3u"
+      --split-size MB     the same by size (.mp3 and .wav)
+      --title TEXT, --artist TEXT, --album TEXT, --track N[/TOTAL]
+                          the tag (ID3 in MP3, Vorbis comments in Ogg,
+                          Opus and FLAC)
       --list-voices       print the voices, one per line (name, short name,
                           language, engine; tab-separated), and exit
   -q, --quiet             no progress bar

@@ -16,11 +16,13 @@ enum ExitCode {
     RetryFailed = 5,      // the disk was full, the encoder or a worker was killed
 };
 
-enum class Format { Mp3, Wav, Text };
+// Ogg (Vorbis), Opus and FLAC are written from the rendered sound by
+// libsndfile, MP3 by lame.
+enum class Format { Mp3, Wav, Text, Ogg, Opus, Flac };
 
 // The format an output name's extension picks (any case); false for others.
 bool formatForName(const QString &name, Format *format);
-QString extension(Format format);  // "mp3", "wav", "txt"
+QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac"
 
 struct Options
 {
@@ -38,8 +40,22 @@ struct Options
     QString rules;
     bool noRules = false;
     bool quiet = false;
+    // The MP3's tag; empty or 0: not written.
+    QString title;
+    QString artist;
+    QString album;
+    int track = 0;
+    int total = 0;
+    int bitrate = 0;
+    // One output split into numbered files of at most this many minutes or
+    // megabytes (cut at a sentence's end), with a playlist; 0: one file.
+    int splitMinutes = 0;
+    int splitMegabytes = 0;   // kbit/s of MP3, Vorbis and Opus; 0: the encoder's default
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;
+    // A worker renders one piece of a long text: the room for the whole
+    // was found by its parent.
+    bool piece = false;
 
     // One conversion: inputs holds one name ("-" is standard input).
     QString output;
@@ -48,7 +64,7 @@ struct Options
     // A batch: every input into outputDir, named after it.
     QStringList inputs;
     QString outputDir;
-    int jobs = 0;      // 0: one per core
+    int jobs = 0;      // 0: one per core; for one input, its pieces at once
     bool skipExisting = false;  // outputs already there are left as they are
 
     // Set when the command line is wrong: one line saying why.
@@ -65,5 +81,9 @@ QString batchOutput(const QString &input, const QString &outputDir, Format forma
 QString checkBatch(const Options &options);
 
 QString helpText();
+
+// The command line of a worker process that converts as options say, with
+// its progress on standard output, less the files it works on.
+QStringList workerArguments(const Options &options);
 
 }  // namespace Convert

@@ -41,6 +41,21 @@ QStringList removeStaleTemporaries(const QString &folder, qint64 minimumAgeSecon
         if (QFile::remove(file.filePath()))
             removed << file.fileName();
     }
+    // The hidden folder of a long text's pieces (".NAME.XXXXXX.parts"),
+    // holding nothing but its numbered parts and their temporaries.
+    static const QRegularExpression partsFolder(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}\\.parts$"));
+    static const QRegularExpression partName(QStringLiteral("^\\.?\\d{3}\\."));
+    for (const QFileInfo &parts : QDir(folder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (parts.isSymLink() || !partsFolder.match(parts.fileName()).hasMatch() || parts.lastModified().toUTC() > before)
+            continue;
+        const QFileInfoList inside = QDir(parts.filePath()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const bool ours = std::all_of(inside.cbegin(), inside.cend(), [&](const QFileInfo &file) {
+            return file.isFile() && !file.isSymLink() && partName.match(file.fileName()).hasMatch()
+                   && file.lastModified().toUTC() <= before;
+        });
+        if (ours && QDir(parts.filePath()).removeRecursively())
+            removed << parts.fileName();
+    }
     return removed;
 }
 

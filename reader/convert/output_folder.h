@@ -17,7 +17,8 @@ namespace OutputFolder {
 bool isComplete(const QString &output);
 
 // Removes the hidden temporaries beside outputs in `folder`
-// (".NAME.XXXXXX.wav", ".NAME.XXXXXX.mp3") that have not changed for
+// (".NAME.XXXXXX.wav", ".NAME.XXXXXX.mp3", and the folders of a long
+// text's parts, ".NAME.XXXXXX.parts") that have not changed for
 // `minimumAgeSeconds`: a running conversion keeps writing to its own, so
 // only those of a conversion that is gone are that old. Returns the names
 // removed.

@@ -3,6 +3,7 @@
 #include "text/sentence_marks.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -205,6 +206,36 @@ QByteArray write(const QList<Cue> &cues, Kind kind)
     if (kind == Kind::Lrc && !cues.isEmpty())
         out += lrcClock(cues.last().end) + u'\n';
     return out.toUtf8();
+}
+
+bool readSrt(const QByteArray &file, QList<Cue> *cues)
+{
+    // "HH:MM:SS,mmm" to seconds; -1 when it is not that.
+    const auto seconds = [](QStringView clock) {
+        const QStringList parts = clock.trimmed().toString().split(QRegularExpression(QStringLiteral("[:,]")));
+        if (parts.size() != 4)
+            return -1.0;
+        bool ok[4] = {};
+        const double value = parts[0].toInt(&ok[0]) * 3600.0 + parts[1].toInt(&ok[1]) * 60.0 + parts[2].toInt(&ok[2])
+                             + parts[3].toInt(&ok[3]) / 1000.0;
+        return ok[0] && ok[1] && ok[2] && ok[3] ? value : -1.0;
+    };
+    cues->clear();
+    const QStringList blocks = QString::fromUtf8(file).split(QStringLiteral("\n\n"), Qt::SkipEmptyParts);
+    for (const QString &block : blocks) {
+        const QStringList lines = block.split(u'\n');
+        if (lines.size() < 3)
+            return false;
+        const qsizetype arrow = lines.at(1).indexOf(QStringLiteral(" --> "));
+        Cue cue;
+        cue.start = arrow < 0 ? -1 : seconds(QStringView(lines.at(1)).first(arrow));
+        cue.end = arrow < 0 ? -1 : seconds(QStringView(lines.at(1)).sliced(arrow + 5));
+        if (cue.start < 0 || cue.end < 0)
+            return false;
+        cue.text = lines.mid(2).join(u' ');
+        cues->append(cue);
+    }
+    return true;
 }
 
 }  // namespace Subtitles

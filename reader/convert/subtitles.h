@@ -49,5 +49,7 @@ enum class Kind { Srt, Lrc, WebVtt };
 bool kindForName(const QString &name, Kind *kind);
 // The file in UTF-8.
 QByteArray write(const QList<Cue> &cues, Kind kind);
+// The cues of an SRT file as write() makes it; false when it is not one.
+bool readSrt(const QByteArray &file, QList<Cue> *cues);
 
 }  // namespace Subtitles

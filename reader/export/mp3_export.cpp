@@ -1,5 +1,6 @@
 #include "export/mp3_export.h"
 
+#include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "shell/program_folder.h"
 
@@ -86,11 +87,6 @@ std::filesystem::perms newFilePermissions()
     return std::filesystem::perms(0666 & ~mask);
 }
 
-// Bitrates in kbit/s for MPEG-1 and MPEG-2/2.5 layer III.
-constexpr int bitratesV1[16] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
-constexpr int bitratesV2[16] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0};
-constexpr int sampleRates[3] = {44100, 48000, 32000};
-
 } // namespace
 
 Mp3Export::Mp3Export(QObject *parent)
@@ -165,68 +161,9 @@ QString Mp3Export::diskFull(const QString &path)
     return tr("The sound file could not be written: %1.").arg(systemError(ENOSPC));
 }
 
-namespace {
-
-// The MPEG-1/2/2.5 layer III frame whose header starts at `at`; false when
-// none does.
-struct Mp3Frame
-{
-    qsizetype length = 0;
-    double seconds = 0;
-    int kbps = 0;
-};
-
-bool frameAt(const QByteArray &bytes, qsizetype at, Mp3Frame *frame)
-{
-    if (at + 4 > bytes.size())
-        return false;
-    const quint32 h = qFromBigEndian<quint32>(bytes.constData() + at);
-    const int version = (h >> 19) & 3;  // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
-    const int layer = (h >> 17) & 3;    // 1 layer III
-    const int bitrateIndex = (h >> 12) & 15;
-    const int rateIndex = (h >> 10) & 3;
-    if ((h & 0xFFE00000) != 0xFFE00000 || version == 1 || layer != 1 || bitrateIndex == 0 || bitrateIndex == 15
-        || rateIndex == 3)
-        return false;
-    const bool mpeg1 = version == 3;
-    const int rate = sampleRates[rateIndex] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
-    const int samples = mpeg1 ? 1152 : 576;
-    frame->kbps = (mpeg1 ? bitratesV1 : bitratesV2)[bitrateIndex];
-    frame->length = qsizetype(samples / 8 * frame->kbps * 1000 / rate + ((h >> 9) & 1));
-    frame->seconds = double(samples) / rate;
-    return true;
-}
-
-// Where the frames start: after an ID3v2 tag ("ID3", version, flags, a
-// 28-bit size in 7-bit bytes), if there is one.
-qsizetype firstFrame(const QByteArray &bytes)
-{
-    if (bytes.size() < 10 || !bytes.startsWith("ID3"))
-        return 0;
-    const auto b = [&bytes](int i) { return quint32(quint8(bytes.at(i)) & 0x7F); };
-    return 10 + qsizetype((b(6) << 21) | (b(7) << 14) | (b(8) << 7) | b(9));
-}
-
-} // namespace
-
 bool Mp3Export::checkMp3(const QByteArray &bytes, double *seconds)
 {
-    qsizetype at = firstFrame(bytes);
-    qint64 frames = 0;
-    double total = 0;
-    Mp3Frame frame;
-    while (frameAt(bytes, at, &frame)) {
-        if (at + frame.length > bytes.size())
-            break;  // a cut frame
-        at += frame.length;
-        ++frames;
-        total += frame.seconds;
-    }
-    // Only a trailing ID3v1 tag ("TAG", 128 bytes) may follow the frames.
-    const qsizetype rest = bytes.size() - at;
-    const bool clean = rest == 0 || (rest == 128 && bytes.mid(at, 3) == "TAG");
-    *seconds = total;
-    return frames > 0 && clean;
+    return Mp3Stream::check(bytes, seconds);
 }
 
 double Mp3Export::encodedFraction() const
@@ -238,7 +175,7 @@ double Mp3Export::encodedFraction() const
     if (m_kbps == 0) {
         QFile mp3(m_tmpMp3);
         const QByteArray head = mp3.open(QIODevice::ReadOnly) ? mp3.read(64 * 1024) : QByteArray();
-        if (Mp3Frame frame; frameAt(head, firstFrame(head), &frame))
+        if (Mp3Stream::Frame frame; Mp3Stream::frameAt(head, Mp3Stream::firstFrame(head), &frame))
             m_kbps = frame.kbps;
         if (m_kbps == 0)
             return 0;
@@ -262,7 +199,8 @@ bool Mp3Export::startEncoder()
     // An argument list: names with blanks or quotes reach lame whole, and no
     // shell ever sees them.
     const QStringList tags = tagArguments(m_tags);
-    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + tags
+    const QStringList rate = m_bitrate > 0 ? QStringList{QStringLiteral("-b"), QString::number(m_bitrate)} : QStringList();
+    m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + rate + tags
                             + QStringList{m_tmpWav, m_tmpMp3});
     if (!tags.isEmpty()) {
         // lame reads the tag texts in the locale's encoding, and they are
@@ -318,12 +256,27 @@ bool Mp3Export::finish()
     const QString full = diskFull(m_tmpMp3);
     if (m_encoder->exitCode() != 0)
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder failed (exit code %1).").arg(m_encoder->exitCode()));
+    return keepMp3(m_waveSeconds);
+}
+
+bool Mp3Export::keepMp3(double seconds)
+{
+    m_error.clear();
+    m_waveSeconds = seconds;
     QFile mp3(m_tmpMp3);
-    double seconds = 0;
+    double found = 0;
     // lame pads the end; a file shorter than the speech is cut short.
-    if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &seconds) || seconds < m_waveSeconds * 0.98)
+    if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &found) || found < seconds * 0.98) {
+        const QString full = diskFull(m_tmpMp3);
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder did not write a complete MP3 file."));
+    }
     mp3.close();
+    return keepEncoded();
+}
+
+bool Mp3Export::keepEncoded()
+{
+    m_error.clear();
     if (!replaceTarget(m_tmpMp3))
         return false;
     m_tmpMp3.clear();

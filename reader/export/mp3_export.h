@@ -44,6 +44,8 @@ public:
         int total = 0;  // with track: of how many
     };
     void setTags(const Tags &tags) { m_tags = tags; }
+    // A constant bit rate in kbit/s; 0: the encoder's default.
+    void setBitrate(int kbps) { m_bitrate = kbps; }
     // The encoder's arguments that write them.
     static QStringList tagArguments(const Tags &tags);
 
@@ -60,6 +62,12 @@ public:
     // Without encoding: checks the rendered WAV and puts it in the target's
     // place. False with a reason otherwise; the target is kept then.
     bool keepWave();
+    // An MP3 made in tmpMp3() by other means (parts joined): checks that it
+    // holds at least `seconds` of sound and puts it in the target's place.
+    bool keepMp3(double seconds);
+    // Another format encoded into tmpMp3() and checked by its maker: puts
+    // it in the target's place.
+    bool keepEncoded();
     // How much of the MP3 the running encoder has written, 0 … 1.
     double encodedFraction() const;
     // The duration of the rendered WAV, once startEncoder() or keepWave()
@@ -101,6 +109,7 @@ private:
     QProcess *m_encoder = nullptr;
     double m_waveSeconds = 0;
     Tags m_tags;
+    int m_bitrate = 0;
     mutable int m_kbps = 0;  // of the encoder's frames, once the first is written
     QString m_error;
 };

@@ -58,6 +58,8 @@ public:
     // its folder cannot take them; finished() does not follow then.
     bool prepare(const QString &target, Format format = Format::Mp3);
     void setTags(const Mp3Export::Tags &tags) { m_files.setTags(tags); }
+    // The MP3's constant bit rate in kbit/s; 0: the encoder's default.
+    void setBitrate(int kbps) { m_files.setBitrate(kbps); }
     // A rendering whose WAV stops growing for this long is given up; 0:
     // never (the default).
     void setStallSeconds(int seconds) { m_stallSeconds = seconds; }

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -331,8 +332,8 @@ void TestConvert::failures_data()
                                           << false << 4 << u"in.srt"_qs << u"cannot be written to"_qs;
     QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << false
                                        << 1 << u""_qs << u"0 to 100"_qs;
-    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.ogg"_qs} << false << 1 << u"out.ogg"_qs
-                                  << u".mp3, .wav or .txt"_qs;
+    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.aiff"_qs} << false << 1 << u"out.aiff"_qs
+                                  << u".flac or .txt"_qs;
     QTest::newRow("folder as output") << QStringList{u"%d/in.txt"_qs, u"%d/folder"_qs} << false << 1 << u"folder"_qs
                                       << u"is a folder"_qs;
     QTest::newRow("folder as a batch's output") << QStringList{u"-o"_qs, u"%d/batch"_qs, u"-f"_qs, u"mp3"_qs, u"%d/in.txt"_qs}
@@ -446,12 +447,14 @@ void TestConvert::interrupted()
     else
         p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--voice"_qs, voice, a, dir.filePath(u"a.mp3"_qs)});
     QVERIFY(p.waitForStarted());
-    // The phase shows in the temporary files beside the output: speech in
-    // the WAV, then the encoder's MP3; in a batch, both workers' files.
+    // The phase shows in the temporary files beside the output (or in the
+    // hidden folder of a long text's pieces): speech in the WAV, then the
+    // encoder's MP3; in a batch, both workers' files.
     const auto reached = [&] {
         int growing = 0;
-        for (const QFileInfo &file : QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
-            const bool temporary = file.fileName().startsWith(u'.');
+        for (QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+            const QFileInfo file(it.next());
+            const bool temporary = file.fileName().startsWith(u'.') || file.path() != dir.path();
             const bool wanted = whileEncoding ? file.suffix() == u"mp3" : file.suffix() == u"wav";
             growing += temporary && wanted && file.size() > WaveFile::headerBytes;
         }

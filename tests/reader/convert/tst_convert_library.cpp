@@ -8,6 +8,9 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QDir>
+#include <QHash>
+
+#include <utime.h>
 #include <QProcess>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -51,9 +54,12 @@ QStringList filesIn(const QString &folder)
 }
 
 // The children of a process named `name`, from /proc.
+// The processes by this name that descend from parent (a long text's
+// encoders run in its piece workers).
 QList<pid_t> childrenNamed(qint64 parent, const QByteArray &name)
 {
-    QList<pid_t> found;
+    QHash<pid_t, pid_t> parents;
+    QHash<pid_t, QByteArray> names;
     for (const QString &entry : QDir(u"/proc"_qs).entryList(QDir::Dirs)) {
         bool number = false;
         const pid_t pid = pid_t(entry.toInt(&number));
@@ -66,8 +72,21 @@ QList<pid_t> childrenNamed(qint64 parent, const QByteArray &name)
         if (open < 0 || close < open)
             continue;
         const QList<QByteArray> rest = stat.mid(close + 2).split(' ');
-        if (stat.mid(open + 1, close - open - 1) == name && rest.size() > 1 && rest.at(1).toLongLong() == parent)
-            found << pid;
+        if (rest.size() > 1) {
+            parents.insert(pid, pid_t(rest.at(1).toLongLong()));
+            names.insert(pid, stat.mid(open + 1, close - open - 1));
+        }
+    }
+    QList<pid_t> found;
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        if (it.value() != name)
+            continue;
+        for (pid_t up = parents.value(it.key()); up > 1; up = parents.value(up)) {
+            if (up == pid_t(parent)) {
+                found << it.key();
+                break;
+            }
+        }
     }
     return found;
 }
@@ -186,14 +205,31 @@ void TestConvertLibrary::leftoversOfAKilledConversionRemoved()
     const QString target = testsupport::writeFile(elsewhere.filePath(u"precious.wav"_qs), "keep");
     QVERIFY(QFile::link(target, out + u"/.link.mp3.Ab3dE9.wav"_qs));
 
+    // The folder of a killed conversion's pieces goes; one holding anything
+    // else stays.
+    const QString staleParts = out + u"/.book.mp3.Ab3dE9.parts"_qs, otherParts = out + u"/.x.mp3.Zz9Zz9.parts"_qs;
+    for (const QString &file : {staleParts + u"/001.txt"_qs, staleParts + u"/.001.mp3.QwErTy.wav"_qs,
+                                otherParts + u"/001.txt"_qs, otherParts + u"/letter.odt"_qs}) {
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QFile part(testsupport::writeFile(file, "RIFF"));
+        QVERIFY(part.open(QIODevice::ReadWrite) && part.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    for (const QString &folder : {staleParts, otherParts}) {
+        const utimbuf times{old.toSecsSinceEpoch(), old.toSecsSinceEpoch()};
+        QCOMPARE(::utime(QFile::encodeName(folder).constData(), &times), 0);
+    }
+
     const Run run = convert({input, out + u"/in.txt"_qs});
     QCOMPARE(run.code, 0);
+    QVERIFY(!QFileInfo::exists(staleParts));
+    QVERIFY(QFileInfo::exists(otherParts + u"/letter.odt"_qs));
+    QVERIFY(QDir(otherParts).removeRecursively());
     QStringList expected = kept;
     expected << u".link.mp3.Ab3dE9.wav"_qs << u"in.txt"_qs;
     expected.sort();
     QCOMPARE(filesIn(out), expected);
     QCOMPARE(contents(target), QByteArray("keep"));
-    QCOMPARE(run.errors.size(), stale.size());
+    QCOMPARE(run.errors.size(), stale.size() + 1);
     for (const QString &name : stale)
         QVERIFY2(run.errors.filter(name).size() == 1, qPrintable(run.errors.join(u'\n')));
     // A batch into the folder does the same.

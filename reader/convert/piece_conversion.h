@@ -1,0 +1,128 @@
+#pragma once
+
+#include "convert/convert_options.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <atomic>
+#include <memory>
+
+class Mp3Export;
+class QProcess;
+class QTemporaryDir;
+class QThread;
+
+// One long text converted piece by piece by worker processes of this
+// program, as many at once as there are cores: espeak-ng and flite each
+// render on one thread per process. The text is cut at sentence ends; each
+// worker reads its piece as written (the pronunciation rules are its own to
+// apply), renders and encodes it into a part in a hidden folder beside the
+// output; the parts are joined in order into the output, and their
+// subtitles moved to where each part's sound starts. Emits finished() once.
+class PieceConversion : public QObject
+{
+    Q_OBJECT
+public:
+    // How many pieces a text of this length is best cut into for this many
+    // workers at once; 1 when cutting does not pay.
+    static int pieceCount(qsizetype textLength, int workers);
+    // Formats only workers make: the parts' sound encoded as they are joined.
+    static bool needsWorkers(Convert::Format format);
+    // Standard output is written by joining parts too.
+    static bool needsWorkers(const Convert::Options &options)
+    {
+        return needsWorkers(options.format) || options.output == u"-";
+    }
+    // How many pieces for a text split into files of options.splitMinutes
+    // or options.splitMegabytes: small enough that a file ends near its
+    // limit.
+    static int pieceCountForSplit(qsizetype textLength, int workers, const Convert::Options &options);
+    // "NAME 01.EXT" beside output, for the number-th of count files.
+    static QString splitName(const QString &output, int number, int count, const QString &extension);
+    // Where text is cut into pieces pieces: after a sentence, near equal
+    // shares. The ends of all but the last piece (UTF-16).
+    static QList<qsizetype> cuts(const QString &text, int pieces);
+
+    // options.output and options.format say what to write; voice is the
+    // voice chosen for the whole text, by name.
+    PieceConversion(const Convert::Options &options, const QString &voice, const QString &text, int pieces,
+                    QObject *parent = nullptr);
+    ~PieceConversion() override;
+
+    void start();
+    // Stops the workers and removes every part.
+    void stop();
+
+    bool isFinished() const { return m_finished; }
+    Convert::ExitCode exitCode() const { return m_exitCode; }
+    // What failed, for the caller to name with the output.
+    QString error() const { return m_error; }
+    double rendered() const;
+    double encoded() const;
+
+signals:
+    void progressed();
+    void warned(const QString &line);
+    void finished();
+
+private:
+    struct Piece
+    {
+        QString text;
+        QString part;       // the worker's output
+        QString subtitles;  // the worker's SRT, when subtitles are asked for
+        QProcess *worker = nullptr;
+        double rendered = 0;
+        double encoded = 0;
+        bool done = false;
+    };
+
+    void startNext();
+    void readProgress(Piece &piece);
+    void workerEnded(Piece &piece);
+    void join();
+    void joined();
+    struct Joined
+    {
+        QString error;
+        double seconds = 0;
+        QList<double> starts;  // where each part's sound starts in the whole
+    };
+    static bool partsAreWaves(Convert::Format format);
+    static bool writeId3(const QString &path, const Convert::Options &options);
+    static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
+                            const std::atomic<bool> &stop, std::atomic<double> &progress);
+    void fail(Convert::ExitCode code, const QString &why);
+    void end();
+
+    Convert::Options m_options;
+    QString m_voice;
+    QList<Piece> m_pieces;
+    qsizetype m_textLength = 0;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    // The files written: the output, or with a split its numbered files.
+    struct File
+    {
+        QString output;
+        QString subtitles;
+        QList<int> pieces;
+        Mp3Export *export_ = nullptr;
+    };
+    void planFiles();
+    QStringList partsOf(const File &file) const;
+    Convert::Options optionsForFile(int index) const;
+    QList<File> m_files;
+    QThread *m_joinThread = nullptr;
+    std::atomic<bool> m_stopJoining = false;
+    std::atomic<double> m_joinProgress = 0;
+    QList<Joined> m_joined;  // one for each file
+    QSet<QString> m_warnings;  // passed on once
+    int m_next = 0;
+    int m_running = 0;
+    int m_limit = 1;
+    bool m_finished = false;
+    Convert::ExitCode m_exitCode = Convert::Success;
+    QString m_error;
+};
