@@ -457,6 +457,10 @@ void SayoraMain::reportNothingSpoken(const QString &voiceName)
     if (!m_nothingSpokenBox) {
         m_nothingSpokenBox = new QMessageBox(QMessageBox::Warning, QStringLiteral("Sayora"), QString(), QMessageBox::Ok, this);
         m_nothingSpokenBox->setWindowModality(Qt::NonModal);
+        // Gone once closed: a hidden window by the main window's title
+        // would take the close a window manager or a script means for the
+        // main window.
+        m_nothingSpokenBox->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_nothingSpokenBox->setText(tr("The voice \"%1\" could not read this text: nothing was spoken.").arg(voiceName));
     m_nothingSpokenBox->setInformativeText(tr("Choose a voice of the text's language in the voice list and press Speak."));

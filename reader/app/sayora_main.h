@@ -173,7 +173,7 @@ private:
     bool m_exitRequested = false;
     bool m_shownOnce = false;
     bool m_text1Pressed = false;
-    QMessageBox *m_nothingSpokenBox = nullptr;
+    QPointer<QMessageBox> m_nothingSpokenBox;
     WindowExport *m_export = nullptr;
     ReadingPositions m_positions;
     std::optional<ReadingPositions::Entry> m_document;  // the open document as it was opened

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QtEndian>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
