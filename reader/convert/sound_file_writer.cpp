@@ -86,12 +86,20 @@ bool SoundFileWriter::write(const qint16 *samples, qsizetype count)
     }
     std::vector<float> in(size_t(count), 0.0f);
     src_short_to_float_array(samples, in.data(), int(count));
-    std::vector<float> out(size_t(double(count) * m_ratio) + 64);
+    return resample(in.data(), count, false);
+}
+
+// Through the resampler into the file; at the end of the input, what the
+// filter still holds comes out too.
+bool SoundFileWriter::resample(const float *samples, qsizetype count, bool last)
+{
+    std::vector<float> out(size_t(double(count) * m_ratio) + 4096);
     SRC_DATA data{};
-    data.data_in = in.data();
+    data.data_in = samples;
     data.input_frames = long(count);
     data.src_ratio = m_ratio;
-    while (data.input_frames > 0) {
+    data.end_of_input = last ? 1 : 0;
+    do {
         data.data_out = out.data();
         data.output_frames = long(out.size());
         if (const int error = src_process(m_resampler, &data))
@@ -102,7 +110,7 @@ bool SoundFileWriter::write(const qint16 *samples, qsizetype count)
         data.input_frames -= data.input_frames_used;
         if (data.input_frames_used == 0 && data.output_frames_gen == 0)
             break;
-    }
+    } while (data.input_frames > 0 || last);
     return true;
 }
 
@@ -110,21 +118,8 @@ bool SoundFileWriter::finish()
 {
     if (!m_file)
         return fail(QStringLiteral("the file is not open"));
-    if (m_resampler && m_error.isEmpty()) {
-        // What the filter still holds comes out at the end of the input.
-        std::vector<float> out(4096);
-        SRC_DATA data{};
-        data.end_of_input = 1;
-        data.src_ratio = m_ratio;
-        do {
-            data.data_out = out.data();
-            data.output_frames = long(out.size());
-            if (const int error = src_process(m_resampler, &data))
-                return fail(QString::fromLocal8Bit(src_strerror(error)));
-            if (!writeFloats(out.data(), data.output_frames_gen))
-                return false;
-        } while (data.output_frames_gen > 0);
-    }
+    if (m_resampler && m_error.isEmpty() && !resample(nullptr, 0, true))
+        return false;
     sf_write_sync(m_file);
     const int result = sf_close(m_file);
     m_file = nullptr;

@@ -40,6 +40,7 @@ public:
 private:
     bool fail(const QString &why);
     bool writeFloats(const float *samples, qsizetype count);
+    bool resample(const float *samples, qsizetype count, bool last);
 
     sf_private_tag *m_file = nullptr;
     SRC_STATE_tag *m_resampler = nullptr;

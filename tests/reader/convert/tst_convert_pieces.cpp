@@ -5,6 +5,7 @@
 #include "audio/wave_file.h"
 #include "convert/piece_conversion.h"
 #include "convert/subtitles.h"
+#include "support/test_support.h"
 
 #include <QDir>
 #include <QProcess>
@@ -139,12 +140,7 @@ void TestConvertPieces::piecesJoinAsOne()
     QFETCH(QString, format);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString input = dir.filePath(u"book.txt"_qs);
-    {
-        QFile f(input);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(prose(40).toUtf8());
-    }
+    const QString input = testsupport::writeFile(dir.filePath(u"book.txt"_qs), prose(40).toUtf8());
     const QString whole = dir.filePath(u"whole."_qs + format), joined = dir.filePath(u"joined."_qs + format);
     const QStringList common{u"--quiet"_qs, u"--voice"_qs, voice, u"--title"_qs, u"The Mill"_qs, u"--bitrate"_qs, u"32"_qs};
     QCOMPARE(convert(common + QStringList{u"--jobs"_qs, u"1"_qs, u"--subtitles"_qs, dir.filePath(u"whole.srt"_qs), input, whole}), 0);
@@ -206,12 +202,7 @@ void TestConvertPieces::interruptLeavesNothing()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString input = dir.filePath(u"book.txt"_qs);
-    {
-        QFile f(input);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(prose(200).toUtf8());
-    }
+    const QString input = testsupport::writeFile(dir.filePath(u"book.txt"_qs), prose(200).toUtf8());
     QProcess p;
     p.start(QStringLiteral(SAYORA_CONVERT_EXE),
             {u"--quiet"_qs, u"--jobs"_qs, u"2"_qs, u"--voice"_qs, fliteVoice, input, dir.filePath(u"book.mp3"_qs)});
@@ -245,12 +236,7 @@ void TestConvertPieces::splitIntoFiles()
     QFETCH(double, limit);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString input = dir.filePath(u"book.txt"_qs);
-    {
-        QFile f(input);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(prose(150).toUtf8());
-    }
+    const QString input = testsupport::writeFile(dir.filePath(u"book.txt"_qs), prose(150).toUtf8());
     QCOMPARE(convert({u"--quiet"_qs, u"--voice"_qs, fliteVoice, option, u"--subtitles"_qs, dir.filePath(u"book.srt"_qs),
                       input, dir.filePath(u"book."_qs + format)}),
              0);
@@ -296,12 +282,7 @@ void TestConvertPieces::standardOutput()
 {
     QTemporaryDir dir, temporary;
     QVERIFY(dir.isValid() && temporary.isValid());
-    const QString input = dir.filePath(u"book.txt"_qs);
-    {
-        QFile f(input);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(prose(40).toUtf8());
-    }
+    const QString input = testsupport::writeFile(dir.filePath(u"book.txt"_qs), prose(40).toUtf8());
     for (const QString &format : {u"mp3"_qs, u"wav"_qs}) {
         QProcess p;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -342,12 +323,7 @@ void TestConvertPieces::otherFormats()
     QFETCH(int, bitrate);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString input = dir.filePath(u"book.txt"_qs);
-    {
-        QFile f(input);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(prose(40).toUtf8());
-    }
+    const QString input = testsupport::writeFile(dir.filePath(u"book.txt"_qs), prose(40).toUtf8());
     const QString wave = dir.filePath(u"book.wav"_qs), output = dir.filePath(u"book."_qs + format);
     const QStringList common{u"--quiet"_qs, u"--voice"_qs, espeakVoice, u"--jobs"_qs, QString::number(jobs)};
     QCOMPARE(convert(common + QStringList{input, wave}), 0);
