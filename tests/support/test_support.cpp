@@ -27,6 +27,29 @@ QString writeFile(const QString &path, const QByteArray &bytes)
     return path;
 }
 
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+ProgramRun runProgram(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, arguments);
+    if (!p.waitForFinished(240000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    ProgramRun run;
+    run.status = p.exitStatus();
+    run.code = p.exitCode();
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.errors = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    return run;
+}
+
 TinyFileSystem::TinyFileSystem(const QString &folder, int kib)
     : m_folder(folder)
 {

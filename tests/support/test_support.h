@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QProcess>
+#include <QStringList>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
@@ -29,6 +31,19 @@ void isolateUserFolders();
 
 // Writes bytes to a file, creating folders as needed. Returns the path.
 QString writeFile(const QString &path, const QByteArray &bytes);
+// A file's bytes, or "<missing>".
+QByteArray contents(const QString &path);
+
+// A program run to its end (killed after four minutes), as a user runs it.
+struct ProgramRun
+{
+    QProcess::ExitStatus status = QProcess::NormalExit;
+    int code = -1;
+    QString out;
+    QStringList errors;  // standard error, one entry per line
+};
+ProgramRun runProgram(const QString &program, const QStringList &arguments,
+                      const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 
 // Folder of the shipped data files in the build tree.
 QString programFolder();

@@ -37,36 +37,14 @@ const QByteArray story =
     "{\\rtf1\\ansi The caf\\'e9 opens at nine. Ren\\'e9e reads the news aloud, slowly!\\par\n"
     "\\par\n* * *\\par\nA second paragraph follows; it has two clauses. Is this the end? Yes.}";
 
-struct Run
-{
-    QProcess::ExitStatus status = QProcess::NormalExit;
-    int code = -1;
-    QString out;
-    QStringList errors;  // stderr, one entry per line
-};
+using Run = testsupport::ProgramRun;
 
 Run convert(const QStringList &arguments, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
-    Run run;
-    if (!p.waitForFinished(240000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    run.status = p.exitStatus();
-    run.code = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.errors = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    return run;
+    return testsupport::runProgram(QStringLiteral(SAYORA_CONVERT_EXE), arguments, env);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using testsupport::contents;
 
 double waveSeconds(const QString &path)
 {

@@ -20,40 +20,20 @@
 
 namespace {
 
-struct Run
-{
-    QProcess::ExitStatus status = QProcess::NormalExit;
-    int code = -1;
-    QStringList errors;  // stderr, one entry per line
-};
+using Run = testsupport::ProgramRun;
 
 Run convert(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
-    Run run;
-    if (!p.waitForFinished(240000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    run.status = p.exitStatus();
-    run.code = p.exitCode();
-    run.errors = QString::fromUtf8(p.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    return run;
+    return testsupport::runProgram(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using testsupport::contents;
 
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// The children of a process named `name`, from /proc.
 // The processes by this name that descend from parent (a long text's
 // encoders run in its piece workers).
 QList<pid_t> childrenNamed(qint64 parent, const QByteArray &name)

@@ -40,23 +40,13 @@ QString prose(int sentences)
 
 int convert(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
-    if (!p.waitForFinished(240000)) {
-        p.kill();
-        p.waitForFinished();
-        return -1;
-    }
-    if (p.exitCode() != 0)
-        qWarning().noquote() << p.readAllStandardError();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    const testsupport::ProgramRun run = testsupport::runProgram(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
+    if (run.code != 0)
+        qWarning().noquote() << run.errors.join(u'\n');
+    return run.status == QProcess::NormalExit ? run.code : -1;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testsupport::contents;
 
 QList<Subtitles::Cue> cues(const QString &path)
 {
