@@ -12,23 +12,27 @@
 
 namespace Convert {
 
-QByteArray progressLine(double rendered, double encoded)
+QByteArray progressLine(double rendered, double encoded, double renderShare)
 {
-    return "progress " + QByteArray::number(rendered, 'f', 4) + ' ' + QByteArray::number(encoded, 'f', 4) + '\n';
+    return "progress " + QByteArray::number(rendered, 'f', 4) + ' ' + QByteArray::number(encoded, 'f', 4) + ' '
+           + QByteArray::number(renderShare, 'f', 2) + '\n';
 }
 
-bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded)
+bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded, double *renderShare)
 {
     const QList<QByteArray> parts = line.trimmed().split(' ');
-    if (parts.size() != 3 || parts.at(0) != "progress")
+    if ((parts.size() != 3 && parts.size() != 4) || parts.at(0) != "progress")
         return false;
-    bool ok1 = false, ok2 = false;
+    bool ok1 = false, ok2 = false, ok3 = true;
     const double r = parts.at(1).toDouble(&ok1);
     const double e = parts.at(2).toDouble(&ok2);
-    if (!ok1 || !ok2)
+    const double share = parts.size() == 4 ? parts.at(3).toDouble(&ok3) : defaultRenderShare;
+    if (!ok1 || !ok2 || !ok3)
         return false;
     *rendered = std::clamp(r, 0.0, 1.0);
     *encoded = std::clamp(e, 0.0, 1.0);
+    if (renderShare)
+        *renderShare = std::clamp(share, 0.0, 1.0);
     return true;
 }
 
@@ -57,11 +61,13 @@ ExitCode workerExitCode(const QProcess &worker)
     return code >= 0 && code <= RetryFailed ? ExitCode(code) : RenderFailed;
 }
 
-double jobFraction(Format format, double rendered, double encoded)
+double jobFraction(Format format, double rendered, double encoded, double renderShare)
 {
-    // Encoding takes about a quarter of the time of an MP3 made with the
-    // faster voices.
-    return format == Format::Wav || format == Format::Text ? rendered : 0.75 * rendered + 0.25 * encoded;
+    // A WAV is done when rendered; the others are encoded too, which takes
+    // most of the time with the fast voices and little with the slow ones.
+    if (format == Format::Wav || format == Format::Text)
+        return rendered;
+    return renderShare * rendered + (1 - renderShare) * encoded;
 }
 
 }  // namespace Convert
@@ -138,10 +144,11 @@ void Batch::startNext()
 void Batch::readProgress(Job &job)
 {
     while (job.worker->canReadLine()) {
-        double rendered = 0, encoded = 0;
-        if (Convert::parseProgressLine(job.worker->readLine(), &rendered, &encoded)) {
+        double rendered = 0, encoded = 0, share = Convert::defaultRenderShare;
+        if (Convert::parseProgressLine(job.worker->readLine(), &rendered, &encoded, &share)) {
             job.rendered = rendered;
             job.encoded = encoded;
+            job.renderShare = share;
         }
     }
     emit progressed();
@@ -209,7 +216,7 @@ double Batch::fraction() const
         return 1;
     double sum = 0;
     for (const Job &job : m_jobs)
-        sum += job.finished ? 1.0 : Convert::jobFraction(m_options.format, job.rendered, job.encoded);
+        sum += job.finished ? 1.0 : Convert::jobFraction(m_options.format, job.rendered, job.encoded, job.renderShare);
     return sum / double(m_jobs.size());
 }
 

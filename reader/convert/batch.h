@@ -50,6 +50,7 @@ private:
         QProcess *worker = nullptr;
         double rendered = 0;
         double encoded = 0;
+        double renderShare = Convert::defaultRenderShare;
         bool finished = false;
         bool skipped = false;
         Convert::ExitCode code = Convert::Success;
@@ -73,15 +74,16 @@ private:
     int m_limit = 1;
 };
 
-// Progress as a worker reports it: "progress RENDERED ENCODED".
+// Progress as a worker reports it: "progress RENDERED ENCODED SHARE", the
+// last being the share of the time its voice spends rendering.
 namespace Convert {
-QByteArray progressLine(double rendered, double encoded);
-bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded);
+QByteArray progressLine(double rendered, double encoded, double renderShare);
+bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded, double *renderShare = nullptr);
 // A worker process of this program with these arguments, not yet started.
 QProcess *newWorker(const QStringList &arguments, QObject *parent);
 // A finished worker's status (failing to start, or a crash, is a failed
 // rendering).
 ExitCode workerExitCode(const QProcess &worker);
 // How much of a conversion is done, from what was rendered and encoded.
-double jobFraction(Format format, double rendered, double encoded);
+double jobFraction(Format format, double rendered, double encoded, double renderShare = defaultRenderShare);
 }  // namespace Convert

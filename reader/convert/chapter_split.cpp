@@ -227,7 +227,7 @@ double ChapterSplit::fraction() const
     if (m_parts.isEmpty())
         return 0;
     const double current = m_conversion ? Convert::jobFraction(m_split.options.format, m_conversion->rendered(),
-                                                               m_conversion->encoded())
+                                                               m_conversion->encoded(), m_conversion->renderShare())
                                         : 0.0;
     return std::min(1.0, (m_done + current) / double(m_parts.size()));
 }

@@ -302,6 +302,7 @@ void Conversion::convertText()
         return fail(Convert::RenderFailed, m_options.output, tr("no voice is installed"));
     }
     m_written = m_text;
+    m_renderShare = VoiceCatalog::renderShare(*voice);
     // A long text goes to worker processes piece by piece, and so does any
     // text for the formats made from the rendered WAV, or for standard
     // output; a worker itself (reporting its progress to its parent)

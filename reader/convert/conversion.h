@@ -44,6 +44,9 @@ public:
     // 0 … 1 of the text rendered, and of the MP3 encoded.
     double rendered() const { return m_rendered; }
     double encoded() const;
+    // The share of the time the chosen voice spends rendering, the rest
+    // being the encoding.
+    double renderShare() const { return m_renderShare; }
 
 signals:
     void progressed();
@@ -84,6 +87,7 @@ private:
     PieceConversion *m_pieces = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles
     double m_rendered = 0;
+    double m_renderShare = Convert::defaultRenderShare;
     bool m_finished = false;
     Convert::ExitCode m_exitCode = Convert::Success;
     QString m_error;

@@ -146,12 +146,12 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     const auto report = [&](bool force) {
         const double rendered = conversion.rendered();
         const double encoded = conversion.encoded();
-        const bool encoding = rendered >= 1.0 && options.format == Convert::Format::Mp3;
-        bar.show(label, Convert::jobFraction(options.format, rendered, encoded),
+        const bool encoding = rendered >= 1.0 && options.format != Convert::Format::Wav;
+        bar.show(label, Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare()),
                  encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
         if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
             reported.start();
-            const QByteArray line = Convert::progressLine(rendered, encoded);
+            const QByteArray line = Convert::progressLine(rendered, encoded, conversion.renderShare());
             std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
             std::fflush(stdout);
         }

@@ -20,6 +20,10 @@ enum ExitCode {
 // libsndfile, MP3 by lame.
 enum class Format { Mp3, Wav, Text, Ogg, Opus, Flac };
 
+// The share of a conversion's time its rendering takes, when the voice is
+// not known yet.
+inline constexpr double defaultRenderShare = 0.75;
+
 // The format an output name's extension picks (any case); false for others.
 bool formatForName(const QString &name, Format *format);
 QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac"

@@ -156,3 +156,9 @@ SpObjectToken VoiceCatalog::token(int index) const
 {
     return m_tokens.value(index);
 }
+
+double VoiceCatalog::renderShare(const Voice &voice)
+{
+    static const QStringList slow{QStringLiteral("slt"), QStringLiteral("rms"), QStringLiteral("awb")};
+    return voice.engine == VoiceChoice::Sapi4 && slow.contains(voice.shortName) ? 0.92 : 0.3;
+}

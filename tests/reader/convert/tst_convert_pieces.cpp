@@ -3,6 +3,7 @@
 // and an interrupt must leave no part and no worker behind.
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
+#include "convert/batch.h"
 #include "convert/piece_conversion.h"
 #include "convert/subtitles.h"
 #include "support/test_support.h"
@@ -86,6 +87,7 @@ private slots:
     void splitIntoFiles_data();
     void splitIntoFiles();
     void standardOutput();
+    void progressWeighsTheVoice();
     void otherFormats_data();
     void otherFormats();
 };
@@ -293,6 +295,26 @@ void TestConvertPieces::standardOutput()
     }
     // A named file still needs its extension; "-" alone needs a format.
     QCOMPARE(convert({input, u"-"_qs}), 1);
+}
+
+// The share of rendering in the progress is the voice's own: lame takes
+// most of an espeak-ng conversion, rendering most of an SLT one.
+void TestConvertPieces::progressWeighsTheVoice()
+{
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"short.txt"_qs), "A short text to read.");
+    for (const auto &[voice, share] : {std::pair{u"en-us"_qs, 0.3}, std::pair{u"slt"_qs, 0.92}}) {
+        const testsupport::ProgramRun run = testsupport::runProgram(
+            QStringLiteral(SAYORA_CONVERT_EXE), {u"--report-progress"_qs, u"--voice"_qs, voice, input, dir.filePath(u"out.mp3"_qs)});
+        QCOMPARE(run.code, 0);
+        const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        double rendered = 0, encoded = 0, reported = 0;
+        QVERIFY(Convert::parseProgressLine(lines.last().toUtf8(), &rendered, &encoded, &reported));
+        QCOMPARE(reported, share);
+        // Half rendered and nothing encoded is that share of half the work.
+        QCOMPARE(Convert::jobFraction(Convert::Format::Mp3, 0.5, 0, reported), share / 2);
+    }
 }
 
 void TestConvertPieces::otherFormats_data()
