@@ -120,6 +120,46 @@ bool check(QByteArrayView bytes, double *seconds)
     return frames > 0 && clean;
 }
 
+bool checkFile(const QString &path, double *seconds)
+{
+    *seconds = 0;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    qint64 at = firstFrame(file.read(10));
+    qint64 frames = 0;
+    QByteArray slice;
+    qint64 sliceAt = at;
+    file.seek(at);
+    Frame frame;
+    for (;;) {
+        qint64 offset = at - sliceAt;
+        if (offset + 4 > slice.size()) {
+            // The next header, and what follows it, from the file.
+            if (offset >= slice.size()) {
+                file.seek(at);
+                slice = file.read(1 << 20);
+            } else {
+                slice = slice.mid(offset) + file.read(1 << 20);
+            }
+            sliceAt = at;
+            offset = 0;
+        }
+        if (!frameAt(slice, offset, &frame) || at + frame.length > size)
+            break;
+        at += frame.length;
+        ++frames;
+        *seconds += frame.seconds();
+    }
+    // Only a trailing ID3v1 tag ("TAG", 128 bytes) may follow the frames.
+    const qint64 rest = size - at;
+    bool clean = rest == 0;
+    if (rest == 128 && file.seek(at))
+        clean = file.read(3) == "TAG";
+    return frames > 0 && clean;
+}
+
 Joiner::Joiner(const QString &path)
     : m_file(path)
 {

@@ -36,6 +36,8 @@ bool isInfoFrame(QByteArrayView bytes, qsizetype at, const Frame &frame, int *de
 // Walks the frames from the first to the last; false unless they run
 // unbroken to the end (a trailing ID3v1 tag aside) and there is at least one.
 bool check(QByteArrayView bytes, double *seconds);
+// The same for a file, read a slice at a time: a book's MP3 is large.
+bool checkFile(const QString &path, double *seconds);
 
 // MP3 parts, encoded one after another with the same settings, written as
 // one file: a new informational frame that counts every frame, then each

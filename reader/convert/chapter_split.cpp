@@ -1,5 +1,6 @@
 #include "convert/chapter_split.h"
 
+#include "audio/mp3_stream.h"
 #include "convert/batch.h"
 #include "convert/conversion.h"
 #include "convert/voice_catalog.h"
@@ -338,9 +339,7 @@ void ChapterSplit::partDone()
     const QString path = dir.filePath(m_entries.last().file);
     double seconds = 0;
     if (m_split.options.format == Convert::Format::Mp3) {
-        QFile mp3(path);
-        if (mp3.open(QIODevice::ReadOnly))
-            Mp3Export::checkMp3(mp3.readAll(), &seconds);
+        Mp3Stream::checkFile(path, &seconds);
     } else {
         QString why;
         Mp3Export::checkWave(path, &seconds, &why);

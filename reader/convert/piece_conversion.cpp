@@ -389,9 +389,7 @@ void PieceConversion::planFiles()
         if (partsAreWaves(m_options.format)) {
             partSeconds = WaveFile::readFile(m_pieces.at(i).part).seconds();
         } else {
-            QFile part(m_pieces.at(i).part);
-            if (part.open(QIODevice::ReadOnly))
-                Mp3Stream::check(part.readAll(), &partSeconds);
+            Mp3Stream::checkFile(m_pieces.at(i).part, &partSeconds);
         }
         const qint64 partBytes = QFileInfo(m_pieces.at(i).part).size();
         const bool full = (limitSeconds > 0 && seconds + partSeconds > limitSeconds)

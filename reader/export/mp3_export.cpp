@@ -262,14 +262,12 @@ bool Mp3Export::keepMp3(double seconds)
 {
     m_error.clear();
     m_waveSeconds = seconds;
-    QFile mp3(m_tmpMp3);
     double found = 0;
     // lame pads the end; a file shorter than the speech is cut short.
-    if (!mp3.open(QIODevice::ReadOnly) || !checkMp3(mp3.readAll(), &found) || found < seconds * 0.98) {
+    if (!Mp3Stream::checkFile(m_tmpMp3, &found) || found < seconds * 0.98) {
         const QString full = diskFull(m_tmpMp3);
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder did not write a complete MP3 file."));
     }
-    mp3.close();
     return keepEncoded();
 }
 

@@ -1,5 +1,6 @@
 // The Save rules as pure functions, the files they write read back through
 // our own opener, and the MP3 check against real lame output.
+#include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "documents/document_saver.h"
 #include "export/mp3_export.h"
@@ -104,10 +105,19 @@ private slots:
         const QByteArray bytes = encoded.readAll();
         QVERIFY(Mp3Export::checkMp3(bytes, &seconds));
         QVERIFY2(seconds >= 2.0 && seconds < 2.2, qPrintable(QString::number(seconds)));
-        QVERIFY(Mp3Export::checkMp3(bytes + "TAG" + QByteArray(125, ' '), &seconds));
-        QVERIFY(!Mp3Export::checkMp3(bytes.left(bytes.size() / 2 + 7), &seconds));  // cut in a frame
-        QVERIFY(!Mp3Export::checkMp3(QByteArray(4000, 'x'), &seconds));
-        QVERIFY(!Mp3Export::checkMp3(QByteArray(), &seconds));
+        // The same verdicts from the bytes and, a slice at a time, from a
+        // file (a frame across two slices included).
+        const QByteArray longer = bytes.repeated(300);  // past one slice
+        const std::pair<QByteArray, bool> cases[] = {
+            {bytes, true}, {longer, true}, {bytes + "TAG" + QByteArray(125, ' '), true},
+            {bytes.left(bytes.size() / 2 + 7), false},  // cut in a frame
+            {longer.left(longer.size() - 5), false}, {QByteArray(4000, 'x'), false}, {QByteArray(), false}};
+        for (const auto &[content, whole] : cases) {
+            double fromBytes = 0, fromFile = 0;
+            QCOMPARE(Mp3Export::checkMp3(content, &fromBytes), whole);
+            QCOMPARE(Mp3Stream::checkFile(testsupport::writeFile(m_dir.filePath(u"check.mp3"_qs), content), &fromFile), whole);
+            QCOMPARE(fromFile, fromBytes);
+        }
         // A text file is no WAV, nor is a header that overstates its data.
         QVERIFY(!Mp3Export::checkWave(mp3, &seconds, &why));
         QVERIFY(f.open(QIODevice::ReadWrite));
