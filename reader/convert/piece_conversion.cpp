@@ -72,8 +72,9 @@ QList<qsizetype> PieceConversion::cuts(const QString &text, int pieces)
         const qsizetype wanted = text.size() * i / pieces;
         // The first sentence end at or past the share, if it leaves the rest
         // something to say.
-        auto end = std::find_if(sentences.cbegin(), sentences.cend(),
-                                [&](const Subtitles::Span &s) { return s.end >= wanted && s.end > from; });
+        const auto end = std::partition_point(sentences.cbegin(), sentences.cend(), [&](const Subtitles::Span &s) {
+            return s.end < wanted || s.end <= from;
+        });
         if (end == sentences.cend() || end->end >= sentences.last().end)
             break;
         from = end->end;
