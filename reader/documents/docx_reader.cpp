@@ -120,7 +120,6 @@ struct Part
         QString style, numId;
         int listLevel = 0;
         qsizetype paragraphStart = -1;
-        QList<bool> rowHasCell;
         while (depth > 0 && !xml.atEnd()) {
             const auto token = xml.readNext();
             if (token == QXmlStreamReader::EndElement) {
@@ -137,8 +136,7 @@ struct Part
                 } else if (name == u"tc") {
                     text.endCell();
                 } else if (name == u"tr") {
-                    if (!rowHasCell.isEmpty())
-                        rowHasCell.removeLast();
+                    text.endRow();
                     text.endParagraph();
                 }
                 continue;
@@ -174,12 +172,9 @@ struct Part
                 text.addRaw(u"-");
             } else if (name == u"tr") {
                 text.endParagraph();
-                rowHasCell.append(false);
+                text.beginRow();
             } else if (name == u"tc") {
-                const bool first = rowHasCell.isEmpty() || !rowHasCell.back();
-                if (!rowHasCell.isEmpty())
-                    rowHasCell.back() = true;
-                text.beginCell(first);
+                text.beginCell();
             } else if ((name == u"footnoteReference" || name == u"endnoteReference") && notes) {
                 const auto *source = name == u"footnoteReference" ? footnotes : endnotes;
                 const QString id = attribute(attrs, QLatin1String("id")).toString();

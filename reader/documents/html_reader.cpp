@@ -108,7 +108,6 @@ struct Walker
         int next = 1;
     };
     QList<List> lists;
-    QList<bool> rowHasCell;
     QList<qsizetype> headingStarts;
     int preDepth = 0;
 
@@ -146,10 +145,7 @@ struct Walker
             return;
         }
         if (isAny(node, "td", "th")) {
-            const bool first = rowHasCell.isEmpty() || !rowHasCell.back();
-            if (!rowHasCell.isEmpty())
-                rowHasCell.back() = true;
-            text.beginCell(first);
+            text.beginCell();
             return;
         }
         if (isAny(node, "img", "input")) {
@@ -163,7 +159,7 @@ struct Walker
             return;
         }
         if (is(node, "tr"))
-            rowHasCell.append(false);
+            text.beginRow();
         else if (isAny(node, "ul", "ol", "menu")) {
             List list;
             list.ordered = is(node, "ol");
@@ -196,8 +192,8 @@ struct Walker
             text.endCell();
             return;
         }
-        if (is(node, "tr") && !rowHasCell.isEmpty())
-            rowHasCell.removeLast();
+        if (is(node, "tr"))
+            text.endRow();
         else if (isAny(node, "ul", "ol", "menu") && !lists.isEmpty())
             lists.removeLast();
         else if (is(node, "pre") && preDepth > 0)
@@ -316,7 +312,7 @@ bool appendBody(const QByteArray &bytes, TextBuilder &text, QHash<QString, qsize
     if (!root)
         return false;
     const xmlNode *body = findElement(root, "body");
-    Walker walker{text, anchors, nullptr, {}, {}, {}, 0};
+    Walker walker{text, anchors, nullptr, {}, {}, 0};
     walker.walk(body ? body : root);
     text.endParagraph();
     return true;
@@ -343,7 +339,7 @@ DocumentResult read(const QByteArray &bytes)
     }
     TextBuilder text;
     const xmlNode *body = findElement(root, "body");
-    Walker walker{text, nullptr, &result.document, {}, {}, {}, 0};
+    Walker walker{text, nullptr, &result.document, {}, {}, 0};
     walker.walk(body ? body : root);
     result.document.text = text.take();
     return result;

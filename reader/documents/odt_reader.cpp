@@ -82,7 +82,6 @@ struct Reader
         int depth = 1;
         QList<qsizetype> headingStarts;
         QList<int> headingLevels;
-        QList<bool> rowHasCell;
         while (depth > 0 && !xml.atEnd()) {
             const auto token = xml.readNext();
             if (token == QXmlStreamReader::Characters) {
@@ -105,8 +104,7 @@ struct Reader
                 } else if (name == u"table-cell") {
                     text.endCell();
                 } else if (name == u"table-row") {
-                    if (!rowHasCell.isEmpty())
-                        rowHasCell.removeLast();
+                    text.endRow();
                     text.endParagraph();
                 } else if (name == u"number") {
                     text.addSpace();
@@ -148,12 +146,9 @@ struct Reader
                 pendingPrefix.clear();
             } else if (name == u"table-row") {
                 text.endParagraph();
-                rowHasCell.append(false);
+                text.beginRow();
             } else if (name == u"table-cell") {
-                const bool first = rowHasCell.isEmpty() || !rowHasCell.back();
-                if (!rowHasCell.isEmpty())
-                    rowHasCell.back() = true;
-                text.beginCell(first);
+                text.beginCell();
             } else if (name == u"note-body") {
                 TextBuilder note;
                 read(xml, note, false);

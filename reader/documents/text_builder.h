@@ -2,6 +2,7 @@
 
 #include "documents/document.h"
 
+#include <QList>
 #include <QString>
 
 // Builds a document's text paragraph by paragraph, as the RTF reader lays it
@@ -71,8 +72,21 @@ public:
         if (!atLineStart())
             m_text += u'\n';
     }
-    void beginCell(bool firstInRow)
+    // A table row, whose cells beginCell() separates; rows may nest (a
+    // table in a cell).
+    void beginRow() { m_rowHasCell.append(false); }
+    void endRow()
     {
+        if (!m_rowHasCell.isEmpty())
+            m_rowHasCell.removeLast();
+    }
+    // A cell of the current row: the first starts a line of its own, the
+    // others follow a tab.
+    void beginCell()
+    {
+        const bool firstInRow = m_rowHasCell.isEmpty() || !m_rowHasCell.back();
+        if (!m_rowHasCell.isEmpty())
+            m_rowHasCell.back() = true;
         if (firstInRow)
             endParagraph();
         else {
@@ -130,5 +144,6 @@ private:
     QString m_text;
     bool m_pendingSpace = false;
     int m_cellDepth = 0;
+    QList<bool> m_rowHasCell;  // of each open row: a cell has begun
     qsizetype m_prefixEnd = -1;
 };
