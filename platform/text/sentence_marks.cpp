@@ -14,6 +14,14 @@ bool isLineBreak(QChar c)
     return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
+bool endsParagraph(const QString &text, qsizetype lineBreak)
+{
+    qsizetype j = lineBreak + 1;
+    while (j < text.size() && isBlank(text.at(j)) && !isLineBreak(text.at(j)))
+        ++j;
+    return j >= text.size() || isLineBreak(text.at(j));
+}
+
 bool isSentenceEnd(QChar c)
 {
     return c == u'.' || c == u'!' || c == u'?' || c == QChar(0x2026);

@@ -8,6 +8,9 @@ namespace SentenceMarks {
 
 bool isBlank(QChar c);
 bool isLineBreak(QChar c);
+// The line break at lineBreak is followed by a blank line (or the end):
+// it ends a paragraph.
+bool endsParagraph(const QString &text, qsizetype lineBreak);
 // ". ! ? …": they end a sentence only before a blank ("3.5" does not).
 bool isSentenceEnd(QChar c);
 // The ideographic and full-width stops: scripts written without blanks end

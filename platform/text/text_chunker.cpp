@@ -25,10 +25,7 @@ bool TextChunker::next(const QString &text, qsizetype from, qsizetype maxLength,
     for (qsizetype i = start; i < limit; ++i) {
         const QChar c = text.at(i);
         if (isLineBreak(c)) {
-            qsizetype j = i + 1;
-            while (j < size && isBlank(text.at(j)) && !isLineBreak(text.at(j)))
-                ++j;
-            if (j >= size || isLineBreak(text.at(j)))
+            if (endsParagraph(text, i))
                 return done(i);  // a blank line ends the paragraph
             clauseBreak = i;
             continue;

@@ -96,10 +96,7 @@ QList<Span> cueSpans(const QString &text, qsizetype maxChars)
         for (qsizetype i = start; i < limit && end < 0; ++i) {
             const QChar c = text.at(i);
             if (isLineBreak(c)) {
-                qsizetype j = i + 1;
-                while (j < size && isBlank(text.at(j)) && !isLineBreak(text.at(j)))
-                    ++j;
-                if (j >= size || isLineBreak(text.at(j)))
+                if (endsParagraph(text, i))
                     end = i;  // a blank line ends the paragraph
                 else
                     spaceBreak = i;

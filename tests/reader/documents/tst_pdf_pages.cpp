@@ -10,6 +10,25 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// An A5 PDF written at 72 dots an inch (points), in a serif of 11 points.
+struct A5Pdf
+{
+    explicit A5Pdf(const QString &path)
+        : writer(path)
+    {
+        writer.setPageSize(QPageSize(QPageSize::A5));
+        writer.setResolution(72);
+        painter.begin(&writer);
+        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 11));
+    }
+    QPdfWriter writer;
+    QPainter painter;
+};
+
+}  // namespace
+
 class TestPdfPages : public QObject
 {
     Q_OBJECT
@@ -26,12 +45,10 @@ void TestPdfPages::longBookInOrder()
     constexpr int Pages = 150;
     const QString path = m_dir.filePath(QStringLiteral("long.pdf"));
     {
-        QPdfWriter writer(path);
-        writer.setPageSize(QPageSize(QPageSize::A5));
-        writer.setResolution(72);
-        QPainter painter(&writer);
+        A5Pdf pdf(path);
+        QPdfWriter &writer = pdf.writer;
+        QPainter &painter = pdf.painter;
         QVERIFY(painter.isActive());
-        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 11));
         for (int page = 1; page <= Pages; ++page) {
             if (page > 1)
                 QVERIFY(writer.newPage());
@@ -73,12 +90,9 @@ void TestPdfPages::tableCellsApart()
 {
     const QString path = m_dir.filePath(QStringLiteral("table.pdf"));
     {
-        QPdfWriter writer(path);
-        writer.setPageSize(QPageSize(QPageSize::A5));
-        writer.setResolution(72);
-        QPainter painter(&writer);
+        A5Pdf pdf(path);
+        QPainter &painter = pdf.painter;
         QVERIFY(painter.isActive());
-        painter.setFont(QFont(QStringLiteral("Liberation Serif"), 11));
         painter.drawText(QPointF(50, 60), QStringLiteral("2.1"));
         painter.drawText(QPointF(110, 60), QStringLiteral("Who came"));
         // A line set as justified text stretches it: gaps of about an em.
