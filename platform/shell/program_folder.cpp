@@ -25,6 +25,15 @@ QString programFile(const QString &name)
     return programFolder() + QLatin1Char('/') + name;
 }
 
+QString programLibrary(const QString &fileName)
+{
+    const QDir exe(QCoreApplication::applicationDirPath());
+    const QString beside = exe.absoluteFilePath(fileName);
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(exe.absoluteFilePath(QStringLiteral(SAYORA_RELATIVE_LIBDIR "/") + fileName));
+}
+
 QString userFolder()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

@@ -10,6 +10,11 @@ QString programFolder();
 // paths are built.
 QString programFile(const QString &name);
 
+// A library Sayora loads when it needs it (the control, PDF reading): beside
+// the executable in the build tree, in Sayora's library folder after
+// installation.
+QString programLibrary(const QString &fileName);
+
 // Writable per-user files (settings, version files, the registry store) live
 // in the user's configuration folder, because the program folder is not
 // writable after installation. Created on first use.

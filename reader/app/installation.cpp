@@ -5,7 +5,6 @@
 #include "shell/program_folder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace Installation {
@@ -17,11 +16,7 @@ QString appPathsKey()
 
 QString controlLibrary()
 {
-    const QDir exe(QCoreApplication::applicationDirPath());
-    const QString beside = exe.absoluteFilePath(QStringLiteral("tavo.so"));
-    if (QFileInfo::exists(beside))
-        return beside;
-    return QDir::cleanPath(exe.absoluteFilePath(QStringLiteral(SAYORA_RELATIVE_LIBDIR "/tavo.so")));
+    return programLibrary(QStringLiteral("tavo.so"));
 }
 
 void ensureInstalled()

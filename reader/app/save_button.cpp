@@ -3,6 +3,7 @@
 
 #include "app/window_export.h"
 #include "documents/document_saver.h"
+#include "documents/file_dialogs.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
@@ -37,14 +38,14 @@ void SayoraMain::saveClick()
                                     "or press Esc or click its progress number to cancel it."));
         return;
     }
-    std::unique_ptr<QFileDialog> dialog(DocumentSaver::createDialog(this, Settings.SaveDir, Settings.SaveExt));
+    std::unique_ptr<QFileDialog> dialog(FileDialogs::createSaveDialog(this, Settings.SaveDir, Settings.SaveExt));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
     const QString name = DocumentSaver::cleanName(dialog->selectedFiles().constFirst());
     if (name.isEmpty())
         return;
     Settings.SaveDir = DocumentSaver::saveDirFor(name);
-    switch (DocumentSaver::chosenType(*dialog)) {
+    switch (FileDialogs::chosenSaveType(*dialog)) {
     case DocumentSaver::RichText:
         saveTextFile(name, QStringLiteral(".rtf"));
         break;

@@ -4,6 +4,7 @@
 #include "app/sayora_main.h"
 
 #include "documents/document_opener.h"
+#include "documents/file_dialogs.h"
 #include "speech/speech_controller.h"
 #include "ui/font_chooser.h"
 #include "ui/image_button.h"
@@ -88,7 +89,7 @@ void SayoraMain::showHideClick()
 void SayoraMain::openClick()
 {
     m_speech->Disappear = false;
-    std::unique_ptr<QFileDialog> dialog(DocumentOpener::createDialog(this, Settings.OpenDir, Settings.OpenExt));
+    std::unique_ptr<QFileDialog> dialog(FileDialogs::createOpenDialog(this, Settings.OpenDir, Settings.OpenExt));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
     openDocument(dialog->selectedFiles().constFirst());

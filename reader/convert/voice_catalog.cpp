@@ -44,7 +44,6 @@ int distance(const QString &a, const QString &b)
 
 VoiceCatalog::VoiceCatalog()
     : m_directSS(std::make_unique<DirectSS>())
-    , m_spVoice(std::make_unique<SpVoice>())
 {
     const QList<FliteVoice> flite = FliteVoices::offered();
     for (int mode = 1; mode <= m_directSS->CountEngines(); ++mode) {
@@ -57,6 +56,16 @@ VoiceCatalog::VoiceCatalog()
         }
         m_voices.append(voice);
     }
+}
+
+VoiceCatalog::~VoiceCatalog() = default;
+
+void VoiceCatalog::loadSapi5() const
+{
+    if (m_sapi5Loaded)
+        return;
+    m_sapi5Loaded = true;
+    m_spVoice = std::make_unique<SpVoice>();
     if (!m_spVoice->isValid()) {
         m_spVoice.reset();
         return;
@@ -67,14 +76,34 @@ VoiceCatalog::VoiceCatalog()
                          VoiceChoice::Sapi5, int(i)});
 }
 
-VoiceCatalog::~VoiceCatalog() = default;
+const QList<VoiceCatalog::Voice> &VoiceCatalog::voices() const
+{
+    loadSapi5();
+    return m_voices;
+}
+
+SpVoice *VoiceCatalog::spVoice() const
+{
+    loadSapi5();
+    return m_spVoice.get();
+}
 
 std::optional<VoiceCatalog::Voice> VoiceCatalog::find(const QString &name) const
 {
-    for (const Voice &voice : m_voices) {
-        if (voice.name == name)
-            return voice;
-    }
+    // The flite voices come first in the list: a full name among them is
+    // the answer whatever espeak-ng offers.
+    const auto named = [&]() -> std::optional<Voice> {
+        for (const Voice &voice : m_voices) {
+            if (voice.name == name)
+                return voice;
+        }
+        return std::nullopt;
+    };
+    if (auto voice = named())
+        return voice;
+    loadSapi5();
+    if (auto voice = named())
+        return voice;
     // Then the short names, then the languages: the first kind that one
     // voice alone answers to.
     const auto only = [&](auto matches) -> std::optional<Voice> {
@@ -107,7 +136,7 @@ QList<VoiceCatalog::Voice> VoiceCatalog::suggestions(const QString &name, int li
     };
     QList<Ranked> ranked;
     qsizetype holdingAll = 0;
-    for (const Voice &voice : m_voices) {
+    for (const Voice &voice : voices()) {
         const QString haystack = voice.name + u' ' + voice.shortName + u' ' + voice.code;
         const qsizetype found = std::count_if(words.cbegin(), words.cend(), [&](const QString &word) {
             return haystack.contains(word, Qt::CaseInsensitive);
@@ -138,6 +167,7 @@ QString VoiceCatalog::engineName(const Voice &voice)
 
 std::optional<VoiceCatalog::Voice> VoiceCatalog::forText(const QString &text) const
 {
+    loadSapi5();
     const int sapi4Count = m_directSS->CountEngines();
     std::optional<Voice> chosen;
     if (sapi4Count > 0)
@@ -154,6 +184,7 @@ std::optional<VoiceCatalog::Voice> VoiceCatalog::forText(const QString &text) co
 
 SpObjectToken VoiceCatalog::token(int index) const
 {
+    loadSapi5();
     return m_tokens.value(index);
 }
 

@@ -33,7 +33,7 @@ public:
     // clustergen voices (SLT, RMS, AWB) slowly (rendering takes about 92 %).
     static double renderShare(const Voice &voice);
 
-    const QList<Voice> &voices() const { return m_voices; }
+    const QList<Voice> &voices() const;
     // The voice of that name, or of that short name or language code when
     // one voice alone has it (any case).
     std::optional<Voice> find(const QString &name) const;
@@ -52,12 +52,17 @@ public:
     // The engines' own objects: limits and defaults of SAPI 4 modes, SAPI 5
     // tokens and speaking. spVoice() is null without espeak-ng.
     DirectSS &directSS() const { return *m_directSS; }
-    SpVoice *spVoice() const { return m_spVoice.get(); }
+    SpVoice *spVoice() const;
     SpObjectToken token(int index) const;
 
 private:
+    // espeak-ng is started only when a question needs its voices: a flite
+    // voice named in full (as a converter's workers are told it) never does.
+    void loadSapi5() const;
+
     std::unique_ptr<DirectSS> m_directSS;
-    std::unique_ptr<SpVoice> m_spVoice;
-    QList<SpObjectToken> m_tokens;
-    QList<Voice> m_voices;
+    mutable bool m_sapi5Loaded = false;
+    mutable std::unique_ptr<SpVoice> m_spVoice;
+    mutable QList<SpObjectToken> m_tokens;
+    mutable QList<Voice> m_voices;
 };

@@ -1,7 +1,5 @@
 #include "documents/document_opener.h"
 
-#include <QFileDialog>
-
 namespace DocumentOpener {
 
 const QStringList &filters()
@@ -36,16 +34,6 @@ QString openDirFor(const QString &path)
 {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? QString() : path.left(slash + 1);
-}
-
-QFileDialog *createDialog(QWidget *parent, const QString &openDir, const QString &openExt)
-{
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Select A File"), openDir);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters(filters());
-    dialog->selectNameFilter(initialFilter(openExt));
-    return dialog;
 }
 
 }  // namespace DocumentOpener

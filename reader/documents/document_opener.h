@@ -3,11 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-class QFileDialog;
-class QWidget;
-
-// The Open button's dialog and the rules that remember its folder and type
-// for next time.
+// The Open button's filters and the rules that remember its folder and type
+// for next time (the dialog itself: documents/file_dialogs.h).
 namespace DocumentOpener {
 
 // "Rich Text (*.rtf)" and "Text (*.txt)", in this order, then the book
@@ -22,9 +19,5 @@ QString openExtFor(const QString &path);
 // The folder of the chosen file, ending in a separator; empty when the name
 // has none.
 QString openDirFor(const QString &path);
-
-// The dialog as the Open button shows it: title "Select A File", the
-// filters, starting in openDir on the filter openExt chooses.
-QFileDialog *createDialog(QWidget *parent, const QString &openDir, const QString &openExt);
 
 }  // namespace DocumentOpener

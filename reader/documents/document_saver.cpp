@@ -1,6 +1,5 @@
 #include "documents/document_saver.h"
 
-#include <QFileDialog>
 #include <QSaveFile>
 
 namespace DocumentSaver {
@@ -19,22 +18,6 @@ int initialFilter(const QString &saveExt)
     if (saveExt == QLatin1String(".mp3"))
         return Mp3;
     return Text;
-}
-
-QFileDialog *createDialog(QWidget *parent, const QString &saveDir, const QString &saveExt)
-{
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Save as"), saveDir);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setNameFilters(filters());
-    dialog->selectNameFilter(filters().at(initialFilter(saveExt) - 1));
-    return dialog;
-}
-
-int chosenType(const QFileDialog &dialog)
-{
-    return int(filters().indexOf(dialog.selectedNameFilter())) + 1;
 }
 
 QString cleanName(const QString &name)

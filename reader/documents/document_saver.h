@@ -4,11 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-class QFileDialog;
-class QWidget;
-
-// The Save button's dialog, its name rules and the text and rich-text files
-// it writes.
+// The Save button's filters (the dialog itself: documents/file_dialogs.h),
+// its name rules and the text and rich-text files it writes.
 namespace DocumentSaver {
 
 enum Type { RichText = 1, Text = 2, Mp3 = 3 };  // the dialog's filter index
@@ -17,11 +14,6 @@ enum Type { RichText = 1, Text = 2, Mp3 = 3 };  // the dialog's filter index
 const QStringList &filters();
 // The filter index the dialog starts on for the type last saved.
 int initialFilter(const QString &saveExt);
-// Title "Save as", the three filters, starting in saveDir. It neither asks
-// about overwriting (the Save click does) nor adds an extension.
-QFileDialog *createDialog(QWidget *parent, const QString &saveDir, const QString &saveExt);
-// The filter index the user left the dialog on; 0 when none matches.
-int chosenType(const QFileDialog &dialog);
 
 // NULs and surrounding blanks removed.
 QString cleanName(const QString &name);

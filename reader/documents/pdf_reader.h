@@ -4,12 +4,14 @@
 
 #include <QByteArray>
 
-// Reads the text layer of a PDF as a listener needs it: each page's text in
-// reading order (poppler's layout analysis), the lines of a paragraph joined
-// by blanks, words hyphenated at a line end joined again, and the running
-// headers, footers and page numbers that repeat from page to page left out.
-// The outline, where there is one, gives the chapters.
+// A PDF's text as PdfText reads it (documents/pdf_text.h). Poppler brings
+// Qt Gui, OpenGL and X11 with it, so PDF reading lives in a library of its
+// own, loaded the first time a PDF is read: starting the reader or the
+// converter never pays for it.
 namespace PdfReader {
+
+// The library's file name, looked for as programLibrary() says.
+inline constexpr char libraryName[] = "libsayora_pdf.so";
 
 DocumentResult read(const QByteArray &bytes);
 

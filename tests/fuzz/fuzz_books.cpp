@@ -9,7 +9,7 @@
 #include "documents/epub_reader.h"
 #include "documents/html_reader.h"
 #include "documents/odt_reader.h"
-#include "documents/pdf_reader.h"
+#include "documents/pdf_text.h"
 #include "documents/rich_text_box.h"
 
 #include <cstdint>
@@ -32,7 +32,7 @@ void check(const DocumentResult &result)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    check(PdfReader::read(bytes));
+    check(PdfText::read(bytes));
     check(EpubReader::read(bytes));
     check(DocxReader::read(bytes));
     check(OdtReader::read(bytes));

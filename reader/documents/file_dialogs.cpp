@@ -1,0 +1,36 @@
+#include "documents/file_dialogs.h"
+
+#include "documents/document_opener.h"
+#include "documents/document_saver.h"
+
+#include <QFileDialog>
+
+namespace FileDialogs {
+
+QFileDialog *createOpenDialog(QWidget *parent, const QString &openDir, const QString &openExt)
+{
+    auto *dialog = new QFileDialog(parent, QStringLiteral("Select A File"), openDir);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilters(DocumentOpener::filters());
+    dialog->selectNameFilter(DocumentOpener::initialFilter(openExt));
+    return dialog;
+}
+
+QFileDialog *createSaveDialog(QWidget *parent, const QString &saveDir, const QString &saveExt)
+{
+    auto *dialog = new QFileDialog(parent, QStringLiteral("Save as"), saveDir);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setNameFilters(DocumentSaver::filters());
+    dialog->selectNameFilter(DocumentSaver::filters().at(DocumentSaver::initialFilter(saveExt) - 1));
+    return dialog;
+}
+
+int chosenSaveType(const QFileDialog &dialog)
+{
+    return int(DocumentSaver::filters().indexOf(dialog.selectedNameFilter())) + 1;
+}
+
+}  // namespace FileDialogs
