@@ -329,6 +329,7 @@ void Conversion::convertText()
     m_export = new SpeechExport(this);
     m_export->setTags(m_tags);
     m_export->setBitrate(m_options.bitrate);
+    m_export->setDurable(!m_options.piece);
     connect(m_export, &SpeechExport::progressed, this, [this](double rendered) {
         m_rendered = rendered;
         emit progressed();
@@ -360,6 +361,8 @@ void Conversion::convertInPieces(const QString &voice, int pieces)
     options.track = m_tags.track;
     options.total = m_tags.total;
     m_pieces = new PieceConversion(options, voice, m_written, pieces, this);
+    // The pieces hold the text now, and their workers the subtitles.
+    m_text = m_written = QString();
     connect(m_pieces, &PieceConversion::progressed, this, [this] {
         m_rendered = m_pieces->rendered();
         emit progressed();

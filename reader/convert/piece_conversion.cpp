@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
@@ -96,6 +97,7 @@ PieceConversion::PieceConversion(const Convert::Options &options, const QString 
     for (const qsizetype cut : std::as_const(ends)) {
         Piece piece;
         piece.text = text.mid(from, cut - from);
+        piece.length = piece.text.size();
         m_pieces.append(piece);
         from = cut;
     }
@@ -111,7 +113,7 @@ double PieceConversion::rendered() const
 {
     double sum = 0;
     for (const Piece &piece : m_pieces)
-        sum += piece.rendered * double(piece.text.size());
+        sum += piece.rendered * double(piece.length);
     return m_textLength > 0 ? sum / double(m_textLength) : 0.0;
 }
 
@@ -122,7 +124,7 @@ double PieceConversion::encoded() const
         return m_joinProgress;
     double sum = 0;
     for (const Piece &piece : m_pieces)
-        sum += piece.encoded * double(piece.text.size());
+        sum += piece.encoded * double(piece.length);
     return m_textLength > 0 ? sum / double(m_textLength) : 0.0;
 }
 
@@ -144,6 +146,8 @@ void PieceConversion::start()
         QString why;
         if (!DocumentSaver::writeFile(name + QStringLiteral(".txt"), piece.text.toUtf8(), &why))
             return fail(Convert::RenderFailed, why);
+        // A book's text is not kept twice while its pieces are read aloud.
+        piece.text = QString();
         piece.part = name + u'.' + extension;
         if (!m_options.subtitles.isEmpty())
             piece.subtitles = name + QStringLiteral(".srt");
@@ -489,23 +493,7 @@ void PieceConversion::joined()
         entries.append({QFileInfo(file.output).fileName(), optionsForFile(int(f)).title, joined.seconds});
         if (file.subtitles.isEmpty())
             continue;
-        QList<Subtitles::Cue> cues;
-        for (qsizetype i = 0; i < file.pieces.size(); ++i) {
-            QFile part(m_pieces.at(file.pieces.at(i)).subtitles);
-            QList<Subtitles::Cue> own;
-            if (!part.open(QIODevice::ReadOnly) || !Subtitles::readSrt(part.readAll(), &own))
-                return fail(Convert::RenderFailed, tr("the subtitles of a part cannot be read"));
-            for (Subtitles::Cue &cue : own) {
-                cue.start += joined.starts.value(i);
-                cue.end += joined.starts.value(i);
-                cues.append(cue);
-            }
-        }
-        if (!cues.isEmpty())
-            cues.last().end = std::max(cues.last().end, joined.seconds);
-        Subtitles::Kind kind = Subtitles::Kind::Srt;
-        Subtitles::kindForName(file.subtitles, &kind);
-        if (QString why; !DocumentSaver::writeFile(file.subtitles, Subtitles::write(cues, kind), &why))
+        if (const QString why = joinSubtitles(file, joined); !why.isEmpty())
             return fail(Convert::RenderFailed, why);
     }
     if (m_options.splitMinutes > 0 || m_options.splitMegabytes > 0) {
@@ -515,6 +503,35 @@ void PieceConversion::joined()
             return fail(Convert::RenderFailed, why);
     }
     end();
+}
+
+QString PieceConversion::joinSubtitles(const File &file, const Joined &joined) const
+{
+    // A part at a time: a book's subtitles never stand whole in memory.
+    Subtitles::Kind kind = Subtitles::Kind::Srt;
+    Subtitles::kindForName(file.subtitles, &kind);
+    Subtitles::Writer writer(kind);
+    QSaveFile out(file.subtitles);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    for (qsizetype i = 0; i < file.pieces.size(); ++i) {
+        QFile part(m_pieces.at(file.pieces.at(i)).subtitles);
+        QList<Subtitles::Cue> cues;
+        if (!part.open(QIODevice::ReadOnly) || !Subtitles::readSrt(part.readAll(), &cues))
+            return tr("the subtitles of a part cannot be read");
+        for (Subtitles::Cue &cue : cues) {
+            cue.start += joined.starts.value(i);
+            cue.end += joined.starts.value(i);
+        }
+        // The last cue lasts as long as the sound.
+        if (i == file.pieces.size() - 1 && !cues.isEmpty())
+            cues.last().end = std::max(cues.last().end, joined.seconds);
+        if (const QByteArray bytes = writer.add(cues); out.write(bytes) != bytes.size())
+            return out.errorString();
+    }
+    if (const QByteArray bytes = writer.finish(); out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
+        return out.errorString();
+    return {};
 }
 
 void PieceConversion::fail(Convert::ExitCode code, const QString &why)

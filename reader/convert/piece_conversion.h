@@ -70,7 +70,8 @@ signals:
 private:
     struct Piece
     {
-        QString text;
+        QString text;  // until start() has written it to the piece's file
+        qsizetype length = 0;
         QString part;       // the worker's output
         QString subtitles;  // the worker's SRT, when subtitles are asked for
         QProcess *worker = nullptr;
@@ -113,6 +114,9 @@ private:
     void planFiles();
     QStringList partsOf(const File &file) const;
     Convert::Options optionsForFile(int index) const;
+    // The parts' subtitles moved to where each part's sound starts, into
+    // the file's own; the reason when that fails.
+    QString joinSubtitles(const File &file, const Joined &joined) const;
     QList<File> m_files;
     QThread *m_joinThread = nullptr;
     std::atomic<bool> m_stopJoining = false;

@@ -179,15 +179,22 @@ bool kindForName(const QString &name, Kind *kind)
 
 QByteArray write(const QList<Cue> &cues, Kind kind)
 {
+    Writer writer(kind);
+    QByteArray out = writer.add(cues);
+    return out + writer.finish();
+}
+
+QByteArray Writer::add(const QList<Cue> &cues)
+{
     QString out;
-    if (kind == Kind::WebVtt)
+    if (!m_started && m_kind == Kind::WebVtt)
         out += QStringLiteral("WEBVTT\n\n");
-    for (qsizetype i = 0; i < cues.size(); ++i) {
-        const Cue &cue = cues.at(i);
-        switch (kind) {
+    m_started = true;
+    for (const Cue &cue : cues) {
+        switch (m_kind) {
         case Kind::Srt:
             out += QStringLiteral("%1\n%2 --> %3\n%4\n\n")
-                       .arg(i + 1)
+                       .arg(++m_count)
                        .arg(clock(cue.start, u','), clock(cue.end, u','), cue.text);
             break;
         case Kind::WebVtt:
@@ -198,11 +205,18 @@ QByteArray write(const QList<Cue> &cues, Kind kind)
             out += lrcClock(cue.start) + cue.text + u'\n';
             break;
         }
+        m_lastEnd = cue.end;
     }
-    // A line lasts until the next one in LRC: an empty one ends the last.
-    if (kind == Kind::Lrc && !cues.isEmpty())
-        out += lrcClock(cues.last().end) + u'\n';
     return out.toUtf8();
+}
+
+QByteArray Writer::finish()
+{
+    QByteArray out = add({});
+    // A line lasts until the next one in LRC: an empty one ends the last.
+    if (m_kind == Kind::Lrc && m_lastEnd >= 0)
+        out += (lrcClock(m_lastEnd) + u'\n').toUtf8();
+    return out;
 }
 
 bool readSrt(const QByteArray &file, QList<Cue> *cues)

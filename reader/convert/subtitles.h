@@ -49,6 +49,25 @@ enum class Kind { Srt, Lrc, WebVtt };
 bool kindForName(const QString &name, Kind *kind);
 // The file in UTF-8.
 QByteArray write(const QList<Cue> &cues, Kind kind);
+// The same file a batch of cues at a time, for a book's subtitles, which
+// need not stand whole in memory: the bytes of every add() and then of
+// finish() are what write() gives for all the cues.
+class Writer
+{
+public:
+    explicit Writer(Kind kind)
+        : m_kind(kind)
+    {
+    }
+    QByteArray add(const QList<Cue> &cues);
+    QByteArray finish();
+
+private:
+    Kind m_kind;
+    bool m_started = false;
+    qsizetype m_count = 0;
+    double m_lastEnd = -1;  // of the last cue written; -1 before any
+};
 // The cues of an SRT file as write() makes it; false when it is not one.
 bool readSrt(const QByteArray &file, QList<Cue> *cues);
 

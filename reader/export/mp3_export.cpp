@@ -311,14 +311,15 @@ bool Mp3Export::replaceTarget(const QString &finished)
         return fail(tr("The permissions of %1 could not be set: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
     // The content reaches the disk before the name does, so that a power
     // cut leaves the old file or the new one, never an empty one.
-    if (const QString why = syncToDisk(finished, false); !why.isEmpty())
+    if (const QString why = m_durable ? syncToDisk(finished, false) : QString(); !why.isEmpty())
         return fail(tr("%1 could not be written: %2").arg(m_target, why));
     // Same folder, so the rename replaces the target in one step.
     fs::rename(from, to, ec);
     if (ec)
         return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
     // And the rename itself is made lasting.
-    if (const QString why = syncToDisk(QFileInfo(m_file).absolutePath(), true); !why.isEmpty())
+    if (const QString why = m_durable ? syncToDisk(QFileInfo(m_file).absolutePath(), true) : QString();
+        !why.isEmpty())
         return fail(tr("%1 could not be written: %2").arg(m_target, why));
     return true;
 }

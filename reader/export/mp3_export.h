@@ -46,6 +46,9 @@ public:
     void setTags(const Tags &tags) { m_tags = tags; }
     // A constant bit rate in kbit/s; 0: the encoder's default.
     void setBitrate(int kbps) { m_bitrate = kbps; }
+    // Whether the target is flushed to the disk before it replaces the old
+    // one (the default). A converter's part, worthless after a crash, is not.
+    void setDurable(bool durable) { m_durable = durable; }
     // The encoder's arguments that write them.
     static QStringList tagArguments(const Tags &tags);
 
@@ -110,6 +113,7 @@ private:
     double m_waveSeconds = 0;
     Tags m_tags;
     int m_bitrate = 0;
+    bool m_durable = true;
     mutable int m_kbps = 0;  // of the encoder's frames, once the first is written
     QString m_error;
 };

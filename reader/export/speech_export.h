@@ -60,6 +60,7 @@ public:
     void setTags(const Mp3Export::Tags &tags) { m_files.setTags(tags); }
     // The MP3's constant bit rate in kbit/s; 0: the encoder's default.
     void setBitrate(int kbps) { m_files.setBitrate(kbps); }
+    void setDurable(bool durable) { m_files.setDurable(durable); }
     // A rendering whose WAV stops growing for this long is given up; 0:
     // never (the default).
     void setStallSeconds(int seconds) { m_stallSeconds = seconds; }

@@ -140,6 +140,7 @@ private slots:
     void noSoundDevice();
     void cueSpans_data();
     void cueSpans();
+    void subtitlesWrittenInBatches();
     void encodings_data();
     void encodings();
     void pronunciationRules();
@@ -672,6 +673,24 @@ void TestConvert::cueSpans()
     for (const Subtitles::Span &span : Subtitles::cueSpans(text, maxChars))
         got << text.mid(span.start, span.end - span.start);
     QCOMPARE(got, cues);
+}
+
+// A book's subtitles are written a part at a time: numbers run on, the
+// WebVTT header comes once, LRC's closing line once at the end.
+void TestConvert::subtitlesWrittenInBatches()
+{
+    const QList<Subtitles::Cue> cues{{0, 1.5, u"One."_qs}, {1.5, 3, u"Two --> three."_qs}, {3, 4.25, u"Four."_qs}};
+    for (const Subtitles::Kind kind : {Subtitles::Kind::Srt, Subtitles::Kind::WebVtt, Subtitles::Kind::Lrc}) {
+        Subtitles::Writer writer(kind);
+        QByteArray batches = writer.add(cues.mid(0, 2));
+        batches += writer.add({});
+        batches += writer.add(cues.mid(2));
+        batches += writer.finish();
+        QCOMPARE(batches, Subtitles::write(cues, kind));
+    }
+    QVERIFY(Subtitles::write(cues, Subtitles::Kind::Srt).contains("\n3\n00:00:03,000 --> 00:00:04,250\nFour.\n"));
+    QCOMPARE(Subtitles::write({}, Subtitles::Kind::WebVtt), QByteArray("WEBVTT\n\n"));
+    QVERIFY(Subtitles::write(cues, Subtitles::Kind::Lrc).endsWith("Four.\n[00:04.25]\n"));
 }
 
 void TestConvert::encodings_data()
