@@ -110,6 +110,7 @@ void TestDesktopInstall::installPutsEverythingWhereTheDesktopLooks_data()
     QTest::newRow("selection command") << "bin/sayora-selection";
     QTest::newRow("converter") << "bin/sayora-convert";
     QTest::newRow("control") << "lib/sayora/tavo.so";
+    QTest::newRow("PDF reading") << "lib/sayora/libsayora_pdf.so";
     QTest::newRow("button picture") << "share/sayora/play2.bmp";
     QTest::newRow("window icon") << "share/sayora/sayora.png";
     QTest::newRow("menu entry") << "share/applications/" + appId + ".desktop";
@@ -179,6 +180,11 @@ void TestDesktopInstall::installedCopyFindsItsPartsAndReadsAText()
                                {text, config.filePath(QStringLiteral("text.wav"))}, env);
     QVERIFY2(converting.finished && converting.exitCode == 0, qPrintable(converting.output));
     QVERIFY(QFileInfo(config.filePath(QStringLiteral("text.wav"))).size() > 1000);
+    // PDF reading, loaded on demand, comes from the prefix too.
+    const Run pdf = run(m_prefix.filePath(QStringLiteral("bin/sayora-convert")),
+                        {QStringLiteral(SAYORA_BOOKS_DIR "/latex_book.pdf"), config.filePath(QStringLiteral("book.txt"))}, env);
+    QVERIFY2(pdf.finished && pdf.exitCode == 0, qPrintable(pdf.output));
+    QVERIFY(QFileInfo(config.filePath(QStringLiteral("book.txt"))).size() > 1000);
 
     // It registered the control it was installed with and found its data.
     QFile registry(config.filePath(QStringLiteral("sayora/registry.reg")));
