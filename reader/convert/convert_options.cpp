@@ -385,10 +385,12 @@ Options:
   -V, --version           print the version and exit
 
 An existing output is replaced only once the new file is complete. The
-hidden temporaries (.NAME.XXXXXX.wav and .mp3) a conversion killed outright
-leaves beside its output are removed by the next conversion into that
-folder once they have not changed for an hour. A conversion that would not
-fit in its folder's free room is refused before it starts.
+hidden temporaries a conversion killed outright leaves beside its output
+(.NAME.XXXXXX.wav and .mp3, and the folder of a long text's parts,
+.NAME.XXXXXX.parts) are removed by the next conversion into that folder:
+only those a conversion recorded as its own in ~/.local/state/sayora, once
+it has ended. A conversion that would not fit in its folder's free room is
+refused before it starts.
 
 Exit status: 0 success, 1 wrong command line, 2 an input cannot be read,
 3 unknown voice, 4 rendering or encoding failed and would fail again,

@@ -1,11 +1,11 @@
 #include "convert/output_folder.h"
 
 #include "documents/document_saver.h"
+#include "export/temporary_record.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStorageInfo>
 
 #include <cerrno>
@@ -19,43 +19,22 @@ bool isComplete(const QString &output)
     return info.isFile() && info.size() > 0;
 }
 
-bool isTemporaryName(const QString &fileName)
+QStringList removeStaleTemporaries(const QString &folder)
 {
-    // QTemporaryFile's six letters or digits stand for the XXXXXX.
-    static const QRegularExpression temporary(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}\\.(wav|mp3)$"));
-    return temporary.match(fileName).hasMatch();
-}
-
-QStringList removeStaleTemporaries(const QString &folder, qint64 minimumAgeSeconds)
-{
+    // Only what a conversion wrote down as its own, and only once that
+    // conversion has ended: a name and an age prove nothing, and a user's
+    // ".holiday.Ab12Cd.wav" looks like ours.
     QStringList removed;
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAgeSeconds);
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({QStringLiteral(".*.wav"), QStringLiteral(".*.mp3")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo &file : files) {
-        // A link is never ours: the temporaries are plain files.
-        if (file.isSymLink() || !file.isFile() || !isTemporaryName(file.fileName()))
-            continue;
-        if (file.lastModified().toUTC() > before)
-            continue;
-        if (QFile::remove(file.filePath()))
-            removed << file.fileName();
+    for (const TemporaryRecord::Leftover &leftover : TemporaryRecord::leftoversIn(folder)) {
+        const QFileInfo info(leftover.path);
+        const bool gone = info.isDir() && !info.isSymLink() ? QDir(leftover.path).removeRecursively()
+                                                             : QFile::remove(leftover.path);
+        if (gone) {
+            removed << info.fileName();
+            TemporaryRecord::forget(leftover.record);
+        }
     }
-    // The hidden folder of a long text's pieces (".NAME.XXXXXX.parts"),
-    // holding nothing but its numbered parts and their temporaries.
-    static const QRegularExpression partsFolder(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}\\.parts$"));
-    static const QRegularExpression partName(QStringLiteral("^\\.?\\d{3}\\."));
-    for (const QFileInfo &parts : QDir(folder).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (parts.isSymLink() || !partsFolder.match(parts.fileName()).hasMatch() || parts.lastModified().toUTC() > before)
-            continue;
-        const QFileInfoList inside = QDir(parts.filePath()).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        const bool ours = std::all_of(inside.cbegin(), inside.cend(), [&](const QFileInfo &file) {
-            return file.isFile() && !file.isSymLink() && partName.match(file.fileName()).hasMatch()
-                   && file.lastModified().toUTC() <= before;
-        });
-        if (ours && QDir(parts.filePath()).removeRecursively())
-            removed << parts.fileName();
-    }
+    removed.sort();
     return removed;
 }
 

@@ -16,14 +16,12 @@ namespace OutputFolder {
 // under the output's own name was finished.
 bool isComplete(const QString &output);
 
-// Removes the hidden temporaries beside outputs in `folder`
+// Removes the hidden temporaries of conversions that were killed outright
 // (".NAME.XXXXXX.wav", ".NAME.XXXXXX.mp3", and the folders of a long
-// text's parts, ".NAME.XXXXXX.parts") that have not changed for
-// `minimumAgeSeconds`: a running conversion keeps writing to its own, so
-// only those of a conversion that is gone are that old. Returns the names
-// removed.
-QStringList removeStaleTemporaries(const QString &folder, qint64 minimumAgeSeconds = 3600);
-bool isTemporaryName(const QString &fileName);
+// text's parts, ".NAME.XXXXXX.parts") from `folder`: those a conversion
+// wrote down as its own (see TemporaryRecord) and whose conversion has
+// ended. Returns the names removed.
+QStringList removeStaleTemporaries(const QString &folder);
 
 // About how many bytes converting `textLength` characters takes beside the
 // output, temporaries included: the speech as WAV, and for an MP3 the MP3

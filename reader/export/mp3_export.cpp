@@ -2,6 +2,7 @@
 
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
+#include "export/temporary_record.h"
 #include "shell/program_folder.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <sys/statvfs.h>
 #include <system_error>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -111,11 +113,24 @@ bool Mp3Export::prepare(const QString &target, bool encode)
     m_file = followLinks(target);
     m_error.clear();
     m_tmpWav = temporaryBeside(m_file, QStringLiteral(".wav"));
-    if (encode)
+    m_wavRecord = TemporaryRecord::remember(m_tmpWav);
+    if (encode) {
         m_tmpMp3 = temporaryBeside(m_file, QStringLiteral(".mp3"));
+        m_mp3Record = TemporaryRecord::remember(m_tmpMp3);
+    }
     if (m_tmpWav.isEmpty() || (encode && m_tmpMp3.isEmpty()))
-        return fail(tr("The folder %1 cannot be written to.").arg(QFileInfo(m_file).absolutePath()));
+        return fail(folderProblem(QFileInfo(m_file).absolutePath()));
     return true;
+}
+
+QString Mp3Export::folderProblem(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return tr("The folder %1 does not exist.").arg(folder);
+    if (!info.isDir())
+        return tr("%1 is not a folder.").arg(folder);
+    return tr("The folder %1 cannot be written to.").arg(folder);
 }
 
 QString Mp3Export::encoderPath()
@@ -277,6 +292,7 @@ bool Mp3Export::keepEncoded()
     if (!replaceTarget(m_tmpMp3))
         return false;
     m_tmpMp3.clear();
+    TemporaryRecord::forget(std::exchange(m_mp3Record, QString()));
     removeTemporaries();
     return true;
 }
@@ -290,6 +306,7 @@ bool Mp3Export::keepWave()
     if (!replaceTarget(m_tmpWav))
         return false;
     m_tmpWav.clear();
+    TemporaryRecord::forget(std::exchange(m_wavRecord, QString()));
     removeTemporaries();
     return true;
 }
@@ -343,4 +360,6 @@ void Mp3Export::removeTemporaries()
             QFile::remove(*path);
         path->clear();
     }
+    for (QString *record : {&m_wavRecord, &m_mp3Record})
+        TemporaryRecord::forget(std::exchange(*record, QString()));
 }

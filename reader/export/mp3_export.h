@@ -29,6 +29,9 @@ public:
     // them. A target that is a symbolic link is written through: the file
     // it names is replaced, beside which the temporaries are made.
     bool prepare(const QString &target, bool encode = true);
+    // Why a file cannot be made in folder: it does not exist, is no
+    // folder, or cannot be written to.
+    static QString folderProblem(const QString &folder);
     QString target() const { return m_target; }
     QString tmpWav() const { return m_tmpWav; }
     QString tmpMp3() const { return m_tmpMp3; }
@@ -109,6 +112,9 @@ private:
     QString m_file;  // the file the target names, links followed
     QString m_tmpWav;
     QString m_tmpMp3;
+    // Where each temporary is written down, for the sweep of leftovers.
+    QString m_wavRecord;
+    QString m_mp3Record;
     QProcess *m_encoder = nullptr;
     double m_waveSeconds = 0;
     Tags m_tags;

@@ -15,6 +15,7 @@ void isolateUserFolders()
 {
     static QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    qputenv("XDG_STATE_HOME", (home.path() + QStringLiteral("/state")).toUtf8());
 }
 
 QString writeFile(const QString &path, const QByteArray &bytes)

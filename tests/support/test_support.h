@@ -24,8 +24,8 @@ T *named(const QObject &window, const char *name)
     return found;
 }
 
-// Points XDG_CONFIG_HOME at a fresh folder so no test touches real user
-// settings. Call before QApplication. (QStandardPaths' test mode is not used:
+// Points XDG_CONFIG_HOME and XDG_STATE_HOME at a fresh folder so no test
+// touches real user settings or records. Call before QApplication. (QStandardPaths' test mode is not used:
 // it ignores XDG_CONFIG_HOME and writes below the real home folder.)
 void isolateUserFolders();
 

@@ -12,6 +12,7 @@
 
 #include <utime.h>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,73 +160,116 @@ void TestConvertLibrary::killedProcessesMayBeRetried()
         QCOMPARE(filesIn(dir.filePath(u"out"_qs)), QStringList{u"a.mp3"_qs});
 }
 
-// The hidden temporaries beside outputs that have not changed for an hour
-// are a killed conversion's: the next conversion into the folder removes
-// them and says so. Fresh ones (a conversion running now), other hidden
-// files and links stay.
+// The hidden names in folder: the temporaries of conversions among them.
+QStringList hiddenIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot).filter(QRegularExpression(u"^\\."_qs));
+}
+
+// A conversion killed outright (SIGKILL) leaves its temporaries; the next
+// conversion into the folder removes them and says so, but only once the
+// one that made them has ended. A user's own hidden files, however old and
+// however like ours their names are, and links by our names stay.
 void TestConvertLibrary::leftoversOfAKilledConversionRemoved()
 {
     QTemporaryDir dir;
     QTemporaryDir elsewhere;
     const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), "A short text.");
+    const QString book = testsupport::writeFile(dir.filePath(u"book.txt"_qs), longText());
     QDir(dir.path()).mkdir(u"out"_qs);
     const QString out = dir.filePath(u"out"_qs);
-    const QStringList stale{u".book.mp3.Ab3dE9.wav"_qs, u".book.mp3.x8YqQ2.mp3"_qs, u".ch 01.wav.QQQQQQ.wav"_qs};
-    const QStringList kept{u".book.mp3.Ab3dE9.wav.part"_qs, u".book.mp3.Ab3d.wav"_qs, u"book.mp3.Ab3dE9.wav"_qs,
-                           u".notes.txt"_qs, u".fresh.mp3.Zz9Zz9.wav"_qs};
     const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-2 * 3600);
-    for (const QString &name : stale + kept) {
-        QFile file(testsupport::writeFile(out + u'/' + name, "RIFF"));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (name != u".fresh.mp3.Zz9Zz9.wav")
-            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    const QStringList users{u".holiday.Ab12Cd.wav"_qs, u".holiday.Ab12Cd.mp3"_qs, u".trip.mp3.Zz9Zz9.parts"_qs,
+                            u".notes.txt"_qs, u".link.mp3.Ab3dE9.wav"_qs};
+    for (const QString &name : {users.at(0), users.at(1), users.at(2) + u"/001.txt"_qs, users.at(3)}) {
+        QFile file(testsupport::writeFile(out + u'/' + name, "RIFF the user's own"));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
     }
-    // A link by our name to someone else's file: neither it nor its
-    // target is touched.
+    const utimbuf times{old.toSecsSinceEpoch(), old.toSecsSinceEpoch()};
+    QCOMPARE(::utime(QFile::encodeName(out + u'/' + users.at(2)).constData(), &times), 0);
     const QString target = testsupport::writeFile(elsewhere.filePath(u"precious.wav"_qs), "keep");
     QVERIFY(QFile::link(target, out + u"/.link.mp3.Ab3dE9.wav"_qs));
 
-    // The folder of a killed conversion's pieces goes; one holding anything
-    // else stays.
-    const QString staleParts = out + u"/.book.mp3.Ab3dE9.parts"_qs, otherParts = out + u"/.x.mp3.Zz9Zz9.parts"_qs;
-    for (const QString &file : {staleParts + u"/001.txt"_qs, staleParts + u"/.001.mp3.QwErTy.wav"_qs,
-                                otherParts + u"/001.txt"_qs, otherParts + u"/letter.odt"_qs}) {
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        QFile part(testsupport::writeFile(file, "RIFF"));
-        QVERIFY(part.open(QIODevice::ReadWrite) && part.setFileTime(old, QFileDevice::FileModificationTime));
+    const auto leftovers = [&] {
+        QStringList left = hiddenIn(out);
+        for (const QString &name : users)
+            left.removeAll(name);
+        return left;
+    };
+    // Killed while reading aloud: by itself (its WAV and MP3 temporaries
+    // beside the output), and with two workers (its folder of parts); the
+    // second removes the first one's.
+    QStringList first;
+    for (const QString &jobs : {u"1"_qs, u"2"_qs}) {
+        QProcess p;
+        p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"-q"_qs, u"-j"_qs, jobs, book, out + u"/book.mp3"_qs});
+        QVERIFY(p.waitForStarted());
+        const auto started = [&] {
+            if (jobs == u"2")
+                return !childrenNamed(p.processId(), "sayora-convert").isEmpty();
+            const QStringList waves = QDir(out).entryList({u".book.mp3.*.wav"_qs}, QDir::Files | QDir::Hidden);
+            return !waves.isEmpty() && QFileInfo(out + u'/' + waves.first()).size() > 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(started() || p.state() != QProcess::Running, 60000);
+        QVERIFY2(p.state() == QProcess::Running, "the conversion ended before it was killed");
+        if (jobs == u"1") {
+            // Another conversion into the folder meanwhile leaves a running
+            // one's temporaries alone.
+            const QStringList running = hiddenIn(out);
+            const Run other = convert({input, out + u"/in.txt"_qs});
+            QCOMPARE(other.code, 0);
+            QVERIFY2(other.errors.isEmpty(), qPrintable(other.errors.join(u'\n')));
+            QCOMPARE(hiddenIn(out), running);
+        }
+        const QList<pid_t> workers = childrenNamed(p.processId(), "sayora-convert");
+        ::kill(pid_t(p.processId()), SIGKILL);
+        QVERIFY(p.waitForFinished(30000));
+        // Workers end with their parent, removing their own files.
+        for (pid_t worker : workers)
+            QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(u"/proc/%1"_qs.arg(worker)), 30000);
+        if (jobs == u"1") {
+            first = leftovers();
+            QCOMPARE(first.size(), 2);
+            QCOMPARE(first.filter(QRegularExpression(u"^\\.book\\.mp3\\.\\w{6}\\.wav$"_qs)).size(), 1);
+            QCOMPARE(first.filter(QRegularExpression(u"^\\.book\\.mp3\\.\\w{6}\\.mp3$"_qs)).size(), 1);
+        } else {
+            const QString said = QString::fromLocal8Bit(p.readAllStandardError());
+            for (const QString &name : first)
+                QVERIFY2(said.contains(name) && !leftovers().contains(name), qPrintable(said));
+        }
     }
-    for (const QString &folder : {staleParts, otherParts}) {
-        const utimbuf times{old.toSecsSinceEpoch(), old.toSecsSinceEpoch()};
-        QCOMPARE(::utime(QFile::encodeName(folder).constData(), &times), 0);
-    }
+    const QStringList left = leftovers();
+    QCOMPARE(left.size(), 1);
+    QVERIFY2(left.first().endsWith(u".parts"_qs), qPrintable(left.first()));
 
     const Run run = convert({input, out + u"/in.txt"_qs});
     QCOMPARE(run.code, 0);
-    QVERIFY(!QFileInfo::exists(staleParts));
-    QVERIFY(QFileInfo::exists(otherParts + u"/letter.odt"_qs));
-    QVERIFY(QDir(otherParts).removeRecursively());
-    QStringList expected = kept;
-    expected << u".link.mp3.Ab3dE9.wav"_qs << u"in.txt"_qs;
+    QStringList expected = users;
+    expected << u"in.txt"_qs;
     expected.sort();
     QCOMPARE(filesIn(out), expected);
+    for (const QString &name : {users.at(0), users.at(1), users.at(2) + u"/001.txt"_qs, users.at(3)})
+        QCOMPARE(contents(out + u'/' + name), QByteArray("RIFF the user's own"));
     QCOMPARE(contents(target), QByteArray("keep"));
-    QCOMPARE(run.errors.size(), stale.size() + 1);
-    for (const QString &name : stale)
-        QVERIFY2(run.errors.filter(name).size() == 1, qPrintable(run.errors.join(u'\n')));
+    QCOMPARE(run.errors.size(), left.size());
+    for (const QString &name : left)
+        QVERIFY2(run.errors.filter(name).size() == 1 && run.errors.filter(name).first().contains(u"killed"_qs),
+                 qPrintable(run.errors.join(u'\n')));
+
     // A batch into the folder does the same.
-    testsupport::writeFile(out + u'/' + stale.first(), "RIFF");
-    QFile again(out + u'/' + stale.first());
-    QVERIFY(again.open(QIODevice::ReadWrite) && again.setFileTime(old, QFileDevice::FileModificationTime));
-    again.close();
+    QProcess p;
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"-q"_qs, u"-j"_qs, u"1"_qs, book, out + u"/book.mp3"_qs});
+    QVERIFY(p.waitForStarted());
+    const auto reading = [&] {
+        const QStringList waves = QDir(out).entryList({u".book.mp3.*.wav"_qs}, QDir::Files | QDir::Hidden);
+        return !waves.isEmpty() && QFileInfo(out + u'/' + waves.first()).size() > 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(reading() || p.state() != QProcess::Running, 60000);
+    ::kill(pid_t(p.processId()), SIGKILL);
+    QVERIFY(p.waitForFinished(30000));
+    QVERIFY(hiddenIn(out).size() > users.size());
     QCOMPARE(convert({u"-q"_qs, u"-o"_qs, out, u"-f"_qs, u"txt"_qs, input}).code, 0);
-    QVERIFY(!QFile::exists(out + u'/' + stale.first()));
-    // And so does a book split into chapters there.
-    testsupport::writeFile(out + u'/' + stale.first(), "RIFF");
-    QFile third(out + u'/' + stale.first());
-    QVERIFY(third.open(QIODevice::ReadWrite) && third.setFileTime(old, QFileDevice::FileModificationTime));
-    third.close();
-    QCOMPARE(convert({u"-q"_qs, u"--split"_qs, u"chapters"_qs, u"--format"_qs, u"wav"_qs, input, out}).code, 0);
-    QVERIFY(!QFile::exists(out + u'/' + stale.first()));
+    QCOMPARE(filesIn(out), expected);
 }
 
 // A folder that cannot hold the speech is found before the voice starts:
