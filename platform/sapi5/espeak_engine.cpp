@@ -101,10 +101,14 @@ public:
             return;
         }
         if (request.espeakName != m_voice) {
-            const int status = espeak_SetVoiceByName(request.espeakName.toUtf8().constData());
-            if (status != EE_OK)
-                qCWarning(lcEspeak) << "voice" << request.espeakName << statusText(status);
-            m_voice = request.espeakName;
+            // espeak-ng keeps the voice it had when another cannot be
+            // loaded: speaking on would pass one voice off as another.
+            if (const QString why = load(request.espeakName); !why.isEmpty()) {
+                qCWarning(lcEspeak).noquote() << why;
+                emit m_engine->voiceFailed(request.job, why);
+                emit m_engine->jobDone(request.job, false);
+                return;
+            }
             m_wpm = -1;  // a new voice brings its own rate
         }
         if (request.wordsPerMinute != m_wpm) {
@@ -130,6 +134,19 @@ public:
         if (status != EE_OK && !m_aborted)
             qCWarning(lcEspeak) << "synthesis failed:" << statusText(status);
         emit m_engine->jobDone(request.job, status == EE_OK && !m_aborted);
+    }
+
+    // Makes espeakName the voice that speaks; why not, when it cannot be.
+    QString load(const QString &espeakName)
+    {
+        m_voice.clear();
+        if (!m_initialised)
+            return m_engine->m_error;
+        const int status = espeak_SetVoiceByName(espeakName.toUtf8().constData());
+        if (status != EE_OK)
+            return QStringLiteral("The voice \"%1\" could not be loaded: %2.").arg(espeakName, statusText(status));
+        m_voice = espeakName;
+        return {};
     }
 
 private:
@@ -217,7 +234,9 @@ private:
             // The language code is what users know a voice by; where two
             // voices share one, the file identifier tells them apart.
             info.id = languageCount.value(language) == 1 ? language : identifier;
-            info.espeakName = info.id;
+            // Loaded by its file: espeak-ng finds no voice by some of the
+            // language codes it lists ("en-gb", "fr-fr").
+            info.espeakName = identifier;
             info.language = language;
             info.description = readableName(*v, language);
             result.append(info);
@@ -244,7 +263,7 @@ private:
             name[0] = name[0].toUpper();
             EspeakVoiceInfo info;
             info.id = baseVoice.id + u'+' + file;
-            info.espeakName = info.id;
+            info.espeakName = baseVoice.espeakName + u'+' + file;
             info.language = baseVoice.language;
             info.description = QStringLiteral("%1, variant %2").arg(baseVoice.description, name);
             result.append(info);
@@ -329,6 +348,15 @@ int EspeakEngine::sampleRate() const
 const QList<EspeakVoiceInfo> &EspeakEngine::voices() const
 {
     return m_voices;
+}
+
+QString EspeakEngine::loadError(const QString &espeakName)
+{
+    Worker *worker = m_worker;
+    QString why;
+    QMetaObject::invokeMethod(m_worker, [worker, espeakName, &why] { why = worker->load(espeakName); },
+                              Qt::BlockingQueuedConnection);
+    return why;
 }
 
 quint64 EspeakEngine::newJobId()

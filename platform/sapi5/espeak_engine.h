@@ -15,7 +15,7 @@ class QThread;
 struct EspeakVoiceInfo
 {
     QString id;           // unique: language code, or identifier where codes repeat; "+variant" for variants
-    QString espeakName;   // what espeak_SetVoiceByName is given
+    QString espeakName;   // what espeak_SetVoiceByName is given: the voice's file, "+variant"
     QString description;  // readable, e.g. "English (America)"
     QString language;     // e.g. "en-us"
 };
@@ -49,6 +49,10 @@ public:
     int sampleRate() const;
     const QList<EspeakVoiceInfo> &voices() const;
 
+    // Loads the voice as a job would; why it cannot be, else empty. Waits
+    // for the jobs queued before.
+    QString loadError(const QString &espeakName);
+
     quint64 newJobId();
     // Queues a job on the worker thread; jobs run in the order queued.
     void synthesize(const SynthRequest &request);
@@ -57,6 +61,8 @@ signals:
     // Audio as the synthesizer makes it. Marks: samples relative to pcm,
     // text positions and lengths in UTF-16 units of the request's text.
     void audio(quint64 job, const QByteArray &pcm, const QList<WordMark> &marks);
+    // The job's voice cannot be loaded: nothing is spoken (jobDone follows).
+    void voiceFailed(quint64 job, const QString &why);
     // completed is false when the job was cancelled or espeak-ng failed.
     void jobDone(quint64 job, bool completed);
 

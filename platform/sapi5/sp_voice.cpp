@@ -311,6 +311,14 @@ SpVoice::SpVoice(QObject *parent) : QObject(parent), d(std::make_unique<Private>
 
     connect(d->engine, &EspeakEngine::audio, this,
             [this](quint64 job, const QByteArray &pcm, const QList<WordMark> &marks) { d->onAudio(job, pcm, marks); });
+    connect(d->engine, &EspeakEngine::voiceFailed, this, [this](quint64 job, const QString &why) {
+        if (job != d->inflightJob || d->streams.empty())
+            return;
+        // The rest of the text would fail alike: the stream ends here.
+        Private::Stream &s = d->streams.front();
+        s.next = s.text.size();
+        emit VoiceFailed(s.number, why);
+    });
     connect(d->engine, &EspeakEngine::jobDone, this, [this](quint64 job, bool ok) { d->onJobDone(job, ok); });
     connect(&d->player, &SpeechPlayer::needData, this, [this] { d->requestChunk(); });
     connect(&d->player, &SpeechPlayer::started, this, [this] { d->onStarted(); });
@@ -440,6 +448,11 @@ bool SpVoice::WaitUntilDone(long msTimeout)
         timer.start(int(std::min<long>(msTimeout, INT_MAX)));
     loop.exec();
     return d->streams.empty();
+}
+
+QString SpVoice::loadError(const SpObjectToken &token) const
+{
+    return isValid() ? d->engine->loadError(d->espeakNameFor(token)) : errorString();
 }
 
 int SpVoice::sampleRate() const

@@ -84,6 +84,9 @@ public:
     // -1 means no limit. Returns false on timeout.
     bool WaitUntilDone(long msTimeout);
 
+    // Why the voice cannot speak (its data cannot be loaded), else empty.
+    QString loadError(const SpObjectToken &token) const;
+
     // Sample rate of the PCM this voice produces.
     int sampleRate() const;
     // True from Speak until the last queued speech has ended.
@@ -96,6 +99,9 @@ signals:
     void Word(long streamNumber, const QVariant &streamPosition,
               qint64 characterPosition, qint64 length);
     void EndStream(long streamNumber, const QVariant &streamPosition);
+    // The voice could not be loaded: the stream ends without its speech
+    // (EndStream follows), never spoken by another voice.
+    void VoiceFailed(long streamNumber, const QString &why);
     // The first sample of a stream went to the audio sink (for measuring
     // how quickly speech starts; heard one device buffer later).
     void firstSampleQueued();

@@ -20,7 +20,7 @@
 #include <QTemporaryFile>
 #include <QThread>
 
-#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -121,22 +121,23 @@ QString Conversion::inputName() const
 
 // Standard input is read in the event loop as it arrives, never by a read
 // that waits: a writer may keep the pipe open for as long as it likes, and
-// an interrupt meanwhile must still be taken at once.
+// an interrupt meanwhile must still be taken at once. Its flags are left
+// alone: the open file is shared with the shell and the rest of a
+// pipeline, and a non-blocking one would outlive a conversion killed
+// outright.
 void Conversion::readStandardInput()
 {
-    m_inputFlags = ::fcntl(STDIN_FILENO, F_GETFL);
-    if (m_inputFlags < 0 || ::fcntl(STDIN_FILENO, F_SETFL, m_inputFlags | O_NONBLOCK) < 0) {
-        const int error = errno;
-        m_inputFlags = -1;
-        return fail(Convert::InputUnreadable, inputName(), QString::fromLocal8Bit(std::strerror(error)));
-    }
     m_inputNotifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(m_inputNotifier, &QSocketNotifier::activated, this, &Conversion::readInputPiece);
 }
 
-// One read per wake-up, so that signals are seen between pieces.
+// One read per wake-up, so that signals are seen between pieces; and only
+// when there is something to read, so that it returns at once.
 void Conversion::readInputPiece()
 {
+    pollfd ready{STDIN_FILENO, POLLIN, 0};
+    if (::poll(&ready, 1, 0) == 0)
+        return;
     char piece[1 << 16];
     const ssize_t n = ::read(STDIN_FILENO, piece, sizeof piece);
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
@@ -163,18 +164,12 @@ void Conversion::readInputPiece()
     convertText();
 }
 
-// Gives standard input back as it was found: a terminal is shared with the
-// shell, which expects blocking reads.
 void Conversion::stopReadingInput()
 {
     if (m_inputNotifier) {
         m_inputNotifier->setEnabled(false);
         m_inputNotifier->deleteLater();
         m_inputNotifier = nullptr;
-    }
-    if (m_inputFlags >= 0) {
-        ::fcntl(STDIN_FILENO, F_SETFL, m_inputFlags);
-        m_inputFlags = -1;
     }
     m_inputBytes = QByteArray();
 }
@@ -188,7 +183,7 @@ bool Conversion::checkSubtitleFolder()
     QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     if (probe.open())
         return true;
-    fail(Convert::RenderFailed, m_options.subtitles, tr("the folder %1 cannot be written to").arg(info.absolutePath()));
+    fail(Convert::RenderFailed, m_options.subtitles, Mp3Export::folderProblem(info.absolutePath()));
     return false;
 }
 
@@ -283,6 +278,11 @@ bool Conversion::decodeText(RichTextBox &box, const QByteArray &bytes)
 
 void Conversion::convertText()
 {
+    // A text with nothing to read aloud is refused alike whatever it was
+    // to become.
+    QString spoken = DocumentSaver::exportText(m_text);
+    if (spoken.isEmpty())
+        return fail(Convert::InputUnreadable, inputName(), tr("there is no text in it to read aloud"));
     if (m_options.format == Convert::Format::Text) {
         QString why;
         if (!DocumentSaver::writeFile(m_options.output, m_text.toUtf8(), &why))
@@ -291,15 +291,18 @@ void Conversion::convertText()
         return succeed();
     }
 
-    m_text = DocumentSaver::exportText(m_text);
-    if (m_text.isEmpty())
-        return fail(Convert::InputUnreadable, inputName(), tr("there is no text in it to read aloud"));
+    m_text = std::move(spoken);
     std::optional<VoiceCatalog::Voice> voice =
         m_options.voice.isEmpty() ? m_voices.forText(m_text) : m_voices.find(m_options.voice);
     if (!voice) {
         if (!m_options.voice.isEmpty())
             return fail(Convert::UnknownVoice, inputName(), tr("there is no voice \"%1\"").arg(m_options.voice));
         return fail(Convert::RenderFailed, m_options.output, tr("no voice is installed"));
+    }
+    // Found out now: espeak-ng would otherwise go on in the voice it had.
+    if (voice->engine == VoiceChoice::Sapi5 && m_voices.spVoice()) {
+        if (const QString why = m_voices.spVoice()->loadError(m_voices.token(voice->index)); !why.isEmpty())
+            return fail(Convert::UnknownVoice, inputName(), why);
     }
     m_written = m_text;
     m_renderShare = VoiceCatalog::renderShare(*voice);

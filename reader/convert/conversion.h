@@ -82,7 +82,6 @@ private:
     // Standard input, read as it arrives.
     QSocketNotifier *m_inputNotifier = nullptr;
     QByteArray m_inputBytes;
-    int m_inputFlags = -1;  // its status flags before we made it non-blocking
     SpeechExport *m_export = nullptr;
     PieceConversion *m_pieces = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles

@@ -8,6 +8,7 @@
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
 #include "documents/rich_text_box.h"
+#include "export/mp3_export.h"
 #include "shell/termination_signals.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,14 @@ void onTermination(QObject *context, const std::function<void(int)> &handler)
     std::_Exit(code);
 }
 
+// A message as a line's second half: "the folder … does not exist."
+QString sentence(QString why)
+{
+    if (!why.isEmpty())
+        why[0] = why.at(0).toLower();
+    return why;
+}
+
 void printError(const QString &line)
 {
     QTextStream(stderr) << "sayora-convert: " << line << Qt::endl;
@@ -79,6 +88,19 @@ pid_t batchPid(pid_t parentAtStart)
     bool ok = false;
     const qint64 named = qEnvironmentVariableIntValue("SAYORA_CONVERT_BATCH", &ok);
     return ok && named > 0 ? pid_t(named) : parentAtStart;
+}
+
+// A bit rate asked of a format that has none is said, not ignored.
+void noteBitrate(const Convert::Options &options)
+{
+    if (options.bitrate <= 0 || options.reportProgress)
+        return;
+    const char *format = options.format == Convert::Format::Flac  ? "FLAC is lossless"
+                         : options.format == Convert::Format::Wav  ? "WAV is uncompressed PCM"
+                         : options.format == Convert::Format::Text ? "a text is no sound"
+                                                                    : nullptr;
+    if (format)
+        printError(QStringLiteral("--bitrate was left unused: %1 and has no bit rate to set").arg(QLatin1String(format)));
 }
 
 // Hidden temporaries of conversions killed outright, said once each.
@@ -123,8 +145,13 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
             return Convert::RenderFailed;
     }
 #endif
-    // A batch has done this once for all its workers.
     const bool toFile = options.output != u"-";
+    // Found out before minutes of reading aloud.
+    if (const QString folder = QFileInfo(options.output).absolutePath(); toFile && !QFileInfo(folder).isDir()) {
+        printError(QStringLiteral("%1: %2").arg(options.output, sentence(Mp3Export::folderProblem(folder))));
+        return Convert::RenderFailed;
+    }
+    // A batch has done this once for all its workers.
     if (!options.reportProgress && toFile)
         removeStaleTemporaries(QFileInfo(options.output).absolutePath());
     if (options.format != Convert::Format::Text && !options.piece && toFile) {
@@ -304,14 +331,18 @@ int main(int argc, char *argv[])
             printError(split.options.error + QStringLiteral(" (see --help)"));
             endWith(Convert::UsageError);
         }
-        if (split.options.mode == Convert::Options::Mode::Batch)
+        if (split.options.mode == Convert::Options::Mode::Batch) {
+            noteBitrate(split.options);
             endWith(runSplit(split));
+        }
     }
     const Convert::Options options = Convert::parseOptions(arguments);
     if (!options.error.isEmpty()) {
         printError(options.error + QStringLiteral(" (see --help)"));
         endWith(Convert::UsageError);
     }
+    if (options.mode == Convert::Options::Mode::Convert || options.mode == Convert::Options::Mode::Batch)
+        noteBitrate(options);
     switch (options.mode) {
     case Convert::Options::Mode::Help:
         QTextStream(stdout) << Convert::helpText() << Chapters::helpText();

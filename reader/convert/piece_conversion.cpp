@@ -8,6 +8,7 @@
 #include "convert/subtitles.h"
 #include "documents/document_saver.h"
 #include "export/mp3_export.h"
+#include "export/temporary_record.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,8 @@
 #include <cmath>
 
 #include <csignal>
+#include <poll.h>
+#include <unistd.h>
 
 #include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
@@ -45,7 +48,7 @@ int PieceConversion::pieceCount(qsizetype textLength, int workers)
     return int(std::min<qsizetype>(workers * rounds, textLength / (shortestSplit / 2)));
 }
 
-int PieceConversion::pieceCountForSplit(qsizetype textLength, int workers, const Convert::Options &options)
+qsizetype PieceConversion::pieceLengthForSplit(const Convert::Options &options)
 {
     double minutes = options.splitMinutes > 0 ? options.splitMinutes : 1e9;
     if (options.splitMegabytes > 0) {
@@ -53,12 +56,33 @@ int PieceConversion::pieceCountForSplit(qsizetype textLength, int workers, const
         const double kbps = options.format == Convert::Format::Wav ? 352.8 : options.bitrate > 0 ? options.bitrate : 32;
         minutes = std::min(minutes, options.splitMegabytes * 1e6 / (kbps * 1000 / 8 * 60));
     }
-    // About 900 characters a minute at the voices' usual rates; four parts
-    // to a file put its end within a quarter of the limit.
-    const qsizetype length = std::clamp<qsizetype>(qsizetype(minutes * 900 / 4), 1000, longestPiece);
-    const qsizetype count = std::max<qsizetype>(1, (textLength + length - 1) / length);
-    const qsizetype rounds = (count + workers - 1) / std::max(1, workers);
-    return int(std::min<qsizetype>(std::max<qsizetype>(1, rounds * std::max(1, workers)), std::max<qsizetype>(1, textLength / 500)));
+    // About 900 characters a minute at the voices' usual rates; three parts
+    // to a file put its end within a third of the limit, and leave room for
+    // a voice that reads slower than that.
+    return std::clamp<qsizetype>(qsizetype(minutes * 900 / 3), 60, longestPiece);
+}
+
+int PieceConversion::pieceCountForSplit(qsizetype textLength, int workers, const Convert::Options &options)
+{
+    Q_UNUSED(workers);
+    const qsizetype length = pieceLengthForSplit(options);
+    return int(std::max<qsizetype>(1, (textLength + length - 1) / length));
+}
+
+QList<qsizetype> PieceConversion::cutsWithin(const QString &text, qsizetype longest)
+{
+    // Sentences, and a sentence longer than a piece at its clauses (or else
+    // its blanks), as the subtitles cut them.
+    QList<qsizetype> result;
+    qsizetype from = 0, last = 0;
+    for (const Subtitles::Span &span : Subtitles::cueSpans(text, longest)) {
+        if (span.end - from > longest && last > from) {
+            result.append(last);
+            from = last;
+        }
+        last = span.end;
+    }
+    return result;
 }
 
 QList<qsizetype> PieceConversion::cuts(const QString &text, int pieces)
@@ -91,7 +115,8 @@ PieceConversion::PieceConversion(const Convert::Options &options, const QString 
     , m_voice(voice)
     , m_textLength(text.size())
 {
-    QList<qsizetype> ends = cuts(text, pieces);
+    const bool split = options.splitMinutes > 0 || options.splitMegabytes > 0;
+    QList<qsizetype> ends = split ? cutsWithin(text, pieceLengthForSplit(options)) : cuts(text, pieces);
     ends.append(text.size());
     qsizetype from = 0;
     for (const qsizetype cut : std::as_const(ends)) {
@@ -137,8 +162,9 @@ void PieceConversion::start()
                                                      : m_options.output);
     m_folder = std::make_unique<QTemporaryDir>(output.absolutePath() + QStringLiteral("/.") + output.fileName()
                                                + QStringLiteral(".XXXXXX.parts"));
+    m_folderRecord = TemporaryRecord::remember(m_folder->path());
     if (!m_folder->isValid())
-        return fail(Convert::RenderFailed, tr("the folder %1 cannot be written to").arg(output.absolutePath()));
+        return fail(Convert::RenderFailed, Mp3Export::folderProblem(output.absolutePath()));
     const QString extension = partsAreWaves(m_options.format) ? QStringLiteral("wav") : QStringLiteral("mp3");
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         Piece &piece = m_pieces[i];
@@ -235,6 +261,14 @@ void PieceConversion::workerEnded(Piece &piece)
 }
 
 namespace {
+
+// Whether nobody reads standard output any more: a pipe whose reader has
+// gone, a socket shut down.
+bool standardOutputClosed()
+{
+    pollfd out{STDOUT_FILENO, POLLOUT, 0};
+    return ::poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)) != 0;
+}
 
 bool soundFileFormat(Convert::Format format)
 {
@@ -334,10 +368,22 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         const QString track = options.track <= 0 ? QString()
                               : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
                                                   : QString::number(options.track);
+        // Some seconds of the speech, for Vorbis to be aimed at the rate.
+        QByteArray sample;
+        for (const QString &path : parts) {
+            QFile part(path);
+            const qint64 wanted = qint64(rate) * 2 * 30 - sample.size();
+            if (wanted <= 0 || !part.open(QIODevice::ReadOnly) || !part.seek(WaveFile::headerBytes))
+                break;
+            sample += part.read(wanted);
+        }
         writer = std::make_unique<SoundFileWriter>(into, codec, rate, options.bitrate,
-                                                   SoundFileWriter::Tags{options.title, options.artist, options.album, track});
+                                                   SoundFileWriter::Tags{options.title, options.artist, options.album, track},
+                                                   codec == SoundFileWriter::Codec::Vorbis && options.bitrate > 0 ? sample
+                                                                                                                   : QByteArray());
         if (!writer->isOpen())
             return fail(writer->errorString());
+        joined.note = writer->bitrateNote(options.bitrate);
     }
     for (qsizetype i = 0; i < parts.size(); ++i) {
         joined.starts.append(double(done) / (2.0 * rate));
@@ -389,6 +435,7 @@ void PieceConversion::planFiles()
     const qint64 limitBytes = qint64(m_options.splitMegabytes) * 1000 * 1000;
     double seconds = 0;
     qint64 bytes = 0;
+    QList<int> oversized;
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         double partSeconds = 0;
         if (partsAreWaves(m_options.format)) {
@@ -407,6 +454,10 @@ void PieceConversion::planFiles()
         m_files.last().pieces.append(int(i));
         seconds += partSeconds;
         bytes += partBytes;
+        // A part alone over the limit: its one sentence (or clause) could
+        // not be cut shorter.
+        if ((limitSeconds > 0 && partSeconds > limitSeconds) || (limitBytes > 0 && partBytes > limitBytes))
+            oversized.append(int(m_files.size() - 1));
     }
     const int count = int(m_files.size());
     const QString subtitleKind = QFileInfo(m_options.subtitles).suffix();
@@ -415,6 +466,9 @@ void PieceConversion::planFiles()
         if (!m_options.subtitles.isEmpty())
             m_files[i].subtitles = splitName(m_options.subtitles, i + 1, count, subtitleKind);
     }
+    for (const int file : std::as_const(oversized))
+        emit warned(tr("sayora-convert: %1 is over the limit: a sentence in it is longer than the limit and cannot be cut")
+                        .arg(m_files.at(file).output));
 }
 
 QStringList PieceConversion::partsOf(const File &file) const
@@ -475,6 +529,14 @@ void PieceConversion::joined()
 {
     delete std::exchange(m_joinThread, nullptr);
     for (const Joined &joined : std::as_const(m_joined)) {
+        if (!joined.note.isEmpty() && !m_warnings.contains(joined.note)) {
+            m_warnings.insert(joined.note);
+            emit warned(QStringLiteral("sayora-convert: %1: %2.").arg(m_options.output, joined.note));
+        }
+        // A reader that has read all it wanted (head) closes the pipe: an
+        // ordinary end, not a failure.
+        if (!joined.error.isEmpty() && m_options.output == u"-" && standardOutputClosed())
+            return end();
         if (!joined.error.isEmpty())
             return fail(Convert::RenderFailed, joined.error);
     }
@@ -574,4 +636,5 @@ void PieceConversion::stop()
             file.export_->cancel();
     }
     m_folder.reset();
+    TemporaryRecord::forget(std::exchange(m_folderRecord, QString()));
 }

@@ -35,10 +35,16 @@ public:
     {
         return needsWorkers(options.format) || options.output == u"-";
     }
-    // How many pieces for a text split into files of options.splitMinutes
-    // or options.splitMegabytes: small enough that a file ends near its
-    // limit.
+    // How long a piece may be (UTF-16) for a text split into files of
+    // options.splitMinutes or options.splitMegabytes: short enough that a
+    // file of whole pieces ends near its limit.
+    static qsizetype pieceLengthForSplit(const Convert::Options &options);
+    // About how many pieces of that length the text makes.
     static int pieceCountForSplit(qsizetype textLength, int workers, const Convert::Options &options);
+    // Where text is cut for pieces of at most longest: at sentence ends, and
+    // in a longer sentence at its clauses, else its blanks (a single word
+    // longer than that stays whole). The ends of all but the last piece.
+    static QList<qsizetype> cutsWithin(const QString &text, qsizetype longest);
     // "NAME 01.EXT" beside output, for the number-th of count files.
     static QString splitName(const QString &output, int number, int count, const QString &extension);
     // Where text is cut into pieces pieces: after a sentence, near equal
@@ -90,6 +96,7 @@ private:
         QString error;
         double seconds = 0;
         QList<double> starts;  // where each part's sound starts in the whole
+        QString note;          // about the bit rate, when it could not be had
     };
     static bool partsAreWaves(Convert::Format format);
     static bool writeId3(const QString &path, const Convert::Options &options);
@@ -103,6 +110,7 @@ private:
     QList<Piece> m_pieces;
     qsizetype m_textLength = 0;
     std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_folderRecord;  // for the sweep of a killed conversion's leftovers
     // The files written: the output, or with a split its numbered files.
     struct File
     {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <utility>
 
 struct sf_private_tag;
 struct SRC_STATE_tag;
@@ -22,8 +24,10 @@ public:
     };
 
     // kbps: the aimed average bit rate of Vorbis and Opus (their quality is
-    // set to come near it); 0: the codec's default.
-    SoundFileWriter(const QString &path, Codec codec, int sampleRate, int kbps, const Tags &tags);
+    // set to come near it: for Vorbis as measured on sample, some seconds
+    // of the speech in 16-bit PCM); 0: the codec's default.
+    SoundFileWriter(const QString &path, Codec codec, int sampleRate, int kbps, const Tags &tags,
+                    const QByteArray &sample = {});
     ~SoundFileWriter();
     SoundFileWriter(const SoundFileWriter &) = delete;
     SoundFileWriter &operator=(const SoundFileWriter &) = delete;
@@ -36,14 +40,22 @@ public:
 
     // The rate the file is written at for a voice of this rate.
     static int fileRate(Codec codec, int sampleRate);
+    // The bit rate Vorbis makes of sample at a compression level (0 best
+    // … 1 least).
+    static double vorbisKbps(int sampleRate, double level, const QByteArray &sample);
+    // When kbps was out of the codec's reach for this sound: a line saying
+    // what it reaches. Empty otherwise.
+    QString bitrateNote(int kbps) const;
 
 private:
     bool fail(const QString &why);
+    double vorbisLevel(int kbps, int sampleRate, const QByteArray &sample);
     bool writeFloats(const float *samples, qsizetype count);
     bool resample(const float *samples, qsizetype count, bool last);
 
     sf_private_tag *m_file = nullptr;
     SRC_STATE_tag *m_resampler = nullptr;
     double m_ratio = 1;
+    std::pair<int, int> m_reachable{0, 0};  // Vorbis's lowest and highest kbit/s for the sound
     QString m_error;
 };

@@ -125,14 +125,21 @@ std::optional<VoiceCatalog::Voice> VoiceCatalog::find(const QString &name) const
 
 QList<VoiceCatalog::Voice> VoiceCatalog::suggestions(const QString &name, int limit, bool *ambiguous) const
 {
-    // Voices holding more of the name's words come first ("english",
-    // "flite slt"), then those nearest in spelling ("japanse").
+    // The voices of a language named by its code come first ("en"), then
+    // those holding more of the name's words ("english", "flite slt"),
+    // then those nearest in spelling ("japanse").
     const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
     struct Ranked
     {
+        bool language;  // the name is the voice's language, or its first part ("en" of "en-gb")
         qsizetype found;
         int distance;
         Voice voice;
+    };
+    const auto ofLanguage = [&](const QString &code) {
+        return !name.isEmpty()
+               && (code.compare(name, Qt::CaseInsensitive) == 0
+                   || code.startsWith(name + u'-', Qt::CaseInsensitive));
     };
     QList<Ranked> ranked;
     qsizetype holdingAll = 0;
@@ -143,10 +150,12 @@ QList<VoiceCatalog::Voice> VoiceCatalog::suggestions(const QString &name, int li
         });
         if (!words.isEmpty() && found == words.size())
             ++holdingAll;
-        ranked.append({found, std::min({distance(name, voice.name), distance(name, voice.shortName), distance(name, voice.code)}),
+        ranked.append({ofLanguage(voice.code), found, std::min({distance(name, voice.name), distance(name, voice.shortName), distance(name, voice.code)}),
                        voice});
     }
     std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
+        if (a.language != b.language)
+            return a.language;
         return a.found != b.found ? a.found > b.found : a.distance < b.distance;
     });
     if (ambiguous)

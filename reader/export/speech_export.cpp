@@ -137,6 +137,10 @@ void SpeechExport::renderWithSapi5(const Voice &voice)
         if (stream == m_stream)
             wordAt(position, streamPosition.toLongLong());
     });
+    connect(m_voice, &SpVoice::VoiceFailed, this, [this](long stream, const QString &why) {
+        if (stream == m_stream)
+            fail(why);
+    });
     // The end of the rendering comes as a signal: nothing waits for it.
     connect(m_voice, &SpVoice::EndStream, this, [this](long stream) {
         if (stream == m_stream)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QHash>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -148,6 +151,9 @@ private slots:
     void pronunciationRulesInSubtitles();
     void voiceNames_data();
     void voiceNames();
+    void everyVoiceSpeaksAsItself();
+    void languageCodeSuggestsItsVoices();
+    void standardInputFlagsLeftAlone();
 
 private:
     QTemporaryDir m_dir;
@@ -303,12 +309,16 @@ void TestConvert::failures_data()
                                    << false << 3 << u""_qs << u"no voice \"flite slt\"; did you mean"_qs;
     QTest::newRow("lame missing") << QStringList{u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << true << 4 << u"out.mp3"_qs
                                   << u"\"lame\" is not installed"_qs;
+    QTest::newRow("empty input as text") << QStringList{u"%d/empty.txt"_qs, u"%d/out.txt"_qs} << false << 2
+                                         << u"empty.txt"_qs << u"no text"_qs;
     QTest::newRow("no output folder") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.wav"_qs} << false << 4
-                                      << u"missing/out.wav"_qs << u"cannot be written to"_qs;
+                                      << u"missing/out.wav"_qs << u"missing does not exist"_qs;
+    QTest::newRow("no folder for the text") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.txt"_qs} << false << 4
+                                            << u"missing/out.txt"_qs << u"missing does not exist"_qs;
     QTest::newRow("read-only folder") << QStringList{u"%d/in.txt"_qs, u"%d/locked/out.mp3"_qs} << false << 4
                                       << u"locked/out.mp3"_qs << u"cannot be written to"_qs;
     QTest::newRow("subtitles unwritable") << QStringList{u"--subtitles"_qs, u"%d/missing/in.srt"_qs, u"%d/in.txt"_qs, u"%d/out.wav"_qs}
-                                          << false << 4 << u"in.srt"_qs << u"cannot be written to"_qs;
+                                          << false << 4 << u"in.srt"_qs << u"missing does not exist"_qs;
     QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << false
                                        << 1 << u""_qs << u"0 to 100"_qs;
     QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.aiff"_qs} << false << 1 << u"out.aiff"_qs
@@ -838,6 +848,9 @@ void TestConvert::voiceNames_data()
     QTest::newRow("a language one voice alone speaks") << u"ja"_qs << 0 << 22050 << QString();
     QTest::newRow("ambiguous") << u"english"_qs << 3 << 0
                                << u"more than one voice goes by \"english\"; did you mean \"Flite Kal (US English, male, 8 kHz)\" (kal), "_qs;
+    QTest::newRow("British English by its language") << u"en-gb"_qs << 0 << 22050 << QString();
+    QTest::newRow("French by its language") << u"fr-fr"_qs << 0 << 22050 << QString();
+    QTest::newRow("Cherokee") << u"Cherokee"_qs << 0 << 22050 << QString();
     QTest::newRow("misspelt") << u"japanse"_qs << 3 << 0 << u"there is no voice \"japanse\"; did you mean \"Japanese\" (ja), "_qs;
 }
 
@@ -865,6 +878,74 @@ void TestConvert::voiceNames()
     const QStringList lines = convert({u"--list-voices"_qs}).out.split(u'\n');
     QVERIFY(lines.contains(u"Flite SLT (US English, female)\tslt\ten-us\tflite"_qs));
     QVERIFY(lines.contains(u"English (America)\ten-us\ten-us\tespeak-ng"_qs));
+}
+
+// Voices espeak-ng lists by a language code it cannot load them by speak
+// in their own voice, not in the one loaded before.
+void TestConvert::everyVoiceSpeaksAsItself()
+{
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), "Bonjour, good morning, one two three.");
+    QHash<QByteArray, QString> sounds;
+    for (const QString &voice : {u"en-us"_qs, u"en-gb"_qs, u"fr-fr"_qs, u"Cherokee"_qs}) {
+        const QString wav = dir.filePath(voice + u".wav"_qs);
+        const Run run = convert({u"--quiet"_qs, u"--jobs"_qs, u"1"_qs, u"--voice"_qs, voice, input, wav});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.errors, QStringList());
+        const QByteArray sound = contents(wav).mid(WaveFile::headerBytes);
+        QVERIFY2(!sounds.contains(sound), qPrintable(u"%1 sounds as %2"_qs.arg(voice, sounds.value(sound))));
+        sounds.insert(sound, voice);
+    }
+}
+
+// A language code several voices speak suggests those voices, not others
+// whose names are spelt alike.
+void TestConvert::languageCodeSuggestsItsVoices()
+{
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), "One word.");
+    const Run run = convert({u"--voice"_qs, u"en"_qs, input, dir.filePath(u"out.wav"_qs)});
+    QCOMPARE(run.code, 3);
+    QCOMPARE(run.errors.size(), 1);
+    static const QRegularExpression suggestion(uR"re("([^"]+)" \(([^)]+)\))re"_qs);
+    int count = 0;
+    for (auto it = suggestion.globalMatch(run.errors.first()); it.hasNext(); ++count) {
+        const auto match = it.next();
+        QVERIFY2(match.captured(1).contains(u"English"_qs) || match.captured(2).startsWith(u"en"_qs),
+                 qPrintable(run.errors.first()));
+    }
+    QCOMPARE(count, 5);
+}
+
+// Standard input's open file is shared with the shell and the rest of a
+// pipeline: a conversion killed outright while reading it leaves it
+// blocking, as it found it.
+void TestConvert::standardInputFlagsLeftAlone()
+{
+    QTemporaryDir dir;
+    int ends[2];
+    QCOMPARE(::pipe(ends), 0);
+    const int readEnd = ends[0], writeEnd = ends[1];
+    const int before = ::fcntl(readEnd, F_GETFL);
+    QVERIFY(!(before & O_NONBLOCK));
+    QProcess p;
+    p.setChildProcessModifier([readEnd] { ::dup2(readEnd, STDIN_FILENO); });
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--quiet"_qs, u"-"_qs, dir.filePath(u"out.txt"_qs)});
+    QVERIFY(p.waitForStarted());
+    const QByteArray text = "Some text, and the writer keeps the pipe open.\n";
+    QCOMPARE(::write(writeEnd, text.constData(), size_t(text.size())), ssize_t(text.size()));
+    // Read by the conversion: it is reading standard input now.
+    const auto waiting = [&] {
+        int bytes = -1;
+        return ::ioctl(readEnd, FIONREAD, &bytes) == 0 ? bytes : -1;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(waiting(), 0, 30000);
+    QCOMPARE(::fcntl(readEnd, F_GETFL), before);
+    ::kill(pid_t(p.processId()), SIGKILL);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(::fcntl(readEnd, F_GETFL), before);
+    ::close(readEnd);
+    ::close(writeEnd);
 }
 
 SAYORA_GUI_TEST_MAIN(TestConvert)
