@@ -57,8 +57,19 @@ QString safeName(const QString &title, const QString &fallback)
 {
     QString name;
     name.reserve(title.size());
-    for (const QChar c : title)
-        name += c == u'/' || c == u'\\' || c.category() == QChar::Other_Control ? QChar(u' ') : c;
+    // What FAT and exFAT drives (a player, a memory card) refuse: a colon
+    // becomes a dash ("Part 1: Spring" as "Part 1 - Spring"), a double
+    // quote a single one, the others blanks.
+    for (const QChar c : title) {
+        if (c == u':')
+            name += QStringLiteral(" - ");
+        else if (c == u'"')
+            name += u'\'';
+        else if (QStringView(u"/\\*?<>|").contains(c) || c.category() == QChar::Other_Control)
+            name += u' ';
+        else
+            name += c;
+    }
     name = name.simplified();
     while (name.startsWith(u'.'))
         name = name.mid(1).trimmed();
@@ -71,6 +82,9 @@ QString safeName(const QString &title, const QString &fallback)
             name.chop(1);
         name = name.trimmed();
     }
+    // Nor do they keep a trailing dot.
+    while (name.endsWith(u'.'))
+        name = name.chopped(1).trimmed();
     return name.isEmpty() ? fallback : name;
 }
 

@@ -26,8 +26,10 @@ struct Part
 // chapters is one part, titled `fallbackTitle`.
 QList<Part> parts(const Document &document, const QString &fallbackTitle);
 
-// A title as a file name: no '/', control characters or leading dots,
-// blanks collapsed, at most 80 characters; `fallback` when nothing is left.
+// A title as a file name any drive takes (FAT and exFAT included): no
+// '/', '\\', ':', '*', '?', '"', '<', '>', '|', control characters, or
+// leading or trailing dots, blanks collapsed, at most 80 characters;
+// `fallback` when nothing is left.
 QString safeName(const QString &title, const QString &fallback);
 // "01 Title.mp3": numbered from 1, two digits, more for 100 parts and up.
 QString fileName(int number, int total, const QString &title, const QString &extension);

@@ -333,8 +333,8 @@ QString helpText()
        sayora-convert --list-voices
 
 Reads a text aloud into a sound file with Sayora's voices, or turns it into
-plain text. INPUT is a .txt or .rtf file, read as Sayora's Open button reads
-it, or - for standard input. OUTPUT's extension picks what is written (- and
+plain text. INPUT is a text, RTF, PDF, EPUB, DOCX, ODT or HTML file, read as
+Sayora's Open button reads it, or - for standard input. OUTPUT's extension picks what is written (- and
 --format FORMAT: standard output, in that format):
   .mp3   speech, encoded by lame
   .wav   speech, 16-bit PCM
@@ -370,11 +370,15 @@ Options:
       --skip-existing     with --output-dir: leave out every INPUT whose
                           output is already there (a rerun after a failure
                           does only what is missing)
-      --bitrate KBPS      of MP3 (constant), Ogg Vorbis and Opus (average)
+      --bitrate KBPS      of MP3 (constant), Ogg Vorbis and Opus (average);
+                          FLAC and WAV have none (said when asked)
       --split-minutes N   OUTPUT as "NAME 01.EXT", "NAME 02.EXT", ... of at
-                          most about N minutes each, cut at a sentence's
-                          end, and the playlist "NAME.m3u"
+                          most N minutes each, cut at a sentence's end (a
+                          longer sentence at a clause; one that cannot fit
+                          is said), and the playlist "NAME.m3u"
       --split-size MB     the same by size (.mp3 and .wav)
+      --split chapters    a book as one file per chapter into OUTPUT, a
+                          folder (see below)
       --title TEXT, --artist TEXT, --album TEXT, --track N[/TOTAL]
                           the tag (ID3 in MP3, Vorbis comments in Ogg,
                           Opus and FLAC)

@@ -17,6 +17,10 @@ using namespace SentenceMarks;
 
 // Two lines of about 42 characters, the usual limit of a subtitle.
 constexpr qsizetype kCueChars = 84;
+// A line shorter than this is one of its own (a title, an author, a
+// heading, an item of a list), never the hard-wrapped middle of a
+// paragraph: its line break ends the cue.
+constexpr qsizetype kShortLine = 60;
 
 // h:mm:ss plus milliseconds, with the separator each format wants.
 QString clock(double seconds, QChar fraction)
@@ -93,13 +97,17 @@ QList<Span> cueSpans(const QString &text, qsizetype maxChars)
         qsizetype end = -1;
         qsizetype clauseBreak = -1;
         qsizetype spaceBreak = -1;
+        qsizetype lineStart = start;
+        while (lineStart > 0 && !isLineBreak(text.at(lineStart - 1)))
+            --lineStart;
         for (qsizetype i = start; i < limit && end < 0; ++i) {
             const QChar c = text.at(i);
             if (isLineBreak(c)) {
-                if (endsParagraph(text, i))
-                    end = i;  // a blank line ends the paragraph
+                if (endsParagraph(text, i) || i - lineStart < kShortLine)
+                    end = i;  // a blank line ends the paragraph, a short line a heading
                 else
                     spaceBreak = i;
+                lineStart = i + 1;
             } else if (isSentenceEnd(c) || isWideSentenceEnd(c)) {
                 bool wide = isWideSentenceEnd(c);
                 qsizetype j = i + 1;

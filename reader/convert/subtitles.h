@@ -25,7 +25,8 @@ struct Cue
 // A cue is the stretch of text shown at once: one sentence, or a part of
 // a long one. Sentences end at . ! ? … followed by a blank, and at the
 // full-width and ideographic stops 。．！？ wherever they stand; a blank line
-// ends one too. A sentence longer than maxChars is cut at its last comma
+// ends one too, and so does the line break after a line shorter than 60
+// characters (a title, an author, a heading, an item of a list). A sentence longer than maxChars is cut at its last comma
 // (, ; : and 、，；：) or else its last blank before maxChars, or else at a
 // word boundary; a single word longer than that stays whole. The spans
 // (UTF-16, end exclusive) start at a non-blank and come in text order.

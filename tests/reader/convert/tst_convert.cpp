@@ -672,6 +672,13 @@ void TestConvert::cueSpans_data()
         << QStringList{u"Supercalifragilisticexpialidocious"_qs, u"is long."_qs};
     QTest::newRow("blank line ends a paragraph") << u"Title\n\nBody text"_qs << 84
                                                  << QStringList{u"Title"_qs, u"Body text"_qs};
+    QTest::newRow("a book's title, author and heading each alone")
+        << u"The Garden Book\nMira Holt\nSpring\nThe garden wakes slowly. First the snowdrops."_qs << 84
+        << QStringList{u"The Garden Book"_qs, u"Mira Holt"_qs, u"Spring"_qs, u"The garden wakes slowly."_qs,
+                       u"First the snowdrops."_qs};
+    QTest::newRow("a hard-wrapped paragraph runs on")
+        << u"It was late in the evening when the weary travellers reached the\nvillage, tired and hungry."_qs << 200
+        << QStringList{u"It was late in the evening when the weary travellers reached the\nvillage, tired and hungry."_qs};
 }
 
 void TestConvert::cueSpans()
