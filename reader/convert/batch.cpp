@@ -1,6 +1,7 @@
 #include "convert/batch.h"
 
 #include "convert/output_folder.h"
+#include "convert/worker_stop.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -92,13 +93,16 @@ Batch::Batch(const Convert::Options &options, QObject *parent)
 
 Batch::~Batch()
 {
-    for (Job &job : m_jobs) {
-        if (job.worker && job.worker->state() != QProcess::NotRunning) {
-            job.worker->disconnect(this);
-            job.worker->terminate();
-            job.worker->waitForFinished(10000);
-        }
-    }
+    // The workers end by themselves, all told at once.
+    WorkerStop::stop(workers(), SIGTERM);
+}
+
+QList<QProcess *> Batch::workers() const
+{
+    QList<QProcess *> workers;
+    for (const Job &job : m_jobs)
+        workers << job.worker;
+    return workers;
 }
 
 void Batch::start()
@@ -198,16 +202,13 @@ void Batch::workerEnded(Job &job)
 
 void Batch::interrupt(int signal)
 {
-    for (Job &job : m_jobs) {
-        if (job.worker && job.worker->state() != QProcess::NotRunning) {
-            job.worker->disconnect(this);
-            ::kill(pid_t(job.worker->processId()), signal);
-        }
-    }
-    for (Job &job : m_jobs) {
-        if (job.worker && job.worker->state() != QProcess::NotRunning && !job.worker->waitForFinished(10000))
-            job.worker->kill();
-    }
+    WorkerStop *stopping = WorkerStop::stop(workers(), signal);
+    for (Job &job : m_jobs)
+        job.worker = nullptr;
+    if (stopping)
+        connect(stopping, &WorkerStop::ended, this, &Batch::stopped);
+    else
+        QMetaObject::invokeMethod(this, &Batch::stopped, Qt::QueuedConnection);
 }
 
 double Batch::fraction() const

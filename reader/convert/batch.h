@@ -21,8 +21,8 @@ public:
     ~Batch() override;
 
     void start();
-    // Passes the signal on to the running workers, which remove their
-    // temporary files, and waits for them.
+    // Passes the signal on to the running workers, all at once, which
+    // remove their temporary files; stopped() once they have ended.
     void interrupt(int signal);
 
     int total() const { return int(m_jobs.size()); }
@@ -41,8 +41,10 @@ signals:
     // A worker's failure line, or its warnings.
     void failed(const QString &line);
     void finished();
+    void stopped();
 
 private:
+    QList<QProcess *> workers() const;
     struct Job
     {
         QString input;

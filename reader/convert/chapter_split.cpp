@@ -259,12 +259,15 @@ void ChapterSplit::fail(Convert::ExitCode code, const QString &why)
 
 void ChapterSplit::abort()
 {
-    if (m_conversion) {
-        m_conversion->disconnect(this);
-        m_conversion->stop();
-        delete m_conversion;
-        m_conversion = nullptr;
+    Conversion *conversion = std::exchange(m_conversion, nullptr);
+    if (!conversion) {
+        QMetaObject::invokeMethod(this, &ChapterSplit::stopped, Qt::QueuedConnection);
+        return;
     }
+    conversion->disconnect(this);
+    connect(conversion, &Conversion::stopped, this, &ChapterSplit::stopped);
+    connect(conversion, &Conversion::stopped, conversion, &QObject::deleteLater);
+    conversion->stop();
 }
 
 void ChapterSplit::start()

@@ -70,6 +70,8 @@ public:
     ~ChapterSplit() override;
 
     void start();
+    // Stops the chapter being made, for an interrupt: stopped() follows
+    // once its workers have ended and its temporaries are gone.
     void abort();
 
     bool isFinished() const { return m_finished; }
@@ -86,6 +88,7 @@ signals:
     // A line for standard error that does not stop the split.
     void warned(const QString &line);
     void finished();
+    void stopped();
 
 private:
     void next();

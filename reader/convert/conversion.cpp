@@ -68,8 +68,18 @@ void Conversion::fail(Convert::ExitCode code, const QString &file, const QString
     cleanUp();
     m_exitCode = code;
     m_error = QStringLiteral("%1: %2").arg(file, sentence(why));
+    end();
+}
+
+// Finished once the workers told to stop have ended and taken their files
+// with them: whoever ends the process then leaves nothing behind.
+void Conversion::end()
+{
     m_finished = true;
-    emit finished();
+    if (m_pieces && m_pieces->isStopping())
+        connect(m_pieces, &PieceConversion::stopped, this, &Conversion::finished);
+    else
+        emit finished();
 }
 
 void Conversion::audioInPlace()
@@ -91,8 +101,7 @@ void Conversion::audioInPlace()
 void Conversion::succeed()
 {
     cleanUp();
-    m_finished = true;
-    emit finished();
+    end();
 }
 
 void Conversion::cleanUp()
@@ -112,6 +121,11 @@ void Conversion::stop()
 {
     cleanUp();
     m_finished = true;
+    // Its workers end by themselves; said when they have, never waited for.
+    if (m_pieces && m_pieces->isStopping())
+        connect(m_pieces, &PieceConversion::stopped, this, &Conversion::stopped);
+    else
+        QMetaObject::invokeMethod(this, &Conversion::stopped, Qt::QueuedConnection);
 }
 
 QString Conversion::inputName() const

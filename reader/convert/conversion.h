@@ -34,7 +34,9 @@ public:
     void setText(const QString &text);
     void setTags(const Mp3Export::Tags &tags) { m_tags = tags; }
     // Stops at once, for an interrupt: the engine and the encoder end and
-    // every temporary file is removed. finished() does not follow.
+    // every temporary file is removed, those of the workers once they have
+    // ended, all told at once: stopped() follows then (finished() does
+    // not).
     void stop();
 
     bool isFinished() const { return m_finished; }
@@ -53,12 +55,15 @@ signals:
     // A line for standard error that does not stop the conversion.
     void warned(const QString &line);
     void finished();
+    // After stop(): its workers have ended and their files are gone.
+    void stopped();
 
 private:
     QString inputName() const;
     void readStandardInput();
     void readInputPiece();
     void stopReadingInput();
+    void end();
     void convertText();
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     bool checkSubtitleFolder();

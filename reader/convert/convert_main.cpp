@@ -192,12 +192,13 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     QObject::connect(&conversion, &Conversion::finished, &tick, &QTimer::stop);
     QObject::connect(&conversion, &Conversion::finished, QCoreApplication::instance(), &QCoreApplication::quit);
     onTermination(&conversion, [&](int signal) {
+        // Ends by the signal once the workers have removed their files.
+        QObject::connect(&conversion, &Conversion::stopped, [signal] { TerminationSignals::endBy(signal); });
         conversion.stop();
         bar.clear();
         // A worker's parent says it once for the whole batch.
         if (!options.reportProgress)
             printError(QStringLiteral("interrupted; %1 was left as it was").arg(options.output));
-        TerminationSignals::endBy(signal);
     });
 
     if (bar.enabled() || options.reportProgress)
@@ -237,10 +238,10 @@ int runSplit(const Chapters::SplitOptions &split)
     QObject::connect(&chapters, &ChapterSplit::finished, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
     onTermination(&chapters, [&](int signal) {
+        QObject::connect(&chapters, &ChapterSplit::stopped, [signal] { TerminationSignals::endBy(signal); });
         chapters.abort();
         bar.clear();
         printError(QStringLiteral("interrupted; the chapters finished so far were kept, no playlist was written"));
-        TerminationSignals::endBy(signal);
     });
     if (bar.enabled())
         tick.start();
@@ -282,10 +283,10 @@ int runBatch(const Convert::Options &options)
     QObject::connect(&batch, &Batch::finished, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
     onTermination(&batch, [&](int signal) {
+        QObject::connect(&batch, &Batch::stopped, [signal] { TerminationSignals::endBy(signal); });
         batch.interrupt(signal);
         bar.clear();
         printError(QStringLiteral("interrupted; the files being converted were left as they were"));
-        TerminationSignals::endBy(signal);
     });
     if (bar.enabled())
         tick.start();

@@ -6,6 +6,7 @@
 #include "convert/chapter_split.h"
 #include "convert/sound_file_writer.h"
 #include "convert/subtitles.h"
+#include "convert/worker_stop.h"
 #include "documents/document_saver.h"
 #include "export/mp3_export.h"
 #include "export/temporary_record.h"
@@ -614,16 +615,25 @@ void PieceConversion::end()
 
 void PieceConversion::stop()
 {
-    for (Piece &piece : m_pieces) {
-        if (piece.worker && piece.worker->state() != QProcess::NotRunning) {
-            piece.worker->disconnect(this);
-            // A worker removes its own temporaries when told to end.
-            ::kill(pid_t(piece.worker->processId()), SIGTERM);
-        }
-    }
-    for (Piece &piece : m_pieces) {
-        if (piece.worker && piece.worker->state() != QProcess::NotRunning && !piece.worker->waitForFinished(10000))
-            piece.worker->kill();
+    // A worker removes its own temporaries when told to end; all are told
+    // at once, and the folder of parts goes once the last has ended.
+    QList<QProcess *> workers;
+    for (Piece &piece : m_pieces)
+        workers << std::exchange(piece.worker, nullptr);
+    std::shared_ptr<QTemporaryDir> folder(std::move(m_folder));
+    auto removeFolder = [folder, record = std::exchange(m_folderRecord, QString())]() mutable {
+        folder.reset();
+        TemporaryRecord::forget(record);
+    };
+    if (WorkerStop *stopping = WorkerStop::stop(workers, SIGTERM)) {
+        m_stopping = true;
+        connect(stopping, &WorkerStop::ended, stopping, removeFolder);
+        connect(stopping, &WorkerStop::ended, this, [this] {
+            m_stopping = false;
+            emit stopped();
+        });
+    } else {
+        removeFolder();
     }
     if (m_joinThread) {
         m_stopJoining = true;
@@ -635,6 +645,4 @@ void PieceConversion::stop()
         if (file.export_)
             file.export_->cancel();
     }
-    m_folder.reset();
-    TemporaryRecord::forget(std::exchange(m_folderRecord, QString()));
 }

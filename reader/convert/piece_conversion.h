@@ -58,8 +58,10 @@ public:
     ~PieceConversion() override;
 
     void start();
-    // Stops the workers and removes every part.
+    // Tells the workers to stop, all at once, and removes every part once
+    // they have ended: stopped() then, when isStopping() was true.
     void stop();
+    bool isStopping() const { return m_stopping; }
 
     bool isFinished() const { return m_finished; }
     Convert::ExitCode exitCode() const { return m_exitCode; }
@@ -72,6 +74,7 @@ signals:
     void progressed();
     void warned(const QString &line);
     void finished();
+    void stopped();
 
 private:
     struct Piece
@@ -135,6 +138,7 @@ private:
     int m_running = 0;
     int m_limit = 1;
     bool m_finished = false;
+    bool m_stopping = false;
     Convert::ExitCode m_exitCode = Convert::Success;
     QString m_error;
 };

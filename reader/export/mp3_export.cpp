@@ -227,10 +227,14 @@ bool Mp3Export::startEncoder()
     m_encoder->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_encoder->setStandardOutputFile(QProcess::nullDevice());
     connect(m_encoder, &QProcess::finished, this, &Mp3Export::encoderFinished);
+    connect(m_encoder, &QProcess::started, this, &Mp3Export::encoderStarted);
+    // Nothing waits for it to start: one that cannot is a finish() that
+    // fails, saying why.
+    connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            QMetaObject::invokeMethod(this, &Mp3Export::encoderFinished, Qt::QueuedConnection);
+    });
     m_encoder->start();
-    if (!m_encoder->waitForStarted(10000))
-        return fail(tr("The MP3 encoder \"lame\" could not be started: %1").arg(m_encoder->errorString()));
-    emit encoderStarted();
     return true;
 }
 
@@ -265,6 +269,8 @@ bool Mp3Export::finish()
     m_error.clear();
     if (!m_encoder || encoderRunning())
         return fail(tr("The MP3 encoder did not finish."));
+    if (m_encoder->error() == QProcess::FailedToStart)
+        return fail(tr("The MP3 encoder \"lame\" could not be started: %1").arg(m_encoder->errorString()));
     if (m_encoder->exitStatus() != QProcess::NormalExit)
         return fail(tr("The MP3 encoder stopped before it had finished."));
     const QString full = diskFull(m_tmpMp3);
@@ -346,8 +352,16 @@ void Mp3Export::cancel()
     if (m_encoder) {
         m_encoder->disconnect(this);
         if (m_encoder->state() != QProcess::NotRunning) {
-            m_encoder->kill();
-            m_encoder->waitForFinished(5000);
+            // Killed, not waited for: it goes when it has ended, and so
+            // does anything it may still have made of its output.
+            QProcess *encoder = std::exchange(m_encoder, nullptr);
+            encoder->setParent(nullptr);
+            connect(encoder, &QProcess::finished, encoder, [encoder, mp3 = m_tmpMp3] {
+                if (!mp3.isEmpty())
+                    QFile::remove(mp3);
+                encoder->deleteLater();
+            });
+            encoder->kill();
         }
     }
     removeTemporaries();

@@ -91,6 +91,8 @@ private slots:
     void killedProcessesMayBeRetried();
     void leftoversOfAKilledConversionRemoved();
     void folderWithoutRoomRefusedBeforeWork();
+    void stoppedWorkersEndTogether_data();
+    void stoppedWorkersEndTogether();
 };
 
 // Outputs already complete are left alone and named once each; an empty
@@ -299,6 +301,50 @@ void TestConvertLibrary::folderWithoutRoomRefusedBeforeWork()
     }
     // Plain text needs no such room.
     QCOMPARE(convert({u"-q"_qs, input, disk.path() + u"/book.txt"_qs}).code, 0);
+}
+
+void TestConvertLibrary::stoppedWorkersEndTogether_data()
+{
+    QTest::addColumn<bool>("batch");
+    QTest::newRow("a batch") << true;
+    QTest::newRow("a long text in pieces") << false;
+}
+
+// Interrupted, a conversion tells all its workers at once and gives those
+// that do not end a common grace, not one after another: three workers
+// that cannot answer (stopped) are ended together.
+void TestConvertLibrary::stoppedWorkersEndTogether()
+{
+    QFETCH(bool, batch);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(u"out"_qs);
+    const QString out = dir.filePath(u"out"_qs);
+    QStringList inputs;
+    for (const char *name : {"a", "b", "c"})
+        inputs << testsupport::writeFile(dir.filePath(u"%1.txt"_qs.arg(QLatin1String(name))), longText());
+    QProcess p;
+    const QStringList common{u"-q"_qs, u"-j"_qs, u"3"_qs, u"--voice"_qs, u"English (America)"_qs};
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), batch ? common + QStringList{u"-o"_qs, out, u"-f"_qs, u"mp3"_qs} + inputs
+                                                      : common + QStringList{inputs.first(), out + u"/a.mp3"_qs});
+    QVERIFY(p.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(childrenNamed(p.processId(), "sayora-convert").size() >= 3 || p.state() != QProcess::Running,
+                             60000);
+    const QList<pid_t> workers = childrenNamed(p.processId(), "sayora-convert");
+    QCOMPARE(workers.size(), 3);
+    for (const pid_t worker : workers)
+        ::kill(worker, SIGSTOP);
+    QElapsedTimer timer;
+    timer.start();
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(60000));
+    // One grace of ten seconds for all, not ten for each.
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    for (const pid_t worker : workers)
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(u"/proc/%1"_qs.arg(worker)), 10000);
+    // What the killed ones could not remove goes with the next conversion.
+    QCOMPARE(convert({u"-q"_qs, u"-o"_qs, out, u"-f"_qs, u"txt"_qs, inputs.first()}).code, 0);
+    QCOMPARE(filesIn(out), QStringList{u"a.txt"_qs});
 }
 
 int main(int argc, char *argv[])
