@@ -334,8 +334,9 @@ QString helpText()
 
 Reads a text aloud into a sound file with Sayora's voices, or turns it into
 plain text. INPUT is a text, RTF, PDF, EPUB, DOCX, ODT or HTML file, read as
-Sayora's Open button reads it, or - for standard input. OUTPUT's extension picks what is written (- and
---format FORMAT: standard output, in that format):
+Sayora's Open button reads it, or - for standard input. OUTPUT's extension
+picks what is written (- and --format FORMAT: standard output, in that
+format):
   .mp3   speech, encoded by lame
   .wav   speech, 16-bit PCM
   .ogg   speech, Ogg Vorbis      .opus  speech, Ogg Opus

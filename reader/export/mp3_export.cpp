@@ -129,7 +129,7 @@ QString Mp3Export::folderProblem(const QString &folder)
     if (!info.exists())
         return tr("The folder %1 does not exist.").arg(folder);
     if (!info.isDir())
-        return tr("%1 is not a folder.").arg(folder);
+        return tr("The folder %1 cannot be written to: it is a file.").arg(folder);
     return tr("The folder %1 cannot be written to.").arg(folder);
 }
 
