@@ -364,7 +364,8 @@ Options:
                           Shift_JIS, ...); by default UTF-8, or Windows-1252
                           with a warning when the bytes are not UTF-8
   -o, --output-dir DIR    convert every INPUT into DIR, named after it
-  -f, --format FORMAT     with --output-dir: mp3, wav, ogg, opus, flac or txt
+  -f, --format FORMAT     with --output-dir or OUTPUT -: mp3, wav, ogg,
+                          opus, flac or txt
   -j, --jobs N            conversions at once with --output-dir, else pieces
                           of the one text rendered at once (default: one
                           per processor; 1 renders a text in one piece)
@@ -398,10 +399,11 @@ it has ended. A conversion that would not fit in its folder's free room is
 refused before it starts.
 
 Exit status: 0 success, 1 wrong command line, 2 an input cannot be read,
-3 unknown voice, 4 rendering or encoding failed and would fail again,
-5 failed for a reason that may pass (the disk was full or too small for
-the output, the encoder or a worker was killed by a signal): worth trying
-again. A batch ends with the status of the first input that failed.
+3 unknown voice or one that cannot be loaded, 4 rendering or encoding
+failed and would fail again, 5 failed for a reason that may pass (the disk
+was full or too small for the output, the encoder or a worker was killed
+by a signal): worth trying again. A batch ends with the status of the
+first input that failed.
 )");
 }
 
