@@ -33,6 +33,14 @@
 
 namespace {
 
+// Whether nobody reads standard output any more: a pipe whose reader has
+// gone, a socket shut down.
+bool standardOutputClosed()
+{
+    pollfd out{STDOUT_FILENO, POLLOUT, 0};
+    return ::poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)) != 0;
+}
+
 // Below this a worker's start costs more than the second core gains.
 constexpr qsizetype shortestSplit = 1500;
 // The longest piece: its temporary WAV stays near 60 MB at 16 kHz.
@@ -255,6 +263,9 @@ void PieceConversion::workerEnded(Piece &piece)
     }
     piece.rendered = piece.encoded = 1;
     emit progressed();
+    // Nobody reads any more: the rest is not read aloud for nothing.
+    if (m_options.output == u"-" && standardOutputClosed())
+        return end();
     if (m_next < m_pieces.size())
         startNext();
     else if (m_running == 0)
@@ -262,14 +273,6 @@ void PieceConversion::workerEnded(Piece &piece)
 }
 
 namespace {
-
-// Whether nobody reads standard output any more: a pipe whose reader has
-// gone, a socket shut down.
-bool standardOutputClosed()
-{
-    pollfd out{STDOUT_FILENO, POLLOUT, 0};
-    return ::poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)) != 0;
-}
 
 bool soundFileFormat(Convert::Format format)
 {
