@@ -58,7 +58,7 @@ QString safeName(const QString &title, const QString &fallback)
     QString name;
     name.reserve(title.size());
     // What FAT and exFAT drives (a player, a memory card) refuse: a colon
-    // becomes a dash ("Part 1: Spring" as "Part 1 - Spring"), a double
+    // becomes a dash ("Book One: Spring" as "Book One - Spring"), a double
     // quote a single one, the others blanks.
     for (const QChar c : title) {
         if (c == u':')

@@ -166,8 +166,8 @@ void TestConvertChapters::names()
     QCOMPARE(Chapters::safeName(u"a\u0000b\nc\td"_s, u"x"_s), u"a b c d"_s);
     QCOMPARE(Chapters::safeName(u" / . "_s, u"Chapter 4"_s), u"Chapter 4"_s);
     // As FAT and exFAT drives take them: a playlist named after a title too.
-    QCOMPARE(Chapters::safeName(u"Part 1: \"Spring\" <or> Summer? A*B|C..."_s, u"x"_s),
-             u"Part 1 - 'Spring' or Summer A B C"_s);
+    QCOMPARE(Chapters::safeName(u"Book One: \"Spring\" <or> Summer? A*B|C..."_s, u"x"_s),
+             u"Book One - 'Spring' or Summer A B C"_s);
     // Capped, and never in the middle of a character outside the BMP.
     const QString clef = u"\U0001D11E"_s;
     const QString capped = Chapters::safeName(u"a"_s + clef.repeated(60), u"x"_s);
