@@ -67,11 +67,16 @@ void WindowSettings::captureTextBox()
 
 void WindowSettings::captureGeometry()
 {
-    const QRect outer = m_parts.window->frameGeometry();
-    m_record.WinLeft = twips::fromPixels(outer.x());
-    m_record.WinTop = twips::fromPixels(outer.y());
-    m_record.WinWidth = twips::fromPixels(outer.width());
-    m_record.WinHeight = twips::fromPixels(outer.height());
+    // The frame's place, but the window's own size: the frame belongs to the
+    // window manager, which adds it only after the window shows (and on
+    // Wayland never tells it), so a stored outer size would be restored as
+    // an inner one and the window would grow by its frame at every start.
+    const QPoint place = m_parts.window->frameGeometry().topLeft();
+    const QSize size = m_parts.window->size();
+    m_record.WinLeft = twips::fromPixels(place.x());
+    m_record.WinTop = twips::fromPixels(place.y());
+    m_record.WinWidth = twips::fromPixels(size.width());
+    m_record.WinHeight = twips::fromPixels(size.height());
 }
 
 bool WindowSettings::capture()
@@ -140,12 +145,8 @@ bool WindowSettings::loadAndApply()
         m_record.ShowText = file.ShowText;
         if (!m_record.ShowText) {
             m_parts.textBox->move(twips::toPixels(99999), m_parts.textBox->y());
-            QWidget *window = m_parts.window;
-            window->resize(twips::toPixels(7050) - (window->frameGeometry().width() - window->width()), window->height());
-            // The outer size is settled again when the window first shows:
-            // it must keep this width, not the stored one.
-            if (m_pendingOuterGeometry)
-                m_pendingOuterGeometry->setWidth(twips::toPixels(7050));
+            m_foldedAtStart = true;
+            settleFoldedWidth();
             m_parts.textBoxHidden();
         }
     }
@@ -166,30 +167,17 @@ bool WindowSettings::loadAndApply()
 
 void WindowSettings::applyGeometry()
 {
-    const QRect outer(twips::toPixels(m_record.WinLeft), twips::toPixels(m_record.WinTop),
-                      twips::toPixels(m_record.WinWidth), twips::toPixels(m_record.WinHeight));
-    if (outer.width() <= 0 || outer.height() <= 0)
+    const QRect stored(twips::toPixels(m_record.WinLeft), twips::toPixels(m_record.WinTop),
+                       twips::toPixels(m_record.WinWidth), twips::toPixels(m_record.WinHeight));
+    if (stored.width() <= 0 || stored.height() <= 0)
         return;
-    // The stored size is the outer one, frame included; the frame is known
-    // only once the window is shown, so the size is settled again then.
-    m_pendingOuterGeometry = outer;
-    applyOuterGeometry();
-}
-
-void WindowSettings::applyOuterGeometry()
-{
-    const QRect outer = *m_pendingOuterGeometry;
     QWidget *window = m_parts.window;
-    const QRect geometry = window->geometry();
-    const QRect frameGeometry = window->frameGeometry();
-    const QMargins frame(geometry.left() - frameGeometry.left(), geometry.top() - frameGeometry.top(),
-                         frameGeometry.right() - geometry.right(), frameGeometry.bottom() - geometry.bottom());
-    window->resize(std::max(1, outer.width() - frame.left() - frame.right()),
-           std::max(1, outer.height() - frame.top() - frame.bottom()));
-    // A window left on a screen that is gone would open out of reach.
+    window->resize(stored.size());
+    // A window left on a screen that is gone would open out of reach. A
+    // move places the frame's corner, as the place was taken.
     for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(outer)) {
-            window->move(outer.topLeft());
+        if (screen->availableGeometry().intersects(stored)) {
+            window->move(stored.topLeft());
             break;
         }
     }
@@ -280,10 +268,17 @@ void WindowSettings::save()
         qCWarning(lcSettingsWindow) << "settings not saved:" << error;
 }
 
+void WindowSettings::settleFoldedWidth()
+{
+    // Folded, the window is 7050 twips wide frame included.
+    QWidget *window = m_parts.window;
+    window->resize(twips::toPixels(7050) - (window->frameGeometry().width() - window->width()), window->height());
+}
+
 void WindowSettings::settleOuterGeometry()
 {
-    if (!m_pendingOuterGeometry)
+    if (!m_foldedAtStart)
         return;
-    applyOuterGeometry();
-    m_pendingOuterGeometry.reset();
+    m_foldedAtStart = false;
+    settleFoldedWidth();
 }
