@@ -152,8 +152,8 @@ bool WindowSettings::loadAndApply()
     }
     applyTextBox(file, fieldsRead);
 
-    if (has(SettingsRecord::FieldVoiceName))
-        applyVoice(file);
+    if (has(SettingsRecord::FieldVoiceIndex))
+        applyVoice(file, has(SettingsRecord::FieldVoiceName));
     // Setting a scrollbar hands its value to the engine of the voice.
     if (m_parts.speech->CurEngine == file.Engine) {
         if (has(SettingsRecord::FieldRatePercent) && validPosition(file.RatePercent))
@@ -216,41 +216,43 @@ void WindowSettings::applyTextBox(const SettingsRecord &file, int fieldsRead)
     captureTextBox();
 }
 
-void WindowSettings::applyVoice(const SettingsRecord &file)
+int WindowSettings::storedVoicePosition(const SettingsRecord &file, bool nameKnown) const
 {
-    SpeechController *speech = m_parts.speech;
-    // A stored voice index that names no installed voice is skipped: the
-    // voice chosen at listing stays, and so does everything that goes with it.
-    if (file.Engine == SpeechController::Sapi4) {
-        DirectSS *engine = speech->directSS();
-        if (file.VoiceIndex < 1 || file.VoiceIndex > engine->CountEngines())
-            return;
-        engine->setCurrentMode(file.VoiceIndex);
-        // Each engine has its own limits; the scrollbars scale with them.
-        speech->Sapi4MaxSpeed = engine->MaxSpeed();
-        speech->Sapi4MinSpeed = engine->MinSpeed();
-        speech->Sapi4MaxPitch = engine->MaxPitch();
-        speech->Sapi4MinPitch = engine->MinPitch();
-    } else if (file.Engine == SpeechController::Sapi5) {
-        if (!speech->Sapi5Present || !speech->newsVoice())
-            return;
-        const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
-        if (file.VoiceIndex < 0 || file.VoiceIndex >= tokens.size())
-            return;
-        speech->newsVoice()->setVoice(tokens.at(file.VoiceIndex));
-    } else {
-        return;
+    const QComboBox *list = m_parts.voiceList;
+    const SpeechController *speech = m_parts.speech;
+    const auto isOfEngine = [list, &file](int position) {
+        return position >= 0 && position < list->count() && list->itemData(position).toInt() == file.Engine;
+    };
+    // The name stays with its voice when voices are installed or removed;
+    // the index would then name another.
+    if (nameKnown && !file.VoiceName.isEmpty()) {
+        for (int position = 0; position < list->count(); ++position) {
+            if (list->itemText(position) == file.VoiceName && isOfEngine(position))
+                return position;
+        }
     }
-    speech->CurEngine = file.Engine;
-    speech->CurVoiceName = file.VoiceName;
-    speech->CurVoiceIndex = file.VoiceIndex;
-    m_record.Engine = file.Engine;
-    m_record.VoiceIndex = file.VoiceIndex;
-    m_record.VoiceName = file.VoiceName;
-    m_parts.voiceList->setEditText(file.VoiceName);
-    m_parts.voiceList->setToolTip(file.VoiceName);
-    m_parts.voiceFace->setText(m_parts.voiceList->currentText());
-    m_parts.voiceFace->home(false);
+    int position = -1;
+    if (file.Engine == SpeechController::Sapi4 && file.VoiceIndex >= 1 && file.VoiceIndex <= speech->Sapi4Count)
+        position = file.VoiceIndex - 1;
+    else if (file.Engine == SpeechController::Sapi5 && file.VoiceIndex >= 0 && file.VoiceIndex < speech->Sapi5Count)
+        position = speech->Sapi4Count + file.VoiceIndex;
+    if (isOfEngine(position))
+        return position;
+    return list->count() > 0 ? 0 : -1;
+}
+
+void WindowSettings::applyVoice(const SettingsRecord &file, bool nameKnown)
+{
+    const int position = storedVoicePosition(file, nameKnown);
+    if (position < 0)
+        return;
+    // The voice list's own selection: the box shows the voice that speaks,
+    // with its engine's limits and language.
+    SpeechController *speech = m_parts.speech;
+    speech->setVoiceListPosition(position);
+    m_record.Engine = speech->CurEngine;
+    m_record.VoiceIndex = speech->CurVoiceIndex;
+    m_record.VoiceName = speech->CurVoiceName;
 }
 
 void WindowSettings::save()

@@ -56,7 +56,10 @@ private:
     void applyGeometry();
     void settleFoldedWidth();
     void applyTextBox(const SettingsRecord &file, int fieldsRead);
-    void applyVoice(const SettingsRecord &file);
+    // The voice list entry of the stored voice: by its name where the file
+    // has it, else by its index, else the first voice; -1 with no voice.
+    int storedVoicePosition(const SettingsRecord &file, bool nameKnown) const;
+    void applyVoice(const SettingsRecord &file, bool nameKnown);
 
     SettingsRecord &m_record;
     Parts m_parts;
