@@ -32,6 +32,9 @@ PACKAGES=(
   # a private X server and Qt's X11 platform (libqxcb, in libqt6gui6) for
   # the tests that need real popups, pointer grabs and the X11 selection
   desktop-file-utils appstream xvfb xauth libqt6gui6
+  # a window manager on that X server, and xdotool to close and resize the
+  # window as a user does: the window's size across starts under a frame
+  openbox xdotool
 )
 
 missing=()

@@ -2,12 +2,15 @@
 //
 // Takes the text selected on the desktop (the X11 primary selection, or the
 // clipboard with --clipboard; on Wayland through wl-paste when it is
-// installed) and runs the reader with it as its command line, as a browser's
-// "read the selection" entry would. It waits for the reader and ends with
-// its exit status, so a temporary file it had to make can be removed.
+// installed) and has the reader read it aloud. The text goes to the reader
+// on its standard input, with SAYORA_TEXT_ON_STDIN=1 in its environment:
+// on its command line a selected "notes.txt" or "*.txt" would name a file
+// of the current folder, and the reader would read that file instead. It
+// waits for the reader and ends with its exit status.
 //
-// SAYORA_SELECTION_DRY_RUN=1 prints the reader's path and its argument
-// instead of running it (the argument is everything after the first line).
+// SAYORA_SELECTION_DRY_RUN=1 prints the reader's path and the text it would
+// be handed instead of running it (the text is everything after the first
+// line).
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -16,17 +19,11 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-// A single argument may not exceed 128 KiB (MAX_ARG_STRLEN): a longer
-// selection goes to the reader as a text file, which it loads and reads the
-// same way.
-constexpr qsizetype longestArgumentBytes = 100000;
 
 void say(const QString &message)
 {
@@ -106,31 +103,27 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const bool dryRun = qEnvironmentVariable("SAYORA_SELECTION_DRY_RUN") == QLatin1String("1");
-    QString argument = text;
-    QTemporaryFile longText(QDir::temp().filePath(QStringLiteral("sayora-selection-XXXXXX.txt")));
-    if (text.toUtf8().size() > longestArgumentBytes) {
-        // In a dry run the file is left for whoever asked.
-        longText.setAutoRemove(!dryRun);
-        if (!longText.open() || longText.write(text.toUtf8()) != text.toUtf8().size() || !longText.flush()) {
-            say(QStringLiteral("cannot write the selection to %1: %2").arg(longText.fileName(), longText.errorString()));
-            return 1;
-        }
-        longText.close();
-        argument = longText.fileName();
-    }
-
-    if (dryRun) {
-        std::printf("%s\n%s", qPrintable(reader), argument.toUtf8().constData());
+    const QByteArray bytes = text.toUtf8();
+    if (qEnvironmentVariable("SAYORA_SELECTION_DRY_RUN") == QLatin1String("1")) {
+        std::printf("%s\n", qPrintable(reader));
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         return 0;
     }
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(reader, {argument});
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SAYORA_TEXT_ON_STDIN"), QStringLiteral("1"));
+    process.setProcessEnvironment(env);
+    process.start(reader, {});
     if (!process.waitForStarted()) {
         say(QStringLiteral("cannot start %1: %2").arg(reader, process.errorString()));
         return 1;
     }
+    // The reader reads the whole text before it opens its window.
+    process.write(bytes);
+    while (process.bytesToWrite() > 0 && process.waitForBytesWritten(-1)) {
+    }
+    process.closeWriteChannel();
     process.waitForFinished(-1);
     if (process.exitStatus() != QProcess::NormalExit) {
         say(QStringLiteral("the reader ended abnormally"));

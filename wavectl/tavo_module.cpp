@@ -3,6 +3,7 @@
 #include "com/component_runtime.h"
 #include "mytavo_ctrl.h"
 #include "mytavo_proppage.h"
+#include "tts_notify_sink.h"
 #include "registry/registry_key.h"
 
 #include <QFileInfo>
@@ -186,7 +187,7 @@ void unlock()
 
 bool inUse()
 {
-    return moduleLocks > 0 || CMyTavoCtrl::rendering();
+    return moduleLocks > 0 || CMyTavoCtrl::rendering() || CTtsNotifySink::writePending();
 }
 
 QString libraryPath()

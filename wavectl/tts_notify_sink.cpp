@@ -3,20 +3,55 @@
 #include "mytavo_ctrl.h"
 #include "registry/registry_key.h"
 
+#include <QTimer>
+#include <optional>
+
 const char *const kAppPathsKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\sayora.exe";
 
 namespace {
 
-// Opens the key for this one write and closes it. The key is the reader's,
-// made when it was installed: never created here.
+// The value still to be written while another process holds the registry
+// store: the notifications come on the host's window thread, which must not
+// wait for it, so the write is tried again shortly. A newer value replaces
+// one still waiting.
+std::optional<quint32> pendingWaveEnd;
+bool retryScheduled = false;
+constexpr int retryMs = 50;
+
+void flushWaveEnd()
+{
+    retryScheduled = false;
+    if (!pendingWaveEnd)
+        return;
+    // Opened for this one write and closed. The key is the reader's, made
+    // when it was installed: never created here.
+    RegistryKey key;
+    if (key.open(QString::fromLatin1(kAppPathsKey), RegistryKey::AllAccess) != RegistryKey::Success) {
+        pendingWaveEnd.reset();
+        return;
+    }
+    key.setLockWait(RegistryKey::frameLockWaitMs);
+    if (key.setDword(QStringLiteral("WaveEnd"), *pendingWaveEnd) == RegistryKey::Busy) {
+        retryScheduled = true;
+        QTimer::singleShot(retryMs, &flushWaveEnd);
+        return;
+    }
+    pendingWaveEnd.reset();
+}
+
 void writeWaveEnd(quint32 value)
 {
-    RegistryKey key;
-    if (key.open(QString::fromLatin1(kAppPathsKey), RegistryKey::AllAccess) == RegistryKey::Success)
-        key.setDword(QStringLiteral("WaveEnd"), value);
+    pendingWaveEnd = value;
+    if (!retryScheduled)
+        flushWaveEnd();
 }
 
 } // namespace
+
+bool CTtsNotifySink::writePending()
+{
+    return pendingWaveEnd.has_value();
+}
 
 CTtsNotifySink &CTtsNotifySink::instance()
 {

@@ -21,6 +21,9 @@ public:
     HRESULT Visual(QWORD, char, char, quint32, const void *) override { return S_OK; }
 
     static CTtsNotifySink &instance();
+    // A value of "WaveEnd" waits to be written (the store was busy): the
+    // module stays loaded until it is.
+    static bool writePending();
 };
 
 // The reader's App Paths key, under which "WaveEnd" lives.

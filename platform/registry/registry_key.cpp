@@ -29,9 +29,6 @@ struct Key
 // Keys by case-folded path; a map keeps the file sorted and diff-friendly.
 using Store = QMap<QString, Key>;
 
-// How long a change waits for another process's change to finish.
-constexpr int lockWaitMs = 15000;
-
 QString folded(const QString &s)
 {
     return s.toCaseFolded();
@@ -221,12 +218,12 @@ bool exists(const Store &store, const QString &canonicalPath)
 // Runs edit on the store under the store's lock and writes the result when
 // edit says it changed something. Returns edit's result, or a store error.
 template<typename Edit>
-long modify(Edit edit)
+long modify(Edit edit, int lockWaitMs = RegistryKey::defaultLockWaitMs)
 {
     QDir().mkpath(QFileInfo(RegistryKey::storeFile()).absolutePath());
     QLockFile lock(RegistryKey::storeFile() + QStringLiteral(".lock"));
     if (!lock.tryLock(lockWaitMs))
-        return RegistryKey::CantWrite;
+        return lock.error() == QLockFile::LockFailedError ? RegistryKey::Busy : RegistryKey::CantWrite;
     std::optional<Store> store = readStore();
     if (!store)
         return RegistryKey::CantRead;
@@ -252,6 +249,7 @@ RegistryKey::~RegistryKey() = default;
 RegistryKey::RegistryKey(RegistryKey &&other) noexcept
     : m_path(std::exchange(other.m_path, {}))
     , m_access(other.m_access)
+    , m_lockWaitMs(other.m_lockWaitMs)
 {
 }
 
@@ -259,6 +257,7 @@ RegistryKey &RegistryKey::operator=(RegistryKey &&other) noexcept
 {
     m_path = std::exchange(other.m_path, {});
     m_access = other.m_access;
+    m_lockWaitMs = other.m_lockWaitMs;
     return *this;
 }
 
@@ -363,7 +362,7 @@ long RegistryKey::change(const QString &name, ValueType type, const QString &tex
         }
         *changed = true;
         return Success;
-    });
+    }, m_lockWaitMs);
 }
 
 long RegistryKey::setString(const QString &name, const QString &value)

@@ -30,6 +30,13 @@ public:
     static constexpr long CantRead = 1012;     // the store file cannot be read
     static constexpr long CantWrite = 1013;    // the store file cannot be written
     static constexpr long KeyDeleted = 1018;   // the open key was deleted since
+    static constexpr long Busy = 170;          // the store's lock stayed taken longer than the key waits
+
+    // How long a change waits for another process's change: long enough
+    // for any change by default. A thread that must not stall (a window's)
+    // waits at most a frame and tries again later when told Busy.
+    static constexpr int defaultLockWaitMs = 15000;
+    static constexpr int frameLockWaitMs = 16;
 
     RegistryKey() = default;
     ~RegistryKey();
@@ -45,6 +52,7 @@ public:
     long create(const QString &path);
     void close();
     bool isOpen() const { return !m_path.isEmpty(); }
+    void setLockWait(int milliseconds) { m_lockWaitMs = milliseconds; }
     QString path() const { return m_path; }
 
     // "" names the key's default value.
@@ -65,4 +73,5 @@ private:
 
     QString m_path;  // canonical, e.g. "HKEY_LOCAL_MACHINE\SOFTWARE\Classes"
     Access m_access = ReadOnly;
+    int m_lockWaitMs = defaultLockWaitMs;
 };

@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <climits>
+#include <cstdio>
 
 namespace {
 
@@ -45,6 +47,18 @@ Search findFile(const QString &text, QString *found)
 
 }  // namespace
 
+StartRequest startRequest(const QStringList &arguments)
+{
+    if (qEnvironmentVariable(textOnStandardInput) != QLatin1String("1"))
+        return {argumentText(arguments), StartText::PathOrText};
+    qunsetenv(textOnStandardInput);
+    QFile input;
+    QByteArray bytes;
+    if (input.open(stdin, QIODevice::ReadOnly))
+        bytes = input.readAll();
+    return {QString::fromUtf8(bytes), StartText::TextOnly};
+}
+
 QString argumentText(const QStringList &arguments)
 {
     return arguments.mid(1).join(QLatin1Char(' '));
@@ -69,5 +83,15 @@ CommandLineKind classifyCommandLine(const QString &text)
         result.kind = QStringLiteral("program");
         result.filePath.clear();
     }
+    return result;
+}
+
+CommandLineKind classifyText(const QString &text)
+{
+    CommandLineKind result;
+    if (text.size() > 1)
+        result.kind = QStringLiteral("internet");
+    else if (text.isEmpty())
+        result.kind = QStringLiteral("program");
     return result;
 }

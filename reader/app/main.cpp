@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     // these signals end the program.
     if (TerminationSignals *ending = TerminationSignals::install({SIGTERM, SIGHUP, SIGINT}, &app))
         QObject::connect(ending, &TerminationSignals::received, window->exporter(), &WindowExport::endBySignal);
-    window->load(argumentText(arguments));
+    const StartRequest start = startRequest(arguments);
+    window->load(start.text, start.meaning);
     window->show();
     const int code = QApplication::exec();
 

@@ -343,7 +343,7 @@ void SayoraMain::connectButtons()
 
 // ---- start-up
 
-void SayoraMain::load(const QString &argumentText)
+void SayoraMain::load(const QString &argumentText, StartText meaning)
 {
     // Step 1 can only cut the SAPI 4 listing short; step 3's failure means
     // no SAPI 5 and start-up goes on without it.
@@ -355,10 +355,10 @@ void SayoraMain::load(const QString &argumentText)
     LoadStep = 1;
     // From here on a failing step ends start-up where it stands; the window
     // still opens with what was done.
-    loadSteps(argumentText);
+    loadSteps(argumentText, meaning);
 }
 
-bool SayoraMain::loadSteps(const QString &argumentText)
+bool SayoraMain::loadSteps(const QString &argumentText, StartText meaning)
 {
     if (m_speech->Sapi5Present) {
         if (!m_speech->createWaveVoice() || !m_speech->GetEngines5())
@@ -377,7 +377,8 @@ bool SayoraMain::loadSteps(const QString &argumentText)
     m_speech->setStopStatus(1);
     OpenStatus = SaveStatus = BColorStatus = TColorStatus = 1;
 
-    const CommandLineKind kind = classifyCommandLine(argumentText);
+    const CommandLineKind kind =
+        meaning == StartText::TextOnly ? classifyText(argumentText) : classifyCommandLine(argumentText);
     StartFromS = kind.kind;
     if (StartFromS == QLatin1String("explorer")) {
         if (!RichTextBox1.LoadFile(kind.filePath)) {

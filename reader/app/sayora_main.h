@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_line.h"
 #include "app/reading_positions.h"
 #include "app/settings_record.h"
 #include "registry/registry_key.h"
@@ -40,7 +41,7 @@ public:
     ~SayoraMain() override;
 
     // Start-up with the command line's argument text.
-    void load(const QString &argumentText);
+    void load(const QString &argumentText, StartText meaning = StartText::PathOrText);
 
     // The text box's buttons: font, back colour, show / hide, open.
     void fontClick();
@@ -148,7 +149,7 @@ private:
 
     void buildWidgets();
     void connectButtons();
-    bool loadSteps(const QString &argumentText);
+    bool loadSteps(const QString &argumentText, StartText meaning);
     void shutdown();
     void hover(ImageButton *button);
     void helpPointerMoved();

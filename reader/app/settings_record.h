@@ -15,10 +15,10 @@
 // all empty is therefore exactly 64 bytes.
 struct SettingsRecord
 {
-    qint32 WinLeft = 0;       // main window geometry, twips
-    qint32 WinTop = 0;
-    qint32 WinWidth = 0;
-    qint32 WinHeight = 0;
+    qint32 WinLeft = 0;       // main window, twips: where its frame's corner is,
+    qint32 WinTop = 0;        // and its size without the frame (the window
+    qint32 WinWidth = 0;      // manager's frame is not known before the
+    qint32 WinHeight = 0;     // window shows)
     QString OpenDir;          // folder of the last opened document
     QString SaveDir;          // folder of the last saved or exported file
     QString OpenExt;          // chooses the open dialog's filter

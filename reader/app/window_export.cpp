@@ -196,9 +196,6 @@ void WindowExport::renderWithControl(const QString &text, const Voice &voice)
     // The voice's own sample rate: the constants describe another.
     EstimateWaveSize = DocumentSaver::estimateWaveSize(DocumentSaver::estimateTextLength(text), voice.rateShown,
                                                        voice.sampleRate);
-    const QString storeFailure = tr("The registry store %1 cannot be written: the flite voices report the end "
-                                    "of their rendering through it.")
-                                     .arg(QDir::toNativeSeparators(RegistryKey::storeFile()));
     switch (lockControlExport()) {
     case ControlLock::Taken:
         break;
@@ -207,24 +204,58 @@ void WindowExport::renderWithControl(const QString &text, const Voice &voice)
                         "or export with an espeak-ng voice."));
         return;
     case ControlLock::CannotBeMade:
-        exportFailed(storeFailure);
+        exportFailed(storeCannotBeWritten());
         return;
     }
     AppPathsKey.open(Installation::appPathsKey());
+    // The window never waits on another process's change of the store:
+    // what cannot be written now is tried again at the next tick.
+    AppPathsKey.setLockWait(RegistryKey::frameLockWaitMs);
+    m_controlSpeak = ControlSpeak{text, voice};
+    Timer101->start();
+    speakThroughControl();
+}
+
+QString WindowExport::storeCannotBeWritten() const
+{
+    return tr("The registry store %1 cannot be written: the flite voices report the end of their rendering "
+              "through it.")
+        .arg(QDir::toNativeSeparators(RegistryKey::storeFile()));
+}
+
+QString WindowExport::storeLockedTooLong() const
+{
+    return tr("The registry store %1 stayed locked by another program for %2 seconds.")
+        .arg(QDir::toNativeSeparators(RegistryKey::storeFile()))
+        .arg(exportStallSeconds);
+}
+
+void WindowExport::speakThroughControl()
+{
     // A 1 left by an export that ended before its timer saw it would be
     // taken for this one's end: take it over first. Any other value is
     // written back as it is, which shows that the control's writes of the
     // start and the end will get through.
     quint32 left = 0;
-    if (AppPathsKey.queryDword(QStringLiteral("WaveEnd"), &left) == RegistryKey::Success
-        && AppPathsKey.setDword(QStringLiteral("WaveEnd"), left == 1 ? 3 : left) != RegistryKey::Success) {
-        exportFailed(storeFailure);
+    const long found = AppPathsKey.queryDword(QStringLiteral("WaveEnd"), &left);
+    const long written = found == RegistryKey::Success
+                             ? AppPathsKey.setDword(QStringLiteral("WaveEnd"), left == 1 ? 3 : left)
+                             : RegistryKey::Success;
+    if (written == RegistryKey::Busy) {
+        if (stalled(0))
+            exportFailed(storeLockedTooLong());
         return;
     }
-    Timer101->start();
-    control->invoke(QStringLiteral("Speak"), {text, TmpWavFile, voice.name, voice.speed, voice.pitch, 2048});
+    if (written != RegistryKey::Success) {
+        exportFailed(storeCannotBeWritten());
+        return;
+    }
+    const ControlSpeak speak = *std::exchange(m_controlSpeak, std::nullopt);
+    m_place.control->invoke(QStringLiteral("Speak"), {speak.text, TmpWavFile, speak.voice.name, speak.voice.speed,
+                                                       speak.voice.pitch, 2048});
     Timer101_Timer();
 }
+
 void WindowExport::showElapsed()
 {
     ElapsedSeconds = ExportStart.secsTo(QDateTime::currentDateTime());
@@ -243,6 +274,10 @@ bool WindowExport::stalled(qint64 size)
 
 void WindowExport::Timer101_Timer()
 {
+    if (m_controlSpeak) {
+        speakThroughControl();
+        return;
+    }
     if (m_export && QFileInfo::exists(TmpWavFile)) {
         Timer101->stop();
         Timer1->start();
@@ -269,12 +304,18 @@ void WindowExport::Timer1_Timer()
     if (AppPathsKey.queryDword(QStringLiteral("WaveEnd"), &value) == RegistryKey::Success)
         WaveEndValue = value;
     if (WaveEndValue == 1) {
+        // Seen only once written back: another process holding the store
+        // now has it taken over at the next tick.
+        if (AppPathsKey.setDword(QStringLiteral("WaveEnd"), 3) == RegistryKey::Busy) {
+            if (stalled(WaveSize))
+                exportFailed(storeLockedTooLong());
+            return;
+        }
+        WaveEndValue = 3;
         Label7->setText(QStringLiteral("50"));
         Timer1->stop();
         if (m_storeWatch && !m_storeWatch->directories().isEmpty())
             m_storeWatch->removePaths(m_storeWatch->directories());
-        WaveEndValue = 3;
-        AppPathsKey.setDword(QStringLiteral("WaveEnd"), WaveEndValue);
         AppPathsKey.close();
         unlockControlExport();
         // The file is complete now: its final size.
@@ -361,7 +402,9 @@ void WindowExport::endExport()
         timer->stop();
     if (m_storeWatch && !m_storeWatch->directories().isEmpty())
         m_storeWatch->removePaths(m_storeWatch->directories());
-    // A rendering through the control is stopped and its flag taken over.
+    m_controlSpeak.reset();
+    // A rendering through the control is stopped and its flag taken over
+    // (when the store is busy, the next export takes over a 1 left now).
     if (AppPathsKey.isOpen()) {
         if (m_place.control->isCreated())
             m_place.control->invoke(QStringLiteral("MyStop"));

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <optional>
 
 class ControlHost;
 class QFileSystemWatcher;
@@ -106,6 +107,12 @@ private:
     bool stalled(qint64 size);
     void exportFailed(const QString &why);
     void endExport();
+    // Takes over a 1 an earlier export left in "WaveEnd" and starts the
+    // control's rendering; tried again at the next tick while another
+    // process holds the registry store.
+    void speakThroughControl();
+    QString storeCannotBeWritten() const;
+    QString storeLockedTooLong() const;
     enum class ControlLock { Taken, HeldByAnother, CannotBeMade };
     ControlLock lockControlExport();
     void unlockControlExport();
@@ -118,5 +125,13 @@ private:
     // Held while an export through the control waits for "WaveEnd": the
     // flag is one per user, so one such export per user at a time.
     int m_controlExportLock = -1;
+    // The control's rendering waiting for the store to be free, and what it
+    // is to render.
+    struct ControlSpeak
+    {
+        QString text;
+        Voice voice;
+    };
+    std::optional<ControlSpeak> m_controlSpeak;
     int m_endSignal = 0;
 };

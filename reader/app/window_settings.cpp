@@ -67,11 +67,16 @@ void WindowSettings::captureTextBox()
 
 void WindowSettings::captureGeometry()
 {
-    const QRect outer = m_parts.window->frameGeometry();
-    m_record.WinLeft = twips::fromPixels(outer.x());
-    m_record.WinTop = twips::fromPixels(outer.y());
-    m_record.WinWidth = twips::fromPixels(outer.width());
-    m_record.WinHeight = twips::fromPixels(outer.height());
+    // The frame's place, but the window's own size: the frame belongs to the
+    // window manager, which adds it only after the window shows (and on
+    // Wayland never tells it), so a stored outer size would be restored as
+    // an inner one and the window would grow by its frame at every start.
+    const QPoint place = m_parts.window->frameGeometry().topLeft();
+    const QSize size = m_parts.window->size();
+    m_record.WinLeft = twips::fromPixels(place.x());
+    m_record.WinTop = twips::fromPixels(place.y());
+    m_record.WinWidth = twips::fromPixels(size.width());
+    m_record.WinHeight = twips::fromPixels(size.height());
 }
 
 bool WindowSettings::capture()
@@ -140,19 +145,15 @@ bool WindowSettings::loadAndApply()
         m_record.ShowText = file.ShowText;
         if (!m_record.ShowText) {
             m_parts.textBox->move(twips::toPixels(99999), m_parts.textBox->y());
-            QWidget *window = m_parts.window;
-            window->resize(twips::toPixels(7050) - (window->frameGeometry().width() - window->width()), window->height());
-            // The outer size is settled again when the window first shows:
-            // it must keep this width, not the stored one.
-            if (m_pendingOuterGeometry)
-                m_pendingOuterGeometry->setWidth(twips::toPixels(7050));
+            m_foldedAtStart = true;
+            settleFoldedWidth();
             m_parts.textBoxHidden();
         }
     }
     applyTextBox(file, fieldsRead);
 
-    if (has(SettingsRecord::FieldVoiceName))
-        applyVoice(file);
+    if (has(SettingsRecord::FieldVoiceIndex))
+        applyVoice(file, has(SettingsRecord::FieldVoiceName));
     // Setting a scrollbar hands its value to the engine of the voice.
     if (m_parts.speech->CurEngine == file.Engine) {
         if (has(SettingsRecord::FieldRatePercent) && validPosition(file.RatePercent))
@@ -166,30 +167,17 @@ bool WindowSettings::loadAndApply()
 
 void WindowSettings::applyGeometry()
 {
-    const QRect outer(twips::toPixels(m_record.WinLeft), twips::toPixels(m_record.WinTop),
-                      twips::toPixels(m_record.WinWidth), twips::toPixels(m_record.WinHeight));
-    if (outer.width() <= 0 || outer.height() <= 0)
+    const QRect stored(twips::toPixels(m_record.WinLeft), twips::toPixels(m_record.WinTop),
+                       twips::toPixels(m_record.WinWidth), twips::toPixels(m_record.WinHeight));
+    if (stored.width() <= 0 || stored.height() <= 0)
         return;
-    // The stored size is the outer one, frame included; the frame is known
-    // only once the window is shown, so the size is settled again then.
-    m_pendingOuterGeometry = outer;
-    applyOuterGeometry();
-}
-
-void WindowSettings::applyOuterGeometry()
-{
-    const QRect outer = *m_pendingOuterGeometry;
     QWidget *window = m_parts.window;
-    const QRect geometry = window->geometry();
-    const QRect frameGeometry = window->frameGeometry();
-    const QMargins frame(geometry.left() - frameGeometry.left(), geometry.top() - frameGeometry.top(),
-                         frameGeometry.right() - geometry.right(), frameGeometry.bottom() - geometry.bottom());
-    window->resize(std::max(1, outer.width() - frame.left() - frame.right()),
-           std::max(1, outer.height() - frame.top() - frame.bottom()));
-    // A window left on a screen that is gone would open out of reach.
+    window->resize(stored.size());
+    // A window left on a screen that is gone would open out of reach. A
+    // move places the frame's corner, as the place was taken.
     for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(outer)) {
-            window->move(outer.topLeft());
+        if (screen->availableGeometry().intersects(stored)) {
+            window->move(stored.topLeft());
             break;
         }
     }
@@ -228,41 +216,43 @@ void WindowSettings::applyTextBox(const SettingsRecord &file, int fieldsRead)
     captureTextBox();
 }
 
-void WindowSettings::applyVoice(const SettingsRecord &file)
+int WindowSettings::storedVoicePosition(const SettingsRecord &file, bool nameKnown) const
 {
-    SpeechController *speech = m_parts.speech;
-    // A stored voice index that names no installed voice is skipped: the
-    // voice chosen at listing stays, and so does everything that goes with it.
-    if (file.Engine == SpeechController::Sapi4) {
-        DirectSS *engine = speech->directSS();
-        if (file.VoiceIndex < 1 || file.VoiceIndex > engine->CountEngines())
-            return;
-        engine->setCurrentMode(file.VoiceIndex);
-        // Each engine has its own limits; the scrollbars scale with them.
-        speech->Sapi4MaxSpeed = engine->MaxSpeed();
-        speech->Sapi4MinSpeed = engine->MinSpeed();
-        speech->Sapi4MaxPitch = engine->MaxPitch();
-        speech->Sapi4MinPitch = engine->MinPitch();
-    } else if (file.Engine == SpeechController::Sapi5) {
-        if (!speech->Sapi5Present || !speech->newsVoice())
-            return;
-        const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
-        if (file.VoiceIndex < 0 || file.VoiceIndex >= tokens.size())
-            return;
-        speech->newsVoice()->setVoice(tokens.at(file.VoiceIndex));
-    } else {
-        return;
+    const QComboBox *list = m_parts.voiceList;
+    const SpeechController *speech = m_parts.speech;
+    const auto isOfEngine = [list, &file](int position) {
+        return position >= 0 && position < list->count() && list->itemData(position).toInt() == file.Engine;
+    };
+    // The name stays with its voice when voices are installed or removed;
+    // the index would then name another.
+    if (nameKnown && !file.VoiceName.isEmpty()) {
+        for (int position = 0; position < list->count(); ++position) {
+            if (list->itemText(position) == file.VoiceName && isOfEngine(position))
+                return position;
+        }
     }
-    speech->CurEngine = file.Engine;
-    speech->CurVoiceName = file.VoiceName;
-    speech->CurVoiceIndex = file.VoiceIndex;
-    m_record.Engine = file.Engine;
-    m_record.VoiceIndex = file.VoiceIndex;
-    m_record.VoiceName = file.VoiceName;
-    m_parts.voiceList->setEditText(file.VoiceName);
-    m_parts.voiceList->setToolTip(file.VoiceName);
-    m_parts.voiceFace->setText(m_parts.voiceList->currentText());
-    m_parts.voiceFace->home(false);
+    int position = -1;
+    if (file.Engine == SpeechController::Sapi4 && file.VoiceIndex >= 1 && file.VoiceIndex <= speech->Sapi4Count)
+        position = file.VoiceIndex - 1;
+    else if (file.Engine == SpeechController::Sapi5 && file.VoiceIndex >= 0 && file.VoiceIndex < speech->Sapi5Count)
+        position = speech->Sapi4Count + file.VoiceIndex;
+    if (isOfEngine(position))
+        return position;
+    return list->count() > 0 ? 0 : -1;
+}
+
+void WindowSettings::applyVoice(const SettingsRecord &file, bool nameKnown)
+{
+    const int position = storedVoicePosition(file, nameKnown);
+    if (position < 0)
+        return;
+    // The voice list's own selection: the box shows the voice that speaks,
+    // with its engine's limits and language.
+    SpeechController *speech = m_parts.speech;
+    speech->setVoiceListPosition(position);
+    m_record.Engine = speech->CurEngine;
+    m_record.VoiceIndex = speech->CurVoiceIndex;
+    m_record.VoiceName = speech->CurVoiceName;
 }
 
 void WindowSettings::save()
@@ -280,10 +270,17 @@ void WindowSettings::save()
         qCWarning(lcSettingsWindow) << "settings not saved:" << error;
 }
 
+void WindowSettings::settleFoldedWidth()
+{
+    // Folded, the window is 7050 twips wide frame included.
+    QWidget *window = m_parts.window;
+    window->resize(twips::toPixels(7050) - (window->frameGeometry().width() - window->width()), window->height());
+}
+
 void WindowSettings::settleOuterGeometry()
 {
-    if (!m_pendingOuterGeometry)
+    if (!m_foldedAtStart)
         return;
-    applyOuterGeometry();
-    m_pendingOuterGeometry.reset();
+    m_foldedAtStart = false;
+    settleFoldedWidth();
 }

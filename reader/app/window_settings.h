@@ -2,9 +2,7 @@
 
 #include "app/settings_record.h"
 
-#include <QRect>
 #include <functional>
-#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -47,19 +45,23 @@ public:
     // Shutdown: the record refreshed from the window and written. A failed
     // write keeps the old file.
     void save();
-    // The stored outer size includes the frame, known only once the window
-    // shows: settles it then (once).
+    // A window folded at start-up is as wide as the folded window, frame
+    // included; a frame that comes only when the window shows (on some
+    // platforms) is settled then, once.
     void settleOuterGeometry();
 
 private:
     void captureGeometry();
     void captureTextBox();
     void applyGeometry();
-    void applyOuterGeometry();
+    void settleFoldedWidth();
     void applyTextBox(const SettingsRecord &file, int fieldsRead);
-    void applyVoice(const SettingsRecord &file);
+    // The voice list entry of the stored voice: by its name where the file
+    // has it, else by its index, else the first voice; -1 with no voice.
+    int storedVoicePosition(const SettingsRecord &file, bool nameKnown) const;
+    void applyVoice(const SettingsRecord &file, bool nameKnown);
 
     SettingsRecord &m_record;
     Parts m_parts;
-    std::optional<QRect> m_pendingOuterGeometry;
+    bool m_foldedAtStart = false;
 };

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -241,6 +242,23 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 1u, 30000);
         QVERIFY(WaveFile::readFile(fast).valid && WaveFile::readFile(fast).seconds() > 1);
         QVERIFY(WaveFile::readFile(slow).seconds() > 1.8 * WaveFile::readFile(fast).seconds());
+    }
+
+    // Another program's change of the registry store holds its lock while
+    // the control renders: the host's thread goes on, and the values reach
+    // the store once it is free.
+    void endReachesBusyStore()
+    {
+        setWaveEnd(3);
+        QLockFile other(RegistryKey::storeFile() + u".lock"_qs);
+        QVERIFY(other.lock());
+        const QString wav = file(u"busy.wav"_qs);
+        QCOMPARE(speak(u"Hello there."_qs, wav, slt), S_OK);
+        QTRY_VERIFY_WITH_TIMEOUT(WaveFile::readFile(wav).valid && WaveFile::readFile(wav).seconds() > 0.3, 30000);
+        QTest::qWait(1000);  // the rendering's end comes while the store is held
+        QCOMPARE(waveEnd(), 3u);
+        other.unlock();
+        QTRY_COMPARE_WITH_TIMEOUT(waveEnd(), 1u, 10000);
     }
 
     void engineTags_data()

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTest>
 
@@ -115,6 +116,33 @@ private slots:
         QCOMPARE(key.open(appPaths), RegistryKey::CantRead);
         QCOMPARE(key.create(appPaths), RegistryKey::CantRead);
         QVERIFY(!key.isOpen());
+    }
+
+    void keyThatMustNotStallIsToldBusy()
+    {
+        RegistryKey key;
+        QCOMPARE(key.create(appPaths), RegistryKey::Success);
+        QCOMPARE(key.setDword(u"WaveEnd"_qs, 1), RegistryKey::Success);
+        key.setLockWait(RegistryKey::frameLockWaitMs);
+        {
+            // Another change under way holds the store's lock.
+            QLockFile other(RegistryKey::storeFile() + u".lock"_qs);
+            QVERIFY(other.lock());
+            QCOMPARE(key.setDword(u"WaveEnd"_qs, 3), RegistryKey::Busy);
+            // Reading needs no lock, and nothing was written.
+            quint32 number = 0;
+            QCOMPARE(key.queryDword(u"WaveEnd"_qs, &number), RegistryKey::Success);
+            QCOMPARE(number, 1u);
+            // A moved key keeps its short wait.
+            RegistryKey moved = std::move(key);
+            QCOMPARE(moved.setDword(u"WaveEnd"_qs, 3), RegistryKey::Busy);
+            key = std::move(moved);
+        }
+        // Tried again once the lock is free, it gets through.
+        QCOMPARE(key.setDword(u"WaveEnd"_qs, 3), RegistryKey::Success);
+        quint32 number = 0;
+        QCOMPARE(key.queryDword(u"WaveEnd"_qs, &number), RegistryKey::Success);
+        QCOMPARE(number, 3u);
     }
 
     void concurrentWritersLoseNothing()

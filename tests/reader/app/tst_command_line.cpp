@@ -13,6 +13,7 @@ private slots:
     void classify_data();
     void classify();
     void argumentTextIsJoinedWhole();
+    void textHandedAsTextNeverNamesAFile();
 
 private:
     QTemporaryDir m_dir;
@@ -66,6 +67,22 @@ void TestCommandLine::argumentTextIsJoinedWhole()
     QCOMPARE(argumentText({"sayora"}), QString());
     QCOMPARE(argumentText({"sayora", "Hello", "there"}), QStringLiteral("Hello there"));
     QCOMPARE(argumentText({"sayora", " padded "}), QStringLiteral(" padded "));
+}
+
+void TestCommandLine::textHandedAsTextNeverNamesAFile()
+{
+    // A selection handed over by another program, in the folder whose files
+    // it happens to name.
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    for (const QString &text : {QStringLiteral("notes.txt"), QStringLiteral("*.txt"), QStringLiteral("note?.txt"),
+                                m_dir.filePath("letter.rtf")}) {
+        QCOMPARE(classifyCommandLine(text).kind, QStringLiteral("explorer"));
+        const CommandLineKind kind = classifyText(text);
+        QCOMPARE(kind.kind, QStringLiteral("internet"));
+        QVERIFY(kind.filePath.isEmpty());
+    }
+    QCOMPARE(classifyText(QString()).kind, QStringLiteral("program"));
+    QCOMPARE(classifyText(QStringLiteral("x")).kind, QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

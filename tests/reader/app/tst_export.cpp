@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -294,6 +295,44 @@ private slots:
         QVERIFY(!QFileInfo::exists(path(u"silent.mp3"_qs)));
         QFile::remove(PronunciationLists::commonFile());
         w->speech()->pronunciation().invalidate();
+    }
+
+    // Another program's change of the registry store holds its lock when a
+    // flite export starts: the window goes on meanwhile (its clock frees the
+    // lock) and the export gets through once the store is free.
+    void registryStoreHeldByAnother()
+    {
+        selectVoice(*w, u"Flite Kal (US English, male, 16 kHz)"_qs);
+        auto other = std::make_shared<QLockFile>(RegistryKey::storeFile() + u".lock"_qs);
+        QVERIFY(other->lock());
+        QTimer release;
+        release.setSingleShot(true);
+        connect(&release, &QTimer::timeout, this, [other] { other->unlock(); });
+        release.start(1000);
+
+        auto completion = std::make_shared<QString>(), seen = std::make_shared<QString>();
+        // A failure is answered during this test only.
+        auto armed = std::make_shared<bool>(true);
+        const auto disarm = qScopeGuard([armed] { *armed = false; });
+        answerSaveDialog(path(u"held"_qs), 3);
+        testsupport::answerNextDialogWhere(
+            [armed](QWidget *dialog) {
+                auto *box = qobject_cast<QMessageBox *>(dialog);
+                return *armed && box && box->text().contains(u"could not be exported"_qs);
+            },
+            [seen](QWidget *dialog) {
+                *seen = static_cast<QMessageBox *>(dialog)->text();
+                static_cast<QMessageBox *>(dialog)->accept();
+            });
+        testsupport::answerNext<Mp3End>([completion](Mp3End *end) {
+            *completion = end->Label2->text();
+            QTest::mouseClick(end->Command2, Qt::LeftButton);
+        });
+        clickSave(*w);
+        QTRY_VERIFY_WITH_TIMEOUT(!completion->isEmpty() || !seen->isEmpty(), 60000);
+        QVERIFY2(seen->isEmpty(), qPrintable(*seen));
+        QCOMPARE(*completion, path(u"held.mp3"_qs));
+        QCOMPARE(files(), QStringList({u"held.mp3"_qs}));
     }
 
     void statusTextsFit()

@@ -62,6 +62,7 @@ private slots:
     void unreadablePassedFileKeepsWindowWorking();
     void firstRunThenOrderlyExitThenRestore();
     void hiddenTextBoxRestoresNarrowWindow();
+    void voiceFollowsItsNameWhenVoicesChange();
     void damagedSettingsFileDoesNotStopStartup_data();
     void damagedSettingsFileDoesNotStopStartup();
     void commandLineReadingEndsProgramWithoutSaving_data();
@@ -249,6 +250,46 @@ void TestStartup::hiddenTextBoxRestoresNarrowWindow()
     QCOMPARE(named<ImageButton>(window, "Image20")->toolTip(), QStringLiteral("Show text box"));
     QVERIFY(!named<QPlainTextEdit>(window, "MainTxtBox")->font().bold());
     QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->font().italic());
+}
+
+void TestStartup::voiceFollowsItsNameWhenVoicesChange()
+{
+    // Closes a window on flite voices, with the one named chosen, then opens
+    // one on other voices; the voice it chose, as the box shows it and as
+    // the engine speaks with it.
+    const auto reopen = [](const QByteArray &before, const QString &chosen, const QByteArray &after) {
+        qputenv("SAYORA_FLITE_VOICES", before);
+        {
+            SayoraMain window;
+            window.load(QString());
+            const int position = named<QComboBox>(window, "Combo1")->findText(chosen, Qt::MatchStartsWith);
+            window.speech()->setVoiceListPosition(position);
+            window.close();
+        }
+        qputenv("SAYORA_FLITE_VOICES", after);
+        auto window = std::make_unique<SayoraMain>();
+        window->load(QString());
+        qunsetenv("SAYORA_FLITE_VOICES");
+        const QString shown = named<QComboBox>(*window, "Combo1")->currentText();
+        const DirectSS *engine = window->speech()->directSS();
+        [&] {
+            QCOMPARE(named<QLineEdit>(*window, "Text1")->text(), shown);
+            QCOMPARE(window->speech()->CurVoiceName, shown);
+            QCOMPARE(window->speech()->CurEngine, 4);
+            QCOMPARE(engine->ModeName(engine->CurrentMode()), shown);
+            QCOMPARE(window->speech()->CurVoiceIndex, engine->CurrentMode());
+        }();
+        return shown;
+    };
+    // The list keeps the engines' order (kal, awb, rms, slt). A voice
+    // installed before the chosen one moves it down the list.
+    QVERIFY(reopen("kal,rms", "Flite RMS", "kal,awb,rms").startsWith(QLatin1String("Flite RMS")));
+    // One removed before it moves it up.
+    QVERIFY(reopen("kal,rms,slt", "Flite RMS", "rms,slt").startsWith(QLatin1String("Flite RMS")));
+    // The chosen voice itself removed: its place in the list, as the box says.
+    QVERIFY(reopen("kal,rms,slt", "Flite RMS", "kal,slt").startsWith(QLatin1String("Flite SLT")));
+    // Not even that place left: the first voice.
+    QVERIFY(reopen("kal,rms,slt", "Flite SLT", "kal").startsWith(QLatin1String("Flite Kal")));
 }
 
 void TestStartup::damagedSettingsFileDoesNotStopStartup_data()
