@@ -1,5 +1,6 @@
 #include "app/sayora_main.h"
 
+#include "app/book_navigation.h"
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/keyboard_access.h"
@@ -36,6 +37,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -169,6 +172,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     m_windowSettings = std::make_unique<WindowSettings>(Settings, settingsParts);
     connectButtons();
     KeyboardAccess::install(this);
+    m_navigation = new BookNavigation(this, MainTxtBox, m_speech);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
 }
 
@@ -393,6 +397,7 @@ bool SayoraMain::loadSteps(const QString &argumentText)
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("internet")) {
         MainTxtBox->setPlainText(argumentText);
+        m_navigation->showText();
         m_speech->Disappear = true;
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("program")) {
@@ -674,7 +679,13 @@ void SayoraMain::showResumeNote(const QString &text)
 {
     m_resumeNote->setText(text);
     m_resumeNote->setAccessibleName(text);
-    m_resumeNote->adjustSize();
+    // Whole within the text box: on one line where it fits, else wrapped
+    // to the box's width.
+    m_resumeNote->setWordWrap(false);
+    const int room = std::max(MainTxtBox->width() - 8, 80);
+    const int width = std::min(m_resumeNote->sizeHint().width(), room);
+    m_resumeNote->setWordWrap(true);
+    m_resumeNote->resize(width, m_resumeNote->heightForWidth(width));
     m_resumeNote->move(MainTxtBox->geometry().topLeft() + QPoint(4, 4));
     m_resumeNote->show();
     m_resumeNote->raise();
