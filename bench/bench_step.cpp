@@ -20,6 +20,7 @@
 #include "speech/speech_controller.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
@@ -116,7 +117,10 @@ int main(int argc, char *argv[])
     window.load(QString());
     window.show();
     window.activateWindow();
-    QTest::qWaitForWindowActive(&window);
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::printf("the window did not become active\n");
+        bench::finish(1);
+    }
     SpeechController *speech = window.speech();
     QPlainTextEdit *box = window.findChild<QPlainTextEdit *>(QStringLiteral("MainTxtBox"));
     if (!speech->newsVoice() || !window.openDocument(book)) {

@@ -178,6 +178,9 @@ SayoraMain::SayoraMain(QWidget *parent)
 
 SayoraMain::~SayoraMain()
 {
+    // It follows the text box's signals: gone before the text box is.
+    delete m_navigation;
+    m_navigation = nullptr;
     // The export's lock goes with it, and it talks to the control.
     delete m_export;
     m_export = nullptr;
