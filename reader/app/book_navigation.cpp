@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -203,6 +204,8 @@ void BookNavigation::step(Unit unit, bool forward)
     const qsizetype chapter = chapterIndexAt(m_chapters, to);
     const bool chapterStart = chapter >= 0 && steps().chapterStarts().at(chapter) == to;
     moveTo(to, chapterStart ? chapterTitle(int(chapter)) : firstWords(to));
+    if (chapterStart)
+        showAtTop(to);
 }
 
 void BookNavigation::goToChapter(int index)
@@ -210,6 +213,16 @@ void BookNavigation::goToChapter(int index)
     if (index < 0 || index >= m_chapters.size())
         return;
     moveTo(steps().chapterStarts().at(index), chapterTitle(index));
+    showAtTop(steps().chapterStarts().at(index));
+}
+
+void BookNavigation::showAtTop(qint64 position)
+{
+    // A chapter begins at the top of the view, as on a new page, with the
+    // most of it in sight (the view's scroll steps are lines).
+    const QTextBlock block = m_textBox->document()->findBlock(int(position));
+    if (block.isValid())
+        m_textBox->verticalScrollBar()->setValue(block.firstLineNumber());
 }
 
 void BookNavigation::moveTo(qint64 position, const QString &where)

@@ -67,6 +67,7 @@ private:
     const ReadingSteps &steps();
     qint64 readingPlace() const;
     void moveTo(qint64 position, const QString &where);
+    void showAtTop(qint64 position);
     QString firstWords(qint64 position);
     QString chapterTitle(int index) const;
     void textChanged(int position, int removed, int added);

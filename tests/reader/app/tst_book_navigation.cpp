@@ -267,6 +267,8 @@ void TestBookNavigation::chapterListGoesThere()
     QTRY_VERIFY(!list);
     QCOMPARE(caret(*w), chapters.at(1).start);
     QCOMPARE(named<PositionSlider>(*w, "cpvSlider1")->value(), chapters.at(1).start);
+    // The chapter begins at the top of the view.
+    QVERIFY(textBox(*w)->cursorRect().top() < textBox(*w)->fontMetrics().lineSpacing());
     QCOMPARE(w->speech()->PlayStatus, 2);
     QCOMPARE(w->windowTitle(), QStringLiteral("Sayora 1.19 - The Test Book - Chapter Two"));
     QVERIFY(announced.size() >= 1);
