@@ -331,7 +331,11 @@ void BookNavigation::showSentence()
         }
         return;
     }
-    const ReadingSteps::Span sentence = steps().sentenceAt(m_textBox->textCursor().selectionStart());
+    // Most words are in the sentence already shown.
+    const qint64 word = m_textBox->textCursor().selectionStart();
+    if (word >= m_shownSentence.start && word < m_shownSentence.end)
+        return;
+    const ReadingSteps::Span sentence = steps().sentenceAt(word);
     if (sentence == m_shownSentence)
         return;
     m_shownSentence = sentence;
