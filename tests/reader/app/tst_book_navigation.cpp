@@ -163,6 +163,7 @@ private slots:
     void chapterListGoesThere();
     void stepKeysWhileReading();
     void stepKeysWhenStoppedOrPaused();
+    void stepKeysWithFliteVoice();
     void sentenceShownAndWhatFollowsInView();
     void resumeNoteShownWhole();
 
@@ -380,6 +381,30 @@ void TestBookNavigation::stepKeysWhenStoppedOrPaused()
     QCOMPARE(w->speech()->PauseStatus, 2);
     QTest::keyClick(textBox(*w), Qt::Key_F7);
     QTRY_COMPARE(w->speech()->PauseStatus, 1);
+}
+
+// The flite voices go through the other engine's restart: paused and
+// reading alike.
+void TestBookNavigation::stepKeysWithFliteVoice()
+{
+    auto w = bookWindow();
+    QVERIFY(w);
+    SpeechController *speech = w->speech();
+    QVERIFY(speech->Sapi4Count > 0);
+    speech->setVoiceListPosition(0);
+    QCOMPARE(speech->CurEngine, int(SpeechController::Sapi4));
+    const ReadingSteps steps = stepsOf(*w);
+    QVERIFY(startReading(*w));
+    const qsizetype next = steps.next(Unit::Sentence, speech->readingPosition());
+    key(*w, BookNavigation::stepKey(Unit::Sentence, true));
+    QVERIFY(readsFrom(*w, next, steps.sentenceAt(next).end));
+    QTest::keyClick(textBox(*w), Qt::Key_F6);
+    QTRY_COMPARE(speech->PauseStatus, 3);
+    const QList<Document::Chapter> chapters = w->navigation()->chapters();
+    key(*w, BookNavigation::stepKey(Unit::Chapter, true));
+    QVERIFY(readsFrom(*w, chapters.at(1).start, chapters.at(2).start));
+    QTest::keyClick(textBox(*w), Qt::Key_F7);
+    QTRY_COMPARE(speech->PauseStatus, 1);
 }
 
 // The sentence being read has a soft background behind the spoken word;
