@@ -4,7 +4,6 @@
 #include "app/sayora_main.h"
 
 #include "app/book_navigation.h"
-
 #include "documents/document_opener.h"
 #include "documents/file_dialogs.h"
 #include "speech/speech_controller.h"
