@@ -75,6 +75,28 @@ private:
 // Room below a document's paragraphs, in lines.
 constexpr qreal paragraphSpacing = 0.5;
 
+// The letters and digits a text begins with, in lower case: a heading and
+// its chapter's title compare so, whatever their punctuation and spacing.
+QString leadingWords(const QString &text, int letters)
+{
+    QString found;
+    for (qsizetype i = 0; i < text.size() && found.size() < letters; ++i) {
+        if (text.at(i).isLetterOrNumber())
+            found += text.at(i).toLower();
+    }
+    return found;
+}
+
+// The block is the chapter's heading ("3. The Voyage" for "The Voyage"),
+// not a running header or body text an outline happens to point at.
+bool isHeadingOf(const QString &block, const QString &title)
+{
+    if (block.size() > longestHeading)
+        return false;
+    const QString start = leadingWords(title, 12);
+    return !start.isEmpty() && leadingWords(block, longestHeading).contains(start);
+}
+
 qsizetype chapterIndexAt(const QList<Document::Chapter> &chapters, qint64 position)
 {
     const auto after = std::upper_bound(chapters.cbegin(), chapters.cend(), position,
@@ -376,10 +398,17 @@ void BookNavigation::formatHeadings()
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     for (const Document::Chapter &chapter : std::as_const(m_chapters)) {
+        // The heading itself, or a line or two below where an outline
+        // points (the top of a page, over a running header).
         QTextBlock block = document->findBlock(int(chapter.start));
-        while (block.isValid() && block.text().trimmed().isEmpty())
-            block = block.next();
-        if (!block.isValid() || block.length() - 1 > longestHeading)
+        for (int lines = 0; block.isValid() && lines < 3; block = block.next()) {
+            if (block.text().trimmed().isEmpty())
+                continue;
+            if (isHeadingOf(block.text(), chapter.title))
+                break;
+            ++lines;
+        }
+        if (!block.isValid() || !isHeadingOf(block.text(), chapter.title))
             continue;
         cursor.setPosition(block.position());
         cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);

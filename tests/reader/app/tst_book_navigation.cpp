@@ -239,6 +239,21 @@ void TestBookNavigation::headingsAndTitle()
     // The caret to the end, in chapter three: the title follows.
     QTest::keyClick(textBox(*w), Qt::Key_End, Qt::ControlModifier);
     QCOMPARE(w->windowTitle(), QStringLiteral("Sayora 1.19 - The Test Book - Chapter Three"));
+
+    // An outline that points at the top of a page: the running header there
+    // stays as it is, the title a line below is set apart, and a chapter
+    // whose title is nowhere near leaves the text alone.
+    Document outline;
+    outline.text = QStringLiteral("A Running Header\n3. The Voyage\nIt began at dawn.\nPage 4\nMore text here.");
+    outline.chapters = {{QStringLiteral("The Voyage"), 0, 1}, {QStringLiteral("Unseen"), outline.text.indexOf(u"Page"), 1}};
+    textBox(*w)->setPlainText(outline.text);
+    w->navigation()->showDocument(outline, m_dir.filePath(QStringLiteral("outline.pdf")));
+    const auto bold = [document](int blockNumber) {
+        QTextCursor c(document->findBlockByNumber(blockNumber));
+        c.movePosition(QTextCursor::NextCharacter);
+        return c.charFormat().fontWeight() == QFont::Bold;
+    };
+    QCOMPARE((QList<bool>{bold(0), bold(1), bold(2), bold(3), bold(4)}), (QList<bool>{false, true, false, false, false}));
 }
 
 // Ctrl+L lists the chapters with the one being read marked; Enter goes
