@@ -11,11 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
-#include <QTextOption>
 
 #include <sys/resource.h>
 #include <zip.h>
@@ -24,36 +20,7 @@
 
 namespace {
 
-const QString paragraph = QStringLiteral(
-    "The reader follows the order of the page, joins the lines of each paragraph and the words that "
-    "were hyphenated at a line end, and leaves out what repeats on every page. ");
-
-// Pages of running text with a running header and a page number.
-bool writePdf(const QString &path, int pages)
-{
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(72);
-    QPainter painter(&writer);
-    if (!painter.isActive())
-        return false;
-    QFont font(QStringLiteral("Liberation Serif"), 11);
-    painter.setFont(font);
-    const QRectF body(60, 70, 475, 700);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    for (int page = 1; page <= pages; ++page) {
-        if (page > 1)
-            writer.newPage();
-        painter.drawText(QPointF(60, 40), QStringLiteral("A Benchmark Book"));
-        QString text;
-        for (int p = 0; p < 6; ++p)
-            text += QStringLiteral("%1 %2 %3\n").arg(paragraph, paragraph, paragraph);
-        painter.drawText(body, text, option);
-        painter.drawText(QPointF(290, 810), QString::number(page));
-    }
-    return painter.end();
-}
+const QString &paragraph = bench::bookParagraph;
 
 bool addFile(zip_t *zip, const char *name, const QByteArray &data, bool store = false)
 {
@@ -162,7 +129,7 @@ int main(int argc, char *argv[])
         dir.setPath(args.at(i + 1));
     const QString pdf = dir.filePath(QStringLiteral("book.pdf"));
     const QString epub = dir.filePath(QStringLiteral("book.epub"));
-    if (!writePdf(pdf, 500) || !writeEpub(epub, 40, 2 * 1024 * 1024)) {
+    if (!bench::writePdfBook(pdf, 500) || !writeEpub(epub, 40, 2 * 1024 * 1024)) {
         std::printf("could not make the books\n");
         return 0;
     }

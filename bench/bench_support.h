@@ -6,6 +6,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextOption>
 #include <QList>
 #include <QString>
 #include <algorithm>
@@ -54,6 +58,38 @@ inline double percentile(QList<double> values, double p)
 inline double median(const QList<double> &values)
 {
     return percentile(values, 50);
+}
+
+// A paragraph of the books the benchmarks make.
+inline const QString bookParagraph = QStringLiteral(
+    "The reader follows the order of the page, joins the lines of each paragraph and the words that "
+    "were hyphenated at a line end, and leaves out what repeats on every page. ");
+
+// Pages of running text with a running header and a page number.
+inline bool writePdfBook(const QString &path, int pages)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(72);
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    QFont font(QStringLiteral("Liberation Serif"), 11);
+    painter.setFont(font);
+    const QRectF body(60, 70, 475, 700);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            writer.newPage();
+        painter.drawText(QPointF(60, 40), QStringLiteral("A Benchmark Book"));
+        QString text;
+        for (int p = 0; p < 6; ++p)
+            text += QStringLiteral("%1 %2 %3\n").arg(bookParagraph, bookParagraph, bookParagraph);
+        painter.drawText(body, text, option);
+        painter.drawText(QPointF(290, 810), QString::number(page));
+    }
+    return painter.end();
 }
 
 // Ends a benchmark as the reader ends: every audio output closed while Qt

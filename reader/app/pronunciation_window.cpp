@@ -1,5 +1,6 @@
 #include "app/pronunciation_window.h"
 
+#include "app/book_navigation.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
@@ -190,6 +191,10 @@ void PronunciationWindow::attach(QPlainTextEdit *textBox, SpeechController *spee
         QAction *open = menu->addAction(QStringLiteral("Pronunciation..."));
         open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
         QObject::connect(open, &QAction::triggered, window, [=] { windowOf(window, speech)->showList(); });
+        if (auto *navigation = window->findChild<BookNavigation *>()) {
+            menu->addSeparator();
+            navigation->addMenuEntries(menu);
+        }
         menu->popup(textBox->viewport()->mapToGlobal(position));
     });
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window);

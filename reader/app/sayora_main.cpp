@@ -1,5 +1,6 @@
 #include "app/sayora_main.h"
 
+#include "app/book_navigation.h"
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/keyboard_access.h"
@@ -36,6 +37,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -169,11 +172,15 @@ SayoraMain::SayoraMain(QWidget *parent)
     m_windowSettings = std::make_unique<WindowSettings>(Settings, settingsParts);
     connectButtons();
     KeyboardAccess::install(this);
+    m_navigation = new BookNavigation(this, MainTxtBox, m_speech);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
 }
 
 SayoraMain::~SayoraMain()
 {
+    // It follows the text box's signals: gone before the text box is.
+    delete m_navigation;
+    m_navigation = nullptr;
     // The export's lock goes with it, and it talks to the control.
     delete m_export;
     m_export = nullptr;
@@ -394,6 +401,7 @@ bool SayoraMain::loadSteps(const QString &argumentText, StartText meaning)
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("internet")) {
         MainTxtBox->setPlainText(argumentText);
+        m_navigation->showText();
         m_speech->Disappear = true;
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("program")) {
@@ -675,7 +683,13 @@ void SayoraMain::showResumeNote(const QString &text)
 {
     m_resumeNote->setText(text);
     m_resumeNote->setAccessibleName(text);
-    m_resumeNote->adjustSize();
+    // Whole within the text box: on one line where it fits, else wrapped
+    // to the box's width.
+    m_resumeNote->setWordWrap(false);
+    const int room = std::max(MainTxtBox->width() - 8, 80);
+    const int width = std::min(m_resumeNote->sizeHint().width(), room);
+    m_resumeNote->setWordWrap(true);
+    m_resumeNote->resize(width, m_resumeNote->heightForWidth(width));
     m_resumeNote->move(MainTxtBox->geometry().topLeft() + QPoint(4, 4));
     m_resumeNote->show();
     m_resumeNote->raise();

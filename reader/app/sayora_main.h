@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class BookNavigation;
 class ControlHost;
 class ImageButton;
 class PositionSlider;
@@ -76,6 +77,8 @@ public:
     void layoutForOuterSize(int outerWidth, int outerHeight);
 
     SpeechController *speech() const { return m_speech; }
+    // The open document's chapters and the steps through it.
+    BookNavigation *navigation() const { return m_navigation; }
     bool exitRequested() const { return m_exitRequested; }
 
     // The settings record the window keeps (the open and save dialogs start
@@ -171,6 +174,7 @@ private:
 
     SpeechPanel *m_speechPanel = nullptr;  // what speech sees of the window
     SpeechController *m_speech = nullptr;
+    BookNavigation *m_navigation = nullptr;
     bool m_exitRequested = false;
     bool m_shownOnce = false;
     bool m_text1Pressed = false;

@@ -55,6 +55,29 @@ void SpeechPanel::select(qint64 start, qint64 end)
     if (end != start)
         cursor.setPosition(int(end), QTextCursor::KeepAnchor);
     w.MainTxtBox->setTextCursor(cursor);
+    keepFollowingLinesInView();
+}
+
+void SpeechPanel::keepFollowingLinesInView()
+{
+    // The text box alone scrolls the selection's end just into view, on the
+    // last line, with what follows cut off: two more lines stay visible,
+    // and the view moves no more lines than that takes.
+    constexpr int followingLines = 2;
+    QPlainTextEdit *box = w.MainTxtBox;
+    const int line = box->fontMetrics().lineSpacing();
+    const int visible = box->viewport()->height();
+    if (line <= 0 || visible < (followingLines + 2) * line)
+        return;
+    QScrollBar *bar = box->verticalScrollBar();
+    // Larger headings make some lines taller than the text's: look again
+    // after each move.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int wanted = box->cursorRect().bottom() + followingLines * line;
+        if (wanted <= visible || bar->value() >= bar->maximum())
+            return;
+        bar->setValue(bar->value() + (wanted - visible + line - 1) / line);
+    }
 }
 
 void SpeechPanel::centerCaret()

@@ -76,5 +76,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepFollowingLinesInView();
+
     SpeechWidgets w;
 };

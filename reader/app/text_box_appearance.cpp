@@ -3,6 +3,7 @@
 
 #include "app/sayora_main.h"
 
+#include "app/book_navigation.h"
 #include "documents/document_opener.h"
 #include "documents/file_dialogs.h"
 #include "speech/speech_controller.h"
@@ -99,6 +100,7 @@ void SayoraMain::showLoadedDocument(const QString &path)
 {
     rememberReadingPosition();
     MainTxtBox->setPlainText(RichTextBox1.Text());
+    m_navigation->showDocument(RichTextBox1.document(), path);
     m_document = ReadingPositions::identify(path);
     const qint64 place = m_document ? m_positions.find(*m_document) : 0;
     const qint64 length = m_speech->TextLength;

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "text/sentence_spans.h"
+
 // Subtitles timed by sentence from the word marks of a rendering.
 namespace Subtitles {
 
@@ -23,19 +25,9 @@ struct Cue
 };
 
 // A cue is the stretch of text shown at once: one sentence, or a part of
-// a long one. Sentences end at . ! ? … followed by a blank, and at the
-// full-width and ideographic stops 。．！？ wherever they stand; a blank line
-// ends one too, and so does the line break after a line shorter than 60
-// characters (a title, an author, a heading, an item of a list). A sentence longer than maxChars is cut at its last comma
-// (, ; : and 、，；：) or else its last blank before maxChars, or else at a
-// word boundary; a single word longer than that stays whole. The spans
-// (UTF-16, end exclusive) start at a non-blank and come in text order.
-struct Span
-{
-    qsizetype start = 0;
-    qsizetype end = 0;
-    bool operator==(const Span &) const = default;
-};
+// a long one, cut as the reading window's sentence steps cut them (see
+// SentenceSpans::find).
+using Span = SentenceSpans::Span;
 QList<Span> cueSpans(const QString &text, qsizetype maxChars);
 
 // One cue per sentence (long ones cut at a clause or a space), in text

@@ -65,6 +65,13 @@ public:
     // Puts the caret and the slider at a place in the text (a document opened
     // again resumes there) and makes it the reading position.
     void resumeAt(qint64 position);
+    // Moves the reading to a place in the text (a step or a chapter chosen):
+    // a running reading goes on from there at once, a paused one resumes
+    // from there, and with nothing read the caret and the slider go there
+    // for the next Speak (the view scrolls only as far as it must).
+    void readFrom(qint64 position);
+    // A reading is under way, speaking or paused.
+    bool readingUnderway() const { return PauseStatus != 1; }
 
     // Button pictures follow the state numbers; each setter loads the picture.
     void setPlayStatus(int status);

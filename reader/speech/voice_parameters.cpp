@@ -8,6 +8,8 @@
 #include "sapi5/sp_voice.h"
 #include "speech/reading_view.h"
 
+#include <algorithm>
+
 void SpeechController::volumeChanged(int v)
 {
     Disappear = false;
@@ -127,4 +129,24 @@ void SpeechController::restartAtSlider()
     m_readingPosition = SpeakStart;
     startReading();
     toSpokenForm();
+}
+
+void SpeechController::readFrom(qint64 position)
+{
+    Disappear = false;
+    position = std::clamp<qint64>(position, 0, TextLength);
+    if (!readingUnderway()) {
+        // The view keeps the caret in sight without centring it, so a few
+        // steps in a row do not make the text jump.
+        setCaretPosition(position);
+        m_readingPosition = caretPosition();
+        setSliderValue(m_readingPosition);
+        return;
+    }
+    if (position >= TextLength)
+        return;
+    // The slider's restart, as if its thumb had been let go there.
+    m_view.setSliderMaximum(int(TextLength));
+    m_view.setSliderValue(int(position));
+    sliderReleased();
 }
