@@ -327,12 +327,24 @@ void TestConvertLibrary::stoppedWorkersEndTogether()
     p.start(QStringLiteral(SAYORA_CONVERT_EXE), batch ? common + QStringList{u"-o"_qs, out, u"-f"_qs, u"mp3"_qs} + inputs
                                                       : common + QStringList{inputs.first(), out + u"/a.mp3"_qs});
     QVERIFY(p.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(childrenNamed(p.processId(), "sayora-convert").size() >= 3 || p.state() != QProcess::Running,
-                             60000);
-    const QList<pid_t> workers = childrenNamed(p.processId(), "sayora-convert");
+    // Workers running their program (a fork not yet so still bears the
+    // parent's command line).
+    const auto running = [&] {
+        QList<pid_t> workers = childrenNamed(p.processId(), "sayora-convert");
+        workers.removeIf([](pid_t worker) { return !contents(u"/proc/%1/cmdline"_qs.arg(worker)).contains("--report-progress"); });
+        return workers;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(running().size() >= 3 || p.state() != QProcess::Running, 60000);
+    const QList<pid_t> workers = running();
     QCOMPARE(workers.size(), 3);
-    for (const pid_t worker : workers)
+    const auto state = [](pid_t worker) {
+        const QByteArray stat = contents(u"/proc/%1/stat"_qs.arg(worker));
+        return stat.mid(stat.lastIndexOf(')') + 2, 1);
+    };
+    for (const pid_t worker : workers) {
         ::kill(worker, SIGSTOP);
+        QTRY_COMPARE_WITH_TIMEOUT(state(worker), QByteArray("T"), 10000);
+    }
     QElapsedTimer timer;
     timer.start();
     ::kill(pid_t(p.processId()), SIGINT);
