@@ -5,7 +5,6 @@
 #include "shell/program_folder.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace Installation {
 
@@ -31,16 +30,25 @@ void ensureInstalled()
         }
     }
 
-    const QString library = controlLibrary();
-    QString registered;
-    RegistryKey server;
-    if (server.open(ComponentRuntime::inprocServerKey(CLSID_MyTavo), RegistryKey::ReadOnly) == RegistryKey::Success)
-        server.queryString(QString(), &registered);
-    if (!registered.isEmpty() && QFileInfo(registered).canonicalFilePath() == QFileInfo(library).canonicalFilePath())
+    // Another copy of Sayora (an installed one, and one run from a build
+    // folder) registers its own control: each would undo the other at every
+    // start. A registered control that loads is kept, whichever copy it is.
+    if (registeredControlLoads())
         return;
+    const QString library = controlLibrary();
     const HRESULT result = ComponentRuntime::registerServer(library);
     if (failed(result))
         qWarning("the control %s could not be registered: 0x%08x", qPrintable(library), quint32(result));
+}
+
+bool registeredControlLoads()
+{
+    ComponentRuntime::initialize();
+    ComPtr<IClassFactory> factory;
+    const HRESULT result = ComponentRuntime::getClassObject(CLSID_MyTavo, IID_IClassFactory, factory.put());
+    factory.reset();
+    ComponentRuntime::uninitialize();
+    return succeeded(result);
 }
 
 } // namespace Installation

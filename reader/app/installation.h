@@ -20,10 +20,13 @@ constexpr Guid CLSID_MyTavo = makeGuid(0x4E81060C, 0xA251, 0x48CC, 0xB8, 0x1C, 0
 // in the build tree, in the private library folder after installation.
 QString controlLibrary();
 
-// Creates the App Paths key when it does not exist, and registers the
-// control when it is not registered or its registration names another
-// library than this program's (another build or installation). Failures
-// are logged: the reader works without export through the control.
+// Creates the App Paths key when it does not exist, and registers this
+// program's control when none is registered or the registered one does not
+// load. A control of another copy of the program that loads is kept.
+// Failures are logged: the reader works without export through the control.
 void ensureInstalled();
+
+// The registered control's library loads and hands out the control's class.
+bool registeredControlLoads();
 
 } // namespace Installation

@@ -30,6 +30,10 @@ Mp3End::Mp3End(const QString &targetFile, QWidget *parent)
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label2->setWordWrap(true);
     Label3 = new QLabel(QStringLiteral("Successfully!"), this);
+    Note = new QLabel(this);
+    Note->setObjectName(QStringLiteral("Note"));
+    Note->setWordWrap(true);
+    Note->hide();
     Command1 = new QPushButton(QStringLiteral("&Play"), this);
     Command2 = new QPushButton(QStringLiteral("&Close"), this);
     Command2->setDefault(true);
@@ -38,12 +42,19 @@ Mp3End::Mp3End(const QString &targetFile, QWidget *parent)
     grid->addWidget(Label1, 0, 0, 1, 2);
     grid->addWidget(Label2, 1, 0, 1, 2);
     grid->addWidget(Label3, 2, 0, 1, 2);
-    grid->addWidget(Command1, 3, 0);
-    grid->addWidget(Command2, 3, 1);
+    grid->addWidget(Note, 3, 0, 1, 2);
+    grid->addWidget(Command1, 4, 0);
+    grid->addWidget(Command2, 4, 1);
 
     // Playing leaves the window open: only Close closes it.
     connect(Command1, &QPushButton::clicked, this, &Mp3End::play);
     connect(Command2, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Mp3End::setNote(const QString &note)
+{
+    Note->setText(note);
+    Note->setVisible(!note.isEmpty());
 }
 
 void Mp3End::play()

@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -36,16 +37,36 @@ QTableWidgetItem *checkItem(bool checked)
     return item;
 }
 
+// A word has a letter or a digit: a full stop or a dash alone is none.
+bool isWord(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
 // The word a context menu was opened on: the selection when there is one
-// on a single line, else the word under the pointer.
+// on a single line, else the word under the pointer; empty when that is no
+// word (punctuation, or the pointer past a line's last word).
 QString wordAt(QPlainTextEdit *textBox, const QPoint &viewportPosition)
 {
     const QString selected = textBox->textCursor().selectedText().trimmed();
     if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator) && !selected.contains(u'\t'))
-        return selected;
+        return isWord(selected) ? selected : QString();
     QTextCursor cursor = textBox->cursorForPosition(viewportPosition);
     cursor.select(QTextCursor::WordUnderCursor);
-    return cursor.selectedText().trimmed();
+    const QString word = cursor.selectedText().trimmed();
+    if (!isWord(word))
+        return {};
+    // The cursor lands on the nearest word even when the pointer is beside
+    // it, past the end of its line: the pointer must be over the word.
+    QTextCursor start = cursor, end = cursor;
+    start.setPosition(cursor.selectionStart());
+    end.setPosition(cursor.selectionEnd());
+    const QRect first = textBox->cursorRect(start), last = textBox->cursorRect(end);
+    if (first.top() == last.top()
+        && (viewportPosition.x() < first.left() || viewportPosition.x() > last.right()
+            || viewportPosition.y() < first.top() || viewportPosition.y() > first.bottom()))
+        return {};
+    return word;
 }
 
 PronunciationWindow *windowOf(QWidget *window, SpeechController *speech)

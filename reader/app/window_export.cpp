@@ -378,6 +378,7 @@ void WindowExport::exportFinished(bool ok, const QString &why)
     const QString target = TargetFile;
     endExport();
     auto *window = new Mp3End(target, m_place.window);
+    window->setNote(why);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->open();
 }

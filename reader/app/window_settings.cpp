@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -38,6 +39,32 @@ QString defaultDocumentFolder()
         folder = QDir::homePath();
     return folder;
 }
+
+// Runs settle at each move or resize of the window until it reports done.
+class FrameWatch : public QObject
+{
+public:
+    FrameWatch(QWidget *window, std::function<bool()> settle)
+        : QObject(window)
+        , m_settle(std::move(settle))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !m_done && m_settle()) {
+            m_done = true;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<bool()> m_settle;
+    bool m_done = false;
+};
 
 bool validPosition(int value)
 {
@@ -272,9 +299,15 @@ void WindowSettings::save()
 
 void WindowSettings::settleFoldedWidth()
 {
+    settleFoldedWidth(m_parts.window);
+}
+
+bool WindowSettings::settleFoldedWidth(QWidget *window)
+{
     // Folded, the window is 7050 twips wide frame included.
-    QWidget *window = m_parts.window;
-    window->resize(twips::toPixels(7050) - (window->frameGeometry().width() - window->width()), window->height());
+    const int frame = window->frameGeometry().width() - window->width();
+    window->resize(twips::toPixels(7050) - frame, window->height());
+    return frame > 0;
 }
 
 void WindowSettings::settleOuterGeometry()
@@ -282,5 +315,10 @@ void WindowSettings::settleOuterGeometry()
     if (!m_foldedAtStart)
         return;
     m_foldedAtStart = false;
-    settleFoldedWidth();
+    QWidget *window = m_parts.window;
+    // A window manager frames the window only after it shows: the width is
+    // settled again when the frame is known, which a move or a resize of the
+    // window tells (without a frame, nothing changes then).
+    if (!settleFoldedWidth(window))
+        new FrameWatch(window, [window] { return settleFoldedWidth(window); });
 }

@@ -55,6 +55,8 @@ private:
     void captureTextBox();
     void applyGeometry();
     void settleFoldedWidth();
+    // True when the window's frame was known.
+    static bool settleFoldedWidth(QWidget *window);
     void applyTextBox(const SettingsRecord &file, int fieldsRead);
     // The voice list entry of the stored voice: by its name where the file
     // has it, else by its index, else the first voice; -1 with no voice.

@@ -319,6 +319,7 @@ bool Mp3Export::keepWave()
 
 bool Mp3Export::replaceTarget(const QString &finished)
 {
+    m_notice.clear();
     // The temporary file was made private; the target gets what a file
     // written in its place would have had.
     namespace fs = std::filesystem;
@@ -340,10 +341,12 @@ bool Mp3Export::replaceTarget(const QString &finished)
     fs::rename(from, to, ec);
     if (ec)
         return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
-    // And the rename itself is made lasting.
+    // And the rename itself is made lasting. The new file is in place by
+    // now: whatever fails here does not undo the export, and is told as it is.
     if (const QString why = m_durable ? syncToDisk(QFileInfo(m_file).absolutePath(), true) : QString();
         !why.isEmpty())
-        return fail(tr("%1 could not be written: %2").arg(m_target, why));
+        m_notice = tr("%1 is in place, but the system could not confirm that it reached the disk: %2")
+                       .arg(m_target, why);
     return true;
 }
 

@@ -83,6 +83,10 @@ public:
     void cancel();
 
     QString errorString() const { return m_error; }
+    // After a success: what the user should still know, else empty. The new
+    // file is in the target's place, but the system could not confirm that
+    // the change of its folder reached the disk.
+    QString notice() const { return m_notice; }
 
     // lame from the program folder if one is there, else from PATH; empty
     // when there is none.
@@ -122,4 +126,5 @@ private:
     bool m_durable = true;
     mutable int m_kbps = 0;  // of the encoder's frames, once the first is written
     QString m_error;
+    QString m_notice;
 };

@@ -273,5 +273,5 @@ void SpeechExport::fail(const QString &why)
 void SpeechExport::succeed()
 {
     m_running = false;
-    emit finished(true, QString());
+    emit finished(true, m_files.notice());
 }

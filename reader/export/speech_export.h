@@ -92,8 +92,9 @@ signals:
     // many seconds of its sound: for subtitles.
     void word(qint64 position, double seconds);
     void encoderStarted();
-    // ok: the target holds the speech. Otherwise error says why, empty when
-    // the export was cancelled.
+    // ok: the target holds the speech, and error is what the user should
+    // still know (see Mp3Export::notice()), mostly empty. Otherwise error
+    // says why, empty when the export was cancelled.
     void finished(bool ok, const QString &error);
 
 private:

@@ -5,7 +5,8 @@
 //   SAYORA_DRIVE_VOICE   the voice chosen on the voice list's face
 //   SAYORA_DRIVE_TEXT    the text pasted into the text box
 //   SAYORA_DRIVE_GO      (optional) a file whose appearing starts the save
-// Lines written: "ready", "saving", "message: <text>", "done: <file>".
+// Lines written: "ready", "saving", "message: <text>", "done: <file>", and
+// after "done" "note: <text>" when the completion window has a note.
 // After a message or the completion window the window is closed.
 #include <QApplication>
 #include <QClipboard>
@@ -69,6 +70,8 @@ void answerModal()
     } else if (modal->objectName() == QLatin1String("mp3end")) {
         const auto labels = modal->findChildren<QLabel *>();
         say(QStringLiteral("done: ") + (labels.size() > 1 ? labels.at(1)->text() : QString()));
+        if (const auto *note = modal->findChild<QLabel *>(QStringLiteral("Note")); note && !note->isHidden())
+            say(QStringLiteral("note: ") + note->text());
         for (QPushButton *button : modal->findChildren<QPushButton *>()) {
             if (button->text() == QLatin1String("&Close"))
                 QTimer::singleShot(0, button, [button] { QTest::mouseClick(button, Qt::LeftButton); });

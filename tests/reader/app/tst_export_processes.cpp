@@ -22,12 +22,12 @@ class DrivenReader : public QProcess
 {
 public:
     DrivenReader(const QString &config, const QString &target, const QString &voice, const QString &text,
-                 const QString &go = QString())
+                 const QString &go = QString(), const QString &alsoPreload = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"SAYORA_AUDIO"_qs, u"null"_qs);
         env.insert(u"XDG_CONFIG_HOME"_qs, config);
-        env.insert(u"LD_PRELOAD"_qs, QStringLiteral(EXPORT_DRIVER_LIB));
+        env.insert(u"LD_PRELOAD"_qs, (QStringList{QStringLiteral(EXPORT_DRIVER_LIB)} << alsoPreload).join(u' ').trimmed());
         // The preloaded library comes before the sanitizer's runtime.
         env.insert(u"ASAN_OPTIONS"_qs, env.value(u"ASAN_OPTIONS"_qs) + u":verify_asan_link_order=0"_qs);
         env.insert(u"SAYORA_DRIVE_TARGET"_qs, target);
@@ -90,6 +90,7 @@ private slots:
     void signalDuringExport_data();
     void signalDuringExport();
     void twoReadersWithFliteVoices();
+    void failureAfterTheFileIsInPlace();
 };
 
 void TestExportProcesses::signalDuringExport_data()
@@ -151,6 +152,26 @@ void TestExportProcesses::twoReadersWithFliteVoices()
     QDir folder(out.path());
     folder.remove(u"go"_qs);
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList({u"first.mp3"_qs}));
+}
+
+void TestExportProcesses::failureAfterTheFileIsInPlace()
+{
+    // The export's last step, flushing the folder that holds the file's new
+    // name, fails: the file is there all the same, and that is what is told.
+    QTemporaryDir config, out;
+    const QString target = out.filePath(u"kept.mp3"_qs);
+    DrivenReader reader(config.path(), target, english, sentence, QString(), QStringLiteral(FOLDER_SYNC_FAILURE_LIB));
+    QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 120000);
+    const QString said = reader.said().join(u'\n');
+    QVERIFY2(reader.saidStartingWith(u"done: "_qs + target), qPrintable(said));
+    QVERIFY2(!reader.saidStartingWith(u"message: "_qs), qPrintable(said));
+    QVERIFY2(reader.saidStartingWith(u"note: "_qs + target + u" is in place"_qs), qPrintable(said));
+    QFile mp3(target);
+    QVERIFY(mp3.open(QIODevice::ReadOnly));
+    double seconds = 0;
+    QVERIFY(Mp3Export::checkMp3(mp3.readAll(), &seconds));
+    QVERIFY(seconds > 2);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList({u"kept.mp3"_qs}));
 }
 
 QTEST_GUILESS_MAIN(TestExportProcesses)

@@ -71,6 +71,7 @@ private slots:
     void keyboardAndMouseEditTheRules();
     void sayItSpeaksTheSpokenForm();
     void contextMenuAddsARuleForTheWord();
+    void contextMenuOffersARuleOnlyOnAWord();
 
 private:
     std::unique_ptr<SayoraMain> main;
@@ -218,6 +219,40 @@ void TestPronunciationWindow::contextMenuAddsARuleForTheWord()
     QTest::keyClick(table, 'S');
     typeIntoCell(table, QStringLiteral("ay OR a"));
     QCOMPARE(ruleLines(), QStringList({"SQL\tsequel\tc", "Sayora\tSay OR a"}));
+}
+
+void TestPronunciationWindow::contextMenuOffersARuleOnlyOnAWord()
+{
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    QPlainTextEdit *text = named<QPlainTextEdit>(*main, "MainTxtBox");
+    text->setPlainText(QStringLiteral("Read it. Then stop."));
+    // Whether the menu opened at a point of the text offers a rule, and for
+    // what; the menu is closed again.
+    const auto offered = [&](int position, int rightOf) {
+        QTextCursor cursor(text->document());
+        cursor.setPosition(position);
+        const QPoint at = text->cursorRect(cursor).center() + QPoint(rightOf, 0);
+        QTest::mouseClick(main->windowHandle(), Qt::RightButton, {}, text->viewport()->mapTo(main.get(), at));
+        QMenu *menu = nullptr;
+        [&] { QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))); }();
+        bool enabled = false;
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+            if (action->text() == QStringLiteral("Add a rule for this word"))
+                enabled = action->isEnabled();
+        }
+        if (menu)
+            menu->close();
+        return enabled;
+    };
+    // Just past "it." and just past the last sentence.
+    QVERIFY(!offered(8, 2));
+    QVERIFY(!offered(19, 2));
+    // Far past the end of the line.
+    QVERIFY(!offered(19, 150));
+    // On a word it is offered.
+    QVERIFY(offered(10, 0));
+    text->setPlainText(QStringLiteral("Sayora reads SQL aloud."));
 }
 
 SAYORA_GUI_TEST_MAIN(TestPronunciationWindow)

@@ -1,11 +1,15 @@
 // Start-up, the command line, the settings between runs and shutdown, with
 // the real engines and the real program.
 
+#include "app/installation.h"
 #include "app/sayora_main.h"
+#include "com/component_runtime.h"
+#include "registry/registry_key.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
+#include "ui/control_host.h"
 #include "ui/image_button.h"
 
 #include <QApplication>
@@ -63,6 +67,7 @@ private slots:
     void firstRunThenOrderlyExitThenRestore();
     void hiddenTextBoxRestoresNarrowWindow();
     void voiceFollowsItsNameWhenVoicesChange();
+    void controlOfAnotherCopyStaysRegistered();
     void damagedSettingsFileDoesNotStopStartup_data();
     void damagedSettingsFileDoesNotStopStartup();
     void commandLineReadingEndsProgramWithoutSaving_data();
@@ -290,6 +295,47 @@ void TestStartup::voiceFollowsItsNameWhenVoicesChange()
     QVERIFY(reopen("kal,rms,slt", "Flite RMS", "kal,slt").startsWith(QLatin1String("Flite SLT")));
     // Not even that place left: the first voice.
     QVERIFY(reopen("kal,rms,slt", "Flite SLT", "kal").startsWith(QLatin1String("Flite Kal")));
+}
+
+void TestStartup::controlOfAnotherCopyStaysRegistered()
+{
+    const QString key = ComponentRuntime::inprocServerKey(Installation::CLSID_MyTavo);
+    const auto registered = [&key] {
+        RegistryKey server;
+        QString path;
+        server.open(key, RegistryKey::ReadOnly);
+        server.queryString(QString(), &path);
+        return QFileInfo(path).canonicalFilePath();
+    };
+    const QString ours = QFileInfo(Installation::controlLibrary()).canonicalFilePath();
+    QVERIFY(!ours.isEmpty());
+
+    // Another copy of the program (an installed one) registered its own.
+    const QString other = m_dir.filePath("installed/tavo.so");
+    QVERIFY(QDir().mkpath(m_dir.filePath("installed")));
+    QFile::remove(other);
+    QVERIFY(QFile::copy(ours, other));
+    QCOMPARE(ComponentRuntime::registerServer(other), S_OK);
+    Installation::ensureInstalled();
+    QCOMPARE(registered(), QFileInfo(other).canonicalFilePath());
+    {
+        // A window of this copy keeps it too, and hosts it.
+        SayoraMain window;
+        QCOMPARE(registered(), QFileInfo(other).canonicalFilePath());
+        QVERIFY(named<ControlHost>(window, "MyTavo1")->isCreated());
+    }
+
+    // Registered, but not a library that loads: this copy's takes its place.
+    const QString broken = testsupport::writeFile(m_dir.filePath("broken/tavo.so"), "not a library");
+    RegistryKey server;
+    QCOMPARE(server.open(key), RegistryKey::Success);
+    QCOMPARE(server.setString(QString(), broken), RegistryKey::Success);
+    Installation::ensureInstalled();
+    QCOMPARE(registered(), ours);
+    // Gone: the same.
+    QCOMPARE(server.setString(QString(), m_dir.filePath("gone/tavo.so")), RegistryKey::Success);
+    Installation::ensureInstalled();
+    QCOMPARE(registered(), ours);
 }
 
 void TestStartup::damagedSettingsFileDoesNotStopStartup_data()

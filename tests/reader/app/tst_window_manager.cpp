@@ -174,14 +174,27 @@ void TestWindowManager::reopensAsItWasClosed()
     const std::optional<SettingsRecord> first = SettingsRecord::load(settings);
     QVERIFY(first);
 
-    for (int start = 2; start <= 4; ++start) {
+    for (int start = 2; start <= 6; ++start) {
         window = open();
         QVERIFY(!window.isEmpty());
+        if (start == 5) {
+            // Reopened folded: as high as it was closed, and as wide as the
+            // folded window is, 470 pixels with its frame.
+            QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(*m_desktop, window).height(), closed.height(), 20000);
+            QVERIFY(windowGeometry(*m_desktop, window).width() < 470);
+            closed = windowGeometry(*m_desktop, window);
+        }
         QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(*m_desktop, window), closed, 20000);
         if (start == 3) {
             // The user makes it larger: it reopens so.
             m_desktop->xdotool({QStringLiteral("windowsize"), window, QStringLiteral("640"), QStringLiteral("560")});
             QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(*m_desktop, window).size(), QSize(640, 560), 20000);
+            closed = windowGeometry(*m_desktop, window);
+        } else if (start == 4) {
+            // Folded down to its button panel (F8).
+            m_desktop->xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window,
+                                QStringLiteral("key"), QStringLiteral("F8")});
+            QTRY_VERIFY_WITH_TIMEOUT(windowGeometry(*m_desktop, window).height() < closed.height(), 20000);
             closed = windowGeometry(*m_desktop, window);
         }
         QVERIFY(close(window));
