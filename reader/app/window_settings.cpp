@@ -6,8 +6,8 @@
 #include "ui/twips.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLoggingCategory>
