@@ -190,6 +190,10 @@ void PronunciationWindow::attach(QPlainTextEdit *textBox, SpeechController *spee
         QAction *open = menu->addAction(QStringLiteral("Pronunciation..."));
         open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
         QObject::connect(open, &QAction::triggered, window, [=] { windowOf(window, speech)->showList(); });
+        if (QAction *languages = window->findChild<QAction *>(QStringLiteral("languageSwitchAction"))) {
+            menu->addSeparator();
+            menu->addAction(languages);
+        }
         menu->popup(textBox->viewport()->mapToGlobal(position));
     });
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window);

@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/keyboard_access.h"
+#include "app/language_switch.h"
 #include "app/pronunciation_window.h"
 #include "app/speech_panel.h"
 #include "app/window_export.h"
@@ -170,6 +171,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     connectButtons();
     KeyboardAccess::install(this);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
+    new LanguageSwitchOption(m_speech, this);
 }
 
 SayoraMain::~SayoraMain()
