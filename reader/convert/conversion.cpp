@@ -343,7 +343,9 @@ void Conversion::convertText()
     if (!m_export->prepare(m_options.output, m_options.format == Convert::Format::Mp3 ? SpeechExport::Format::Mp3
                                                                                        : SpeechExport::Format::Wav))
         return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
-    m_export->render(runs);
+    // At the chosen voice's rate whatever the runs' voices: the parts of a
+    // text cut into pieces are joined, and must agree.
+    m_export->render(runs, SpeechExport::sampleRateOf(voiceFor(*voice)));
 }
 
 QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)

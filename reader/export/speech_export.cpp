@@ -104,15 +104,23 @@ void SpeechExport::render(const QString &text, const Voice &voice)
     }
 }
 
-void SpeechExport::render(const QList<Run> &runs)
+int SpeechExport::sampleRateOf(const Voice &voice)
 {
-    if (runs.size() == 1 && runs.first().offset == 0)
+    if (voice.engine == Voice::Engine::Sapi4)
+        return voice.sampleRate;
+    return voice.renderer ? voice.renderer->sampleRate() : 0;
+}
+
+void SpeechExport::render(const QList<Run> &runs, int sampleRate)
+{
+    if (runs.size() == 1 && runs.first().offset == 0
+        && (sampleRate == 0 || sampleRateOf(runs.first().voice) == sampleRate))
         return render(runs.first().text, runs.first().voice);
     m_runs = runs;
     m_runIndex = 0;
     m_wholeLength = runs.isEmpty() ? 0 : runs.last().offset + runs.last().text.size();
     m_rendered = 0;
-    m_joinedRate = 0;
+    m_joinedRate = sampleRate;
     m_joinedBytes = 0;
     m_joined = std::make_unique<QFile>(tmpWav());
     // The header is written last, once the rate and the length are known.

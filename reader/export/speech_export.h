@@ -78,10 +78,12 @@ public:
     // Renders text with voice into tmpWav(), then goes on by itself.
     void render(const QString &text, const Voice &voice);
     // Renders the runs one after the other, each with its voice, into one
-    // tmpWav() at the first run's sample rate (other voices' sound is
+    // tmpWav() at sampleRate (0: the first run's; other voices' sound is
     // resampled), then goes on by itself. word() positions are in the whole
     // text: a run's offset plus the position in its text.
-    void render(const QList<Run> &runs);
+    void render(const QList<Run> &runs, int sampleRate = 0);
+    // The rate a voice renders at; 0 when it cannot be known.
+    static int sampleRateOf(const Voice &voice);
     // For a rendering made by someone else into tmpWav(): it is complete,
     // go on with the WAV's check and the encoder.
     void renderingDone();

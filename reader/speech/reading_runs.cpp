@@ -37,6 +37,9 @@ void ReadingRuns::workOutStretch()
                && !(SentenceMarks::isBlank(m_text.at(end)) && (SentenceMarks::isSentenceEnd(m_text.at(end - 1))
                                                               || SentenceMarks::isWideSentenceEnd(m_text.at(end - 1)))))
             ++end;
+        // The blanks after the sentence stay with it.
+        while (end < m_text.size() && SentenceMarks::isBlank(m_text.at(end)))
+            ++end;
     }
     const QString part = m_text.mid(m_done, end - m_done);
     for (LanguageRun run : LanguageRuns::split(part, m_voiceLanguage, &LanguageGuesser::shared(), m_voiced)) {

@@ -15,7 +15,7 @@ class ReadingRuns
 {
 public:
     // Text is worked out this much at a time, to the next sentence's end.
-    static constexpr qsizetype stretch = 20000;
+    static constexpr qsizetype stretch = 5000;
 
     // Starts over for text, read by a voice of voiceLanguage; voiced: the
     // languages that have a voice.

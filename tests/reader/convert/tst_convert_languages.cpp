@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -156,10 +157,28 @@ private slots:
         const QString wav = dir.filePath(u"russian.wav"_s);
         Run run = convert({u"--voice"_s, fliteVoice, u"-q"_s, input, wav});
         QVERIFY2(run.code == 0, qPrintable(run.errors));
-        QCOMPARE(WaveFile::readFile(wav).sampleRate, 22050);
+        // At the chosen voice's rate, espeak-ng's sound resampled to it.
+        QCOMPARE(WaveFile::readFile(wav).sampleRate, 16000);
+        QVERIFY(WaveFile::readFile(wav).seconds() > 2);
         run = convert({u"--voice"_s, fliteVoice, u"-q"_s, u"--no-language-switch"_s, input, dir.filePath(u"flite.wav"_s)});
         QCOMPARE(run.code, 4);
         QVERIFY2(run.errors.contains(u"the voice produced no speech"_s), qPrintable(run.errors));
+    }
+
+    // A text cut into pieces for workers, the first starting in Japanese:
+    // the parts agree in their rate and are joined.
+    void piecesStartingInAnotherLanguage()
+    {
+        QTemporaryDir dir;
+        const QString input = dir.filePath(u"pieces.txt"_s);
+        QString text;
+        for (int i = 0; i < 12; ++i)
+            text += japanese + japanese + u"\n\n"_s + english1 + english2 + english3 + u"\n\n"_s;
+        writeFile(input, text.toUtf8());
+        const QString out = dir.filePath(u"pieces.ogg"_s);
+        const Run run = convert({u"--voice"_s, fliteVoice, u"-q"_s, u"--jobs"_s, u"2"_s, input, out});
+        QVERIFY2(run.code == 0, qPrintable(run.errors));
+        QVERIFY(QFileInfo(out).size() > 10000);
     }
 
     // A book with a Japanese chapter, split by chapters with the default

@@ -1,6 +1,7 @@
 // The cutting of texts into runs of one language, with the real guesser
 // and its models.
 #include "speech/language_runs.h"
+#include "speech/reading_runs.h"
 
 #include <QTest>
 
@@ -222,6 +223,47 @@ private slots:
             LanguageRuns::split(text, QStringLiteral("de"), &LanguageGuesser::shared(), {"de", "en", "fr"});
         checkCovers(text, runs);
         QCOMPARE(runs.last().language, QStringLiteral("en"));
+    }
+
+    // A reading hands out the runs a stretch at a time: together they cover
+    // the text, in order, cut at sentence ends, the languages as in one go.
+    void readingByStretches()
+    {
+        QString book;
+        while (book.size() < 3 * ReadingRuns::stretch)
+            book += english1 + russian + english2;
+        ReadingRuns reading;
+        reading.start(book, QStringLiteral("en-us"), {}, true);
+        LanguageRun run;
+        qsizetype at = 0;
+        int russianRuns = 0;
+        while (reading.next(&run)) {
+            QCOMPARE(run.start, at);
+            QVERIFY(run.length > 0);
+            const QString text = book.mid(run.start, run.length);
+            QVERIFY2(text.endsWith(u' ') || run.start + run.length == book.size(), qPrintable(text.right(20)));
+            if (run.language == u"ru") {
+                QCOMPARE(text, russian);
+                ++russianRuns;
+            } else {
+                QVERIFY2(run.language.isEmpty() && !text.contains(russian), qPrintable(text.left(60)));
+            }
+            at += run.length;
+        }
+        QCOMPARE(at, book.size());
+        QCOMPARE(russianRuns, int(book.size() / (english1 + russian + english2).size()));
+        QVERIFY(!reading.hasNext());
+
+        // Switching off, or one language in one stretch: the whole text.
+        reading.start(book, QStringLiteral("en-us"), {}, false);
+        QVERIFY(reading.next(&run));
+        QCOMPARE(run, (LanguageRun{0, book.size(), QString()}));
+        QVERIFY(!reading.next(&run));
+        reading.start(english1 + english2, QStringLiteral("en-us"), {}, true);
+        QVERIFY(reading.next(&run));
+        QCOMPARE(run.length, (english1 + english2).size());
+        reading.clear();
+        QVERIFY(!reading.hasNext());
     }
 
     void guesserWithoutModels()
