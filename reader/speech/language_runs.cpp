@@ -223,20 +223,26 @@ QList<LanguageRun> split(const QString &text, const QString &voiceLanguage, cons
             s.language = languages.first();
             s.decided = true;
         } else if (guessing && letterCount(words) >= lettersToGuess) {
-            const QStringList guesses = guesser->guess(words);
+            // The guesser names several languages when their scores are
+            // close: among them the voice's own keeps the voice; otherwise
+            // a Latin-script sentence cannot be told ("One two three..."
+            // comes out German, Scots or Dutch). Languages without a voice
+            // do not count.
+            QStringList guesses;
+            for (const QString &guess : guesser->guess(words)) {
+                const bool fits = s.script == u"Latn" ? textscript::scriptOfLanguage(guess) == u"Latn"
+                                                      : languages.contains(guess);
+                if (fits && (hasVoice(guess) || guess == voiceBase))
+                    guesses.append(guess);
+            }
             if (guesses.contains(voiceBase) && textscript::scriptOfLanguage(voiceBase) == s.script) {
                 s.language = voiceBase;
                 s.decided = true;
-            } else {
-                for (const QString &guess : guesses) {
-                    const bool fits = s.script == u"Latn" ? textscript::scriptOfLanguage(guess) == u"Latn"
-                                                          : languages.contains(guess);
-                    if (fits && hasVoice(guess)) {
-                        s.language = guess;
-                        s.decided = true;
-                        break;
-                    }
-                }
+            } else if (guesses.size() == 1 || (!guesses.isEmpty() && s.script != u"Latn")) {
+                // In another script the best guess beats the script's
+                // default language, which is all there is otherwise.
+                s.language = guesses.first();
+                s.decided = true;
             }
         }
         sentences.append(s);
