@@ -2,6 +2,10 @@
 // and its models.
 #include "speech/language_runs.h"
 #include "speech/reading_runs.h"
+#include "speech/voice_choice.h"
+#include "sapi5/sp_voice.h"
+
+#include <QLocale>
 
 #include <QTest>
 
@@ -270,6 +274,26 @@ private slots:
         QCOMPARE(run.length, (english1 + english2).size());
         reading.clear();
         QVERIFY(!reading.hasNext());
+    }
+
+    // The voice a run's language is read by: the user's region where the
+    // user speaks it, else the language's own voice; none where no voice
+    // reads it (the current voice then keeps reading).
+    void voiceForLanguage()
+    {
+        const QList<SpObjectToken> tokens{
+            {"en-us", "English (America)", "en-us"}, {"de-ch", "German (Switzerland)", "de-ch"},
+            {"de", "German", "de"}, {"sit/cmn-latn-pinyin", "Chinese (Pinyin)", "cmn-latn-pinyin"},
+            {"sit/cmn", "Chinese (Mandarin)", "cmn"}, {"ru", "Russian", "ru"}};
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(VoiceChoice::voiceForLanguage(u"de"_qs, tokens, us), 2);
+        QCOMPARE(VoiceChoice::voiceForLanguage(u"de"_qs, tokens, QLocale(QLocale::German, QLocale::Switzerland)), 1);
+        QCOMPARE(VoiceChoice::voiceForLanguage(u"cmn"_qs, tokens, us), 4);
+        QCOMPARE(VoiceChoice::voiceForLanguage(u"zh"_qs, tokens, us), 4);
+        QCOMPARE(VoiceChoice::voiceForLanguage(u"ru"_qs, tokens, us), 5);
+        QCOMPARE(VoiceChoice::voiceForLanguage(u"th"_qs, tokens, us), -1);
+        QCOMPARE(VoiceChoice::voiceForLanguage(QString(), tokens, us), -1);
+        QCOMPARE(VoiceChoice::voicedLanguages(tokens), (QStringList{"en", "de", "cmn", "ru"}));
     }
 
     void guesserWithoutModels()
