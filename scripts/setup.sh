@@ -18,6 +18,9 @@ PACKAGES=(
   # MP3 encoder run as a separate process; Ogg Vorbis, Opus and FLAC
   # (libsndfile) and the resampling Opus needs (libsamplerate)
   lame libsndfile1-dev libsamplerate0-dev
+  # the language guesser and its models: sentences in other languages are
+  # read by voices of their own
+  libexttextcat-dev libexttextcat-data
   # the tag of an MP3 joined from parts
   libtag1-dev
   # the engines' own commands, which the converter's benchmark runs against

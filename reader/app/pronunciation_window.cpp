@@ -216,6 +216,10 @@ void PronunciationWindow::attach(QPlainTextEdit *textBox, SpeechController *spee
             menu->addSeparator();
             navigation->addMenuEntries(menu);
         }
+        if (QAction *languages = window->findChild<QAction *>(QStringLiteral("languageSwitchAction"))) {
+            menu->addSeparator();
+            menu->addAction(languages);
+        }
         menu->popup(textBox->viewport()->mapToGlobal(position));
     });
     auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window);

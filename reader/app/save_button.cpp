@@ -1,6 +1,7 @@
 // The Save button: a text, a rich text or an MP3 export.
 #include "app/sayora_main.h"
 
+#include "app/language_switch.h"
 #include "app/window_export.h"
 #include "documents/document_saver.h"
 #include "documents/file_dialogs.h"
@@ -118,5 +119,6 @@ void SayoraMain::exportMp3(const QString &name)
         voice.wave.volumePercent = news->Volume();
         voice.wave.rate = news->Rate();
     }
+    voice.runs = languageExportRuns(*m_speech, DocumentSaver::exportText(MainTxtBox->toPlainText()));
     m_export->start(text, voice);
 }

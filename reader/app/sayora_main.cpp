@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/keyboard_access.h"
+#include "app/language_switch.h"
 #include "app/pronunciation_window.h"
 #include "app/speech_panel.h"
 #include "app/window_export.h"
@@ -174,6 +175,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     KeyboardAccess::install(this);
     m_navigation = new BookNavigation(this, MainTxtBox, m_speech);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
+    new LanguageSwitchOption(m_speech, this);
 }
 
 SayoraMain::~SayoraMain()

@@ -171,6 +171,10 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
     TmpWavFile = m_export->tmpWav();
     TmpMp3File = m_export->tmpMp3();
 
+    if (!voice.runs.isEmpty()) {
+        m_export->render(voice.runs);
+        return;
+    }
     if (voice.throughControl) {
         renderWithControl(exportText, voice);
         return;

@@ -49,6 +49,9 @@ public:
         int sampleRate = 16000;
         // Otherwise: the espeak-ng voice that renders.
         SpeechExport::Voice wave;
+        // A text in several languages: its runs, each with its voice,
+        // rendered in the export itself whatever the selected voice.
+        QList<SpeechExport::Run> runs;
     };
 
     WindowExport(const Place &place, QObject *parent = nullptr);

@@ -8,10 +8,12 @@
 #include "export/speech_export.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
+#include "speech/language_runs.h"
 #include "speech/voice_choice.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QPointer>
 #include <QSet>
 #include <QSocketNotifier>
@@ -23,6 +25,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -330,15 +333,10 @@ void Conversion::convertText()
                                  : PieceConversion::pieceCount(m_text.size(), workers);
         pieces > 1 || split || PieceConversion::needsWorkers(m_options))
         return convertInPieces(voice->name, pieces);
-    if (const PronunciationRules rules = pronunciationFor(voice->code); !rules.isEmpty()) {
-        SpokenForm form = rules.apply(m_text);
-        m_text = std::move(form.text);
-        m_spokenMap = std::move(form.map);
-        // An engine handed no words would never report its end.
-        if (m_text.trimmed().isEmpty())
-            return fail(Convert::InputUnreadable, inputName(),
-                        tr("the pronunciation rules leave nothing to read aloud"));
-    }
+    const QList<SpeechExport::Run> runs = runsFor(*voice);
+    // An engine handed no words would never report its end.
+    if (runs.isEmpty())
+        return fail(Convert::InputUnreadable, inputName(), tr("the pronunciation rules leave nothing to read aloud"));
     if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
@@ -362,7 +360,57 @@ void Conversion::convertText()
     if (!m_export->prepare(m_options.output, m_options.format == Convert::Format::Mp3 ? SpeechExport::Format::Mp3
                                                                                        : SpeechExport::Format::Wav))
         return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
-    m_export->render(m_text, voiceFor(*voice));
+    // At the chosen voice's rate whatever the runs' voices: the parts of a
+    // text cut into pieces are joined, and must agree.
+    m_export->render(runs, SpeechExport::sampleRateOf(voiceFor(*voice)));
+}
+
+QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)
+{
+    struct Part
+    {
+        qsizetype start;
+        qsizetype length;
+        VoiceCatalog::Voice voice;
+    };
+    QList<Part> parts;
+    if (m_options.noLanguageSwitch) {
+        parts.append({0, m_written.size(), voice});
+    } else {
+        for (const LanguageRun &run :
+             LanguageRuns::split(m_written, voice.code, &LanguageGuesser::shared(), m_voices.voicedLanguages())) {
+            const std::optional<VoiceCatalog::Voice> own =
+                run.language.isEmpty() ? std::nullopt : m_voices.forLanguage(run.language);
+            const VoiceCatalog::Voice &reader = own ? *own : voice;
+            if (!parts.isEmpty() && parts.last().voice.name == reader.name)
+                parts.last().length += run.length;
+            else
+                parts.append({run.start, run.length, reader});
+        }
+    }
+    QHash<QString, PronunciationRules> rules;
+    QList<SpeechExport::Run> runs;
+    m_runMaps.clear();
+    m_runVoices.clear();
+    m_text.clear();
+    for (const Part &part : std::as_const(parts)) {
+        if (!rules.contains(part.voice.code))
+            rules.insert(part.voice.code, pronunciationFor(part.voice.code));
+        const QString written = m_written.mid(part.start, part.length);
+        SpokenForm form;
+        if (const PronunciationRules &own = rules[part.voice.code]; !own.isEmpty())
+            form = own.apply(written);
+        else
+            form.text = written;
+        // What the rules leave without a word makes no sound.
+        if (form.text.trimmed().isEmpty())
+            continue;
+        m_runMaps.append({m_text.size(), part.start, form.map});
+        m_runVoices.append(part.voice.name);
+        runs.append({m_text.size(), form.text, voiceFor(part.voice)});
+        m_text += form.text;
+    }
+    return runs;
 }
 
 void Conversion::convertInPieces(const QString &voice, int pieces)
@@ -425,6 +473,10 @@ void Conversion::wordAt(qint64 position, double seconds)
 {
     // The marks are taken back into the written text: subtitles show what
     // was written, not what the rules made the voice say.
-    if (!m_options.subtitles.isEmpty())
-        m_marks.append({m_spokenMap.writtenPosition(position), seconds});
+    if (!m_options.subtitles.isEmpty() && !m_runMaps.isEmpty()) {
+        const auto after = std::upper_bound(m_runMaps.cbegin(), m_runMaps.cend(), position,
+                                            [](qsizetype p, const RunMap &run) { return p < run.spoken; });
+        const RunMap &run = after == m_runMaps.cbegin() ? m_runMaps.first() : *(after - 1);
+        m_marks.append({run.written + run.map.writtenPosition(position - run.spoken), seconds});
+    }
 }

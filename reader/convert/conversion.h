@@ -49,6 +49,10 @@ public:
     // The share of the time the chosen voice spends rendering, the rest
     // being the encoding.
     double renderShare() const { return m_renderShare; }
+    // The voices that read the text, by name, one for each run of it in
+    // order (one when the text is in one language): known once the
+    // rendering has started.
+    QStringList runVoices() const { return m_runVoices; }
 
 signals:
     void progressed();
@@ -70,6 +74,10 @@ private:
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void convertInPieces(const QString &voice, int pieces);
     SpeechExport::Voice voiceFor(const VoiceCatalog::Voice &choice) const;
+    // The text cut where its language changes, each part with the voice
+    // of its language (the chosen voice where none reads it) and in the
+    // spoken form of that voice's rules; one part when switching is off.
+    QList<SpeechExport::Run> runsFor(const VoiceCatalog::Voice &voice);
     void wordAt(qint64 position, double seconds);
     void audioInPlace();
     void succeed();
@@ -81,7 +89,16 @@ private:
     QString m_input;
     QString m_text;  // as rendered: the spoken form
     QString m_written;  // as read, before the pronunciation rules
-    PositionMap m_spokenMap;  // from m_text back to m_written
+    // From the spoken runs back to m_written: where each run starts in
+    // both, and its rules' map.
+    struct RunMap
+    {
+        qsizetype spoken = 0;
+        qsizetype written = 0;
+        PositionMap map;
+    };
+    QList<RunMap> m_runMaps;
+    QStringList m_runVoices;
     bool m_textGiven = false;
     Mp3Export::Tags m_tags;
     // Standard input, read as it arrives.

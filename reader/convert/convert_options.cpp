@@ -173,6 +173,9 @@ Options parseOptions(const QStringList &arguments)
         } else if (argument == u"--no-rules") {
             if (!flag(&o.noRules))
                 return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--no-language-switch") {
+            if (!flag(&o.noLanguageSwitch))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
         } else if (argument == u"--subtitles") {
             if (!takeValue(&o.subtitles) || o.subtitles.isEmpty())
                 return failed(o, QStringLiteral("--subtitles needs a file name ending in .srt, .lrc or .vtt"));
@@ -310,6 +313,8 @@ QStringList workerArguments(const Options &options)
     text("--rules", options.rules.isEmpty() ? QString() : QFileInfo(options.rules).absoluteFilePath());
     if (options.noRules)
         arguments << QStringLiteral("--no-rules");
+    if (options.noLanguageSwitch)
+        arguments << QStringLiteral("--no-language-switch");
     const std::pair<const char *, int> numbers[] = {{"--rate", options.rate}, {"--pitch", options.pitch}, {"--volume", options.volume}};
     for (const auto &[name, value] : numbers) {
         if (value >= 0)
@@ -360,6 +365,12 @@ Options:
                           ~/.config/sayora; a line that cannot be read is
                           a warning with its number
       --no-rules          no pronunciation rules at all
+      --no-language-switch
+                          read the whole text with the one voice; by
+                          default a sentence in another language (another
+                          script, or a long enough sentence the language
+                          guesser tells) is read by the best installed
+                          voice of its language
       --encoding NAME     the encoding of plain-text inputs (windows-1251,
                           Shift_JIS, ...); by default UTF-8, or Windows-1252
                           with a warning when the bytes are not UTF-8

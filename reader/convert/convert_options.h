@@ -43,6 +43,9 @@ struct Options
     // or none at all.
     QString rules;
     bool noRules = false;
+    // Sentences in other languages read by the voice chosen for the text,
+    // not by voices of their own languages.
+    bool noLanguageSwitch = false;
     bool quiet = false;
     // The MP3's tag; empty or 0: not written.
     QString title;

@@ -191,6 +191,21 @@ std::optional<VoiceCatalog::Voice> VoiceCatalog::forText(const QString &text) co
     return chosen;
 }
 
+std::optional<VoiceCatalog::Voice> VoiceCatalog::forLanguage(const QString &language) const
+{
+    loadSapi5();
+    const int index = VoiceChoice::voiceForLanguage(language, m_tokens, QLocale());
+    if (index < 0)
+        return std::nullopt;
+    return m_voices.at(m_directSS->CountEngines() + index);
+}
+
+QStringList VoiceCatalog::voicedLanguages() const
+{
+    loadSapi5();
+    return VoiceChoice::voicedLanguages(m_tokens);
+}
+
 SpObjectToken VoiceCatalog::token(int index) const
 {
     loadSapi5();

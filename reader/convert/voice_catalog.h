@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,12 @@ public:
     // the text's script: then the voice of the text's language the window
     // would switch to.
     std::optional<Voice> forText(const QString &text) const;
+    // The best espeak-ng voice of a language ("ru", as LanguageRuns names
+    // languages), as the window switches to for a sentence in it; none
+    // when no voice reads it.
+    std::optional<Voice> forLanguage(const QString &language) const;
+    // The languages some voice reads.
+    QStringList voicedLanguages() const;
 
     // The engines' own objects: limits and defaults of SAPI 4 modes, SAPI 5
     // tokens and speaking. spVoice() is null without espeak-ng.

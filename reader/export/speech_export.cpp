@@ -4,9 +4,13 @@
 #include "com/ref_count.h"
 #include "sapi4/audio_dest_file.h"
 #include "sapi4/file_rendering.h"
+#include "audio/wave_file.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <functional>
+
+#include <samplerate.h>
 
 // Hears a SAPI 4 engine about the one text it renders, on this thread.
 class Sapi4TextSink final : public ITTSBufNotifySinkA
@@ -81,6 +85,11 @@ bool SpeechExport::prepare(const QString &target, Format format)
 
 void SpeechExport::render(const QString &text, const Voice &voice)
 {
+    m_runs.clear();
+    m_runIndex = -1;
+    m_runOffset = 0;
+    m_wholeLength = text.size();
+    m_renderPath = tmpWav();
     m_text = text;
     m_rendered = 0;
     m_offsets = Utf8Offsets();
@@ -95,6 +104,146 @@ void SpeechExport::render(const QString &text, const Voice &voice)
     }
 }
 
+int SpeechExport::sampleRateOf(const Voice &voice)
+{
+    if (voice.engine == Voice::Engine::Sapi4)
+        return voice.sampleRate;
+    return voice.renderer ? voice.renderer->sampleRate() : 0;
+}
+
+void SpeechExport::render(const QList<Run> &runs, int sampleRate)
+{
+    if (runs.size() == 1 && runs.first().offset == 0
+        && (sampleRate == 0 || sampleRateOf(runs.first().voice) == sampleRate))
+        return render(runs.first().text, runs.first().voice);
+    m_runs = runs;
+    m_runIndex = 0;
+    m_wholeLength = runs.isEmpty() ? 0 : runs.last().offset + runs.last().text.size();
+    m_rendered = 0;
+    m_joinedRate = sampleRate;
+    m_joinedBytes = 0;
+    m_joined = std::make_unique<QFile>(tmpWav());
+    // The header is written last, once the rate and the length are known.
+    if (!m_joined->open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || m_joined->write(QByteArray(WaveFile::headerBytes, '\0')) != WaveFile::headerBytes)
+        return fail(tr("The sound file could not be created: %1").arg(m_joined->errorString()));
+    m_renderPath = tmpWav() + QStringLiteral(".run");
+    if (m_runs.isEmpty())
+        return renderingDone();
+    startRun();
+    if (m_running && m_stallSeconds > 0) {
+        m_sinceGrowth.start();
+        m_stallTimer.start();
+    }
+}
+
+void SpeechExport::startRun()
+{
+    const Run &run = m_runs.at(m_runIndex);
+    m_text = run.text;
+    m_runOffset = run.offset;
+    m_offsets = Utf8Offsets();
+    m_lastSize = -1;
+    if (run.voice.engine == Voice::Engine::Sapi4)
+        renderWithSapi4(run.voice);
+    else
+        renderWithSapi5(run.voice);
+}
+
+// The run's sound after what is joined, at the joined rate. A run that
+// made no sound (a voice with nothing to say for its text) adds nothing.
+bool SpeechExport::appendRun(QString *why)
+{
+    const WaveFile::Info info = WaveFile::readFile(m_renderPath);
+    QFile run(m_renderPath);
+    const auto done = [&](bool ok) {
+        run.close();
+        QFile::remove(m_renderPath);
+        return ok;
+    };
+    if (!info.valid || info.dataBytes < 2 || info.channels != 1)
+        return done(true);
+    if (!run.open(QIODevice::ReadOnly) || !run.seek(WaveFile::headerBytes)) {
+        *why = run.errorString();
+        return done(false);
+    }
+    if (m_joinedRate == 0)
+        m_joinedRate = info.sampleRate;
+    SRC_STATE *resampler = nullptr;
+    const double ratio = double(m_joinedRate) / info.sampleRate;
+    if (info.sampleRate != m_joinedRate) {
+        int error = 0;
+        resampler = src_new(SRC_SINC_MEDIUM_QUALITY, 1, &error);
+        if (!resampler) {
+            *why = QString::fromUtf8(src_strerror(error));
+            return done(false);
+        }
+    }
+    bool ok = true;
+    std::vector<float> in, out;
+    std::vector<short> samples;
+    for (qint64 left = info.dataBytes & ~qint64(1); ok && left > 0;) {
+        const QByteArray slice = run.read(std::min<qint64>(left, 1 << 20) & ~qint64(1));
+        if (slice.isEmpty()) {
+            *why = run.errorString();
+            ok = false;
+            break;
+        }
+        left -= slice.size();
+        const long count = long(slice.size() / 2);
+        if (!resampler) {
+            ok = m_joined->write(slice) == slice.size();
+            m_joinedBytes += slice.size();
+            continue;
+        }
+        in.resize(size_t(count));
+        src_short_to_float_array(reinterpret_cast<const short *>(slice.constData()), in.data(), int(count));
+        out.resize(size_t(double(count) * ratio) + 64);
+        SRC_DATA data{};
+        data.data_in = in.data();
+        data.input_frames = count;
+        data.end_of_input = left == 0;
+        data.src_ratio = ratio;
+        // All of the slice is taken in, a piece of the output at a time.
+        while (ok && (data.input_frames > 0 || data.end_of_input)) {
+            data.data_out = out.data();
+            data.output_frames = long(out.size());
+            if (const int error = src_process(resampler, &data); error != 0) {
+                *why = QString::fromUtf8(src_strerror(error));
+                ok = false;
+                break;
+            }
+            samples.resize(size_t(data.output_frames_gen));
+            src_float_to_short_array(out.data(), samples.data(), int(data.output_frames_gen));
+            const qint64 bytes = qint64(samples.size()) * 2;
+            ok = m_joined->write(reinterpret_cast<const char *>(samples.data()), bytes) == bytes;
+            m_joinedBytes += bytes;
+            data.data_in += data.input_frames_used;
+            data.input_frames -= data.input_frames_used;
+            if (data.end_of_input && data.output_frames_gen == 0 && data.input_frames == 0)
+                break;
+        }
+    }
+    if (resampler)
+        src_delete(resampler);
+    if (ok && m_joined->error() != QFileDevice::NoError) {
+        *why = m_joined->errorString();
+        ok = false;
+    }
+    return done(ok);
+}
+
+bool SpeechExport::finishJoined(QString *why)
+{
+    const QByteArray header = WaveFile::header(m_joinedRate > 0 ? m_joinedRate : 22050, m_joinedBytes);
+    const bool ok = m_joined->seek(0) && m_joined->write(header) == header.size() && m_joined->flush();
+    if (!ok)
+        *why = m_joined->errorString();
+    m_joined->close();
+    m_joined.reset();
+    return ok;
+}
+
 void SpeechExport::renderWithSapi4(const Voice &voice)
 {
     // Creating the engine objects needs a hold on the component runtime,
@@ -104,7 +253,7 @@ void SpeechExport::renderWithSapi4(const Voice &voice)
     m_bytesPerSecond = 2.0 * voice.sampleRate;
     if (!m_sapi4->select(voice.modeName.toUtf8(), {voice.speed, voice.pitch, voice.volume}))
         return fail(tr("The voice \"%1\" could not be started.").arg(voice.modeName));
-    if (!m_sapi4->setFile(tmpWav()))
+    if (!m_sapi4->setFile(m_renderPath))
         return fail(tr("The sound file could not be created."));
     m_sapi4Sink = new Sapi4TextSink;
     QPointer<SpeechExport> self(this);
@@ -130,7 +279,7 @@ void SpeechExport::renderWithSapi5(const Voice &voice)
     m_voice->setRate(voice.rate);
     m_bytesPerSecond = 2.0 * m_voice->sampleRate();
     m_file = std::make_unique<SpFileStream>();
-    if (!m_file->Open(tmpWav(), SpFileStream::SSFMCreateForWrite, false))
+    if (!m_file->Open(m_renderPath, SpFileStream::SSFMCreateForWrite, false))
         return fail(m_file->errorString());
     m_voice->setAudioOutputStream(m_file.get());
     connect(m_voice, &SpVoice::Word, this, [this](long stream, const QVariant &streamPosition, qint64 position, qint64) {
@@ -153,8 +302,9 @@ void SpeechExport::renderWithSapi5(const Voice &voice)
 
 void SpeechExport::wordAt(qint64 position, qint64 audioBytes)
 {
-    emit word(position, double(audioBytes) / m_bytesPerSecond);
-    const double rendered = m_text.isEmpty() ? 0.0 : double(position) / double(m_text.size());
+    const double before = m_joinedRate > 0 ? double(m_joinedBytes) / (2.0 * m_joinedRate) : 0.0;
+    emit word(m_runOffset + position, before + double(audioBytes) / m_bytesPerSecond);
+    const double rendered = m_wholeLength == 0 ? 0.0 : double(m_runOffset + position) / double(m_wholeLength);
     if (rendered > m_rendered) {
         m_rendered = rendered;
         emit progressed(m_rendered);
@@ -163,7 +313,7 @@ void SpeechExport::wordAt(qint64 position, qint64 audioBytes)
 
 void SpeechExport::checkStall()
 {
-    const qint64 size = m_file ? m_file->bytesWritten() : QFileInfo(tmpWav()).size();
+    const qint64 size = m_file ? m_file->bytesWritten() : QFileInfo(m_renderPath).size();
     if (size != m_lastSize) {
         m_lastSize = size;
         m_sinceGrowth.restart();
@@ -202,6 +352,15 @@ void SpeechExport::stopRendering()
     }
 }
 
+// What rendering run by run leaves behind, when it does not finish.
+static void removeRunFiles(std::unique_ptr<QFile> &joined, qsizetype &runIndex, const QString &runPath)
+{
+    joined.reset();
+    if (runIndex >= 0 && !runPath.isEmpty())
+        QFile::remove(runPath);
+    runIndex = -1;
+}
+
 void SpeechExport::renderingDone()
 {
     if (!m_running)
@@ -225,6 +384,26 @@ void SpeechExport::renderingDone()
         m_voice.clear();
     }
     stopRendering();
+    if (written && m_runIndex >= 0) {
+        if (m_runIndex < m_runs.size())
+            written = appendRun(&why);
+        if (written && ++m_runIndex < m_runs.size()) {
+            // Started from the event loop: the engine that ended the run
+            // may still be inside its own notification.
+            QMetaObject::invokeMethod(this, [this] {
+                if (m_running && m_runIndex >= 0 && m_runIndex < m_runs.size()) {
+                    startRun();
+                    if (m_running && m_stallSeconds > 0) {
+                        m_sinceGrowth.restart();
+                        m_stallTimer.start();
+                    }
+                }
+            }, Qt::QueuedConnection);
+            return;
+        }
+        if (written)
+            written = finishJoined(&why);
+    }
     if (!written) {
         const QString full = Mp3Export::diskFull(tmpWav());
         return fail(!full.isEmpty() ? full : tr("The sound file could not be written: %1").arg(why));
@@ -254,6 +433,7 @@ void SpeechExport::cancel()
     if (!m_running)
         return;
     stopRendering();
+    removeRunFiles(m_joined, m_runIndex, m_renderPath);
     m_files.cancel();
     m_running = false;
     emit finished(false, QString());
@@ -264,6 +444,7 @@ void SpeechExport::fail(const QString &why)
     if (!m_running)
         return;
     stopRendering();
+    removeRunFiles(m_joined, m_runIndex, m_renderPath);
     m_files.cancel();
     m_error = why;
     m_running = false;

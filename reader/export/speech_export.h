@@ -14,6 +14,7 @@
 struct Sapi4FileRendering;
 class SpFileStream;
 class Sapi4TextSink;
+class QFile;
 
 // A text spoken into a sound file, with no widget: rendered by either
 // engine generation into a temporary WAV beside the target, checked,
@@ -51,6 +52,15 @@ public:
         long volumePercent = 100;
     };
 
+    // A part of a text read by a voice of its own; offset: where it stands
+    // in the whole text.
+    struct Run
+    {
+        qsizetype offset = 0;
+        QString text;
+        Voice voice;
+    };
+
     explicit SpeechExport(QObject *parent = nullptr);
     ~SpeechExport() override;
 
@@ -67,6 +77,13 @@ public:
 
     // Renders text with voice into tmpWav(), then goes on by itself.
     void render(const QString &text, const Voice &voice);
+    // Renders the runs one after the other, each with its voice, into one
+    // tmpWav() at sampleRate (0: the first run's; other voices' sound is
+    // resampled), then goes on by itself. word() positions are in the whole
+    // text: a run's offset plus the position in its text.
+    void render(const QList<Run> &runs, int sampleRate = 0);
+    // The rate a voice renders at; 0 when it cannot be known.
+    static int sampleRateOf(const Voice &voice);
     // For a rendering made by someone else into tmpWav(): it is complete,
     // go on with the WAV's check and the encoder.
     void renderingDone();
@@ -98,6 +115,9 @@ signals:
     void finished(bool ok, const QString &error);
 
 private:
+    void startRun();
+    bool appendRun(QString *why);
+    bool finishJoined(QString *why);
     void renderWithSapi4(const Voice &voice);
     void renderWithSapi5(const Voice &voice);
     void wordAt(qint64 position, qint64 audioBytes);
@@ -109,7 +129,17 @@ private:
 
     Mp3Export m_files;
     Format m_format = Format::Mp3;
-    QString m_text;
+    QString m_text;  // the text being rendered: the whole, or a run's
+    QString m_renderPath;  // where the engine writes: tmpWav(), or a run's file
+    // Rendering run by run: the runs, the one rendering (-1: one text),
+    // and the joined sound written so far.
+    QList<Run> m_runs;
+    qsizetype m_runIndex = -1;
+    qsizetype m_runOffset = 0;
+    qsizetype m_wholeLength = 0;
+    std::unique_ptr<QFile> m_joined;
+    int m_joinedRate = 0;
+    qint64 m_joinedBytes = 0;
     bool m_running = false;
     std::unique_ptr<Sapi4FileRendering> m_sapi4;
     Sapi4TextSink *m_sapi4Sink = nullptr;  // a reference held

@@ -11,6 +11,8 @@
 #include "sapi5/sp_voice.h"
 #include "speech/reading_view.h"
 
+#include <QLocale>
+
 namespace {
 
 const QString chineseVoice = QStringLiteral("Microsoft Simplified Chinese");
@@ -36,6 +38,21 @@ void SpeechController::Speak(bool clearDisappear)
     HaltReason = 0;
     if (CurEngine != Sapi4 && CurEngine != Sapi5)
         return;
+    if (PauseStatus == 3 && m_runPending) {
+        m_runPending = false;
+        // The engine paused after its run had ended plays again, idle.
+        if (PlayingEngine == Sapi4)
+            DirectSS1->AudioResume();
+        else if (NewsVoice1)
+            NewsVoice1->Resume();
+        if (!speakNextRun()) {
+            endOfSpeech();
+            return;
+        }
+        setPlayStatus(3);
+        setPauseStatus(2);
+        return;
+    }
     if (PauseStatus == 3) {
         const int engine = PlayingEngine ? PlayingEngine : CurEngine;
         if (engine == Sapi4)
@@ -59,13 +76,109 @@ void SpeechController::Speak(bool clearDisappear)
     m_readingPosition = caret;
     chooseVoiceForText(SpokenText);
     startReading();
-    toSpokenForm();
-    if (CurEngine == Sapi5 && m_view.shownVoiceName() == chineseVoice)
+    prepareRuns(caret, SpokenText);
+    speakNextRun();
+}
+
+// ---- reading run by run
+
+void SpeechController::prepareRuns(qint64 from, const QString &text)
+{
+    ++m_runGeneration;
+    m_runStream = 0;
+    m_runPending = false;
+    m_runsFrom = from;
+    m_runsText = text;
+    const QStringList voiced = NewsVoice1 ? VoiceChoice::voicedLanguages(NewsVoice1->GetVoices()) : QStringList();
+    m_runs.start(text, CurVoiceLanguage, voiced, m_languageSwitch && NewsVoice1);
+}
+
+bool SpeechController::speakNextRun()
+{
+    LanguageRun run;
+    if (!m_runs.next(&run))
+        return false;
+    SpeakStart = m_runsFrom + run.start;
+    SpokenText = run.start == 0 && run.length == m_runsText.size() ? m_runsText : m_runsText.mid(run.start, run.length);
+    // Another language's voice, where one is installed and it is not the
+    // selected voice itself; else the selected voice reads the run.
+    int engine = CurEngine;
+    QString language = CurVoiceLanguage;
+    QString name = CurVoiceName;
+    int token = -1;
+    QList<SpObjectToken> tokens;
+    if (!run.language.isEmpty() && NewsVoice1) {
+        tokens = NewsVoice1->GetVoices();
+        token = VoiceChoice::voiceForLanguage(run.language, tokens, QLocale());
+        if (CurEngine == Sapi5 && token == CurVoiceIndex)
+            token = -1;
+    }
+    if (token >= 0) {
+        engine = Sapi5;
+        language = tokens.at(token).Language();
+        name = tokens.at(token).GetDescription(0);
+        NewsVoice1->setVoice(tokens.at(token));
+        m_voiceSwitched = true;
+        // flite's scrollbars, on espeak-ng's scales.
+        if (CurEngine == Sapi4) {
+            if (m_ratePosition >= 0)
+                NewsVoice1->setRate(VoiceChoice::sapi5Rate(m_ratePosition));
+            if (m_volumePosition >= 0)
+                NewsVoice1->setVolume(m_volumePosition);
+        }
+    } else {
+        restoreVoice();
+    }
+    toSpokenForm(language);
+    if (token < 0 && CurEngine == Sapi5 && m_view.shownVoiceName() == chineseVoice)
         SpokenText = withAsciiDigits(SpokenText);
-    if (CurEngine == Sapi4)
+    PlayingEngine = engine;
+    emit runStarted(SpeakStart, run.length, name);
+    if (engine == Sapi4)
         DirectSS1->Speak(SpokenText);
     else if (NewsVoice1)
-        NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
+        m_runStream = NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
+    return true;
+}
+
+QList<SpeechController::VoicedRun> SpeechController::voicedRuns(const QString &text)
+{
+    QList<VoicedRun> runs;
+    QList<SpObjectToken> tokens;
+    QList<LanguageRun> parts{{0, text.size(), QString()}};
+    if (m_languageSwitch && NewsVoice1) {
+        tokens = NewsVoice1->GetVoices();
+        parts = LanguageRuns::split(text, CurVoiceLanguage, &LanguageGuesser::shared(), VoiceChoice::voicedLanguages(tokens));
+    }
+    for (const LanguageRun &part : std::as_const(parts)) {
+        int token = part.language.isEmpty() ? -1 : VoiceChoice::voiceForLanguage(part.language, tokens, QLocale());
+        if (CurEngine == Sapi5 && token == CurVoiceIndex)
+            token = -1;
+        const QString written = text.mid(part.start, part.length);
+        if (!runs.isEmpty() && runs.last().token == token) {
+            runs.last().spoken += written;  // in the written form until the rules below
+            continue;
+        }
+        runs.append({part.start, written, token});
+    }
+    for (VoicedRun &run : runs) {
+        const QString language = run.token >= 0 ? tokens.at(run.token).Language() : CurVoiceLanguage;
+        run.spoken = m_pronunciation.rulesFor(language).apply(run.spoken).text;
+    }
+    return runs;
+}
+
+// The selected voice speaks again after another language's.
+void SpeechController::restoreVoice()
+{
+    if (!m_voiceSwitched || !NewsVoice1)
+        return;
+    m_voiceSwitched = false;
+    if (CurEngine == Sapi5) {
+        const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
+        if (CurVoiceIndex >= 0 && CurVoiceIndex < tokens.size())
+            NewsVoice1->setVoice(tokens.at(CurVoiceIndex));
+    }
 }
 
 // ---- SAPI 5 events
@@ -89,16 +202,20 @@ void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
         setSliderValue(offset);
 }
 
-void SpeechController::NewsVoice1_EndStream()
+void SpeechController::NewsVoice1_EndStream(long stream)
 {
+    // The end of a run's stream that was dropped for another says nothing
+    // about the reading.
+    if (m_readingRuns && m_runStream != 0 && stream != m_runStream)
+        return;
     endOfSpeech();
 }
 
-void SpeechController::toSpokenForm()
+void SpeechController::toSpokenForm(const QString &language)
 {
-    // Only the text from the caret on, once per reading: with no rules this
-    // is a copy, so the first sound comes as soon as without them.
-    SpokenForm form = m_pronunciation.rulesFor(CurVoiceLanguage).apply(SpokenText);
+    // Only the text from the caret on, once per run: with no rules this is
+    // a copy, so the first sound comes as soon as without them.
+    SpokenForm form = m_pronunciation.rulesFor(language).apply(SpokenText);
     SpokenText = std::move(form.text);
     m_spokenMap = std::move(form.map);
 }
@@ -112,7 +229,28 @@ void SpeechController::startReading()
 
 void SpeechController::endOfSpeech()
 {
+    if (HaltReason == 0 && m_readingRuns && m_runs.hasNext()) {
+        // The next run starts from the event loop: the engine that ended
+        // may still be inside its notification. A stop or a new reading
+        // meanwhile cancels it.
+        const quint64 generation = ++m_runGeneration;
+        QMetaObject::invokeMethod(this, [this, generation] {
+            if (generation != m_runGeneration || !m_readingRuns)
+                return;
+            // Paused between the runs: the next waits for the resume.
+            if (PauseStatus == 3) {
+                m_runPending = true;
+                return;
+            }
+            if (!speakNextRun())
+                endOfSpeech();
+        }, Qt::QueuedConnection);
+        return;
+    }
     if (HaltReason == 0) {
+        m_runs.clear();
+        m_runStream = 0;
+        restoreVoice();
         // A reading that ran to the end leaves nothing to resume; a stopped
         // one keeps its place although the caret goes back to the start.
         if (m_readingRuns)
@@ -227,6 +365,9 @@ void SpeechController::Stop()
     if (StopStatus != 2)
         return;
     m_readingRuns = false;
+    m_runs.clear();
+    m_runPending = false;
+    ++m_runGeneration;
     const int engine = PlayingEngine ? PlayingEngine : CurEngine;
     if (engine == Sapi4) {
         setPlayStatus(2);
@@ -251,6 +392,8 @@ void SpeechController::Stop()
     HaltReason = 0;
     silence(engine == Sapi4 ? Sapi5 : Sapi4);
     PlayingEngine = 0;
+    m_runStream = 0;
+    restoreVoice();
     emit readingStopped();
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "speech/pronunciation_rules.h"
+#include "speech/reading_runs.h"
 #include "speech/voice_choice.h"
 
 class DirectSS;
@@ -88,6 +89,23 @@ public:
     PronunciationLists &pronunciation() { return m_pronunciation; }
     // Language of the selected voice ("en-us"; flite's voices are "en").
     QString voiceLanguage() const { return CurVoiceLanguage; }
+    // Sentences in another language than the selected voice's are read by
+    // the best installed voice of theirs, the reading going back to the
+    // selected voice after them. On unless turned off; a change counts
+    // from the next reading.
+    bool languageSwitch() const { return m_languageSwitch; }
+    void setLanguageSwitch(bool on) { m_languageSwitch = on; }
+    // A text cut as reading aloud cuts it, each part in the spoken form of
+    // its voice's rules, for a sound file that switches voices where
+    // reading aloud does. token: the SAPI 5 voice (an index among
+    // NewsVoice1's voices) of another language, -1 for the selected voice.
+    struct VoicedRun
+    {
+        qsizetype start = 0;  // in text
+        QString spoken;
+        int token = -1;
+    };
+    QList<VoicedRun> voicedRuns(const QString &text);
 
     DirectSS *directSS() const { return DirectSS1; }
     SpVoice *newsVoice() const { return NewsVoice1; }
@@ -129,12 +147,16 @@ signals:
     void nothingSpoken(const QString &voiceName);
     // A reading was stopped or ended: readingPosition() is where.
     void readingStopped();
+    // A reading goes on with the text box's text from start, length long,
+    // read by the voice of that name (the selected one, or one of another
+    // language's).
+    void runStarted(qint64 start, qint64 length, const QString &voiceName);
 
 private:
     // SAPI 5 events of the speaking voice.
     void NewsVoice1_StartStream();
     void NewsVoice1_Word(qint64 characterPosition, qint64 length);
-    void NewsVoice1_EndStream();
+    void NewsVoice1_EndStream(long stream);
     // SAPI 4 notifications.
     void DirectSS1_AudioStart();
     void DirectSS1_AudioStop();
@@ -142,7 +164,12 @@ private:
     void endOfSpeech();
     void startReading();
     void silence(int engine);
-    void toSpokenForm();
+    void toSpokenForm(const QString &language);
+    // Reading run by run: the runs of the text from `from` on, and the next
+    // of them spoken by its voice (false when none is left).
+    void prepareRuns(qint64 from, const QString &text);
+    bool speakNextRun();
+    void restoreVoice();
 
     // Voice parameters and the slider.
     void volumeChanged(int v);
@@ -175,4 +202,15 @@ private:
     bool m_readingRuns = false;  // a reading was started and has not been stopped
     qint64 m_readingPosition = 0;
     qint64 m_caretAtKeyPress = -1;
+    // The reading's runs, from m_runsFrom in the text box on.
+    ReadingRuns m_runs;
+    qint64 m_runsFrom = 0;
+    QString m_runsText;
+    bool m_languageSwitch = true;
+    bool m_voiceSwitched = false;  // NewsVoice1 speaks another language's voice
+    long m_runStream = 0;          // NewsVoice1's stream of the running run
+    bool m_runPending = false;     // paused between two runs: the next starts on resuming
+    quint64 m_runGeneration = 0;   // a pending start of the next run counts only for its reading
+    int m_ratePosition = -1;       // the scrollbars, for another language's voice
+    int m_volumePosition = -1;
 };

@@ -1,6 +1,7 @@
 #include "speech/voice_choice.h"
 
 #include "sapi5/sp_voice.h"
+#include "speech/language_runs.h"
 #include "speech/text_script.h"
 
 #include <QLocale>
@@ -88,6 +89,41 @@ int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int en
             return int(found - tokens.begin());
     }
     return -1;
+}
+
+int voiceForLanguage(const QString &language, const QList<SpObjectToken> &tokens, const QLocale &locale)
+{
+    if (language.isEmpty())
+        return -1;
+    const QString wanted = LanguageRuns::baseLanguage(language);
+    const QString regional = locale.name().replace(u'_', u'-');
+    int best = -1;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const QString tag = tokens.at(i).Language();
+        if (LanguageRuns::baseLanguage(tag) != wanted)
+            continue;
+        // A romanised voice ("cmn-latn-pinyin") reads another script.
+        if (textscript::scriptOfLanguage(tag) != textscript::scriptOfLanguage(wanted))
+            continue;
+        if (tag.compare(regional, Qt::CaseInsensitive) == 0)
+            return int(i);
+        // The language alone ("de") before its regions ("de-ch"); the
+        // tokens list language voices before variants.
+        if (best < 0 || (!tag.contains(u'-') && tokens.at(best).Language().contains(u'-')))
+            best = int(i);
+    }
+    return best;
+}
+
+QStringList voicedLanguages(const QList<SpObjectToken> &tokens)
+{
+    QStringList languages;
+    for (const SpObjectToken &token : tokens) {
+        const QString base = LanguageRuns::baseLanguage(token.Language());
+        if (!languages.contains(base))
+            languages.append(base);
+    }
+    return languages;
 }
 
 }  // namespace VoiceChoice

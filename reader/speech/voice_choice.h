@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QLocale;
 class SpObjectToken;
@@ -33,5 +34,15 @@ int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale
 // because the selected one cannot read the text's script; -1 to keep it.
 int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int engine, int voiceIndex,
                  const QLocale &locale);
+
+// The SAPI 5 voice (an index into `tokens`) that reads a language ("ru",
+// "cmn", as LanguageRuns names them) best: the voice of the user's region
+// where the user speaks it, else the language's own voice before its
+// regional ones and variants; -1 when none is installed.
+int voiceForLanguage(const QString &language, const QList<SpObjectToken> &tokens, const QLocale &locale);
+
+// The base languages of the tokens, once each: the languages that have a
+// voice.
+QStringList voicedLanguages(const QList<SpObjectToken> &tokens);
 
 }  // namespace VoiceChoice

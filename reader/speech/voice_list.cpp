@@ -38,7 +38,7 @@ bool SpeechController::createNewsVoice()
     connect(voice, &SpVoice::StartStream, this, &SpeechController::NewsVoice1_StartStream);
     connect(voice, &SpVoice::Word, this,
             [this](long, const QVariant &, qint64 position, qint64 length) { NewsVoice1_Word(position, length); });
-    connect(voice, &SpVoice::EndStream, this, &SpeechController::NewsVoice1_EndStream);
+    connect(voice, &SpVoice::EndStream, this, [this](long stream) { NewsVoice1_EndStream(stream); });
     return true;
 }
 

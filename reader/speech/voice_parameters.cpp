@@ -13,6 +13,7 @@
 void SpeechController::volumeChanged(int v)
 {
     Disappear = false;
+    m_volumePosition = v;
     if (CurEngine == Sapi4) {
         DirectSS1->setVolumeLeft(VoiceChoice::sapi4Volume(v));
         DirectSS1->setVolumeRight(DirectSS1->VolumeLeft());
@@ -27,6 +28,7 @@ void SpeechController::volumeChanged(int v)
 void SpeechController::rateChanged(int v)
 {
     Disappear = false;
+    m_ratePosition = v;
     if (CurEngine == Sapi4) {
         m_view.showRate(v);
         DirectSS1->setSpeed(VoiceChoice::sapi4Scaled(v, Sapi4MinSpeed, Sapi4MaxSpeed));
@@ -98,25 +100,22 @@ void SpeechController::sliderReleased()
         silence(PlayingEngine);
     if (PauseStatus == 2) {
         restartAtSlider();
-        if (CurEngine == Sapi4) {
+        if (CurEngine == Sapi4)
             DirectSS1->AudioReset();
-            DirectSS1->Speak(SpokenText);
-        } else if (CurEngine == Sapi5 && NewsVoice1) {
+        else if (CurEngine == Sapi5 && NewsVoice1)
             NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-            NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
-        }
+        speakNextRun();
     }
     if (PauseStatus == 3) {
         restartAtSlider();
         if (CurEngine == Sapi4) {
             DirectSS1->AudioResume();
             DirectSS1->AudioReset();
-            DirectSS1->Speak(SpokenText);
         } else if (CurEngine == Sapi5 && NewsVoice1) {
             NewsVoice1->Resume();
             NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-            NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
         }
+        speakNextRun();
     }
     HaltReason = 0;
 }
@@ -128,7 +127,7 @@ void SpeechController::restartAtSlider()
     SpokenText = textFrom(SpeakStart);
     m_readingPosition = SpeakStart;
     startReading();
-    toSpokenForm();
+    prepareRuns(SpeakStart, SpokenText);
 }
 
 void SpeechController::readFrom(qint64 position)
