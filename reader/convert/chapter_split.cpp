@@ -18,7 +18,7 @@
 
 namespace Chapters {
 
-QList<Part> parts(const Document &document, const QString &fallbackTitle)
+QList<Mark> marks(const Document &document)
 {
     const QString &text = document.text;
     // The top level present: a PDF outline may number its levels from 2.
@@ -33,23 +33,31 @@ QList<Part> parts(const Document &document, const QString &fallbackTitle)
             continue;  // out of order or at the same place: the first one names it
         cuts << c;
     }
-    if (cuts.isEmpty())
-        return {{fallbackTitle, text}};
-
-    QList<Part> result;
+    QList<Mark> result;
     for (qsizetype i = 0; i < cuts.size(); ++i) {
         const qsizetype begin = i == 0 ? 0 : cuts.at(i).start;
         const qsizetype end = i + 1 < cuts.size() ? cuts.at(i + 1).start : text.size();
-        const QString piece = text.mid(begin, end - begin);
         QString title = cuts.at(i).title.simplified();
         if (title.isEmpty())
             title = QStringLiteral("Chapter %1").arg(i + 1);
-        if (piece.trimmed().isEmpty())
+        if (QStringView(text).mid(begin, end - begin).trimmed().isEmpty())
             continue;
-        result.append({title, piece});
+        result.append({title, result.isEmpty() ? 0 : begin});
     }
-    if (result.isEmpty())
-        return {{fallbackTitle, text}};
+    return result;
+}
+
+QList<Part> parts(const Document &document, const QString &fallbackTitle)
+{
+    const QList<Mark> found = marks(document);
+    if (found.isEmpty())
+        return {{fallbackTitle, document.text}};
+    QList<Part> result;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const qsizetype begin = found.at(i).start;
+        const qsizetype end = i + 1 < found.size() ? found.at(i + 1).start : document.text.size();
+        result.append({found.at(i).title, document.text.mid(begin, end - begin)});
+    }
     return result;
 }
 

@@ -20,6 +20,15 @@ struct Part
     QString text;
 };
 
+// Where the document's top-level chapters start, as parts() cuts it: the
+// first at 0, none without text of its own. Empty without chapters.
+struct Mark
+{
+    QString title;
+    qsizetype start = 0;  // in document.text
+};
+QList<Mark> marks(const Document &document);
+
 // The document cut at its top-level chapters. Text before the first chapter
 // (a title page, a preface without a heading) joins the first chapter; a
 // chapter with nothing to read joins the one before it. A document with no

@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -43,6 +44,19 @@ void onTermination(QObject *context, const std::function<void(int)> &handler)
     // Without exit handlers: Qt's audio backend may tear itself down
     // badly at exit, and nothing here needs more than the flush.
     std::_Exit(code);
+}
+
+// A "done FRACTION" line for the program that runs this one, at most ten
+// a second.
+void printDone(double fraction, bool force)
+{
+    static QElapsedTimer since;
+    if (!force && since.isValid() && since.elapsed() < 100)
+        return;
+    since.start();
+    const QByteArray line = "done " + QByteArray::number(std::clamp(fraction, 0.0, 1.0), 'f', 4) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
 }
 
 void printError(const QString &line)
@@ -122,6 +136,9 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         if (::getppid() != batchPid(parentAtStart))
             return Convert::RenderFailed;
     }
+    // The window that runs a conversion takes its files with it.
+    if (options.progressLines)
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 #endif
     // A batch has done this once for all its workers.
     const bool toFile = options.output != u"-";
@@ -147,8 +164,10 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         const double rendered = conversion.rendered();
         const double encoded = conversion.encoded();
         const bool encoding = rendered >= 1.0 && options.format != Convert::Format::Wav;
-        bar.show(label, Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare()),
-                 encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
+        const double fraction = Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare());
+        bar.show(label, fraction, encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
+        if (options.progressLines)
+            printDone(fraction, force);
         if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
             reported.start();
             const QByteArray line = Convert::progressLine(rendered, encoded, conversion.renderShare());
@@ -173,7 +192,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         TerminationSignals::endBy(signal);
     });
 
-    if (bar.enabled() || options.reportProgress)
+    if (bar.enabled() || options.reportProgress || options.progressLines)
         tick.start();
     report(true);
     QTimer::singleShot(0, &conversion, &Conversion::start);
@@ -195,12 +214,18 @@ int runSplit(const Chapters::SplitOptions &split)
         return Convert::UnknownVoice;
     if (QFileInfo(options.outputDir).isDir())
         removeStaleTemporaries(options.outputDir);
+#ifdef __linux__
+    if (options.progressLines)
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
     ChapterSplit chapters(voices, split);
     ProgressBar bar(!options.quiet);
     const QString book = displayName(options.inputs.first());
     const auto show = [&](bool force) {
         bar.show(QStringLiteral("%1: %2 of %3 chapters").arg(book).arg(chapters.done()).arg(chapters.total()),
                  chapters.fraction(), QStringLiteral("reading"), force);
+        if (options.progressLines)
+            printDone(chapters.fraction(), force);
     };
     QObject::connect(&chapters, &ChapterSplit::progressed, [&] { show(false); });
     QObject::connect(&chapters, &ChapterSplit::warned, [&](const QString &line) { bar.print(line); });
@@ -215,7 +240,7 @@ int runSplit(const Chapters::SplitOptions &split)
         printError(QStringLiteral("interrupted; the chapters finished so far were kept, no playlist was written"));
         TerminationSignals::endBy(signal);
     });
-    if (bar.enabled())
+    if (bar.enabled() || options.progressLines)
         tick.start();
     QTimer::singleShot(0, &chapters, &ChapterSplit::start);
     QCoreApplication::exec();
