@@ -24,7 +24,7 @@ void SayoraMain::buildExportWidgets()
 {
     // The voice list's face lies right of the progress number, the help
     // picture right of the time.
-    m_export = new WindowExport({this, Frame1, Text1->x() - 2, Image19->x() - 2, MyTavo1}, this);
+    m_export = new WindowExport({this, Frame1, Text1->x() - 2, Image19->x() - 2, MyTavo1, MainTxtBox}, this);
 }
 
 void SayoraMain::saveClick()

@@ -99,10 +99,10 @@ WindowExport::WindowExport(const Place &place, QObject *parent)
     Label8->setToolTip(tr("Time the export has taken"));
     fitStatusLabel(Label7, {QStringLiteral("Waiting"), QStringLiteral("100")}, place.progressRight);
     fitStatusLabel(Label8, {QStringLiteral("00:00:00"), QStringLiteral("88:88:88")}, place.timeRight);
-    // The time left stands right under the time taken.
-    TimeLeft = statusLabel(place.panel, QString(), Label8->geometry().translated(0, Label8->height() + 1));
+    TimeLeft = statusLabel(place.textBox ? place.textBox->parentWidget() : place.panel, QString(), Label8->geometry());
     TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
     TimeLeft->setFont(Label8->font());
+    TimeLeft->setContentsMargins(4, 1, 4, 1);
     TimeLeft->setToolTip(tr("Time the export still needs"));
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
@@ -167,8 +167,11 @@ void WindowExport::clockTick()
     if (fraction >= 0.01 && ElapsedSeconds >= 2) {
         const qint64 left = qint64(double(ElapsedSeconds) * (1.0 - fraction) / fraction + 0.5);
         TimeLeft->setText(tr("%1 left").arg(DocumentSaver::FormatElapsed(left)));
-        fitStatusLabel(TimeLeft, {TimeLeft->text()}, m_place.timeRight);
+        TimeLeft->adjustSize();
+        if (const QWidget *box = m_place.textBox)
+            TimeLeft->move(box->geometry().bottomRight() - QPoint(TimeLeft->width() + 20, TimeLeft->height() + 4));
         TimeLeft->show();
+        TimeLeft->raise();
     }
 }
 

@@ -38,6 +38,9 @@ public:
         int progressRight = 0;  // the voice list's face
         int timeRight = 0;      // the help picture
         ControlHost *control = nullptr;
+        // The time left stands in its lower right corner, over the text:
+        // the panel has no room left for it.
+        QWidget *textBox = nullptr;
     };
     // The voice the export speaks with.
     struct Voice

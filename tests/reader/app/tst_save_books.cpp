@@ -210,9 +210,10 @@ private slots:
     // its place on a backing with enough contrast, as painted.
     void progressIsReadable()
     {
-        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(100));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(600));
         answerFileDialog(path(u"read.ogg"_qs), u"OGG Vorbis (*.ogg)"_qs);
         click(named<ImageButton>(*w, "Image2"));
+        QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->TimeLeft->isVisible(), 20000);
         for (QLabel *label : {w->exporter()->Label7, w->exporter()->Label8}) {
             QVERIFY(label->isVisible());
             const QImage image = label->grab().toImage();
