@@ -10,6 +10,7 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/error.h>
 #include <libavutil/log.h>
+#include <libavutil/opt.h>
 #include <libavutil/mem.h>
 }
 
@@ -63,6 +64,9 @@ M4bWriter::M4bWriter(const QString &path, int sampleRate, int kbps, const Tags &
     codec->time_base = AVRational{1, sampleRate};
     if (m_format->oformat->flags & AVFMT_GLOBALHEADER)
         codec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    // The fast coder: the default searches far longer for a difference a
+    // voice does not make.
+    av_opt_set(codec->priv_data, "aac_coder", "fast", 0);
     if (code = avcodec_open2(codec, aac, nullptr); code < 0) {
         avcodec_free_context(&codec);
         failed(code, "the AAC encoder could not be opened");
@@ -159,10 +163,14 @@ bool M4bWriter::write(const qint16 *samples, qsizetype count)
     m_pending.reserve(m_pending.size() + count);
     for (qsizetype i = 0; i < count; ++i)
         m_pending.append(float(samples[i]) / 32768.0f);
-    while (m_pending.size() >= m_codec->frame_size) {
+    while (m_pending.size() - m_taken >= m_codec->frame_size) {
         if (!encode(false))
             return false;
     }
+    // What is left (less than a frame) moves to the front once per call,
+    // not once per frame.
+    m_pending.remove(0, m_taken);
+    m_taken = 0;
     return true;
 }
 
@@ -171,7 +179,7 @@ bool M4bWriter::write(const qint16 *samples, qsizetype count)
 bool M4bWriter::encode(bool last)
 {
     const int size = m_codec->frame_size;
-    const qsizetype taken = std::min<qsizetype>(size, m_pending.size());
+    const qsizetype taken = std::min<qsizetype>(size, m_pending.size() - m_taken);
     if (taken == 0 && last)
         return true;
     av_frame_unref(m_frame);
@@ -183,9 +191,9 @@ bool M4bWriter::encode(bool last)
     if (int code = av_frame_get_buffer(m_frame, 0); code < 0)
         return failed(code, "the encoder's frame could not be made");
     auto *into = reinterpret_cast<float *>(m_frame->data[0]);
-    std::copy(m_pending.cbegin(), m_pending.cbegin() + taken, into);
+    std::copy(m_pending.cbegin() + m_taken, m_pending.cbegin() + m_taken + taken, into);
     std::fill(into + taken, into + size, 0.0f);
-    m_pending.remove(0, taken);
+    m_taken += taken;
     m_frame->pts = m_samples;
     m_samples += size;
     if (int code = avcodec_send_frame(m_codec, m_frame); code < 0)
@@ -212,7 +220,7 @@ bool M4bWriter::finish()
 {
     if (!isOpen())
         return false;
-    while (!m_pending.isEmpty()) {
+    while (m_taken < m_pending.size()) {
         if (!encode(true))
             return false;
     }

@@ -57,7 +57,8 @@ private:
     AVStream *m_stream = nullptr;
     AVFrame *m_frame = nullptr;
     AVPacket *m_packet = nullptr;
-    QList<float> m_pending;  // samples waiting for a whole frame
+    QList<float> m_pending;  // samples waiting for a whole frame, from m_taken on
+    qsizetype m_taken = 0;
     qint64 m_samples = 0;    // sent to the encoder so far
     int m_sampleRate = 0;
     QString m_error;
