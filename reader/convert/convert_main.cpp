@@ -140,9 +140,12 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     if (options.progressLines)
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 #endif
-    // A batch has done this once for all its workers.
+    // A batch has done this once for all its workers, and a book split
+    // into chapters for the workers of its chapters, whose texts wait in
+    // the folder until their turn.
     const bool toFile = options.output != u"-";
-    if (!options.reportProgress && toFile)
+    const bool workerOfOurs = options.reportProgress || qEnvironmentVariableIsSet("SAYORA_CONVERT_BATCH");
+    if (!workerOfOurs && toFile)
         removeStaleTemporaries(QFileInfo(options.output).absolutePath());
     if (options.format != Convert::Format::Text && !options.piece && toFile) {
         const qint64 length = textLengthOf(options.inputs.first());
