@@ -336,6 +336,30 @@ private slots:
         QCOMPARE(entries(), QStringList());
     }
 
+    // A book that cannot be written is said so, with the converter's
+    // reason, and leaves nothing behind; the old folder of chapters stays.
+    void failureIsReported_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("a file per chapter") << u"Audiobook, a file per chapter (*)"_qs;
+        QTest::newRow("M4B") << u"M4B audiobook with chapters (*.m4b)"_qs;
+    }
+    void failureIsReported()
+    {
+        QFETCH(QString, filter);
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(3));
+        testsupport::writeFile(path(u"plain"_qs), "a file, not a folder");
+        QString seen;
+        answerFileDialog(path(u"plain/book.m4b"_qs), filter);
+        answerMessage(u"could not be exported"_qs, &seen);
+        click(named<ImageButton>(*w, "Image2"));
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 60000);
+        QVERIFY2(seen.contains(path(u"plain"_qs)), qPrintable(seen));
+        QTRY_VERIFY(!w->exporter()->running());
+        QCOMPARE(entries(), QStringList{u"plain"_qs});
+        QCOMPARE(testsupport::contents(path(u"plain"_qs)), QByteArray("a file, not a folder"));
+    }
+
     // Two windows saving into one folder at once never meet: each gets
     // its whole file, and nothing else is left.
     void twoWindowsAtOnce()
