@@ -307,6 +307,14 @@ bool WindowExport::putChaptersInPlace(QString *why)
     const QString name = QFileInfo(TargetFile).fileName();
     // An old folder of that name (the user agreed to replace it) goes only
     // once the new one has taken its place.
+    // A hidden temporary folder is private; the book's folder gets what
+    // the old one had, or what a new folder gets.
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                           | QFileDevice::ExeOther;
+    if (QFileInfo(TargetFile).isDir())
+        permissions = QFileInfo(TargetFile).permissions();
+    QFile::setPermissions(folder, permissions);
     QString old;
     if (QFileInfo::exists(TargetFile)) {
         old = folder + QStringLiteral(".old");

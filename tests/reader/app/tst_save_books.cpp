@@ -262,6 +262,8 @@ private slots:
             const QStringList files = entries(out);
             QCOMPARE(files, QStringList({u"01 Spring.mp3"_qs, u"02 Summer.mp3"_qs, u"03 Autumn.mp3"_qs,
                                          u"The Garden Book.m3u8"_qs}));
+            // Not the private mode of the hidden folder it was made in.
+            QVERIFY(QFileInfo(out).permissions() & QFileDevice::ReadOther);
             const QByteArray playlist = testsupport::contents(QDir(out).filePath(files.last()));
             for (int i = 0; i < 3; ++i) {
                 double seconds = 0;
