@@ -5,6 +5,7 @@
 // --keep leaves the books made there; --pdf measures another PDF as well.
 
 #include "bench_support.h"
+#include "epub_writer.h"
 
 #include "documents/rich_text_box.h"
 
@@ -14,72 +15,12 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
-#include <zip.h>
 
 #include <cstdio>
 
 namespace {
 
 const QString &paragraph = bench::bookParagraph;
-
-bool addFile(zip_t *zip, const char *name, const QByteArray &data, bool store = false)
-{
-    // libzip reads the buffer when the archive is closed; keep it alive.
-    static QList<QByteArray> keep;
-    keep.append(data);
-    zip_source_t *source = zip_source_buffer(zip, keep.back().constData(), zip_uint64_t(data.size()), 0);
-    const zip_int64_t index = zip_file_add(zip, name, source, ZIP_FL_OVERWRITE);
-    if (index < 0) {
-        zip_source_free(source);
-        return false;
-    }
-    if (store)
-        zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
-    return true;
-}
-
-// An EPUB 3 book of `chapters` pages whose text adds up to about `bytes`.
-bool writeEpub(const QString &path, int chapters, qsizetype bytes)
-{
-    int error = 0;
-    zip_t *zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!zip)
-        return false;
-    QByteArray manifest, spine, nav;
-    bool ok = addFile(zip, "mimetype", "application/epub+zip", true)
-        && addFile(zip, "META-INF/container.xml",
-                   "<?xml version=\"1.0\"?><container version=\"1.0\" "
-                   "xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\"><rootfiles><rootfile "
-                   "full-path=\"OEBPS/book.opf\" media-type=\"application/oebps-package+xml\"/></rootfiles></container>");
-    const QByteArray sentence = paragraph.toUtf8();
-    for (int c = 1; c <= chapters && ok; ++c) {
-        QByteArray page = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><html xmlns=\"http://www.w3.org/1999/xhtml\"><head>"
-                          "<title>c</title></head><body><h1 id=\"top\">Chapter " + QByteArray::number(c) + "</h1>";
-        while (page.size() < bytes / chapters)
-            page += "<p>" + sentence + sentence + sentence + "</p>\n";
-        page += "</body></html>";
-        const QByteArray name = "c" + QByteArray::number(c) + ".xhtml";
-        ok = addFile(zip, ("OEBPS/" + name).constData(), page);
-        manifest += "<item id=\"c" + QByteArray::number(c) + "\" href=\"" + name + "\" media-type=\"application/xhtml+xml\"/>";
-        spine += "<itemref idref=\"c" + QByteArray::number(c) + "\"/>";
-        nav += "<li><a href=\"" + name + "#top\">Chapter " + QByteArray::number(c) + "</a></li>";
-    }
-    ok = ok
-        && addFile(zip, "OEBPS/nav.xhtml",
-                   "<?xml version=\"1.0\"?><html xmlns=\"http://www.w3.org/1999/xhtml\" "
-                   "xmlns:epub=\"http://www.idpf.org/2007/ops\"><body><nav epub:type=\"toc\"><ol>" + nav
-                       + "</ol></nav></body></html>")
-        && addFile(zip, "OEBPS/book.opf",
-                   "<?xml version=\"1.0\"?><package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\">"
-                   "<metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:title>Bench</dc:title></metadata>"
-                   "<manifest><item id=\"nav\" href=\"nav.xhtml\" media-type=\"application/xhtml+xml\" "
-                   "properties=\"nav\"/>" + manifest + "</manifest><spine>" + spine + "</spine></package>");
-    if (!ok) {
-        zip_discard(zip);
-        return false;
-    }
-    return zip_close(zip) == 0;
-}
 
 double cpuMilliseconds()
 {
@@ -129,7 +70,7 @@ int main(int argc, char *argv[])
         dir.setPath(args.at(i + 1));
     const QString pdf = dir.filePath(QStringLiteral("book.pdf"));
     const QString epub = dir.filePath(QStringLiteral("book.epub"));
-    if (!bench::writePdfBook(pdf, 500) || !writeEpub(epub, 40, 2 * 1024 * 1024)) {
+    if (!bench::writePdfBook(pdf, 500) || !bench::writeEpub(epub, 40, 2 * 1024 * 1024, paragraph)) {
         std::printf("could not make the books\n");
         return 0;
     }

@@ -21,8 +21,11 @@ PACKAGES=(
   # the language guesser and its models: sentences in other languages are
   # read by voices of their own
   libexttextcat-dev libexttextcat-data
-  # the tag of an MP3 joined from parts
+  # the tag of an MP3 joined from parts, and its chapter marks
   libtag1-dev
+  # M4B audiobooks (AAC in MP4 with chapters) through FFmpeg's libraries;
+  # ffprobe, in ffmpeg, reads the chapters back in the tests
+  libavformat-dev libavcodec-dev libavutil-dev ffmpeg
   # the engines' own commands, which the converter's benchmark runs against
   espeak-ng flite
   # a sound server with a null sink, so tests exercise the real audio path

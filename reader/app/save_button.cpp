@@ -18,13 +18,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <memory>
 
 void SayoraMain::buildExportWidgets()
 {
     // The voice list's face lies right of the progress number, the help
     // picture right of the time.
-    m_export = new WindowExport({this, Frame1, Text1->x() - 2, Image19->x() - 2, MyTavo1}, this);
+    m_export = new WindowExport({this, Frame1, Text1->x() - 2, Image19->x() - 2, MyTavo1, MainTxtBox}, this);
 }
 
 void SayoraMain::saveClick()
@@ -35,7 +36,7 @@ void SayoraMain::saveClick()
     m_speech->Disappear = false;
     if (m_export->running()) {
         QMessageBox::information(this, QStringLiteral("Sayora"),
-                                 tr("An MP3 export is running. Wait until it has finished, "
+                                 tr("An export is running. Wait until it has finished, "
                                     "or press Esc or click its progress number to cancel it."));
         return;
     }
@@ -55,6 +56,14 @@ void SayoraMain::saveClick()
         break;
     case DocumentSaver::Mp3:
         exportMp3(name);
+        break;
+    case DocumentSaver::ChapterFiles:
+    case DocumentSaver::MarkedMp3:
+    case DocumentSaver::M4b:
+    case DocumentSaver::Ogg:
+    case DocumentSaver::Opus:
+    case DocumentSaver::Flac:
+        exportBook(name, DocumentSaver::Type(FileDialogs::chosenSaveType(*dialog)));
         break;
     default:
         break;
@@ -121,4 +130,53 @@ void SayoraMain::exportMp3(const QString &name)
     }
     voice.runs = languageExportRuns(*m_speech, DocumentSaver::exportText(MainTxtBox->toPlainText()));
     m_export->start(text, voice);
+}
+
+void SayoraMain::exportBook(const QString &name, DocumentSaver::Type type)
+{
+    Settings.SaveExt = DocumentSaver::saveExtFor(type);
+    const QString target = DocumentSaver::targetFor(name, type);
+    m_export->showWaiting(target);
+    if (!askOverwrite(target)) {
+        m_export->hideStatus();
+        return;
+    }
+    WindowExport::Book book;
+    switch (type) {
+    case DocumentSaver::MarkedMp3:
+        book.kind = WindowExport::Book::Kind::MarkedMp3;
+        break;
+    case DocumentSaver::M4b:
+        book.kind = WindowExport::Book::Kind::M4b;
+        break;
+    case DocumentSaver::Ogg:
+        book.kind = WindowExport::Book::Kind::Ogg;
+        break;
+    case DocumentSaver::Opus:
+        book.kind = WindowExport::Book::Kind::Opus;
+        break;
+    case DocumentSaver::Flac:
+        book.kind = WindowExport::Book::Kind::Flac;
+        break;
+    default:
+        book.kind = WindowExport::Book::Kind::Chapters;
+        break;
+    }
+    // The voice and the bars as they stand, on the scales the converter
+    // shares with the window.
+    book.voice = Combo1->currentText();
+    book.volume = VScroll1->value();
+    book.rate = VScroll2->value();
+    book.pitch = VScroll3->value();
+    // The document's chapters come from its file, while the box holds the
+    // text it was opened with and the file is as it was then.
+    const QString boxText = MainTxtBox->toPlainText();
+    if (m_document && boxText == RichTextBox1.Text()) {
+        const QFileInfo file(m_document->path);
+        if (file.size() == m_document->size && file.lastModified().toMSecsSinceEpoch() == m_document->modified)
+            book.document = m_document->path;
+    }
+    if (book.document.isEmpty())
+        book.text = boxText;
+    m_export->startBook(book);
 }

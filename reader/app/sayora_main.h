@@ -4,6 +4,7 @@
 #include "app/reading_positions.h"
 #include "app/settings_record.h"
 #include "registry/registry_key.h"
+#include "documents/document_saver.h"
 #include "documents/rich_text_box.h"
 
 #include <QDateTime>
@@ -165,6 +166,7 @@ private:
     void buildExportWidgets();
     void saveTextFile(const QString &name, const QString &extension);
     void exportMp3(const QString &name);
+    void exportBook(const QString &name, DocumentSaver::Type type);
     bool askOverwrite(const QString &target);
     void reportNothingSpoken(const QString &voiceName);
 

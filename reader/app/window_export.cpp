@@ -1,9 +1,11 @@
 #include "app/window_export.h"
 
+#include "app/converter_run.h"
 #include "app/installation.h"
 #include "app/mp3_end.h"
 #include "documents/document_saver.h"
 #include "registry/registry_key.h"
+#include "sapi5/speech_text.h"
 #include "shell/termination_signals.h"
 #include "ui/control_host.h"
 #include "ui/twips.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -23,9 +26,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The RIFF sizes are 32-bit: the most sound a WAV file can hold.
-constexpr qint64 maxWaveDataBytes = 0xFFFFFFFFLL - 36;
 
 // Runs action when the watched widget is clicked with the primary button.
 class ClickFilter : public QObject
@@ -53,10 +53,15 @@ QLabel *statusLabel(QWidget *panel, const QString &text, QRect geometry)
 {
     auto *label = new QLabel(text, panel);
     label->setGeometry(geometry);
-    label->setFont(QFont(QStringLiteral("Tahoma"), 8));
+    label->setFont(QFont(QStringLiteral("Tahoma"), 8, QFont::Bold));
+    // Red on the panel's green is all but unreadable (1.07:1): the numbers
+    // stand on a black backing, on which the red reaches 5.25:1.
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setColor(QPalette::Window, Qt::black);
     label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignCenter);
     label->hide();
     return label;
 }
@@ -94,6 +99,14 @@ WindowExport::WindowExport(const Place &place, QObject *parent)
     Label8->setToolTip(tr("Time the export has taken"));
     fitStatusLabel(Label7, {QStringLiteral("Waiting"), QStringLiteral("100")}, place.progressRight);
     fitStatusLabel(Label8, {QStringLiteral("00:00:00"), QStringLiteral("88:88:88")}, place.timeRight);
+    TimeLeft = statusLabel(place.textBox ? place.textBox->parentWidget() : place.panel, QString(), Label8->geometry());
+    TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
+    TimeLeft->setFont(Label8->font());
+    TimeLeft->setContentsMargins(4, 1, 4, 1);
+    TimeLeft->setToolTip(tr("Time the export still needs"));
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &WindowExport::clockTick);
 
     const std::pair<QTimer **, void (WindowExport::*)()> timers[] = {
         {&Timer101, &WindowExport::Timer101_Timer},
@@ -117,13 +130,14 @@ WindowExport::~WindowExport()
 
 bool WindowExport::running() const
 {
-    return !m_export.isNull();
+    return !m_export.isNull() || m_book != nullptr;
 }
 
 void WindowExport::showWaiting(const QString &target)
 {
     Label7->setText(QStringLiteral("Waiting"));
     Label8->setText(QStringLiteral("00:00:00"));
+    TimeLeft->clear();
     Label7->show();
     Label8->show();
     ExportStart = QDateTime::currentDateTime();
@@ -132,8 +146,40 @@ void WindowExport::showWaiting(const QString &target)
 
 void WindowExport::hideStatus()
 {
+    m_clock->stop();
     Label7->hide();
     Label8->hide();
+    TimeLeft->hide();
+}
+
+// The time taken, and from the share done the time left, every second.
+void WindowExport::clockTick()
+{
+    showElapsed();
+    double fraction = -1;
+    if (m_book)
+        fraction = m_book->fraction();
+    else if (m_export && m_renderingShown)
+        fraction = m_export->rendered() / 2;
+    else if (m_export && Label7->text() != QLatin1String("Waiting"))
+        fraction = std::clamp(Label7->text().toInt() / 100.0, 0.0, 1.0);
+    // Said once enough is done for the pace to be known.
+    if (fraction >= 0.01 && ElapsedSeconds >= 2) {
+        const qint64 left = qint64(double(ElapsedSeconds) * (1.0 - fraction) / fraction + 0.5);
+        TimeLeft->setText(tr("%1 left").arg(DocumentSaver::FormatElapsed(left)));
+        TimeLeft->adjustSize();
+        if (const QWidget *box = m_place.textBox)
+            TimeLeft->move(box->geometry().bottomRight() - QPoint(TimeLeft->width() + 20, TimeLeft->height() + 4));
+        TimeLeft->show();
+        TimeLeft->raise();
+    }
+}
+
+void WindowExport::showFraction(double fraction)
+{
+    const int percent = int(std::clamp(fraction, 0.0, 1.0) * 100);
+    if (Label7->text() == QLatin1String("Waiting") || Label7->text().toInt() <= percent)
+        Label7->setText(QString::number(percent));
 }
 
 void WindowExport::start(const QString &exportText, const Voice &voice)
@@ -148,15 +194,24 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
         exportFailed(tr("The MP3 encoder \"lame\" is not installed."));
         return;
     }
-    const int sampleRate = voice.throughControl ? voice.sampleRate : DocumentSaver::estimateSampleRate;
+    // Whether the speech fits one WAV, from the voice's own pace: the rate
+    // the panel shows is no measure of an espeak-ng voice's speed.
+    const qint64 length = DocumentSaver::estimateTextLength(exportText);
     const double waveBytes =
-        50 * DocumentSaver::estimateWaveSize(DocumentSaver::estimateTextLength(exportText), voice.rateShown, sampleRate);
-    if (waveBytes > double(maxWaveDataBytes)) {
-        exportFailed(tr("The text is too long for one sound file: its speech would need about %1 GB, "
-                        "more than the 4 GB a WAV file can hold. Export it in parts.")
+        voice.throughControl
+            ? 50 * DocumentSaver::estimateWaveSize(length, voice.rateShown, voice.sampleRate)
+            : DocumentSaver::longestWaveBytes(length, speechtext::wordsPerMinute(voice.wave.rate),
+                                              voice.wave.renderer ? voice.wave.renderer->sampleRate()
+                                                                  : DocumentSaver::estimateSampleRate);
+    if (waveBytes > double(DocumentSaver::maxWaveDataBytes)) {
+        exportFailed(tr("The text is too long for one MP3 export: its speech would need about %1 GB of sound "
+                        "on the way, more than the 4 GB a WAV file can hold. Save it as \"Audiobook, a file per "
+                        "chapter\", \"MP3 with chapter marks\", \"M4B audiobook\", OGG Vorbis, Opus or FLAC, "
+                        "which have no such limit.")
                          .arg(waveBytes / 1e9, 0, 'f', 1));
         return;
     }
+    m_clock->start();
 
     m_export = new SpeechExport(this);
     m_export->setStallSeconds(exportStallSeconds);
@@ -185,8 +240,125 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
         for (int i = 0; i < 10; ++i)
             text.replace(QChar(wide[i]), QChar(u"1234567890"[i]));
     }
-    // The rendering's end, or its failure, comes as a signal.
+    // The rendering's end, or its failure, comes as a signal; its progress
+    // moves the number from 0 to 50 meanwhile.
+    m_renderingShown = true;
+    connect(m_export, &SpeechExport::progressed, this, [this](double rendered) {
+        if (m_renderingShown)
+            showFraction(rendered / 2);
+    });
     m_export->render(text, voice.wave);
+}
+
+void WindowExport::startBook(const Book &book)
+{
+    const QString converter = ConverterRun::converterPath();
+    if (converter.isEmpty()) {
+        exportFailed(tr("The converter \"sayora-convert\" is not installed."));
+        return;
+    }
+    QString input = book.document;
+    if (input.isEmpty()) {
+        // The box's text, in a file of the target's name (the converter
+        // names the book after it), private to this user.
+        m_bookInput = std::make_unique<QTemporaryDir>();
+        const QString name = QFileInfo(TargetFile).completeBaseName();
+        input = m_bookInput->filePath((name.isEmpty() || name.startsWith(u'.') ? QStringLiteral("book") : name)
+                                      + QStringLiteral(".txt"));
+        QString why;
+        if (!m_bookInput->isValid() || !DocumentSaver::writeFile(input, book.text.toUtf8(), &why)) {
+            exportFailed(tr("The text could not be handed to the converter: %1").arg(why));
+            return;
+        }
+    }
+    QStringList arguments;
+    if (!book.voice.isEmpty())
+        arguments << QStringLiteral("--voice") << book.voice;
+    const std::pair<const char *, int> numbers[] = {{"--rate", book.rate}, {"--pitch", book.pitch}, {"--volume", book.volume}};
+    for (const auto &[option, value] : numbers) {
+        if (value >= 0)
+            arguments << QString::fromLatin1(option) << QString::number(value);
+    }
+    if (book.kind == Book::Kind::Chapters) {
+        // The chapters are made in a hidden folder beside the target, which
+        // takes its place once every chapter and the playlist are there.
+        const QFileInfo target(TargetFile);
+        m_bookChapters = std::make_unique<QTemporaryDir>(target.absolutePath() + QStringLiteral("/.")
+                                                         + target.fileName() + QStringLiteral(".XXXXXX.book"));
+        if (!m_bookChapters->isValid()) {
+            exportFailed(tr("The folder %1 cannot be written to.").arg(target.absolutePath()));
+            return;
+        }
+        // Both paths are absolute: neither can pass for an option.
+        arguments << QStringLiteral("--split") << QStringLiteral("chapters") << QFileInfo(input).absoluteFilePath()
+                  << m_bookChapters->path();
+    } else {
+        if (book.kind == Book::Kind::MarkedMp3)
+            arguments << QStringLiteral("--chapter-marks");
+        arguments << QStringLiteral("--") << input << TargetFile;
+    }
+    m_book = new ConverterRun(this);
+    connect(m_book, &ConverterRun::progressed, this, &WindowExport::showFraction);
+    connect(m_book, &ConverterRun::finished, this, &WindowExport::bookFinished);
+    m_clock->start();
+    m_book->start(arguments);
+}
+
+bool WindowExport::putChaptersInPlace(QString *why)
+{
+    const QString folder = m_bookChapters->path();
+    QDir parent = QFileInfo(TargetFile).absoluteDir();
+    const QString name = QFileInfo(TargetFile).fileName();
+    // An old folder of that name (the user agreed to replace it) goes only
+    // once the new one has taken its place.
+    // A hidden temporary folder is private; the book's folder gets what
+    // the old one had, or what a new folder gets.
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                           | QFileDevice::ExeOther;
+    if (QFileInfo(TargetFile).isDir())
+        permissions = QFileInfo(TargetFile).permissions();
+    QFile::setPermissions(folder, permissions);
+    QString old;
+    if (QFileInfo::exists(TargetFile)) {
+        old = folder + QStringLiteral(".old");
+        if (!parent.rename(name, QFileInfo(old).fileName())) {
+            *why = tr("%1 could not be replaced.").arg(TargetFile);
+            return false;
+        }
+    }
+    if (!parent.rename(QFileInfo(folder).fileName(), name)) {
+        if (!old.isEmpty())
+            parent.rename(QFileInfo(old).fileName(), name);
+        *why = tr("%1 could not be created.").arg(TargetFile);
+        return false;
+    }
+    m_bookChapters->setAutoRemove(false);
+    m_bookChapters.reset();
+    if (!old.isEmpty()) {
+        if (QFileInfo(old).isDir())
+            QDir(old).removeRecursively();
+        else
+            QFile::remove(old);
+    }
+    return true;
+}
+
+void WindowExport::bookFinished(bool ok, const QString &why)
+{
+    QString failure = why;
+    if (ok && m_bookChapters && !putChaptersInPlace(&failure))
+        ok = false;
+    if (!ok) {
+        exportFailed(failure);
+        return;
+    }
+    Label7->setText(QStringLiteral("100"));
+    const QString target = TargetFile;
+    endExport();
+    auto *window = new Mp3End(target, m_place.window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 void WindowExport::renderWithControl(const QString &text, const Voice &voice)
@@ -300,6 +472,7 @@ void WindowExport::Timer101_Timer()
 
 void WindowExport::Timer1_Timer()
 {
+    m_renderingShown = false;
     showElapsed();
     WaveSize = QFileInfo(TmpWavFile).size();
     PercentWave = EstimateWaveSize > 0 ? int(std::min(double(WaveSize) / EstimateWaveSize, 1e6)) : 0;
@@ -339,6 +512,7 @@ void WindowExport::startEncoding()
 
 void WindowExport::encodingStarted()
 {
+    m_renderingShown = false;
     EstimateMp3Size = DocumentSaver::estimateMp3Size(QFileInfo(TmpWavFile).size());
     // The encoder's progress is watched from now on.
     m_lastSize = -1;
@@ -403,8 +577,18 @@ void WindowExport::exportFailed(const QString &why)
 
 void WindowExport::endExport()
 {
-    for (QTimer *timer : {Timer101, Timer1, Timer102, Timer2})
+    for (QTimer *timer : {Timer101, Timer1, Timer102, Timer2, m_clock})
         timer->stop();
+    m_renderingShown = false;
+    // The converter removes its own files when it is interrupted; the
+    // chapters it made so far, and the text it was given, go here.
+    if (ConverterRun *book = std::exchange(m_book, nullptr)) {
+        book->disconnect(this);
+        book->cancel();
+        book->deleteLater();
+    }
+    m_bookChapters.reset();
+    m_bookInput.reset();
     if (m_storeWatch && !m_storeWatch->directories().isEmpty())
         m_storeWatch->removePaths(m_storeWatch->directories());
     m_controlSpeak.reset();

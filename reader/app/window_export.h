@@ -8,10 +8,13 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class ControlHost;
+class ConverterRun;
 class QFileSystemWatcher;
+class QTemporaryDir;
 class QLabel;
 class QTimer;
 class QWidget;
@@ -36,6 +39,9 @@ public:
         int progressRight = 0;  // the voice list's face
         int timeRight = 0;      // the help picture
         ControlHost *control = nullptr;
+        // The time left stands in its lower right corner, over the text:
+        // the panel has no room left for it.
+        QWidget *textBox = nullptr;
     };
     // The voice the export speaks with.
     struct Voice
@@ -54,6 +60,23 @@ public:
         QList<SpeechExport::Run> runs;
     };
 
+    // An export for listeners of books, made by the converter's pipeline:
+    // pieces rendered on every core, joined, encoded.
+    struct Book
+    {
+        enum class Kind { Chapters, MarkedMp3, M4b, Ogg, Opus, Flac };
+        Kind kind = Kind::Chapters;
+        QString voice;  // as the voice list shows it
+        int rate = -1;  // 0 … 100, as the bars show them
+        int pitch = -1;
+        int volume = -1;
+        // The file the text box's text was opened from, while the box still
+        // holds that text (its chapters are read from it); otherwise the
+        // text alone, one chapter.
+        QString document;
+        QString text;
+    };
+
     WindowExport(const Place &place, QObject *parent = nullptr);
     ~WindowExport() override;
 
@@ -63,6 +86,9 @@ public:
     void hideStatus();
     // Exports text (as spoken) to the target showWaiting() named.
     void start(const QString &text, const Voice &voice);
+    // Exports a book to the target showWaiting() named: a folder of
+    // chapters, or one file.
+    void startBook(const Book &book);
     bool running() const;
     // Stops a running export; the target stays as it was.
     void cancel();
@@ -74,6 +100,7 @@ public:
 
     QLabel *Label7 = nullptr;   // export progress, 0 … 100
     QLabel *Label8 = nullptr;   // export time, hh:mm:ss
+    QLabel *TimeLeft = nullptr; // the time the export still needs, hh:mm:ss
     QTimer *Timer101 = nullptr; // waiting for the WAV file (flite voices)
     QTimer *Timer1 = nullptr;   // rendering through MyTavo1
     QTimer *Timer102 = nullptr; // waiting for the MP3 file
@@ -107,6 +134,10 @@ private:
     void encodingStarted();
     void exportFinished(bool ok, const QString &why);
     void showElapsed();
+    void clockTick();
+    void showFraction(double fraction);
+    void bookFinished(bool ok, const QString &why);
+    bool putChaptersInPlace(QString *why);
     bool stalled(qint64 size);
     void exportFailed(const QString &why);
     void endExport();
@@ -122,6 +153,13 @@ private:
 
     Place m_place;
     QPointer<SpeechExport> m_export;
+    ConverterRun *m_book = nullptr;
+    std::unique_ptr<QTemporaryDir> m_bookInput;     // the text given to the converter
+    std::unique_ptr<QTemporaryDir> m_bookChapters;  // the chapters, until complete
+    // Ticks every second while an export runs: the time taken and the
+    // time left move during the rendering too.
+    QTimer *m_clock = nullptr;
+    bool m_renderingShown = false;  // the progress number follows the rendering
     qint64 m_lastSize = -1;
     QElapsedTimer m_sinceProgress;
     QFileSystemWatcher *m_storeWatch = nullptr;

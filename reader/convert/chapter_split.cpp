@@ -2,8 +2,8 @@
 
 #include "audio/mp3_stream.h"
 #include "convert/batch.h"
-#include "convert/conversion.h"
 #include "convert/voice_catalog.h"
+#include "convert/worker_stop.h"
 #include "documents/document_saver.h"
 #include "export/mp3_export.h"
 #include "documents/rich_text_box.h"
@@ -11,14 +11,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 #include <algorithm>
 #include <climits>
 
 namespace Chapters {
 
-QList<Part> parts(const Document &document, const QString &fallbackTitle)
+QList<Mark> marks(const Document &document)
 {
     const QString &text = document.text;
     // The top level present: a PDF outline may number its levels from 2.
@@ -33,23 +37,31 @@ QList<Part> parts(const Document &document, const QString &fallbackTitle)
             continue;  // out of order or at the same place: the first one names it
         cuts << c;
     }
-    if (cuts.isEmpty())
-        return {{fallbackTitle, text}};
-
-    QList<Part> result;
+    QList<Mark> result;
     for (qsizetype i = 0; i < cuts.size(); ++i) {
         const qsizetype begin = i == 0 ? 0 : cuts.at(i).start;
         const qsizetype end = i + 1 < cuts.size() ? cuts.at(i + 1).start : text.size();
-        const QString piece = text.mid(begin, end - begin);
         QString title = cuts.at(i).title.simplified();
         if (title.isEmpty())
             title = QStringLiteral("Chapter %1").arg(i + 1);
-        if (piece.trimmed().isEmpty())
+        if (QStringView(text).mid(begin, end - begin).trimmed().isEmpty())
             continue;
-        result.append({title, piece});
+        result.append({title, result.isEmpty() ? 0 : begin});
     }
-    if (result.isEmpty())
-        return {{fallbackTitle, text}};
+    return result;
+}
+
+QList<Part> parts(const Document &document, const QString &fallbackTitle)
+{
+    const QList<Mark> found = marks(document);
+    if (found.isEmpty())
+        return {{fallbackTitle, document.text}};
+    QList<Part> result;
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const qsizetype begin = found.at(i).start;
+        const qsizetype end = i + 1 < found.size() ? found.at(i + 1).start : document.text.size();
+        result.append({found.at(i).title, document.text.mid(begin, end - begin)});
+    }
     return result;
 }
 
@@ -230,6 +242,7 @@ ChapterSplit::ChapterSplit(VoiceCatalog &voices, const Chapters::SplitOptions &o
     , m_voices(voices)
     , m_split(options)
 {
+    m_limit = std::max(1, QThread::idealThreadCount());
 }
 
 ChapterSplit::~ChapterSplit()
@@ -239,35 +252,54 @@ ChapterSplit::~ChapterSplit()
 
 double ChapterSplit::fraction() const
 {
-    if (m_parts.isEmpty())
-        return 0;
-    const double current = m_conversion ? Convert::jobFraction(m_split.options.format, m_conversion->rendered(),
-                                                               m_conversion->encoded(), m_conversion->renderShare())
-                                        : 0.0;
-    return std::min(1.0, (m_done + current) / double(m_parts.size()));
+    // Weighed by the chapters' lengths.
+    double all = 0, done = 0;
+    for (qsizetype i = 0; i < m_jobs.size(); ++i) {
+        const double length = double(std::max<qsizetype>(1, m_parts.at(i).text.size()));
+        all += length;
+        done += m_jobs.at(i).fraction * length;
+    }
+    return all > 0 ? std::min(1.0, done / all) : 0.0;
 }
 
 void ChapterSplit::fail(Convert::ExitCode code, const QString &why)
 {
     if (m_finished)
         return;
+    stopWorkers();
+    m_running = 0;
+    m_texts.reset();
     m_exitCode = code;
     m_error = why;
     m_finished = true;
     emit finished();
 }
 
+// Each worker, told to end, removes its own temporaries. They are ended
+// together, and nothing waits here: the returned stop (null when none was
+// running) says when the last has gone.
+WorkerStop *ChapterSplit::stopWorkers(qsizetype from)
+{
+    QList<QProcess *> running;
+    for (qsizetype i = from; i < m_jobs.size(); ++i) {
+        Job &job = m_jobs[i];
+        if (job.worker && !job.done && job.worker->state() != QProcess::NotRunning) {
+            // The stop owns it from now on.
+            running << std::exchange(job.worker, nullptr);
+            job.done = true;
+            job.failed = true;
+            --m_running;
+        }
+    }
+    return WorkerStop::stop(running, SIGTERM);
+}
+
 void ChapterSplit::abort()
 {
-    Conversion *conversion = std::exchange(m_conversion, nullptr);
-    if (!conversion) {
+    if (WorkerStop *stopping = stopWorkers())
+        connect(stopping, &WorkerStop::ended, this, &ChapterSplit::stopped);
+    else
         QMetaObject::invokeMethod(this, &ChapterSplit::stopped, Qt::QueuedConnection);
-        return;
-    }
-    conversion->disconnect(this);
-    connect(conversion, &Conversion::stopped, this, &ChapterSplit::stopped);
-    connect(conversion, &Conversion::stopped, conversion, &QObject::deleteLater);
-    conversion->stop();
 }
 
 void ChapterSplit::start()
@@ -297,73 +329,162 @@ void ChapterSplit::start()
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the MP3 encoder \"lame\" is not installed")));
     if (!QDir().mkpath(o.outputDir))
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the folder cannot be created")));
-    emit progressed();
-    next();
-}
-
-void ChapterSplit::next()
-{
-    const Convert::Options &o = m_split.options;
-    const QDir dir(o.outputDir);
+    // The chapters' texts in a hidden folder of the kind a killed
+    // conversion's leftovers are swept from.
+    m_texts = std::make_unique<QTemporaryDir>(QDir(o.outputDir).filePath(QStringLiteral(".chapters.XXXXXX.parts")));
+    if (!m_texts->isValid())
+        return fail(Convert::RenderFailed, line(o.outputDir, tr("the folder cannot be written to")));
     const int total = int(m_parts.size());
-    if (m_done == total) {
-        const QString name = Chapters::safeName(m_album, QStringLiteral("playlist")) + QStringLiteral(".m3u8");
+    for (int i = 0; i < total; ++i) {
+        Job job;
+        job.text = m_texts->filePath(QStringLiteral("%1.txt").arg(i + 1, 3, 10, QLatin1Char('0')));
+        job.file = Chapters::fileName(i + 1, total, m_parts.at(i).title, Convert::extension(o.format));
         QString why;
-        if (!DocumentSaver::writeFile(dir.filePath(name), Chapters::playlist(m_entries), &why))
-            return fail(Convert::RenderFailed,
-                        line(dir.filePath(name), why) + tr(" The chapters were written; the playlist was not."));
-        m_written << dir.filePath(name);
-        m_finished = true;
-        emit finished();
-        return;
+        if (!DocumentSaver::writeFile(job.text, m_parts.at(i).text.toUtf8(), &why))
+            return fail(Convert::RenderFailed, line(o.outputDir, why));
+        m_jobs.append(job);
     }
-
-    const Chapters::Part &part = m_parts.at(m_done);
-    const QString file = Chapters::fileName(m_done + 1, total, part.title, Convert::extension(o.format));
-    Convert::Options one = o;
-    one.output = dir.filePath(file);
-    if (!m_split.subtitles.isEmpty())
-        one.subtitles = dir.filePath(QFileInfo(file).completeBaseName() + u'.' + m_split.subtitles);
-    m_conversion = new Conversion(m_voices, one, this);
-    m_conversion->setText(part.text);
-    m_conversion->setTags({part.title, m_album, m_author, m_done + 1, total});
-    connect(m_conversion, &Conversion::progressed, this, &ChapterSplit::progressed);
-    connect(m_conversion, &Conversion::warned, this, &ChapterSplit::warned);
-    // Queued: the conversion is done with when its signal has returned.
-    connect(m_conversion, &Conversion::finished, this, &ChapterSplit::partDone, Qt::QueuedConnection);
-    m_entries.append({file, part.title, 0});
-    m_conversion->start();
+    emit progressed();
+    while (m_running < m_limit && m_next < m_jobs.size())
+        startNext();
 }
 
-void ChapterSplit::partDone()
+void ChapterSplit::startNext()
 {
-    if (!m_conversion || m_finished)
-        return;  // aborted meanwhile
-    Conversion *conversion = std::exchange(m_conversion, nullptr);
-    const Convert::ExitCode code = conversion->exitCode();
-    const QString error = conversion->error();
-    delete conversion;
+    const int index = m_next++;
+    Job &job = m_jobs[index];
     const QDir dir(m_split.options.outputDir);
+    Convert::Options one = m_split.options;
+    one.title = m_parts.at(index).title;
+    one.album = m_album;
+    one.artist = m_author;
+    one.track = index + 1;
+    one.total = int(m_jobs.size());
+    one.encoding.clear();  // the chapters' texts are in UTF-8
+    // A worker's arguments, but reporting as a program's child does: it
+    // cuts a long chapter into pieces of its own.
+    QStringList arguments = Convert::workerArguments(one);
+    arguments.removeAll(QStringLiteral("--report-progress"));
+    arguments << QStringLiteral("--progress-lines") << QStringLiteral("--quiet");
+    if (!m_split.subtitles.isEmpty())
+        arguments << QStringLiteral("--subtitles")
+                  << dir.filePath(QFileInfo(job.file).completeBaseName() + u'.' + m_split.subtitles);
+    arguments << QStringLiteral("--") << job.text << dir.filePath(job.file);
+    job.worker = Convert::newWorker(arguments, this);
+    connect(job.worker, &QProcess::readyReadStandardOutput, this, [this, index] {
+        Job &j = m_jobs[index];
+        while (j.worker->canReadLine()) {
+            const QByteArray text = j.worker->readLine().trimmed();
+            bool ok = false;
+            if (const double f = text.startsWith("done ") ? text.mid(5).toDouble(&ok) : 0.0; ok)
+                j.fraction = std::max(j.fraction, f);
+        }
+        emit progressed();
+    });
+    connect(job.worker, &QProcess::finished, this, [this, index] { workerEnded(index); });
+    connect(job.worker, &QProcess::errorOccurred, this, [this, index](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            workerEnded(index);
+    });
+    ++m_running;
+    job.worker->start();
+}
+
+void ChapterSplit::workerEnded(int index)
+{
+    Job &job = m_jobs[index];
+    if (job.done || m_finished)
+        return;
+    job.done = true;
+    --m_running;
+    const QDir dir(m_split.options.outputDir);
+    QStringList lines = QString::fromLocal8Bit(job.worker->readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    for (QString &l : lines) {
+        if (l.startsWith(QLatin1String("sayora-convert: ")))
+            l = l.mid(16);
+    }
+    Convert::ExitCode code = Convert::workerExitCode(*job.worker);
+    // A chapter's command line is this program's own: what the worker
+    // finds wrong with it (a folder where the chapter's file belongs) is
+    // a failure to write that chapter.
+    if (code == Convert::UsageError) {
+        code = Convert::RenderFailed;
+        if (!lines.isEmpty())
+            lines.last().remove(QStringLiteral(" (see --help)"));
+    }
     if (code != Convert::Success) {
-        m_entries.removeLast();
-        const QString kept = m_done == 0 ? tr(" No chapter was written.")
-                                         : tr(" Chapters 1 to %1 of %2 were written and kept; no playlist was written.")
-                                               .arg(m_done)
-                                               .arg(m_parts.size());
-        return fail(code, error + kept);
-    }
-    // The playlist's durations, from the file as written.
-    const QString path = dir.filePath(m_entries.last().file);
-    double seconds = 0;
-    if (m_split.options.format == Convert::Format::Mp3) {
-        Mp3Stream::checkFile(path, &seconds);
+        if (m_failedAt < 0 || index < m_failedAt) {
+            m_failedAt = index;
+            m_failure = code;
+            m_failureLine = job.worker->error() == QProcess::FailedToStart
+                                ? line(dir.filePath(job.file), tr("the converter could not be started again (%1)")
+                                                                   .arg(job.worker->errorString()))
+                            : !lines.isEmpty() ? lines.last()
+                                               : line(dir.filePath(job.file), tr("the conversion stopped unexpectedly"));
+        }
+        // The chapters after it are not wanted any more.
+        stopWorkers(m_failedAt + 1);
+        m_next = int(m_jobs.size());
     } else {
-        QString why;
-        Mp3Export::checkWave(path, &seconds, &why);
+        for (const QString &l : std::as_const(lines)) {
+            if (!m_warnings.contains(l)) {
+                m_warnings.insert(l);
+                emit warned(QStringLiteral("sayora-convert: ") + l);
+            }
+        }
+        // The playlist's durations, from the file as written.
+        const QString path = dir.filePath(job.file);
+        if (m_split.options.format == Convert::Format::Mp3) {
+            Mp3Stream::checkFile(path, &job.seconds);
+        } else {
+            QString why;
+            Mp3Export::checkWave(path, &job.seconds, &why);
+        }
+        job.fraction = 1;
+        job.written = true;
+        ++m_done;
+        emit progressed();
     }
-    m_entries.last().seconds = seconds;
-    m_written << path;
-    ++m_done;
-    emit progressed();
-    next();
+    if (m_failedAt >= 0) {
+        // The chapters before the failed one are finished first: they stay.
+        for (int i = 0; i < m_failedAt; ++i) {
+            if (!m_jobs.at(i).done)
+                return;
+        }
+        int kept = 0;
+        while (kept < m_failedAt && m_jobs.at(kept).written)
+            ++kept;
+        for (int i = kept; i < m_jobs.size(); ++i) {
+            if (m_jobs.at(i).written)
+                QFile::remove(dir.filePath(m_jobs.at(i).file));
+        }
+        const QString keptText = kept == 0 ? tr(" No chapter was written.")
+                                           : tr(" Chapters 1 to %1 of %2 were written and kept; no playlist was written.")
+                                                 .arg(kept)
+                                                 .arg(m_jobs.size());
+        return fail(m_failure, m_failureLine + keptText);
+    }
+    if (m_next < m_jobs.size())
+        startNext();
+    else if (m_running == 0)
+        finishBook();
+}
+
+void ChapterSplit::finishBook()
+{
+    const QDir dir(m_split.options.outputDir);
+    QList<Chapters::Entry> entries;
+    for (int i = 0; i < m_jobs.size(); ++i) {
+        entries.append({m_jobs.at(i).file, m_parts.at(i).title, m_jobs.at(i).seconds});
+        m_written << dir.filePath(m_jobs.at(i).file);
+    }
+    m_texts.reset();
+    const QString name = Chapters::safeName(m_album, QStringLiteral("playlist")) + QStringLiteral(".m3u8");
+    QString why;
+    if (!DocumentSaver::writeFile(dir.filePath(name), Chapters::playlist(entries), &why))
+        return fail(Convert::RenderFailed,
+                    line(dir.filePath(name), why) + tr(" The chapters were written; the playlist was not."));
+    m_written << dir.filePath(name);
+    m_finished = true;
+    emit finished();
 }

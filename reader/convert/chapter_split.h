@@ -5,10 +5,15 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
-class Conversion;
+#include <memory>
+
+class QProcess;
+class WorkerStop;
+class QTemporaryDir;
 class VoiceCatalog;
 
 // A book read into one sound file per chapter, with a playlist.
@@ -19,6 +24,15 @@ struct Part
     QString title;
     QString text;
 };
+
+// Where the document's top-level chapters start, as parts() cuts it: the
+// first at 0, none without text of its own. Empty without chapters.
+struct Mark
+{
+    QString title;
+    qsizetype start = 0;  // in document.text
+};
+QList<Mark> marks(const Document &document);
 
 // The document cut at its top-level chapters. Text before the first chapter
 // (a title page, a preface without a heading) joins the first chapter; a
@@ -58,10 +72,13 @@ QString helpText();
 
 }  // namespace Chapters
 
-// Converts the parts one after the other, each as a single conversion
-// does (complete or not at all). A failure stops the split: the chapters
-// finished before it stay, complete, and no playlist is written, so that a
-// playlist always names a whole book. Raises finished() once.
+// Converts the parts as many at once as there are cores, each chapter by a
+// worker process of this program (which cuts a long chapter into pieces of
+// its own), each as a single conversion does (complete or not at all). A
+// failure stops the split: the chapters before the failed one are finished
+// and stay, complete, those after it are stopped or removed, and no
+// playlist is written, so that a playlist always names a whole book.
+// Raises finished() once.
 class ChapterSplit : public QObject
 {
     Q_OBJECT
@@ -91,19 +108,40 @@ signals:
     void stopped();
 
 private:
-    void next();
-    void partDone();
+    struct Job
+    {
+        QString text;   // the chapter's text, written for its worker
+        QString file;   // "01 Title.mp3", in the folder
+        QProcess *worker = nullptr;
+        double fraction = 0;
+        bool done = false;     // its worker has ended
+        bool written = false;  // and the chapter's file is in place
+        bool failed = false;
+        double seconds = 0;
+    };
+    void startNext();
+    void workerEnded(int index);
+    void finishBook();
     void fail(Convert::ExitCode code, const QString &line);
+    WorkerStop *stopWorkers(qsizetype from = 0);
 
     VoiceCatalog &m_voices;
     Chapters::SplitOptions m_split;
     QString m_album;
     QString m_author;
     QList<Chapters::Part> m_parts;
-    QList<Chapters::Entry> m_entries;
+    QList<Job> m_jobs;
+    std::unique_ptr<QTemporaryDir> m_texts;
     QStringList m_written;
-    Conversion *m_conversion = nullptr;
+    QSet<QString> m_warnings;  // passed on once
+    int m_next = 0;
+    int m_running = 0;
+    int m_limit = 1;
     int m_done = 0;
+    // The first chapter (in the book's order) that failed, and why.
+    int m_failedAt = -1;
+    Convert::ExitCode m_failure = Convert::Success;
+    QString m_failureLine;
     bool m_finished = false;
     Convert::ExitCode m_exitCode = Convert::Success;
     QString m_error;

@@ -22,6 +22,8 @@
 #include <QTemporaryFile>
 #include <QThread>
 
+#include <algorithm>
+
 #include <poll.h>
 #include <unistd.h>
 
@@ -178,6 +180,7 @@ void Conversion::readInputPiece()
     if (!decodeText(box, bytes))
         return;
     m_text = box.Text();
+    takeChapters(box.document());
     convertText();
 }
 
@@ -258,7 +261,25 @@ void Conversion::start()
     if (!decodeText(box, file.readAll()))
         return;
     m_text = box.Text();
+    takeChapters(box.document());
     convertText();
+}
+
+bool Conversion::marksChapters() const
+{
+    return m_options.chapterMarks || m_options.format == Convert::Format::M4b;
+}
+
+// The chapters an audiobook file marks, and the tag it gets from the book.
+void Conversion::takeChapters(const Document &document)
+{
+    if (!marksChapters())
+        return;
+    m_chapters = Chapters::marks(document);
+    if (m_tags.title.isEmpty())
+        m_tags.title = document.title.simplified();
+    if (m_tags.artist.isEmpty())
+        m_tags.artist = document.author.simplified();
 }
 
 // Plain text in the encoding the user named, or a warning when a text
@@ -308,7 +329,17 @@ void Conversion::convertText()
         return succeed();
     }
 
+    // The chapters' starts follow the text's blanks trimmed off its start.
+    const qsizetype leading = std::find_if(m_text.cbegin(), m_text.cend(), [](QChar c) { return !c.isSpace(); }) - m_text.cbegin();
     m_text = std::move(spoken);
+    for (Chapters::Mark &mark : m_chapters)
+        mark.start = std::clamp<qsizetype>(mark.start - leading, 0, m_text.size());
+    if (marksChapters() && m_chapters.isEmpty()) {
+        const QString title = !m_tags.title.isEmpty() ? m_tags.title
+                              : m_input == u"-"      ? tr("Chapter 1")
+                                                     : QFileInfo(m_input).completeBaseName();
+        m_chapters = {{title, 0}};
+    }
     std::optional<VoiceCatalog::Voice> voice =
         m_options.voice.isEmpty() ? m_voices.forText(m_text) : m_voices.find(m_options.voice);
     if (!voice) {
@@ -331,7 +362,7 @@ void Conversion::convertText()
     const bool split = m_options.splitMinutes > 0 || m_options.splitMegabytes > 0;
     if (const int pieces = split ? PieceConversion::pieceCountForSplit(m_text.size(), workers, m_options)
                                  : PieceConversion::pieceCount(m_text.size(), workers);
-        pieces > 1 || split || PieceConversion::needsWorkers(m_options))
+        pieces > 1 || split || marksChapters() || PieceConversion::needsWorkers(m_options))
         return convertInPieces(voice->name, pieces);
     const QList<SpeechExport::Run> runs = runsFor(*voice);
     // An engine handed no words would never report its end.
@@ -425,7 +456,8 @@ void Conversion::convertInPieces(const QString &voice, int pieces)
     options.artist = m_tags.artist;
     options.track = m_tags.track;
     options.total = m_tags.total;
-    m_pieces = new PieceConversion(options, voice, m_written, pieces, this);
+    m_pieces = new PieceConversion(options, voice, m_written, pieces, this,
+                                   marksChapters() ? m_chapters : QList<Chapters::Mark>());
     // The pieces hold the text now, and their workers the subtitles.
     m_text = m_written = QString();
     connect(m_pieces, &PieceConversion::progressed, this, [this] {

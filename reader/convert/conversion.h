@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/chapter_split.h"
 #include "convert/convert_options.h"
 #include "convert/subtitles.h"
 #include "convert/voice_catalog.h"
@@ -70,6 +71,8 @@ private:
     void end();
     void convertText();
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
+    void takeChapters(const Document &document);
+    bool marksChapters() const;
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void convertInPieces(const QString &voice, int pieces);
@@ -100,6 +103,7 @@ private:
     QList<RunMap> m_runMaps;
     QStringList m_runVoices;
     bool m_textGiven = false;
+    QList<Chapters::Mark> m_chapters;  // in m_text, for an output that marks them
     Mp3Export::Tags m_tags;
     // Standard input, read as it arrives.
     QSocketNotifier *m_inputNotifier = nullptr;

@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -52,6 +53,19 @@ QString sentence(QString why)
     if (!why.isEmpty())
         why[0] = why.at(0).toLower();
     return why;
+}
+
+// A "done FRACTION" line for the program that runs this one, at most ten
+// a second.
+void printDone(double fraction, bool force)
+{
+    static QElapsedTimer since;
+    if (!force && since.isValid() && since.elapsed() < 100)
+        return;
+    since.start();
+    const QByteArray line = "done " + QByteArray::number(std::clamp(fraction, 0.0, 1.0), 'f', 4) + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
 }
 
 void printError(const QString &line)
@@ -144,6 +158,9 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         if (::getppid() != batchPid(parentAtStart))
             return Convert::RenderFailed;
     }
+    // The window that runs a conversion takes its files with it.
+    if (options.progressLines)
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 #endif
     const bool toFile = options.output != u"-";
     // Found out before minutes of reading aloud.
@@ -151,8 +168,11 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         printError(QStringLiteral("%1: %2").arg(options.output, sentence(Mp3Export::folderProblem(folder))));
         return Convert::RenderFailed;
     }
-    // A batch has done this once for all its workers.
-    if (!options.reportProgress && toFile)
+    // A batch has done this once for all its workers, and a book split
+    // into chapters for the workers of its chapters, whose texts wait in
+    // the folder until their turn.
+    const bool workerOfOurs = options.reportProgress || qEnvironmentVariableIsSet("SAYORA_CONVERT_BATCH");
+    if (!workerOfOurs && toFile)
         removeStaleTemporaries(QFileInfo(options.output).absolutePath());
     if (options.format != Convert::Format::Text && !options.piece && toFile) {
         const qint64 length = textLengthOf(options.inputs.first());
@@ -174,8 +194,10 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         const double rendered = conversion.rendered();
         const double encoded = conversion.encoded();
         const bool encoding = rendered >= 1.0 && options.format != Convert::Format::Wav;
-        bar.show(label, Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare()),
-                 encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
+        const double fraction = Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare());
+        bar.show(label, fraction, encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
+        if (options.progressLines)
+            printDone(fraction, force);
         if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
             reported.start();
             const QByteArray line = Convert::progressLine(rendered, encoded, conversion.renderShare());
@@ -201,7 +223,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
             printError(QStringLiteral("interrupted; %1 was left as it was").arg(options.output));
     });
 
-    if (bar.enabled() || options.reportProgress)
+    if (bar.enabled() || options.reportProgress || options.progressLines)
         tick.start();
     report(true);
     QTimer::singleShot(0, &conversion, &Conversion::start);
@@ -223,12 +245,18 @@ int runSplit(const Chapters::SplitOptions &split)
         return Convert::UnknownVoice;
     if (QFileInfo(options.outputDir).isDir())
         removeStaleTemporaries(options.outputDir);
+#ifdef __linux__
+    if (options.progressLines)
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
     ChapterSplit chapters(voices, split);
     ProgressBar bar(!options.quiet);
     const QString book = displayName(options.inputs.first());
     const auto show = [&](bool force) {
         bar.show(QStringLiteral("%1: %2 of %3 chapters").arg(book).arg(chapters.done()).arg(chapters.total()),
                  chapters.fraction(), QStringLiteral("reading"), force);
+        if (options.progressLines)
+            printDone(chapters.fraction(), force);
     };
     QObject::connect(&chapters, &ChapterSplit::progressed, [&] { show(false); });
     QObject::connect(&chapters, &ChapterSplit::warned, [&](const QString &line) { bar.print(line); });
@@ -243,7 +271,7 @@ int runSplit(const Chapters::SplitOptions &split)
         bar.clear();
         printError(QStringLiteral("interrupted; the chapters finished so far were kept, no playlist was written"));
     });
-    if (bar.enabled())
+    if (bar.enabled() || options.progressLines)
         tick.start();
     QTimer::singleShot(0, &chapters, &ChapterSplit::start);
     QCoreApplication::exec();

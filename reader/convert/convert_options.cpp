@@ -22,6 +22,8 @@ bool formatForName(const QString &name, Format *format)
         *format = Format::Opus;
     else if (suffix == u"flac")
         *format = Format::Flac;
+    else if (suffix == u"m4b")
+        *format = Format::M4b;
     else
         return false;
     return true;
@@ -40,6 +42,8 @@ QString extension(Format format)
         return QStringLiteral("opus");
     case Format::Flac:
         return QStringLiteral("flac");
+    case Format::M4b:
+        return QStringLiteral("m4b");
     case Format::Text:
         break;
     }
@@ -149,6 +153,9 @@ Options parseOptions(const QStringList &arguments)
         } else if (argument == u"--piece") {
             if (!flag(&o.piece))
                 return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+        } else if (argument == u"--chapter-marks" || argument == u"--progress-lines") {
+            if (!flag(argument == u"--chapter-marks" ? &o.chapterMarks : &o.progressLines))
+                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
         } else if (argument == u"--voice") {
             if (!takeValue(&o.voice) || o.voice.isEmpty())
                 return failed(o, QStringLiteral("--voice needs a voice name (--list-voices shows them)"));
@@ -215,10 +222,10 @@ Options parseOptions(const QStringList &arguments)
                 return failed(o, QStringLiteral("--output-dir needs a folder"));
         } else if (argument == u"--format" || argument == u"-f") {
             if (!takeValue(&formatName))
-                return failed(o, QStringLiteral("--format needs mp3, wav, ogg, opus, flac or txt"));
+                return failed(o, QStringLiteral("--format needs mp3, wav, ogg, opus, flac, m4b or txt"));
             formatGiven = true;
             if (!formatForName(QStringLiteral("x.") + formatName, &o.format) || formatName != formatName.toLower())
-                return failed(o, QStringLiteral("--format takes mp3, wav, ogg, opus, flac or txt, not \"%1\"").arg(formatName));
+                return failed(o, QStringLiteral("--format takes mp3, wav, ogg, opus, flac, m4b or txt, not \"%1\"").arg(formatName));
         } else {
             return failed(o, QStringLiteral("unknown option %1").arg(argument));
         }
@@ -258,13 +265,13 @@ Options parseOptions(const QStringList &arguments)
     o.output = positional.at(1);
     if (o.output == u"-" && !toStandardOutput)
         return failed(o, QStringLiteral("- as the OUTPUT writes to standard output in the format --format names"));
-    if (o.output == u"-" && (o.splitMinutes > 0 || o.splitMegabytes > 0 || o.format == Format::Text))
+    if (o.output == u"-" && (o.splitMinutes > 0 || o.splitMegabytes > 0 || o.format == Format::Text || o.format == Format::M4b))
         return failed(o, QStringLiteral("standard output takes one sound file: mp3, wav, ogg or opus"));
     // Found now, not after the whole conversion.
     if (QFileInfo(o.output).isDir())
         return failed(o, QStringLiteral("the OUTPUT \"%1\" is a folder: name the file to write").arg(o.output));
     if (o.output != u"-" && !formatForName(o.output, &o.format))
-        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac or .txt").arg(o.output));
+        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac, .m4b or .txt").arg(o.output));
     if ((o.splitMinutes > 0 || o.splitMegabytes > 0) && o.format == Format::Text)
         return failed(o, QStringLiteral("--split-minutes and --split-size split speech: the OUTPUT must not be a .txt"));
     if (o.splitMegabytes > 0 && o.format != Format::Mp3 && o.format != Format::Wav)
@@ -272,6 +279,10 @@ Options parseOptions(const QStringList &arguments)
                                         "use --split-minutes"));
     if (!o.subtitles.isEmpty() && o.format == Format::Text)
         return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must not be a .txt"));
+    if (o.chapterMarks && o.format != Format::Mp3)
+        return failed(o, QStringLiteral("--chapter-marks goes with an .mp3 OUTPUT (an .m4b has its chapters anyway)"));
+    if ((o.chapterMarks || o.format == Format::M4b) && (o.splitMinutes > 0 || o.splitMegabytes > 0))
+        return failed(o, QStringLiteral("chapter marks make one file: not with --split-minutes or --split-size"));
     if (o.inputs.first() != u"-" && o.output != u"-" && sameFile(o.inputs.first(), o.output))
         return failed(o, QStringLiteral("\"%1\" would be written over its own input").arg(o.output));
     if (!o.subtitles.isEmpty() && (sameFile(o.subtitles, o.output) || sameFile(o.subtitles, o.inputs.first())))
@@ -315,6 +326,8 @@ QStringList workerArguments(const Options &options)
         arguments << QStringLiteral("--no-rules");
     if (options.noLanguageSwitch)
         arguments << QStringLiteral("--no-language-switch");
+    if (options.chapterMarks)
+        arguments << QStringLiteral("--chapter-marks");
     const std::pair<const char *, int> numbers[] = {{"--rate", options.rate}, {"--pitch", options.pitch}, {"--volume", options.volume}};
     for (const auto &[name, value] : numbers) {
         if (value >= 0)
@@ -346,6 +359,7 @@ format):
   .wav   speech, 16-bit PCM
   .ogg   speech, Ogg Vorbis      .opus  speech, Ogg Opus
   .flac  speech, FLAC (lossless)
+  .m4b   an audiobook: AAC in MP4, with the book's chapters marked
   .txt   the plain text Sayora shows, in UTF-8
 
 Options:
@@ -376,7 +390,7 @@ Options:
                           with a warning when the bytes are not UTF-8
   -o, --output-dir DIR    convert every INPUT into DIR, named after it
   -f, --format FORMAT     with --output-dir or OUTPUT -: mp3, wav, ogg,
-                          opus, flac or txt
+                          opus, flac, m4b or txt
   -j, --jobs N            conversions at once with --output-dir, else pieces
                           of the one text rendered at once (default: one
                           per processor; 1 renders a text in one piece)
@@ -395,6 +409,11 @@ Options:
       --title TEXT, --artist TEXT, --album TEXT, --track N[/TOTAL]
                           the tag (ID3 in MP3, Vorbis comments in Ogg,
                           Opus and FLAC)
+      --chapter-marks     with an .mp3 OUTPUT: mark the book's chapters in
+                          its ID3 tag (CHAP and CTOC frames), which
+                          audiobook players show as a chapter list
+      --progress-lines    print "done FRACTION" lines on standard output
+                          as the work goes on, for a program to follow
       --list-voices       print the voices, one per line (name, short name,
                           language, engine; tab-separated), and exit
   -q, --quiet             no progress bar

@@ -17,8 +17,9 @@ enum ExitCode {
 };
 
 // Ogg (Vorbis), Opus and FLAC are written from the rendered sound by
-// libsndfile, MP3 by lame.
-enum class Format { Mp3, Wav, Text, Ogg, Opus, Flac };
+// libsndfile, MP3 by lame, M4B (AAC in MP4, with chapters) by FFmpeg's
+// libraries.
+enum class Format { Mp3, Wav, Text, Ogg, Opus, Flac, M4b };
 
 // The share of a conversion's time its rendering takes, when the voice is
 // not known yet.
@@ -26,7 +27,7 @@ inline constexpr double defaultRenderShare = 0.75;
 
 // The format an output name's extension picks (any case); false for others.
 bool formatForName(const QString &name, Format *format);
-QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac"
+QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac", "m4b"
 
 struct Options
 {
@@ -63,6 +64,12 @@ struct Options
     // A worker renders one piece of a long text: the room for the whole
     // was found by its parent.
     bool piece = false;
+    // An MP3 with the book's chapters marked in its ID3 tag (CHAP, CTOC);
+    // an M4B always has them.
+    bool chapterMarks = false;
+    // "done FRACTION" lines on standard output, for a program that runs
+    // the converter (the reader's window), without becoming a worker.
+    bool progressLines = false;
 
     // One conversion: inputs holds one name ("-" is standard input).
     QString output;

@@ -4,6 +4,7 @@
 #include "audio/wave_file.h"
 #include "convert/batch.h"
 #include "convert/chapter_split.h"
+#include "convert/m4b_writer.h"
 #include "convert/sound_file_writer.h"
 #include "convert/subtitles.h"
 #include "convert/worker_stop.h"
@@ -26,9 +27,11 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <taglib/chapterframe.h>
 #include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
+#include <taglib/tableofcontentsframe.h>
 #include <taglib/textidentificationframe.h>
 
 namespace {
@@ -118,14 +121,32 @@ QList<qsizetype> PieceConversion::cuts(const QString &text, int pieces)
 }
 
 PieceConversion::PieceConversion(const Convert::Options &options, const QString &voice, const QString &text,
-                                 int pieces, QObject *parent)
+                                 int pieces, QObject *parent, const QList<Chapters::Mark> &chapters)
     : QObject(parent)
     , m_options(options)
     , m_voice(voice)
     , m_textLength(text.size())
 {
     const bool split = options.splitMinutes > 0 || options.splitMegabytes > 0;
-    QList<qsizetype> ends = split ? cutsWithin(text, pieceLengthForSplit(options)) : cuts(text, pieces);
+    QList<qsizetype> ends;
+    if (split) {
+        ends = cutsWithin(text, pieceLengthForSplit(options));
+    } else if (chapters.isEmpty()) {
+        ends = cuts(text, pieces);
+    } else {
+        // Each chapter its share of the pieces, at least one, so that a
+        // chapter starts where a part does.
+        for (qsizetype c = 0; c < chapters.size(); ++c) {
+            const qsizetype begin = c == 0 ? 0 : chapters.at(c).start;
+            const qsizetype end = c + 1 < chapters.size() ? chapters.at(c + 1).start : text.size();
+            const int share = std::max(1, int(std::lround(double(pieces) * double(end - begin) / std::max<double>(1, text.size()))));
+            m_chapters.append({chapters.at(c).title, int(ends.size())});
+            for (const qsizetype cut : cuts(text.mid(begin, end - begin), share))
+                ends.append(begin + cut);
+            if (c + 1 < chapters.size())
+                ends.append(end);
+        }
+    }
     ends.append(text.size());
     qsizetype from = 0;
     for (const qsizetype cut : std::as_const(ends)) {
@@ -203,6 +224,7 @@ void PieceConversion::startNext()
     options.title = options.artist = options.album = QString();
     options.track = options.total = 0;
     options.splitMinutes = options.splitMegabytes = 0;
+    options.chapterMarks = false;
     QStringList arguments = Convert::workerArguments(options) << QStringLiteral("--piece");
     if (!piece.subtitles.isEmpty())
         arguments << QStringLiteral("--subtitles") << piece.subtitles;
@@ -276,7 +298,8 @@ namespace {
 
 bool soundFileFormat(Convert::Format format)
 {
-    return format == Convert::Format::Ogg || format == Convert::Format::Opus || format == Convert::Format::Flac;
+    return format == Convert::Format::Ogg || format == Convert::Format::Opus || format == Convert::Format::Flac
+           || format == Convert::Format::M4b;
 }
 
 }  // namespace
@@ -292,11 +315,13 @@ bool PieceConversion::needsWorkers(Convert::Format format)
 }
 
 // The tag of a joined MP3, which its parts do not carry (a file of a split
-// is known only once its parts are). ID3v2.4 in UTF-16, as lame writes it.
-bool PieceConversion::writeId3(const QString &path, const Convert::Options &options)
+// is known only once its parts are), with its chapter marks. ID3v2.4 in
+// UTF-16, as lame writes it.
+bool PieceConversion::writeId3(const QString &path, const Convert::Options &options,
+                               const QList<ChapterStart> &chapters, const Joined &joined)
 {
     if (options.title.trimmed().isEmpty() && options.album.trimmed().isEmpty() && options.artist.trimmed().isEmpty()
-        && options.track <= 0)
+        && options.track <= 0 && chapters.isEmpty())
         return true;
     TagLib::ID3v2::FrameFactory::instance()->setDefaultTextEncoding(TagLib::String::UTF16);
     TagLib::MPEG::File file(QFile::encodeName(path).constData());
@@ -314,14 +339,36 @@ bool PieceConversion::writeId3(const QString &path, const Convert::Options &opti
         tag->removeFrames("TRCK");
         tag->addFrame(frame);
     }
+    // A chapter frame for each chapter, with its title, and the table of
+    // contents that orders them: what audiobook players list.
+    const auto milliseconds = [](double seconds) { return uint(std::lround(std::max(0.0, seconds) * 1000.0)); };
+    TagLib::ByteVectorList children;
+    for (qsizetype i = 0; i < chapters.size(); ++i) {
+        const TagLib::ByteVector id(QByteArray("chp" + QByteArray::number(i)).constData());
+        const double start = i == 0 ? 0.0 : joined.starts.value(chapters.at(i).firstPart);
+        const double end = i + 1 < chapters.size() ? joined.starts.value(chapters.at(i + 1).firstPart) : joined.seconds;
+        auto *title = new TagLib::ID3v2::TextIdentificationFrame("TIT2", TagLib::String::UTF16);
+        title->setText(text(chapters.at(i).title));
+        TagLib::ID3v2::FrameList embedded;
+        embedded.append(title);
+        tag->addFrame(new TagLib::ID3v2::ChapterFrame(id, milliseconds(start), milliseconds(end), 0xFFFFFFFF,
+                                                      0xFFFFFFFF, embedded));
+        children.append(id);
+    }
+    if (!chapters.isEmpty()) {
+        auto *contents = new TagLib::ID3v2::TableOfContentsFrame(TagLib::ByteVector("toc"), children);
+        contents->setIsTopLevel(true);
+        contents->setIsOrdered(true);
+        tag->addFrame(contents);
+    }
     return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers);
 }
 
 // On a thread of its own: the parts of a book take a while to encode, and
 // an interrupt must still be heard meanwhile.
 PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, const Convert::Options &options,
-                                                   const QString &into, const std::atomic<bool> &stop,
-                                                   std::atomic<double> &progress)
+                                                   const QString &into, const QList<ChapterStart> &chapters,
+                                                   const std::atomic<bool> &stop, std::atomic<double> &progress)
 {
     Joined joined;
     const auto fail = [&joined, &into](const QString &why) {
@@ -342,7 +389,7 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         if (!joiner.finish())
             return fail(joiner.errorString());
         joined.seconds = joiner.seconds();
-        if (options.output != u"-" && !writeId3(into, options))
+        if (options.output != u"-" && !writeId3(into, options, chapters, joined))
             return fail(tr("the MP3's tag could not be written"));
         return joined;
     }
@@ -359,8 +406,28 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
     }
     const int rate = waves.first().sampleRate;
     std::unique_ptr<SoundFileWriter> writer;
+    std::unique_ptr<M4bWriter> book;
     QFile wave(into);
-    if (options.format == Convert::Format::Wav) {
+    const QString track = options.track <= 0 ? QString()
+                          : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
+                                              : QString::number(options.track);
+    if (options.format == Convert::Format::M4b) {
+        // Where each part starts is known from the sizes before a byte is
+        // encoded: the chapters go with the file's header.
+        QList<double> starts;
+        for (qint64 before = 0; const WaveFile::Info &info : std::as_const(waves)) {
+            starts << double(before) / (2.0 * rate);
+            before += info.dataBytes;
+        }
+        QList<M4bWriter::Chapter> marks;
+        for (const ChapterStart &chapter : chapters)
+            marks.append({chapter.title, starts.value(chapter.firstPart)});
+        book = std::make_unique<M4bWriter>(into, rate, options.bitrate,
+                                           M4bWriter::Tags{options.title, options.artist, options.album, track}, marks,
+                                           double(total) / (2.0 * rate));
+        if (!book->isOpen())
+            return fail(book->errorString());
+    } else if (options.format == Convert::Format::Wav) {
         if (total > 0xFFFFFFFFLL - 36)
             return fail(tr("the speech is longer than the 4 GB a WAV file can hold; convert it to MP3, or in parts"));
         if (!wave.open(QIODevice::WriteOnly | QIODevice::Truncate) || wave.write(WaveFile::header(rate, total)) != WaveFile::headerBytes)
@@ -369,9 +436,6 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         const SoundFileWriter::Codec codec = options.format == Convert::Format::Flac ? SoundFileWriter::Codec::Flac
                                              : options.format == Convert::Format::Opus ? SoundFileWriter::Codec::Opus
                                                                                         : SoundFileWriter::Codec::Vorbis;
-        const QString track = options.track <= 0 ? QString()
-                              : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
-                                                  : QString::number(options.track);
         // Some seconds of the speech, for Vorbis to be aimed at the rate.
         QByteArray sample;
         for (const QString &path : parts) {
@@ -398,17 +462,23 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
             const QByteArray slice = part.read(std::min<qint64>(left, 1 << 20) & ~qint64(1));
             if (stop || slice.isEmpty())
                 return fail(tr("the parts could not be joined"));
-            const bool written = writer ? writer->write(reinterpret_cast<const qint16 *>(slice.constData()), slice.size() / 2)
-                                        : wave.write(slice) == slice.size();
+            const auto *samples = reinterpret_cast<const qint16 *>(slice.constData());
+            const bool written = book     ? book->write(samples, slice.size() / 2)
+                                 : writer ? writer->write(samples, slice.size() / 2)
+                                          : wave.write(slice) == slice.size();
             if (!written)
-                return fail(writer ? writer->errorString() : wave.errorString());
+                return fail(book ? book->errorString() : writer ? writer->errorString() : wave.errorString());
             left -= slice.size();
             done += slice.size();
             progress = double(done) / double(std::max<qint64>(1, total));
         }
     }
-    if (writer ? !writer->finish() : !wave.flush())
+    if (book) {
+        if (!book->finish())
+            return fail(book->errorString());
+    } else if (writer ? !writer->finish() : !wave.flush()) {
         return fail(writer ? writer->errorString() : wave.errorString());
+    }
     joined.seconds = double(total) / (2.0 * rate);
     return joined;
 }
@@ -518,9 +588,12 @@ void PieceConversion::join()
         options.append(optionsForFile(i));
     m_stopJoining = false;
     m_joined.clear();
-    m_joinThread = QThread::create([this, jobs, options] {
+    // Chapter marks go with one file, never a split.
+    const QList<ChapterStart> chapters = m_files.size() == 1 ? m_chapters : QList<ChapterStart>();
+    m_joinThread = QThread::create([this, jobs, options, chapters] {
         for (qsizetype i = 0; i < jobs.size() && !m_stopJoining; ++i) {
-            m_joined.append(joinParts(jobs.at(i).first, options.at(i), jobs.at(i).second, m_stopJoining, m_joinProgress));
+            m_joined.append(joinParts(jobs.at(i).first, options.at(i), jobs.at(i).second, chapters, m_stopJoining,
+                                      m_joinProgress));
             if (!m_joined.last().error.isEmpty())
                 break;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/chapter_split.h"
 #include "convert/convert_options.h"
 
 #include <QList>
@@ -52,9 +53,11 @@ public:
     static QList<qsizetype> cuts(const QString &text, int pieces);
 
     // options.output and options.format say what to write; voice is the
-    // voice chosen for the whole text, by name.
+    // voice chosen for the whole text, by name. With chapters (their starts
+    // in text), the pieces are cut at every chapter's start too, and the
+    // output (an MP3 or an M4B) marks where each begins.
     PieceConversion(const Convert::Options &options, const QString &voice, const QString &text, int pieces,
-                    QObject *parent = nullptr);
+                    QObject *parent = nullptr, const QList<Chapters::Mark> &chapters = {});
     ~PieceConversion() override;
 
     void start();
@@ -101,10 +104,18 @@ private:
         QList<double> starts;  // where each part's sound starts in the whole
         QString note;          // about the bit rate, when it could not be had
     };
+    // A chapter of a file with chapter marks: its title and its first part.
+    struct ChapterStart
+    {
+        QString title;
+        int firstPart = 0;
+    };
     static bool partsAreWaves(Convert::Format format);
-    static bool writeId3(const QString &path, const Convert::Options &options);
+    static bool writeId3(const QString &path, const Convert::Options &options, const QList<ChapterStart> &chapters,
+                         const Joined &joined);
     static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
-                            const std::atomic<bool> &stop, std::atomic<double> &progress);
+                            const QList<ChapterStart> &chapters, const std::atomic<bool> &stop,
+                            std::atomic<double> &progress);
     void fail(Convert::ExitCode code, const QString &why);
     void end();
 
@@ -129,6 +140,7 @@ private:
     // the file's own; the reason when that fails.
     QString joinSubtitles(const File &file, const Joined &joined) const;
     QList<File> m_files;
+    QList<ChapterStart> m_chapters;
     QThread *m_joinThread = nullptr;
     std::atomic<bool> m_stopJoining = false;
     std::atomic<double> m_joinProgress = 0;

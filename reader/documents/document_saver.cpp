@@ -6,18 +6,64 @@ namespace DocumentSaver {
 
 const QStringList &filters()
 {
-    static const QStringList list = {QStringLiteral("Rich Text File(*.rtf)"), QStringLiteral("Text File(*.txt)"),
-                                     QStringLiteral("MP3 File (*.mp3)")};
+    static const QStringList list = {QStringLiteral("Rich Text File(*.rtf)"),
+                                     QStringLiteral("Text File(*.txt)"),
+                                     QStringLiteral("MP3 File (*.mp3)"),
+                                     QStringLiteral("Audiobook, a file per chapter (*)"),
+                                     QStringLiteral("MP3 with chapter marks (*.mp3)"),
+                                     QStringLiteral("M4B audiobook with chapters (*.m4b)"),
+                                     QStringLiteral("OGG Vorbis (*.ogg)"),
+                                     QStringLiteral("Opus (*.opus)"),
+                                     QStringLiteral("FLAC (*.flac)")};
     return list;
+}
+
+QString saveExtFor(Type type)
+{
+    switch (type) {
+    case RichText:
+        return QStringLiteral(".rtf");
+    case Text:
+        return QStringLiteral(".txt");
+    case Mp3:
+        return QStringLiteral(".mp3");
+    case ChapterFiles:
+        return QStringLiteral("chapters");
+    case MarkedMp3:
+        return QStringLiteral("marked.mp3");
+    case M4b:
+        return QStringLiteral(".m4b");
+    case Ogg:
+        return QStringLiteral(".ogg");
+    case Opus:
+        return QStringLiteral(".opus");
+    case Flac:
+        return QStringLiteral(".flac");
+    }
+    return QStringLiteral(".txt");
 }
 
 int initialFilter(const QString &saveExt)
 {
-    if (saveExt == QLatin1String(".rtf"))
-        return RichText;
-    if (saveExt == QLatin1String(".mp3"))
-        return Mp3;
+    for (int type = RichText; type <= Flac; ++type) {
+        if (saveExt == saveExtFor(Type(type)))
+            return type;
+    }
     return Text;
+}
+
+QString targetFor(const QString &name, Type type)
+{
+    if (type == ChapterFiles) {
+        QString folder = name;
+        while (folder.size() > 1 && folder.endsWith(u'/'))
+            folder.chop(1);
+        return folder;
+    }
+    const QString extension = type == MarkedMp3 ? QStringLiteral(".mp3") : saveExtFor(type);
+    // ".opus" and ".flac" are five characters: the test is of the whole
+    // extension, still case-sensitive.
+    return name.endsWith(extension) ? name : name + extension;
 }
 
 QString cleanName(const QString &name)
@@ -111,6 +157,12 @@ double estimateWaveSize(qint64 textLength, int rate, int sampleRate)
 {
     const double voice = sampleRate > 0 ? double(sampleRate) / estimateSampleRate : 1.0;
     return (29.0 / std::max(rate, 1)) * (double(textLength) / 10000.0 * 24844076.0) / 50.0 * voice;
+}
+
+double longestWaveBytes(qint64 textLength, int wordsPerMinute, int sampleRate)
+{
+    const double charactersPerSecond = std::max(wordsPerMinute, 1) * 5.0 / 60.0;
+    return double(textLength) / charactersPerSecond * 2.0 * std::max(sampleRate, 1);
 }
 
 double estimateMp3Size(qint64 waveBytes)

@@ -8,10 +8,30 @@
 // its name rules and the text and rich-text files it writes.
 namespace DocumentSaver {
 
-enum Type { RichText = 1, Text = 2, Mp3 = 3 };  // the dialog's filter index
+// The dialog's filter index. After the MP3 export, the types a listener of
+// books wants, made by the converter's pipeline and of any length.
+enum Type {
+    RichText = 1,
+    Text = 2,
+    Mp3 = 3,
+    ChapterFiles = 4,  // a folder: "01 Title.mp3", … and a playlist
+    MarkedMp3 = 5,     // one MP3 with ID3 chapter marks
+    M4b = 6,           // AAC in MP4, with chapters
+    Ogg = 7,
+    Opus = 8,
+    Flac = 9,
+};
 
-// "Rich Text File(*.rtf)", "Text File(*.txt)", "MP3 File (*.mp3)".
+// "Rich Text File(*.rtf)", "Text File(*.txt)", "MP3 File (*.mp3)", then
+// the audiobook types and OGG Vorbis, Opus and FLAC.
 const QStringList &filters();
+// What SaveExt keeps for a type, which names the filter the next Save
+// starts on: the extension, except for the folder of chapters and the MP3
+// with chapter marks.
+QString saveExtFor(Type type);
+// The name a save of this type writes: the extension appended as
+// withExtension() does; a folder of chapters takes the name as it is.
+QString targetFor(const QString &name, Type type);
 // The filter index the dialog starts on for the type last saved.
 int initialFilter(const QString &saveExt);
 
@@ -46,6 +66,13 @@ constexpr int estimateSampleRate = 22050;
 // characters at rate 29, inversely proportional to the rate shown (a rate
 // below 1 counts as 1), and proportional to the voice's sample rate.
 double estimateWaveSize(qint64 textLength, int rate, int sampleRate = estimateSampleRate);
+// The most WAV bytes (16-bit mono at sampleRate) the speech of textLength
+// characters may need from a voice speaking wordsPerMinute: counted at five
+// characters a word, short for prose, so that the estimate errs long. It
+// decides before rendering whether the speech fits one WAV file.
+double longestWaveBytes(qint64 textLength, int wordsPerMinute, int sampleRate);
+// The most sound data one WAV file holds: its RIFF sizes are 32-bit.
+constexpr qint64 maxWaveDataBytes = 0xFFFFFFFFLL - 36;
 // One fiftieth of the expected MP3 size: 2253740 bytes per 24844076 of WAV.
 double estimateMp3Size(qint64 waveBytes);
 // hh:mm:ss from whole seconds; hours beyond 99 keep their last two digits.

@@ -323,7 +323,7 @@ void TestConvert::failures_data()
     QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << false
                                        << 1 << u""_qs << u"0 to 100"_qs;
     QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.aiff"_qs} << false << 1 << u"out.aiff"_qs
-                                  << u".flac or .txt"_qs;
+                                  << u".flac, .m4b or .txt"_qs;
     QTest::newRow("folder as output") << QStringList{u"%d/in.txt"_qs, u"%d/folder"_qs} << false << 1 << u"folder"_qs
                                       << u"is a folder"_qs;
     QTest::newRow("folder as a batch's output") << QStringList{u"-o"_qs, u"%d/batch"_qs, u"-f"_qs, u"mp3"_qs, u"%d/in.txt"_qs}

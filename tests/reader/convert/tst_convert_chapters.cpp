@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -126,6 +129,9 @@ private slots:
     void epubByChapters();
     void bookWithoutChapters();
     void failureKeepsFinishedChapters();
+    void chapterMarks_data();
+    void chapterMarks();
+    void chapterMarkOptions();
 };
 
 void TestConvertChapters::parts()
@@ -291,6 +297,118 @@ void TestConvertChapters::failureKeepsFinishedChapters()
     QCOMPARE(entries(out), (QStringList{u"01 Spring.wav"_s, u"02 Summer.wav"_s}));
     QVERIFY(QFileInfo(QDir(out).filePath(u"02 Summer.wav"_s)).isDir());
     QVERIFY(bytes(QDir(out).filePath(u"01 Spring.wav"_s)).startsWith("RIFF"));
+}
+
+namespace {
+
+struct ProbedChapter
+{
+    QString title;
+    double start = 0;
+    double end = 0;
+};
+
+QList<ProbedChapter> probe(const QString &file, double *duration)
+{
+    QProcess p;
+    p.start(u"ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_chapters"_s, u"-show_format"_s, u"-of"_s, u"json"_s, file});
+    p.waitForFinished(30000);
+    const QJsonObject root = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    *duration = root.value(u"format"_s).toObject().value(u"duration"_s).toString().toDouble();
+    QList<ProbedChapter> chapters;
+    for (const QJsonValue &value : root.value(u"chapters"_s).toArray()) {
+        const QJsonObject c = value.toObject();
+        chapters.append({c.value(u"tags"_s).toObject().value(u"title"_s).toString(),
+                         c.value(u"start_time"_s).toString().toDouble(), c.value(u"end_time"_s).toString().toDouble()});
+    }
+    return chapters;
+}
+
+// A book of three chapters long enough to be read in several pieces each.
+QString writeHtmlBook(const QString &folder)
+{
+    QByteArray html = "<html><head><title>Three Seasons</title></head><body>";
+    const char *titles[] = {"Winter", "Spring", "Summer"};
+    for (int c = 0; c < 3; ++c) {
+        html += QByteArray("<h1>") + titles[c] + "</h1>";
+        for (int i = 0; i < (c == 1 ? 10 : 22); ++i)
+            html += QByteArray("<p>") + titles[c] + " goes on, sentence " + QByteArray::number(i + 1)
+                    + ", with a few more words to say about the weather.</p>";
+    }
+    html += "</body></html>";
+    const QString path = folder + u"/seasons.html"_s;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(html) != html.size())
+        return {};
+    return path;
+}
+
+}  // namespace
+
+void TestConvertChapters::chapterMarks_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("jobs");
+    QTest::newRow("MP3, pieces at once") << u"book.mp3"_s << u"2"_s;
+    QTest::newRow("MP3, one piece a chapter") << u"book.mp3"_s << u"1"_s;
+    QTest::newRow("M4B, pieces at once") << u"book.m4b"_s << u"2"_s;
+}
+
+// One file with the chapters marked where each begins: as long as the
+// chapter's own file of a split, one after the other to the end.
+void TestConvertChapters::chapterMarks()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, jobs);
+    QTemporaryDir dir;
+    const QString input = writeHtmlBook(dir.path());
+    QVERIFY(!input.isEmpty());
+    const QString out = dir.filePath(output);
+    QStringList arguments{u"--voice"_s, fastVoice, u"-q"_s, u"-j"_s, jobs, input, out};
+    if (output.endsWith(u".mp3"_s))
+        arguments.prepend(u"--chapter-marks"_s);
+    const Run run = convert(arguments);
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.code, 0);
+    QCOMPARE(entries(dir.path()), (QStringList{output, u"seasons.html"_s}));
+
+    const Run split = convert({u"--voice"_s, fastVoice, u"-q"_s, u"--split"_s, u"chapters"_s, input, dir.filePath(u"split"_s)});
+    QCOMPARE(split.code, 0);
+    double duration = 0;
+    const QList<ProbedChapter> chapters = probe(out, &duration);
+    const QStringList titles{u"Winter"_s, u"Spring"_s, u"Summer"_s};
+    QCOMPARE(chapters.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(chapters.at(i).title, titles.at(i));
+        QCOMPARE(chapters.at(i).start, i == 0 ? 0.0 : chapters.at(i - 1).end);
+        double alone = 0;
+        probe(QDir(dir.filePath(u"split"_s)).filePath(QStringLiteral("0%1 %2.mp3").arg(i + 1).arg(titles.at(i))), &alone);
+        // MP3 frames and AAC frames round each part's end a little.
+        QVERIFY2(qAbs((chapters.at(i).end - chapters.at(i).start) - alone) < 0.35,
+                 qPrintable(u"%1: %2 against %3"_s.arg(titles.at(i)).arg(chapters.at(i).end - chapters.at(i).start).arg(alone)));
+    }
+    QVERIFY2(qAbs(chapters.last().end - duration) < 0.2, qPrintable(QString::number(duration)));
+    if (output.endsWith(u".mp3"_s)) {
+        const QMap<QByteArray, QString> tags = id3Frames(bytes(out));
+        QCOMPARE(tags.value("TIT2"), u"Three Seasons"_s);
+    }
+}
+
+void TestConvertChapters::chapterMarkOptions()
+{
+    const QList<std::pair<QStringList, QString>> wrong = {
+        {{u"--chapter-marks"_s, u"a.txt"_s, u"b.ogg"_s}, u"--chapter-marks goes with an .mp3"_s},
+        {{u"--split-minutes"_s, u"5"_s, u"a.txt"_s, u"b.m4b"_s}, u"chapter marks make one file"_s},
+        {{u"--format"_s, u"m4b"_s, u"a.txt"_s, u"-"_s}, u"standard output takes one sound file"_s},
+    };
+    for (const auto &[arguments, why] : wrong) {
+        const Convert::Options o = Convert::parseOptions(arguments);
+        QVERIFY2(o.error.contains(why), qPrintable(arguments.join(u' ') + u": "_s + o.error));
+    }
+    const Convert::Options m4b = Convert::parseOptions({u"a.epub"_s, u"b.M4B"_s});
+    QCOMPARE(m4b.error, QString());
+    QCOMPARE(m4b.format, Convert::Format::M4b);
+    QVERIFY(Convert::parseOptions({u"--chapter-marks"_s, u"a.epub"_s, u"b.mp3"_s}).chapterMarks);
 }
 
 QTEST_GUILESS_MAIN(TestConvertChapters)

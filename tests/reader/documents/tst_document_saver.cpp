@@ -60,6 +60,21 @@ private slots:
         QCOMPARE(initialFilter(u".rtf"_qs), int(RichText));
         QCOMPARE(initialFilter(u""_qs), int(Text));
         QCOMPARE(initialFilter(u".mp3"_qs), int(Mp3));
+        // Every type's SaveExt brings its own filter back, and names what
+        // it writes.
+        for (int type = RichText; type <= Flac; ++type)
+            QCOMPARE(initialFilter(saveExtFor(Type(type))), type);
+        QCOMPARE(filters().size(), int(Flac));
+        QCOMPARE(targetFor(u"/d/Novel/"_qs, ChapterFiles), u"/d/Novel"_qs);
+        QCOMPARE(targetFor(u"/d/novel"_qs, MarkedMp3), u"/d/novel.mp3"_qs);
+        QCOMPARE(targetFor(u"/d/novel.opus"_qs, Opus), u"/d/novel.opus"_qs);
+        QCOMPARE(targetFor(u"/d/novel.OPUS"_qs, Opus), u"/d/novel.OPUS.opus"_qs);
+        QCOMPARE(targetFor(u"/d/novel"_qs, M4b), u"/d/novel.m4b"_qs);
+        // A 2.5 MB novel at espeak-ng's own pace (175 words a minute,
+        // 22.05 kHz) needs more than a WAV file holds; 100,000 characters
+        // at its slowest do not.
+        QVERIFY(longestWaveBytes(2500000, 175, 22050) > double(maxWaveDataBytes));
+        QVERIFY(longestWaveBytes(100000, 80, 22050) < double(maxWaveDataBytes));
     }
 
     // What Save writes, our opener reads back exactly.
