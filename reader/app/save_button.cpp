@@ -168,6 +168,7 @@ void SayoraMain::exportBook(const QString &name, DocumentSaver::Type type)
     book.volume = VScroll1->value();
     book.rate = VScroll2->value();
     book.pitch = VScroll3->value();
+    book.languageSwitch = m_speech->languageSwitch();
     // The document's chapters come from its file, while the box holds the
     // text it was opened with and the file is as it was then.
     const QString boxText = MainTxtBox->toPlainText();

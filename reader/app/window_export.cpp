@@ -279,6 +279,8 @@ void WindowExport::startBook(const Book &book)
         if (value >= 0)
             arguments << QString::fromLatin1(option) << QString::number(value);
     }
+    if (!book.languageSwitch)
+        arguments << QStringLiteral("--no-language-switch");
     if (book.kind == Book::Kind::Chapters) {
         // The chapters are made in a hidden folder beside the target, which
         // takes its place once every chapter and the playlist are there.

@@ -70,6 +70,9 @@ public:
         int rate = -1;  // 0 … 100, as the bars show them
         int pitch = -1;
         int volume = -1;
+        // Sentences in other languages read by voices of their own, as
+        // reading aloud does.
+        bool languageSwitch = true;
         // The file the text box's text was opened from, while the box still
         // holds that text (its chapters are read from it); otherwise the
         // text alone, one chapter.

@@ -5,6 +5,8 @@
 //   SAYORA_DRIVE_VOICE   the voice chosen on the voice list's face
 //   SAYORA_DRIVE_TEXT    the text pasted into the text box
 //   SAYORA_DRIVE_GO      (optional) a file whose appearing starts the save
+//   SAYORA_DRIVE_FILTER  (optional) the save type, as the dialog names it;
+//                        "MP3 File (*.mp3)" when not given
 // Lines written: "ready", "saving", "message: <text>", "done: <file>", and
 // after "done" "note: <text>" when the completion window has a note.
 // After a message or the completion window the window is closed.
@@ -59,7 +61,8 @@ void answerModal()
         return;
     modal->setProperty("driverAnswered", true);
     if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-        dialog->selectNameFilter(dialog->nameFilters().constLast());  // MP3
+        const QString filter = qEnvironmentVariable("SAYORA_DRIVE_FILTER", QStringLiteral("MP3 File (*.mp3)"));
+        dialog->selectNameFilter(filter);
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(qEnvironmentVariable("SAYORA_DRIVE_TARGET"));
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
@@ -112,7 +115,9 @@ void clickSave(QWidget *window)
 
 void drive()
 {
-    if (!qEnvironmentVariableIsSet("SAYORA_DRIVE_TARGET"))
+    // The converter the window starts inherits the preload: it has no
+    // windows to drive.
+    if (!qEnvironmentVariableIsSet("SAYORA_DRIVE_TARGET") || !qobject_cast<QApplication *>(QCoreApplication::instance()))
         return;
     auto *tick = new QTimer(qApp);
     tick->setInterval(20);
