@@ -41,6 +41,9 @@ PACKAGES=(
   # a window manager on that X server, and xdotool to close and resize the
   # window as a user does: the window's size across starts under a frame
   openbox xdotool
+  # clang with libFuzzer and its sanitizer runtimes: scripts/fuzz.sh feeds
+  # every parser of outside input with mutated files
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -31,12 +31,6 @@ std::optional<ReadingPositions::Entry> parseLine(QByteArrayView line)
     return entry;
 }
 
-QByteArray lineFor(const ReadingPositions::Entry &entry)
-{
-    return QByteArray::number(entry.position) + '\t' + QByteArray::number(entry.size) + '\t'
-           + QByteArray::number(entry.modified) + '\t' + QUrl::toPercentEncoding(entry.path, "/") + '\n';
-}
-
 }  // namespace
 
 ReadingPositions::ReadingPositions(const QString &filePath)
@@ -66,14 +60,18 @@ std::optional<ReadingPositions::Entry> ReadingPositions::identify(const QString 
 
 QList<ReadingPositions::Entry> ReadingPositions::entries() const
 {
-    QList<Entry> result;
     QFile file(m_filePath);
     if (m_filePath.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return result;
-    const QByteArray bytes = file.read(maxFileSize);
+        return {};
+    return parse(file.read(maxFileSize));
+}
+
+QList<ReadingPositions::Entry> ReadingPositions::parse(QByteArrayView bytes)
+{
+    QList<Entry> result;
     QSet<QString> seen;
-    for (const QByteArray &line : bytes.split('\n')) {
-        const auto entry = parseLine(line);
+    for (const QByteArray &text : bytes.toByteArray().split('\n')) {
+        const auto entry = parseLine(text);
         if (!entry || seen.contains(entry->path))
             continue;
         seen.insert(entry->path);
@@ -82,6 +80,12 @@ QList<ReadingPositions::Entry> ReadingPositions::entries() const
             break;
     }
     return result;
+}
+
+QByteArray ReadingPositions::line(const Entry &entry)
+{
+    return QByteArray::number(entry.position) + '\t' + QByteArray::number(entry.size) + '\t'
+           + QByteArray::number(entry.modified) + '\t' + QUrl::toPercentEncoding(entry.path, "/") + '\n';
 }
 
 qint64 ReadingPositions::find(const Entry &document) const
@@ -105,14 +109,14 @@ bool ReadingPositions::remember(const Entry &document, qint64 position)
         return false;
     Entry fresh = document;
     fresh.position = std::max<qint64>(position, 0);
-    QByteArray bytes = lineFor(fresh);
+    QByteArray bytes = line(fresh);
     int count = 1;
     for (const Entry &entry : entries()) {
         if (count == Capacity)
             break;
         if (entry.path == fresh.path)
             continue;
-        bytes += lineFor(entry);
+        bytes += line(entry);
         ++count;
     }
     QSaveFile file(m_filePath);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -45,6 +46,12 @@ public:
     bool remember(const Entry &document, qint64 position);
     // The entries that parse, most recent first.
     QList<Entry> entries() const;
+
+    // The file's contents read: the lines that parse, the first of each
+    // path only, at most Capacity of them.
+    static QList<Entry> parse(QByteArrayView bytes);
+    // An entry as one line of the file, with its line break.
+    static QByteArray line(const Entry &entry);
 
 private:
     QString m_filePath;

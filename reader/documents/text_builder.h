@@ -2,6 +2,8 @@
 
 #include "documents/document.h"
 
+#include <algorithm>
+
 #include <QList>
 #include <QString>
 
@@ -109,12 +111,16 @@ public:
     const QString &text() const { return m_text; }
 
     // A heading that was read from position `start` to here becomes a
-    // chapter, titled by its text.
+    // chapter, titled by its text. A heading inside another one ends first
+    // but starts later: the list stays in text order all the same.
     void addChapter(Document &doc, qsizetype start, int level) const
     {
         const QString title = m_text.mid(start).simplified();
-        if (!title.isEmpty())
-            doc.chapters.append({title, start, level});
+        if (title.isEmpty())
+            return;
+        const auto later = std::upper_bound(doc.chapters.begin(), doc.chapters.end(), start,
+                                            [](qsizetype at, const Document::Chapter &c) { return at < c.start; });
+        doc.chapters.insert(later, {title, start, level});
     }
 
     // The text, without the last paragraph's "\n".

@@ -216,7 +216,9 @@ QList<PronunciationRule> parse(const QByteArray &utf8, QList<RuleProblem> *probl
             bytes.chop(1);
         if (index == 0 && bytes.startsWith("\xEF\xBB\xBF"))
             bytes.remove(0, 3);
-        QStringDecoder decoder(QStringDecoder::Utf8);
+        // Each line is decoded on its own: only the file's own BOM (removed
+        // above) is one; a U+FEFF starting a later line is its text.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         const QString line = decoder.decode(bytes);
         if (decoder.hasError()) {
             report(number, line, QStringLiteral("not UTF-8 text"));

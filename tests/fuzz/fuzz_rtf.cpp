@@ -1,9 +1,6 @@
 // libFuzzer target for the document readers: any input must be read
 // without a crash, a hang or undefined behaviour, and give valid UTF-16.
-//   cmake -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DSAYORA_FUZZ=ON
-//   cmake --build build-fuzz --target fuzz_rtf
-//   build-fuzz/bin/fuzz_rtf -dict=tests/fuzz/rtf.dict -max_total_time=60 \
-//       corpus/ tests/reader/documents/data/
+//   scripts/fuzz.sh 60 fuzz_rtf
 #include "documents/rtf_reader.h"
 #include "documents/text_decoder.h"
 

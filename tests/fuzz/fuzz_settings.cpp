@@ -1,9 +1,7 @@
 // libFuzzer target for the settings file reader: any bytes must be read
 // without a crash or undefined behaviour, and what was read must survive a
 // write and a second read unchanged.
-//   cmake -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DSAYORA_FUZZ=ON
-//   cmake --build build-fuzz --target fuzz_settings
-//   build-fuzz/bin/fuzz_settings -max_total_time=60 corpus/
+//   scripts/fuzz.sh 60 fuzz_settings
 #include "app/settings_record.h"
 
 #include <cstdint>

@@ -1,0 +1,14 @@
+// libFuzzer target for the DOCX reader alone: any bytes give a text
+// or a reason, without a crash, a hang, a leak or undefined behaviour.
+//   scripts/fuzz.sh 60 fuzz_docx
+#include "document_check.h"
+#include "documents/docx_reader.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    checkDocument(DocxReader::read(bytes));
+    return 0;
+}
