@@ -7,7 +7,8 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # A line per target ends the run: its executions and seconds, for README.
 # SAYORA_FUZZ_RUNS=N stops a target after N executions if that comes first;
-# SAYORA_FUZZ_BUILT=1 skips the build (runs side by side on a built tree).
+# SAYORA_FUZZ_BUILT=1 skips the build (runs side by side on a built tree);
+# SAYORA_FUZZ_TIMEOUT=S counts an input as a hang after S seconds (1).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-20}"
@@ -40,13 +41,15 @@ for target in "${targets[@]}"; do
   rm -rf "$work"
   mkdir -p "$work"
   cp -r "tests/fuzz/corpus/$target/." "$work/"
+  # The readers' own test pages seed the HTML target too.
+  [ "$target" = fuzz_html ] && cp tests/reader/documents/data/books/*.html "$work/"
   extra=()
   [ -n "${SAYORA_FUZZ_RUNS:-}" ] && extra+=(-runs="$SAYORA_FUZZ_RUNS")
   [ -f "tests/fuzz/${target#fuzz_}.dict" ] && extra+=(-dict="tests/fuzz/${target#fuzz_}.dict")
   log="$build/$target.log"
   echo "== $target: $seconds s" >&2
   status=0
-  "$build/bin/$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -detect_leaks=1 \
+  "$build/bin/$target" -max_total_time="$seconds" -timeout="${SAYORA_FUZZ_TIMEOUT:-1}" -rss_limit_mb=2048 -detect_leaks=1 \
     -print_final_stats=1 -artifact_prefix="$findings/$target-" "${extra[@]}" "$work" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -n 1)

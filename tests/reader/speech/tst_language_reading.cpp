@@ -8,6 +8,7 @@
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
+#include "support/speech_fixture.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
@@ -47,70 +48,8 @@ qsizetype sentenceStart(int index)
     return start;
 }
 
-struct Fixture
+struct Fixture : SpeechFixture
 {
-    QWidget window;
-    SpeechWidgets w;
-    std::unique_ptr<SpeechPanel> panel;
-    std::unique_ptr<SpeechController> speech;
-
-    Fixture()
-    {
-        w.MainTxtBox = new QPlainTextEdit(&window);
-        w.Combo1 = new QComboBox(&window);
-        w.Combo1->setEditable(true);
-        w.Text1 = new QLineEdit(&window);
-        w.Image4 = new ImageButton(&window);
-        w.Image5 = new ImageButton(&window);
-        w.Image6 = new ImageButton(&window);
-        for (QScrollBar **bar : {&w.VScroll1, &w.VScroll2, &w.VScroll3}) {
-            *bar = new QScrollBar(Qt::Vertical, &window);
-            (*bar)->setRange(0, 100);
-        }
-        w.VScroll1->setValue(100);
-        w.Label1 = new QLabel(&window);
-        w.Label3 = new QLabel(&window);
-        w.Label5 = new QLabel(&window);
-        w.cpvSlider1 = new PositionSlider(&window);
-        panel = std::make_unique<SpeechPanel>(w);
-        speech = std::make_unique<SpeechController>(*panel);
-        speech->GetEngines4();
-        speech->Sapi5Present = speech->createNewsVoice();
-        speech->createWaveVoice();
-        speech->GetEngines5();
-    }
-
-    // 4: flite's Kal; 5: espeak-ng's English (America).
-    void choose(int engine)
-    {
-        if (engine == 4) {
-            for (int i = 0; i < speech->Sapi4Count; ++i) {
-                if (w.Combo1->itemText(i).contains(u"Kal"_s)) {
-                    speech->setVoiceListPosition(i);
-                    return;
-                }
-            }
-            speech->setVoiceListPosition(0);
-            return;
-        }
-        const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
-        for (int i = 0; i < tokens.size(); ++i) {
-            if (tokens.at(i).Language() == u"en-us") {
-                speech->setVoiceListPosition(speech->Sapi4Count + i);
-                return;
-            }
-        }
-        QFAIL("no espeak-ng voice of English (America)");
-    }
-
-    void setText(const QString &text, int caret)
-    {
-        w.MainTxtBox->setPlainText(text);
-        QTextCursor cursor = w.MainTxtBox->textCursor();
-        cursor.setPosition(caret);
-        w.MainTxtBox->setTextCursor(cursor);
-    }
-
     void stopIfSpeaking()
     {
         if (speech->StopStatus == 2)

@@ -7,6 +7,7 @@
 #include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
 #include "speech/text_script.h"
+#include "support/speech_fixture.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
@@ -34,71 +35,8 @@ const QString longText = QStringLiteral(
     "and it goes on for a while with plain words that every engine can say without trouble. "
     "Then it says a little more, so that nothing ends before the test is done with it.");
 
-// The window's speech widgets, without the rest of the window.
-struct Fixture
+struct Fixture : SpeechFixture
 {
-    QWidget window;
-    SpeechWidgets w;
-    std::unique_ptr<SpeechPanel> panel;
-    std::unique_ptr<SpeechController> speech;
-
-    Fixture()
-    {
-        w.MainTxtBox = new QPlainTextEdit(&window);
-        w.Combo1 = new QComboBox(&window);
-        w.Combo1->setEditable(true);
-        w.Text1 = new QLineEdit(&window);
-        w.Image4 = new ImageButton(&window);
-        w.Image5 = new ImageButton(&window);
-        w.Image6 = new ImageButton(&window);
-        for (QScrollBar **bar : {&w.VScroll1, &w.VScroll2, &w.VScroll3}) {
-            *bar = new QScrollBar(Qt::Vertical, &window);
-            (*bar)->setRange(0, 100);
-        }
-        w.VScroll1->setValue(100);
-        w.Label1 = new QLabel(&window);
-        w.Label3 = new QLabel(&window);
-        w.Label5 = new QLabel(&window);
-        w.cpvSlider1 = new PositionSlider(&window);
-        panel = std::make_unique<SpeechPanel>(w);
-        speech = std::make_unique<SpeechController>(*panel);
-        speech->GetEngines4();
-        speech->Sapi5Present = speech->createNewsVoice();
-        speech->createWaveVoice();
-        speech->GetEngines5();
-    }
-
-    // engine 4: flite's 8 kHz voice, quick to render; engine 5: espeak-ng English.
-    void choose(int engine)
-    {
-        if (engine == 4) {
-            for (int i = 0; i < speech->Sapi4Count; ++i) {
-                if (w.Combo1->itemText(i).contains(QLatin1String("Kal"), Qt::CaseInsensitive)) {
-                    speech->setVoiceListPosition(i);
-                    return;
-                }
-            }
-            speech->setVoiceListPosition(0);
-            return;
-        }
-        const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
-        for (int i = 0; i < tokens.size(); ++i) {
-            if (tokens.at(i).Id() == QLatin1String("en-us") || tokens.at(i).Language() == QLatin1String("en-us")) {
-                speech->setVoiceListPosition(speech->Sapi4Count + i);
-                return;
-            }
-        }
-        speech->setVoiceListPosition(speech->Sapi4Count);
-    }
-
-    void setText(const QString &text, int caret)
-    {
-        w.MainTxtBox->setPlainText(text);
-        QTextCursor cursor = w.MainTxtBox->textCursor();
-        cursor.setPosition(caret);
-        w.MainTxtBox->setTextCursor(cursor);
-    }
-
     QList<int> states() const { return {speech->PlayStatus, speech->PauseStatus, speech->StopStatus}; }
     qint64 selectionStart() const { return w.MainTxtBox->textCursor().selectionStart(); }
     qint64 selectionEnd() const { return w.MainTxtBox->textCursor().selectionEnd(); }
