@@ -128,7 +128,7 @@ void SayoraMain::exportMp3(const QString &name)
         voice.wave.volumePercent = news->Volume();
         voice.wave.rate = news->Rate();
     }
-    voice.runs = languageExportRuns(*m_speech, DocumentSaver::exportText(MainTxtBox->toPlainText()));
+    voice.runs = [this] { return languageExportRuns(*m_speech, DocumentSaver::exportText(MainTxtBox->toPlainText())); };
     m_export->start(text, voice);
 }
 

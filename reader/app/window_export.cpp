@@ -226,8 +226,8 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
     TmpWavFile = m_export->tmpWav();
     TmpMp3File = m_export->tmpMp3();
 
-    if (!voice.runs.isEmpty()) {
-        m_export->render(voice.runs);
+    if (const QList<SpeechExport::Run> runs = voice.runs ? voice.runs() : QList<SpeechExport::Run>(); !runs.isEmpty()) {
+        m_export->render(runs);
         return;
     }
     if (voice.throughControl) {

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -56,8 +57,10 @@ public:
         // Otherwise: the espeak-ng voice that renders.
         SpeechExport::Voice wave;
         // A text in several languages: its runs, each with its voice,
-        // rendered in the export itself whatever the selected voice.
-        QList<SpeechExport::Run> runs;
+        // rendered in the export itself whatever the selected voice; none
+        // for a text in the voice's language. Asked for once the text is
+        // known to fit, since cutting a long text into runs takes a while.
+        std::function<QList<SpeechExport::Run>()> runs;
     };
 
     // An export for listeners of books, made by the converter's pipeline:
