@@ -14,6 +14,7 @@
 #include "speech/reading_steps.h"
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
+#include "support/window_voice.h"
 #include "ui/position_slider.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -65,18 +66,7 @@ std::unique_ptr<SayoraMain> newWindow()
     return window;
 }
 
-bool chooseEnglishEspeak(SayoraMain &w)
-{
-    SpeechController *speech = w.speech();
-    const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
-    for (int i = 0; i < tokens.size(); ++i) {
-        if (tokens.at(i).Language() == QLatin1String("en-us")) {
-            speech->setVoiceListPosition(speech->Sapi4Count + i);
-            return speech->CurEngine == SpeechController::Sapi5;
-        }
-    }
-    return false;
-}
+using testsupport::chooseEnglishEspeak;
 
 QPlainTextEdit *textBox(const SayoraMain &w)
 {

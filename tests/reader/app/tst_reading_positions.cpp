@@ -7,6 +7,7 @@
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
+#include "support/window_voice.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
 
@@ -58,19 +59,7 @@ void openWithButton(SayoraMain &w, const QString &path)
     QTest::mouseClick(named<ImageButton>(w, "Image3"), Qt::LeftButton);
 }
 
-// The espeak-ng voice reports each word's offset exactly.
-bool chooseEnglishEspeak(SayoraMain &w)
-{
-    SpeechController *speech = w.speech();
-    const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
-    for (int i = 0; i < tokens.size(); ++i) {
-        if (tokens.at(i).Language() == QLatin1String("en-us")) {
-            speech->setVoiceListPosition(speech->Sapi4Count + i);
-            return speech->CurEngine == SpeechController::Sapi5;
-        }
-    }
-    return false;
-}
+using testsupport::chooseEnglishEspeak;
 
 qint64 caret(const SayoraMain &w)
 {
