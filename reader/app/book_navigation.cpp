@@ -135,6 +135,7 @@ BookNavigation::BookNavigation(QWidget *window, QPlainTextEdit *textBox, SpeechC
     , m_baseTitle(window->windowTitle())
 {
     setObjectName(QStringLiteral("bookNavigation"));
+    m_sentenceShown = m_options.flag(WindowOptions::showSentenceKey(), true);
     // The text box's document, with the layout that spaces paragraphs.
     QTextDocument *before = m_textBox->document();
     auto *document = new QTextDocument(m_textBox);
@@ -318,6 +319,7 @@ void BookNavigation::addMenuEntries(QMenu *menu)
 void BookNavigation::setSentenceShown(bool shown)
 {
     m_sentenceShown = shown;
+    m_options.setFlag(WindowOptions::showSentenceKey(), shown);
     showSentence();
 }
 

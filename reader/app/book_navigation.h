@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/window_options.h"
 #include "documents/document.h"
 #include "speech/reading_steps.h"
 
@@ -54,7 +55,8 @@ public:
     // The text box's context menu entries.
     void addMenuEntries(QMenu *menu);
 
-    // The sentence being read shown with a soft background (on at start).
+    // The sentence being read shown with a soft background: on unless the
+    // user turned it off, which the window's options remember.
     bool sentenceShown() const { return m_sentenceShown; }
     void setSentenceShown(bool shown);
 
@@ -88,6 +90,7 @@ private:
     std::optional<ReadingSteps> m_steps;  // rebuilt after the text changes
     int m_titleChapter = -2;
     ReadingSteps::Span m_shownSentence{-1, -1};
+    WindowOptions m_options;
     bool m_sentenceShown = true;
     QPointer<ChapterList> m_chapterList;
 };

@@ -4,16 +4,10 @@
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
 
+#include "app/window_options.h"
+
 #include <QAction>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QWidget>
-
-namespace {
-
-const QString switchKey = QStringLiteral("Reading/SwitchLanguages");
-
-}  // namespace
 
 LanguageSwitchOption::LanguageSwitchOption(SpeechController *speech, QWidget *window, const QString &file)
     : QObject(window)
@@ -23,27 +17,13 @@ LanguageSwitchOption::LanguageSwitchOption(SpeechController *speech, QWidget *wi
 {
     m_action->setObjectName(QStringLiteral("languageSwitchAction"));
     m_action->setCheckable(true);
-    bool on = true;
-    if (!m_file.isEmpty())
-        on = QSettings(m_file, QSettings::IniFormat).value(switchKey, true).toBool();
+    const bool on = WindowOptions(m_file).flag(WindowOptions::switchLanguagesKey(), true);
     m_action->setChecked(on);
     m_speech->setLanguageSwitch(on);
     connect(m_action, &QAction::toggled, this, [this](bool checked) {
         m_speech->setLanguageSwitch(checked);
-        if (m_file.isEmpty())
-            return;
-        QSettings settings(m_file, QSettings::IniFormat);
-        settings.setValue(switchKey, checked);
-        settings.sync();
+        WindowOptions(m_file).setFlag(WindowOptions::switchLanguagesKey(), checked);
     });
-}
-
-QString LanguageSwitchOption::defaultPath()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (folder.isEmpty())
-        return QString();
-    return folder + QStringLiteral("/options.ini");
 }
 
 QList<SpeechExport::Run> languageExportRuns(SpeechController &speech, const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/window_options.h"
 #include "export/speech_export.h"
 
 #include <QList>
@@ -12,16 +13,15 @@ class SpeechController;
 
 // The window's choice whether sentences in other languages are read by
 // voices of their own: a check item of the text box's menu, remembered in
-// "options.ini" beside the settings file (the settings record's fields are
-// fixed, and older versions read it).
+// the window's options.
 class LanguageSwitchOption : public QObject
 {
     Q_OBJECT
 public:
     // Applies the stored choice to speech at once. The action is a child of
     // window named "languageSwitchAction", for the menu to find.
-    LanguageSwitchOption(SpeechController *speech, QWidget *window, const QString &file = defaultPath());
-    static QString defaultPath();
+    LanguageSwitchOption(SpeechController *speech, QWidget *window,
+                         const QString &file = WindowOptions::defaultPath());
     QAction *action() const { return m_action; }
 
 private:

@@ -185,7 +185,8 @@ std::optional<VoiceCatalog::Voice> VoiceCatalog::forText(const QString &text) co
         chosen = m_voices.at(sapi4Count + VoiceChoice::fallbackVoiceIndex(m_tokens, QLocale()));
     if (!chosen)
         return chosen;
-    const int other = VoiceChoice::voiceForText(text, m_tokens, chosen->engine, chosen->index, QLocale());
+    const int other = VoiceChoice::voiceForText(text, VoiceChoice::VoicesFor::WholeText, m_tokens, chosen->engine,
+                                                 chosen->index, QLocale());
     if (other >= 0)
         chosen = m_voices.at(sapi4Count + other);
     return chosen;

@@ -49,7 +49,9 @@ public:
     static int dropDownWidth(int longestNameLength);  // 0: keep the box's width
     // Before a reading: when the selected voice cannot read the text's
     // script, selects the espeak-ng voice of the text's language as if the
-    // user had chosen it. Returns true when it changed the voice.
+    // user had chosen it. Returns true when it changed the voice. Read
+    // sentence by sentence, a text with a fair share the selected voice can
+    // read keeps it, and the other sentences find their own voices.
     bool chooseVoiceForText(const QString &text);
 
     // Speaking and playback control. `clearDisappear` is false only for the

@@ -78,6 +78,27 @@ const std::vector<std::pair<QString, QStringList>> &scriptLanguages()
 
 }  // namespace
 
+double shareOfLetters(QStringView text, const QString &script)
+{
+    const bool japanese = script == u"Jpan";
+    int letters = 0;
+    int own = 0;
+    for (qsizetype i = 0; i < text.size() && letters < kLettersEnough; ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
+            ++i;
+        }
+        if (!QChar::isLetter(c))
+            continue;
+        ++letters;
+        const QString of = scriptOf(c);
+        if (of == script || (japanese && (of == u"Kana" || of == u"Hani")))
+            ++own;
+    }
+    return letters == 0 ? 0.0 : double(own) / letters;
+}
+
 QString dominantScript(QStringView text)
 {
     QHash<QString, int> counts;

@@ -15,6 +15,11 @@ namespace textscript {
 // has no letters at all (digits, symbols, punctuation).
 QString dominantScript(QStringView text);
 
+// The share of the text's letters written in the script, 0 to 1, judged
+// on as many letters as dominantScript() looks at (Chinese characters count
+// for "Jpan" too).
+double shareOfLetters(QStringView text, const QString &script);
+
 // The script a voice language is written in: "en-us" and most others are
 // "Latn", "ru" is "Cyrl", "cmn" "Hani", "ja" "Jpan".
 QString scriptOfLanguage(const QString &language);

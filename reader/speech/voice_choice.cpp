@@ -56,8 +56,8 @@ int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale
     return 0;
 }
 
-int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int engine, int voiceIndex,
-                 const QLocale &locale)
+int voiceForText(const QString &text, VoicesFor voices, const QList<SpObjectToken> &tokens, int engine,
+                 int voiceIndex, const QLocale &locale)
 {
     if (tokens.isEmpty() || (engine != Sapi4 && engine != Sapi5))
         return -1;
@@ -73,9 +73,18 @@ int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int en
             return -1;
         return fallbackVoiceIndex(tokens, locale);
     }
-    if (engine == Sapi5 && voiceIndex >= 0 && voiceIndex < tokens.size()
-        && textscript::scriptOfLanguage(tokens.at(voiceIndex).Language()) == script)
+    const bool indexed = voiceIndex >= 0 && voiceIndex < tokens.size();
+    if (engine == Sapi5 && indexed && textscript::scriptOfLanguage(tokens.at(voiceIndex).Language()) == script)
         return -1;
+    if (voices == VoicesFor::EachSentence) {
+        // flite's voices read English.
+        const QString own = engine == Sapi4 ? QStringLiteral("Latn")
+                            : indexed       ? textscript::scriptOfLanguage(tokens.at(voiceIndex).Language())
+                                            : QString();
+        // A title or a name in the voice's script is not enough.
+        if (!own.isEmpty() && textscript::shareOfLetters(text, own) >= 0.2)
+            return -1;
+    }
     QStringList languages = textscript::languagesForScript(script);
     // The user's own language comes first where it uses this script.
     const QString mine = locale.name().section(QLatin1Char('_'), 0, 0);

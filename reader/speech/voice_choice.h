@@ -29,10 +29,17 @@ int sapi5Rate(int position);
 // language alone, then English (America). An index into `tokens`.
 int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale);
 
+// How a text is given its voices: one for the whole text, or each sentence
+// the voice of its language (the selected voice for its own).
+enum class VoicesFor { WholeText, EachSentence };
+
 // The SAPI 5 voice (an index into `tokens`) that should read text instead
 // of the selected voice (engine generation and index among its voices),
 // because the selected one cannot read the text's script; -1 to keep it.
-int voiceForText(const QString &text, const QList<SpObjectToken> &tokens, int engine, int voiceIndex,
+// Read sentence by sentence, a text with a fair share (a fifth of its
+// letters) in the selected voice's script keeps it: the sentences in other
+// scripts find their own voices.
+int voiceForText(const QString &text, VoicesFor voices, const QList<SpObjectToken> &tokens, int engine, int voiceIndex,
                  const QLocale &locale);
 
 // The SAPI 5 voice (an index into `tokens`) that reads a language ("ru",

@@ -163,7 +163,10 @@ bool SpeechController::chooseVoiceForText(const QString &text)
 {
     if (!NewsVoice1 || Sapi5Count == 0)
         return false;
-    const int chosen = VoiceChoice::voiceForText(text, NewsVoice1->GetVoices(), CurEngine, CurVoiceIndex, QLocale());
+    const VoiceChoice::VoicesFor voices =
+        m_languageSwitch ? VoiceChoice::VoicesFor::EachSentence : VoiceChoice::VoicesFor::WholeText;
+    const int chosen = VoiceChoice::voiceForText(text, voices, NewsVoice1->GetVoices(), CurEngine, CurVoiceIndex,
+                                                 QLocale());
     if (chosen < 0 || chosen >= Sapi5Count)
         return false;
     // Chosen for the user, not by the user: a command-line reading still

@@ -461,6 +461,14 @@ void TestBookNavigation::sentenceShownAndWhatFollowsInView()
     QVERIFY(clickContextEntry(*w, QStringLiteral("Show the sentence being read")));
     QTRY_VERIFY(box->extraSelections().isEmpty());
     QVERIFY(!w->navigation()->sentenceShown());
+    {
+        // The choice outlives the window.
+        auto next = newWindow();
+        QVERIFY(next);
+        QVERIFY(!next->navigation()->sentenceShown());
+    }
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QVERIFY(clickContextEntry(*w, QStringLiteral("Show the sentence being read")));
     QTRY_VERIFY(!shown().isEmpty());
     QTest::keyClick(box, Qt::Key_F7);

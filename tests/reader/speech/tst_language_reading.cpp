@@ -213,6 +213,26 @@ private slots:
         QCOMPARE(runs.at(1).at(2).toString(), f->speech->CurVoiceName);
     }
 
+    // A text mostly in another script does not take the selected voice away:
+    // its own sentences go to their language's voice, the English one stays
+    // with the flite voice the user chose, and the voice box keeps it.
+    void mostlyAnotherScript()
+    {
+        f->choose(4);
+        const QString selected = f->speech->CurVoiceName;
+        const QString text = russian + russian + english2 + russian;
+        f->setText(text, 0);
+        QSignalSpy runs(f->speech.get(), &SpeechController::runStarted);
+        QSignalSpy stopped(f->speech.get(), &SpeechController::readingStopped);
+        f->speech->Speak();
+        QVERIFY(stopped.wait(readingTimeout));
+        QCOMPARE(runs.count(), 3);
+        QVERIFY(runs.at(0).at(2).toString() != selected);
+        QCOMPARE(runs.at(1).at(0).toLongLong(), 2 * russian.size());
+        QCOMPARE(runs.at(1).at(2).toString(), selected);
+        QCOMPARE(f->speech->CurVoiceName, selected);
+    }
+
     // The menu's check item turns switching off and on, and is remembered.
     void optionIsRemembered()
     {

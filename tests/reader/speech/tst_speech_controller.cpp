@@ -769,6 +769,11 @@ void TestSpeechController::voiceKeptWhereItReadsTheText_data()
     QTest::newRow("Russian voice, Russian") << 5 << "ru" << "Доброе утро, друзья.";
     QTest::newRow("Russian voice, Latin text") << 5 << "ru" << "Good morning, friends.";
     QTest::newRow("Japanese voice, kana only") << 5 << "ja" << "こんにちは";
+    // Read sentence by sentence, a text mostly in another script keeps the
+    // voice for the sentences it reads.
+    QTest::newRow("flite, Russian with English") << 4 << ""
+                                                 << "Доброе утро, друзья. Сегодня мы читаем новости. Good morning.";
+    QTest::newRow("Russian voice, Japanese with Russian") << 5 << "ru" << "これは日本語で書かれた文です。Доброе утро.";
 }
 
 void TestSpeechController::voiceKeptWhereItReadsTheText()
