@@ -12,6 +12,7 @@
 #include <memory>
 
 class RichTextBox;
+class PartEncoder;
 class PieceConversion;
 class QSocketNotifier;
 
@@ -73,6 +74,8 @@ private:
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     void takeChapters(const Document &document);
     bool marksChapters() const;
+    bool encodesPart() const;
+    QString soundTarget() const;
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void convertInPieces(const QString &voice, int pieces);
@@ -110,6 +113,7 @@ private:
     QByteArray m_inputBytes;
     SpeechExport *m_export = nullptr;
     PieceConversion *m_pieces = nullptr;
+    PartEncoder *m_partEncoder = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles
     double m_rendered = 0;
     double m_renderShare = Convert::defaultRenderShare;

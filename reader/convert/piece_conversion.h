@@ -110,7 +110,7 @@ private:
         QString title;
         int firstPart = 0;
     };
-    static bool partsAreWaves(Convert::Format format);
+    static Convert::Format partFormat(Convert::Format format);
     static bool writeId3(const QString &path, const Convert::Options &options, const QList<ChapterStart> &chapters,
                          const Joined &joined);
     static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
