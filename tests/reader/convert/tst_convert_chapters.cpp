@@ -198,6 +198,15 @@ void TestConvertChapters::options()
     QCOMPARE(ok.subtitles, u"vtt"_s);
     QCOMPARE(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"-f"_s, u"wav"_s, u"b"_s, u"o"_s}).options.format,
              Convert::Format::Wav);
+    // The kind of subtitles has a spelling of its own; a file name is no kind.
+    for (const QStringList &kind : {QStringList{u"--subtitle-format"_s, u"lrc"_s}, QStringList{u"--subtitle-format=lrc"_s}}) {
+        const Chapters::SplitOptions spelled =
+            Chapters::parseSplitOptions(QStringList{u"--split"_s, u"chapters"_s} + kind + QStringList{u"b"_s, u"o"_s});
+        QCOMPARE(spelled.options.error, QString());
+        QCOMPARE(spelled.subtitles, u"lrc"_s);
+    }
+    QVERIFY(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"--subtitle-format"_s, u"x.srt"_s, u"b"_s, u"o"_s})
+                .options.error.contains(u"--subtitle-format takes srt, lrc or vtt"_s));
 
     for (const QStringList &wrong : {QStringList{u"--split"_s, u"pages"_s, u"b"_s, u"o"_s},
                                      QStringList{u"--split"_s, u"chapters"_s, u"--format"_s, u"txt"_s, u"b"_s, u"o"_s},
