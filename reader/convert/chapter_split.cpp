@@ -5,7 +5,7 @@
 #include "convert/voice_catalog.h"
 #include "convert/worker_stop.h"
 #include "documents/document_saver.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "documents/rich_text_box.h"
 
 #include <QDir>
@@ -328,7 +328,7 @@ void ChapterSplit::start()
             return fail(Convert::RenderFailed, line(o.outputDir, tr("no voice is installed")));
         m_split.options.voice = voice->name;
     }
-    if (o.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+    if (o.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the MP3 encoder \"lame\" is not installed")));
     if (!QDir().mkpath(o.outputDir))
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the folder cannot be created")));
@@ -441,7 +441,7 @@ void ChapterSplit::workerEnded(int index)
             Mp3Stream::checkFile(path, &job.seconds);
         } else {
             QString why;
-            Mp3Export::checkWave(path, &job.seconds, &why);
+            SoundFileCommit::checkWave(path, &job.seconds, &why);
         }
         job.fraction = 1;
         job.written = true;

@@ -109,7 +109,7 @@ void Conversion::audioInPlace()
     connect(m_partEncoder, &PartEncoder::finished, this, [this](const QString &why) {
         if (why.isEmpty())
             return succeed();
-        const QString full = Mp3Export::diskFull(m_options.output);
+        const QString full = SoundFileCommit::diskFull(m_options.output);
         fail(Convert::RenderFailed, m_options.output, !full.isEmpty() ? full : why);
     });
     m_partEncoder->start(soundTarget(), m_options.output, m_options.bitrate);
@@ -225,7 +225,7 @@ bool Conversion::checkSubtitleFolder()
     QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     if (probe.open())
         return true;
-    fail(Convert::RenderFailed, m_options.subtitles, Mp3Export::folderProblem(info.absolutePath()));
+    fail(Convert::RenderFailed, m_options.subtitles, SoundFileCommit::folderProblem(info.absolutePath()));
     return false;
 }
 
@@ -397,7 +397,7 @@ void Conversion::convertText()
     // An engine handed no words would never report its end.
     if (runs.isEmpty())
         return fail(Convert::InputUnreadable, inputName(), tr("the pronunciation rules leave nothing to read aloud"));
-    if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+    if (m_options.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;
@@ -475,7 +475,7 @@ QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)
 
 void Conversion::convertInPieces(const QString &voice, int pieces)
 {
-    if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+    if (m_options.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;

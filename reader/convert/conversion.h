@@ -34,7 +34,7 @@ public:
     // Before start(): reads this text instead of the input (named still by
     // the input in messages), and tags the MP3 so.
     void setText(const QString &text);
-    void setTags(const Mp3Export::Tags &tags) { m_tags = tags; }
+    void setTags(const SoundFileCommit::Tags &tags) { m_tags = tags; }
     // Stops at once, for an interrupt: the engine and the encoder end and
     // every temporary file is removed, those of the workers once they have
     // ended, all told at once: stopped() follows then (finished() does
@@ -107,7 +107,7 @@ private:
     QStringList m_runVoices;
     bool m_textGiven = false;
     QList<Chapters::Mark> m_chapters;  // in m_text, for an output that marks them
-    Mp3Export::Tags m_tags;
+    SoundFileCommit::Tags m_tags;
     // Standard input, read as it arrives.
     QSocketNotifier *m_inputNotifier = nullptr;
     QByteArray m_inputBytes;

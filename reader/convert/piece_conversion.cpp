@@ -9,7 +9,7 @@
 #include "convert/subtitles.h"
 #include "convert/worker_stop.h"
 #include "documents/document_saver.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "export/temporary_record.h"
 
 #include <QDir>
@@ -194,7 +194,7 @@ void PieceConversion::start()
                                                + QStringLiteral(".XXXXXX.parts"));
     m_folderRecord = TemporaryRecord::remember(m_folder->path());
     if (!m_folder->isValid())
-        return fail(Convert::RenderFailed, Mp3Export::folderProblem(output.absolutePath()));
+        return fail(Convert::RenderFailed, SoundFileCommit::folderProblem(output.absolutePath()));
     const QString extension = Convert::extension(partFormat(m_options.format));
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         Piece &piece = m_pieces[i];
@@ -374,7 +374,7 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
 {
     Joined joined;
     const auto fail = [&joined, &into](const QString &why) {
-        const QString full = Mp3Export::diskFull(into);
+        const QString full = SoundFileCommit::diskFull(into);
         joined.error = !full.isEmpty() ? full : why;
         return joined;
     };
@@ -577,11 +577,11 @@ void PieceConversion::join()
             jobs.append({partsOf(file), QStringLiteral("/dev/stdout")});
             continue;
         }
-        file.export_ = new Mp3Export(this);
+        file.export_ = new SoundFileCommit(this);
         // The joined file is made where the encoder's would be.
         if (!file.export_->prepare(file.output, m_options.format != Convert::Format::Wav))
             return fail(Convert::RenderFailed, file.export_->errorString());
-        jobs.append({partsOf(file), m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpMp3()});
+        jobs.append({partsOf(file), m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpEncoded()});
     }
     QList<Convert::Options> options;
     for (int i = 0; i < m_files.size(); ++i)
@@ -623,7 +623,7 @@ void PieceConversion::joined()
     for (qsizetype f = 0; f < m_files.size(); ++f) {
         const File &file = m_files.at(f);
         const Joined &joined = m_joined.at(f);
-        Mp3Export *made = file.export_;
+        SoundFileCommit *made = file.export_;
         const bool kept = !made || (m_options.format == Convert::Format::Mp3   ? made->keepMp3(joined.seconds)
                                     : m_options.format == Convert::Format::Wav ? made->keepWave()
                                                                                : made->keepEncoded());

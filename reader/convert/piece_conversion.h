@@ -10,7 +10,7 @@
 #include <atomic>
 #include <memory>
 
-class Mp3Export;
+class SoundFileCommit;
 class QProcess;
 class QTemporaryDir;
 class QThread;
@@ -131,7 +131,7 @@ private:
         QString output;
         QString subtitles;
         QList<int> pieces;
-        Mp3Export *export_ = nullptr;
+        SoundFileCommit *export_ = nullptr;
     };
     void planFiles();
     QStringList partsOf(const File &file) const;
