@@ -190,7 +190,7 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
         return;
     }
     // What can be known now is not left to the end of a long rendering.
-    if (Mp3Export::encoderPath().isEmpty()) {
+    if (SoundFileCommit::encoderPath().isEmpty()) {
         exportFailed(tr("The MP3 encoder \"lame\" is not installed."));
         return;
     }
@@ -224,7 +224,7 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
     connect(m_export, &SpeechExport::encoderStarted, this, &WindowExport::encodingStarted);
     connect(m_export, &SpeechExport::finished, this, &WindowExport::exportFinished);
     TmpWavFile = m_export->tmpWav();
-    TmpMp3File = m_export->tmpMp3();
+    TmpMp3File = m_export->tmpEncoded();
 
     if (const QList<SpeechExport::Run> runs = voice.runs ? voice.runs() : QList<SpeechExport::Run>(); !runs.isEmpty()) {
         m_export->render(runs);

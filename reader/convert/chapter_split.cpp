@@ -5,7 +5,7 @@
 #include "convert/voice_catalog.h"
 #include "convert/worker_stop.h"
 #include "documents/document_saver.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "documents/rich_text_box.h"
 
 #include <QDir>
@@ -168,7 +168,9 @@ SplitOptions parseSplitOptions(const QStringList &arguments)
             into = &how;
         else if (isOption(a, "--format", &value) || a == u"-f")
             into = &format;
-        else if (isOption(a, "--subtitles", &value))
+        // A kind of subtitles for every chapter, where elsewhere --subtitles
+        // names a file: its own spelling, the old one still taken.
+        else if (isOption(a, "--subtitle-format", &value) || isOption(a, "--subtitles", &value))
             into = &split.subtitles;
         if (!into) {
             rest << a;
@@ -186,7 +188,7 @@ SplitOptions parseSplitOptions(const QStringList &arguments)
     if (format != u"mp3" && format != u"wav")
         return failed(split, QStringLiteral("--split writes speech: --format takes mp3 or wav, not \"%1\"").arg(format));
     if (!split.subtitles.isEmpty() && split.subtitles != u"srt" && split.subtitles != u"lrc" && split.subtitles != u"vtt")
-        return failed(split, QStringLiteral("with --split, --subtitles takes srt, lrc or vtt, not \"%1\"").arg(split.subtitles));
+        return failed(split, QStringLiteral("with --split, --subtitle-format takes srt, lrc or vtt, not \"%1\"").arg(split.subtitles));
 
     // The other options are read as for a batch, whose files are the book
     // and the folder here.
@@ -216,7 +218,8 @@ table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book's title and author and the track number,
 and a playlist "BOOK TITLE.m3u8" in order. --format mp3 (the default) or
-wav; --subtitles srt, lrc or vtt writes "01 Title.srt" ... beside them. A
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes "01 Title.srt" ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 )");
@@ -325,7 +328,7 @@ void ChapterSplit::start()
             return fail(Convert::RenderFailed, line(o.outputDir, tr("no voice is installed")));
         m_split.options.voice = voice->name;
     }
-    if (o.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+    if (o.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the MP3 encoder \"lame\" is not installed")));
     if (!QDir().mkpath(o.outputDir))
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the folder cannot be created")));
@@ -438,7 +441,7 @@ void ChapterSplit::workerEnded(int index)
             Mp3Stream::checkFile(path, &job.seconds);
         } else {
             QString why;
-            Mp3Export::checkWave(path, &job.seconds, &why);
+            SoundFileCommit::checkWave(path, &job.seconds, &why);
         }
         job.fraction = 1;
         job.written = true;

@@ -1,5 +1,6 @@
 #include "convert/conversion.h"
 
+#include "convert/part_encoder.h"
 #include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
 #include "documents/document_saver.h"
@@ -61,6 +62,8 @@ Conversion::~Conversion()
 
 double Conversion::encoded() const
 {
+    if (m_partEncoder)
+        return m_partEncoder->progress();
     if (m_pieces)
         return m_pieces->encoded();
     return m_export ? m_export->encoded() : 0.0;
@@ -100,7 +103,22 @@ void Conversion::audioInPlace()
         if (QString why; !DocumentSaver::writeFile(m_options.subtitles, cues, &why))
             return fail(Convert::RenderFailed, m_options.subtitles, why);
     }
-    succeed();
+    if (!encodesPart())
+        return succeed();
+    m_partEncoder = new PartEncoder(this);
+    connect(m_partEncoder, &PartEncoder::finished, this, [this](const QString &why) {
+        if (why.isEmpty())
+            return succeed();
+        const QString full = SoundFileCommit::diskFull(m_options.output);
+        fail(Convert::RenderFailed, m_options.output, !full.isEmpty() ? full : why);
+    });
+    m_partEncoder->start(soundTarget(), m_options.output, m_options.bitrate);
+    emit progressed();
+}
+
+QString Conversion::soundTarget() const
+{
+    return encodesPart() ? m_options.output + QStringLiteral(".wav") : m_options.output;
 }
 
 void Conversion::succeed()
@@ -111,6 +129,10 @@ void Conversion::succeed()
 
 void Conversion::cleanUp()
 {
+    if (m_partEncoder) {
+        m_partEncoder->disconnect(this);
+        m_partEncoder->stop();
+    }
     if (m_export) {
         m_export->disconnect(this);
         m_export->cancel();
@@ -203,7 +225,7 @@ bool Conversion::checkSubtitleFolder()
     QTemporaryFile probe(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     if (probe.open())
         return true;
-    fail(Convert::RenderFailed, m_options.subtitles, Mp3Export::folderProblem(info.absolutePath()));
+    fail(Convert::RenderFailed, m_options.subtitles, SoundFileCommit::folderProblem(info.absolutePath()));
     return false;
 }
 
@@ -267,7 +289,14 @@ void Conversion::start()
 
 bool Conversion::marksChapters() const
 {
-    return m_options.chapterMarks || m_options.format == Convert::Format::M4b;
+    return !encodesPart() && (m_options.chapterMarks || m_options.format == Convert::Format::M4b);
+}
+
+// A worker's piece of an audiobook: rendered into a WAV beside its part,
+// then encoded into the part here, while the other workers do the same.
+bool Conversion::encodesPart() const
+{
+    return m_options.piece && m_options.format == Convert::Format::M4b;
 }
 
 // The chapters an audiobook file marks, and the tag it gets from the book.
@@ -362,13 +391,13 @@ void Conversion::convertText()
     const bool split = m_options.splitMinutes > 0 || m_options.splitMegabytes > 0;
     if (const int pieces = split ? PieceConversion::pieceCountForSplit(m_text.size(), workers, m_options)
                                  : PieceConversion::pieceCount(m_text.size(), workers);
-        pieces > 1 || split || marksChapters() || PieceConversion::needsWorkers(m_options))
+        pieces > 1 || split || marksChapters() || (!encodesPart() && PieceConversion::needsWorkers(m_options)))
         return convertInPieces(voice->name, pieces);
     const QList<SpeechExport::Run> runs = runsFor(*voice);
     // An engine handed no words would never report its end.
     if (runs.isEmpty())
         return fail(Convert::InputUnreadable, inputName(), tr("the pronunciation rules leave nothing to read aloud"));
-    if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+    if (m_options.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;
@@ -388,8 +417,8 @@ void Conversion::convertText()
         else
             fail(Convert::RenderFailed, m_options.output, why);
     });
-    if (!m_export->prepare(m_options.output, m_options.format == Convert::Format::Mp3 ? SpeechExport::Format::Mp3
-                                                                                       : SpeechExport::Format::Wav))
+    if (!m_export->prepare(soundTarget(), m_options.format == Convert::Format::Mp3 ? SpeechExport::Format::Mp3
+                                                                                   : SpeechExport::Format::Wav))
         return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
     // At the chosen voice's rate whatever the runs' voices: the parts of a
     // text cut into pieces are joined, and must agree.
@@ -446,7 +475,7 @@ QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)
 
 void Conversion::convertInPieces(const QString &voice, int pieces)
 {
-    if (m_options.format == Convert::Format::Mp3 && Mp3Export::encoderPath().isEmpty())
+    if (m_options.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;

@@ -12,6 +12,7 @@
 #include <memory>
 
 class RichTextBox;
+class PartEncoder;
 class PieceConversion;
 class QSocketNotifier;
 
@@ -33,7 +34,7 @@ public:
     // Before start(): reads this text instead of the input (named still by
     // the input in messages), and tags the MP3 so.
     void setText(const QString &text);
-    void setTags(const Mp3Export::Tags &tags) { m_tags = tags; }
+    void setTags(const SoundFileCommit::Tags &tags) { m_tags = tags; }
     // Stops at once, for an interrupt: the engine and the encoder end and
     // every temporary file is removed, those of the workers once they have
     // ended, all told at once: stopped() follows then (finished() does
@@ -73,6 +74,8 @@ private:
     bool decodeText(RichTextBox &box, const QByteArray &bytes);
     void takeChapters(const Document &document);
     bool marksChapters() const;
+    bool encodesPart() const;
+    QString soundTarget() const;
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void convertInPieces(const QString &voice, int pieces);
@@ -104,12 +107,13 @@ private:
     QStringList m_runVoices;
     bool m_textGiven = false;
     QList<Chapters::Mark> m_chapters;  // in m_text, for an output that marks them
-    Mp3Export::Tags m_tags;
+    SoundFileCommit::Tags m_tags;
     // Standard input, read as it arrives.
     QSocketNotifier *m_inputNotifier = nullptr;
     QByteArray m_inputBytes;
     SpeechExport *m_export = nullptr;
     PieceConversion *m_pieces = nullptr;
+    PartEncoder *m_partEncoder = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles
     double m_rendered = 0;
     double m_renderShare = Convert::defaultRenderShare;

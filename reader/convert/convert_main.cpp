@@ -8,7 +8,7 @@
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
 #include "documents/rich_text_box.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "shell/termination_signals.h"
 
 #include <QCoreApplication>
@@ -165,7 +165,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
     const bool toFile = options.output != u"-";
     // Found out before minutes of reading aloud.
     if (const QString folder = QFileInfo(options.output).absolutePath(); toFile && !QFileInfo(folder).isDir()) {
-        printError(QStringLiteral("%1: %2").arg(options.output, sentence(Mp3Export::folderProblem(folder))));
+        printError(QStringLiteral("%1: %2").arg(options.output, sentence(SoundFileCommit::folderProblem(folder))));
         return Convert::RenderFailed;
     }
     // A batch has done this once for all its workers, and a book split

@@ -9,7 +9,7 @@
 #include "convert/subtitles.h"
 #include "convert/worker_stop.h"
 #include "documents/document_saver.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "export/temporary_record.h"
 
 #include <QDir>
@@ -175,7 +175,7 @@ double PieceConversion::rendered() const
 double PieceConversion::encoded() const
 {
     // Sound for the other formats is encoded as the parts are joined.
-    if (partsAreWaves(m_options.format))
+    if (partFormat(m_options.format) == Convert::Format::Wav)
         return m_joinProgress;
     double sum = 0;
     for (const Piece &piece : m_pieces)
@@ -194,8 +194,8 @@ void PieceConversion::start()
                                                + QStringLiteral(".XXXXXX.parts"));
     m_folderRecord = TemporaryRecord::remember(m_folder->path());
     if (!m_folder->isValid())
-        return fail(Convert::RenderFailed, Mp3Export::folderProblem(output.absolutePath()));
-    const QString extension = partsAreWaves(m_options.format) ? QStringLiteral("wav") : QStringLiteral("mp3");
+        return fail(Convert::RenderFailed, SoundFileCommit::folderProblem(output.absolutePath()));
+    const QString extension = Convert::extension(partFormat(m_options.format));
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         Piece &piece = m_pieces[i];
         const QString name = m_folder->filePath(QStringLiteral("%1").arg(i + 1, 3, 10, QLatin1Char('0')));
@@ -218,7 +218,7 @@ void PieceConversion::startNext()
     Piece &piece = m_pieces[index];
     Convert::Options options = m_options;
     options.voice = m_voice;
-    options.format = partsAreWaves(m_options.format) ? Convert::Format::Wav : Convert::Format::Mp3;
+    options.format = partFormat(m_options.format);
     options.encoding.clear();  // the pieces are in UTF-8
     // The joined file gets its tag; the parts carry none.
     options.title = options.artist = options.album = QString();
@@ -304,9 +304,11 @@ bool soundFileFormat(Convert::Format format)
 
 }  // namespace
 
-bool PieceConversion::partsAreWaves(Convert::Format format)
+// What a worker makes of its piece: the output's own encoding where parts
+// join without encoding again, else the rendered sound.
+Convert::Format PieceConversion::partFormat(Convert::Format format)
 {
-    return format != Convert::Format::Mp3;
+    return format == Convert::Format::Mp3 || format == Convert::Format::M4b ? format : Convert::Format::Wav;
 }
 
 bool PieceConversion::needsWorkers(Convert::Format format)
@@ -372,7 +374,7 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
 {
     Joined joined;
     const auto fail = [&joined, &into](const QString &why) {
-        const QString full = Mp3Export::diskFull(into);
+        const QString full = SoundFileCommit::diskFull(into);
         joined.error = !full.isEmpty() ? full : why;
         return joined;
     };
@@ -394,6 +396,29 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         return joined;
     }
 
+    // "3" or "3/12".
+    const QString track = options.track <= 0 ? QString()
+                          : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
+                                              : QString::number(options.track);
+    if (options.format == Convert::Format::M4b) {
+        M4bWriter book(into, M4bWriter::Tags{options.title, options.artist, options.album, track});
+        for (const QString &path : parts) {
+            double start = 0;
+            if (stop || !book.appendPart(path, &start))
+                return fail(tr("the parts could not be joined: %1").arg(book.errorString()));
+            joined.starts.append(start);
+            progress = double(joined.starts.size()) / double(parts.size());
+        }
+        QList<M4bWriter::Chapter> marks;
+        for (const ChapterStart &chapter : chapters)
+            marks.append({chapter.title, joined.starts.value(chapter.firstPart)});
+        book.setChapters(marks);
+        if (!book.finish())
+            return fail(book.errorString());
+        joined.seconds = book.seconds();
+        return joined;
+    }
+
     // The others from the parts' sound, in slices: a part of a book is large.
     qint64 total = 0, done = 0;
     QList<WaveFile::Info> waves;
@@ -406,28 +431,8 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
     }
     const int rate = waves.first().sampleRate;
     std::unique_ptr<SoundFileWriter> writer;
-    std::unique_ptr<M4bWriter> book;
     QFile wave(into);
-    const QString track = options.track <= 0 ? QString()
-                          : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
-                                              : QString::number(options.track);
-    if (options.format == Convert::Format::M4b) {
-        // Where each part starts is known from the sizes before a byte is
-        // encoded: the chapters go with the file's header.
-        QList<double> starts;
-        for (qint64 before = 0; const WaveFile::Info &info : std::as_const(waves)) {
-            starts << double(before) / (2.0 * rate);
-            before += info.dataBytes;
-        }
-        QList<M4bWriter::Chapter> marks;
-        for (const ChapterStart &chapter : chapters)
-            marks.append({chapter.title, starts.value(chapter.firstPart)});
-        book = std::make_unique<M4bWriter>(into, rate, options.bitrate,
-                                           M4bWriter::Tags{options.title, options.artist, options.album, track}, marks,
-                                           double(total) / (2.0 * rate));
-        if (!book->isOpen())
-            return fail(book->errorString());
-    } else if (options.format == Convert::Format::Wav) {
+    if (options.format == Convert::Format::Wav) {
         if (total > 0xFFFFFFFFLL - 36)
             return fail(tr("the speech is longer than the 4 GB a WAV file can hold; convert it to MP3, or in parts"));
         if (!wave.open(QIODevice::WriteOnly | QIODevice::Truncate) || wave.write(WaveFile::header(rate, total)) != WaveFile::headerBytes)
@@ -463,20 +468,15 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
             if (stop || slice.isEmpty())
                 return fail(tr("the parts could not be joined"));
             const auto *samples = reinterpret_cast<const qint16 *>(slice.constData());
-            const bool written = book     ? book->write(samples, slice.size() / 2)
-                                 : writer ? writer->write(samples, slice.size() / 2)
-                                          : wave.write(slice) == slice.size();
+            const bool written = writer ? writer->write(samples, slice.size() / 2) : wave.write(slice) == slice.size();
             if (!written)
-                return fail(book ? book->errorString() : writer ? writer->errorString() : wave.errorString());
+                return fail(writer ? writer->errorString() : wave.errorString());
             left -= slice.size();
             done += slice.size();
             progress = double(done) / double(std::max<qint64>(1, total));
         }
     }
-    if (book) {
-        if (!book->finish())
-            return fail(book->errorString());
-    } else if (writer ? !writer->finish() : !wave.flush()) {
+    if (writer ? !writer->finish() : !wave.flush()) {
         return fail(writer ? writer->errorString() : wave.errorString());
     }
     joined.seconds = double(total) / (2.0 * rate);
@@ -512,7 +512,7 @@ void PieceConversion::planFiles()
     QList<int> oversized;
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         double partSeconds = 0;
-        if (partsAreWaves(m_options.format)) {
+        if (partFormat(m_options.format) == Convert::Format::Wav) {
             partSeconds = WaveFile::readFile(m_pieces.at(i).part).seconds();
         } else {
             Mp3Stream::checkFile(m_pieces.at(i).part, &partSeconds);
@@ -577,11 +577,11 @@ void PieceConversion::join()
             jobs.append({partsOf(file), QStringLiteral("/dev/stdout")});
             continue;
         }
-        file.export_ = new Mp3Export(this);
+        file.export_ = new SoundFileCommit(this);
         // The joined file is made where the encoder's would be.
         if (!file.export_->prepare(file.output, m_options.format != Convert::Format::Wav))
             return fail(Convert::RenderFailed, file.export_->errorString());
-        jobs.append({partsOf(file), m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpMp3()});
+        jobs.append({partsOf(file), m_options.format == Convert::Format::Wav ? file.export_->tmpWav() : file.export_->tmpEncoded()});
     }
     QList<Convert::Options> options;
     for (int i = 0; i < m_files.size(); ++i)
@@ -623,7 +623,7 @@ void PieceConversion::joined()
     for (qsizetype f = 0; f < m_files.size(); ++f) {
         const File &file = m_files.at(f);
         const Joined &joined = m_joined.at(f);
-        Mp3Export *made = file.export_;
+        SoundFileCommit *made = file.export_;
         const bool kept = !made || (m_options.format == Convert::Format::Mp3   ? made->keepMp3(joined.seconds)
                                     : m_options.format == Convert::Format::Wav ? made->keepWave()
                                                                                : made->keepEncoded());

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <memory>
 
-class Mp3Export;
+class SoundFileCommit;
 class QProcess;
 class QTemporaryDir;
 class QThread;
@@ -110,7 +110,7 @@ private:
         QString title;
         int firstPart = 0;
     };
-    static bool partsAreWaves(Convert::Format format);
+    static Convert::Format partFormat(Convert::Format format);
     static bool writeId3(const QString &path, const Convert::Options &options, const QList<ChapterStart> &chapters,
                          const Joined &joined);
     static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
@@ -131,7 +131,7 @@ private:
         QString output;
         QString subtitles;
         QList<int> pieces;
-        Mp3Export *export_ = nullptr;
+        SoundFileCommit *export_ = nullptr;
     };
     void planFiles();
     QStringList partsOf(const File &file) const;

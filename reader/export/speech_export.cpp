@@ -61,8 +61,8 @@ SpeechExport::SpeechExport(QObject *parent)
 {
     m_stallTimer.setInterval(500);
     connect(&m_stallTimer, &QTimer::timeout, this, &SpeechExport::checkStall);
-    connect(&m_files, &Mp3Export::encoderStarted, this, &SpeechExport::encoderStarted);
-    connect(&m_files, &Mp3Export::encoderFinished, this, &SpeechExport::encoderDone);
+    connect(&m_files, &SoundFileCommit::encoderStarted, this, &SpeechExport::encoderStarted);
+    connect(&m_files, &SoundFileCommit::encoderFinished, this, &SpeechExport::encoderDone);
 }
 
 SpeechExport::~SpeechExport()
@@ -405,7 +405,7 @@ void SpeechExport::renderingDone()
             written = finishJoined(&why);
     }
     if (!written) {
-        const QString full = Mp3Export::diskFull(tmpWav());
+        const QString full = SoundFileCommit::diskFull(tmpWav());
         return fail(!full.isEmpty() ? full : tr("The sound file could not be written: %1").arg(why));
     }
     m_rendered = 1;

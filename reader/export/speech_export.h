@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "sapi5/sp_voice.h"
 #include "text/utf8_offsets.h"
 
@@ -19,7 +19,7 @@ class QFile;
 // A text spoken into a sound file, with no widget: rendered by either
 // engine generation into a temporary WAV beside the target, checked,
 // encoded by lame for an MP3, checked again and put in the target's place
-// only once complete (see Mp3Export for the files). Everything runs in the
+// only once complete (see SoundFileCommit for the files). Everything runs in the
 // event loop, driven by the engines' and the encoder's signals; nothing
 // here waits. finished() comes once, whatever the outcome, and the
 // temporaries are gone by then.
@@ -67,7 +67,7 @@ public:
     // Creates the temporaries beside target. False with errorString() when
     // its folder cannot take them; finished() does not follow then.
     bool prepare(const QString &target, Format format = Format::Mp3);
-    void setTags(const Mp3Export::Tags &tags) { m_files.setTags(tags); }
+    void setTags(const SoundFileCommit::Tags &tags) { m_files.setTags(tags); }
     // The MP3's constant bit rate in kbit/s; 0: the encoder's default.
     void setBitrate(int kbps) { m_files.setBitrate(kbps); }
     void setDurable(bool durable) { m_files.setDurable(durable); }
@@ -94,7 +94,7 @@ public:
     bool running() const { return m_running; }
     QString target() const { return m_files.target(); }
     QString tmpWav() const { return m_files.tmpWav(); }
-    QString tmpMp3() const { return m_files.tmpMp3(); }
+    QString tmpEncoded() const { return m_files.tmpEncoded(); }
     // 0 … 1 of the text rendered (by render()), and of the MP3 encoded.
     double rendered() const { return m_rendered; }
     double encoded() const { return m_files.encodedFraction(); }
@@ -110,7 +110,7 @@ signals:
     void word(qint64 position, double seconds);
     void encoderStarted();
     // ok: the target holds the speech, and error is what the user should
-    // still know (see Mp3Export::notice()), mostly empty. Otherwise error
+    // still know (see SoundFileCommit::notice()), mostly empty. Otherwise error
     // says why, empty when the export was cancelled.
     void finished(bool ok, const QString &error);
 
@@ -127,7 +127,7 @@ private:
     void fail(const QString &why);
     void succeed();
 
-    Mp3Export m_files;
+    SoundFileCommit m_files;
     Format m_format = Format::Mp3;
     QString m_text;  // the text being rendered: the whole, or a run's
     QString m_renderPath;  // where the engine writes: tmpWav(), or a run's file

@@ -4,7 +4,7 @@
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
 #include "app/window_export.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "registry/registry_key.h"
 #include "speech/pronunciation_rules.h"
 #include "speech/speech_controller.h"
@@ -169,10 +169,10 @@ private slots:
         QString why;
         // The WAV is gone once the export ends: measure it as encoding starts.
         auto measure = [&] {
-            auto *exporter = w->findChild<Mp3Export *>();
+            auto *exporter = w->findChild<SoundFileCommit *>();
             QVERIFY(exporter);
-            connect(exporter, &Mp3Export::encoderStarted, this,
-                    [&, exporter] { Mp3Export::checkWave(exporter->tmpWav(), &waveSeconds, &why); });
+            connect(exporter, &SoundFileCommit::encoderStarted, this,
+                    [&, exporter] { SoundFileCommit::checkWave(exporter->tmpWav(), &waveSeconds, &why); });
         };
 
         // "a.txt" with the MP3 filter becomes "a.txt.mp3".
@@ -183,7 +183,7 @@ private slots:
         QTimer hook;
         hook.setInterval(1);
         connect(&hook, &QTimer::timeout, this, [&] {
-            if (w->findChild<Mp3Export *>()) {
+            if (w->findChild<SoundFileCommit *>()) {
                 hook.stop();
                 measure();
             }
@@ -207,7 +207,7 @@ private slots:
         const QString decoded = m_dir.filePath(u"decoded.wav"_qs);
         QCOMPARE(QProcess::execute(u"lame"_qs, {u"--quiet"_qs, u"--decode"_qs, target, decoded}), 0);
         double mp3Seconds = 0;
-        QVERIFY(Mp3Export::checkWave(decoded, &mp3Seconds, &why));
+        QVERIFY(SoundFileCommit::checkWave(decoded, &mp3Seconds, &why));
         QVERIFY2(qAbs(mp3Seconds - waveSeconds) < 0.2, qPrintable(u"%1 vs %2"_qs.arg(mp3Seconds).arg(waveSeconds)));
 
         // Progress: "Waiting" (which the rendering's first progress may
@@ -257,7 +257,7 @@ private slots:
             double seconds = 0;
             QString why;
             if (QProcess::execute(u"lame"_qs, {u"--quiet"_qs, u"--decode"_qs, target, decoded}) != 0
-                || !Mp3Export::checkWave(decoded, &seconds, &why))
+                || !SoundFileCommit::checkWave(decoded, &seconds, &why))
                 return -1.0;
             return seconds;
         };
@@ -458,12 +458,12 @@ private slots:
         QTimer hook;
         hook.setInterval(1);
         connect(&hook, &QTimer::timeout, this, [&] {
-            auto *exporter = w->findChild<Mp3Export *>();
+            auto *exporter = w->findChild<SoundFileCommit *>();
             if (!exporter)
                 return;
             if (fault == u"kill lame"_qs) {
                 hook.stop();
-                connect(exporter, &Mp3Export::encoderStarted, exporter, [exporter] { exporter->encoder()->kill(); });
+                connect(exporter, &SoundFileCommit::encoderStarted, exporter, [exporter] { exporter->encoder()->kill(); });
             } else if (fault == u"no end"_qs && w->exporter()->Timer1->isActive()) {
                 // The control can no longer report: its key is gone.
                 hook.stop();
@@ -551,9 +551,9 @@ private slots:
         QTimer hook;
         hook.setInterval(1);
         connect(&hook, &QTimer::timeout, this, [&] {
-            if (auto *exporter = w->findChild<Mp3Export *>()) {
+            if (auto *exporter = w->findChild<SoundFileCommit *>()) {
                 hook.stop();
-                connect(exporter, &Mp3Export::encoderStarted, this, [&] { returnedBeforeEncoding = clickReturned; });
+                connect(exporter, &SoundFileCommit::encoderStarted, this, [&] { returnedBeforeEncoding = clickReturned; });
             }
         });
         hook.start();

@@ -1,6 +1,6 @@
 // Exports of the real reader watched from outside: the program in child
 // processes, driven by a preloaded library that acts as its user.
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +147,7 @@ void TestExportProcesses::twoReadersWithFliteVoices()
     QFile mp3(first);
     QVERIFY(mp3.open(QIODevice::ReadOnly));
     double seconds = 0;
-    QVERIFY(Mp3Export::checkMp3(mp3.readAll(), &seconds));
+    QVERIFY(SoundFileCommit::checkMp3(mp3.readAll(), &seconds));
     QVERIFY2(seconds > 60, qPrintable(QString::number(seconds)));
     QDir folder(out.path());
     folder.remove(u"go"_qs);
@@ -169,7 +169,7 @@ void TestExportProcesses::failureAfterTheFileIsInPlace()
     QFile mp3(target);
     QVERIFY(mp3.open(QIODevice::ReadOnly));
     double seconds = 0;
-    QVERIFY(Mp3Export::checkMp3(mp3.readAll(), &seconds));
+    QVERIFY(SoundFileCommit::checkMp3(mp3.readAll(), &seconds));
     QVERIFY(seconds > 2);
     QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList({u"kept.mp3"_qs}));
 }

@@ -3,7 +3,7 @@
 // answered as a user answers them; real engines, real lame.
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
@@ -68,7 +68,7 @@ class TestLanguageExport : public QObject
             return -3;
         double seconds = 0;
         QString why;
-        return Mp3Export::checkWave(decoded, &seconds, &why) ? seconds : -4;
+        return SoundFileCommit::checkWave(decoded, &seconds, &why) ? seconds : -4;
     }
 
 private slots:

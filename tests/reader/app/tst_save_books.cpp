@@ -4,7 +4,7 @@
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
 #include "app/window_export.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "speech/speech_controller.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
@@ -168,7 +168,7 @@ private slots:
         named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(2500000 / sentence.size()));
         bool rendered = false;
         QTimer hook;
-        connect(&hook, &QTimer::timeout, this, [&] { rendered = rendered || w->findChild<Mp3Export *>(); });
+        connect(&hook, &QTimer::timeout, this, [&] { rendered = rendered || w->findChild<SoundFileCommit *>(); });
         hook.start(1);
         QString seen;
         answerFileDialog(path(u"novel.mp3"_qs), u"MP3 File (*.mp3)"_qs);
@@ -193,7 +193,7 @@ private slots:
         QLabel *time = w->exporter()->Label8;
         QLabel *progress = w->exporter()->Label7;
         QTRY_VERIFY_WITH_TIMEOUT(time->text() != u"00:00:00"_qs, 5000);
-        QVERIFY2(!w->findChild<Mp3Export *>()->encoderRunning(), "the clock moved only once encoding began");
+        QVERIFY2(!w->findChild<SoundFileCommit *>()->encoderRunning(), "the clock moved only once encoding began");
         QTRY_VERIFY_WITH_TIMEOUT(progress->text() != u"Waiting"_qs && progress->text().toInt() > 0, 10000);
         QVERIFY(progress->text().toInt() <= 50);
         QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->TimeLeft->isVisible()

@@ -3,7 +3,7 @@
 #include "app/sayora_main.h"
 #include "convert/subtitles.h"
 #include "audio/wave_file.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "documents/rich_text_box.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
@@ -198,7 +198,7 @@ void TestConvert::speechFormats()
     const double wavSeconds = waveSeconds(wav);
     QVERIFY2(wavSeconds > 3, qPrintable(QString::number(wavSeconds)));
     double mp3Seconds = 0;
-    QVERIFY(Mp3Export::checkMp3(contents(mp3), &mp3Seconds));
+    QVERIFY(SoundFileCommit::checkMp3(contents(mp3), &mp3Seconds));
     const QString decoded = out.filePath(u"decoded.wav"_qs);
     QCOMPARE(QProcess::execute(u"lame"_qs, {u"--quiet"_qs, u"--decode"_qs, mp3, decoded}), 0);
     // Two renderings of the same text; lame pads a frame at each end.
@@ -586,7 +586,7 @@ void TestConvert::batchEqualsOneByOne()
                 QCOMPARE(contents(a), contents(b));  // flite renders the same samples every time
             } else if (format == u"mp3") {
                 double sa = 0, sb = 0;
-                QVERIFY(Mp3Export::checkMp3(contents(a), &sa) && Mp3Export::checkMp3(contents(b), &sb));
+                QVERIFY(SoundFileCommit::checkMp3(contents(a), &sa) && SoundFileCommit::checkMp3(contents(b), &sb));
                 QVERIFY2(qAbs(sa - sb) < 0.1, qPrintable(base));
             } else {
                 QCOMPARE(contents(a), contents(b));

@@ -2,6 +2,7 @@
 // a playlist in order, subtitles beside each, and what a failure leaves.
 
 #include "convert/chapter_split.h"
+#include "convert/m4b_writer.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -132,6 +135,7 @@ private slots:
     void chapterMarks_data();
     void chapterMarks();
     void chapterMarkOptions();
+    void m4bPartsJoinWithoutEncoding();
 };
 
 void TestConvertChapters::parts()
@@ -194,6 +198,15 @@ void TestConvertChapters::options()
     QCOMPARE(ok.subtitles, u"vtt"_s);
     QCOMPARE(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"-f"_s, u"wav"_s, u"b"_s, u"o"_s}).options.format,
              Convert::Format::Wav);
+    // The kind of subtitles has a spelling of its own; a file name is no kind.
+    for (const QStringList &kind : {QStringList{u"--subtitle-format"_s, u"lrc"_s}, QStringList{u"--subtitle-format=lrc"_s}}) {
+        const Chapters::SplitOptions spelled =
+            Chapters::parseSplitOptions(QStringList{u"--split"_s, u"chapters"_s} + kind + QStringList{u"b"_s, u"o"_s});
+        QCOMPARE(spelled.options.error, QString());
+        QCOMPARE(spelled.subtitles, u"lrc"_s);
+    }
+    QVERIFY(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"--subtitle-format"_s, u"x.srt"_s, u"b"_s, u"o"_s})
+                .options.error.contains(u"--subtitle-format takes srt, lrc or vtt"_s));
 
     for (const QStringList &wrong : {QStringList{u"--split"_s, u"pages"_s, u"b"_s, u"o"_s},
                                      QStringList{u"--split"_s, u"chapters"_s, u"--format"_s, u"txt"_s, u"b"_s, u"o"_s},
@@ -409,6 +422,87 @@ void TestConvertChapters::chapterMarkOptions()
     QCOMPARE(m4b.error, QString());
     QCOMPARE(m4b.format, Convert::Format::M4b);
     QVERIFY(Convert::parseOptions({u"--chapter-marks"_s, u"a.epub"_s, u"b.mp3"_s}).chapterMarks);
+}
+
+namespace {
+
+// A part as a worker encodes it: a tone of so many samples.
+QString tonePart(const QString &path, int rate, int samples)
+{
+    M4bWriter part(path);
+    if (!part.startEncoding(rate, 0))
+        return part.errorString();
+    QList<qint16> pcm(samples);
+    for (int i = 0; i < samples; ++i)
+        pcm[i] = qint16(8000 * std::sin(2 * M_PI * 440 * i / rate));
+    // In uneven slices, as the WAV is read.
+    for (int at = 0; at < samples; at += 3001) {
+        if (!part.write(pcm.constData() + at, std::min(3001, samples - at)))
+            return part.errorString();
+    }
+    return part.finish() ? QString() : part.errorString();
+}
+
+}  // namespace
+
+// Parts are copied, not encoded again: every part but the last ends on a
+// whole AAC frame, the last where its sound does, and the chapters start
+// where their parts do.
+void TestConvertChapters::m4bPartsJoinWithoutEncoding()
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath(u"a.m4b"_s), b = dir.filePath(u"b.m4b"_s), c = dir.filePath(u"c.m4b"_s);
+    QCOMPARE(tonePart(a, 16000, 24000), QString());  // 23.4 frames
+    QCOMPARE(tonePart(b, 16000, 11200), QString());
+    QCOMPARE(tonePart(c, 22050, 5000), QString());
+    double alone = 0;
+    probe(b, &alone);
+    QCOMPARE(alone, 0.7);
+
+    const QString out = dir.filePath(u"book.m4b"_s);
+    {
+        M4bWriter book(out, {u"Tones"_s, u"Someone"_s, {}, {}});
+        double start = -1;
+        QVERIFY(book.appendPart(a, &start));
+        QCOMPARE(start, 0.0);
+        QVERIFY(book.appendPart(b, &start));
+        QCOMPARE(start, 24 * 1024 / 16000.0);
+        QVERIFY(book.appendPart(b, &start));
+        QCOMPARE(start, (24 + 11) * 1024 / 16000.0);
+        book.setChapters({{u"First"_s, 0}, {u"Second"_s, 24 * 1024 / 16000.0}});
+        QVERIFY2(book.finish(), qPrintable(book.errorString()));
+        QCOMPARE(book.seconds(), (24 + 11) * 1024 / 16000.0 + 0.7);
+    }
+    double duration = 0;
+    const QList<ProbedChapter> chapters = probe(out, &duration);
+    QVERIFY2(qAbs(duration - ((24 + 11) * 1024 / 16000.0 + 0.7)) < 0.001, qPrintable(QString::number(duration)));
+    QCOMPARE(chapters.size(), 2);
+    QCOMPARE(chapters.at(0).title, u"First"_s);
+    QCOMPARE(chapters.at(0).start, 0.0);
+    QCOMPARE(chapters.at(1).start, 1.536);
+    QCOMPARE(chapters.at(1).end, chapters.last().end);
+    QVERIFY(qAbs(chapters.at(1).end - duration) < 0.001);
+    // The joined file decodes whole.
+    QProcess decode;
+    decode.start(u"ffmpeg"_s, {u"-v"_s, u"error"_s, u"-i"_s, out, u"-f"_s, u"null"_s, u"-"_s});
+    QVERIFY(decode.waitForFinished(30000));
+    QCOMPARE(decode.exitCode(), 0);
+    QCOMPARE(decode.readAllStandardError(), QByteArray());
+
+    // Parts that do not fit together, or are no AAC, are refused.
+    M4bWriter mixed(dir.filePath(u"mixed.m4b"_s));
+    double start = 0;
+    QVERIFY(mixed.appendPart(a, &start));
+    QVERIFY(!mixed.appendPart(c, &start));
+    QVERIFY(!mixed.errorString().isEmpty());
+    QVERIFY(!mixed.finish());
+    const QString text = dir.filePath(u"note.txt"_s);
+    QFile note(text);
+    QVERIFY(note.open(QIODevice::WriteOnly) && note.write("no sound") > 0);
+    note.close();
+    M4bWriter wrong(dir.filePath(u"wrong.m4b"_s));
+    QVERIFY(!wrong.appendPart(text, &start));
+    QVERIFY(!wrong.appendPart(dir.filePath(u"missing.m4b"_s), &start));
 }
 
 QTEST_GUILESS_MAIN(TestConvertChapters)

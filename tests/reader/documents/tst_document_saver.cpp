@@ -3,7 +3,7 @@
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "documents/document_saver.h"
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 #include "documents/rich_text_box.h"
 #include "support/test_support.h"
 
@@ -112,13 +112,13 @@ private slots:
         f.close();
         double seconds = 0;
         QString why;
-        QVERIFY(Mp3Export::checkWave(wav, &seconds, &why));
+        QVERIFY(SoundFileCommit::checkWave(wav, &seconds, &why));
         QCOMPARE(seconds, 2.0);
         QCOMPARE(QProcess::execute(u"lame"_qs, {u"-f"_qs, u"--quiet"_qs, wav, mp3}), 0);
         QFile encoded(mp3);
         QVERIFY(encoded.open(QIODevice::ReadOnly));
         const QByteArray bytes = encoded.readAll();
-        QVERIFY(Mp3Export::checkMp3(bytes, &seconds));
+        QVERIFY(SoundFileCommit::checkMp3(bytes, &seconds));
         QVERIFY2(seconds >= 2.0 && seconds < 2.2, qPrintable(QString::number(seconds)));
         // The same verdicts from the bytes and, a slice at a time, from a
         // file (a frame across two slices included).
@@ -129,16 +129,16 @@ private slots:
             {longer.left(longer.size() - 5), false}, {QByteArray(4000, 'x'), false}, {QByteArray(), false}};
         for (const auto &[content, whole] : cases) {
             double fromBytes = 0, fromFile = 0;
-            QCOMPARE(Mp3Export::checkMp3(content, &fromBytes), whole);
+            QCOMPARE(SoundFileCommit::checkMp3(content, &fromBytes), whole);
             QCOMPARE(Mp3Stream::checkFile(testsupport::writeFile(m_dir.filePath(u"check.mp3"_qs), content), &fromFile), whole);
             QCOMPARE(fromFile, fromBytes);
         }
         // A text file is no WAV, nor is a header that overstates its data.
-        QVERIFY(!Mp3Export::checkWave(mp3, &seconds, &why));
+        QVERIFY(!SoundFileCommit::checkWave(mp3, &seconds, &why));
         QVERIFY(f.open(QIODevice::ReadWrite));
         f.resize(1000);
         f.close();
-        QVERIFY(!Mp3Export::checkWave(wav, &seconds, &why));
+        QVERIFY(!SoundFileCommit::checkWave(wav, &seconds, &why));
     }
 
     // Any name the file system takes is exported to, temporaries included.
@@ -149,23 +149,23 @@ private slots:
         // 250 bytes; and 254 bytes of two-byte characters.
         for (const QString &name : {QString(246, u'a') + u".mp3"_qs, QString(125, u'é') + u".mp3"_qs}) {
             const QString target = folder + u'/' + name;
-            Mp3Export exporter;
+            SoundFileCommit exporter;
             QVERIFY2(exporter.prepare(target), qPrintable(exporter.errorString()));
-            for (const QString &tmp : {exporter.tmpWav(), exporter.tmpMp3()}) {
+            for (const QString &tmp : {exporter.tmpWav(), exporter.tmpEncoded()}) {
                 const QFileInfo info(tmp);
                 QCOMPARE(info.absolutePath(), folder);
                 QVERIFY(info.fileName().startsWith(u'.'));
                 QVERIFY(QFile::encodeName(info.fileName()).size() <= 255);
             }
-            QVERIFY(exporter.tmpWav() != exporter.tmpMp3());
+            QVERIFY(exporter.tmpWav() != exporter.tmpEncoded());
             testsupport::writeFile(exporter.tmpWav(), toneWave(16000, 1.0));
-            QSignalSpy done(&exporter, &Mp3Export::encoderFinished);
+            QSignalSpy done(&exporter, &SoundFileCommit::encoderFinished);
             QVERIFY2(exporter.startEncoder(), qPrintable(exporter.errorString()));
             QVERIFY(done.wait(30000));
             QVERIFY2(exporter.finish(), qPrintable(exporter.errorString()));
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{name});
             double seconds = 0;
-            QVERIFY(Mp3Export::checkMp3(contents(target), &seconds));
+            QVERIFY(SoundFileCommit::checkMp3(contents(target), &seconds));
             QVERIFY(QFile::remove(target));
         }
     }
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(QFile::link(u"../store/new.wav"_qs, links + u"/dangling.wav"_qs));
         const QByteArray sound = toneWave(16000, 0.5);
         for (const QString &link : {u"link.wav"_qs, u"dangling.wav"_qs}) {
-            Mp3Export exporter;
+            SoundFileCommit exporter;
             QVERIFY2(exporter.prepare(links + u'/' + link, false), qPrintable(exporter.errorString()));
             QCOMPARE(QFileInfo(exporter.tmpWav()).absolutePath(), store);
             testsupport::writeFile(exporter.tmpWav(), sound);

@@ -6,23 +6,26 @@
 #include <QString>
 #include <QStringList>
 
-// The steps of an MP3 export that follow the rendering, with no widget in
-// it: unique temporary WAV and MP3 files beside the target, the WAV check,
-// the encoder `lame`, the MP3 check, the atomic replacement of the target,
-// and the removal of the temporaries on every outcome. SpeechExport, which
-// renders the WAV, drives it:
+// A sound file put in its target's place only once it is complete, with no
+// widget in it: unique temporaries beside the target (the rendered WAV, and
+// the encoded file: an MP3 from the encoder `lame`, or an OGG, Opus, FLAC
+// or M4B made by others), their checks, the atomic replacement of the
+// target, and the removal of the temporaries on every outcome.
+// SpeechExport, which renders the WAV, drives it:
 //
 //   prepare() → render into tmpWav() → startEncoder() → encoderFinished() →
-//   finish()
+//   finish()                                    (an MP3)
+//   prepare() → render into tmpWav() → keepWave()          (a WAV)
+//   prepare() → write tmpEncoded() → keepMp3() or keepEncoded()
 //
 // Until finish() succeeds the target is untouched; destroying the object or
 // cancel() removes the temporaries and stops the encoder.
-class Mp3Export : public QObject
+class SoundFileCommit : public QObject
 {
     Q_OBJECT
 public:
-    explicit Mp3Export(QObject *parent = nullptr);
-    ~Mp3Export() override;
+    explicit SoundFileCommit(QObject *parent = nullptr);
+    ~SoundFileCommit() override;
 
     // Creates the temporary files beside target (the WAV alone unless
     // encode). False, with a reason, when the target's folder cannot take
@@ -34,7 +37,7 @@ public:
     static QString folderProblem(const QString &folder);
     QString target() const { return m_target; }
     QString tmpWav() const { return m_tmpWav; }
-    QString tmpMp3() const { return m_tmpMp3; }
+    QString tmpEncoded() const { return m_tmpEncoded; }
 
     // What the encoder writes into the MP3's ID3v2 tag; empty fields are
     // left out, and a tag with no field at all is not written.
@@ -68,10 +71,10 @@ public:
     // Without encoding: checks the rendered WAV and puts it in the target's
     // place. False with a reason otherwise; the target is kept then.
     bool keepWave();
-    // An MP3 made in tmpMp3() by other means (parts joined): checks that it
+    // An MP3 made in tmpEncoded() by other means (parts joined): checks that it
     // holds at least `seconds` of sound and puts it in the target's place.
     bool keepMp3(double seconds);
-    // Another format encoded into tmpMp3() and checked by its maker: puts
+    // Another format encoded into tmpEncoded() and checked by its maker: puts
     // it in the target's place.
     bool keepEncoded();
     // How much of the MP3 the running encoder has written, 0 … 1.
@@ -115,10 +118,10 @@ private:
     QString m_target;
     QString m_file;  // the file the target names, links followed
     QString m_tmpWav;
-    QString m_tmpMp3;
+    QString m_tmpEncoded;
     // Where each temporary is written down, for the sweep of leftovers.
     QString m_wavRecord;
-    QString m_mp3Record;
+    QString m_encodedRecord;
     QProcess *m_encoder = nullptr;
     double m_waveSeconds = 0;
     Tags m_tags;

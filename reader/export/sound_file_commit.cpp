@@ -1,4 +1,4 @@
-#include "export/mp3_export.h"
+#include "export/sound_file_commit.h"
 
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
@@ -90,24 +90,24 @@ std::filesystem::perms newFilePermissions()
 
 } // namespace
 
-Mp3Export::Mp3Export(QObject *parent)
+SoundFileCommit::SoundFileCommit(QObject *parent)
     : QObject(parent)
 {
 }
 
-Mp3Export::~Mp3Export()
+SoundFileCommit::~SoundFileCommit()
 {
     cancel();
 }
 
-bool Mp3Export::fail(const QString &why)
+bool SoundFileCommit::fail(const QString &why)
 {
     m_error = why;
     cancel();
     return false;
 }
 
-bool Mp3Export::prepare(const QString &target, bool encode)
+bool SoundFileCommit::prepare(const QString &target, bool encode)
 {
     m_target = target;
     m_file = followLinks(target);
@@ -115,15 +115,15 @@ bool Mp3Export::prepare(const QString &target, bool encode)
     m_tmpWav = temporaryBeside(m_file, QStringLiteral(".wav"));
     m_wavRecord = TemporaryRecord::remember(m_tmpWav);
     if (encode) {
-        m_tmpMp3 = temporaryBeside(m_file, QStringLiteral(".mp3"));
-        m_mp3Record = TemporaryRecord::remember(m_tmpMp3);
+        m_tmpEncoded = temporaryBeside(m_file, QStringLiteral(".mp3"));
+        m_encodedRecord = TemporaryRecord::remember(m_tmpEncoded);
     }
-    if (m_tmpWav.isEmpty() || (encode && m_tmpMp3.isEmpty()))
+    if (m_tmpWav.isEmpty() || (encode && m_tmpEncoded.isEmpty()))
         return fail(folderProblem(QFileInfo(m_file).absolutePath()));
     return true;
 }
 
-QString Mp3Export::folderProblem(const QString &folder)
+QString SoundFileCommit::folderProblem(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())
@@ -133,7 +133,7 @@ QString Mp3Export::folderProblem(const QString &folder)
     return tr("The folder %1 cannot be written to.").arg(folder);
 }
 
-QString Mp3Export::encoderPath()
+QString SoundFileCommit::encoderPath()
 {
     const QString beside = programFile(QStringLiteral("lame"));
     if (QFileInfo(beside).isExecutable() && QFileInfo(beside).isFile())
@@ -141,7 +141,7 @@ QString Mp3Export::encoderPath()
     return QStandardPaths::findExecutable(QStringLiteral("lame"));
 }
 
-bool Mp3Export::checkWave(const QString &path, double *seconds, QString *why)
+bool SoundFileCommit::checkWave(const QString &path, double *seconds, QString *why)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -163,7 +163,7 @@ bool Mp3Export::checkWave(const QString &path, double *seconds, QString *why)
     return false;
 }
 
-QString Mp3Export::diskFull(const QString &path)
+QString SoundFileCommit::diskFull(const QString &path)
 {
     // Less than this left means a file being written there has run out of
     // room (a file system keeps a little for itself).
@@ -175,29 +175,29 @@ QString Mp3Export::diskFull(const QString &path)
     return tr("The sound file could not be written: %1.").arg(systemError(ENOSPC));
 }
 
-bool Mp3Export::checkMp3(const QByteArray &bytes, double *seconds)
+bool SoundFileCommit::checkMp3(const QByteArray &bytes, double *seconds)
 {
     return Mp3Stream::check(bytes, seconds);
 }
 
-double Mp3Export::encodedFraction() const
+double SoundFileCommit::encodedFraction() const
 {
     if (!encoderRunning() || m_waveSeconds <= 0)
         return m_encoder && !encoderRunning() ? 1.0 : 0.0;
     // The encoder writes constant-rate frames: the first one's rate says how
     // large the whole file will be.
     if (m_kbps == 0) {
-        QFile mp3(m_tmpMp3);
+        QFile mp3(m_tmpEncoded);
         const QByteArray head = mp3.open(QIODevice::ReadOnly) ? mp3.read(64 * 1024) : QByteArray();
         if (Mp3Stream::Frame frame; Mp3Stream::frameAt(head, Mp3Stream::firstFrame(head), &frame))
             m_kbps = frame.kbps;
         if (m_kbps == 0)
             return 0;
     }
-    return std::clamp(double(QFileInfo(m_tmpMp3).size()) / (m_waveSeconds * m_kbps * 125.0), 0.0, 1.0);
+    return std::clamp(double(QFileInfo(m_tmpEncoded).size()) / (m_waveSeconds * m_kbps * 125.0), 0.0, 1.0);
 }
 
-bool Mp3Export::startEncoder()
+bool SoundFileCommit::startEncoder()
 {
     m_error.clear();
     QString why;
@@ -215,7 +215,7 @@ bool Mp3Export::startEncoder()
     const QStringList tags = tagArguments(m_tags);
     const QStringList rate = m_bitrate > 0 ? QStringList{QStringLiteral("-b"), QString::number(m_bitrate)} : QStringList();
     m_encoder->setArguments(QStringList{QStringLiteral("-f"), QStringLiteral("--quiet")} + rate + tags
-                            + QStringList{m_tmpWav, m_tmpMp3});
+                            + QStringList{m_tmpWav, m_tmpEncoded});
     if (!tags.isEmpty()) {
         // lame reads the tag texts in the locale's encoding, and they are
         // passed in UTF-8: under a C locale a title would end at its first
@@ -226,19 +226,19 @@ bool Mp3Export::startEncoder()
     }
     m_encoder->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_encoder->setStandardOutputFile(QProcess::nullDevice());
-    connect(m_encoder, &QProcess::finished, this, &Mp3Export::encoderFinished);
-    connect(m_encoder, &QProcess::started, this, &Mp3Export::encoderStarted);
+    connect(m_encoder, &QProcess::finished, this, &SoundFileCommit::encoderFinished);
+    connect(m_encoder, &QProcess::started, this, &SoundFileCommit::encoderStarted);
     // Nothing waits for it to start: one that cannot is a finish() that
     // fails, saying why.
     connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            QMetaObject::invokeMethod(this, &Mp3Export::encoderFinished, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &SoundFileCommit::encoderFinished, Qt::QueuedConnection);
     });
     m_encoder->start();
     return true;
 }
 
-QStringList Mp3Export::tagArguments(const Tags &tags)
+QStringList SoundFileCommit::tagArguments(const Tags &tags)
 {
     QStringList arguments;
     const auto text = [&arguments](const char *option, const QString &value) {
@@ -259,12 +259,12 @@ QStringList Mp3Export::tagArguments(const Tags &tags)
     return QStringList{QStringLiteral("--id3v2-only"), QStringLiteral("--id3v2-utf16")} + arguments;
 }
 
-bool Mp3Export::encoderRunning() const
+bool SoundFileCommit::encoderRunning() const
 {
     return m_encoder && m_encoder->state() != QProcess::NotRunning;
 }
 
-bool Mp3Export::finish()
+bool SoundFileCommit::finish()
 {
     m_error.clear();
     if (!m_encoder || encoderRunning())
@@ -273,37 +273,37 @@ bool Mp3Export::finish()
         return fail(tr("The MP3 encoder \"lame\" could not be started: %1").arg(m_encoder->errorString()));
     if (m_encoder->exitStatus() != QProcess::NormalExit)
         return fail(tr("The MP3 encoder stopped before it had finished."));
-    const QString full = diskFull(m_tmpMp3);
+    const QString full = diskFull(m_tmpEncoded);
     if (m_encoder->exitCode() != 0)
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder failed (exit code %1).").arg(m_encoder->exitCode()));
     return keepMp3(m_waveSeconds);
 }
 
-bool Mp3Export::keepMp3(double seconds)
+bool SoundFileCommit::keepMp3(double seconds)
 {
     m_error.clear();
     m_waveSeconds = seconds;
     double found = 0;
     // lame pads the end; a file shorter than the speech is cut short.
-    if (!Mp3Stream::checkFile(m_tmpMp3, &found) || found < seconds * 0.98) {
-        const QString full = diskFull(m_tmpMp3);
+    if (!Mp3Stream::checkFile(m_tmpEncoded, &found) || found < seconds * 0.98) {
+        const QString full = diskFull(m_tmpEncoded);
         return fail(!full.isEmpty() ? full : tr("The MP3 encoder did not write a complete MP3 file."));
     }
     return keepEncoded();
 }
 
-bool Mp3Export::keepEncoded()
+bool SoundFileCommit::keepEncoded()
 {
     m_error.clear();
-    if (!replaceTarget(m_tmpMp3))
+    if (!replaceTarget(m_tmpEncoded))
         return false;
-    m_tmpMp3.clear();
-    TemporaryRecord::forget(std::exchange(m_mp3Record, QString()));
+    m_tmpEncoded.clear();
+    TemporaryRecord::forget(std::exchange(m_encodedRecord, QString()));
     removeTemporaries();
     return true;
 }
 
-bool Mp3Export::keepWave()
+bool SoundFileCommit::keepWave()
 {
     m_error.clear();
     QString why;
@@ -317,7 +317,7 @@ bool Mp3Export::keepWave()
     return true;
 }
 
-bool Mp3Export::replaceTarget(const QString &finished)
+bool SoundFileCommit::replaceTarget(const QString &finished)
 {
     m_notice.clear();
     // The temporary file was made private; the target gets what a file
@@ -350,7 +350,7 @@ bool Mp3Export::replaceTarget(const QString &finished)
     return true;
 }
 
-void Mp3Export::cancel()
+void SoundFileCommit::cancel()
 {
     if (m_encoder) {
         m_encoder->disconnect(this);
@@ -359,7 +359,7 @@ void Mp3Export::cancel()
             // does anything it may still have made of its output.
             QProcess *encoder = std::exchange(m_encoder, nullptr);
             encoder->setParent(nullptr);
-            connect(encoder, &QProcess::finished, encoder, [encoder, mp3 = m_tmpMp3] {
+            connect(encoder, &QProcess::finished, encoder, [encoder, mp3 = m_tmpEncoded] {
                 if (!mp3.isEmpty())
                     QFile::remove(mp3);
                 encoder->deleteLater();
@@ -370,13 +370,13 @@ void Mp3Export::cancel()
     removeTemporaries();
 }
 
-void Mp3Export::removeTemporaries()
+void SoundFileCommit::removeTemporaries()
 {
-    for (QString *path : {&m_tmpWav, &m_tmpMp3}) {
+    for (QString *path : {&m_tmpWav, &m_tmpEncoded}) {
         if (!path->isEmpty())
             QFile::remove(*path);
         path->clear();
     }
-    for (QString *record : {&m_wavRecord, &m_mp3Record})
+    for (QString *record : {&m_wavRecord, &m_encodedRecord})
         TemporaryRecord::forget(std::exchange(*record, QString()));
 }
