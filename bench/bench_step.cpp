@@ -151,13 +151,13 @@ int main(int argc, char *argv[])
 
     // The first flite voice and the espeak-ng US English voice.
     QList<Voice> voices;
-    if (speech->Sapi4Count > 0)
+    if (speech->sapi4Count() > 0)
         voices.append({QStringLiteral("flite %1").arg(window.findChild<QComboBox *>()->itemText(0)),
                        [speech](int) { speech->setVoiceListPosition(0); }});
     const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
     for (int i = 0; i < tokens.size(); ++i) {
         if (tokens.at(i).Id() == QLatin1String("en-us"))
-            voices.append({QStringLiteral("espeak-ng en-us"), [speech, i](int) { speech->setVoiceListPosition(speech->Sapi4Count + i); }});
+            voices.append({QStringLiteral("espeak-ng en-us"), [speech, i](int) { speech->setVoiceListPosition(speech->sapi4Count() + i); }});
     }
 
     const auto press = [box](const QKeySequence &key) {
@@ -221,7 +221,7 @@ int main(int argc, char *argv[])
             printRow(row);
         }
         press(QKeySequence(Qt::Key_F7));
-        waitFor([&] { return speech->PauseStatus == 1; });
+        waitFor([&] { return speech->state() == SpeechController::State::Idle; });
         current = nullptr;
     }
 
@@ -261,7 +261,7 @@ int main(int argc, char *argv[])
             else
                 ++row.failed;
             press(QKeySequence(Qt::Key_F7));
-            waitFor([&] { return speech->PauseStatus == 1; });
+            waitFor([&] { return speech->state() == SpeechController::State::Idle; });
         }
         std::printf("500-page PDF to first sound with %s (target: 1500 ms)\n", qPrintable(voice.label));
         printRow(row);

@@ -274,7 +274,7 @@ QString BookNavigation::chapterTitle(int index) const
 
 ChapterList *BookNavigation::openChapterList()
 {
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     if (m_chapterList) {
         m_chapterList->raise();
         m_chapterList->activateWindow();

@@ -1,8 +1,6 @@
 #include "app/keyboard_access.h"
 
 #include "app/sayora_main.h"
-#include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
 #include "ui/image_button.h"
@@ -210,41 +208,28 @@ void KeyboardAccess::setUpFocus()
 
 void KeyboardAccess::watchPlayback()
 {
-    // Read the states once every handler of the triggering event has run.
-    const auto recheck = [this] {
+    // Read the state once every handler of the triggering event has run.
+    connect(m_window->speech(), &SpeechController::stateChanged, this, [this] {
         QMetaObject::invokeMethod(this, &KeyboardAccess::playbackMaybeChanged, Qt::QueuedConnection);
-    };
-    for (ImageButton *button : {m_window->Image4, m_window->Image5, m_window->Image6})
-        connect(button, &ImageButton::clicked, this, recheck);
-    if (DirectSS *sapi4 = m_window->speech()->directSS()) {
-        connect(sapi4, &DirectSS::AudioStart, this, recheck);
-        connect(sapi4, &DirectSS::AudioStop, this, recheck);
-    }
-    // The speaking voice is made at start-up, after the window.
-    if (!m_watchingNewsVoice) {
-        if (SpVoice *sapi5 = m_window->speech()->newsVoice()) {
-            m_watchingNewsVoice = true;
-            connect(sapi5, &SpVoice::StartStream, this, recheck);
-            connect(sapi5, &SpVoice::EndStream, this, recheck);
-        }
-    }
+    });
 }
 
 void KeyboardAccess::playbackMaybeChanged()
 {
-    const SpeechController *speech = m_window->speech();
-    setPlayback(m_window->Image4, speech->PlayStatus == 3 ? QStringLiteral("engaged") : QString());
-    setPlayback(m_window->Image5, speech->PauseStatus == 1   ? QStringLiteral("unavailable")
-                                  : speech->PauseStatus == 3 ? QStringLiteral("engaged")
-                                                             : QString());
-    setPlayback(m_window->Image6, speech->StopStatus == 1 ? QStringLiteral("unavailable") : QString());
+    using State = SpeechController::State;
+    const State state = m_window->speech()->state();
+    setPlayback(m_window->Image4, state == State::Speaking ? QStringLiteral("engaged") : QString());
+    setPlayback(m_window->Image5, state == State::Idle     ? QStringLiteral("unavailable")
+                                  : state == State::Paused ? QStringLiteral("engaged")
+                                                           : QString());
+    setPlayback(m_window->Image6, state == State::Idle ? QStringLiteral("unavailable") : QString());
 
-    const QString state = speech->PlayStatus == 3    ? QStringLiteral("Speaking")
-                          : speech->PauseStatus == 3 ? QStringLiteral("Paused")
-                                                     : QStringLiteral("Stopped");
-    if (state != m_state) {
-        m_state = state;
-        announce(state);
+    const QString said = state == State::Speaking ? QStringLiteral("Speaking")
+                         : state == State::Paused ? QStringLiteral("Paused")
+                                                  : QStringLiteral("Stopped");
+    if (said != m_state) {
+        m_state = said;
+        announce(said);
     }
 }
 
@@ -272,10 +257,8 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (watched == m_window) {
-        if (event->type() == QEvent::Show) {
-            watchPlayback();
+        if (event->type() == QEvent::Show)
             playbackMaybeChanged();
-        }
         return false;
     }
     // Only the pointers kept here are compared: while the window is being

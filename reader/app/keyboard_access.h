@@ -67,5 +67,4 @@ private:
     QObject *m_textBox = nullptr;
     QList<QObject *> m_bars;
     QString m_state;
-    bool m_watchingNewsVoice = false;
 };

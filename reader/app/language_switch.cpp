@@ -2,6 +2,7 @@
 
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
+#include "speech/prepared_speech.h"
 #include "speech/speech_controller.h"
 
 #include "app/window_options.h"
@@ -35,7 +36,7 @@ QList<SpeechExport::Run> languageExportRuns(SpeechController &speech, const QStr
     const QList<SpObjectToken> tokens = news ? news->GetVoices() : QList<SpObjectToken>();
     // The selected voice, rendered as the export renders it.
     SpeechExport::Voice selected;
-    if (speech.CurEngine == SpeechController::Sapi4) {
+    if (speech.currentEngine() == SpeechController::Sapi4) {
         const DirectSS *dss = speech.directSS();
         selected.engine = SpeechExport::Voice::Engine::Sapi4;
         selected.modeName = dss->ModeName(dss->CurrentMode());
@@ -46,7 +47,7 @@ QList<SpeechExport::Run> languageExportRuns(SpeechController &speech, const QStr
         selected.sampleRate = dss->sampleRate();
     } else if (news) {
         selected.renderer = speech.waveVoice();
-        selected.token = tokens.value(speech.CurVoiceIndex);
+        selected.token = tokens.value(speech.currentVoiceIndex());
         selected.rate = news->Rate();
         selected.volumePercent = news->Volume();
     }
@@ -54,7 +55,7 @@ QList<SpeechExport::Run> languageExportRuns(SpeechController &speech, const QStr
     qsizetype offset = 0;
     for (const SpeechController::VoicedRun &run : runs) {
         // What the rules leave without a word makes no sound.
-        if (run.spoken.trimmed().isEmpty())
+        if (saysNothing(run.spoken))
             continue;
         SpeechExport::Voice voice = selected;
         if (run.token >= 0 && run.token < tokens.size()) {

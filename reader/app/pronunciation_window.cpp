@@ -398,7 +398,7 @@ void PronunciationWindow::sayIt()
     m_status->setText(QStringLiteral("Saying: %1").arg(spoken));
     // One voice at a time: a running reading stops first.
     m_speech->Stop();
-    if (m_speech->CurEngine == SpeechController::Sapi4) {
+    if (m_speech->currentEngine() == SpeechController::Sapi4) {
         if (!m_trialDirect)
             m_trialDirect = new DirectSS(this);
         DirectSS *reader = m_speech->directSS();
@@ -407,7 +407,7 @@ void PronunciationWindow::sayIt()
         m_trialDirect->setPitch(reader->Pitch());
         m_trialDirect->AudioReset();
         m_trialDirect->Speak(spoken);
-    } else if (m_speech->CurEngine == SpeechController::Sapi5 && m_speech->newsVoice()) {
+    } else if (m_speech->currentEngine() == SpeechController::Sapi5 && m_speech->newsVoice()) {
         if (!m_trialVoice)
             m_trialVoice = new SpVoice(this);
         SpVoice *reader = m_speech->newsVoice();

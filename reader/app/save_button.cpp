@@ -33,7 +33,7 @@ void SayoraMain::saveClick()
     const QString boxText = MainTxtBox->toPlainText();
     if (DocumentSaver::exportText(boxText).isEmpty())
         return;
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     if (m_export->running()) {
         QMessageBox::information(this, QStringLiteral("Sayora"),
                                  tr("An export is running. Wait until it has finished, "
@@ -102,19 +102,19 @@ void SayoraMain::exportMp3(const QString &name)
     Settings.SaveExt = QStringLiteral(".mp3");
     const QString target = DocumentSaver::withExtension(name, QStringLiteral(".mp3"));
     m_export->showWaiting(target);
-    const int engine = m_speech->CurEngine;
+    const int engine = m_speech->currentEngine();
     if (!askOverwrite(target) || (engine != SpeechController::Sapi4 && engine != SpeechController::Sapi5)) {
         m_export->hideStatus();
         return;
     }
-    // The file says what reading aloud says: the rules of the voice's
-    // language, for either engine generation.
-    const QString text = m_speech->pronunciation()
-                             .rulesFor(m_speech->voiceLanguage())
-                             .apply(DocumentSaver::exportText(MainTxtBox->toPlainText()))
-                             .text;
     WindowExport::Voice voice;
     voice.name = Combo1->currentText();
+    // The file says what reading aloud says: the rules of the voice's
+    // language, for either engine generation, and an espeak-ng voice's quirks.
+    const PreparedSpeech speech =
+        prepareSpeech(DocumentSaver::exportText(MainTxtBox->toPlainText()),
+                      m_speech->pronunciation().rulesFor(m_speech->voiceLanguage()),
+                      engine == SpeechController::Sapi5 ? voice.name : QString());
     voice.rateShown = Label5->text().remove(QLatin1Char(' ')).toInt();
     if (engine == SpeechController::Sapi4) {
         const DirectSS *dss = m_speech->directSS();
@@ -129,7 +129,7 @@ void SayoraMain::exportMp3(const QString &name)
         voice.wave.rate = news->Rate();
     }
     voice.runs = [this] { return languageExportRuns(*m_speech, DocumentSaver::exportText(MainTxtBox->toPlainText())); };
-    m_export->start(text, voice);
+    m_export->start(speech, voice);
 }
 
 void SayoraMain::exportBook(const QString &name, DocumentSaver::Type type)

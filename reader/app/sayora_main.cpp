@@ -331,7 +331,7 @@ void SayoraMain::connectButtons()
     // Stop (and its keys F7 and Escape) stops the speech; with nothing
     // spoken it cancels a running export.
     connect(Image6, &ImageButton::clicked, m_speech, [this] {
-        const bool speaking = m_speech->StopStatus != 1;
+        const bool speaking = m_speech->readingUnderway();
         m_speech->Stop();
         if (!speaking)
             m_export->cancel();
@@ -345,7 +345,7 @@ void SayoraMain::connectButtons()
     connect(Image2, &ImageButton::clicked, this, &SayoraMain::saveClick);
     // Buttons whose windows arrive later still count as a user action.
     for (ImageButton *button : {Image1, Image19})
-        connect(button, &ImageButton::clicked, this, [this] { m_speech->Disappear = false; });
+        connect(button, &ImageButton::clicked, this, [this] { m_speech->setDisappear(false); });
     connect(Image1, &ImageButton::clicked, this, &SayoraMain::openUpdateWindow);
     connect(Image19, &ImageButton::clicked, this, &SayoraMain::openHelpWindow);
 }
@@ -357,10 +357,8 @@ void SayoraMain::load(const QString &argumentText, StartText meaning)
     // Step 1 can only cut the SAPI 4 listing short; step 3's failure means
     // no SAPI 5 and start-up goes on without it.
     m_speech->GetEngines4();
-    m_speech->Sapi5Present = true;
     LoadStep = 0;
-    if (!m_speech->createNewsVoice())
-        m_speech->Sapi5Present = false;
+    m_speech->createNewsVoice();
     LoadStep = 1;
     // From here on a failing step ends start-up where it stands; the window
     // still opens with what was done.
@@ -369,7 +367,7 @@ void SayoraMain::load(const QString &argumentText, StartText meaning)
 
 bool SayoraMain::loadSteps(const QString &argumentText, StartText meaning)
 {
-    if (m_speech->Sapi5Present) {
+    if (m_speech->newsVoice()) {
         if (!m_speech->createWaveVoice() || !m_speech->GetEngines5())
             return false;
         m_speech->selectFallbackVoice();
@@ -381,9 +379,7 @@ bool SayoraMain::loadSteps(const QString &argumentText, StartText meaning)
     } else if (!m_windowSettings->loadAndApply()) {
         return false;
     }
-    m_speech->setPlayStatus(2);
-    m_speech->setPauseStatus(1);
-    m_speech->setStopStatus(1);
+    m_speech->resetPlayback();
     OpenStatus = SaveStatus = BColorStatus = TColorStatus = 1;
 
     const CommandLineKind kind =
@@ -399,15 +395,15 @@ bool SayoraMain::loadSteps(const QString &argumentText, StartText meaning)
             return false;
         }
         showLoadedDocument(kind.filePath);
-        m_speech->Disappear = true;
+        m_speech->setDisappear(true);
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("internet")) {
         MainTxtBox->setPlainText(argumentText);
         m_navigation->showText();
-        m_speech->Disappear = true;
+        m_speech->setDisappear(true);
         m_speech->Speak(false);
     } else if (StartFromS == QLatin1String("program")) {
-        m_speech->Disappear = false;
+        m_speech->setDisappear(false);
     }
     return true;
 }
@@ -488,18 +484,13 @@ void SayoraMain::initButton()
     Image7->setPicture(QStringLiteral("tcolor1.bmp"));
     Image3->setPicture(QStringLiteral("Open1.bmp"));
     Image2->setPicture(QStringLiteral("Save1.bmp"));
-    Image4->setPicture(QStringLiteral("play%1.bmp").arg(m_speech->PlayStatus));
-    Image5->setPicture(QStringLiteral("Pause%1.bmp").arg(m_speech->PauseStatus));
-    Image6->setPicture(QStringLiteral("Stop%1.bmp").arg(m_speech->StopStatus));
+    m_speechPanel->showPlayback(m_speech->state());
     Image20->setPicture(Settings.ShowText ? QStringLiteral("checkyes1.bmp") : QStringLiteral("checkno1.bmp"));
 }
 
 void SayoraMain::hover(ImageButton *button)
 {
     initButton();
-    const auto playback = [button](const QString &base, int status) {
-        button->setPicture(status == 2 ? base + QStringLiteral("0.bmp") : QStringLiteral("%1%2.bmp").arg(base).arg(status));
-    };
     if (button == Image8)
         Image8->setPicture(QStringLiteral("bcolor0.bmp"));
     else if (button == Image7)
@@ -510,19 +501,13 @@ void SayoraMain::hover(ImageButton *button)
         Image2->setPicture(QStringLiteral("Save0.bmp"));
     else if (button == Image20)
         Image20->setPicture(Settings.ShowText ? QStringLiteral("checkyes0.bmp") : QStringLiteral("checkno0.bmp"));
-    else if (button == Image4)
-        playback(QStringLiteral("play"), m_speech->PlayStatus);
-    else if (button == Image5)
-        playback(QStringLiteral("Pause"), m_speech->PauseStatus);
-    else if (button == Image6)
-        playback(QStringLiteral("Stop"), m_speech->StopStatus);
+    else if (button == Image4 || button == Image5 || button == Image6)
+        m_speechPanel->showPlaybackHover(m_speech->state(), button);
 }
 
 void SayoraMain::helpPointerMoved()
 {
-    Image4->setPicture(QStringLiteral("play%1.bmp").arg(m_speech->PlayStatus));
-    Image5->setPicture(QStringLiteral("Pause%1.bmp").arg(m_speech->PauseStatus));
-    Image6->setPicture(QStringLiteral("Stop%1.bmp").arg(m_speech->StopStatus));
+    m_speechPanel->showPlayback(m_speech->state());
     Image3->setPicture(QStringLiteral("Open%1.bmp").arg(OpenStatus));
     Image2->setPicture(QStringLiteral("Save%1.bmp").arg(SaveStatus));
     Image8->setPicture(QStringLiteral("bcolor%1.bmp").arg(BColorStatus));
@@ -561,7 +546,7 @@ void SayoraMain::dropEvent(QDropEvent *event)
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     // Opened once the drop is over: a message about an unreadable file must
     // not run its own event loop inside the drag.
     QMetaObject::invokeMethod(this, [this, path] { openDocument(path); }, Qt::QueuedConnection);

@@ -192,19 +192,52 @@ void SpeechPanel::showPitch(int value)
     w.Label3->setText(QString::number(value));
 }
 
-void SpeechPanel::showPlayStatus(int status)
+namespace {
+
+// The pictures' file names carry each button's state number: Speak 2 ready,
+// 3 speaking; Pause 1 unavailable, 2 available, 3 paused; Stop 1
+// unavailable, 2 available. 0 is a button's hover picture, shown only while
+// it is available (2). This is the one place these numbers exist.
+struct ButtonNumbers
 {
-    w.Image4->setPicture(QStringLiteral("play%1.bmp").arg(status));
+    int play;
+    int pause;
+    int stop;
+};
+
+ButtonNumbers buttonNumbers(PlaybackState state)
+{
+    switch (state) {
+    case PlaybackState::Speaking:
+        return {3, 2, 2};
+    case PlaybackState::Paused:
+        return {2, 3, 2};
+    case PlaybackState::Idle:
+        break;
+    }
+    return {2, 1, 1};
 }
 
-void SpeechPanel::showPauseStatus(int status)
+QString picture(const QString &base, int number, bool hovered)
 {
-    w.Image5->setPicture(QStringLiteral("Pause%1.bmp").arg(status));
+    constexpr int available = 2;
+    constexpr int hover = 0;
+    return QStringLiteral("%1%2.bmp").arg(base).arg(hovered && number == available ? hover : number);
 }
 
-void SpeechPanel::showStopStatus(int status)
+}  // namespace
+
+void SpeechPanel::showPlayback(PlaybackState state)
 {
-    w.Image6->setPicture(QStringLiteral("Stop%1.bmp").arg(status));
+    showPlaybackHover(state, nullptr);
+}
+
+void SpeechPanel::showPlaybackHover(PlaybackState state, const QObject *hovered)
+{
+    const ButtonNumbers numbers = buttonNumbers(state);
+    w.Image4->setPicture(picture(QStringLiteral("play"), numbers.play, hovered == w.Image4));
+    w.Image5->setPicture(picture(QStringLiteral("Pause"), numbers.pause, hovered == w.Image5));
+    w.Image6->setPicture(picture(QStringLiteral("Stop"), numbers.stop, hovered == w.Image6));
 }
 
 bool SpeechPanel::eventFilter(QObject *watched, QEvent *event)

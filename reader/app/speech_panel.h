@@ -68,9 +68,11 @@ public:
     void showRate(int value) override;
     void showPitch(int value) override;
 
-    void showPlayStatus(int status) override;
-    void showPauseStatus(int status) override;
-    void showStopStatus(int status) override;
+    void showPlayback(PlaybackState state) override;
+    // The playback button under the pointer shows its hover picture where
+    // its state offers a click; the other two their normal pictures.
+    // Another widget than the three: all three normal.
+    void showPlaybackHover(PlaybackState state, const QObject *hovered);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

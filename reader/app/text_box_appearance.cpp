@@ -31,7 +31,7 @@ void setTextBoxColour(QPlainTextEdit *box, QPalette::ColorRole role, const QColo
 
 void SayoraMain::fontClick()
 {
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     FontChooser chooser(MainTxtBox->font(), MainTxtBox->palette().color(QPalette::Text), this,
                         MainTxtBox->palette().color(QPalette::Base));
     if (chooser.exec() != QDialog::Accepted)
@@ -51,7 +51,7 @@ void SayoraMain::fontClick()
 
 void SayoraMain::backColourClick()
 {
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     // Custom colours are black again on every opening, and the dialog does
     // not start on the current background colour.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
@@ -68,7 +68,7 @@ void SayoraMain::backColourClick()
 
 void SayoraMain::showHideClick()
 {
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (Settings.ShowText) {
         Settings.ShowText = false;
@@ -89,7 +89,7 @@ void SayoraMain::showHideClick()
 
 void SayoraMain::openClick()
 {
-    m_speech->Disappear = false;
+    m_speech->setDisappear(false);
     std::unique_ptr<QFileDialog> dialog(FileDialogs::createOpenDialog(this, Settings.OpenDir, Settings.OpenExt));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
@@ -103,7 +103,7 @@ void SayoraMain::showLoadedDocument(const QString &path)
     m_navigation->showDocument(RichTextBox1.document(), path);
     m_document = ReadingPositions::identify(path);
     const qint64 place = m_document ? m_positions.find(*m_document) : 0;
-    const qint64 length = m_speech->TextLength;
+    const qint64 length = m_speech->textLength();
     if (place > 0 && place < length) {
         m_speech->resumeAt(place);
         showResumeNote(tr("Resumed at %1 % where the reading stopped; Ctrl+Home reads from the start.")

@@ -182,10 +182,9 @@ void WindowExport::showFraction(double fraction)
         Label7->setText(QString::number(percent));
 }
 
-void WindowExport::start(const QString &exportText, const Voice &voice)
+void WindowExport::start(const PreparedSpeech &speech, const Voice &voice)
 {
-    // An engine handed no words may never report its end.
-    if (exportText.trimmed().isEmpty()) {
+    if (speech.isEmpty()) {
         exportFailed(tr("The pronunciation rules leave nothing to read aloud."));
         return;
     }
@@ -196,7 +195,7 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
     }
     // Whether the speech fits one WAV, from the voice's own pace: the rate
     // the panel shows is no measure of an espeak-ng voice's speed.
-    const qint64 length = DocumentSaver::estimateTextLength(exportText);
+    const qint64 length = DocumentSaver::estimateTextLength(speech.spoken);
     const double waveBytes =
         voice.throughControl
             ? 50 * DocumentSaver::estimateWaveSize(length, voice.rateShown, voice.sampleRate)
@@ -231,14 +230,8 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
         return;
     }
     if (voice.throughControl) {
-        renderWithControl(exportText, voice);
+        renderWithControl(speech.spoken, length, voice);
         return;
-    }
-    QString text = exportText;
-    if (voice.name == QLatin1String("Microsoft Simplified Chinese")) {
-        static const char16_t wide[] = u"１２３４５６７８９０";
-        for (int i = 0; i < 10; ++i)
-            text.replace(QChar(wide[i]), QChar(u"1234567890"[i]));
     }
     // The rendering's end, or its failure, comes as a signal; its progress
     // moves the number from 0 to 50 meanwhile.
@@ -247,7 +240,7 @@ void WindowExport::start(const QString &exportText, const Voice &voice)
         if (m_renderingShown)
             showFraction(rendered / 2);
     });
-    m_export->render(text, voice.wave);
+    m_export->render(speech.spoken, voice.wave);
 }
 
 void WindowExport::startBook(const Book &book)
@@ -363,7 +356,7 @@ void WindowExport::bookFinished(bool ok, const QString &why)
     window->open();
 }
 
-void WindowExport::renderWithControl(const QString &text, const Voice &voice)
+void WindowExport::renderWithControl(const QString &text, qint64 length, const Voice &voice)
 {
     ControlHost *control = m_place.control;
     if (!control->isCreated()) {
@@ -372,8 +365,7 @@ void WindowExport::renderWithControl(const QString &text, const Voice &voice)
         return;
     }
     // The voice's own sample rate: the constants describe another.
-    EstimateWaveSize = DocumentSaver::estimateWaveSize(DocumentSaver::estimateTextLength(text), voice.rateShown,
-                                                       voice.sampleRate);
+    EstimateWaveSize = DocumentSaver::estimateWaveSize(length, voice.rateShown, voice.sampleRate);
     switch (lockControlExport()) {
     case ControlLock::Taken:
         break;

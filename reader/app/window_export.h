@@ -2,6 +2,7 @@
 
 #include "export/speech_export.h"
 #include "registry/registry_key.h"
+#include "speech/prepared_speech.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -91,7 +92,7 @@ public:
     void showWaiting(const QString &target);
     void hideStatus();
     // Exports text (as spoken) to the target showWaiting() named.
-    void start(const QString &text, const Voice &voice);
+    void start(const PreparedSpeech &speech, const Voice &voice);
     // Exports a book to the target showWaiting() named: a folder of
     // chapters, or one file.
     void startBook(const Book &book);
@@ -129,7 +130,8 @@ public:
     int exportStallSeconds = 60;
 
 private:
-    void renderWithControl(const QString &text, const Voice &voice);
+    // length: the text's length as the size estimates count it.
+    void renderWithControl(const QString &text, qint64 length, const Voice &voice);
     void Timer101_Timer();
     void Timer1_Timer();
     void Timer102_Timer();

@@ -131,7 +131,7 @@ bool WindowSettings::capture()
         m_record.RatePercent = percent(engine->Speed(), engine->MinSpeed(), engine->MaxSpeed());
         m_record.PitchPercent = percent(engine->Pitch(), engine->MinPitch(), engine->MaxPitch());
     } else if (m_record.Engine == SpeechController::Sapi5) {
-        m_record.VoiceIndex = position - speech->Sapi4Count;
+        m_record.VoiceIndex = position - speech->sapi4Count();
         if (speech->newsVoice())
             m_record.RatePercent = int(speech->newsVoice()->Rate()) * 5 + 50;
     }
@@ -182,7 +182,7 @@ bool WindowSettings::loadAndApply()
     if (has(SettingsRecord::FieldVoiceIndex))
         applyVoice(file, has(SettingsRecord::FieldVoiceName));
     // Setting a scrollbar hands its value to the engine of the voice.
-    if (m_parts.speech->CurEngine == file.Engine) {
+    if (m_parts.speech->currentEngine() == file.Engine) {
         if (has(SettingsRecord::FieldRatePercent) && validPosition(file.RatePercent))
             m_parts.rate->setValue(file.RatePercent);
         if (has(SettingsRecord::FieldPitchPercent) && file.Engine == SpeechController::Sapi4
@@ -259,10 +259,10 @@ int WindowSettings::storedVoicePosition(const SettingsRecord &file, bool nameKno
         }
     }
     int position = -1;
-    if (file.Engine == SpeechController::Sapi4 && file.VoiceIndex >= 1 && file.VoiceIndex <= speech->Sapi4Count)
+    if (file.Engine == SpeechController::Sapi4 && file.VoiceIndex >= 1 && file.VoiceIndex <= speech->sapi4Count())
         position = file.VoiceIndex - 1;
-    else if (file.Engine == SpeechController::Sapi5 && file.VoiceIndex >= 0 && file.VoiceIndex < speech->Sapi5Count)
-        position = speech->Sapi4Count + file.VoiceIndex;
+    else if (file.Engine == SpeechController::Sapi5 && file.VoiceIndex >= 0 && file.VoiceIndex < speech->sapi5Count())
+        position = speech->sapi4Count() + file.VoiceIndex;
     if (isOfEngine(position))
         return position;
     return list->count() > 0 ? 0 : -1;
@@ -277,18 +277,18 @@ void WindowSettings::applyVoice(const SettingsRecord &file, bool nameKnown)
     // with its engine's limits and language.
     SpeechController *speech = m_parts.speech;
     speech->setVoiceListPosition(position);
-    m_record.Engine = speech->CurEngine;
-    m_record.VoiceIndex = speech->CurVoiceIndex;
-    m_record.VoiceName = speech->CurVoiceName;
+    m_record.Engine = speech->currentEngine();
+    m_record.VoiceIndex = speech->currentVoiceIndex();
+    m_record.VoiceName = speech->currentVoiceName();
 }
 
 void WindowSettings::save()
 {
     captureGeometry();
     captureTextBox();
-    m_record.Engine = m_parts.speech->CurEngine;
-    m_record.VoiceIndex = m_parts.speech->CurVoiceIndex;
-    m_record.VoiceName = m_parts.speech->CurVoiceName;
+    m_record.Engine = m_parts.speech->currentEngine();
+    m_record.VoiceIndex = m_parts.speech->currentVoiceIndex();
+    m_record.VoiceName = m_parts.speech->currentVoiceName();
     m_record.RatePercent = m_parts.rate->value();
     m_record.PitchPercent = m_parts.pitch->value();
     QString error;

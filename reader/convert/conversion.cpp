@@ -10,6 +10,7 @@
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/language_runs.h"
+#include "speech/prepared_speech.h"
 #include "speech/voice_choice.h"
 
 #include <QFile>
@@ -456,19 +457,14 @@ QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)
     for (const Part &part : std::as_const(parts)) {
         if (!rules.contains(part.voice.code))
             rules.insert(part.voice.code, pronunciationFor(part.voice.code));
-        const QString written = m_written.mid(part.start, part.length);
-        SpokenForm form;
-        if (const PronunciationRules &own = rules[part.voice.code]; !own.isEmpty())
-            form = own.apply(written);
-        else
-            form.text = written;
+        const PreparedSpeech form = prepareSpeech(m_written.mid(part.start, part.length), rules[part.voice.code], part.voice.name);
         // What the rules leave without a word makes no sound.
-        if (form.text.trimmed().isEmpty())
+        if (form.isEmpty())
             continue;
         m_runMaps.append({m_text.size(), part.start, form.map});
         m_runVoices.append(part.voice.name);
-        runs.append({m_text.size(), form.text, voiceFor(part.voice)});
-        m_text += form.text;
+        runs.append({m_text.size(), form.spoken, voiceFor(part.voice)});
+        m_text += form.spoken;
     }
     return runs;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "speech/playback_state.h"
+
 #include <QObject>
 #include <QString>
 
@@ -59,10 +61,8 @@ public:
     virtual void showRate(int value) = 0;
     virtual void showPitch(int value) = 0;
 
-    // The playback buttons' pictures follow their state numbers.
-    virtual void showPlayStatus(int status) = 0;
-    virtual void showPauseStatus(int status) = 0;
-    virtual void showStopStatus(int status) = 0;
+    // Shows the playback buttons as the reading's state makes them.
+    virtual void showPlayback(PlaybackState state) = 0;
 
 signals:
     void textChanged();

@@ -1,68 +1,42 @@
 // Speaking from the caret, the engines' progress events with word
 // highlighting, and pause / stop / rewind.
-//
-// `HaltReason` exists because pausing, resetting or restarting an engine
-// can itself produce an end-of-speech notification: whoever interrupts sets
-// the cause before calling the engine, and the end handlers look at it.
 
 #include "speech/speech_controller.h"
 
-#include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
+#include "speech/prepared_speech.h"
 #include "speech/reading_view.h"
+#include "speech/speaking_voice.h"
 
 #include <QLocale>
-
-namespace {
-
-const QString chineseVoice = QStringLiteral("Microsoft Simplified Chinese");
-
-// Full-width digits to ASCII, in the order the Chinese voice needs them.
-QString withAsciiDigits(QString text)
-{
-    for (int digit = 1; digit <= 10; ++digit) {
-        const int d = digit % 10;
-        text.replace(QChar(0xFF10 + d), QChar(u'0' + d));
-    }
-    return text;
-}
-
-}  // namespace
 
 void SpeechController::Speak(bool clearDisappear)
 {
     if (clearDisappear)
         Disappear = false;
-    if (TextLength == 0 || PlayStatus != 2)
+    if (TextLength == 0 || m_state == State::Speaking)
         return;
-    HaltReason = 0;
-    if (CurEngine != Sapi4 && CurEngine != Sapi5)
+    HaltReason = Interruption::None;
+    if (!selectedVoice())
         return;
-    if (PauseStatus == 3 && m_runPending) {
+    if (m_state == State::Paused && m_runPending) {
         m_runPending = false;
-        // The engine paused after its run had ended plays again, idle.
-        if (PlayingEngine == Sapi4)
-            DirectSS1->AudioResume();
-        else if (NewsVoice1)
-            NewsVoice1->Resume();
+        // The voice paused after its run had ended plays again, idle.
+        if (SpeakingVoice *voice = playingVoice())
+            voice->resume();
         if (!speakNextRun()) {
             endOfSpeech();
             return;
         }
-        setPlayStatus(3);
-        setPauseStatus(2);
+        setState(State::Speaking);
         return;
     }
-    if (PauseStatus == 3) {
-        const int engine = PlayingEngine ? PlayingEngine : CurEngine;
-        if (engine == Sapi4)
-            DirectSS1->AudioResume();
-        else if (NewsVoice1)
-            NewsVoice1->Resume();
+    if (m_state == State::Paused) {
+        if (SpeakingVoice *voice = playingVoice())
+            voice->resume();
         // A resumed engine raises no new start notification, so the buttons
         // would stay paused and the speech could not be paused again.
-        setPlayStatus(3);
-        setPauseStatus(2);
+        setState(State::Speaking);
         return;
     }
     qint64 caret = caretPosition();
@@ -85,7 +59,6 @@ void SpeechController::Speak(bool clearDisappear)
 void SpeechController::prepareRuns(qint64 from, const QString &text)
 {
     ++m_runGeneration;
-    m_runStream = 0;
     m_runPending = false;
     m_runsFrom = from;
     m_runsText = text;
@@ -102,42 +75,25 @@ bool SpeechController::speakNextRun()
     SpokenText = run.start == 0 && run.length == m_runsText.size() ? m_runsText : m_runsText.mid(run.start, run.length);
     // Another language's voice, where one is installed and it is not the
     // selected voice itself; else the selected voice reads the run.
-    int engine = CurEngine;
+    SpeakingVoice *voice = selectedVoice();
+    if (!voice)
+        return false;
     QString language = CurVoiceLanguage;
     QString name = CurVoiceName;
-    int token = -1;
-    QList<SpObjectToken> tokens;
-    if (!run.language.isEmpty() && NewsVoice1) {
-        tokens = NewsVoice1->GetVoices();
-        token = VoiceChoice::voiceForLanguage(run.language, tokens, QLocale());
-        if (CurEngine == Sapi5 && token == CurVoiceIndex)
-            token = -1;
-    }
-    if (token >= 0) {
-        engine = Sapi5;
-        language = tokens.at(token).Language();
-        name = tokens.at(token).GetDescription(0);
-        NewsVoice1->setVoice(tokens.at(token));
-        m_voiceSwitched = true;
-        // flite's scrollbars, on espeak-ng's scales.
-        if (CurEngine == Sapi4) {
-            if (m_ratePosition >= 0)
-                NewsVoice1->setRate(VoiceChoice::sapi5Rate(m_ratePosition));
-            if (m_volumePosition >= 0)
-                NewsVoice1->setVolume(m_volumePosition);
-        }
+    QString quirks = quirksName();
+    if (const int token = run.language.isEmpty() ? -1 : languageVoice(run.language); token >= 0) {
+        voice = useLanguageVoice(token, &language, &name);
+        quirks.clear();
     } else {
         restoreVoice();
     }
-    toSpokenForm(language);
-    if (token < 0 && CurEngine == Sapi5 && m_view.shownVoiceName() == chineseVoice)
-        SpokenText = withAsciiDigits(SpokenText);
-    PlayingEngine = engine;
+    // Only the text from the caret on, once per run.
+    PreparedSpeech prepared = prepareSpeech(SpokenText, m_pronunciation.rulesFor(language), quirks);
+    SpokenText = std::move(prepared.spoken);
+    m_spokenMap = std::move(prepared.map);
+    m_playing = voice;
     emit runStarted(SpeakStart, run.length, name);
-    if (engine == Sapi4)
-        DirectSS1->Speak(SpokenText);
-    else if (NewsVoice1)
-        m_runStream = NewsVoice1->Speak(SpokenText, SpVoice::SVSFlagsAsync);
+    voice->speak(SpokenText);
     return true;
 }
 
@@ -151,9 +107,7 @@ QList<SpeechController::VoicedRun> SpeechController::voicedRuns(const QString &t
         parts = LanguageRuns::split(text, CurVoiceLanguage, &LanguageGuesser::shared(), VoiceChoice::voicedLanguages(tokens));
     }
     for (const LanguageRun &part : std::as_const(parts)) {
-        int token = part.language.isEmpty() ? -1 : VoiceChoice::voiceForLanguage(part.language, tokens, QLocale());
-        if (CurEngine == Sapi5 && token == CurVoiceIndex)
-            token = -1;
+        const int token = part.language.isEmpty() ? -1 : languageVoice(part.language);
         const QString written = text.mid(part.start, part.length);
         if (!runs.isEmpty() && runs.last().token == token) {
             runs.last().spoken += written;  // in the written form until the rules below
@@ -163,38 +117,37 @@ QList<SpeechController::VoicedRun> SpeechController::voicedRuns(const QString &t
     }
     for (VoicedRun &run : runs) {
         const QString language = run.token >= 0 ? tokens.at(run.token).Language() : CurVoiceLanguage;
-        run.spoken = m_pronunciation.rulesFor(language).apply(run.spoken).text;
+        run.spoken = prepareSpeech(run.spoken, m_pronunciation.rulesFor(language)).spoken;
     }
     return runs;
 }
 
-// The selected voice speaks again after another language's.
-void SpeechController::restoreVoice()
+// ---- the voice's events
+
+void SpeechController::voiceStarted()
 {
-    if (!m_voiceSwitched || !NewsVoice1)
-        return;
-    m_voiceSwitched = false;
-    if (CurEngine == Sapi5) {
-        const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
-        if (CurVoiceIndex >= 0 && CurVoiceIndex < tokens.size())
-            NewsVoice1->setVoice(tokens.at(CurVoiceIndex));
-    }
+    setState(State::Speaking);
 }
 
-// ---- SAPI 5 events
-
-void SpeechController::NewsVoice1_StartStream()
-{
-    setPlayStatus(3);
-    setPauseStatus(2);
-    setStopStatus(2);
-}
-
-void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
+void SpeechController::voiceWord(qint64 position, qint64 length)
 {
     ++m_wordsSpoken;
     // Positions are in the spoken form; the user sees the written words.
-    const PositionMap::Range written = m_spokenMap.writtenRange(characterPosition, length);
+    if (length == SpeakingVoice::unknownLength) {
+        // The caret goes to the written word the voice is at, selected to the
+        // next delimiter, and a replaced phrase is selected whole.
+        const PositionMap::Range written = m_spokenMap.writtenRange(position, 1);
+        setCaretPosition(SpeakStart + written.start);
+        const qint64 s = caretPosition();
+        m_readingPosition = s;
+        const qint64 e = std::max<qint64>(FindWordEnd(m_view.text(), s, wordDelimiters()),
+                                          std::min<qint64>(SpeakStart + written.start + written.length, TextLength));
+        select(s, e - s);
+        if (!m_view.sliderHeld())
+            setSliderValue(e - 1);
+        return;
+    }
+    const PositionMap::Range written = m_spokenMap.writtenRange(position, length);
     const qint64 offset = SpeakStart + written.start;
     m_readingPosition = offset;
     select(offset, written.length);
@@ -202,34 +155,16 @@ void SpeechController::NewsVoice1_Word(qint64 characterPosition, qint64 length)
         setSliderValue(offset);
 }
 
-void SpeechController::NewsVoice1_EndStream(long stream)
-{
-    // The end of a run's stream that was dropped for another says nothing
-    // about the reading.
-    if (m_readingRuns && m_runStream != 0 && stream != m_runStream)
-        return;
-    endOfSpeech();
-}
-
-void SpeechController::toSpokenForm(const QString &language)
-{
-    // Only the text from the caret on, once per run: with no rules this is
-    // a copy, so the first sound comes as soon as without them.
-    SpokenForm form = m_pronunciation.rulesFor(language).apply(SpokenText);
-    SpokenText = std::move(form.text);
-    m_spokenMap = std::move(form.map);
-}
-
 void SpeechController::startReading()
 {
     m_wordsSpoken = 0;
     m_readingRuns = true;
-    PlayingEngine = CurEngine;
+    m_playing = selectedVoice();
 }
 
 void SpeechController::endOfSpeech()
 {
-    if (HaltReason == 0 && m_readingRuns && m_runs.hasNext()) {
+    if (HaltReason == Interruption::None && m_readingRuns && m_runs.hasNext()) {
         // The next run starts from the event loop: the engine that ended
         // may still be inside its notification. A stop or a new reading
         // meanwhile cancels it.
@@ -238,7 +173,7 @@ void SpeechController::endOfSpeech()
             if (generation != m_runGeneration || !m_readingRuns)
                 return;
             // Paused between the runs: the next waits for the resume.
-            if (PauseStatus == 3) {
+            if (m_state == State::Paused) {
                 m_runPending = true;
                 return;
             }
@@ -247,20 +182,17 @@ void SpeechController::endOfSpeech()
         }, Qt::QueuedConnection);
         return;
     }
-    if (HaltReason == 0) {
+    if (HaltReason == Interruption::None) {
         m_runs.clear();
-        m_runStream = 0;
         restoreVoice();
         // A reading that ran to the end leaves nothing to resume; a stopped
         // one keeps its place although the caret goes back to the start.
         if (m_readingRuns)
             m_readingPosition = 0;
-        setPlayStatus(2);
-        setPauseStatus(1);
-        setStopStatus(1);
+        setState(State::Idle);
         setSliderValue(0);
         setCaretPosition(0);
-        PlayingEngine = 0;
+        m_playing = nullptr;
         const bool silent = m_readingRuns && m_wordsSpoken == 0;
         m_readingRuns = false;
         emit readingStopped();
@@ -276,36 +208,7 @@ void SpeechController::endOfSpeech()
         emit exitRequested();
 }
 
-// ---- SAPI 4 notifications
-
-void SpeechController::DirectSS1_AudioStart()
-{
-    setPlayStatus(3);
-    setPauseStatus(2);
-    setStopStatus(2);
-}
-
-void SpeechController::DirectSS1_AudioStop()
-{
-    endOfSpeech();
-}
-
-void SpeechController::DirectSS1_WordPosition(qint64 byteOffset)
-{
-    ++m_wordsSpoken;
-    // The offset is in the spoken form: the caret goes to the written word
-    // it came from, and a replaced phrase is selected whole.
-    const PositionMap::Range written =
-        m_spokenMap.writtenRange(VoiceChoice::roundHalfEven(double(byteOffset) / 2.0), 1);
-    setCaretPosition(SpeakStart + written.start);
-    const qint64 s = caretPosition();
-    m_readingPosition = s;
-    const qint64 e = std::max<qint64>(FindWordEnd(m_view.text(), s, wordDelimiters()),
-                                      std::min<qint64>(SpeakStart + written.start + written.length, TextLength));
-    select(s, e - s);
-    if (!m_view.sliderHeld())
-        setSliderValue(e - 1);
-}
+// ---- word ends
 
 const QString &SpeechController::wordDelimiters()
 {
@@ -343,76 +246,44 @@ qint64 SpeechController::FindWordEnd(const QString &text, qint64 start, const QS
 void SpeechController::Pause()
 {
     Disappear = false;
-    if (PauseStatus != 2)
+    if (m_state != State::Speaking)
         return;
-    const int engine = PlayingEngine ? PlayingEngine : CurEngine;
-    if (engine == Sapi4) {
-        setPlayStatus(2);
-        setPauseStatus(3);
-        HaltReason = 99;
-        DirectSS1->AudioPause();
-    } else if (engine == Sapi5) {
-        if (NewsVoice1)
-            NewsVoice1->Pause();
-        setPlayStatus(2);
-        setPauseStatus(3);
-    }
+    SpeakingVoice *voice = playingVoice();
+    setState(State::Paused);
+    if (!voice)
+        return;
+    if (voice->mayEndWhilePaused())
+        HaltReason = Interruption::EnginePaused;
+    voice->pause();
 }
 
 void SpeechController::Stop()
 {
     Disappear = false;
-    if (StopStatus != 2)
+    if (m_state == State::Idle)
         return;
     m_readingRuns = false;
     m_runs.clear();
     m_runPending = false;
     ++m_runGeneration;
-    const int engine = PlayingEngine ? PlayingEngine : CurEngine;
-    if (engine == Sapi4) {
-        setPlayStatus(2);
-        setStopStatus(1);
-        HaltReason = 0;
-        if (PauseStatus == 3)
-            DirectSS1->AudioResume();
-        DirectSS1->AudioReset();
-        setPauseStatus(1);
-    } else if (engine == Sapi5) {
-        if (NewsVoice1) {
-            if (PauseStatus == 3)
-                NewsVoice1->Resume();
-            NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-        }
-        setPlayStatus(2);
-        setStopStatus(1);
-        setPauseStatus(1);
-    }
-    // Whatever else may still talk is silenced too (both calls do nothing
-    // when idle).
-    HaltReason = 0;
-    silence(engine == Sapi4 ? Sapi5 : Sapi4);
-    PlayingEngine = 0;
-    m_runStream = 0;
+    SpeakingVoice *voice = playingVoice();
+    HaltReason = Interruption::None;
+    if (voice)
+        voice->stop();
+    setState(State::Idle);
+    // Whatever else may still talk is silenced too (a voice that is idle
+    // stays so).
+    silenceAllBut(voice);
+    m_playing = nullptr;
     restoreVoice();
     emit readingStopped();
-}
-
-void SpeechController::silence(int engine)
-{
-    if (engine == Sapi4) {
-        DirectSS1->AudioResume();
-        DirectSS1->AudioReset();
-    } else if (engine == Sapi5 && NewsVoice1) {
-        NewsVoice1->Resume();
-        NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-    }
 }
 
 void SpeechController::Rewind()
 {
     setSliderValue(0);
     setCaretPosition(0);
-    if (PauseStatus != 3 && PlayStatus == 2)
+    if (m_state == State::Idle)
         m_readingPosition = 0;
 }
 

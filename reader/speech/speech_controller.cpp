@@ -1,8 +1,8 @@
 #include "speech/speech_controller.h"
 
 #include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
 #include "speech/reading_view.h"
+#include "speech/sapi4_voice.h"
 
 #include <algorithm>
 
@@ -11,10 +11,8 @@ SpeechController::SpeechController(ReadingView &view, QObject *parent)
     , m_view(view)
 {
     DirectSS1 = new DirectSS(this);
-    connect(DirectSS1, &DirectSS::AudioStart, this, &SpeechController::DirectSS1_AudioStart);
-    connect(DirectSS1, &DirectSS::AudioStop, this, &SpeechController::DirectSS1_AudioStop);
-    connect(DirectSS1, &DirectSS::WordPosition, this,
-            [this](int, int, qint64 byteOffset) { DirectSS1_WordPosition(byteOffset); });
+    m_sapi4Voice = new Sapi4Voice(DirectSS1, this);
+    listen(m_sapi4Voice);
 
     connect(&m_view, &ReadingView::voiceChosen, this, [this] { selectVoice(); });
     connect(&m_view, &ReadingView::volumeMoved, this, &SpeechController::volumeChanged);
@@ -34,22 +32,18 @@ SpeechController::~SpeechController() = default;
 
 // ---- state setters: one place that changes a state and shows its picture
 
-void SpeechController::setPlayStatus(int status)
+void SpeechController::setState(State state)
 {
-    PlayStatus = status;
-    m_view.showPlayStatus(status);
+    const bool changed = state != m_state;
+    m_state = state;
+    m_view.showPlayback(state);
+    if (changed)
+        emit stateChanged(state);
 }
 
-void SpeechController::setPauseStatus(int status)
+void SpeechController::resetPlayback()
 {
-    PauseStatus = status;
-    m_view.showPauseStatus(status);
-}
-
-void SpeechController::setStopStatus(int status)
-{
-    StopStatus = status;
-    m_view.showStopStatus(status);
+    setState(State::Idle);
 }
 
 // ---- text box helpers
@@ -88,7 +82,7 @@ void SpeechController::textKeyPressed(bool toStart)
 {
     // The key to the start means the start even where the caret already is
     // (after a stop has put it there); other keys count when they move it.
-    if (toStart && PauseStatus != 3)
+    if (toStart && m_state != State::Paused)
         m_readingPosition = 0;
     m_caretAtKeyPress = caretPosition();
 }
@@ -98,7 +92,7 @@ void SpeechController::textKeyReleased()
     const bool moved = m_caretAtKeyPress >= 0 && m_caretAtKeyPress != caretPosition();
     m_caretAtKeyPress = -1;
     caretMovedByUser();
-    if (moved && PlayStatus == 2 && PauseStatus != 3)
+    if (moved && m_state == State::Idle)
         m_readingPosition = caretPosition();
 }
 
@@ -107,7 +101,7 @@ void SpeechController::textPressed()
     // The caret moves after the press is handled: read it then.
     QMetaObject::invokeMethod(this, [this] {
         caretMovedByUser();
-        if (PlayStatus == 2 && PauseStatus != 3)
+        if (m_state == State::Idle)
             m_readingPosition = caretPosition();
     }, Qt::QueuedConnection);
 }

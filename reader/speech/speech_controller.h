@@ -4,12 +4,16 @@
 #include <QObject>
 #include <QString>
 
+#include "speech/playback_state.h"
 #include "speech/pronunciation_rules.h"
 #include "speech/reading_runs.h"
 #include "speech/voice_choice.h"
 
 class DirectSS;
 class ReadingView;
+class Sapi4Voice;
+class Sapi5Voice;
+class SpeakingVoice;
 class SpObjectToken;
 class SpVoice;
 
@@ -73,13 +77,32 @@ public:
     // from there, and with nothing read the caret and the slider go there
     // for the next Speak (the view scrolls only as far as it must).
     void readFrom(qint64 position);
+    using State = PlaybackState;
+    State state() const { return m_state; }
     // A reading is under way, speaking or paused.
-    bool readingUnderway() const { return PauseStatus != 1; }
+    bool readingUnderway() const { return m_state != State::Idle; }
+    // Start-up: idle, with the buttons shown so.
+    void resetPlayback();
 
-    // Button pictures follow the state numbers; each setter loads the picture.
-    void setPlayStatus(int status);
-    void setPauseStatus(int status);
-    void setStopStatus(int status);
+    // The program ends once the reading ends (a reading started from the
+    // command line); any action of the user clears it.
+    bool disappear() const { return Disappear; }
+    void setDisappear(bool on) { Disappear = on; }
+
+    // Where the speech handed to the engine began in the text box, and that
+    // text (after the pronunciation rules).
+    qint64 speakStart() const { return SpeakStart; }
+    const QString &spokenText() const { return SpokenText; }
+    qint64 textLength() const { return TextLength; }
+
+    // The selected voice: its engine generation (0: none yet), its index
+    // among that generation's voices (SAPI 4 modes count from 1) and name.
+    int currentEngine() const { return CurEngine; }
+    int currentVoiceIndex() const { return CurVoiceIndex; }
+    QString currentVoiceName() const { return CurVoiceName; }
+    // How many voices each generation put in the voice list.
+    int sapi4Count() const { return Sapi4Count; }
+    int sapi5Count() const { return Sapi5Count; }
 
     // Pure helpers of the SAPI 4 highlighting.
     static bool StartFrom(const QString &character, const QString &delimiters);
@@ -113,34 +136,9 @@ public:
     SpVoice *newsVoice() const { return NewsVoice1; }
     SpVoice *waveVoice() const { return WaveVoice1; }
 
-    // Window state. Positions are text-box positions in UTF-16 units, wider
-    // than 16 bits so long texts highlight correctly.
-    int PlayStatus = 2;
-    int PauseStatus = 1;
-    int StopStatus = 1;
-    int HaltReason = 0;
-    // Generation of the engine that holds the current speech (0: none). It
-    // differs from CurEngine when the user picks a voice of the other
-    // generation while speaking; pause, resume and stop act on this one.
-    int PlayingEngine = 0;
-    bool Disappear = false;
-    bool Sapi5Present = false;
-    qint64 SpeakStart = 0;
-    qint64 TextLength = 0;
-    QString SpokenText;
-
-    int Sapi4Count = 0;
-    int Sapi5Count = 0;
-    int CurEngine = 0;
-    int CurVoiceIndex = 0;
-    QString CurVoiceName;
-    QString CurVoiceLanguage;
-    int Sapi4MaxSpeed = 0;
-    int Sapi4MinSpeed = 0;
-    int Sapi4MaxPitch = 0;
-    int Sapi4MinPitch = 0;
-
 signals:
+    // The reading went from one state to another.
+    void stateChanged(SpeechController::State state);
     // A speech ended while `Disappear` was set: the program ends at once,
     // without its closing steps.
     void exitRequested();
@@ -155,18 +153,59 @@ signals:
     void runStarted(qint64 start, qint64 length, const QString &voiceName);
 
 private:
-    // SAPI 5 events of the speaking voice.
-    void NewsVoice1_StartStream();
-    void NewsVoice1_Word(qint64 characterPosition, qint64 length);
-    void NewsVoice1_EndStream(long stream);
-    // SAPI 4 notifications.
-    void DirectSS1_AudioStart();
-    void DirectSS1_AudioStop();
-    void DirectSS1_WordPosition(qint64 byteOffset);
+    // Why the voice's current speech is being interrupted. Pausing,
+    // resetting or restarting an engine can itself raise an end-of-speech
+    // notification: whoever interrupts says so before calling the engine,
+    // and only an end with no interruption under way ends the reading.
+    enum class Interruption {
+        None,
+        RestartAtSlider,  // the reading starts again where the slider was let go
+        EnginePaused,     // a flite voice paused: its audio may report an end
+    };
+
+    void setState(State state);
+
+    State m_state = State::Idle;
+    Interruption HaltReason = Interruption::None;
+    // The voice that holds the current speech (none when idle). It differs
+    // from the selected one when the user picks a voice of the other engine
+    // while speaking, or while another language's voice reads; pause, resume
+    // and stop act on this one.
+    SpeakingVoice *m_playing = nullptr;
+    bool Disappear = false;
+    // Positions are text-box positions in UTF-16 units, wider than 16 bits
+    // so long texts highlight correctly.
+    qint64 SpeakStart = 0;
+    qint64 TextLength = 0;
+    QString SpokenText;
+
+    int Sapi4Count = 0;
+    int Sapi5Count = 0;
+    int CurEngine = 0;
+    int CurVoiceIndex = 0;
+    QString CurVoiceName;
+    QString CurVoiceLanguage;
+
+    // The speaking voices' events.
+    void listen(SpeakingVoice *voice);
+    void voiceStarted();
+    void voiceWord(qint64 position, qint64 length);
     void endOfSpeech();
     void startReading();
-    void silence(int engine);
-    void toSpokenForm(const QString &language);
+
+    // The voices by the voice list: the selected one (none before a voice
+    // is chosen), the one that holds the speech, else the selected one.
+    SpeakingVoice *selectedVoice() const;
+    SpeakingVoice *playingVoice() const;
+    void silenceAllBut(SpeakingVoice *voice);
+    // The name the selected voice's quirks go by; empty for a voice with none.
+    QString quirksName() const;
+    // Another language's voice: its index among NewsVoice1's voices, -1 when
+    // there is none or it is the selected voice itself.
+    int languageVoice(const QString &language) const;
+    // Makes that voice read, with the bars' rate and volume; gives its
+    // language and name.
+    SpeakingVoice *useLanguageVoice(int token, QString *language, QString *name);
     // Reading run by run: the runs of the text from `from` on, and the next
     // of them spoken by its voice (false when none is left).
     void prepareRuns(qint64 from, const QString &text);
@@ -198,6 +237,8 @@ private:
     DirectSS *DirectSS1 = nullptr;
     SpVoice *NewsVoice1 = nullptr;
     SpVoice *WaveVoice1 = nullptr;
+    Sapi4Voice *m_sapi4Voice = nullptr;  // over DirectSS1
+    Sapi5Voice *m_sapi5Voice = nullptr;  // over NewsVoice1
     PronunciationLists m_pronunciation;
     PositionMap m_spokenMap;  // from SpokenText back to the text box, less SpeakStart
     qint64 m_wordsSpoken = 0;
@@ -210,7 +251,6 @@ private:
     QString m_runsText;
     bool m_languageSwitch = true;
     bool m_voiceSwitched = false;  // NewsVoice1 speaks another language's voice
-    long m_runStream = 0;          // NewsVoice1's stream of the running run
     bool m_runPending = false;     // paused between two runs: the next starts on resuming
     quint64 m_runGeneration = 0;   // a pending start of the next run counts only for its reading
     int m_ratePosition = -1;       // the scrollbars, for another language's voice

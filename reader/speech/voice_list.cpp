@@ -8,6 +8,8 @@
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/reading_view.h"
+#include "speech/sapi4_voice.h"
+#include "speech/sapi5_voice.h"
 #include "speech/voice_choice.h"
 
 #include <QLocale>
@@ -35,12 +37,85 @@ bool SpeechController::createNewsVoice()
         return false;
     }
     NewsVoice1 = voice;
-    connect(voice, &SpVoice::StartStream, this, &SpeechController::NewsVoice1_StartStream);
-    connect(voice, &SpVoice::Word, this,
-            [this](long, const QVariant &, qint64 position, qint64 length) { NewsVoice1_Word(position, length); });
-    connect(voice, &SpVoice::EndStream, this, [this](long stream) { NewsVoice1_EndStream(stream); });
+    m_sapi5Voice = new Sapi5Voice(voice, this);
+    listen(m_sapi5Voice);
     return true;
 }
+
+void SpeechController::listen(SpeakingVoice *voice)
+{
+    connect(voice, &SpeakingVoice::started, this, &SpeechController::voiceStarted);
+    connect(voice, &SpeakingVoice::word, this, &SpeechController::voiceWord);
+    connect(voice, &SpeakingVoice::ended, this, &SpeechController::endOfSpeech);
+}
+
+SpeakingVoice *SpeechController::selectedVoice() const
+{
+    if (CurEngine == Sapi4)
+        return m_sapi4Voice;
+    if (CurEngine == Sapi5)
+        return m_sapi5Voice;
+    return nullptr;
+}
+
+SpeakingVoice *SpeechController::playingVoice() const
+{
+    return m_playing ? m_playing : selectedVoice();
+}
+
+void SpeechController::silenceAllBut(SpeakingVoice *voice)
+{
+    for (SpeakingVoice *other : {static_cast<SpeakingVoice *>(m_sapi4Voice), static_cast<SpeakingVoice *>(m_sapi5Voice)}) {
+        if (other && other != voice)
+            other->stop();
+    }
+}
+
+QString SpeechController::quirksName() const
+{
+    // Only an espeak-ng voice has quirks to mind; they go by the name the
+    // list shows.
+    return CurEngine == Sapi5 ? m_view.shownVoiceName() : QString();
+}
+
+int SpeechController::languageVoice(const QString &language) const
+{
+    if (!NewsVoice1)
+        return -1;
+    const int token = VoiceChoice::voiceForLanguage(language, NewsVoice1->GetVoices(), QLocale());
+    return CurEngine == Sapi5 && token == CurVoiceIndex ? -1 : token;
+}
+
+SpeakingVoice *SpeechController::useLanguageVoice(int token, QString *language, QString *name)
+{
+    const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
+    *language = tokens.at(token).Language();
+    *name = tokens.at(token).GetDescription(0);
+    NewsVoice1->setVoice(tokens.at(token));
+    m_voiceSwitched = true;
+    // A flite voice's bars, on espeak-ng's scales.
+    if (CurEngine == Sapi4) {
+        if (m_ratePosition >= 0)
+            m_sapi5Voice->setRate(m_ratePosition);
+        if (m_volumePosition >= 0)
+            m_sapi5Voice->setVolume(m_volumePosition);
+    }
+    return m_sapi5Voice;
+}
+
+// The selected voice speaks again after another language's.
+void SpeechController::restoreVoice()
+{
+    if (!m_voiceSwitched || !NewsVoice1)
+        return;
+    m_voiceSwitched = false;
+    if (CurEngine == Sapi5) {
+        const QList<SpObjectToken> tokens = NewsVoice1->GetVoices();
+        if (CurVoiceIndex >= 0 && CurVoiceIndex < tokens.size())
+            NewsVoice1->setVoice(tokens.at(CurVoiceIndex));
+    }
+}
+
 
 bool SpeechController::createWaveVoice()
 {
@@ -102,16 +177,12 @@ void SpeechController::selectVoice()
         CurVoiceIndex = position + 1;
         DirectSS1->setCurrentMode(CurVoiceIndex);
         CurVoiceLanguage = QStringLiteral("en");  // flite speaks English only
-        Sapi4MaxSpeed = DirectSS1->MaxSpeed();
-        Sapi4MinSpeed = DirectSS1->MinSpeed();
         int rate = 0;
-        if (!position100(DirectSS1->Speed(), Sapi4MinSpeed, Sapi4MaxSpeed, &rate))
+        if (!position100(DirectSS1->Speed(), DirectSS1->MinSpeed(), DirectSS1->MaxSpeed(), &rate))
             return;
         m_view.setRatePosition(rate);
-        Sapi4MaxPitch = DirectSS1->MaxPitch();
-        Sapi4MinPitch = DirectSS1->MinPitch();
         int pitch = 0;
-        if (!position100(DirectSS1->Pitch(), Sapi4MinPitch, Sapi4MaxPitch, &pitch))
+        if (!position100(DirectSS1->Pitch(), DirectSS1->MinPitch(), DirectSS1->MaxPitch(), &pitch))
             return;
         m_view.setPitchPosition(pitch);
     }

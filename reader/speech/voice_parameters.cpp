@@ -4,9 +4,8 @@
 
 #include "speech/speech_controller.h"
 
-#include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
 #include "speech/reading_view.h"
+#include "speech/speaking_voice.h"
 
 #include <algorithm>
 
@@ -14,13 +13,8 @@ void SpeechController::volumeChanged(int v)
 {
     Disappear = false;
     m_volumePosition = v;
-    if (CurEngine == Sapi4) {
-        DirectSS1->setVolumeLeft(VoiceChoice::sapi4Volume(v));
-        DirectSS1->setVolumeRight(DirectSS1->VolumeLeft());
-        m_view.showVolume(v);
-    } else if (CurEngine == Sapi5) {
-        if (NewsVoice1)
-            NewsVoice1->setVolume(v);
+    if (SpeakingVoice *voice = selectedVoice()) {
+        voice->setVolume(v);
         m_view.showVolume(v);
     }
 }
@@ -29,12 +23,8 @@ void SpeechController::rateChanged(int v)
 {
     Disappear = false;
     m_ratePosition = v;
-    if (CurEngine == Sapi4) {
-        m_view.showRate(v);
-        DirectSS1->setSpeed(VoiceChoice::sapi4Scaled(v, Sapi4MinSpeed, Sapi4MaxSpeed));
-    } else if (CurEngine == Sapi5) {
-        if (NewsVoice1)
-            NewsVoice1->setRate(VoiceChoice::sapi5Rate(v));
+    if (SpeakingVoice *voice = selectedVoice()) {
+        voice->setRate(v);
         m_view.showRate(v);
     }
 }
@@ -42,10 +32,10 @@ void SpeechController::rateChanged(int v)
 void SpeechController::pitchChanged(int v)
 {
     Disappear = false;
-    // The SAPI 5 voice has no pitch setting here.
-    if (CurEngine == Sapi4) {
+    // Not every voice has a pitch to set; its bar then shows nothing new.
+    if (SpeakingVoice *voice = selectedVoice(); voice && voice->hasPitch()) {
         m_view.showPitch(v);
-        DirectSS1->setPitch(VoiceChoice::sapi4Scaled(v, Sapi4MinPitch, Sapi4MaxPitch));
+        voice->setPitch(v);
     }
 }
 
@@ -64,7 +54,7 @@ void SpeechController::textChanged()
 
 void SpeechController::caretMovedByUser()
 {
-    if (TextLength < 1 || PlayStatus != 2)
+    if (TextLength < 1 || m_state == State::Speaking)
         return;
     m_view.setSliderMaximum(int(TextLength));
     setSliderValue(caretPosition());
@@ -74,9 +64,9 @@ void SpeechController::sliderMoved()
 {
     // Moving the slider is the user's own action, like the buttons.
     Disappear = false;
-    if (PlayStatus == 2) {
+    if (m_state != State::Speaking) {
         setCaretPosition(m_view.sliderValue());
-        if (PauseStatus != 3)
+        if (m_state != State::Paused)
             m_readingPosition = caretPosition();
     }
 }
@@ -84,7 +74,7 @@ void SpeechController::sliderMoved()
 void SpeechController::sliderPressed()
 {
     Disappear = false;
-    if (TextLength < 1 || PlayStatus != 2)
+    if (TextLength < 1 || m_state == State::Speaking)
         return;
     m_view.setSliderMaximum(int(TextLength));
     setCaretPosition(m_view.sliderValue());
@@ -93,31 +83,20 @@ void SpeechController::sliderPressed()
 void SpeechController::sliderReleased()
 {
     Disappear = false;
-    HaltReason = 7;
-    // A voice of the other generation chosen meanwhile reads from here on;
-    // the engine that was talking falls silent.
-    if (PauseStatus != 1 && PlayingEngine != 0 && PlayingEngine != CurEngine)
-        silence(PlayingEngine);
-    if (PauseStatus == 2) {
+    HaltReason = Interruption::RestartAtSlider;
+    // A voice of the other engine chosen meanwhile reads from here on; the
+    // voice that was talking falls silent.
+    if (m_state != State::Idle && m_playing && m_playing != selectedVoice())
+        m_playing->stop();
+    if (m_state != State::Idle) {
+        // Paused or not, the speech that was under way is dropped and the
+        // reading starts again from the slider.
         restartAtSlider();
-        if (CurEngine == Sapi4)
-            DirectSS1->AudioReset();
-        else if (CurEngine == Sapi5 && NewsVoice1)
-            NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
+        if (SpeakingVoice *voice = selectedVoice())
+            voice->stop();
         speakNextRun();
     }
-    if (PauseStatus == 3) {
-        restartAtSlider();
-        if (CurEngine == Sapi4) {
-            DirectSS1->AudioResume();
-            DirectSS1->AudioReset();
-        } else if (CurEngine == Sapi5 && NewsVoice1) {
-            NewsVoice1->Resume();
-            NewsVoice1->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-        }
-        speakNextRun();
-    }
-    HaltReason = 0;
+    HaltReason = Interruption::None;
 }
 
 void SpeechController::restartAtSlider()

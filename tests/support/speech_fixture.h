@@ -49,7 +49,7 @@ struct SpeechFixture
         panel = std::make_unique<SpeechPanel>(w);
         speech = std::make_unique<SpeechController>(*panel);
         speech->GetEngines4();
-        speech->Sapi5Present = speech->createNewsVoice();
+        speech->createNewsVoice();
         speech->createWaveVoice();
         speech->GetEngines5();
     }
@@ -58,7 +58,7 @@ struct SpeechFixture
     void choose(int engine)
     {
         if (engine == 4) {
-            for (int i = 0; i < speech->Sapi4Count; ++i) {
+            for (int i = 0; i < speech->sapi4Count(); ++i) {
                 if (w.Combo1->itemText(i).contains(QLatin1String("Kal"), Qt::CaseInsensitive)) {
                     speech->setVoiceListPosition(i);
                     return;
@@ -70,11 +70,11 @@ struct SpeechFixture
         const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
         for (int i = 0; i < tokens.size(); ++i) {
             if (tokens.at(i).Id() == QLatin1String("en-us") || tokens.at(i).Language() == QLatin1String("en-us")) {
-                speech->setVoiceListPosition(speech->Sapi4Count + i);
+                speech->setVoiceListPosition(speech->sapi4Count() + i);
                 return;
             }
         }
-        speech->setVoiceListPosition(speech->Sapi4Count);
+        speech->setVoiceListPosition(speech->sapi4Count());
     }
 
     void setText(const QString &text, int caret)

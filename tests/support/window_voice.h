@@ -19,8 +19,8 @@ inline bool chooseEnglishEspeak(SayoraMain &w)
     const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
     for (int i = 0; i < tokens.size(); ++i) {
         if (tokens.at(i).Language() == QLatin1String("en-us")) {
-            speech->setVoiceListPosition(speech->Sapi4Count + i);
-            return speech->CurEngine == SpeechController::Sapi5;
+            speech->setVoiceListPosition(speech->sapi4Count() + i);
+            return speech->currentEngine() == SpeechController::Sapi5;
         }
     }
     return false;

@@ -98,7 +98,7 @@ bool startReading(SayoraMain &w)
 {
     const qint64 from = caret(w);
     key(w, QKeySequence(Qt::Key_F5));
-    return QTest::qWaitFor([&] { return w.speech()->PlayStatus == 3 && w.speech()->readingPosition() > from; }, 30000);
+    return QTest::qWaitFor([&] { return w.speech()->state() == SpeechController::State::Speaking && w.speech()->readingPosition() > from; }, 30000);
 }
 
 // The voice went to `start` and reads on there: a word after it is spoken,
@@ -107,11 +107,11 @@ bool readsFrom(const SayoraMain &w, qint64 start, qint64 end)
 {
     const bool read = QTest::qWaitFor([&] {
         const qint64 at = w.speech()->readingPosition();
-        return w.speech()->PlayStatus == 3 && at > start && at < end;
+        return w.speech()->state() == SpeechController::State::Speaking && at > start && at < end;
     }, 30000);
     if (!read)
-        qWarning("reading at %lld, play %d, pause %d; expected after %lld, before %lld", w.speech()->readingPosition(),
-                 w.speech()->PlayStatus, w.speech()->PauseStatus, start, end);
+        qWarning("reading at %lld, state %d; expected after %lld, before %lld", w.speech()->readingPosition(),
+                 int(w.speech()->state()), start, end);
     return read;
 }
 
@@ -285,7 +285,7 @@ void TestBookNavigation::chapterListGoesThere()
     QCOMPARE(named<PositionSlider>(*w, "cpvSlider1")->value(), chapters.at(1).start);
     // The chapter begins at the top of the view.
     QVERIFY(textBox(*w)->cursorRect().top() < textBox(*w)->fontMetrics().lineSpacing());
-    QCOMPARE(w->speech()->PlayStatus, 2);
+    QVERIFY(w->speech()->state() != SpeechController::State::Speaking);
     QCOMPARE(w->windowTitle(), QStringLiteral("Sayora 1.19 - The Test Book - Chapter Two"));
     QVERIFY(announced.size() >= 1);
     QCOMPARE(announced.last().at(0).toString(), QStringLiteral("Chapter Two"));
@@ -304,7 +304,7 @@ void TestBookNavigation::chapterListGoesThere()
     QTRY_COMPARE(w->windowTitle(), QStringLiteral("Sayora 1.19 - The Test Book - Chapter Three"));
     QCOMPARE(announced.last().at(0).toString(), QStringLiteral("Chapter Three"));
     QTest::keyClick(textBox(*w), Qt::Key_F7);
-    QTRY_COMPARE(w->speech()->PauseStatus, 1);
+    QTRY_COMPARE(w->speech()->state(), SpeechController::State::Idle);
 }
 
 // While reading, the keys move the voice: next sentence, back to the
@@ -355,9 +355,9 @@ void TestBookNavigation::stepKeysWhileReading()
     key(*w, BookNavigation::stepKey(Unit::Chapter, false));
     key(*w, BookNavigation::stepKey(Unit::Chapter, false));
     QCOMPARE(announced.last().at(0).toString(), QStringLiteral("At the start"));
-    QCOMPARE(w->speech()->PlayStatus, 3);
+    QCOMPARE(w->speech()->state(), SpeechController::State::Speaking);
     QTest::keyClick(textBox(*w), Qt::Key_Escape);
-    QTRY_COMPARE(w->speech()->PauseStatus, 1);
+    QTRY_COMPARE(w->speech()->state(), SpeechController::State::Idle);
 }
 
 // Stopped, a step moves the caret and the slider for the next reading and
@@ -372,20 +372,20 @@ void TestBookNavigation::stepKeysWhenStoppedOrPaused()
     QCOMPARE(caret(*w), second);
     QCOMPARE(named<PositionSlider>(*w, "cpvSlider1")->value(), second);
     QCOMPARE(w->speech()->readingPosition(), second);
-    QCOMPARE(w->speech()->PauseStatus, 1);
+    QCOMPARE(w->speech()->state(), SpeechController::State::Idle);
     key(*w, BookNavigation::stepKey(Unit::Sentence, false));
     QCOMPARE(caret(*w), steps.previous(Unit::Sentence, second));
 
     // F5 reads from the caret; pause, step a paragraph on: it reads on there.
     QVERIFY(startReading(*w));
     QTest::keyClick(textBox(*w), Qt::Key_F6);
-    QTRY_COMPARE(w->speech()->PauseStatus, 3);
+    QTRY_COMPARE(w->speech()->state(), SpeechController::State::Paused);
     const qsizetype paragraph = steps.next(Unit::Paragraph, w->speech()->readingPosition());
     key(*w, BookNavigation::stepKey(Unit::Paragraph, true));
     QVERIFY(readsFrom(*w, paragraph, steps.sentenceAt(paragraph).end));
-    QCOMPARE(w->speech()->PauseStatus, 2);
+    QCOMPARE(w->speech()->state(), SpeechController::State::Speaking);
     QTest::keyClick(textBox(*w), Qt::Key_F7);
-    QTRY_COMPARE(w->speech()->PauseStatus, 1);
+    QTRY_COMPARE(w->speech()->state(), SpeechController::State::Idle);
 }
 
 // The flite voices go through the other engine's restart: paused and
@@ -395,21 +395,21 @@ void TestBookNavigation::stepKeysWithFliteVoice()
     auto w = bookWindow();
     QVERIFY(w);
     SpeechController *speech = w->speech();
-    QVERIFY(speech->Sapi4Count > 0);
+    QVERIFY(speech->sapi4Count() > 0);
     speech->setVoiceListPosition(0);
-    QCOMPARE(speech->CurEngine, int(SpeechController::Sapi4));
+    QCOMPARE(speech->currentEngine(), int(SpeechController::Sapi4));
     const ReadingSteps steps = stepsOf(*w);
     QVERIFY(startReading(*w));
     const qsizetype next = steps.next(Unit::Sentence, speech->readingPosition());
     key(*w, BookNavigation::stepKey(Unit::Sentence, true));
     QVERIFY(readsFrom(*w, next, steps.sentenceAt(next).end));
     QTest::keyClick(textBox(*w), Qt::Key_F6);
-    QTRY_COMPARE(speech->PauseStatus, 3);
+    QTRY_COMPARE(speech->state(), SpeechController::State::Paused);
     const QList<Document::Chapter> chapters = w->navigation()->chapters();
     key(*w, BookNavigation::stepKey(Unit::Chapter, true));
     QVERIFY(readsFrom(*w, chapters.at(1).start, chapters.at(2).start));
     QTest::keyClick(textBox(*w), Qt::Key_F7);
-    QTRY_COMPARE(speech->PauseStatus, 1);
+    QTRY_COMPARE(speech->state(), SpeechController::State::Idle);
 }
 
 // The sentence being read has a soft background behind the spoken word;

@@ -28,12 +28,11 @@ using testsupport::named;
 
 namespace {
 
-using Triple = std::tuple<int, int, int>;
+using State = SpeechController::State;
 
-Triple states(const SayoraMain &window)
+State states(const SayoraMain &window)
 {
-    const SpeechController *s = window.speech();
-    return {s->PlayStatus, s->PauseStatus, s->StopStatus};
+    return window.speech()->state();
 }
 
 // A modal dialog a key opens (Open, font, colour, update, later Save) is
@@ -79,8 +78,8 @@ void TestKeyboardAccess::startIn(SayoraMain &window, const QString &state, bool 
 {
     window.load(QString());
     if (espeak)
-        window.speech()->setVoiceListPosition(window.speech()->Sapi4Count);
-    QCOMPARE(window.speech()->CurEngine, espeak ? 5 : 4);
+        window.speech()->setVoiceListPosition(window.speech()->sapi4Count());
+    QCOMPARE(window.speech()->currentEngine(), espeak ? 5 : 4);
     named<QPlainTextEdit>(window, "MainTxtBox")->setPlainText(QStringLiteral("A long reading that will not end during the test. ").repeated(200));
     window.show();
     window.activateWindow();
@@ -89,10 +88,10 @@ void TestKeyboardAccess::startIn(SayoraMain &window, const QString &state, bool 
     if (state == QLatin1String("idle"))
         return;
     window.speech()->Speak();
-    QTRY_COMPARE_WITH_TIMEOUT(states(window), Triple(3, 2, 2), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(states(window), State::Speaking, 20000);
     if (state == QLatin1String("paused")) {
         window.speech()->Pause();
-        QCOMPARE(states(window), Triple(2, 3, 2));
+        QCOMPARE(states(window), State::Paused);
     }
 }
 
@@ -102,16 +101,16 @@ void TestKeyboardAccess::shortcutsFollowTheButtonStateTable_data()
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("button");  // Speak, Pause, Stop
     QTest::addColumn<int>("key");         // 0: click the button instead
-    QTest::addColumn<Triple>("expected");
+    QTest::addColumn<State>("expected");
 
     const struct {
         const char *state;
         const char *button;
-        Triple expected;
+        State expected;
     } table[] = {
-        {"idle", "Speak", {3, 2, 2}},     {"idle", "Pause", {2, 1, 1}},     {"idle", "Stop", {2, 1, 1}},
-        {"speaking", "Speak", {3, 2, 2}}, {"speaking", "Pause", {2, 3, 2}}, {"speaking", "Stop", {2, 1, 1}},
-        {"paused", "Speak", {3, 2, 2}},   {"paused", "Pause", {2, 3, 2}},   {"paused", "Stop", {2, 1, 1}},
+        {"idle", "Speak", State::Speaking},     {"idle", "Pause", State::Idle},       {"idle", "Stop", State::Idle},
+        {"speaking", "Speak", State::Speaking}, {"speaking", "Pause", State::Paused}, {"speaking", "Stop", State::Idle},
+        {"paused", "Speak", State::Speaking},   {"paused", "Pause", State::Paused},   {"paused", "Stop", State::Idle},
     };
     const QMap<QString, QList<int>> keys{{"Speak", {Qt::Key_F5}}, {"Pause", {Qt::Key_F6}}, {"Stop", {Qt::Key_F7, Qt::Key_Escape}}};
     for (bool espeak : {false, true}) {
@@ -131,11 +130,11 @@ void TestKeyboardAccess::shortcutsFollowTheButtonStateTable()
     QFETCH(QString, state);
     QFETCH(QString, button);
     QFETCH(int, key);
-    QFETCH(Triple, expected);
+    QFETCH(State, expected);
 
     SayoraMain window;
     startIn(window, state, espeak);
-    window.speech()->Disappear = true;
+    window.speech()->setDisappear(true);
     if (key) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     } else {
@@ -145,11 +144,11 @@ void TestKeyboardAccess::shortcutsFollowTheButtonStateTable()
         QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
     }
     // A key is a user action like the button.
-    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(!window.speech()->disappear());
     QTRY_COMPARE_WITH_TIMEOUT(states(window), expected, 20000);
     // The text box keeps its text and the focus: no key was taken from it.
     QCOMPARE(QApplication::focusWidget(), named<QPlainTextEdit>(window, "MainTxtBox"));
-    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText().size(), window.speech()->TextLength);
+    QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText().size(), window.speech()->textLength());
     window.speech()->Stop();
 }
 
@@ -178,12 +177,12 @@ void TestKeyboardAccess::otherPanelKeysAreClicksOnTheirButtons()
     ImageButton *target = byName.value(button);
     QVERIFY(target);
     QSignalSpy clicks(target, &ImageButton::clicked);
-    window.speech()->Disappear = true;
+    window.speech()->setDisappear(true);
     cancelModalSoon();
     QTest::keySequence(named<QPlainTextEdit>(window, "MainTxtBox"), key);
     QCOMPARE(clicks.count(), 1);
     QVERIFY(!KeyboardAccess::shortcutText(target).isEmpty());
-    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(!window.speech()->disappear());
     // The text box did not get the key.
     QVERIFY(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText().startsWith(QLatin1String("A long reading")));
 }
@@ -196,7 +195,7 @@ void TestKeyboardAccess::ctrlHomeRewindsOnlyOutsideTheTextBox()
     QTextCursor cursor = named<QPlainTextEdit>(window, "MainTxtBox")->textCursor();
     cursor.setPosition(40);
     named<QPlainTextEdit>(window, "MainTxtBox")->setTextCursor(cursor);
-    window.speech()->Disappear = true;
+    window.speech()->setDisappear(true);
 
     // In the text box the key is the text box's own (Ctrl+Shift+Home too).
     QTest::keyClick(named<QPlainTextEdit>(window, "MainTxtBox"), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
@@ -216,7 +215,7 @@ void TestKeyboardAccess::ctrlHomeRewindsOnlyOutsideTheTextBox()
     QCOMPARE(named<PositionSlider>(window, "cpvSlider1")->value(), 0);
     QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->textCursor().position(), 0);
     QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), rate);
-    QVERIFY(window.speech()->Disappear);
+    QVERIFY(window.speech()->disappear());
 }
 
 void TestKeyboardAccess::tabReachesVoiceBoxAndBarsAndArrowsWork()
@@ -235,11 +234,11 @@ void TestKeyboardAccess::tabReachesVoiceBoxAndBarsAndArrowsWork()
     // Up raises a bar (its top is 100) and counts as a user action.
     named<QScrollBar>(window, "VScroll2")->setFocus();
     const int rate = named<QScrollBar>(window, "VScroll2")->value();
-    window.speech()->Disappear = true;
+    window.speech()->setDisappear(true);
     QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Up);
     QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), rate + 1);
     QCOMPARE(named<QLabel>(window, "Label5")->text(), QString::number(rate + 1));
-    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(!window.speech()->disappear());
     QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Down);
     QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), rate);
     QTest::keyClick(named<QScrollBar>(window, "VScroll2"), Qt::Key_Home);
@@ -250,12 +249,12 @@ void TestKeyboardAccess::tabReachesVoiceBoxAndBarsAndArrowsWork()
     // On the voice box the arrows choose the next voice at once.
     named<QLineEdit>(window, "Text1")->setFocus();
     const int voice = named<QComboBox>(window, "Combo1")->currentIndex();
-    window.speech()->Disappear = true;
+    window.speech()->setDisappear(true);
     QTest::keyClick(named<QLineEdit>(window, "Text1"), Qt::Key_Down);
     QCOMPARE(named<QComboBox>(window, "Combo1")->currentIndex(), voice + 1);
-    QCOMPARE(window.speech()->CurVoiceName, named<QComboBox>(window, "Combo1")->itemText(voice + 1));
+    QCOMPARE(window.speech()->currentVoiceName(), named<QComboBox>(window, "Combo1")->itemText(voice + 1));
     QCOMPARE(named<QLineEdit>(window, "Text1")->text(), named<QComboBox>(window, "Combo1")->itemText(voice + 1));
-    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(!window.speech()->disappear());
     QTest::keyClick(named<QLineEdit>(window, "Text1"), Qt::Key_Up);
     QCOMPARE(named<QComboBox>(window, "Combo1")->currentIndex(), voice);
 }
@@ -320,10 +319,10 @@ void TestKeyboardAccess::screenReaderPressesAButton()
 {
     SayoraMain window;
     startIn(window, QStringLiteral("speaking"), false);
-    window.speech()->Disappear = true;
+    window.speech()->setDisappear(true);
     QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image5"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(states(window), Triple(2, 3, 2));
-    QVERIFY(!window.speech()->Disappear);
+    QCOMPARE(states(window), State::Paused);
+    QVERIFY(!window.speech()->disappear());
     QTRY_VERIFY(QAccessible::queryAccessibleInterface(named<ImageButton>(window, "Image5"))->state().pressed);
     window.speech()->Stop();
 }

@@ -85,7 +85,7 @@ void TestPronunciationWindow::initTestCase()
     testsupport::writeFile(PronunciationLists::commonFile(), "# mine\nbroken line\n");
     main = std::make_unique<SayoraMain>();
     main->load(QString());
-    main->speech()->setVoiceListPosition(main->speech()->Sapi4Count);  // espeak-ng
+    main->speech()->setVoiceListPosition(main->speech()->sapi4Count());  // espeak-ng
     named<QPlainTextEdit>(*main, "MainTxtBox")->setPlainText(QStringLiteral("Sayora reads SQL aloud."));
     main->show();
     main->activateWindow();
@@ -173,12 +173,12 @@ void TestPronunciationWindow::sayItSpeaksTheSpokenForm()
     QCOMPARE(words.last().at(2).toLongLong(), qint64(QStringLiteral("I like ").size()));
     QCOMPARE(words.last().at(3).toLongLong(), qint64(QStringLiteral("sequel").size()));
     // The reader's own text box saw none of it.
-    QCOMPARE(main->speech()->PlayStatus, 2);
+    QVERIFY(main->speech()->state() != SpeechController::State::Speaking);
     QVERIFY(!named<QPlainTextEdit>(*main, "MainTxtBox")->textCursor().hasSelection());
 
     // A flite voice says it through a voice of the older generation.
     main->speech()->setVoiceListPosition(0);
-    QCOMPARE(main->speech()->CurEngine, 4);
+    QCOMPARE(main->speech()->currentEngine(), 4);
     QTest::keyClick(window, Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(window->findChild<DirectSS *>());
     auto *direct = window->findChild<DirectSS *>();
@@ -187,7 +187,7 @@ void TestPronunciationWindow::sayItSpeaksTheSpokenForm()
     QVERIFY(stopped.wait(30000));
     QVERIFY(!positions.isEmpty());
     QCOMPARE(positions.last().at(2).toLongLong(), 2 * qint64(QStringLiteral("I like ").size()));
-    main->speech()->setVoiceListPosition(main->speech()->Sapi4Count);
+    main->speech()->setVoiceListPosition(main->speech()->sapi4Count());
 }
 
 void TestPronunciationWindow::contextMenuAddsARuleForTheWord()

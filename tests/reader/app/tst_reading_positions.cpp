@@ -103,12 +103,12 @@ void TestReadingPositions::resumesAfterReopening()
         QTest::mouseClick(named<ImageButton>(*w, "Image4"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(words.size() >= 6, 30000);
         QTest::mouseClick(named<ImageButton>(*w, "Image6"), Qt::LeftButton);
-        QTRY_COMPARE(w->speech()->PlayStatus, 2);
+        QTRY_VERIFY(w->speech()->state() != SpeechController::State::Speaking);
         // The stop's own reset puts the caret at the start of this window.
         QTRY_COMPARE(caret(*w), 0);
         // The engine reports words from its own thread: the window handles
         // the last ones after the spy has seen them.
-        const auto lastWord = [&] { return w->speech()->SpeakStart + words.constLast().at(2).toLongLong(); };
+        const auto lastWord = [&] { return w->speech()->speakStart() + words.constLast().at(2).toLongLong(); };
         QTRY_COMPARE(w->speech()->readingPosition(), lastWord());
         stoppedAt = lastWord();
         QVERIFY(stoppedAt > 0);
@@ -307,9 +307,9 @@ void TestReadingPositions::commandLineFileResumes()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().startsWith(QLatin1String("Sentence number 1 ")));
-    QCOMPARE(w.speech()->SpeakStart, 120);
+    QCOMPARE(w.speech()->speakStart(), 120);
     QVERIFY(w.resumeNote()->isVisible());
-    QCOMPARE(w.speech()->Disappear, true);
+    QCOMPARE(w.speech()->disappear(), true);
 }
 
 SAYORA_GUI_TEST_MAIN(TestReadingPositions)

@@ -329,8 +329,8 @@ private slots:
         QTest::keyClicks(box, u"Another text to read."_qs);
         QCOMPARE(box->toPlainText(), u"Another text to read."_qs);
         click(named<ImageButton>(*w, "Image4"));
-        QTRY_VERIFY_WITH_TIMEOUT(w->speech()->PlayStatus == 3, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(w->speech()->PlayStatus == 2, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->speech()->state() == SpeechController::State::Speaking, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->speech()->state() != SpeechController::State::Speaking, 30000);
         QVERIFY(w->exporter()->running());
         QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->Label7->text().toInt() > 0, 30000);
         click(named<ImageButton>(*w, "Image6"));

@@ -96,18 +96,18 @@ void TestStartup::voiceListHoldsBothGenerations()
     SpeechController *speech = window.speech();
     const int sapi4 = speech->directSS()->CountEngines();
     QVERIFY2(sapi4 >= 1, "flite voices are installed");
-    QVERIFY(speech->Sapi5Present);
-    QCOMPARE(speech->Sapi4Count, sapi4);
-    QVERIFY(speech->Sapi5Count > 10);
-    QCOMPARE(named<QComboBox>(window, "Combo1")->count(), speech->Sapi4Count + speech->Sapi5Count);
+    QVERIFY(speech->newsVoice());
+    QCOMPARE(speech->sapi4Count(), sapi4);
+    QVERIFY(speech->sapi5Count() > 10);
+    QCOMPARE(named<QComboBox>(window, "Combo1")->count(), speech->sapi4Count() + speech->sapi5Count());
     for (int i = 0; i < named<QComboBox>(window, "Combo1")->count(); ++i)
         QCOMPARE(named<QComboBox>(window, "Combo1")->itemData(i).toInt(), i < sapi4 ? 4 : 5);
     // The current SAPI 4 engine is selected until settings choose another.
     QCOMPARE(named<QComboBox>(window, "Combo1")->currentIndex(), speech->directSS()->CurrentMode() - 1);
-    QCOMPARE(speech->CurEngine, 4);
+    QCOMPARE(speech->currentEngine(), 4);
     QCOMPARE(named<QLineEdit>(window, "Text1")->text(), named<QComboBox>(window, "Combo1")->currentText());
     QCOMPARE(window.startFrom(), QStringLiteral("program"));
-    QVERIFY(!speech->Disappear);
+    QVERIFY(!speech->disappear());
     QVERIFY(window.firstRun());
     // Voice names read well, not as file names.
     const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
@@ -124,12 +124,12 @@ void TestStartup::passedTextIsSpoken()
     window.load(QStringLiteral("Hello there"));
     QCOMPARE(window.startFrom(), QStringLiteral("internet"));
     QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), QStringLiteral("Hello there"));
-    QCOMPARE(window.speech()->SpokenText, QStringLiteral("Hello there"));
-    QVERIFY(window.speech()->Disappear);
+    QCOMPARE(window.speech()->spokenText(), QStringLiteral("Hello there"));
+    QVERIFY(window.speech()->disappear());
     QVERIFY(started.wait(20000));
-    QCOMPARE(window.speech()->PlayStatus, 3);
+    QCOMPARE(window.speech()->state(), SpeechController::State::Speaking);
     window.speech()->Stop();  // a user action: the program stays
-    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(!window.speech()->disappear());
 }
 
 void TestStartup::passedFileIsLoadedAndSpoken_data()
@@ -154,7 +154,7 @@ void TestStartup::passedFileIsLoadedAndSpoken()
     window.load(path);
     QCOMPARE(window.startFrom(), QStringLiteral("explorer"));
     QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), expected);
-    QCOMPARE(window.speech()->TextLength, expected.size());
+    QCOMPARE(window.speech()->textLength(), expected.size());
     QVERIFY(started.wait(20000));
     window.speech()->Stop();
 }
@@ -168,8 +168,8 @@ void TestStartup::unreadablePassedFileKeepsWindowWorking()
     window.load(path);
     QCOMPARE(window.startFrom(), QStringLiteral("explorer"));
     QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), QStringLiteral("kept"));
-    QVERIFY(!window.speech()->Disappear);
-    QCOMPARE(window.speech()->PlayStatus, 2);
+    QVERIFY(!window.speech()->disappear());
+    QVERIFY(window.speech()->state() != SpeechController::State::Speaking);
 }
 
 void TestStartup::firstRunThenOrderlyExitThenRestore()
@@ -181,7 +181,7 @@ void TestStartup::firstRunThenOrderlyExitThenRestore()
         QVERIFY(window.firstRun());
         QVERIFY(!QFile::exists(SettingsRecord::defaultPath()));
         // Choose the second SAPI 5 voice and change the look.
-        voice = window.speech()->Sapi4Count + 1;
+        voice = window.speech()->sapi4Count() + 1;
         window.speech()->setVoiceListPosition(voice);
         named<QScrollBar>(window, "VScroll2")->setValue(70);
         QFont font(QStringLiteral("DejaVu Serif"));
@@ -206,8 +206,8 @@ void TestStartup::firstRunThenOrderlyExitThenRestore()
     window.load(QString());
     QVERIFY(!window.firstRun());
     SpeechController *speech = window.speech();
-    QCOMPARE(speech->CurEngine, 5);
-    QCOMPARE(speech->CurVoiceIndex, 1);
+    QCOMPARE(speech->currentEngine(), 5);
+    QCOMPARE(speech->currentVoiceIndex(), 1);
     QCOMPARE(named<QLineEdit>(window, "Text1")->text(), named<QComboBox>(window, "Combo1")->itemText(voice));
     QCOMPARE(speech->newsVoice()->Voice(), speech->newsVoice()->GetVoices().at(1));
     QCOMPARE(named<QScrollBar>(window, "VScroll2")->value(), 70);
@@ -279,10 +279,10 @@ void TestStartup::voiceFollowsItsNameWhenVoicesChange()
         const DirectSS *engine = window->speech()->directSS();
         [&] {
             QCOMPARE(named<QLineEdit>(*window, "Text1")->text(), shown);
-            QCOMPARE(window->speech()->CurVoiceName, shown);
-            QCOMPARE(window->speech()->CurEngine, 4);
+            QCOMPARE(window->speech()->currentVoiceName(), shown);
+            QCOMPARE(window->speech()->currentEngine(), 4);
             QCOMPARE(engine->ModeName(engine->CurrentMode()), shown);
-            QCOMPARE(window->speech()->CurVoiceIndex, engine->CurrentMode());
+            QCOMPARE(window->speech()->currentVoiceIndex(), engine->CurrentMode());
         }();
         return shown;
     };
@@ -366,7 +366,7 @@ void TestStartup::damagedSettingsFileDoesNotStopStartup()
     QCOMPARE(window.startFrom(), QStringLiteral("internet"));
     QCOMPARE(named<QPlainTextEdit>(window, "MainTxtBox")->toPlainText(), QStringLiteral("Read me anyway"));
     QVERIFY(window.width() > 100 && window.height() > 50);
-    QVERIFY(window.speech()->CurEngine == 4 || window.speech()->CurEngine == 5);
+    QVERIFY(window.speech()->currentEngine() == 4 || window.speech()->currentEngine() == 5);
     window.speech()->Stop();
 }
 
@@ -395,7 +395,7 @@ void TestStartup::userActionKeepsProgramAfterCommandLineReading()
     window.load(QStringLiteral("Hi."));
     window.speech()->openVoiceList();  // any user action clears the flag
     named<QComboBox>(window, "Combo1")->hidePopup();
-    QVERIFY(!window.speech()->Disappear);
+    QVERIFY(!window.speech()->disappear());
     QVERIFY(ended.wait(20000));
     QCOMPARE(exits.count(), 0);
     QVERIFY(!window.exitRequested());
@@ -421,8 +421,8 @@ void TestStartup::withoutFliteTheUsersLanguageSpeaks()
     window.load(QString());
     qunsetenv("SAYORA_FLITE_VOICES");
     QLocale::setDefault(before);
-    QCOMPARE(window.speech()->Sapi4Count, 0);
-    QCOMPARE(window.speech()->CurEngine, 5);
+    QCOMPARE(window.speech()->sapi4Count(), 0);
+    QCOMPARE(window.speech()->currentEngine(), 5);
     const SpObjectToken voice = window.speech()->newsVoice()->Voice();
     QCOMPARE(voice.Language().toLower(), language);
     QCOMPARE(named<QLineEdit>(window, "Text1")->text(), voice.GetDescription());
@@ -466,15 +466,15 @@ void TestStartup::unreadableTextKeepsWindowAndSaysSo()
     QVERIFY(nothing.wait(30000));
     QCOMPARE(exits.count(), 0);
     QVERIFY(!window.exitRequested());
-    QVERIFY(!window.speech()->Disappear);
-    QCOMPARE(window.speech()->PlayStatus, 2);
+    QVERIFY(!window.speech()->disappear());
+    QVERIFY(window.speech()->state() != SpeechController::State::Speaking);
     QMessageBox *box = nullptr;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *candidate = qobject_cast<QMessageBox *>(widget); candidate && candidate->isVisible())
             box = candidate;
     }
     QVERIFY(box);
-    QVERIFY2(box->text().contains(window.speech()->CurVoiceName), qPrintable(box->text()));
+    QVERIFY2(box->text().contains(window.speech()->currentVoiceName()), qPrintable(box->text()));
     QVERIFY2(box->text().contains(QLatin1String("could not read")), qPrintable(box->text()));
     // Its OK ends it for good: no hidden window by the main window's title
     // stays to take a close meant for the main window.

@@ -132,9 +132,9 @@ void TestTextBox::openDialogFollowsLastType()
         seenDir = dialog->directory().absolutePath();
         dialog->reject();
     });
-    w.speech()->Disappear = true;
+    w.speech()->setDisappear(true);
     w.openClick();
-    QVERIFY(!w.speech()->Disappear);
+    QVERIFY(!w.speech()->disappear());
     QCOMPARE(seenTitle, QStringLiteral("Select A File"));
     QCOMPARE(seenFilters, QStringList({"Rich Text (*.rtf)", "Text (*.txt)",
                                        "Documents (*.pdf *.epub *.docx *.odt *.html *.htm)",
@@ -325,9 +325,9 @@ void TestTextBox::showHide()
 {
     SayoraMain &w = *m_window;
     w.showMaximized();
-    w.speech()->Disappear = true;
+    w.speech()->setDisappear(true);
     w.showHideClick();
-    QVERIFY(!w.speech()->Disappear);
+    QVERIFY(!w.speech()->disappear());
     QVERIFY(!w.isMaximized());
     QVERIFY(!w.settings().ShowText);
     QCOMPARE(w.outerHeightTwips(), 1860);

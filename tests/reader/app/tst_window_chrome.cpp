@@ -37,6 +37,8 @@ private slots:
 
 private:
     void moveOver(QWidget *widget);
+    // Brings the reading to a state the way a user does, with the buttons.
+    void reach(SpeechController::State state);
     std::unique_ptr<SayoraMain> m_window;
 };
 
@@ -54,38 +56,61 @@ void TestWindowChrome::moveOver(QWidget *widget)
     QApplication::sendEvent(widget, &move);
 }
 
+void TestWindowChrome::reach(SpeechController::State state)
+{
+    using State = SpeechController::State;
+    SpeechController *speech = m_window->speech();
+    if (speech->state() != State::Idle) {
+        QTest::mouseClick(named<ImageButton>(*m_window, "Image6"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(speech->state(), State::Idle, 30000);
+    }
+    if (state == State::Idle)
+        return;
+    // Long enough to be read for the whole test.
+    named<QPlainTextEdit>(*m_window, "MainTxtBox")->setPlainText(
+        QStringLiteral("A sentence the voice reads while the pointer moves over the buttons. ").repeated(40));
+    QTest::mouseClick(named<ImageButton>(*m_window, "Image4"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(speech->state(), State::Speaking, 30000);
+    if (state == State::Paused) {
+        QTest::mouseClick(named<ImageButton>(*m_window, "Image5"), Qt::LeftButton);
+        QCOMPARE(speech->state(), State::Paused);
+    }
+}
+
 void TestWindowChrome::hoverPictures_data()
 {
+    using State = SpeechController::State;
     QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("play");
-    QTest::addColumn<int>("pause");
-    QTest::addColumn<int>("stop");
+    QTest::addColumn<State>("state");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("speak while idle") << "Image4" << 2 << 1 << 1 << "play0.bmp";
-    QTest::newRow("speak while speaking") << "Image4" << 3 << 2 << 2 << "play3.bmp";
-    QTest::newRow("pause while idle") << "Image5" << 2 << 1 << 1 << "Pause1.bmp";
-    QTest::newRow("pause while speaking") << "Image5" << 3 << 2 << 2 << "Pause0.bmp";
-    QTest::newRow("pause while paused") << "Image5" << 2 << 3 << 2 << "Pause3.bmp";
-    QTest::newRow("stop while idle") << "Image6" << 2 << 1 << 1 << "Stop1.bmp";
-    QTest::newRow("stop while speaking") << "Image6" << 3 << 2 << 2 << "Stop0.bmp";
-    QTest::newRow("open") << "Image3" << 2 << 1 << 1 << "Open0.bmp";
-    QTest::newRow("save") << "Image2" << 2 << 1 << 1 << "Save0.bmp";
-    QTest::newRow("font") << "Image7" << 2 << 1 << 1 << "tcolor0.bmp";
-    QTest::newRow("back colour") << "Image8" << 2 << 1 << 1 << "bcolor0.bmp";
-    QTest::newRow("show/hide while shown") << "Image20" << 2 << 1 << 1 << "checkyes0.bmp";
+    QTest::addColumn<QStringList>("normal");  // the speak, pause and stop pictures without the pointer
+    const QStringList idle{"play2.bmp", "Pause1.bmp", "Stop1.bmp"};
+    const QStringList speaking{"play3.bmp", "Pause2.bmp", "Stop2.bmp"};
+    const QStringList paused{"play2.bmp", "Pause3.bmp", "Stop2.bmp"};
+    QTest::newRow("speak while idle") << "Image4" << State::Idle << "play0.bmp" << idle;
+    QTest::newRow("speak while speaking") << "Image4" << State::Speaking << "play3.bmp" << speaking;
+    QTest::newRow("speak while paused") << "Image4" << State::Paused << "play0.bmp" << paused;
+    QTest::newRow("pause while idle") << "Image5" << State::Idle << "Pause1.bmp" << idle;
+    QTest::newRow("pause while speaking") << "Image5" << State::Speaking << "Pause0.bmp" << speaking;
+    QTest::newRow("pause while paused") << "Image5" << State::Paused << "Pause3.bmp" << paused;
+    QTest::newRow("stop while idle") << "Image6" << State::Idle << "Stop1.bmp" << idle;
+    QTest::newRow("stop while speaking") << "Image6" << State::Speaking << "Stop0.bmp" << speaking;
+    QTest::newRow("stop while paused") << "Image6" << State::Paused << "Stop0.bmp" << paused;
+    QTest::newRow("open") << "Image3" << State::Idle << "Open0.bmp" << idle;
+    QTest::newRow("save") << "Image2" << State::Idle << "Save0.bmp" << idle;
+    QTest::newRow("font") << "Image7" << State::Idle << "tcolor0.bmp" << idle;
+    QTest::newRow("back colour") << "Image8" << State::Idle << "bcolor0.bmp" << idle;
+    QTest::newRow("show/hide while shown") << "Image20" << State::Idle << "checkyes0.bmp" << idle;
 }
 
 void TestWindowChrome::hoverPictures()
 {
     QFETCH(QString, button);
-    QFETCH(int, play);
-    QFETCH(int, pause);
-    QFETCH(int, stop);
+    QFETCH(SpeechController::State, state);
     QFETCH(QString, picture);
+    QFETCH(QStringList, normal);
     SayoraMain &w = *m_window;
-    w.speech()->setPlayStatus(play);
-    w.speech()->setPauseStatus(pause);
-    w.speech()->setStopStatus(stop);
+    reach(state);
     const QHash<QString, ImageButton *> buttons = {
         {"Image2", named<ImageButton>(w, "Image2")}, {"Image3", named<ImageButton>(w, "Image3")}, {"Image4", named<ImageButton>(w, "Image4")}, {"Image5", named<ImageButton>(w, "Image5")},
         {"Image6", named<ImageButton>(w, "Image6")}, {"Image7", named<ImageButton>(w, "Image7")}, {"Image8", named<ImageButton>(w, "Image8")}, {"Image20", named<ImageButton>(w, "Image20")}};
@@ -99,13 +124,11 @@ void TestWindowChrome::hoverPictures()
         QCOMPARE(named<ImageButton>(w, "Image3")->pictureName(), QStringLiteral("Open1.bmp"));
     // The panel's background puts every button back.
     moveOver(named<QFrame>(w, "Frame1"));
-    QCOMPARE(named<ImageButton>(w, "Image4")->pictureName(), QStringLiteral("play%1.bmp").arg(play));
-    QCOMPARE(named<ImageButton>(w, "Image5")->pictureName(), QStringLiteral("Pause%1.bmp").arg(pause));
-    QCOMPARE(named<ImageButton>(w, "Image6")->pictureName(), QStringLiteral("Stop%1.bmp").arg(stop));
+    QCOMPARE(named<ImageButton>(w, "Image4")->pictureName(), normal.at(0));
+    QCOMPARE(named<ImageButton>(w, "Image5")->pictureName(), normal.at(1));
+    QCOMPARE(named<ImageButton>(w, "Image6")->pictureName(), normal.at(2));
     QCOMPARE(named<ImageButton>(w, "Image20")->pictureName(), QStringLiteral("checkyes1.bmp"));
-    w.speech()->setPlayStatus(2);
-    w.speech()->setPauseStatus(1);
-    w.speech()->setStopStatus(1);
+    reach(SpeechController::State::Idle);
 }
 
 void TestWindowChrome::helpPictureResetsAllButShowHide()
@@ -203,14 +226,14 @@ void TestWindowChrome::dropDownWidth()
 void TestWindowChrome::voiceFaceOpensList()
 {
     SayoraMain &w = *m_window;
-    w.speech()->Disappear = true;
+    w.speech()->setDisappear(true);
     QTest::mouseClick(named<QLineEdit>(w, "Text1"), Qt::LeftButton);
-    QVERIFY(!w.speech()->Disappear);
+    QVERIFY(!w.speech()->disappear());
     QTRY_VERIFY_WITH_TIMEOUT(named<QComboBox>(w, "Combo1")->view()->isVisible(), 10000);
     named<QComboBox>(w, "Combo1")->hidePopup();
-    w.speech()->Disappear = true;
+    w.speech()->setDisappear(true);
     QTest::mouseClick(named<ImageButton>(w, "Picture2"), Qt::LeftButton);
-    QVERIFY(!w.speech()->Disappear);
+    QVERIFY(!w.speech()->disappear());
     QTRY_VERIFY_WITH_TIMEOUT(named<QComboBox>(w, "Combo1")->view()->isVisible(), 10000);
     named<QComboBox>(w, "Combo1")->hidePopup();
 }

@@ -117,7 +117,7 @@ bool chooseVoice(SayoraMain &w, int engine)
 {
     SpeechController *speech = w.speech();
     if (engine == 4) {
-        for (int i = 0; i < speech->Sapi4Count; ++i) {
+        for (int i = 0; i < speech->sapi4Count(); ++i) {
             if (named<QComboBox>(w, "Combo1")->itemText(i).contains(QLatin1String("Kal"), Qt::CaseInsensitive)) {
                 speech->setVoiceListPosition(i);
                 return true;
@@ -128,7 +128,7 @@ bool chooseVoice(SayoraMain &w, int engine)
     const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
     for (int i = 0; i < tokens.size(); ++i) {
         if (tokens.at(i).Language() == QLatin1String("en-us")) {
-            speech->setVoiceListPosition(speech->Sapi4Count + i);
+            speech->setVoiceListPosition(speech->sapi4Count() + i);
             return true;
         }
     }
@@ -137,7 +137,7 @@ bool chooseVoice(SayoraMain &w, int engine)
 
 std::unique_ptr<QSignalSpy> wordSpy(SayoraMain &w)
 {
-    if (w.speech()->CurEngine == 4)
+    if (w.speech()->currentEngine() == 4)
         return std::make_unique<QSignalSpy>(w.speech()->directSS(), &DirectSS::WordPosition);
     return std::make_unique<QSignalSpy>(w.speech()->newsVoice(), &SpVoice::Word);
 }
@@ -171,7 +171,7 @@ void TestWindowInput::init()
 
 void TestWindowInput::cleanup()
 {
-    if (m_window && m_window->speech()->StopStatus == 2)
+    if (m_window && m_window->speech()->readingUnderway())
         m_window->speech()->Stop();
     m_window.reset();
 }
@@ -226,19 +226,19 @@ void TestWindowInput::heldSliderStaysWhereTheUserHoldsIt()
     const qsizetype before = words->count();
     QTRY_VERIFY_WITH_TIMEOUT(words->count() >= before + 2, eventTimeout);
     QCOMPARE(named<PositionSlider>(w, "cpvSlider1")->value(), held);
-    QCOMPARE(w.speech()->PlayStatus, 3);
+    QCOMPARE(w.speech()->state(), SpeechController::State::Speaking);
 
     PositionSlider *slider = named<PositionSlider>(w, "cpvSlider1");
     release(slider, QPoint(thumbCentreFor(slider, held), thumbRect(slider).center().y()));
     QVERIFY(!named<PositionSlider>(w, "cpvSlider1")->isSliderDown());
-    QCOMPARE(w.speech()->SpeakStart, held);
-    QCOMPARE(w.speech()->SpokenText, longText.mid(held));
+    QCOMPARE(w.speech()->speakStart(), held);
+    QCOMPARE(w.speech()->spokenText(), longText.mid(held));
     // Reading goes on from the drop, highlighting there.
     words->clear();
     QVERIFY(words->wait(eventTimeout));
     QTRY_VERIFY_WITH_TIMEOUT(named<QPlainTextEdit>(w, "MainTxtBox")->textCursor().selectionStart() >= held, eventTimeout);
     click(named<ImageButton>(w, "Image6"));
-    QCOMPARE(w.speech()->PlayStatus, 2);
+    QVERIFY(w.speech()->state() != SpeechController::State::Speaking);
 }
 
 void TestWindowInput::sliderDragKeepsCommandLineReadingOpen()
@@ -249,14 +249,14 @@ void TestWindowInput::sliderDragKeepsCommandLineReadingOpen()
     QSignalSpy nothing(m_window->speech(), &SpeechController::nothingSpoken);
     showWindow(QStringLiteral("One two three four five six seven eight nine ten eleven twelve thirteen."));
     SayoraMain &w = *m_window;
-    QVERIFY(w.speech()->Disappear);
+    QVERIFY(w.speech()->disappear());
     auto words = wordSpy(w);
     QVERIFY(words->wait(eventTimeout));
     dragThumb(int(named<QPlainTextEdit>(w, "MainTxtBox")->toPlainText().indexOf(QLatin1String("ten"))));
     PositionSlider *slider = named<PositionSlider>(w, "cpvSlider1");
     release(slider, thumbRect(slider).center());
-    QVERIFY(!w.speech()->Disappear);
-    QTRY_VERIFY_WITH_TIMEOUT(w.speech()->PlayStatus == 2 && w.speech()->StopStatus == 1, eventTimeout);
+    QVERIFY(!w.speech()->disappear());
+    QTRY_VERIFY_WITH_TIMEOUT(w.speech()->state() == SpeechController::State::Idle, eventTimeout);
     QCOMPARE(exits.count(), 0);
     QCOMPARE(nothing.count(), 0);
     QVERIFY(!w.exitRequested());
@@ -278,10 +278,10 @@ void TestWindowInput::voiceFaceClickLeavesListOpen()
     QAbstractItemView *list = named<QComboBox>(w, "Combo1")->view();
     QVERIFY(named<QComboBox>(w, "Combo1")->count() > 2);
 
-    w.speech()->Disappear = true;
+    w.speech()->setDisappear(true);
     move(target, target->rect().center());
     click(target);
-    QVERIFY(!w.speech()->Disappear);
+    QVERIFY(!w.speech()->disappear());
     QTRY_VERIFY_WITH_TIMEOUT(list->isVisible(), 10000);
     // The release that ended the click must not have closed it again.
     QCoreApplication::processEvents();
@@ -307,7 +307,7 @@ void TestWindowInput::voiceFaceClickLeavesListOpen()
     QTRY_VERIFY_WITH_TIMEOUT(!list->isVisible(), 10000);
     QCOMPARE(named<QComboBox>(w, "Combo1")->currentIndex(), entry);
     QCOMPARE(named<QLineEdit>(w, "Text1")->text(), named<QComboBox>(w, "Combo1")->itemText(entry));
-    QCOMPARE(w.speech()->CurVoiceName, named<QComboBox>(w, "Combo1")->itemText(entry));
+    QCOMPARE(w.speech()->currentVoiceName(), named<QComboBox>(w, "Combo1")->itemText(entry));
 }
 
 void TestWindowInput::parameterArrowsAndWheelRaiseUpward_data()

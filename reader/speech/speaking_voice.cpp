@@ -1,0 +1,3 @@
+#include "speech/speaking_voice.h"
+
+SpeakingVoice::~SpeakingVoice() = default;
