@@ -371,6 +371,14 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
                                static_cast<QWidget *>(watched));
             return true;
         }
+        if (watched == m_voiceFace && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            // Reached with Tab, a line edit selects its text and scrolls to
+            // its end: the face keeps showing the name from its start, the
+            // focus ring marks it.
+            QLineEdit *face = m_voiceFace;
+            QMetaObject::invokeMethod(face, [face] { face->home(false); }, Qt::QueuedConnection);
+            return false;
+        }
         if (watched == m_voiceFace)
             return voiceFaceKey(event);
     }
