@@ -61,6 +61,16 @@ void cancelModalSoon(int triesLeft = 500)
     });
 }
 
+// The window takes the keys once the X server's focus events about it
+// (and the window it came from) have all been handled.
+void activate(QWidget *window)
+{
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_COMPARE(QGuiApplication::focusWindow(), window->windowHandle());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
 QWidget *helpWindow()
 {
     for (QWidget *top : QApplication::topLevelWidgets()) {
@@ -240,8 +250,7 @@ void TestKeyboardFocus::pictureButtonsAndHelpWindowByKeys()
     press(window, Qt::Key_Enter);
     QTRY_VERIFY(helpWindow());
     QWidget *help = helpWindow();
-    help->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(help));
+    activate(help);
     QTest::keyClick(help->windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!helpWindow());
     // Alt+C, its button's key, still closes it too.
@@ -250,8 +259,7 @@ void TestKeyboardFocus::pictureButtonsAndHelpWindowByKeys()
     press(window, Qt::Key_F1);
     QTRY_VERIFY(helpWindow());
     help = helpWindow();
-    help->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(help));
+    activate(help);
     QTest::keyClick(help->windowHandle(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!helpWindow());
 }
