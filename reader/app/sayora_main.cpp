@@ -319,7 +319,6 @@ void SayoraMain::buildWidgets()
     Image9->installEventFilter(this);
     setAcceptDrops(true);
     MainTxtBox->viewport()->installEventFilter(this);
-    updateMinimumSize();
 }
 
 void SayoraMain::connectButtons()
@@ -633,7 +632,6 @@ void SayoraMain::setOuterHeightTwips(int height)
 
 void SayoraMain::textBoxHiddenAtStart()
 {
-    updateMinimumSize();
     Frame1->move(Frame1->x(), 0);
     Image20->setPicture(QStringLiteral("checkno1.bmp"));
     Image20->setToolTip(QStringLiteral("Show text box"));
@@ -690,6 +688,9 @@ void SayoraMain::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        // Set once the stored size and the text box's state are in: the size
+        // the window was closed at, folded or not, comes back unchanged.
+        updateMinimumSize();
         m_windowSettings->settleOuterGeometry();
         emit firstShown();
     }
