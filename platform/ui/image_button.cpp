@@ -2,6 +2,7 @@
 
 #include "shell/program_folder.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -10,6 +11,7 @@ ImageButton::ImageButton(QWidget *parent)
 {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 bool ImageButton::setPicture(const QString &fileName)
@@ -51,4 +53,44 @@ void ImageButton::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // Clicked on the release, as a platform button: a held key clicks once.
+        if (!event->isAutoRepeat())
+            m_spacePressed = true;
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void ImageButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QLabel::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !m_spacePressed)
+        return;
+    m_spacePressed = false;
+    emit clicked();
+}
+
+void ImageButton::focusOutEvent(QFocusEvent *event)
+{
+    // Space held while the focus moves away is no click.
+    m_spacePressed = false;
+    QLabel::focusOutEvent(event);
 }

@@ -6,6 +6,8 @@
 // A picture that acts as a button: shows a bitmap from the program folder,
 // reports pointer moves, clicks and presses. A file that does not load keeps
 // the picture shown before, so a missing bitmap never breaks the window.
+// Reached with Tab (a click leaves the focus where it was), it is clicked
+// with Space, as a platform button is, or Enter.
 class ImageButton : public QLabel
 {
     Q_OBJECT
@@ -27,8 +29,12 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QString m_pictureName;
     bool m_pressed = false;
+    bool m_spacePressed = false;
 };

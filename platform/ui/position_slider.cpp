@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 PositionSlider::PositionSlider(QWidget *parent)
     : QSlider(Qt::Horizontal, parent)
 {
@@ -39,7 +41,8 @@ void PositionSlider::keyPressEvent(QKeyEvent *event)
         m_keyHeld = true;
         emit userPressed();
     }
-    QSlider::keyPressEvent(event);
+    if (!stepByKey(event))
+        QSlider::keyPressEvent(event);
     if (value() != before)
         emit userMoved();
 }
@@ -51,4 +54,39 @@ void PositionSlider::keyReleaseEvent(QKeyEvent *event)
         m_keyHeld = false;
         emit userReleased();
     }
+}
+
+bool PositionSlider::stepByKey(QKeyEvent *event)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    Step step;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        step = Step::SmallForward;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        step = Step::SmallBack;
+        break;
+    case Qt::Key_PageDown:
+        step = Step::LargeForward;
+        break;
+    case Qt::Key_PageUp:
+        step = Step::LargeBack;
+        break;
+    default:
+        return false;
+    }
+    event->accept();
+    int target;
+    if (m_stepper) {
+        target = m_stepper(value(), step);
+    } else {
+        const int size = step == Step::SmallForward || step == Step::SmallBack ? singleStep() : pageStep();
+        target = step == Step::SmallForward || step == Step::LargeForward ? value() + size : value() - size;
+    }
+    setValue(std::clamp(target, minimum(), maximum()));
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "app/sayora_main.h"
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
+#include "ui/focus_mark.h"
 #include "ui/image_button.h"
 #include "ui/position_slider.h"
 
@@ -19,7 +20,10 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextBoundaryFinder>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -184,26 +188,82 @@ void KeyboardAccess::addShortcut(QWidget *button, const QList<QKeySequence> &key
 void KeyboardAccess::setUpFocus()
 {
     SayoraMain *w = m_window;
-    // Tab only: a click on a bar or the slider leaves the focus (and the
-    // caret) in the text box.
-    for (QWidget *widget : std::initializer_list<QWidget *>{w->cpvSlider1, w->Text1, w->VScroll1, w->VScroll2, w->VScroll3})
-        widget->setFocusPolicy(Qt::TabFocus);
+    // The text box holds a document to be heard, opened or pasted far more
+    // often than typed into: Tab there moves on, as in a form, so that a
+    // round of Tab never types into the user's text unnoticed; a tab, which
+    // speech does not hear anyway, still comes in with pasted text. Ctrl+Tab
+    // leaves it too, as in editors.
+    w->MainTxtBox->setTabChangesFocus(true);
+    m_textBoxFocus = w->MainTxtBox->focusPolicy();
+    // Reading order: the slider's row, the row of buttons with the bars
+    // beside it, the voice box's row.
+    const QList<QWidget *> order{w->MainTxtBox, w->cpvSlider1, w->Image9,  w->Image8,   w->Image7,
+                                 w->Image3,     w->Image2,     w->Image20, w->Image4,   w->Image5,
+                                 w->Image6,     w->VScroll1,   w->VScroll2, w->VScroll3, w->Text1,
+                                 w->Image19,    w->Image1};
+    auto *mark = new FocusMark(this);
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        // Tab only: a click on a button, a bar or the slider leaves the
+        // focus (and the caret) in the text box.
+        order[i]->setFocusPolicy(Qt::TabFocus);
+        QWidget::setTabOrder(order[i - 1], order[i]);
+        mark->add(order[i]);
+    }
+    // The arrow picture is part of the voice box: one stop for both.
+    w->Picture2->setFocusPolicy(Qt::NoFocus);
     // The list lies under its face; the face takes the keys for it.
     w->Combo1->setFocusPolicy(Qt::NoFocus);
     if (QLineEdit *edit = w->Combo1->lineEdit())
         edit->setFocusPolicy(Qt::NoFocus);
-    QWidget::setTabOrder(w->MainTxtBox, w->cpvSlider1);
-    QWidget::setTabOrder(w->cpvSlider1, w->Text1);
-    QWidget::setTabOrder(w->Text1, w->VScroll1);
-    QWidget::setTabOrder(w->VScroll1, w->VScroll2);
-    QWidget::setTabOrder(w->VScroll2, w->VScroll3);
+    connect(qApp, &QApplication::focusChanged, this, &KeyboardAccess::focusChanged);
+    w->cpvSlider1->setStepper([this](int from, PositionSlider::Step step) { return stepInText(from, step); });
     m_voiceFace = w->Text1;
+    m_voiceArrow = w->Picture2;
+    m_voiceList = w->Combo1;
     m_textBox = w->MainTxtBox;
     m_bars = {w->VScroll1, w->VScroll2, w->VScroll3};
     m_voiceFace->installEventFilter(this);
     m_textBox->installEventFilter(this);
     for (QObject *bar : std::as_const(m_bars))
         bar->installEventFilter(this);
+}
+
+void KeyboardAccess::focusChanged(QWidget *old, QWidget *now)
+{
+    // Opening the voice list puts the focus on the list, which lies hidden
+    // under its face: once the list has closed, the focus goes back to
+    // where it was before.
+    if (now != m_voiceList)
+        return;
+    if (old && old != now && old->window() == m_window)
+        m_focusBeforeList = old;
+    QMetaObject::invokeMethod(this, [this] {
+        if (!m_voiceList->hasFocus() || m_voiceList->view()->isVisible())
+            return;
+        QWidget *back = m_focusBeforeList ? m_focusBeforeList.data() : m_voiceFace;
+        back->setFocus(Qt::PopupFocusReason);
+    }, Qt::QueuedConnection);
+}
+
+int KeyboardAccess::stepInText(int from, PositionSlider::Step step) const
+{
+    // A word for the arrows and a sentence for the Page keys: the places a
+    // listener wants to start from again. Back from inside a word or a
+    // sentence goes to its start.
+    const QString text = m_window->MainTxtBox->toPlainText();
+    const bool small = step == PositionSlider::Step::SmallForward || step == PositionSlider::Step::SmallBack;
+    const bool forward = step == PositionSlider::Step::SmallForward || step == PositionSlider::Step::LargeForward;
+    QTextBoundaryFinder finder(small ? QTextBoundaryFinder::Word : QTextBoundaryFinder::Sentence, text);
+    finder.setPosition(std::clamp<qsizetype>(from, 0, text.size()));
+    for (;;) {
+        const qsizetype at = forward ? finder.toNextBoundary() : finder.toPreviousBoundary();
+        if (at < 0)
+            return forward ? int(text.size()) : 0;
+        // Words start where their first letter is, not after a space or a
+        // mark between them.
+        if (!small || (finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+            return int(at);
+    }
 }
 
 void KeyboardAccess::watchPlayback()
@@ -249,8 +309,30 @@ QString KeyboardAccess::shortcutText(const QWidget *widget)
     return widget->property(shortcutProperty).toString();
 }
 
+bool KeyboardAccess::windowKeyOverride(QObject *watched, QEvent *event)
+{
+    // A control that would take one of the window's keys for itself (the
+    // voice box's text takes Ctrl+U and Ctrl+Home) leaves it to the window;
+    // only the text box keeps its own (Ctrl+Home, see textBoxKey). Every
+    // shortcut of the window counts, the other parts' ones too.
+    if (watched == m_textBox || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != m_window)
+        return false;
+    const QKeySequence key(static_cast<QKeyEvent *>(event)->keyCombination());
+    const QList<QShortcut *> shortcuts = m_window->findChildren<QShortcut *>();
+    const bool windowKey = std::any_of(shortcuts.begin(), shortcuts.end(), [&key](const QShortcut *shortcut) {
+        return shortcut->isEnabled() && shortcut->context() != Qt::WidgetShortcut
+               && shortcut->context() != Qt::WidgetWithChildrenShortcut && shortcut->keys().contains(key);
+    });
+    if (!windowKey)
+        return false;
+    event->ignore();
+    return true;
+}
+
 bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride && windowKeyOverride(watched, event))
+        return true;
     if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
         && watched->objectName() == QLatin1String("mp3end")) {
         announce(QStringLiteral("Export done"));
@@ -263,10 +345,31 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
     }
     // Only the pointers kept here are compared: while the window is being
     // destroyed its widgets still send events through this filter.
-    if (watched == m_voiceFace)
-        return voiceFaceKey(event);
-    if (watched == m_textBox)
+    if (watched == m_voiceFace || watched == m_voiceArrow) {
+        if (event->type() == QEvent::ToolTip) {
+            // The face is narrower than many voices' names: its tooltip
+            // shows the name whole under its own words.
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(),
+                               QStringLiteral("%1\n%2").arg(m_voiceArrow->toolTip(), m_voiceFace->text()),
+                               static_cast<QWidget *>(watched));
+            return true;
+        }
+        if (watched == m_voiceFace && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            // Reached with Tab, a line edit selects its text and scrolls to
+            // its end: the face keeps showing the name from its start, the
+            // focus ring marks it.
+            QLineEdit *face = m_voiceFace;
+            QMetaObject::invokeMethod(face, [face] { face->home(false); }, Qt::QueuedConnection);
+            return false;
+        }
+        if (watched == m_voiceFace)
+            return voiceFaceKey(event);
+    }
+    if (watched == m_textBox) {
+        if (event->type() == QEvent::Move)
+            textBoxMoved();
         return textBoxKey(event);
+    }
     if (m_bars.contains(watched))
         return parameterBarKey(watched, event);
     if (event->type() == QEvent::ToolTip) {
@@ -312,6 +415,16 @@ bool KeyboardAccess::voiceFaceKey(QEvent *event)
     }
 }
 
+void KeyboardAccess::textBoxMoved()
+{
+    // Hidden, the text box is moved out of sight: Tab passes it by then, and
+    // the focus it had goes to the button that shows it again.
+    const bool inSight = m_window->rect().intersects(m_window->MainTxtBox->geometry());
+    m_window->MainTxtBox->setFocusPolicy(inSight ? m_textBoxFocus : Qt::NoFocus);
+    if (!inSight && m_window->MainTxtBox->hasFocus())
+        m_window->Image20->setFocus(Qt::OtherFocusReason);
+}
+
 bool KeyboardAccess::textBoxKey(QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
@@ -326,19 +439,14 @@ bool KeyboardAccess::textBoxKey(QEvent *event)
     }
     if (event->type() != QEvent::KeyPress)
         return false;
-    // Tab types a tab here, so Ctrl+Tab (unused by the text box) leaves it,
-    // as in other editors.
+    // Ctrl+Tab leaves the text box as Tab does, as in editors.
     auto *key = static_cast<QKeyEvent *>(event);
-    const bool control = key->modifiers() & Qt::ControlModifier;
-    if (control && key->key() == Qt::Key_Tab) {
-        m_window->cpvSlider1->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    if (control && key->key() == Qt::Key_Backtab) {
-        m_window->VScroll3->setFocus(Qt::BacktabFocusReason);
-        return true;
-    }
-    return false;
+    if (!(key->modifiers() & Qt::ControlModifier) || (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab))
+        return false;
+    const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    QKeyEvent plain(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    QCoreApplication::sendEvent(m_textBox, &plain);
+    return true;
 }
 
 bool KeyboardAccess::parameterBarKey(QObject *watched, QEvent *event)

@@ -37,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
+#include <QTextDocument>
 #include <QWindow>
 
 #include <algorithm>
@@ -287,7 +288,7 @@ void SayoraMain::buildWidgets()
     // panel's bottom-right corner, out of the way of every button.
     MyTavo1 = new ControlHost(Installation::CLSID_MyTavo, Frame1);
     MyTavo1->setObjectName(QStringLiteral("MyTavo1"));
-    MyTavo1->setGeometry(twips::rect(6840, 1245, 165, 135));
+    MyTavo1->setGeometry(twips::rect(6720, 1245, 165, 135));
     buildExportWidgets();
 
     // Says briefly that a document resumed; over the top of the text box.
@@ -624,7 +625,26 @@ void SayoraMain::textBoxHiddenAtStart()
 void SayoraMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // The panel is as wide as the window, so its edge never cuts a control.
+    Frame1->resize(width(), Frame1->height());
     layoutForOuterSize(outerWidthTwips(), outerHeightTwips());
+}
+
+void SayoraMain::updateMinimumSize()
+{
+    // Never so small that something is lost: the panel's controls whole,
+    // and while the text box is shown a few of its lines above the panel
+    // (the layout gives it the outer height less one and a half panels).
+    QRect controls;
+    for (const QWidget *child : Frame1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        controls |= child->geometry();
+    int height = controls.bottom() + 1;
+    if (Settings.ShowText) {
+        const int lines = 3 * MainTxtBox->fontMetrics().lineSpacing() + 2 * MainTxtBox->frameWidth()
+                          + 2 * int(std::ceil(MainTxtBox->document()->documentMargin()));
+        height = int(std::ceil(1.5 * panelHeightTwips / twips::perPixel)) + lines;
+    }
+    setMinimumSize(controls.right() + 1, height);
 }
 
 void SayoraMain::layoutForOuterSize(int outerWidth, int outerHeight)
@@ -653,6 +673,9 @@ void SayoraMain::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        // Set once the stored size and the text box's state are in: the size
+        // the window was closed at, folded or not, comes back unchanged.
+        updateMinimumSize();
         m_windowSettings->settleOuterGeometry();
         emit firstShown();
     }

@@ -173,6 +173,7 @@ private:
     // Settings: captured on a first run, applied at start-up, saved at the end.
     std::unique_ptr<WindowSettings> m_windowSettings;
     void textBoxHiddenAtStart();
+    void updateMinimumSize();
 
     SpeechPanel *m_speechPanel = nullptr;  // what speech sees of the window
     SpeechController *m_speech = nullptr;

@@ -13,7 +13,10 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTextCursor>
+
+#include <algorithm>
 
 SpeechPanel::SpeechPanel(const SpeechWidgets &widgets, QObject *parent)
     : ReadingView(parent)
@@ -161,8 +164,12 @@ void SpeechPanel::showVoiceName(const QString &name)
 
 void SpeechPanel::openVoiceList(int minimumWidth)
 {
-    // The drop-down is never narrower than the closed box.
-    w.Combo1->view()->setMinimumWidth(minimumWidth);
+    // The drop-down is never narrower than the closed box, and wide enough
+    // for the longest name whole, whatever the font makes of the width rule.
+    QAbstractItemView *list = w.Combo1->view();
+    const int names = list->sizeHintForColumn(0) + 2 * list->frameWidth()
+                      + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setMinimumWidth(std::max(minimumWidth, names));
     w.Combo1->setFocus(Qt::OtherFocusReason);
     w.Combo1->showPopup();
 }

@@ -72,6 +72,7 @@ void SayoraMain::showHideClick()
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (Settings.ShowText) {
         Settings.ShowText = false;
+        updateMinimumSize();
         Image20->setPicture(QStringLiteral("checkno1.bmp"));
         setOuterHeightTwips(1860);
         Frame1->move(Frame1->x(), 0);
@@ -82,6 +83,7 @@ void SayoraMain::showHideClick()
         Image20->setPicture(QStringLiteral("checkyes1.bmp"));
         Frame1->move(Frame1->x(), twips::toPixels(outerHeightTwips()) - Frame1->height());
         setOuterHeightTwips(8500);
+        updateMinimumSize();
         MainTxtBox->move(twips::toPixels(120), MainTxtBox->y());
         Image20->setToolTip(QStringLiteral("Hide text box"));
     }

@@ -68,6 +68,8 @@ HelpWindow::HelpWindow(QWidget *parent)
     makeLabelLink(Label2, [this] { helpLinkClick(); });
     makeLabelLink(Label3, [this] { installerClick(); });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    // As every window of its kind on the desktop.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::buildLines()
