@@ -76,14 +76,14 @@ void SayoraMain::showHideClick()
         setOuterHeightTwips(1860);
         Frame1->move(Frame1->x(), 0);
         MainTxtBox->move(twips::toPixels(99999), MainTxtBox->y());
-        Image20->setToolTip(QStringLiteral("Show text box"));
+        Image20->setToolTip(tr("Show text box"));
     } else {
         Settings.ShowText = true;
         Image20->setPicture(QStringLiteral("checkyes1.bmp"));
         Frame1->move(Frame1->x(), twips::toPixels(outerHeightTwips()) - Frame1->height());
         setOuterHeightTwips(8500);
         MainTxtBox->move(twips::toPixels(120), MainTxtBox->y());
-        Image20->setToolTip(QStringLiteral("Hide text box"));
+        Image20->setToolTip(tr("Hide text box"));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "convert/m4b_writer.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 
 #include <algorithm>
@@ -47,14 +49,14 @@ M4bWriter::M4bWriter(const QString &path, int sampleRate, int kbps, const Tags &
     }
     const AVCodec *aac = avcodec_find_encoder(AV_CODEC_ID_AAC);
     if (!aac) {
-        fail(QStringLiteral("FFmpeg has no AAC encoder"));
+        fail(QCoreApplication::translate("Convert", "FFmpeg has no AAC encoder"));
         return;
     }
     m_stream = avformat_new_stream(m_format, nullptr);
     AVCodecContext *codec = avcodec_alloc_context3(aac);
     if (!m_stream || !codec) {
         avcodec_free_context(&codec);
-        fail(QStringLiteral("out of memory"));
+        fail(QCoreApplication::translate("Convert", "out of memory"));
         return;
     }
     codec->sample_fmt = AV_SAMPLE_FMT_FLTP;
@@ -90,7 +92,7 @@ M4bWriter::M4bWriter(const QString &path, int sampleRate, int kbps, const Tags &
     if (!chapters.isEmpty()) {
         m_format->chapters = static_cast<AVChapter **>(av_calloc(size_t(chapters.size()), sizeof(AVChapter *)));
         if (!m_format->chapters) {
-            fail(QStringLiteral("out of memory"));
+            fail(QCoreApplication::translate("Convert", "out of memory"));
             return;
         }
         const auto ms = [totalSeconds](double seconds) {
@@ -99,7 +101,7 @@ M4bWriter::M4bWriter(const QString &path, int sampleRate, int kbps, const Tags &
         for (qsizetype i = 0; i < chapters.size(); ++i) {
             auto *chapter = static_cast<AVChapter *>(av_mallocz(sizeof(AVChapter)));
             if (!chapter) {
-                fail(QStringLiteral("out of memory"));
+                fail(QCoreApplication::translate("Convert", "out of memory"));
                 return;
             }
             chapter->id = i + 1;
@@ -129,7 +131,7 @@ M4bWriter::M4bWriter(const QString &path, int sampleRate, int kbps, const Tags &
     m_frame = av_frame_alloc();
     m_packet = av_packet_alloc();
     if (!m_frame || !m_packet)
-        fail(QStringLiteral("out of memory"));
+        fail(QCoreApplication::translate("Convert", "out of memory"));
 }
 
 M4bWriter::~M4bWriter()

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLocale>
+
+// Sayora speaks the desktop's language: the first of the user's languages
+// (LANGUAGE, then LC_ALL / LC_MESSAGES / LANG) that Sayora has a catalogue
+// for, with Qt's own catalogue of the same language for the standard
+// dialogs. English is the language the texts are written in: a user who
+// puts it before another language gets it, and so does anyone whose
+// languages Sayora does not know. Needs the application object; returns
+// the language chosen, or English.
+QLocale installTranslations();
+
+// The folder of Sayora's compiled catalogues (sayora_LANG.qm) in the
+// program folder.
+QString translationsFolder();
