@@ -11,6 +11,11 @@
 // the language chosen, or English.
 QLocale installTranslations();
 
+// A program file in the language installTranslations() chose: "help.htm"
+// is "help_de.htm" in German, "help_zh_CN.htm" in Simplified Chinese,
+// when the program folder has it; else the file itself.
+QString translatedProgramFile(const QString &name);
+
 // The folder of Sayora's compiled catalogues (sayora_LANG.qm) in the
 // program folder.
 QString translationsFolder();

@@ -2,6 +2,7 @@
 
 #include "help/word_speaker_installer.h"
 #include "shell/program_folder.h"
+#include "shell/user_language.h"
 #include "ui/cursor_file.h"
 #include "ui/label_fit.h"
 #include "ui/label_link.h"
@@ -114,7 +115,7 @@ void HelpWindow::mouseDoubleClickEvent(QMouseEvent *event)
 
 void HelpWindow::helpLinkClick()
 {
-    const QString page = programFile(QStringLiteral("help.htm"));
+    const QString page = translatedProgramFile(QStringLiteral("help.htm"));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
         message(tr("The help page %1 could not be opened: no program to show it was found.").arg(page));
         return;
