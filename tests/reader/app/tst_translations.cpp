@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextDocument>
 #include <QTranslator>
@@ -94,13 +95,13 @@ QMap<QString, Shown> textsOf(QWidget *window)
     return texts;
 }
 
-// Texts that are the same word in English and in a language, names, and
-// what is no text at all (numbers, times).
+// Texts that are the same word in English and in a language, names, file
+// paths, and what is no text at all (numbers, times).
 bool mayStayEnglish(const QString &text)
 {
     static const QStringList same = {QStringLiteral("Sayora"), QStringLiteral("Sayora 1.19"), QStringLiteral("Pause"),
                                      QStringLiteral("Volume"), QStringLiteral("Status"), QStringLiteral("Message")};
-    return same.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
+    return same.contains(text) || text.startsWith(u'/') || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
 }
 
 // The main window and each dialog it opens, shown as a user sees them.
