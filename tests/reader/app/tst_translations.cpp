@@ -118,6 +118,8 @@ QMap<QString, Shown> allTexts()
     add(&main);
     // The pronunciation window opens from the text box with Ctrl+D.
     auto *box = main.findChild<QPlainTextEdit *>(QStringLiteral("MainTxtBox"));
+    main.activateWindow();
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&main);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
     auto *pronunciation = main.findChild<PronunciationWindow *>();
