@@ -1512,7 +1512,7 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
     </message>
     <message>
         <source>&amp;Say it</source>
-        <translation>&amp;Dire</translation>
+        <translation>D&amp;ire</translation>
     </message>
     <message>
         <source>Status</source>

@@ -1457,7 +1457,7 @@ first input that failed.
     </message>
     <message>
         <source>&amp;Rules for:</source>
-        <translation>&amp;Правила для:</translation>
+        <translation>Правил&amp;а для:</translation>
     </message>
     <message>
         <source>Pronunciation rules</source>
