@@ -15,6 +15,7 @@
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
 #include "ui/image_button.h"
+#include "ui/label_fit.h"
 #include "ui/parameter_scroll_bar.h"
 #include "ui/position_slider.h"
 #include "ui/twips.h"
@@ -260,8 +261,10 @@ void SayoraMain::buildWidgets()
     Label1 = panelLabel(Frame1, QStringLiteral("100"), 0x0080FFFF, twips::rect(4200, 480, 450, 285), Qt::AlignRight);
     Label5 = panelLabel(Frame1, QStringLiteral("29"), 0x00FFC0C0, twips::rect(4800, 480, 690, 285), Qt::AlignRight);
     Label3 = panelLabel(Frame1, QStringLiteral("29"), 0x0000C000, twips::rect(5880, 480, 450, 285), Qt::AlignRight);
-    for (QLabel *caption : {Label2, Label4, Label6})
+    for (QLabel *caption : {Label2, Label4, Label6}) {
+        fitLabelText(caption);
         caption->installEventFilter(this);
+    }
     VScroll1 = parameterScrollBar(Frame1, twips::rect(4680, 360, 375, 495));
     VScroll1->setValue(100);
     VScroll2 = parameterScrollBar(Frame1, twips::rect(5520, 360, 375, 495));
