@@ -47,6 +47,10 @@ void fill(QLabel *l, const QColor &colour)
 QPushButton *button(QWidget *parent, const QString &caption, QRect geometry)
 {
     auto *b = new QPushButton(caption, parent);
+    // A caption longer than its place (another language, a wider face)
+    // widens the button about its centre: the row has room between them.
+    if (const int missing = b->sizeHint().width() - geometry.width(); missing > 0)
+        geometry.adjust(-missing / 2, 0, missing - missing / 2, 0);
     b->setGeometry(geometry);
     b->setAutoDefault(false);
     return b;
