@@ -10,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
