@@ -34,9 +34,17 @@ namespace {
 const QStringList languages = {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
                                QStringLiteral("ru"), QStringLiteral("zh_CN"), QStringLiteral("ja")};
 
-// What a user reads of one widget, and whether all of it fits.
+// What a user reads of one widget, and whether all of it fits. The text is
+// a copy of its own: a text the control library wrote may lie in the
+// library's memory, gone once the window that loaded it closes.
 struct Shown
 {
+    Shown() = default;
+    Shown(const QString &shown, bool fits = true)
+        : text(shown.unicode(), shown.size())
+        , whole(fits)
+    {
+    }
     QString text;
     bool whole = true;
 };
@@ -68,9 +76,8 @@ bool fits(const QAbstractButton *button)
 
 // Every text of a window, keyed by the widget's place in it (the same in
 // every language): titles, captions, button texts and tooltips.
-QMap<QString, Shown> textsOf(QWidget *window)
+void addTextsOf(QWidget *window, QMap<QString, Shown> &texts)
 {
-    QMap<QString, Shown> texts;
     const std::function<void(QWidget *, const QString &)> walk = [&](QWidget *widget, const QString &place) {
         if (widget->isWindow() && !widget->windowTitle().isEmpty())
             texts.insert(place + QStringLiteral("/title"), {widget->windowTitle()});
@@ -88,13 +95,14 @@ QMap<QString, Shown> textsOf(QWidget *window)
                 texts.insert(place + QStringLiteral("/text"), {group->title()});
         }
         int index = 0;
-        for (QObject *child : widget->children()) {
+        // A copy: measuring a widget may give its parent new children.
+        const QObjectList children = widget->children();
+        for (QObject *child : children) {
             if (auto *childWidget = qobject_cast<QWidget *>(child); childWidget && !childWidget->isWindow())
                 walk(childWidget, QStringLiteral("%1/%2:%3").arg(place, QString::fromLatin1(child->metaObject()->className())).arg(index++));
         }
     };
     walk(window, QString::fromLatin1(window->metaObject()->className()));
-    return texts;
 }
 
 // Texts that are the same word in English and in a language, names, file
@@ -102,7 +110,9 @@ QMap<QString, Shown> textsOf(QWidget *window)
 bool mayStayEnglish(const QString &text)
 {
     static const QStringList same = {QStringLiteral("Sayora"), QStringLiteral("Sayora 1.19"), QStringLiteral("Pause"),
-                                     QStringLiteral("Volume"), QStringLiteral("Status"), QStringLiteral("Message")};
+                                     QStringLiteral("Volume"), QStringLiteral("Status"), QStringLiteral("Message"),
+                                     // the control library's own name for itself
+                                     QStringLiteral("MyTavo Control")};
     return same.contains(text) || text == QLatin1String("OK") || text.startsWith(u'/') || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
 }
 
@@ -113,7 +123,7 @@ QMap<QString, Shown> allTexts()
     const auto add = [&texts](QWidget *window) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        texts.insert(textsOf(window));
+        addTextsOf(window, texts);
     };
     SayoraMain main;
     main.load(QString());
@@ -126,7 +136,7 @@ QMap<QString, Shown> allTexts()
     QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
     auto *pronunciation = main.findChild<PronunciationWindow *>();
     if (pronunciation && pronunciation->isVisible())
-        texts.insert(textsOf(pronunciation));
+        addTextsOf(pronunciation, texts);
     else
         texts.insert(QStringLiteral("PronunciationWindow"), {QString(), false});
     HelpWindow help;
