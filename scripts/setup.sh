@@ -41,6 +41,10 @@ PACKAGES=(
   # a window manager on that X server, and xdotool to close and resize the
   # window as a user does: the window's size across starts under a frame
   openbox xdotool
+  # the translations: lupdate, lrelease and their CMake functions (Qt
+  # Linguist tools), Qt's own catalogues for the standard dialogs, and a face
+  # with Chinese and Japanese characters for the window in those languages
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   # clang with libFuzzer and its sanitizer runtimes: scripts/fuzz.sh feeds
   # every parser of outside input with mutated files
   clang libclang-rt-14-dev

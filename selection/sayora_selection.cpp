@@ -20,10 +20,17 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "shell/user_language.h"
+
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+// The context of this program's texts in the catalogues.
+struct Selection {
+    Q_DECLARE_TR_FUNCTIONS(SayoraSelection)
+};
 
 void say(const QString &message)
 {
@@ -59,47 +66,63 @@ QString readWithWlPaste(const QString &wlPaste, bool clipboard)
 int main(int argc, char *argv[])
 {
     bool clipboard = false;
-    for (int i = 1; i < argc; ++i) {
+    bool help = false;
+    QByteArray unknown;
+    for (int i = 1; i < argc && !help && unknown.isEmpty(); ++i) {
         const QByteArray option(argv[i]);
-        if (option == "-c" || option == "--clipboard") {
+        if (option == "-c" || option == "--clipboard")
             clipboard = true;
-        } else if (option == "-h" || option == "--help") {
-            std::printf("Usage: sayora-selection [--clipboard]\n"
-                        "Reads the selected text (or with --clipboard the copied text) aloud with sayora.\n");
-            return 0;
-        } else {
-            say(QStringLiteral("unknown option %1 (try --help)").arg(QString::fromLocal8Bit(option)));
-            return 2;
-        }
+        else if (option == "-h" || option == "--help")
+            help = true;
+        else
+            unknown = option;
     }
 
+    // The application comes before any message, which is said in the
+    // user's language; only reading an X11 selection needs the GUI one.
     std::unique_ptr<QCoreApplication> app;
     QString text;
     const QString wlPaste = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
                                 ? QString()
                                 : QStandardPaths::findExecutable(QStringLiteral("wl-paste"));
-    if (!wlPaste.isEmpty()) {
+    const bool readsX11 = !help && unknown.isEmpty() && wlPaste.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY");
+    if (readsX11) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    installTranslations();
+
+    if (help) {
+        std::printf("%s\n", qPrintable(Selection::tr("Usage: sayora-selection [--clipboard]\n"
+                                                     "Reads the selected text (or with --clipboard the copied text) "
+                                                     "aloud with sayora.")));
+        return 0;
+    }
+    if (!unknown.isEmpty()) {
+        say(Selection::tr("unknown option %1 (try --help)").arg(QString::fromLocal8Bit(unknown)));
+        return 2;
+    }
+    if (!wlPaste.isEmpty()) {
         text = readWithWlPaste(wlPaste, clipboard);
     } else {
         // Without wl-paste, X11 (or the X11 programs of a Wayland session,
         // through Xwayland) is the one place to read a selection from.
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-            say(QStringLiteral("no X display to read the selection from (DISPLAY is not set)"));
+        if (!readsX11) {
+            say(Selection::tr("no X display to read the selection from (DISPLAY is not set)"));
             return 1;
         }
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        app = std::make_unique<QGuiApplication>(argc, argv);
         text = QGuiApplication::clipboard()->text(clipboard ? QClipboard::Clipboard : QClipboard::Selection);
     }
 
     if (text.trimmed().isEmpty()) {
-        say(clipboard ? QStringLiteral("the clipboard holds no text") : QStringLiteral("nothing is selected"));
+        say(clipboard ? Selection::tr("the clipboard holds no text") : Selection::tr("nothing is selected"));
         return 1;
     }
     const QString reader = readerProgram();
     if (reader.isEmpty()) {
-        say(QStringLiteral("the reader sayora was not found"));
+        say(Selection::tr("the reader sayora was not found"));
         return 1;
     }
 
@@ -116,7 +139,7 @@ int main(int argc, char *argv[])
     process.setProcessEnvironment(env);
     process.start(reader, {});
     if (!process.waitForStarted()) {
-        say(QStringLiteral("cannot start %1: %2").arg(reader, process.errorString()));
+        say(Selection::tr("cannot start %1: %2").arg(reader, process.errorString()));
         return 1;
     }
     // The reader reads the whole text before it opens its window.
@@ -126,7 +149,7 @@ int main(int argc, char *argv[])
     process.closeWriteChannel();
     process.waitForFinished(-1);
     if (process.exitStatus() != QProcess::NormalExit) {
-        say(QStringLiteral("the reader ended abnormally"));
+        say(Selection::tr("the reader ended abnormally"));
         return 1;
     }
     return process.exitCode();

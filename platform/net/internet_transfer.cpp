@@ -24,7 +24,7 @@ QString describe(qint64 bytes)
 {
     if (bytes >= (qint64(1) << 20) && bytes % (qint64(1) << 20) == 0)
         return InternetTransfer::tr("%1 MiB").arg(bytes >> 20);
-    return InternetTransfer::tr("%1 bytes").arg(bytes);
+    return InternetTransfer::tr("%n bytes", nullptr, int(bytes));
 }
 
 // An HTTP status answer (404, 500 ...) still brought a body: it is treated as
@@ -47,7 +47,7 @@ InternetTransfer::InternetTransfer(QObject *parent)
     m_silence.setSingleShot(true);
     m_silence.setInterval(std::chrono::seconds(30));
     connect(&m_silence, &QTimer::timeout, this, [this] {
-        m_abortReason = tr("The server did not answer for %1 seconds.").arg(m_silence.interval() / 1000.0);
+        m_abortReason = tr("The server did not answer for %n seconds.", nullptr, int(m_silence.interval() / 1000));
         if (m_reply)
             m_reply->abort();
     });

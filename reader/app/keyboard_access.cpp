@@ -143,21 +143,21 @@ KeyboardAccess::KeyboardAccess(SayoraMain *window)
 
     // Names of the controls that carry no words of their own.
     window->MainTxtBox->setAccessibleName(window->MainTxtBox->toolTip());
-    window->MainTxtBox->verticalScrollBar()->setAccessibleName(QStringLiteral("Text box scroll bar"));
-    window->MainTxtBox->horizontalScrollBar()->setAccessibleName(QStringLiteral("Text box horizontal scroll bar"));
-    window->Frame1->setAccessibleName(QStringLiteral("Button panel"));
+    window->MainTxtBox->verticalScrollBar()->setAccessibleName(tr("Text box scroll bar"));
+    window->MainTxtBox->horizontalScrollBar()->setAccessibleName(tr("Text box horizontal scroll bar"));
+    window->Frame1->setAccessibleName(tr("Button panel"));
     window->Text1->setAccessibleName(window->Text1->toolTip());
-    window->Combo1->setAccessibleName(QStringLiteral("Voice list"));
+    window->Combo1->setAccessibleName(tr("Voice list"));
     if (QLineEdit *edit = window->Combo1->lineEdit())
-        edit->setAccessibleName(QStringLiteral("Voice list"));
-    window->Combo1->view()->setAccessibleName(QStringLiteral("Voice list"));
+        edit->setAccessibleName(tr("Voice list"));
+    window->Combo1->view()->setAccessibleName(tr("Voice list"));
     window->VScroll1->setAccessibleName(window->Label2->text());
     window->VScroll2->setAccessibleName(window->Label6->text());
     window->VScroll3->setAccessibleName(window->Label4->text());
     window->cpvSlider1->setAccessibleName(window->cpvSlider1->toolTip());
-    window->Label70->setAccessibleName(QStringLiteral("Back colour of the text box"));
-    window->Label60->setAccessibleName(QStringLiteral("Text colour of the text box"));
-    window->MyTavo1->setAccessibleName(QStringLiteral("Wave rendering control"));
+    window->Label70->setAccessibleName(tr("Back colour of the text box"));
+    window->Label60->setAccessibleName(tr("Text colour of the text box"));
+    window->MyTavo1->setAccessibleName(tr("Wave rendering control"));
 
     setUpFocus();
     watchPlayback();
@@ -165,7 +165,7 @@ KeyboardAccess::KeyboardAccess(SayoraMain *window)
     // The export's completion window `mp3end` is a window of its own: its
     // appearing is what "export done" means.
     qApp->installEventFilter(this);
-    m_state = QStringLiteral("Stopped");
+    m_state = tr("Stopped");
     window->setAccessibleDescription(m_state);
 }
 
@@ -284,9 +284,9 @@ void KeyboardAccess::playbackMaybeChanged()
                                                            : QString());
     setPlayback(m_window->Image6, state == State::Idle ? QStringLiteral("unavailable") : QString());
 
-    const QString said = state == State::Speaking ? QStringLiteral("Speaking")
-                         : state == State::Paused ? QStringLiteral("Paused")
-                                                  : QStringLiteral("Stopped");
+    const QString said = state == State::Speaking ? tr("Speaking")
+                         : state == State::Paused ? tr("Paused")
+                                                  : tr("Stopped");
     if (said != m_state) {
         m_state = said;
         announce(said);
@@ -335,7 +335,7 @@ bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
         && watched->objectName() == QLatin1String("mp3end")) {
-        announce(QStringLiteral("Export done"));
+        announce(tr("Export done"));
         return false;
     }
     if (watched == m_window) {

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/window_export.h"
 #include "shell/termination_signals.h"
+#include "shell/user_language.h"
 #include "audio/speech_player.h"
 
 int main(int argc, char *argv[])
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.19"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sayora.Sayora"));
+    installTranslations();
 
     auto window = std::make_unique<SayoraMain>();
     if (qEnvironmentVariableIsSet("SAYORA_REPORT_SHOWN")) {

@@ -25,17 +25,17 @@ Mp3End::Mp3End(const QString &targetFile, QWidget *parent)
     setAutoFillBackground(true);
     setFont(QFont(QStringLiteral("Tahoma"), 9));
 
-    Label1 = new QLabel(QStringLiteral("Convert text to"), this);
+    Label1 = new QLabel(tr("Convert text to"), this);
     Label2 = new QLabel(targetFile, this);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label2->setWordWrap(true);
-    Label3 = new QLabel(QStringLiteral("Successfully!"), this);
+    Label3 = new QLabel(tr("Successfully!"), this);
     Note = new QLabel(this);
     Note->setObjectName(QStringLiteral("Note"));
     Note->setWordWrap(true);
     Note->hide();
-    Command1 = new QPushButton(QStringLiteral("&Play"), this);
-    Command2 = new QPushButton(QStringLiteral("&Close"), this);
+    Command1 = new QPushButton(tr("&Play"), this);
+    Command2 = new QPushButton(tr("&Close"), this);
     Command2->setDefault(true);
 
     auto *grid = new QGridLayout(this);

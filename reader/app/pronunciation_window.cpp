@@ -26,9 +26,6 @@
 
 namespace {
 
-const QStringList headers{QStringLiteral("Written"), QStringLiteral("Spoken"), QStringLiteral("Whole words"),
-                          QStringLiteral("Match case"), QStringLiteral("Regular expression")};
-
 QTableWidgetItem *checkItem(bool checked)
 {
     auto *item = new QTableWidgetItem;
@@ -83,12 +80,12 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     , m_speech(speech)
 {
     setObjectName(QStringLiteral("PronunciationWindow"));
-    setWindowTitle(QStringLiteral("Pronunciation"));
+    setWindowTitle(tr("Pronunciation"));
     setModal(false);
 
     m_list = new QComboBox(this);
-    m_list->setAccessibleName(QStringLiteral("Rule list"));
-    m_list->addItem(QStringLiteral("All voices"), QString());
+    m_list->setAccessibleName(tr("Rule list"));
+    m_list->addItem(tr("All voices"), QString());
     QStringList languages{QStringLiteral("en")};
     if (SpVoice *voice = speech->newsVoice()) {
         for (const SpObjectToken &token : voice->GetVoices()) {
@@ -101,17 +98,18 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     for (const QString &key : std::as_const(languages)) {
         const QLocale locale(key);
         const QString name = locale.language() == QLocale::C ? key : QLocale::languageToString(locale.language());
-        named.append({QStringLiteral("Voices in %1 (%2)").arg(name, key), key});
+        named.append({tr("Voices in %1 (%2)").arg(name, key), key});
     }
     std::sort(named.begin(), named.end());
     for (const auto &[name, key] : std::as_const(named))
         m_list->addItem(name, key);
-    auto *listLabel = new QLabel(QStringLiteral("&Rules for:"), this);
+    auto *listLabel = new QLabel(tr("&Rules for:"), this);
     listLabel->setBuddy(m_list);
 
     m_table = new QTableWidget(0, ColumnCount, this);
-    m_table->setAccessibleName(QStringLiteral("Pronunciation rules"));
-    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setAccessibleName(tr("Pronunciation rules"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Written"), tr("Spoken"), tr("Whole words"), tr("Match case"), tr("Regular expression")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
@@ -124,11 +122,11 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
         m_table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     m_table->verticalHeader()->setVisible(false);
 
-    m_add = new QPushButton(QStringLiteral("&Add"), this);
-    m_edit = new QPushButton(QStringLiteral("&Edit"), this);
-    m_remove = new QPushButton(QStringLiteral("Re&move"), this);
-    m_up = new QPushButton(QStringLiteral("Move &up"), this);
-    m_down = new QPushButton(QStringLiteral("Move &down"), this);
+    m_add = new QPushButton(tr("&Add"), this);
+    m_edit = new QPushButton(tr("&Edit"), this);
+    m_remove = new QPushButton(tr("Re&move"), this);
+    m_up = new QPushButton(tr("Move &up"), this);
+    m_down = new QPushButton(tr("Move &down"), this);
     auto *buttons = new QVBoxLayout;
     for (QPushButton *button : {m_add, m_edit, m_remove, m_up, m_down}) {
         button->setAutoDefault(false);
@@ -137,16 +135,16 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     buttons->addStretch();
 
     m_try = new QLineEdit(this);
-    m_try->setAccessibleName(QStringLiteral("Text to say"));
-    auto *tryLabel = new QLabel(QStringLiteral("&Try:"), this);
+    m_try->setAccessibleName(tr("Text to say"));
+    auto *tryLabel = new QLabel(tr("&Try:"), this);
     tryLabel->setBuddy(m_try);
-    m_say = new QPushButton(QStringLiteral("&Say it"), this);
+    m_say = new QPushButton(tr("&Say it"), this);
     m_say->setAutoDefault(false);
 
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_status->setAccessibleName(QStringLiteral("Status"));
+    m_status->setAccessibleName(tr("Status"));
 
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -205,11 +203,11 @@ void PronunciationWindow::attach(QPlainTextEdit *textBox, SpeechController *spee
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->addSeparator();
         const QString word = wordAt(textBox, position);
-        QAction *add = menu->addAction(QStringLiteral("Add a rule for this word"));
+        QAction *add = menu->addAction(tr("Add a rule for this word"));
         add->setEnabled(!word.isEmpty());
         QObject::connect(add, &QAction::triggered, window,
                          [=] { windowOf(window, speech)->addRuleFor(word); });
-        QAction *open = menu->addAction(QStringLiteral("Pronunciation..."));
+        QAction *open = menu->addAction(tr("Pronunciation..."));
         open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
         QObject::connect(open, &QAction::triggered, window, [=] { windowOf(window, speech)->showList(); });
         if (auto *navigation = window->findChild<BookNavigation *>()) {
@@ -251,7 +249,7 @@ void PronunciationWindow::addRuleFor(const QString &word)
     m_table->setCurrentCell(row, Spoken);
     // No editor opened here: the activation that follows the context menu
     // would close it again. Typing starts the edit.
-    m_status->setText(QStringLiteral("Type how \"%1\" is said, then press Enter.").arg(word));
+    m_status->setText(tr("Type how \"%1\" is said, then press Enter.").arg(word));
 }
 
 void PronunciationWindow::chooseList(int index)
@@ -273,7 +271,7 @@ void PronunciationWindow::load()
     m_loading = false;
     QStringList lines;
     for (const RuleProblem &problem : std::as_const(problems))
-        lines << QStringLiteral("Line %1 of %2 was skipped: %3.")
+        lines << tr("Line %1 of %2 was skipped: %3.")
                      .arg(problem.line)
                      .arg(QFileInfo(m_path).fileName(), problem.message);
     m_status->setText(lines.join(u'\n'));
@@ -306,7 +304,7 @@ QList<PronunciationRule> PronunciationWindow::tableRules(QStringList *problems) 
         if (problem.isEmpty())
             rules << rule;
         else if (problems)
-            *problems << QStringLiteral("Rule %1 is not in use: %2.").arg(row + 1).arg(problem);
+            *problems << tr("Rule %1 is not in use: %2.").arg(row + 1).arg(problem);
     }
     return rules;
 }
@@ -317,7 +315,7 @@ void PronunciationWindow::save()
     const QList<PronunciationRule> rules = tableRules(&problems);
     QString error;
     if (!PronunciationLists::save(m_path, rules, m_keptLines, &error))
-        problems.prepend(QStringLiteral("The rules could not be saved in %1: %2.").arg(m_path, error));
+        problems.prepend(tr("The rules could not be saved in %1: %2.").arg(m_path, error));
     m_status->setText(problems.join(u'\n'));
     m_speech->pronunciation().invalidate();
     updateButtons();
@@ -395,7 +393,7 @@ void PronunciationWindow::sayIt()
         return;
     // The rules of the list shown, as they stand in the table.
     const QString spoken = PronunciationRules(tableRules(nullptr)).apply(text).text;
-    m_status->setText(QStringLiteral("Saying: %1").arg(spoken));
+    m_status->setText(tr("Saying: %1").arg(spoken));
     // One voice at a time: a running reading stops first.
     m_speech->Stop();
     if (m_speech->currentEngine() == SpeechController::Sapi4) {

@@ -74,7 +74,7 @@ bool SayoraMain::askOverwrite(const QString &target)
 {
     if (!QFileInfo::exists(target))
         return true;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Message"), DocumentSaver::overwriteQuestion(target),
+    QMessageBox box(QMessageBox::Critical, tr("Message"), DocumentSaver::overwriteQuestion(target),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     // Nothing is deleted here: the new file replaces the old one only once

@@ -15,6 +15,7 @@
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
 #include "ui/image_button.h"
+#include "ui/label_fit.h"
 #include "ui/parameter_scroll_bar.h"
 #include "ui/position_slider.h"
 #include "ui/twips.h"
@@ -201,7 +202,7 @@ void SayoraMain::buildWidgets()
     QFont textFont(QStringLiteral("Tahoma"));
     textFont.setPointSizeF(10.5);  // QFont(family, int) would drop the half point
     MainTxtBox->setFont(textFont);
-    MainTxtBox->setToolTip(QStringLiteral("Text box"));
+    MainTxtBox->setToolTip(tr("Text box"));
     MainTxtBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setColours(MainTxtBox, bgr(0xFFFFFF), bgr(0xC00000));
     // The highlighted word must stand out on the dark blue background even
@@ -217,17 +218,17 @@ void SayoraMain::buildWidgets()
     Frame1->setMouseTracking(true);
     setColours(Frame1, QColor(), bgr(0x008000));
 
-    Image8 = pictureButton(Frame1, twips::rect(0, 480, 525, 450), QStringLiteral("bcolor1.bmp"), QStringLiteral("Change backcolor of text box"));
-    Image7 = pictureButton(Frame1, twips::rect(525, 480, 525, 450), QStringLiteral("tcolor1.bmp"), QStringLiteral("Change font of text box"));
-    Image3 = pictureButton(Frame1, twips::rect(1050, 480, 525, 525), QStringLiteral("Open1.bmp"), QStringLiteral("Open file"));
-    Image2 = pictureButton(Frame1, twips::rect(1575, 480, 525, 525), QStringLiteral("Save1.bmp"), QStringLiteral("Save as mp3, text file"));
-    Image20 = pictureButton(Frame1, twips::rect(2100, 480, 525, 525), QStringLiteral("checkyes1.bmp"), QStringLiteral("Hide text box"));
-    Image4 = pictureButton(Frame1, twips::rect(2625, 480, 525, 525), QStringLiteral("play2.bmp"), QStringLiteral("Speak"));
-    Image5 = pictureButton(Frame1, twips::rect(3150, 480, 525, 525), QStringLiteral("Pause1.bmp"), QStringLiteral("Pause"));
-    Image6 = pictureButton(Frame1, twips::rect(3675, 480, 525, 525), QStringLiteral("Stop1.bmp"), QStringLiteral("Stop"));
-    Image9 = pictureButton(Frame1, twips::rect(3840, 120, 360, 360), QStringLiteral("rewind.bmp"), QStringLiteral("set to head"));
-    Image19 = pictureButton(Frame1, twips::rect(5700, 960, 585, 420), QStringLiteral("howto.bmp"), QStringLiteral("How does it work?"));
-    Image1 = pictureButton(Frame1, twips::rect(6400, 1000, 300, 300), QStringLiteral("update.bmp"), QStringLiteral("Click here to check new version"));
+    Image8 = pictureButton(Frame1, twips::rect(0, 480, 525, 450), QStringLiteral("bcolor1.bmp"), tr("Change backcolor of text box"));
+    Image7 = pictureButton(Frame1, twips::rect(525, 480, 525, 450), QStringLiteral("tcolor1.bmp"), tr("Change font of text box"));
+    Image3 = pictureButton(Frame1, twips::rect(1050, 480, 525, 525), QStringLiteral("Open1.bmp"), tr("Open file"));
+    Image2 = pictureButton(Frame1, twips::rect(1575, 480, 525, 525), QStringLiteral("Save1.bmp"), tr("Save as mp3, text file"));
+    Image20 = pictureButton(Frame1, twips::rect(2100, 480, 525, 525), QStringLiteral("checkyes1.bmp"), tr("Hide text box"));
+    Image4 = pictureButton(Frame1, twips::rect(2625, 480, 525, 525), QStringLiteral("play2.bmp"), tr("Speak"));
+    Image5 = pictureButton(Frame1, twips::rect(3150, 480, 525, 525), QStringLiteral("Pause1.bmp"), tr("Pause"));
+    Image6 = pictureButton(Frame1, twips::rect(3675, 480, 525, 525), QStringLiteral("Stop1.bmp"), tr("Stop"));
+    Image9 = pictureButton(Frame1, twips::rect(3840, 120, 360, 360), QStringLiteral("rewind.bmp"), tr("set to head"));
+    Image19 = pictureButton(Frame1, twips::rect(5700, 960, 585, 420), QStringLiteral("howto.bmp"), tr("How does it work?"));
+    Image1 = pictureButton(Frame1, twips::rect(6400, 1000, 300, 300), QStringLiteral("update.bmp"), tr("Click here to check new version"));
 
     // The voice list lies under its face, a text box and an arrow picture.
     Combo1 = new QComboBox(Frame1);
@@ -246,23 +247,25 @@ void SayoraMain::buildWidgets()
     Text1->setReadOnly(true);
     Text1->setFrame(false);
     Text1->setFont(QFont(QStringLiteral("Tahoma"), 12));
-    Text1->setText(QStringLiteral("Not find speech engine"));
-    Text1->setToolTip(QStringLiteral("Change pronunciation"));
+    Text1->setText(tr("Not find speech engine"));
+    Text1->setToolTip(tr("Change pronunciation"));
     Text1->setCursor(Qt::PointingHandCursor);
     Text1->setMouseTracking(true);
     setColours(Text1, bgr(0x000000), bgr(0xC0E0FF));
     Text1->installEventFilter(this);
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
-    Picture2 = pictureButton(Frame1, twips::rect(4200, 1000, 285, 300), QStringLiteral("arrow.bmp"), QStringLiteral("Change pronunciation"));
+    Picture2 = pictureButton(Frame1, twips::rect(4200, 1000, 285, 300), QStringLiteral("arrow.bmp"), tr("Change pronunciation"));
 
-    Label2 = panelLabel(Frame1, QStringLiteral("Volume"), 0x0000FFFF, twips::rect(4320, 0, 885, 270), Qt::AlignLeft);
-    Label6 = panelLabel(Frame1, QStringLiteral("Rate"), 0x00FFC0C0, twips::rect(5280, 0, 675, 270), Qt::AlignLeft);
-    Label4 = panelLabel(Frame1, QStringLiteral("Pitch"), 0x0000C000, twips::rect(6000, 0, 765, 270), Qt::AlignLeft);
+    Label2 = panelLabel(Frame1, tr("Volume"), 0x0000FFFF, twips::rect(4320, 0, 885, 270), Qt::AlignLeft);
+    Label6 = panelLabel(Frame1, tr("Rate"), 0x00FFC0C0, twips::rect(5280, 0, 675, 270), Qt::AlignLeft);
+    Label4 = panelLabel(Frame1, tr("Pitch"), 0x0000C000, twips::rect(6000, 0, 765, 270), Qt::AlignLeft);
     Label1 = panelLabel(Frame1, QStringLiteral("100"), 0x0080FFFF, twips::rect(4200, 480, 450, 285), Qt::AlignRight);
     Label5 = panelLabel(Frame1, QStringLiteral("29"), 0x00FFC0C0, twips::rect(4800, 480, 690, 285), Qt::AlignRight);
     Label3 = panelLabel(Frame1, QStringLiteral("29"), 0x0000C000, twips::rect(5880, 480, 450, 285), Qt::AlignRight);
-    for (QLabel *caption : {Label2, Label4, Label6})
+    for (QLabel *caption : {Label2, Label4, Label6}) {
+        fitLabelText(caption);
         caption->installEventFilter(this);
+    }
     VScroll1 = parameterScrollBar(Frame1, twips::rect(4680, 360, 375, 495));
     VScroll1->setValue(100);
     VScroll2 = parameterScrollBar(Frame1, twips::rect(5520, 360, 375, 495));
@@ -282,7 +285,7 @@ void SayoraMain::buildWidgets()
     cpvSlider1 = new PositionSlider(Frame1);
     cpvSlider1->setObjectName(QStringLiteral("cpvSlider1"));
     cpvSlider1->setGeometry(twips::rect(60, 120, 3720, 330));
-    cpvSlider1->setToolTip(QStringLiteral("Position in the text"));
+    cpvSlider1->setToolTip(tr("Position in the text"));
 
     // The control renders exports; its own window is a small mark in the
     // panel's bottom-right corner, out of the way of every button.
@@ -619,7 +622,7 @@ void SayoraMain::textBoxHiddenAtStart()
 {
     Frame1->move(Frame1->x(), 0);
     Image20->setPicture(QStringLiteral("checkno1.bmp"));
-    Image20->setToolTip(QStringLiteral("Show text box"));
+    Image20->setToolTip(tr("Show text box"));
 }
 
 void SayoraMain::resizeEvent(QResizeEvent *event)

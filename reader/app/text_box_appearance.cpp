@@ -77,7 +77,7 @@ void SayoraMain::showHideClick()
         setOuterHeightTwips(1860);
         Frame1->move(Frame1->x(), 0);
         MainTxtBox->move(twips::toPixels(99999), MainTxtBox->y());
-        Image20->setToolTip(QStringLiteral("Show text box"));
+        Image20->setToolTip(tr("Show text box"));
     } else {
         Settings.ShowText = true;
         Image20->setPicture(QStringLiteral("checkyes1.bmp"));
@@ -85,7 +85,7 @@ void SayoraMain::showHideClick()
         setOuterHeightTwips(8500);
         updateMinimumSize();
         MainTxtBox->move(twips::toPixels(120), MainTxtBox->y());
-        Image20->setToolTip(QStringLiteral("Hide text box"));
+        Image20->setToolTip(tr("Hide text box"));
     }
 }
 

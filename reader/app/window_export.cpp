@@ -97,7 +97,7 @@ WindowExport::WindowExport(const Place &place, QObject *parent)
     Label8 = statusLabel(place.panel, QStringLiteral("00:00:00"), twips::rect(4580, 1080, 1095, 285));
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setToolTip(tr("Time the export has taken"));
-    fitStatusLabel(Label7, {QStringLiteral("Waiting"), QStringLiteral("100")}, place.progressRight);
+    fitStatusLabel(Label7, {tr("Waiting"), QStringLiteral("100")}, place.progressRight);
     fitStatusLabel(Label8, {QStringLiteral("00:00:00"), QStringLiteral("88:88:88")}, place.timeRight);
     TimeLeft = statusLabel(place.textBox ? place.textBox->parentWidget() : place.panel, QString(), Label8->geometry());
     TimeLeft->setObjectName(QStringLiteral("TimeLeft"));
@@ -135,7 +135,7 @@ bool WindowExport::running() const
 
 void WindowExport::showWaiting(const QString &target)
 {
-    Label7->setText(QStringLiteral("Waiting"));
+    Label7->setText(tr("Waiting"));
     Label8->setText(QStringLiteral("00:00:00"));
     TimeLeft->clear();
     Label7->show();
@@ -161,7 +161,7 @@ void WindowExport::clockTick()
         fraction = m_book->fraction();
     else if (m_export && m_renderingShown)
         fraction = m_export->rendered() / 2;
-    else if (m_export && Label7->text() != QLatin1String("Waiting"))
+    else if (m_export && Label7->text() != tr("Waiting"))
         fraction = std::clamp(Label7->text().toInt() / 100.0, 0.0, 1.0);
     // Said once enough is done for the pace to be known.
     if (fraction >= 0.01 && ElapsedSeconds >= 2) {
@@ -178,7 +178,7 @@ void WindowExport::clockTick()
 void WindowExport::showFraction(double fraction)
 {
     const int percent = int(std::clamp(fraction, 0.0, 1.0) * 100);
-    if (Label7->text() == QLatin1String("Waiting") || Label7->text().toInt() <= percent)
+    if (Label7->text() == tr("Waiting") || Label7->text().toInt() <= percent)
         Label7->setText(QString::number(percent));
 }
 
@@ -395,9 +395,8 @@ QString WindowExport::storeCannotBeWritten() const
 
 QString WindowExport::storeLockedTooLong() const
 {
-    return tr("The registry store %1 stayed locked by another program for %2 seconds.")
-        .arg(QDir::toNativeSeparators(RegistryKey::storeFile()))
-        .arg(exportStallSeconds);
+    return tr("The registry store %1 stayed locked by another program for %n seconds.", nullptr, exportStallSeconds)
+        .arg(QDir::toNativeSeparators(RegistryKey::storeFile()));
 }
 
 void WindowExport::speakThroughControl()
@@ -495,7 +494,7 @@ void WindowExport::Timer1_Timer()
         return;
     }
     if (stalled(WaveSize))
-        exportFailed(tr("The speech rendering made no progress for %1 seconds.").arg(exportStallSeconds));
+        exportFailed(tr("The speech rendering made no progress for %n seconds.", nullptr, exportStallSeconds));
 }
 
 void WindowExport::startEncoding()
@@ -531,7 +530,7 @@ void WindowExport::Timer2_Timer()
     PercentWave = (EstimateMp3Size > 0 ? int(std::min(double(size) / EstimateMp3Size, 1e6)) : 0) + 50;
     Label7->setText(PercentWave < 101 ? QString::number(PercentWave) : QStringLiteral("100"));
     if (m_export && m_export->encoderRunning() && stalled(size))
-        exportFailed(tr("The MP3 encoder made no progress for %1 seconds.").arg(exportStallSeconds));
+        exportFailed(tr("The MP3 encoder made no progress for %n seconds.", nullptr, exportStallSeconds));
 }
 
 void WindowExport::exportFinished(bool ok, const QString &why)

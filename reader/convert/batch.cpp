@@ -109,7 +109,7 @@ void Batch::start()
 {
     for (const Job &job : std::as_const(m_jobs)) {
         if (job.skipped)
-            emit failed(QStringLiteral("sayora-convert: %1: skipped, it is already there").arg(job.output));
+            emit failed(QCoreApplication::translate("Convert", "sayora-convert: %1: skipped, it is already there").arg(job.output));
     }
     if (m_done == m_jobs.size()) {
         emit finished();
@@ -169,16 +169,16 @@ void Batch::workerEnded(Job &job)
     const QString errors = QString::fromLocal8Bit(worker->readAllStandardError()).trimmed();
     if (worker->error() == QProcess::FailedToStart) {
         job.code = Convert::RenderFailed;
-        emit failed(QStringLiteral("sayora-convert: %1: the converter could not be started again (%2).")
+        emit failed(QCoreApplication::translate("Convert", "sayora-convert: %1: the converter could not be started again (%2).")
                         .arg(job.input, worker->errorString()));
     } else if (worker->exitStatus() != QProcess::NormalExit) {
         job.code = Convert::workerExitCode(*worker);
         emit failed(!errors.isEmpty() ? errors
-                                      : QStringLiteral("sayora-convert: %1: the conversion was killed by a signal.").arg(job.input));
+                                      : QCoreApplication::translate("Convert", "sayora-convert: %1: the conversion was killed by a signal.").arg(job.input));
     } else if (worker->exitCode() != 0) {
         job.code = Convert::workerExitCode(*worker);
         emit failed(!errors.isEmpty() ? errors
-                                      : QStringLiteral("sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
+                                      : QCoreApplication::translate("Convert", "sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
     } else {
         ++m_succeeded;
         job.rendered = job.encoded = 1;

@@ -1,5 +1,7 @@
 #include "convert/chapter_split.h"
 
+#include <QCoreApplication>
+
 #include "audio/mp3_stream.h"
 #include "convert/batch.h"
 #include "convert/voice_catalog.h"
@@ -178,17 +180,17 @@ SplitOptions parseSplitOptions(const QStringList &arguments)
         }
         if (!a.contains(u'=')) {
             if (i + 1 >= arguments.size())
-                return failed(split, QStringLiteral("%1 needs a value").arg(a));
+                return failed(split, QCoreApplication::translate("Convert", "%1 needs a value").arg(a));
             value = arguments.at(++i);
         }
         *into = value;
     }
     if (how != u"chapters")
-        return failed(split, QStringLiteral("--split takes \"chapters\", not \"%1\"").arg(how));
+        return failed(split, QCoreApplication::translate("Convert", "--split takes \"chapters\", not \"%1\"").arg(how));
     if (format != u"mp3" && format != u"wav")
-        return failed(split, QStringLiteral("--split writes speech: --format takes mp3 or wav, not \"%1\"").arg(format));
+        return failed(split, QCoreApplication::translate("Convert", "--split writes speech: --format takes mp3 or wav, not \"%1\"").arg(format));
     if (!split.subtitles.isEmpty() && split.subtitles != u"srt" && split.subtitles != u"lrc" && split.subtitles != u"vtt")
-        return failed(split, QStringLiteral("with --split, --subtitle-format takes srt, lrc or vtt, not \"%1\"").arg(split.subtitles));
+        return failed(split, QCoreApplication::translate("Convert", "with --split, --subtitle-format takes srt, lrc or vtt, not \"%1\"").arg(split.subtitles));
 
     // The other options are read as for a batch, whose files are the book
     // and the folder here.
@@ -199,9 +201,9 @@ SplitOptions parseSplitOptions(const QStringList &arguments)
         return split;
     }
     if (o.mode != Convert::Options::Mode::Batch || o.inputs.size() != 2)
-        return failed(split, QStringLiteral("--split chapters needs a book and a folder: INPUT DIR"));
+        return failed(split, QCoreApplication::translate("Convert", "--split chapters needs a book and a folder: INPUT DIR"));
     if (o.jobs > 0)
-        return failed(split, QStringLiteral("--jobs goes with --output-dir, not --split"));
+        return failed(split, QCoreApplication::translate("Convert", "--jobs goes with --output-dir, not --split"));
     o.outputDir = o.inputs.at(1);
     o.inputs = {o.inputs.at(0)};
     split.options = o;
@@ -210,7 +212,7 @@ SplitOptions parseSplitOptions(const QStringList &arguments)
 
 QString helpText()
 {
-    return QStringLiteral(R"(
+    return QCoreApplication::translate("Convert", R"(
 A book, one file per chapter:
        sayora-convert [OPTIONS] --split chapters INPUT DIR
 Writes "01 Title.mp3", "02 Title.mp3", ... into DIR, one per chapter (the
@@ -413,7 +415,7 @@ void ChapterSplit::workerEnded(int index)
     if (code == Convert::UsageError) {
         code = Convert::RenderFailed;
         if (!lines.isEmpty())
-            lines.last().remove(QStringLiteral(" (see --help)"));
+            lines.last().remove(QCoreApplication::translate("Convert", " (see --help)"));
     }
     if (code != Convert::Success) {
         if (m_failedAt < 0 || index < m_failedAt) {

@@ -10,6 +10,7 @@
 #include "documents/rich_text_box.h"
 #include "export/sound_file_commit.h"
 #include "shell/termination_signals.h"
+#include "shell/user_language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,17 +83,17 @@ bool voiceKnown(const VoiceCatalog &voices, const QString &name)
     QStringList names;
     for (const VoiceCatalog::Voice &voice : voices.suggestions(name, 5, &ambiguous))
         names << QStringLiteral("\"%1\" (%2)").arg(voice.name, voice.shortName.isEmpty() ? voice.code : voice.shortName);
-    const QString hint = names.isEmpty() ? QStringLiteral("--list-voices shows them")
-                                         : QStringLiteral("did you mean %1?").arg(names.join(u", "));
-    printError((ambiguous ? QStringLiteral("more than one voice goes by \"%1\"; %2")
-                          : QStringLiteral("there is no voice \"%1\"; %2"))
+    const QString hint = names.isEmpty() ? QCoreApplication::translate("Convert", "--list-voices shows them")
+                                         : QCoreApplication::translate("Convert", "did you mean %1?").arg(names.join(u", "));
+    printError((ambiguous ? QCoreApplication::translate("Convert", "more than one voice goes by \"%1\"; %2")
+                          : QCoreApplication::translate("Convert", "there is no voice \"%1\"; %2"))
                    .arg(name, hint));
     return false;
 }
 
 QString displayName(const QString &input)
 {
-    return input == u"-" ? QStringLiteral("standard input") : QFileInfo(input).fileName();
+    return input == u"-" ? QCoreApplication::translate("Convert", "standard input") : QFileInfo(input).fileName();
 }
 
 // The batch that started this worker: named by the batch itself, else the
@@ -114,14 +115,14 @@ void noteBitrate(const Convert::Options &options)
                          : options.format == Convert::Format::Text ? "a text is no sound"
                                                                     : nullptr;
     if (format)
-        printError(QStringLiteral("--bitrate was left unused: %1 and has no bit rate to set").arg(QLatin1String(format)));
+        printError(QCoreApplication::translate("Convert", "--bitrate was left unused: %1 and has no bit rate to set").arg(QLatin1String(format)));
 }
 
 // Hidden temporaries of conversions killed outright, said once each.
 void removeStaleTemporaries(const QString &folder)
 {
     for (const QString &name : OutputFolder::removeStaleTemporaries(folder))
-        printError(QStringLiteral("removed %1, left in %2 by a conversion that was killed")
+        printError(QCoreApplication::translate("Convert", "removed %1, left in %2 by a conversion that was killed")
                        .arg(name, QDir::toNativeSeparators(folder)));
 }
 
@@ -195,7 +196,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         const double encoded = conversion.encoded();
         const bool encoding = rendered >= 1.0 && options.format != Convert::Format::Wav;
         const double fraction = Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare());
-        bar.show(label, fraction, encoding ? QStringLiteral("encoding") : QStringLiteral("reading"), force);
+        bar.show(label, fraction, encoding ? QCoreApplication::translate("Convert", "encoding") : QCoreApplication::translate("Convert", "reading"), force);
         if (options.progressLines)
             printDone(fraction, force);
         if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
@@ -220,7 +221,7 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
         bar.clear();
         // A worker's parent says it once for the whole batch.
         if (!options.reportProgress)
-            printError(QStringLiteral("interrupted; %1 was left as it was").arg(options.output));
+            printError(QCoreApplication::translate("Convert", "interrupted; %1 was left as it was").arg(options.output));
     });
 
     if (bar.enabled() || options.reportProgress || options.progressLines)
@@ -253,8 +254,8 @@ int runSplit(const Chapters::SplitOptions &split)
     ProgressBar bar(!options.quiet);
     const QString book = displayName(options.inputs.first());
     const auto show = [&](bool force) {
-        bar.show(QStringLiteral("%1: %2 of %3 chapters").arg(book).arg(chapters.done()).arg(chapters.total()),
-                 chapters.fraction(), QStringLiteral("reading"), force);
+        bar.show(QCoreApplication::translate("Convert", "%1: %2 of %n chapters", nullptr, chapters.total()).arg(book).arg(chapters.done()),
+                 chapters.fraction(), QCoreApplication::translate("Convert", "reading"), force);
         if (options.progressLines)
             printDone(chapters.fraction(), force);
     };
@@ -269,7 +270,7 @@ int runSplit(const Chapters::SplitOptions &split)
         QObject::connect(&chapters, &ChapterSplit::stopped, [signal] { TerminationSignals::endBy(signal); });
         chapters.abort();
         bar.clear();
-        printError(QStringLiteral("interrupted; the chapters finished so far were kept, no playlist was written"));
+        printError(QCoreApplication::translate("Convert", "interrupted; the chapters finished so far were kept, no playlist was written"));
     });
     if (bar.enabled() || options.progressLines)
         tick.start();
@@ -284,7 +285,7 @@ int runSplit(const Chapters::SplitOptions &split)
 int runBatch(const Convert::Options &options)
 {
     if (const QString why = Convert::checkBatch(options); !why.isEmpty()) {
-        printError(why + QStringLiteral(" (see --help)"));
+        printError(why + QCoreApplication::translate("Convert", " (see --help)"));
         return Convert::UsageError;
     }
     if (!options.voice.isEmpty() && options.format != Convert::Format::Text) {
@@ -293,15 +294,15 @@ int runBatch(const Convert::Options &options)
             return Convert::UnknownVoice;
     }
     if (!QDir().mkpath(options.outputDir)) {
-        printError(QStringLiteral("%1: the folder cannot be created.").arg(options.outputDir));
+        printError(QCoreApplication::translate("Convert", "%1: the folder cannot be created.").arg(options.outputDir));
         return Convert::RenderFailed;
     }
     removeStaleTemporaries(options.outputDir);
     Batch batch(options);
     ProgressBar bar(!options.quiet);
     const auto show = [&](bool force) {
-        bar.show(QStringLiteral("%1 of %2 files").arg(batch.done()).arg(batch.total()), batch.fraction(),
-                 QStringLiteral("converting"), force);
+        bar.show(QCoreApplication::translate("Convert", "%1 of %n files", nullptr, batch.total()).arg(batch.done()), batch.fraction(),
+                 QCoreApplication::translate("Convert", "converting"), force);
     };
     QObject::connect(&batch, &Batch::progressed, [&] { show(false); });
     QObject::connect(&batch, &Batch::failed, [&](const QString &line) { bar.print(line); });
@@ -314,7 +315,7 @@ int runBatch(const Convert::Options &options)
         QObject::connect(&batch, &Batch::stopped, [signal] { TerminationSignals::endBy(signal); });
         batch.interrupt(signal);
         bar.clear();
-        printError(QStringLiteral("interrupted; the files being converted were left as they were"));
+        printError(QCoreApplication::translate("Convert", "interrupted; the files being converted were left as they were"));
     });
     if (bar.enabled())
         tick.start();
@@ -324,9 +325,9 @@ int runBatch(const Convert::Options &options)
     show(true);
     bar.clear();
     if (bar.enabled()) {
-        QString summary = QStringLiteral("sayora-convert: %1 of %2 files converted").arg(batch.succeeded()).arg(batch.total());
+        QString summary = QCoreApplication::translate("Convert", "sayora-convert: %1 of %n files converted", nullptr, batch.total()).arg(batch.succeeded());
         if (batch.skipped() > 0)
-            summary += QStringLiteral(", %1 skipped (already there)").arg(batch.skipped());
+            summary += QCoreApplication::translate("Convert", ", %n skipped (already there)", nullptr, batch.skipped());
         QTextStream(stderr) << summary << Qt::endl;
     }
     return batch.exitCode();
@@ -351,13 +352,14 @@ int main(int argc, char *argv[])
     QCoreApplication app(qtArgc, qtArgv);
     QCoreApplication::setApplicationName(QStringLiteral("sayora-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SAYORA_VERSION));
+    installTranslations();
     // A closed pipe ends a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);
 
     if (Chapters::wantsSplit(arguments)) {
         const Chapters::SplitOptions split = Chapters::parseSplitOptions(arguments);
         if (!split.options.error.isEmpty()) {
-            printError(split.options.error + QStringLiteral(" (see --help)"));
+            printError(split.options.error + QCoreApplication::translate("Convert", " (see --help)"));
             endWith(Convert::UsageError);
         }
         if (split.options.mode == Convert::Options::Mode::Batch) {
@@ -367,7 +369,7 @@ int main(int argc, char *argv[])
     }
     const Convert::Options options = Convert::parseOptions(arguments);
     if (!options.error.isEmpty()) {
-        printError(options.error + QStringLiteral(" (see --help)"));
+        printError(options.error + QCoreApplication::translate("Convert", " (see --help)"));
         endWith(Convert::UsageError);
     }
     if (options.mode == Convert::Options::Mode::Convert || options.mode == Convert::Options::Mode::Batch)

@@ -1,5 +1,7 @@
 #include "convert/convert_options.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -122,77 +124,77 @@ Options parseOptions(const QStringList &arguments)
         const auto percent = [&](int *into) {
             QString text;
             if (!takeValue(&text))
-                return QStringLiteral("%1 needs a number from 0 to 100").arg(argument);
+                return QCoreApplication::translate("Convert", "%1 needs a number from 0 to 100").arg(argument);
             if (!parsePercent(text, into))
-                return QStringLiteral("%1 takes a number from 0 to 100, not \"%2\"").arg(argument, text);
+                return QCoreApplication::translate("Convert", "%1 takes a number from 0 to 100, not \"%2\"").arg(argument, text);
             return QString();
         };
 
         bool help = false, version = false;
         if (argument == u"--help" || argument == u"-h") {
             if (!flag(&help))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
             o.mode = Options::Mode::Help;
             return o;
         }
         if (argument == u"--version" || argument == u"-V") {
             if (!flag(&version))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
             o.mode = Options::Mode::Version;
             return o;
         }
         if (argument == u"--list-voices") {
             if (!flag(&listVoices))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--quiet" || argument == u"-q") {
             if (!flag(&o.quiet))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--report-progress") {
             if (!flag(&o.reportProgress))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--piece") {
             if (!flag(&o.piece))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--chapter-marks" || argument == u"--progress-lines") {
             if (!flag(argument == u"--chapter-marks" ? &o.chapterMarks : &o.progressLines))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--voice") {
             if (!takeValue(&o.voice) || o.voice.isEmpty())
-                return failed(o, QStringLiteral("--voice needs a voice name (--list-voices shows them)"));
+                return failed(o, QCoreApplication::translate("Convert", "--voice needs a voice name (--list-voices shows them)"));
         } else if (argument == u"--rate" || argument == u"--pitch" || argument == u"--volume") {
             int *into = argument == u"--rate" ? &o.rate : argument == u"--pitch" ? &o.pitch : &o.volume;
             if (const QString why = percent(into); !why.isEmpty())
                 return failed(o, why);
         } else if (argument == u"--encoding") {
             if (!takeValue(&o.encoding) || o.encoding.isEmpty())
-                return failed(o, QStringLiteral("--encoding needs the name of a text encoding, such as windows-1251"));
+                return failed(o, QCoreApplication::translate("Convert", "--encoding needs the name of a text encoding, such as windows-1251"));
             if (!QStringDecoder(o.encoding.toUtf8().constData()).isValid())
-                return failed(o, QStringLiteral("--encoding does not know \"%1\" (names such as UTF-8, windows-1251, "
+                return failed(o, QCoreApplication::translate("Convert", "--encoding does not know \"%1\" (names such as UTF-8, windows-1251, "
                                                 "Shift_JIS, ISO-8859-2, GB18030)").arg(o.encoding));
         } else if (argument == u"--rules") {
             if (!takeValue(&o.rules) || o.rules.isEmpty())
-                return failed(o, QStringLiteral("--rules needs a pronunciation rules file"));
+                return failed(o, QCoreApplication::translate("Convert", "--rules needs a pronunciation rules file"));
             if (const QFileInfo info(o.rules); !info.isFile() || !info.isReadable())
-                return failed(o, QStringLiteral("the rules file \"%1\" cannot be read").arg(o.rules));
+                return failed(o, QCoreApplication::translate("Convert", "the rules file \"%1\" cannot be read").arg(o.rules));
         } else if (argument == u"--skip-existing") {
             if (!flag(&o.skipExisting))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--no-rules") {
             if (!flag(&o.noRules))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--no-language-switch") {
             if (!flag(&o.noLanguageSwitch))
-                return failed(o, QStringLiteral("%1 takes no value").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
         } else if (argument == u"--subtitles") {
             if (!takeValue(&o.subtitles) || o.subtitles.isEmpty())
-                return failed(o, QStringLiteral("--subtitles needs a file name ending in .srt, .lrc or .vtt"));
+                return failed(o, QCoreApplication::translate("Convert", "--subtitles needs a file name ending in .srt, .lrc or .vtt"));
             const QString suffix = QFileInfo(o.subtitles).suffix().toLower();
             if (suffix != u"srt" && suffix != u"lrc" && suffix != u"vtt")
-                return failed(o, QStringLiteral("the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(o.subtitles));
+                return failed(o, QCoreApplication::translate("Convert", "the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(o.subtitles));
         } else if (argument == u"--title" || argument == u"--artist" || argument == u"--album") {
             QString *into = argument == u"--title" ? &o.title : argument == u"--artist" ? &o.artist : &o.album;
             if (!takeValue(into) || into->trimmed().isEmpty())
-                return failed(o, QStringLiteral("%1 needs a text").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 needs a text").arg(argument));
         } else if (argument == u"--track") {
             QString text;
             const QStringList parts = takeValue(&text) ? text.split(u'/') : QStringList();
@@ -200,43 +202,43 @@ Options parseOptions(const QStringList &arguments)
             for (qsizetype i = 0; ok && i < parts.size(); ++i)
                 *(i == 0 ? &o.track : &o.total) = parts.at(i).toInt(&ok);
             if (!ok || o.track < 1 || (parts.size() == 2 && o.total < o.track))
-                return failed(o, QStringLiteral("--track takes a number, or a number and the total: 3/12"));
+                return failed(o, QCoreApplication::translate("Convert", "--track takes a number, or a number and the total: 3/12"));
         } else if (argument == u"--split-minutes" || argument == u"--split-size") {
             int *into = argument == u"--split-minutes" ? &o.splitMinutes : &o.splitMegabytes;
             QString text;
             bool ok = false;
             if (!takeValue(&text) || (*into = text.toInt(&ok), !ok) || *into < 1)
-                return failed(o, QStringLiteral("%1 takes a whole number from 1 up").arg(argument));
+                return failed(o, QCoreApplication::translate("Convert", "%1 takes a whole number from 1 up").arg(argument));
         } else if (argument == u"--bitrate") {
             QString text;
             bool ok = false;
             if (!takeValue(&text) || (o.bitrate = text.toInt(&ok), !ok) || o.bitrate < 8 || o.bitrate > 320)
-                return failed(o, QStringLiteral("--bitrate takes kbit/s from 8 to 320"));
+                return failed(o, QCoreApplication::translate("Convert", "--bitrate takes kbit/s from 8 to 320"));
         } else if (argument == u"--jobs" || argument == u"-j") {
             QString text;
             bool ok = false;
             if (!takeValue(&text) || (o.jobs = text.toInt(&ok), !ok) || o.jobs < 1)
-                return failed(o, QStringLiteral("--jobs takes a number of jobs from 1 up"));
+                return failed(o, QCoreApplication::translate("Convert", "--jobs takes a number of jobs from 1 up"));
         } else if (argument == u"--output-dir" || argument == u"-o") {
             if (!takeValue(&o.outputDir) || o.outputDir.isEmpty())
-                return failed(o, QStringLiteral("--output-dir needs a folder"));
+                return failed(o, QCoreApplication::translate("Convert", "--output-dir needs a folder"));
         } else if (argument == u"--format" || argument == u"-f") {
             if (!takeValue(&formatName))
-                return failed(o, QStringLiteral("--format needs mp3, wav, ogg, opus, flac, m4b or txt"));
+                return failed(o, QCoreApplication::translate("Convert", "--format needs mp3, wav, ogg, opus, flac, m4b or txt"));
             formatGiven = true;
             if (!formatForName(QStringLiteral("x.") + formatName, &o.format) || formatName != formatName.toLower())
-                return failed(o, QStringLiteral("--format takes mp3, wav, ogg, opus, flac, m4b or txt, not \"%1\"").arg(formatName));
+                return failed(o, QCoreApplication::translate("Convert", "--format takes mp3, wav, ogg, opus, flac, m4b or txt, not \"%1\"").arg(formatName));
         } else {
-            return failed(o, QStringLiteral("unknown option %1").arg(argument));
+            return failed(o, QCoreApplication::translate("Convert", "unknown option %1").arg(argument));
         }
     }
 
     if (o.noRules && !o.rules.isEmpty())
-        return failed(o, QStringLiteral("--rules and --no-rules exclude each other"));
+        return failed(o, QCoreApplication::translate("Convert", "--rules and --no-rules exclude each other"));
     if (listVoices) {
         o.mode = Options::Mode::ListVoices;
         if (!positional.isEmpty())
-            return failed(o, QStringLiteral("--list-voices takes no files"));
+            return failed(o, QCoreApplication::translate("Convert", "--list-voices takes no files"));
         return o;
     }
     // "- " as the OUTPUT: standard output, in the format --format names.
@@ -244,49 +246,49 @@ Options parseOptions(const QStringList &arguments)
     if (!toStandardOutput && (!o.outputDir.isEmpty() || formatGiven)) {
         o.mode = Options::Mode::Batch;
         if (o.outputDir.isEmpty() || !formatGiven)
-            return failed(o, QStringLiteral("--output-dir and --format go together"));
+            return failed(o, QCoreApplication::translate("Convert", "--output-dir and --format go together"));
         if (positional.isEmpty())
-            return failed(o, QStringLiteral("no input files were given"));
+            return failed(o, QCoreApplication::translate("Convert", "no input files were given"));
         if (positional.contains(QStringLiteral("-")))
-            return failed(o, QStringLiteral("standard input converts on its own: sayora-convert - OUTPUT"));
+            return failed(o, QCoreApplication::translate("Convert", "standard input converts on its own: sayora-convert - OUTPUT"));
         if (!o.subtitles.isEmpty())
-            return failed(o, QStringLiteral("--subtitles names one file: use it with a single INPUT OUTPUT"));
+            return failed(o, QCoreApplication::translate("Convert", "--subtitles names one file: use it with a single INPUT OUTPUT"));
         if (o.splitMinutes > 0 || o.splitMegabytes > 0)
-            return failed(o, QStringLiteral("--split-minutes and --split-size go with a single INPUT OUTPUT"));
+            return failed(o, QCoreApplication::translate("Convert", "--split-minutes and --split-size go with a single INPUT OUTPUT"));
         o.inputs = positional;
         return o;
     }
     if (o.skipExisting)
-        return failed(o, QStringLiteral("--skip-existing goes with --output-dir and --format"));
+        return failed(o, QCoreApplication::translate("Convert", "--skip-existing goes with --output-dir and --format"));
     if (positional.size() != 2)
-        return failed(o, positional.size() < 2 ? QStringLiteral("an INPUT and an OUTPUT file are needed")
-                                               : QStringLiteral("too many files: use --output-dir and --format for several"));
+        return failed(o, positional.size() < 2 ? QCoreApplication::translate("Convert", "an INPUT and an OUTPUT file are needed")
+                                               : QCoreApplication::translate("Convert", "too many files: use --output-dir and --format for several"));
     o.inputs = {positional.at(0)};
     o.output = positional.at(1);
     if (o.output == u"-" && !toStandardOutput)
-        return failed(o, QStringLiteral("- as the OUTPUT writes to standard output in the format --format names"));
+        return failed(o, QCoreApplication::translate("Convert", "- as the OUTPUT writes to standard output in the format --format names"));
     if (o.output == u"-" && (o.splitMinutes > 0 || o.splitMegabytes > 0 || o.format == Format::Text || o.format == Format::M4b))
-        return failed(o, QStringLiteral("standard output takes one sound file: mp3, wav, ogg or opus"));
+        return failed(o, QCoreApplication::translate("Convert", "standard output takes one sound file: mp3, wav, ogg or opus"));
     // Found now, not after the whole conversion.
     if (QFileInfo(o.output).isDir())
-        return failed(o, QStringLiteral("the OUTPUT \"%1\" is a folder: name the file to write").arg(o.output));
+        return failed(o, QCoreApplication::translate("Convert", "the OUTPUT \"%1\" is a folder: name the file to write").arg(o.output));
     if (o.output != u"-" && !formatForName(o.output, &o.format))
-        return failed(o, QStringLiteral("the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac, .m4b or .txt").arg(o.output));
+        return failed(o, QCoreApplication::translate("Convert", "the OUTPUT \"%1\" must end in .mp3, .wav, .ogg, .opus, .flac, .m4b or .txt").arg(o.output));
     if ((o.splitMinutes > 0 || o.splitMegabytes > 0) && o.format == Format::Text)
-        return failed(o, QStringLiteral("--split-minutes and --split-size split speech: the OUTPUT must not be a .txt"));
+        return failed(o, QCoreApplication::translate("Convert", "--split-minutes and --split-size split speech: the OUTPUT must not be a .txt"));
     if (o.splitMegabytes > 0 && o.format != Format::Mp3 && o.format != Format::Wav)
-        return failed(o, QStringLiteral("--split-size goes with .mp3 and .wav, whose sizes are known as they are made; "
+        return failed(o, QCoreApplication::translate("Convert", "--split-size goes with .mp3 and .wav, whose sizes are known as they are made; "
                                         "use --split-minutes"));
     if (!o.subtitles.isEmpty() && o.format == Format::Text)
-        return failed(o, QStringLiteral("subtitles go with speech: the OUTPUT must not be a .txt"));
+        return failed(o, QCoreApplication::translate("Convert", "subtitles go with speech: the OUTPUT must not be a .txt"));
     if (o.chapterMarks && o.format != Format::Mp3)
-        return failed(o, QStringLiteral("--chapter-marks goes with an .mp3 OUTPUT (an .m4b has its chapters anyway)"));
+        return failed(o, QCoreApplication::translate("Convert", "--chapter-marks goes with an .mp3 OUTPUT (an .m4b has its chapters anyway)"));
     if ((o.chapterMarks || o.format == Format::M4b) && (o.splitMinutes > 0 || o.splitMegabytes > 0))
-        return failed(o, QStringLiteral("chapter marks make one file: not with --split-minutes or --split-size"));
+        return failed(o, QCoreApplication::translate("Convert", "chapter marks make one file: not with --split-minutes or --split-size"));
     if (o.inputs.first() != u"-" && o.output != u"-" && sameFile(o.inputs.first(), o.output))
         return failed(o, QStringLiteral("\"%1\" would be written over its own input").arg(o.output));
     if (!o.subtitles.isEmpty() && (sameFile(o.subtitles, o.output) || sameFile(o.subtitles, o.inputs.first())))
-        return failed(o, QStringLiteral("the subtitle file \"%1\" must be a file of its own").arg(o.subtitles));
+        return failed(o, QCoreApplication::translate("Convert", "the subtitle file \"%1\" must be a file of its own").arg(o.subtitles));
     return o;
 }
 
@@ -346,7 +348,7 @@ QStringList workerArguments(const Options &options)
 
 QString helpText()
 {
-    return QStringLiteral(R"(Usage: sayora-convert [OPTIONS] INPUT OUTPUT
+    return QCoreApplication::translate("Convert", R"(Usage: sayora-convert [OPTIONS] INPUT OUTPUT
        sayora-convert [OPTIONS] --output-dir DIR --format FORMAT INPUT...
        sayora-convert --list-voices
 

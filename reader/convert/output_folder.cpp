@@ -1,5 +1,7 @@
 #include "convert/output_folder.h"
 
+#include <QCoreApplication>
+
 #include "documents/document_saver.h"
 #include "export/temporary_record.h"
 
@@ -52,10 +54,10 @@ qint64 neededBytes(qint64 textLength, Convert::Format format, int rate)
 QString sizeText(qint64 bytes)
 {
     if (bytes >= 1024LL * 1024 * 1024)
-        return QStringLiteral("%1 GB").arg(double(bytes) / (1024.0 * 1024 * 1024), 0, 'f', 1);
+        return QCoreApplication::translate("Convert", "%1 GB").arg(double(bytes) / (1024.0 * 1024 * 1024), 0, 'f', 1);
     if (bytes >= 1024LL * 1024)
-        return QStringLiteral("%1 MB").arg(double(bytes) / (1024.0 * 1024), 0, 'f', 1);
-    return QStringLiteral("%1 kB").arg((bytes + 1023) / 1024);
+        return QCoreApplication::translate("Convert", "%1 MB").arg(double(bytes) / (1024.0 * 1024), 0, 'f', 1);
+    return QCoreApplication::translate("Convert", "%1 kB").arg((bytes + 1023) / 1024);
 }
 
 QString roomShortage(const QString &output, qint64 needed)
@@ -66,7 +68,7 @@ QString roomShortage(const QString &output, qint64 needed)
     const qint64 free = storage.bytesAvailable();
     if (free < 0 || free >= needed)
         return {};
-    return QStringLiteral("the folder %1 has %2 free, and this conversion needs at least %3")
+    return QCoreApplication::translate("Convert", "the folder %1 has %2 free, and this conversion needs at least %3")
         .arg(QFileInfo(output).absolutePath(), sizeText(free), sizeText(needed));
 }
 
@@ -78,8 +80,12 @@ Convert::ExitCode classifyFailure(Convert::ExitCode code, const QString &error)
     // full disk or quota, or an encoder that did not end by itself.
     const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
     const QString quota = QString::fromLocal8Bit(std::strerror(EDQUOT));
+    // In the user's language, and past its first letter, which the line
+    // that quotes it makes small.
+    const QString encoderStopped =
+        QCoreApplication::translate("Mp3Export", "The MP3 encoder stopped before it had finished.");
     if (error.contains(full, Qt::CaseInsensitive) || error.contains(quota, Qt::CaseInsensitive)
-        || error.contains(QLatin1String("stopped before it had finished")))
+        || error.contains(encoderStopped.mid(1)))
         return Convert::RetryFailed;
     return code;
 }

@@ -1,5 +1,7 @@
 #include "convert/progress_bar.h"
 
+#include <QCoreApplication>
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -49,7 +51,7 @@ QString ProgressBar::line(const QString &label, double fraction, const QString &
     QString times = duration(elapsedMs / 1000);
     // The rest is guessed from the pace so far, once there is a pace.
     if (fraction >= 0.02 && fraction < 1.0)
-        times += QStringLiteral(", %1 left").arg(duration(qint64(std::ceil(elapsedMs / 1000.0 * (1.0 - fraction) / fraction))));
+        times += QCoreApplication::translate("Convert", ", %1 left").arg(duration(qint64(std::ceil(elapsedMs / 1000.0 * (1.0 - fraction) / fraction))));
     // Padded, so the bar keeps its length when the time left goes.
     const QString tail = QStringLiteral(" %1% %2 %3").arg(int(fraction * 100), 3).arg(phase, times).leftJustified(34);
     // The bar takes what the label and the tail leave, at least 10 cells.

@@ -1,5 +1,7 @@
 #include "convert/sound_file_writer.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -106,7 +108,7 @@ QString SoundFileWriter::bitrateNote(int kbps) const
         return {};
     // A little either way is as near as the encoder comes anyhow.
     if (kbps < m_reachable.first * 0.9 || kbps > m_reachable.second * 1.1)
-        return QStringLiteral("Ogg Vorbis reaches %1 to %2 kbit/s at this voice's sample rate, not %3; the nearest was taken")
+        return QCoreApplication::translate("Convert", "Ogg Vorbis reaches %1 to %2 kbit/s at this voice's sample rate, not %3; the nearest was taken")
             .arg(m_reachable.first).arg(m_reachable.second).arg(kbps);
     return {};
 }
@@ -214,7 +216,7 @@ bool SoundFileWriter::resample(const float *samples, qsizetype count, bool last)
 bool SoundFileWriter::finish()
 {
     if (!m_file)
-        return fail(QStringLiteral("the file is not open"));
+        return fail(QCoreApplication::translate("Convert", "the file is not open"));
     if (m_resampler && m_error.isEmpty() && !resample(nullptr, 0, true))
         return false;
     sf_write_sync(m_file);

@@ -1,14 +1,16 @@
 #include "documents/document_opener.h"
 
+#include <QCoreApplication>
+
 namespace DocumentOpener {
 
 const QStringList &filters()
 {
     static const QStringList list = {
-        QStringLiteral("Rich Text (*.rtf)"),
-        QStringLiteral("Text (*.txt)"),
-        QStringLiteral("Documents (*.pdf *.epub *.docx *.odt *.html *.htm)"),
-        QStringLiteral("All readable files (*.rtf *.txt *.pdf *.epub *.docx *.odt *.html *.htm *.xhtml)"),
+        QCoreApplication::translate("DocumentOpener", "Rich Text (*.rtf)"),
+        QCoreApplication::translate("DocumentOpener", "Text (*.txt)"),
+        QCoreApplication::translate("DocumentOpener", "Documents (*.pdf *.epub *.docx *.odt *.html *.htm)"),
+        QCoreApplication::translate("DocumentOpener", "All readable files (*.rtf *.txt *.pdf *.epub *.docx *.odt *.html *.htm *.xhtml)"),
     };
     return list;
 }

@@ -1,20 +1,21 @@
 #include "documents/document_saver.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace DocumentSaver {
 
 const QStringList &filters()
 {
-    static const QStringList list = {QStringLiteral("Rich Text File(*.rtf)"),
-                                     QStringLiteral("Text File(*.txt)"),
-                                     QStringLiteral("MP3 File (*.mp3)"),
-                                     QStringLiteral("Audiobook, a file per chapter (*)"),
-                                     QStringLiteral("MP3 with chapter marks (*.mp3)"),
-                                     QStringLiteral("M4B audiobook with chapters (*.m4b)"),
-                                     QStringLiteral("OGG Vorbis (*.ogg)"),
-                                     QStringLiteral("Opus (*.opus)"),
-                                     QStringLiteral("FLAC (*.flac)")};
+    static const QStringList list = {QCoreApplication::translate("DocumentSaver", "Rich Text File(*.rtf)"),
+                                     QCoreApplication::translate("DocumentSaver", "Text File(*.txt)"),
+                                     QCoreApplication::translate("DocumentSaver", "MP3 File (*.mp3)"),
+                                     QCoreApplication::translate("DocumentSaver", "Audiobook, a file per chapter (*)"),
+                                     QCoreApplication::translate("DocumentSaver", "MP3 with chapter marks (*.mp3)"),
+                                     QCoreApplication::translate("DocumentSaver", "M4B audiobook with chapters (*.m4b)"),
+                                     QCoreApplication::translate("DocumentSaver", "OGG Vorbis (*.ogg)"),
+                                     QCoreApplication::translate("DocumentSaver", "Opus (*.opus)"),
+                                     QCoreApplication::translate("DocumentSaver", "FLAC (*.flac)")};
     return list;
 }
 
@@ -86,7 +87,7 @@ QString withExtension(const QString &name, const QString &extension)
 
 QString overwriteQuestion(const QString &target)
 {
-    return target + QStringLiteral(" is already exist,do you want to overwrite it ?");
+    return QCoreApplication::translate("DocumentSaver", "%1 is already exist,do you want to overwrite it ?").arg(target);
 }
 
 QByteArray textFile(const QString &text)

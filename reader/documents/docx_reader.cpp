@@ -1,5 +1,7 @@
 #include "documents/docx_reader.h"
 
+#include <QCoreApplication>
+
 #include "documents/office_notes.h"
 #include "documents/text_builder.h"
 #include "documents/zip_archive.h"
@@ -224,7 +226,7 @@ DocumentResult read(const QByteArray &bytes)
         return DocumentResult::failure(zip.errorString());
     const QByteArray body = zip.read(QStringLiteral("word/document.xml"));
     if (zip.status() == ZipArchive::Status::Missing)
-        return DocumentResult::failure(QStringLiteral("it is not a Word document (its main part is missing)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "it is not a Word document (its main part is missing)."));
     if (zip.status() != ZipArchive::Status::Ok)
         return DocumentResult::failure(zip.errorString());
 
@@ -252,7 +254,7 @@ DocumentResult read(const QByteArray &bytes)
         }
     }
     if (!sawBody || (xml.hasError() && text.size() == 0))
-        return DocumentResult::failure(QStringLiteral("the file is damaged (its text cannot be read)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "the file is damaged (its text cannot be read)."));
     result.document.text = text.take();
     notes.appendTo(result.document.text);
 

@@ -1,5 +1,7 @@
 #include "documents/epub_reader.h"
 
+#include <QCoreApplication>
+
 #include "documents/html_reader.h"
 #include "documents/text_builder.h"
 #include "documents/zip_archive.h"
@@ -189,13 +191,13 @@ DocumentResult read(const QByteArray &bytes)
     const QString opfPath = container.isEmpty() ? QString() : rootfilePath(container);
     if (opfPath.isEmpty()) {
         if (zip.status() == ZipArchive::Status::Missing || zip.status() == ZipArchive::Status::Ok)
-            return DocumentResult::failure(QStringLiteral("it is not a complete EPUB book (its list of contents is missing)."));
+            return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "it is not a complete EPUB book (its list of contents is missing)."));
         return DocumentResult::failure(zip.errorString());
     }
     const QByteArray opf = zip.read(opfPath);
     if (opf.isEmpty())
         return DocumentResult::failure(zip.status() == ZipArchive::Status::Missing
-                                           ? QStringLiteral("it is not a complete EPUB book (its package document is missing).")
+                                           ? QCoreApplication::translate("DocumentReader", "it is not a complete EPUB book (its package document is missing).")
                                            : zip.errorString());
     const QString opfFolder = folderOf(opfPath);
     const Package package = readPackage(opf, opfFolder);
@@ -217,7 +219,7 @@ DocumentResult read(const QByteArray &bytes)
             continue;
         if (encrypted.contains(it->path))
             return DocumentResult::failure(
-                QStringLiteral("the book is encrypted (protected by DRM), so its text cannot be read."));
+                QCoreApplication::translate("DocumentReader", "the book is encrypted (protected by DRM), so its text cannot be read."));
         const QByteArray page = zip.read(it->path);
         if (zip.status() == ZipArchive::Status::Missing)
             continue;  // a broken reference should not cost the whole book
@@ -251,7 +253,7 @@ DocumentResult read(const QByteArray &bytes)
     std::stable_sort(result.document.chapters.begin(), result.document.chapters.end(),
                      [](const Document::Chapter &a, const Document::Chapter &b) { return a.start < b.start; });
     if (result.document.text.trimmed().isEmpty())
-        return DocumentResult::failure(QStringLiteral("the book has no text to read."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "the book has no text to read."));
     return result;
 }
 

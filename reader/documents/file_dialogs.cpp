@@ -3,13 +3,14 @@
 #include "documents/document_opener.h"
 #include "documents/document_saver.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace FileDialogs {
 
 QFileDialog *createOpenDialog(QWidget *parent, const QString &openDir, const QString &openExt)
 {
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Select A File"), openDir);
+    auto *dialog = new QFileDialog(parent, QCoreApplication::translate("FileDialogs", "Select A File"), openDir);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters(DocumentOpener::filters());
@@ -19,7 +20,7 @@ QFileDialog *createOpenDialog(QWidget *parent, const QString &openDir, const QSt
 
 QFileDialog *createSaveDialog(QWidget *parent, const QString &saveDir, const QString &saveExt)
 {
-    auto *dialog = new QFileDialog(parent, QStringLiteral("Save as"), saveDir);
+    auto *dialog = new QFileDialog(parent, QCoreApplication::translate("FileDialogs", "Save as"), saveDir);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);

@@ -1,5 +1,7 @@
 #include "documents/html_reader.h"
 
+#include <QCoreApplication>
+
 #include <libxml/HTMLparser.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -323,7 +325,7 @@ DocumentResult read(const QByteArray &bytes)
     DocPtr doc = parse(bytes);
     const xmlNode *root = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
     if (!root)
-        return DocumentResult::failure(QStringLiteral("it is not a readable HTML page."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "it is not a readable HTML page."));
     DocumentResult result;
     if (const xmlNode *head = findElement(root, "head")) {
         for (const xmlNode *n = head->children; n; n = n->next) {

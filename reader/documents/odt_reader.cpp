@@ -1,5 +1,7 @@
 #include "documents/odt_reader.h"
 
+#include <QCoreApplication>
+
 #include "documents/office_notes.h"
 #include "documents/text_builder.h"
 #include "documents/zip_archive.h"
@@ -179,10 +181,10 @@ DocumentResult read(const QByteArray &bytes)
     if (!zip.isOpen())
         return DocumentResult::failure(zip.errorString());
     if (zip.read(QStringLiteral("META-INF/manifest.xml")).contains("encryption-data"))
-        return DocumentResult::failure(QStringLiteral("it is encrypted (protected with a password)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "it is encrypted (protected with a password)."));
     const QByteArray content = zip.read(QStringLiteral("content.xml"));
     if (zip.status() == ZipArchive::Status::Missing)
-        return DocumentResult::failure(QStringLiteral("it is not an OpenDocument text (its content is missing)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "it is not an OpenDocument text (its content is missing)."));
     if (zip.status() != ZipArchive::Status::Ok)
         return DocumentResult::failure(zip.errorString());
 
@@ -205,7 +207,7 @@ DocumentResult read(const QByteArray &bytes)
         }
     }
     if (!sawBody)
-        return DocumentResult::failure(QStringLiteral("the file is damaged (its text cannot be read)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "the file is damaged (its text cannot be read)."));
     result.document.text = text.take();
     notes.appendTo(result.document.text);
 

@@ -1,5 +1,7 @@
 #include "documents/pdf_text.h"
 
+#include <QCoreApplication>
+
 #include <poppler/qt6/poppler-qt6.h>
 
 #include <QHash>
@@ -432,16 +434,16 @@ DocumentResult read(const QByteArray &bytes)
     silencePoppler();
     const std::unique_ptr<Poppler::Document> pdf = Poppler::Document::loadFromData(bytes);
     if (!pdf)
-        return DocumentResult::failure(QStringLiteral("the file is damaged (it is not a readable PDF)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "the file is damaged (it is not a readable PDF)."));
     if (pdf->isLocked())
-        return DocumentResult::failure(QStringLiteral("it is encrypted (protected with a password)."));
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "it is encrypted (protected with a password)."));
 
     const int pageCount = pdf->numPages();
     QList<Page> pages = readPages(*pdf, bytes, pageCount);
     if (std::all_of(pages.cbegin(), pages.cend(), [](const Page &p) { return p.isEmpty(); }))
         return DocumentResult::failure(
-            pageCount == 0 ? QStringLiteral("the PDF has no pages.")
-                           : QStringLiteral("it has no text to read: its pages are pictures only (a scan?). "
+            pageCount == 0 ? QCoreApplication::translate("DocumentReader", "the PDF has no pages.")
+                           : QCoreApplication::translate("DocumentReader", "it has no text to read: its pages are pictures only (a scan?). "
                                             "Text recognition (OCR) would have to turn them into text first."));
     const double h = medianLineHeight(pages);
     dropRunningLines(pages, h);

@@ -1,5 +1,7 @@
 #include "documents/rich_text_box.h"
 
+#include <QCoreApplication>
+
 #include "documents/docx_reader.h"
 #include "documents/epub_reader.h"
 #include "documents/html_reader.h"
@@ -94,10 +96,10 @@ Format sniff(const QByteArray &bytes, const QString &extension)
 QString expectedKind(const QString &extension)
 {
     static const QHash<QString, QString> kinds = {
-        {QStringLiteral("pdf"), QStringLiteral("a PDF document")},
-        {QStringLiteral("epub"), QStringLiteral("an EPUB book")},
-        {QStringLiteral("docx"), QStringLiteral("a Word document")},
-        {QStringLiteral("odt"), QStringLiteral("an OpenDocument text")},
+        {QStringLiteral("pdf"), QCoreApplication::translate("DocumentReader", "a PDF document")},
+        {QStringLiteral("epub"), QCoreApplication::translate("DocumentReader", "an EPUB book")},
+        {QStringLiteral("docx"), QCoreApplication::translate("DocumentReader", "a Word document")},
+        {QStringLiteral("odt"), QCoreApplication::translate("DocumentReader", "an OpenDocument text")},
     };
     return kinds.value(extension.toLower());
 }
@@ -121,24 +123,24 @@ bool RichTextBox::LoadFile(const QString &path)
 {
     m_errorString.clear();
     if (path.isEmpty())
-        return fail(QStringLiteral("no file name was given."));
+        return fail(QCoreApplication::translate("DocumentReader", "no file name was given."));
 
     // stat() rather than QFileInfo: a FIFO or device must be refused before
     // it is opened, as reading one may block or never end.
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return fail(QStringLiteral("the file does not exist."));
-        return fail(QStringLiteral("the file cannot be read (%1).")
+            return fail(QCoreApplication::translate("DocumentReader", "the file does not exist."));
+        return fail(QCoreApplication::translate("DocumentReader", "the file cannot be read (%1).")
                         .arg(QString::fromLocal8Bit(strerror(errno))));
     }
     if (S_ISDIR(st.st_mode))
-        return fail(QStringLiteral("it is a folder, not a file."));
+        return fail(QCoreApplication::translate("DocumentReader", "it is a folder, not a file."));
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("it is not a regular file."));
+        return fail(QCoreApplication::translate("DocumentReader", "it is not a regular file."));
 
     const auto tooLarge = [&] {
-        return fail(QStringLiteral("the file is too large (the limit is %1 MB).")
+        return fail(QCoreApplication::translate("DocumentReader", "the file is too large (the limit is %1 MB).")
                         .arg(MaxFileSize / (1024 * 1024)));
     };
     if (st.st_size > MaxFileSize)
@@ -146,11 +148,11 @@ bool RichTextBox::LoadFile(const QString &path)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("the file cannot be read (%1).").arg(file.errorString()));
+        return fail(QCoreApplication::translate("DocumentReader", "the file cannot be read (%1).").arg(file.errorString()));
     // The file may grow between stat() and the read: never read past the cap.
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("the file cannot be read (%1).").arg(file.errorString()));
+        return fail(QCoreApplication::translate("DocumentReader", "the file cannot be read (%1).").arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
         return tooLarge();
     return loadBytes(bytes, QFileInfo(path).suffix());
@@ -181,25 +183,25 @@ bool RichTextBox::loadBytes(const QByteArray &bytes, const QString &extension)
     case Format::OldOffice:
         // Word saves a password-protected .docx inside this older container.
         if (extension.compare(QLatin1String("docx"), Qt::CaseInsensitive) == 0)
-            return fail(QStringLiteral("it is encrypted (protected with a password)."));
-        return fail(QStringLiteral("it is an older Office document (such as a .doc), which Sayora does not read; "
+            return fail(QCoreApplication::translate("DocumentReader", "it is encrypted (protected with a password)."));
+        return fail(QCoreApplication::translate("DocumentReader", "it is an older Office document (such as a .doc), which Sayora does not read; "
                                    "save it as .docx or .odt."));
     case Format::OtherOpenDocument:
-        return fail(QStringLiteral("it is an OpenDocument file of another kind (a spreadsheet or a presentation?), "
+        return fail(QCoreApplication::translate("DocumentReader", "it is an OpenDocument file of another kind (a spreadsheet or a presentation?), "
                                    "not a text."));
     case Format::DamagedZip:
         return fail(ZipArchive::damagedMessage());
     case Format::OtherZip:
         if (!expected.isEmpty())
-            return fail(QStringLiteral("it is named \".%1\" but is not %2 (it is another kind of ZIP archive).")
+            return fail(QCoreApplication::translate("DocumentReader", "it is named \".%1\" but is not %2 (it is another kind of ZIP archive).")
                             .arg(extension, expected));
-        return fail(QStringLiteral("it is a ZIP archive, not a document."));
+        return fail(QCoreApplication::translate("DocumentReader", "it is a ZIP archive, not a document."));
     case Format::Text:
         if (!expected.isEmpty())
-            return fail(QStringLiteral("it is named \".%1\" but is not %2 (its contents are something else).")
+            return fail(QCoreApplication::translate("DocumentReader", "it is named \".%1\" but is not %2 (its contents are something else).")
                             .arg(extension, expected));
         if (isBinary(bytes, detectTextEncoding(bytes)))
-            return fail(QStringLiteral("it is not a text or RTF document."));
+            return fail(QCoreApplication::translate("DocumentReader", "it is not a text or RTF document."));
         // A page saved from a browser; a ".txt" file stays text whatever it holds.
         if (isHtmlExtension(extension)
             || (extension.compare(QLatin1String("txt"), Qt::CaseInsensitive) != 0 && HtmlReader::looksLikeHtml(bytes)))

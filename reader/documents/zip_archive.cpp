@@ -1,5 +1,7 @@
 #include "documents/zip_archive.h"
 
+#include <QCoreApplication>
+
 #include <zip.h>
 
 struct ZipArchive::Handle
@@ -109,11 +111,11 @@ QString ZipArchive::errorString() const
     case Status::Ok:
         return {};
     case Status::Missing:
-        return QStringLiteral("a part of the document is missing.");
+        return QCoreApplication::translate("DocumentReader", "a part of the document is missing.");
     case Status::Encrypted:
-        return QStringLiteral("it is encrypted (protected with a password).");
+        return QCoreApplication::translate("DocumentReader", "it is encrypted (protected with a password).");
     case Status::TooLarge:
-        return QStringLiteral("it unpacks to more than %1 MB, more than any document to be read aloud.")
+        return QCoreApplication::translate("DocumentReader", "it unpacks to more than %1 MB, more than any document to be read aloud.")
             .arg(m_limit / (1024 * 1024));
     case Status::Damaged:
         break;
@@ -123,5 +125,5 @@ QString ZipArchive::errorString() const
 
 QString ZipArchive::damagedMessage()
 {
-    return QStringLiteral("the file is damaged (its ZIP container cannot be read).");
+    return QCoreApplication::translate("DocumentReader", "the file is damaged (its ZIP container cannot be read).");
 }

@@ -320,7 +320,7 @@ void SpeechExport::checkStall()
         return;
     }
     if (m_sinceGrowth.elapsed() > qint64(m_stallSeconds) * 1000)
-        fail(tr("The speech rendering made no progress for %1 seconds.").arg(m_stallSeconds));
+        fail(tr("The speech rendering made no progress for %n seconds.", nullptr, m_stallSeconds));
 }
 
 // Ends the engine's part, without waiting for anything: a SAPI 5 voice is

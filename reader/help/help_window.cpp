@@ -2,6 +2,7 @@
 
 #include "help/word_speaker_installer.h"
 #include "shell/program_folder.h"
+#include "shell/user_language.h"
 #include "ui/cursor_file.h"
 #include "ui/label_fit.h"
 #include "ui/label_link.h"
@@ -56,7 +57,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("howto"));
-    setWindowTitle(QStringLiteral("How does it work? "));
+    setWindowTitle(tr("How does it work? "));
     setFixedSize(twips::toPixels(10350), twips::toPixels(6105));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
@@ -74,28 +75,28 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::buildLines()
 {
-    line(this, 0, QStringLiteral("How to listen to the text of a web page ?"), Look::Heading);
-    line(this, 360, QStringLiteral("When you browse with Internet Explorer 5.0(or above version) ,"), Look::Line);
-    line(this, 600, QStringLiteral("use your mouse to select the text you want to listen to, right-click mouse ,"), Look::Line);
-    line(this, 840, QStringLiteral("and a \"Speak by Sayora\" command will be on the popup drop down menu ,"), Look::Line);
-    line(this, 1080, QStringLiteral("click it ,the selected text will be spoken."), Look::Line);
-    line(this, 1440, QStringLiteral("How to listen to Microsoft WORD document ?"), Look::Heading);
-    line(this, 1800, QStringLiteral("If you have installed Microsoft WORD, then after installing Sayora,"), Look::Line);
-    line(this, 2040, QStringLiteral("a little yellow speaker icon will appears in your Microsoft WORD tool bar."), Look::Line);
-    line(this, 2280, QStringLiteral("Click on it (or push the key \"F12\"), all the text in Word document will be spoken."), Look::Line);
-    line(this, 2520, QStringLiteral("You can select some text in word document to be spoken."), Look::Line);
-    line(this, 2760, QStringLiteral("  The macro file \"Speak.dot\" within this software is safe, please use it."), Look::Line);
-    QLabel *advice = line(this, 3000, QStringLiteral("Advice:"), Look::Advice);
-    line(this, 3000, QStringLiteral("Install a good anti-virus software and set Macro's security of MS WORD to Low"), Look::Line,
+    line(this, 0, tr("How to listen to the text of a web page ?"), Look::Heading);
+    line(this, 360, tr("When you browse with Internet Explorer 5.0(or above version) ,"), Look::Line);
+    line(this, 600, tr("use your mouse to select the text you want to listen to, right-click mouse ,"), Look::Line);
+    line(this, 840, tr("and a \"Speak by Sayora\" command will be on the popup drop down menu ,"), Look::Line);
+    line(this, 1080, tr("click it ,the selected text will be spoken."), Look::Line);
+    line(this, 1440, tr("How to listen to Microsoft WORD document ?"), Look::Heading);
+    line(this, 1800, tr("If you have installed Microsoft WORD, then after installing Sayora,"), Look::Line);
+    line(this, 2040, tr("a little yellow speaker icon will appears in your Microsoft WORD tool bar."), Look::Line);
+    line(this, 2280, tr("Click on it (or push the key \"F12\"), all the text in Word document will be spoken."), Look::Line);
+    line(this, 2520, tr("You can select some text in word document to be spoken."), Look::Line);
+    line(this, 2760, tr("  The macro file \"Speak.dot\" within this software is safe, please use it."), Look::Line);
+    QLabel *advice = line(this, 3000, tr("Advice:"), Look::Advice);
+    line(this, 3000, tr("Install a good anti-virus software and set Macro's security of MS WORD to Low"), Look::Line,
          twips::fromPixels(advice->geometry().right() + 1) + 60);
-    Label3 = line(this, 3360, QStringLiteral("If there's no Speaker on your MS WORD tool bar ,click here to add it."), Look::Installer);
-    line(this, 3720, QStringLiteral("How to listen to text file(*.txt or *.rtf files) in explorer ?"), Look::Heading);
-    line(this, 4080, QStringLiteral("Right-click text file (*.txt or *.rtf files)  in explorer, select \"Speak by Sayora\" command,"), Look::Line);
-    line(this, 4320, QStringLiteral("the text file will be spoken ."), Look::Line);
-    line(this, 4680, QStringLiteral("Notes:"), Look::Notes);
-    line(this, 5160, QStringLiteral("After install Sayora, restart your computer to make full features take effective."), Look::Line);
-    Label2 = line(this, 5640, QStringLiteral("Read the Sayora help page"), Look::Link);
-    Command1 = new QPushButton(QStringLiteral("&Close"), this);
+    Label3 = line(this, 3360, tr("If there's no Speaker on your MS WORD tool bar ,click here to add it."), Look::Installer);
+    line(this, 3720, tr("How to listen to text file(*.txt or *.rtf files) in explorer ?"), Look::Heading);
+    line(this, 4080, tr("Right-click text file (*.txt or *.rtf files)  in explorer, select \"Speak by Sayora\" command,"), Look::Line);
+    line(this, 4320, tr("the text file will be spoken ."), Look::Line);
+    line(this, 4680, tr("Notes:"), Look::Notes);
+    line(this, 5160, tr("After install Sayora, restart your computer to make full features take effective."), Look::Line);
+    Label2 = line(this, 5640, tr("Read the Sayora help page"), Look::Link);
+    Command1 = new QPushButton(tr("&Close"), this);
     Command1->setGeometry(twips::rect(7200, 5640, 1215, 375));
 }
 
@@ -116,7 +117,7 @@ void HelpWindow::mouseDoubleClickEvent(QMouseEvent *event)
 
 void HelpWindow::helpLinkClick()
 {
-    const QString page = programFile(QStringLiteral("help.htm"));
+    const QString page = translatedProgramFile(QStringLiteral("help.htm"));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
         message(tr("The help page %1 could not be opened: no program to show it was found.").arg(page));
         return;
@@ -131,28 +132,28 @@ void HelpWindow::installerClick()
     const SpeakerInstall install = installWordSpeaker();
     switch (install.result) {
     case SpeakerInstall::WordNotFound:
-        return message(QStringLiteral("Can not find MS WORD"));
+        return message(tr("Can not find MS WORD"));
     case SpeakerInstall::PathNotRead:
-        return message(QStringLiteral("Retrieve Microsoft Office path fail"));
+        return message(tr("Retrieve Microsoft Office path fail"));
     case SpeakerInstall::Installed:
-        return message(QStringLiteral("Copy ") + install.source + QStringLiteral(" TO ") + install.destination
-                       + QStringLiteral(" Successfully . The speaker has been added to your MS WORD tool bar!"));
+        return message(tr("Copy %1 TO %2 Successfully . The speaker has been added to your MS WORD tool bar!")
+                           .arg(install.source, install.destination));
     case SpeakerInstall::CopyFailed:
         break;
     }
     if (install.errorNumber == SpeakerInstall::FileNotFound)
-        message(QStringLiteral("Can not find ") + programFile(QStringLiteral("Speak.dot")) + QStringLiteral(" file"));
+        message(tr("Can not find %1 file").arg(programFile(QStringLiteral("Speak.dot"))));
     else if (install.errorNumber == SpeakerInstall::PermissionDenied)
-        message(QStringLiteral("The file ") + install.source + QStringLiteral(" is opening , please close your MS WORD"));
+        message(tr("The file %1 is opening , please close your MS WORD").arg(install.source));
     else
         errorReport(install.errorNumber, install.errorDescription);
 }
 
 void HelpWindow::errorReport(int number, const QString &description)
 {
-    const QString title = QStringLiteral("Add Speaker to MS WORD Error");
+    const QString title = tr("Add Speaker to MS WORD Error");
     auto *box = new QMessageBox(QMessageBox::Critical, title,
-                                QStringLiteral("%1  %2 (Whould you like E-Mail this error message to me ? My email is %3)")
+                                tr("%1  %2 (Whould you like E-Mail this error message to me ? My email is %3)")
                                     .arg(number).arg(description, supportAddress()),
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setAttribute(Qt::WA_DeleteOnClose);

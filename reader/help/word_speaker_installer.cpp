@@ -3,6 +3,7 @@
 #include "registry/registry_key.h"
 #include "shell/program_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,10 +16,10 @@ const QString wordKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\
 int fail(int number, QString *description, const QString &reason = QString())
 {
     switch (number) {
-    case SpeakerInstall::FileNotFound: *description = QStringLiteral("File not found"); break;
-    case SpeakerInstall::PermissionDenied: *description = QStringLiteral("Permission denied"); break;
-    case SpeakerInstall::PathNotFound: *description = QStringLiteral("Path not found"); break;
-    default: *description = QStringLiteral("Path/File access error"); break;
+    case SpeakerInstall::FileNotFound: *description = QCoreApplication::translate("WordSpeakerInstaller", "File not found"); break;
+    case SpeakerInstall::PermissionDenied: *description = QCoreApplication::translate("WordSpeakerInstaller", "Permission denied"); break;
+    case SpeakerInstall::PathNotFound: *description = QCoreApplication::translate("WordSpeakerInstaller", "Path not found"); break;
+    default: *description = QCoreApplication::translate("WordSpeakerInstaller", "Path/File access error"); break;
     }
     if (!reason.isEmpty())
         *description += QStringLiteral(": ") + reason;

@@ -1,5 +1,6 @@
 #include "speech/pronunciation_rules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -168,34 +169,34 @@ namespace PronunciationFile {
 QString check(const PronunciationRule &rule)
 {
     if (rule.written.isEmpty())
-        return QStringLiteral("no written text");
+        return QCoreApplication::translate("PronunciationRules", "no written text");
     for (const QString *field : {&rule.written, &rule.spoken}) {
         if (field->contains(u'\t') || field->contains(u'\n') || field->contains(u'\r'))
-            return QStringLiteral("a tab or line break inside the rule");
+            return QCoreApplication::translate("PronunciationRules", "a tab or line break inside the rule");
     }
     if (rule.written.trimmed() != rule.written || rule.spoken.trimmed() != rule.spoken)
-        return QStringLiteral("blanks at the start or end of a field");
+        return QCoreApplication::translate("PronunciationRules", "blanks at the start or end of a field");
     if (!rule.regularExpression) {
         if (rule.written.startsWith(u'#'))
-            return QStringLiteral("a written text starting with \"#\" reads as a comment (write it as the "
+            return QCoreApplication::translate("PronunciationRules", "a written text starting with \"#\" reads as a comment (write it as the "
                                   "regular expression \"\\#...\")");
         return QString();
     }
     const QRegularExpression bare(rule.written);
     if (!bare.isValid()) {
-        return QStringLiteral("not a valid regular expression (%1 at character %2)")
+        return QCoreApplication::translate("PronunciationRules", "not a valid regular expression (%1 at character %2)")
             .arg(bare.errorString())
             .arg(bare.patternErrorOffset() + 1);
     }
     const QRegularExpression expression = compiledExpression(rule);
     if (!expression.isValid())
-        return QStringLiteral("not a valid regular expression (%1)").arg(expression.errorString());
+        return QCoreApplication::translate("PronunciationRules", "not a valid regular expression (%1)").arg(expression.errorString());
     if (expression.match(QString()).hasMatch())
-        return QStringLiteral("the regular expression matches empty text");
+        return QCoreApplication::translate("PronunciationRules", "the regular expression matches empty text");
     int highest = 0;
     parseTemplate(rule.spoken, expression.captureCount(), &highest);
     if (highest > expression.captureCount())
-        return QStringLiteral("the spoken form names group %1, which the expression does not have").arg(highest);
+        return QCoreApplication::translate("PronunciationRules", "the spoken form names group %1, which the expression does not have").arg(highest);
     return QString();
 }
 
@@ -221,7 +222,7 @@ QList<PronunciationRule> parse(const QByteArray &utf8, QList<RuleProblem> *probl
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         const QString line = decoder.decode(bytes);
         if (decoder.hasError()) {
-            report(number, line, QStringLiteral("not UTF-8 text"));
+            report(number, line, QCoreApplication::translate("PronunciationRules", "not UTF-8 text"));
             continue;
         }
         const QString trimmed = line.trimmed();
@@ -230,8 +231,8 @@ QList<PronunciationRule> parse(const QByteArray &utf8, QList<RuleProblem> *probl
         const QStringList fields = line.split(u'\t');
         if (fields.size() < 2 || fields.size() > 3) {
             report(number, line,
-                   fields.size() < 2 ? QStringLiteral("no tab between the written text and the spoken form")
-                                     : QStringLiteral("more than three fields (written, spoken, options)"));
+                   fields.size() < 2 ? QCoreApplication::translate("PronunciationRules", "no tab between the written text and the spoken form")
+                                     : QCoreApplication::translate("PronunciationRules", "more than three fields (written, spoken, options)"));
             continue;
         }
         PronunciationRule rule;

@@ -12,10 +12,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("InstallerFile", text);
-}
+// The context of this file's texts in the catalogues.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(InstallerFile)
+};
 
 void closeFd(int &fd)
 {
@@ -33,12 +33,12 @@ QString startError(int error)
 {
     switch (error) {
     case ENOEXEC:
-        return tr("it is neither a program nor a script with an interpreter line (#!)");
+        return Texts::tr("it is neither a program nor a script with an interpreter line (#!)");
     case EACCES:
     case EPERM:
-        return tr("it may not be run from this folder");
+        return Texts::tr("it may not be run from this folder");
     case ENOENT:
-        return tr("the interpreter its first line names is missing");
+        return Texts::tr("the interpreter its first line names is missing");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -62,18 +62,18 @@ bool InstallerFile::create(const QString &folder, const QString &name, QString *
     m_folder = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat folderStat {};
     if (m_folder < 0 || ::fstat(m_folder, &folderStat) != 0) {
-        *why = tr("The folder %1 cannot be opened: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        *why = Texts::tr("The folder %1 cannot be opened: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
         close();
         return false;
     }
     if (folderStat.st_uid != ::geteuid() || (folderStat.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        *why = tr("The folder %1 belongs to another user or can be changed by other users, so no installer is "
+        *why = Texts::tr("The folder %1 belongs to another user or can be changed by other users, so no installer is "
                   "downloaded into it. Make it yours and writable by you alone (chmod 700).").arg(folder);
         close();
         return false;
     }
     if (::unlinkat(m_folder, m_name.constData(), 0) != 0 && errno != ENOENT) {
-        *why = tr("The old installer %1 cannot be removed: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+        *why = Texts::tr("The old installer %1 cannot be removed: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
         close();
         return false;
     }
@@ -87,7 +87,7 @@ bool InstallerFile::create(const QString &folder, const QString &name, QString *
     struct stat written {}, read {};
     if (m_write < 0 || m_read < 0 || ::fchmod(m_write, 0700) != 0 || ::fstat(m_write, &written) != 0
         || ::fstat(m_read, &read) != 0 || !sameFile(written, read)) {
-        *why = tr("The installer %1 cannot be created: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+        *why = Texts::tr("The installer %1 cannot be created: %2").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
         remove();
         return false;
     }
@@ -118,7 +118,7 @@ bool InstallerFile::start(QString *why)
 {
     struct stat file {};
     if (m_read < 0 || m_write < 0 || ::fstat(m_write, &file) != 0 || file.st_size != m_written) {
-        *why = tr("the file was not written whole");
+        *why = Texts::tr("the file was not written whole");
         return false;
     }
     closeFd(m_write);
@@ -170,7 +170,7 @@ bool InstallerFile::start(QString *why)
     }
     ::close(report[0]);
     if (n != 0) {
-        *why = n == ssize_t(sizeof error) ? startError(error) : tr("it could not be started");
+        *why = n == ssize_t(sizeof error) ? startError(error) : Texts::tr("it could not be started");
         return false;
     }
     return true;

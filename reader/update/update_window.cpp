@@ -10,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -47,6 +48,10 @@ void fill(QLabel *l, const QColor &colour)
 QPushButton *button(QWidget *parent, const QString &caption, QRect geometry)
 {
     auto *b = new QPushButton(caption, parent);
+    // A caption longer than its place (another language, a wider face)
+    // widens the button about its centre: the row has room between them.
+    if (const int missing = b->sizeHint().width() - geometry.width(); missing > 0)
+        geometry.adjust(-missing / 2, 0, missing - missing / 2, 0);
     b->setGeometry(geometry);
     b->setAutoDefault(false);
     return b;
@@ -55,19 +60,19 @@ QPushButton *button(QWidget *parent, const QString &caption, QRect geometry)
 QString stateText(int state)
 {
     switch (state) {
-    case 0: return QStringLiteral("No available information");
-    case 1: return QStringLiteral("Checking Server's IP");
-    case 2: return QStringLiteral("Found Server's IP Successfully");
-    case 3: return QStringLiteral("Connecting Server");
-    case 4: return QStringLiteral("Connected Server");
-    case 5: return QStringLiteral("Requesting Server");
-    case 6: return QStringLiteral("Requested Server");
-    case 7: return QStringLiteral("Waiting Server's Replay");
-    case 8: return QStringLiteral("Received Server' Replay");
-    case 9: return QStringLiteral("Disconnecting Server");
-    case 10: return QStringLiteral("Disconnected Server");
-    case 11: return QStringLiteral("Unable to Connect to Server");
-    case 12: return QStringLiteral("Request has been handled");
+    case 0: return QCoreApplication::translate("UpdateWindow", "No available information");
+    case 1: return QCoreApplication::translate("UpdateWindow", "Checking Server's IP");
+    case 2: return QCoreApplication::translate("UpdateWindow", "Found Server's IP Successfully");
+    case 3: return QCoreApplication::translate("UpdateWindow", "Connecting Server");
+    case 4: return QCoreApplication::translate("UpdateWindow", "Connected Server");
+    case 5: return QCoreApplication::translate("UpdateWindow", "Requesting Server");
+    case 6: return QCoreApplication::translate("UpdateWindow", "Requested Server");
+    case 7: return QCoreApplication::translate("UpdateWindow", "Waiting Server's Replay");
+    case 8: return QCoreApplication::translate("UpdateWindow", "Received Server' Replay");
+    case 9: return QCoreApplication::translate("UpdateWindow", "Disconnecting Server");
+    case 10: return QCoreApplication::translate("UpdateWindow", "Disconnected Server");
+    case 11: return QCoreApplication::translate("UpdateWindow", "Unable to Connect to Server");
+    case 12: return QCoreApplication::translate("UpdateWindow", "Request has been handled");
     default: return QString();
     }
 }
@@ -84,7 +89,7 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("update"));
-    setWindowTitle(QStringLiteral("Update Online----Sayora"));
+    setWindowTitle(tr("Update Online----Sayora"));
     setModal(true);
     setFixedSize(twips::toPixels(6255), twips::toPixels(3195));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
@@ -115,10 +120,10 @@ UpdateWindow::UpdateWindow(QWidget *parent)
     CurrentVersion = firstLine(readFile(programFile(QStringLiteral("versionexe.ini"))));
     if (CurrentVersion.trimmed().isEmpty())
         CurrentVersion = QStringLiteral(SAYORA_VERSION);  // the running program's own
-    setText(Label2, QStringLiteral("Click\"Check\" button"));
+    setText(Label2, tr("Click\"Check\" button"));
     Command4->show();
     Command5->hide();
-    setText(Label1, QStringLiteral("Current version ") + CurrentVersion);
+    setText(Label1, tr("Current version %1").arg(CurrentVersion));
     for (QLabel *hidden : {Label3, Label5, Label6, Label7, Label8})
         hidden->hide();
 }
@@ -164,11 +169,11 @@ void UpdateWindow::buildWidgets()
     fill(Label4, QColor(0, 128, 0));
     Label20 = new QLabel(this);
     Label20->setGeometry(twips::rect(2760, 1920, 735, 255));
-    Label8 = new QLabel(QStringLiteral("Sayora will be closed when update is running"), this);
+    Label8 = new QLabel(tr("Sayora will be closed when update is running"), this);
     Label8->setGeometry(twips::rect(600, 2160, 4695, 255));
-    Command4 = button(this, QStringLiteral("&Check"), twips::rect(1200, 2640, 855, 375));
-    Command5 = button(this, QStringLiteral("&Update"), twips::rect(2520, 2640, 975, 375));
-    Command8 = button(this, QStringLiteral("&Return"), twips::rect(3840, 2640, 1095, 375));
+    Command4 = button(this, tr("&Check"), twips::rect(1200, 2640, 855, 375));
+    Command5 = button(this, tr("&Update"), twips::rect(2520, 2640, 975, 375));
+    Command8 = button(this, tr("&Return"), twips::rect(3840, 2640, 1095, 375));
 }
 
 QUrl UpdateWindow::serverUrl(const QString &path)
@@ -219,23 +224,23 @@ void UpdateWindow::versionFileArrived(bool ok, const QByteArray &body)
         // Kept with the offer it belongs to: a later check that fails
         // deletes the file but leaves this offer on screen.
         m_installerSha256 = installerChecksum(written);
-        setText(Label5, QStringLiteral("Found new version ") + NewVersion);
-        setText(Label6, QStringLiteral("Click\"Update\" button or"));
-        setText(Label7, QStringLiteral("access the following URL to update this software"));
+        setText(Label5, tr("Found new version %1").arg(NewVersion));
+        setText(Label6, tr("Click\"Update\" button or"));
+        setText(Label7, tr("access the following URL to update this software"));
         setText(Label3, makerAddress());
         Label3->setAccessibleName(makerAddress());
         for (QWidget *shown : std::initializer_list<QWidget *>{Command5, Label5, Label3, Label6, Label7, Label8})
             shown->show();
     } else {
         Label5->show();
-        setText(Label5, QStringLiteral("No new version"));
+        setText(Label5, tr("No new version"));
     }
 }
 
 void UpdateWindow::checkFailed()
 {
     QFile::remove(userFile(versionFileName));
-    message(QStringLiteral("Sorry, an error has occurred on the author's website, please try after a while"));
+    message(tr("Sorry, an error has occurred on the author's website, please try after a while"));
 }
 
 void UpdateWindow::showState(int state)
