@@ -41,6 +41,15 @@ PACKAGES=(
   # a window manager on that X server, and xdotool to close and resize the
   # window as a user does: the window's size across starts under a frame
   openbox xdotool
+  # Wayland: Qt's Wayland platform, so the window runs as a native client;
+  # weston, the compositor the Wayland tests run under (headless back end)
+  # and whose screenshooter takes their pictures; wl-clipboard, whose
+  # wl-paste reads the selection there
+  qt6-wayland weston wl-clipboard
+  # the key that reads any program's selection: a key grab through libxcb
+  # (the headers), xclip to select text in the tests, and a private
+  # session bus for the stand-in of the desktop portal
+  libxcb1-dev xclip dbus-daemon
   # clang with libFuzzer and its sanitizer runtimes: scripts/fuzz.sh feeds
   # every parser of outside input with mutated files
   clang libclang-rt-14-dev

@@ -1,8 +1,8 @@
 // sayora-selection [--clipboard]
 //
 // Takes the text selected on the desktop (the X11 primary selection, or the
-// clipboard with --clipboard; on Wayland through wl-paste when it is
-// installed) and has the reader read it aloud. The text goes to the reader
+// clipboard with --clipboard; on Wayland through wl-paste, the clipboard
+// standing in where the compositor keeps no primary selection) and has the reader read it aloud. The text goes to the reader
 // on its standard input, with SAYORA_TEXT_ON_STDIN=1 in its environment:
 // on its command line a selected "notes.txt" or "*.txt" would name a file
 // of the current folder, and the reader would read that file instead. It
@@ -12,7 +12,8 @@
 // be handed instead of running it (the text is everything after the first
 // line).
 
-#include <QClipboard>
+#include "desktop/selection_text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -40,20 +41,6 @@ QString readerProgram()
     return QStandardPaths::findExecutable(QStringLiteral("sayora"));
 }
 
-// Wayland hands the selection only to the focused client: wl-paste knows
-// how to ask the compositor for it.
-QString readWithWlPaste(const QString &wlPaste, bool clipboard)
-{
-    QStringList arguments{QStringLiteral("--no-newline"), QStringLiteral("--type"), QStringLiteral("text")};
-    if (!clipboard)
-        arguments << QStringLiteral("--primary");
-    QProcess process;
-    process.start(wlPaste, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return QString();  // wl-paste fails when nothing is selected
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -74,24 +61,22 @@ int main(int argc, char *argv[])
     }
 
     std::unique_ptr<QCoreApplication> app;
-    QString text;
-    const QString wlPaste = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                                ? QString()
-                                : QStandardPaths::findExecutable(QStringLiteral("wl-paste"));
-    if (!wlPaste.isEmpty()) {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-        text = readWithWlPaste(wlPaste, clipboard);
-    } else {
-        // Without wl-paste, X11 (or the X11 programs of a Wayland session,
-        // through Xwayland) is the one place to read a selection from.
-        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-            say(QStringLiteral("no X display to read the selection from (DISPLAY is not set)"));
-            return 1;
-        }
+    const SelectionText::Way way = SelectionText::way();
+    if (way == SelectionText::Way::X11) {
+        // X11, or the X11 programs of a Wayland session through Xwayland.
         qputenv("QT_QPA_PLATFORM", "xcb");
         app = std::make_unique<QGuiApplication>(argc, argv);
-        text = QGuiApplication::clipboard()->text(clipboard ? QClipboard::Clipboard : QClipboard::Selection);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    const SelectionText::Result selection =
+        SelectionText::read(clipboard ? SelectionText::Source::Clipboard : SelectionText::Source::Selection);
+    if (!selection.error.isEmpty()) {
+        say(clipboard ? QStringLiteral("cannot read the clipboard: %1").arg(selection.error)
+                      : QStringLiteral("cannot read the selection: %1").arg(selection.error));
+        return 1;
+    }
+    const QString text = selection.text;
 
     if (text.trimmed().isEmpty()) {
         say(clipboard ? QStringLiteral("the clipboard holds no text") : QStringLiteral("nothing is selected"));
