@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -171,28 +172,26 @@ void TestGlobalKey::keyHeldElsewhereIsToldOnce()
     // A round trip: the grab is in place before the window asks.
     std::free(xcb_get_input_focus_reply(other, xcb_get_input_focus(other), nullptr));
 
+    const auto release = qScopeGuard([other] { xcb_disconnect(other); });
+
     {
         auto window = openWindow();
         QVERIFY(window);
         auto *key = window->findChild<SelectionKey *>();
-        QSignalSpy told(key, &SelectionKey::unavailable);
-        QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 20000);
-        QCOMPARE(key->shortcut()->way(), GlobalShortcut::Way::None);
-        const QString message = told.first().first().toString();
-        QVERIFY2(message.contains("another program holds") && message.contains("sayora-selection"), qPrintable(message));
+        QTRY_COMPARE_WITH_TIMEOUT(key->shortcut()->way(), GlobalShortcut::Way::None, 20000);
         // The window shows it where the user looks.
         QVERIFY(window->resumeNote()->isVisible());
-        QCOMPARE(window->resumeNote()->text(), message);
+        const QString message = window->resumeNote()->text();
+        QVERIFY2(message.contains("another program holds") && message.contains("sayora-selection"), qPrintable(message));
     }
     {
         // Started again: said once is enough.
         auto window = openWindow();
         QVERIFY(window);
-        QSignalSpy told(window->findChild<SelectionKey *>(), &SelectionKey::unavailable);
-        QTRY_COMPARE_WITH_TIMEOUT(told.count(), 1, 20000);
+        auto *key = window->findChild<SelectionKey *>();
+        QTRY_COMPARE_WITH_TIMEOUT(key->shortcut()->way(), GlobalShortcut::Way::None, 20000);
         QVERIFY(!window->resumeNote()->isVisible());
     }
-    xcb_disconnect(other);
 }
 
 void TestGlobalKey::portalKeyReadsSelection()
