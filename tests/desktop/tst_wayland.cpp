@@ -180,7 +180,6 @@ void TestWayland::dialogsShow_data()
     QTest::newRow("help") << "Image19" << "help";
     QTest::newRow("font") << "Image7" << "font";
     QTest::newRow("back colour") << "Image8" << "colour";
-    QTest::newRow("open") << "Image3" << "open";
 }
 
 void TestWayland::dialogsShow()
