@@ -45,6 +45,15 @@ PACKAGES=(
   # Linguist tools), Qt's own catalogues for the standard dialogs, and a face
   # with Chinese and Japanese characters for the window in those languages
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
+  # Wayland: Qt's Wayland platform, so the window runs as a native client;
+  # weston, the compositor the Wayland tests run under (headless back end)
+  # and whose screenshooter takes their pictures; wl-clipboard, whose
+  # wl-paste reads the selection there
+  qt6-wayland weston wl-clipboard
+  # the key that reads any program's selection: a key grab through libxcb
+  # (the headers), xclip to select text in the tests, and a private
+  # session bus for the stand-in of the desktop portal
+  libxcb1-dev xclip dbus-daemon
   # clang with libFuzzer and its sanitizer runtimes: scripts/fuzz.sh feeds
   # every parser of outside input with mutated files
   clang libclang-rt-14-dev

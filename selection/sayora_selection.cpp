@@ -1,8 +1,8 @@
 // sayora-selection [--clipboard]
 //
 // Takes the text selected on the desktop (the X11 primary selection, or the
-// clipboard with --clipboard; on Wayland through wl-paste when it is
-// installed) and has the reader read it aloud. The text goes to the reader
+// clipboard with --clipboard; on Wayland through wl-paste, the clipboard
+// standing in where the compositor keeps no primary selection) and has the reader read it aloud. The text goes to the reader
 // on its standard input, with SAYORA_TEXT_ON_STDIN=1 in its environment:
 // on its command line a selected "notes.txt" or "*.txt" would name a file
 // of the current folder, and the reader would read that file instead. It
@@ -12,7 +12,8 @@
 // be handed instead of running it (the text is everything after the first
 // line).
 
-#include <QClipboard>
+#include "desktop/selection_text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -47,20 +48,6 @@ QString readerProgram()
     return QStandardPaths::findExecutable(QStringLiteral("sayora"));
 }
 
-// Wayland hands the selection only to the focused client: wl-paste knows
-// how to ask the compositor for it.
-QString readWithWlPaste(const QString &wlPaste, bool clipboard)
-{
-    QStringList arguments{QStringLiteral("--no-newline"), QStringLiteral("--type"), QStringLiteral("text")};
-    if (!clipboard)
-        arguments << QStringLiteral("--primary");
-    QProcess process;
-    process.start(wlPaste, arguments);
-    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return QString();  // wl-paste fails when nothing is selected
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -81,12 +68,9 @@ int main(int argc, char *argv[])
     // The application comes before any message, which is said in the
     // user's language; only reading an X11 selection needs the GUI one.
     std::unique_ptr<QCoreApplication> app;
-    QString text;
-    const QString wlPaste = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                                ? QString()
-                                : QStandardPaths::findExecutable(QStringLiteral("wl-paste"));
-    const bool readsX11 = !help && unknown.isEmpty() && wlPaste.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (readsX11) {
+    const SelectionText::Way way = SelectionText::way();
+    if (!help && unknown.isEmpty() && way == SelectionText::Way::X11) {
+        // X11, or the X11 programs of a Wayland session through Xwayland.
         qputenv("QT_QPA_PLATFORM", "xcb");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -104,17 +88,14 @@ int main(int argc, char *argv[])
         say(Selection::tr("unknown option %1 (try --help)").arg(QString::fromLocal8Bit(unknown)));
         return 2;
     }
-    if (!wlPaste.isEmpty()) {
-        text = readWithWlPaste(wlPaste, clipboard);
-    } else {
-        // Without wl-paste, X11 (or the X11 programs of a Wayland session,
-        // through Xwayland) is the one place to read a selection from.
-        if (!readsX11) {
-            say(Selection::tr("no X display to read the selection from (DISPLAY is not set)"));
-            return 1;
-        }
-        text = QGuiApplication::clipboard()->text(clipboard ? QClipboard::Clipboard : QClipboard::Selection);
+    const SelectionText::Result selection =
+        SelectionText::read(clipboard ? SelectionText::Source::Clipboard : SelectionText::Source::Selection);
+    if (!selection.error.isEmpty()) {
+        say(clipboard ? Selection::tr("cannot read the clipboard: %1").arg(selection.error)
+                      : Selection::tr("cannot read the selection: %1").arg(selection.error));
+        return 1;
     }
+    const QString text = selection.text;
 
     if (text.trimmed().isEmpty()) {
         say(clipboard ? Selection::tr("the clipboard holds no text") : Selection::tr("nothing is selected"));

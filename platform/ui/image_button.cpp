@@ -1,6 +1,7 @@
 #include "ui/image_button.h"
 
 #include "shell/program_folder.h"
+#include "ui/screen_density.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,14 +17,24 @@ ImageButton::ImageButton(QWidget *parent)
 
 bool ImageButton::setPicture(const QString &fileName)
 {
-    if (fileName == m_pictureName && !pixmap().isNull())
+    const qreal density = devicePixelRatioF();
+    if (fileName == m_pictureName && density == m_density && !pixmap().isNull())
         return true;
-    QPixmap picture(programFile(fileName));
+    const QPixmap picture = densityPixmap(programFile(fileName), density);
     if (picture.isNull())
         return false;
     setPixmap(picture);
     m_pictureName = fileName;
+    m_density = density;
     return true;
+}
+
+bool ImageButton::event(QEvent *event)
+{
+    // Moved to a screen of another density: the picture drawn for it.
+    if (event->type() == QEvent::ScreenChangeInternal && !m_pictureName.isEmpty())
+        setPicture(m_pictureName);
+    return QLabel::event(event);
 }
 
 QString ImageButton::pictureName() const

@@ -3,8 +3,9 @@
 #include <QLabel>
 #include <QString>
 
-// A picture that acts as a button: shows a bitmap from the program folder,
-// reports pointer moves, clicks and presses. A file that does not load keeps
+// A picture that acts as a button: shows a bitmap from the program folder
+// (its copy drawn for the screen's density where there is one), reports
+// pointer moves, clicks and presses. A file that does not load keeps
 // the picture shown before, so a missing bitmap never breaks the window.
 // Reached with Tab (a click leaves the focus where it was), it is clicked
 // with Space, as a platform button is, or Enter.
@@ -26,6 +27,7 @@ signals:
     void pressed(Qt::MouseButton button);
 
 protected:
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -35,6 +37,7 @@ protected:
 
 private:
     QString m_pictureName;
+    qreal m_density = 0;  // of the screen the picture was chosen for
     bool m_pressed = false;
     bool m_spacePressed = false;
 };

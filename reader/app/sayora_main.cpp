@@ -6,6 +6,7 @@
 #include "app/keyboard_access.h"
 #include "app/language_switch.h"
 #include "app/pronunciation_window.h"
+#include "app/selection_key.h"
 #include "app/speech_panel.h"
 #include "app/window_export.h"
 #include "app/window_settings.h"
@@ -178,6 +179,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     m_navigation = new BookNavigation(this, MainTxtBox, m_speech);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
     new LanguageSwitchOption(m_speech, this);
+    new SelectionKey(this, LanguageSwitchOption::defaultPath());
 }
 
 SayoraMain::~SayoraMain()
@@ -690,6 +692,19 @@ void SayoraMain::rememberReadingPosition()
 {
     if (m_document)
         m_positions.remember(*m_document, m_speech->readingPosition());
+}
+
+void SayoraMain::readText(const QString &text)
+{
+    m_speech->Stop();
+    MainTxtBox->setPlainText(text);
+    m_navigation->showText();
+    m_speech->Speak();
+}
+
+void SayoraMain::showNote(const QString &text)
+{
+    showResumeNote(text);
 }
 
 void SayoraMain::showResumeNote(const QString &text)

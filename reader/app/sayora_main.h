@@ -56,6 +56,11 @@ public:
     bool openDocument(const QString &path);
     // RichTextBox1's newly loaded file into the text box, resumed as above.
     void showLoadedDocument(const QString &path);
+    // Reads a text handed over from another program (the selection) from
+    // its start, in place of the text box's text; a reading under way stops.
+    void readText(const QString &text);
+    // A short note over the text box, hidden after a few seconds.
+    void showNote(const QString &text);
     // Stores where the reading of the open document stopped.
     void rememberReadingPosition();
     ReadingPositions &readingPositions() { return m_positions; }

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +63,8 @@ private slots:
     void selectedTextGoesToTheReader();
     void longSelectionGoesWhole();
     void wrongOptionIsRefused();
+    void noWayToReadIsSaid_data();
+    void noWayToReadIsSaid();
     void readerReadsTheSelectionAndEnds_data();
     void readerReadsTheSelectionAndEnds();
 };
@@ -136,6 +139,37 @@ void TestSayoraSelection::wrongOptionIsRefused()
     const Outcome outcome = runSelection({QStringLiteral("--primary-please")}, dryRun());
     QCOMPARE(outcome.exitCode, 2);
     QVERIFY(outcome.err.contains("--primary-please"));
+}
+
+void TestSayoraSelection::noWayToReadIsSaid_data()
+{
+    QTest::addColumn<QString>("wayland");  // WAYLAND_DISPLAY, empty: unset
+    QTest::addColumn<bool>("wlPaste");     // wl-paste on PATH
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Wayland without wl-paste or Xwayland") << "wayland-0" << false << "install wl-clipboard";
+    QTest::newRow("no desktop at all") << "" << false << "neither WAYLAND_DISPLAY nor DISPLAY";
+    // The real wl-paste, with no compositor behind the name.
+    QTest::newRow("compositor gone") << "wayland-sayora-nowhere" << true << "cannot read the selection: ";
+}
+
+void TestSayoraSelection::noWayToReadIsSaid()
+{
+    QFETCH(QString, wayland);
+    QFETCH(bool, wlPaste);
+    QFETCH(QString, said);
+    if (wlPaste && QStandardPaths::findExecutable(QStringLiteral("wl-paste")).isEmpty())
+        QSKIP("wl-paste (wl-clipboard) is not installed");
+    QTemporaryDir emptyFolder;
+    QProcessEnvironment env = dryRun();
+    env.remove(QStringLiteral("DISPLAY"));
+    if (!wayland.isEmpty())
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), wayland);
+    if (!wlPaste)
+        env.insert(QStringLiteral("PATH"), emptyFolder.path());
+    const Outcome outcome = runSelection({}, env);
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.err.contains(said.toUtf8()), outcome.err.constData());
+    QVERIFY(outcome.out.isEmpty());  // the reader is not started
 }
 
 void TestSayoraSelection::readerReadsTheSelectionAndEnds_data()

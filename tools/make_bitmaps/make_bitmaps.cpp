@@ -28,6 +28,7 @@
 #include <QRadialGradient>
 #include <QString>
 #include <QStringList>
+#include <QtMath>
 
 #include <array>
 #include <cstdio>
@@ -52,9 +53,16 @@ struct Ink {
 
 using Glyph = std::function<void(QPainter &, const Ink &)>;
 
+// The density every picture is drawn at: 1 for the files the program
+// names, 1.5 and 2 for the copies shown on high-density screens. A canvas
+// carries it as its device pixel ratio, so the drawing code below works in
+// the pictures' own pixels at every density.
+qreal g_density = 1.0;
+
 QImage canvas(int w, int h, const QColor &fill = Qt::transparent)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(qCeil(w * g_density), qCeil(h * g_density), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(g_density);
     img.fill(fill);
     return img;
 }
@@ -605,6 +613,8 @@ struct Picture {
     QImage image;
 };
 
+// Every picture at the current density; the icon files only at density 1
+// (the desktop's icon sizes already cover dense screens).
 std::vector<Picture> allPictures()
 {
     std::vector<Picture> out;
@@ -630,6 +640,14 @@ std::vector<Picture> allPictures()
     out.push_back({"howto.bmp", helpPicture()});
     out.push_back({"update.bmp", updatePicture()});
     out.push_back({"arrow.bmp", arrowPicture()});
+    if (g_density != 1.0) {
+        // "Open0.bmp" at density 2 is "Open0@2x.png": PNG, as no program
+        // but ours reads these copies, and it is a third of the size.
+        const QString suffix = QStringLiteral("@%1x.png").arg(g_density);
+        for (Picture &pic : out)
+            pic.name = pic.name.chopped(4) + suffix;
+        return out;
+    }
     out.push_back({"sayora.png", appIcon()});
     // The sizes of the desktop's icon theme.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
@@ -641,6 +659,8 @@ bool save(const QDir &dir, const Picture &pic)
 {
     const QString path = dir.filePath(pic.name);
     QDir().mkpath(QFileInfo(path).absolutePath());
+    if (pic.name.contains('@'))
+        return pic.image.convertToFormat(QImage::Format_RGB888).save(path, "PNG");
     if (pic.name.endsWith(".png"))
         return pic.image.save(path, "PNG");
     // RGB888 makes Qt's BMP writer emit 24 bits per pixel, which the
@@ -736,14 +756,18 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const std::vector<Picture> pics = allPictures();
-    for (const Picture &pic : pics) {
-        if (!save(dir, pic)) {
-            std::fprintf(stderr, "make_bitmaps: cannot write %s\n", qPrintable(dir.filePath(pic.name)));
-            return 1;
+    // The dense copies first, so that g_density is back at 1 for the sheet.
+    for (qreal density : {2.0, 1.5, 1.0}) {
+        g_density = density;
+        for (const Picture &pic : allPictures()) {
+            if (!save(dir, pic)) {
+                std::fprintf(stderr, "make_bitmaps: cannot write %s\n", qPrintable(dir.filePath(pic.name)));
+                return 1;
+            }
+            std::printf("%s\n", qPrintable(dir.filePath(pic.name)));
         }
-        std::printf("%s\n", qPrintable(dir.filePath(pic.name)));
     }
+    const std::vector<Picture> pics = allPictures();
     if (args.size() == 4 && !contactSheet(pics).save(args[3], "PNG")) {
         std::fprintf(stderr, "make_bitmaps: cannot write %s\n", qPrintable(args[3]));
         return 1;
