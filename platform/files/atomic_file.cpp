@@ -113,9 +113,10 @@ bool AtomicFile::open()
     removeTemporary();
     m_failed = m_replaced = false;
     m_error.clear();
+    m_reason.clear();
     m_fd = makeTemporary(m_file, QString(), &m_temporary);
     if (m_fd < 0)
-        return fail(tr("%1 could not be written: %2").arg(m_target, systemError(errno)));
+        return fail(tr("%1 could not be written: %2"), systemError(errno));
     return true;
 }
 
@@ -124,6 +125,7 @@ void AtomicFile::adopt(const QString &finished)
     removeTemporary();
     m_failed = m_replaced = false;
     m_error.clear();
+    m_reason.clear();
     m_temporary = finished;
 }
 
@@ -132,7 +134,7 @@ bool AtomicFile::write(const QByteArray &bytes)
     if (m_failed)
         return false;
     if (m_fd < 0)
-        return fail(tr("%1 could not be written: it is not open").arg(m_target));
+        return fail(tr("%1 could not be written: %2"), tr("it is not open"));
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -140,7 +142,7 @@ bool AtomicFile::write(const QByteArray &bytes)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            return fail(tr("%1 could not be written: %2").arg(m_target, systemError(written < 0 ? errno : ENOSPC)));
+            return fail(tr("%1 could not be written: %2"), systemError(written < 0 ? errno : ENOSPC));
         data += written;
         left -= written;
     }
@@ -152,7 +154,7 @@ bool AtomicFile::commit()
     if (m_failed)
         return false;
     if (m_temporary.isEmpty())
-        return fail(tr("%1 could not be written: it is not open").arg(m_target));
+        return fail(tr("%1 could not be written: %2"), tr("it is not open"));
     if (!givePermissions())
         return false;
     // The content reaches the disk before the name does, so that a power
@@ -160,14 +162,14 @@ bool AtomicFile::commit()
     if (m_durable) {
         const QString why = m_fd >= 0 ? syncToDisk(m_fd, false) : syncToDisk(m_temporary, false);
         if (!why.isEmpty())
-            return fail(tr("%1 could not be written: %2").arg(m_target, why));
+            return fail(tr("%1 could not be written: %2"), why);
     }
     // Closing reports what a network file system could not write.
     if (m_fd >= 0 && ::close(std::exchange(m_fd, -1)) != 0 && errno != EINTR)
-        return fail(tr("%1 could not be written: %2").arg(m_target, systemError(errno)));
+        return fail(tr("%1 could not be written: %2"), systemError(errno));
     // Same folder, so the rename replaces the target in one step.
     if (::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_file).constData()) != 0)
-        return fail(tr("%1 could not be replaced: %2").arg(m_target, systemError(errno)));
+        return fail(tr("%1 could not be replaced: %2"), systemError(errno));
     m_temporary.clear();
     m_replaced = true;
     // And the rename itself is made lasting. The new file is in place by
@@ -176,6 +178,7 @@ bool AtomicFile::commit()
         if (const QString why = syncToDisk(QFileInfo(m_file).absolutePath(), true); !why.isEmpty()) {
             m_error = tr("%1 is in place, but the system could not confirm that it reached the disk: %2")
                           .arg(m_target, why);
+            m_reason = why;
             m_failed = true;
             return false;
         }
@@ -199,7 +202,7 @@ bool AtomicFile::givePermissions()
     struct stat now {};
     if (::stat(temporary.constData(), &now) == 0 && (now.st_mode & wanted) == wanted)
         return true;
-    return fail(tr("The permissions of %1 could not be set: %2").arg(m_target, systemError(code)));
+    return fail(tr("The permissions of %1 could not be set: %2"), systemError(code));
 }
 
 void AtomicFile::cancel()
@@ -207,9 +210,10 @@ void AtomicFile::cancel()
     removeTemporary();
 }
 
-bool AtomicFile::fail(const QString &why)
+bool AtomicFile::fail(const QString &sentence, const QString &reason)
 {
-    m_error = why;
+    m_error = sentence.arg(m_target, reason);
+    m_reason = reason;
     m_failed = true;
     removeTemporary();
     return false;
@@ -223,12 +227,12 @@ void AtomicFile::removeTemporary()
         ::unlink(QFile::encodeName(std::exchange(m_temporary, QString())).constData());
 }
 
-bool AtomicFile::write(const QString &target, const QByteArray &bytes, QString *error)
+bool AtomicFile::write(const QString &target, const QByteArray &bytes, QString *reason)
 {
     AtomicFile file(target);
     if (file.open() && file.write(bytes) && file.commit())
         return true;
-    if (error)
-        *error = file.errorString();
+    if (reason)
+        *reason = file.reason();
     return false;
 }

@@ -22,8 +22,8 @@
 // replaced (made if missing) and the link stays a link.
 //
 // Every failure (making the temporary, a write, the disk filling up, a flush,
-// the rename) makes the call return false, with errorString() saying why in
-// words for the user, and removes the temporary file. The old file is
+// the rename) makes the call return false, with errorString() saying what
+// failed and reason() what the system said, and removes the temporary file. The old file is
 // untouched until the rename. Only the last step, flushing the folder, fails
 // after the new file is in place: commit() is false then too, and replaced()
 // tells the two apart. Destroying an AtomicFile that was not committed
@@ -64,16 +64,21 @@ public:
     // Removes the temporary file; the target stays as it was.
     void cancel();
 
+    // What failed, in a sentence for the user that names the target as it
+    // was given: "book.txt could not be written: No space left on device".
     QString errorString() const { return m_error; }
+    // What the system said alone ("No space left on device"), for a message
+    // that names the file in its own words.
+    QString reason() const { return m_reason; }
     // After commit(): whether the new file is in the target's place, even if
     // the system could not confirm that its name reached the disk.
     bool replaced() const { return m_replaced; }
     // The file replaced: the target, or the file a symbolic link names.
     QString fileName() const { return m_file; }
 
-    // Opens, writes and commits in one call. False with errorString() in
-    // *error (when given) on any failure.
-    static bool write(const QString &target, const QByteArray &bytes, QString *error = nullptr);
+    // Opens, writes and commits in one call. False with reason() in *reason
+    // (when given) on any failure.
+    static bool write(const QString &target, const QByteArray &bytes, QString *reason = nullptr);
 
     // The file a name stands for: a symbolic link (a chain of them) is
     // followed to the file it names, which need not exist yet.
@@ -84,7 +89,8 @@ public:
     static QString temporaryBeside(const QString &file, const QString &suffix = QString());
 
 private:
-    bool fail(const QString &why);
+    // Fails with a sentence whose %1 is the target and %2 the reason.
+    bool fail(const QString &sentence, const QString &reason);
     bool givePermissions();
     void removeTemporary();
 
@@ -92,6 +98,7 @@ private:
     QString m_file;    // the file replaced
     QString m_temporary;
     QString m_error;
+    QString m_reason;
     int m_fd = -1;     // the temporary, while this object writes it
     bool m_durable = true;
     bool m_failed = false;

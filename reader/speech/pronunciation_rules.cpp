@@ -1,11 +1,12 @@
 #include "speech/pronunciation_rules.h"
 
+#include "files/atomic_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
@@ -615,15 +616,7 @@ bool PronunciationLists::save(const QString &path, const QList<PronunciationRule
                               QString *error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(PronunciationFile::format(rules, kept).toUtf8());
-        if (file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
+    return AtomicFile::write(path, PronunciationFile::format(rules, kept).toUtf8(), error);
 }
 
 bool PronunciationLists::refresh(const QString &path)
