@@ -33,6 +33,10 @@
 // rename wins, whole. A writer that merges what another wrote (read, change,
 // write back) holds a lock around all three itself.
 //
+// QSaveFile is not used underneath: its commit() ignores a failed flush of
+// its buffer (a full disk would leave a short file in place), it does not
+// flush the folder, and it cannot commit a file another program wrote.
+//
 // Not thread-safe: one object, one thread. Objects on different threads
 // may replace the same file.
 class AtomicFile
