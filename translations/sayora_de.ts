@@ -1283,7 +1283,7 @@ dem Status der ersten Eingabe, die fehlschlug.
     </message>
 </context>
 <context>
-    <name>Mp3Export</name>
+    <name>SoundFileCommit</name>
     <message>
         <source>The MP3 encoder stopped before it had finished.</source>
         <translation>Der MP3-Encoder hielt an, bevor er fertig war.</translation>

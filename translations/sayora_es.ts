@@ -1272,7 +1272,7 @@ Un lote termina con el estado de la primera entrada que falló.
     </message>
 </context>
 <context>
-    <name>Mp3Export</name>
+    <name>SoundFileCommit</name>
     <message>
         <source>The MP3 encoder stopped before it had finished.</source>
         <translation>El codificador MP3 se detuvo antes de terminar.</translation>

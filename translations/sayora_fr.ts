@@ -1277,7 +1277,7 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
     </message>
 </context>
 <context>
-    <name>Mp3Export</name>
+    <name>SoundFileCommit</name>
     <message>
         <source>The MP3 encoder stopped before it had finished.</source>
         <translation>L’encodeur MP3 s’est arrêté avant d’avoir fini.</translation>

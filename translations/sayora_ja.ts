@@ -1257,7 +1257,7 @@ FORMAT: その形式で標準出力へ):
     </message>
 </context>
 <context>
-    <name>Mp3Export</name>
+    <name>SoundFileCommit</name>
     <message>
         <source>The MP3 encoder stopped before it had finished.</source>
         <translation>MP3 エンコーダーが完了前に停止しました。</translation>

@@ -1278,7 +1278,7 @@ first input that failed.
     </message>
 </context>
 <context>
-    <name>Mp3Export</name>
+    <name>SoundFileCommit</name>
     <message>
         <source>The MP3 encoder stopped before it had finished.</source>
         <translation>Кодировщик MP3 остановился, не закончив работу.</translation>

@@ -1250,7 +1250,7 @@ RTF、PDF、EPUB、DOCX、ODT 或 HTML 文件，读取方式与 Sayora 的“打
     </message>
 </context>
 <context>
-    <name>Mp3Export</name>
+    <name>SoundFileCommit</name>
     <message>
         <source>The MP3 encoder stopped before it had finished.</source>
         <translation>MP3 编码器未完成就停止了。</translation>

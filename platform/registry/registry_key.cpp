@@ -1,11 +1,12 @@
 #include "registry/registry_key.h"
 
+#include "files/atomic_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMap>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringList>
 #include <optional>
@@ -198,16 +199,7 @@ std::optional<Store> readStore()
 
 bool writeStore(const Store &store)
 {
-    QSaveFile file(RegistryKey::storeFile());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = serialize(store);
-    // QSaveFile::commit() does not check that its buffer reached the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::write(RegistryKey::storeFile(), serialize(store));
 }
 
 bool exists(const Store &store, const QString &canonicalPath)

@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("sayora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.19"));
+    QApplication::setApplicationVersion(QStringLiteral(SAYORA_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sayora.Sayora"));
     installTranslations();

@@ -1,11 +1,12 @@
 #include "app/reading_positions.h"
 
+#include "files/atomic_file.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <QUrl>
@@ -119,9 +120,5 @@ bool ReadingPositions::remember(const Entry &document, qint64 position)
         bytes += line(entry);
         ++count;
     }
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    return AtomicFile::write(m_filePath, bytes);
 }

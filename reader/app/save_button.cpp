@@ -5,6 +5,7 @@
 #include "app/window_export.h"
 #include "documents/document_saver.h"
 #include "documents/file_dialogs.h"
+#include "files/atomic_file.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
@@ -92,7 +93,7 @@ void SayoraMain::saveTextFile(const QString &name, const QString &extension)
     const QByteArray bytes = extension == QLatin1String(".rtf") ? DocumentSaver::richTextFile(text)
                                                                  : DocumentSaver::textFile(text);
     QString error;
-    if (!DocumentSaver::writeFile(target, bytes, &error)) {
+    if (!AtomicFile::write(target, bytes, &error)) {
         QMessageBox::warning(this, QStringLiteral("Sayora"), tr("%1 could not be saved: %2").arg(target, error));
     }
 }

@@ -132,7 +132,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("sayoramain"));
-    setWindowTitle(QStringLiteral("Sayora 1.19"));
+    setWindowTitle(QStringLiteral("Sayora " SAYORA_VERSION));
     setWindowIcon(QIcon(programFile(QStringLiteral("sayora.png"))));
     setMouseTracking(true);
     setColours(this, QColor(), bgr(0x008000));

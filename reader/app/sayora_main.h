@@ -114,7 +114,8 @@ private:
     // The window's keyboard layer works on its widgets.
     friend class KeyboardAccess;
 
-    // Widgets, by the names the behaviour is described with.
+    // Widgets, each named as its object name, by which the tests and the
+    // accessibility tools find it.
     QPlainTextEdit *MainTxtBox = nullptr;
     QFrame *Frame1 = nullptr;
     ImageButton *Image8 = nullptr;   // back colour

@@ -1,11 +1,12 @@
 #include "reader/app/settings_record.h"
 
+#include "files/atomic_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -240,21 +241,10 @@ bool SettingsRecord::save(const QString &path, QString *error) const
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("Cannot create the folder %1").arg(folder));
 
-    // QSaveFile writes beside the target and renames over it on commit; a
-    // failed write discards the new file and never touches the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    // QSaveFile::commit() ignores a failed flush of its buffer (a full disk
-    // takes only part of the bytes) and would then replace the old file with
-    // a short one, so flush here and check.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return fail(QStringLiteral("Cannot write all of %1: %2").arg(path, why));
-    }
-    if (!file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    // A failed write never touches the old file.
+    AtomicFile file(path);
+    if (!file.open() || !file.write(bytes) || !file.commit())
+        return fail(file.errorString());
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "app/installation.h"
 #include "app/mp3_end.h"
 #include "documents/document_saver.h"
+#include "files/atomic_file.h"
 #include "registry/registry_key.h"
 #include "sapi5/speech_text.h"
 #include "shell/termination_signals.h"
@@ -259,7 +260,7 @@ void WindowExport::startBook(const Book &book)
         input = m_bookInput->filePath((name.isEmpty() || name.startsWith(u'.') ? QStringLiteral("book") : name)
                                       + QStringLiteral(".txt"));
         QString why;
-        if (!m_bookInput->isValid() || !DocumentSaver::writeFile(input, book.text.toUtf8(), &why)) {
+        if (!m_bookInput->isValid() || !AtomicFile::write(input, book.text.toUtf8(), &why)) {
             exportFailed(tr("The text could not be handed to the converter: %1").arg(why));
             return;
         }

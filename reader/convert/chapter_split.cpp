@@ -9,6 +9,7 @@
 #include "documents/document_saver.h"
 #include "export/sound_file_commit.h"
 #include "documents/rich_text_box.h"
+#include "files/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -345,7 +346,7 @@ void ChapterSplit::start()
         job.text = m_texts->filePath(QStringLiteral("%1.txt").arg(i + 1, 3, 10, QLatin1Char('0')));
         job.file = Chapters::fileName(i + 1, total, m_parts.at(i).title, Convert::extension(o.format));
         QString why;
-        if (!DocumentSaver::writeFile(job.text, m_parts.at(i).text.toUtf8(), &why))
+        if (!AtomicFile::write(job.text, m_parts.at(i).text.toUtf8(), &why))
             return fail(Convert::RenderFailed, line(o.outputDir, why));
         m_jobs.append(job);
     }
@@ -486,7 +487,7 @@ void ChapterSplit::finishBook()
     m_texts.reset();
     const QString name = Chapters::safeName(m_album, QStringLiteral("playlist")) + QStringLiteral(".m3u8");
     QString why;
-    if (!DocumentSaver::writeFile(dir.filePath(name), Chapters::playlist(entries), &why))
+    if (!AtomicFile::write(dir.filePath(name), Chapters::playlist(entries), &why))
         return fail(Convert::RenderFailed,
                     line(dir.filePath(name), why) + tr(" The chapters were written; the playlist was not."));
     m_written << dir.filePath(name);

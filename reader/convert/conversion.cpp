@@ -6,6 +6,7 @@
 #include "documents/document_saver.h"
 #include "documents/rich_text_box.h"
 #include "documents/text_decoder.h"
+#include "files/atomic_file.h"
 #include "export/speech_export.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
@@ -101,7 +102,7 @@ void Conversion::audioInPlace()
         // The marks are already in the written text: subtitles show what
         // was written, not what the rules made the voice say.
         const QByteArray cues = Subtitles::write(Subtitles::cues(m_written, m_marks, m_export->waveSeconds()), kind);
-        if (QString why; !DocumentSaver::writeFile(m_options.subtitles, cues, &why))
+        if (QString why; !AtomicFile::write(m_options.subtitles, cues, &why))
             return fail(Convert::RenderFailed, m_options.subtitles, why);
     }
     if (!encodesPart())
@@ -353,7 +354,7 @@ void Conversion::convertText()
         return fail(Convert::InputUnreadable, inputName(), tr("there is no text in it to read aloud"));
     if (m_options.format == Convert::Format::Text) {
         QString why;
-        if (!DocumentSaver::writeFile(m_options.output, m_text.toUtf8(), &why))
+        if (!AtomicFile::write(m_options.output, m_text.toUtf8(), &why))
             return fail(Convert::RenderFailed, m_options.output, why);
         m_rendered = 1;
         return succeed();

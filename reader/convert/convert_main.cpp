@@ -43,8 +43,9 @@ void onTermination(QObject *context, const std::function<void(int)> &handler)
 {
     std::fflush(stdout);
     std::fflush(stderr);
-    // Without exit handlers: Qt's audio backend may tear itself down
-    // badly at exit, and nothing here needs more than the flush.
+    // Without exit handlers: nothing here needs more than the flush, and
+    // static destructors would run while a synthesizer's worker thread may
+    // still be inside the library they tear down.
     std::_Exit(code);
 }
 

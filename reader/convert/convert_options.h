@@ -54,11 +54,11 @@ struct Options
     QString album;
     int track = 0;
     int total = 0;
-    int bitrate = 0;
+    int bitrate = 0;          // kbit/s of MP3, Vorbis and Opus; 0: the encoder's default
     // One output split into numbered files of at most this many minutes or
     // megabytes (cut at a sentence's end), with a playlist; 0: one file.
     int splitMinutes = 0;
-    int splitMegabytes = 0;   // kbit/s of MP3, Vorbis and Opus; 0: the encoder's default
+    int splitMegabytes = 0;
     // A worker of a batch reports its progress on standard output.
     bool reportProgress = false;
     // A worker renders one piece of a long text: the room for the whole

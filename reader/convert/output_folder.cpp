@@ -83,7 +83,7 @@ Convert::ExitCode classifyFailure(Convert::ExitCode code, const QString &error)
     // In the user's language, and past its first letter, which the line
     // that quotes it makes small.
     const QString encoderStopped =
-        QCoreApplication::translate("Mp3Export", "The MP3 encoder stopped before it had finished.");
+        QCoreApplication::translate("SoundFileCommit", "The MP3 encoder stopped before it had finished.");
     if (error.contains(full, Qt::CaseInsensitive) || error.contains(quota, Qt::CaseInsensitive)
         || error.contains(encoderStopped.mid(1)))
         return Convert::RetryFailed;

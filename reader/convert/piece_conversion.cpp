@@ -10,13 +10,13 @@
 #include "convert/worker_stop.h"
 #include "documents/document_saver.h"
 #include "export/sound_file_commit.h"
+#include "files/atomic_file.h"
 #include "export/temporary_record.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
@@ -200,7 +200,7 @@ void PieceConversion::start()
         Piece &piece = m_pieces[i];
         const QString name = m_folder->filePath(QStringLiteral("%1").arg(i + 1, 3, 10, QLatin1Char('0')));
         QString why;
-        if (!DocumentSaver::writeFile(name + QStringLiteral(".txt"), piece.text.toUtf8(), &why))
+        if (!AtomicFile::write(name + QStringLiteral(".txt"), piece.text.toUtf8(), &why))
             return fail(Convert::RenderFailed, why);
         // A book's text is not kept twice while its pieces are read aloud.
         piece.text = QString();
@@ -638,7 +638,7 @@ void PieceConversion::joined()
     if (m_options.splitMinutes > 0 || m_options.splitMegabytes > 0) {
         const QFileInfo output(m_options.output);
         const QString playlist = output.dir().filePath(output.completeBaseName() + QStringLiteral(".m3u"));
-        if (QString why; !DocumentSaver::writeFile(playlist, Chapters::playlist(entries), &why))
+        if (QString why; !AtomicFile::write(playlist, Chapters::playlist(entries), &why))
             return fail(Convert::RenderFailed, why);
     }
     end();
@@ -650,9 +650,9 @@ QString PieceConversion::joinSubtitles(const File &file, const Joined &joined) c
     Subtitles::Kind kind = Subtitles::Kind::Srt;
     Subtitles::kindForName(file.subtitles, &kind);
     Subtitles::Writer writer(kind);
-    QSaveFile out(file.subtitles);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
+    AtomicFile out(file.subtitles);
+    if (!out.open())
+        return out.reason();
     for (qsizetype i = 0; i < file.pieces.size(); ++i) {
         QFile part(m_pieces.at(file.pieces.at(i)).subtitles);
         QList<Subtitles::Cue> cues;
@@ -665,11 +665,11 @@ QString PieceConversion::joinSubtitles(const File &file, const Joined &joined) c
         // The last cue lasts as long as the sound.
         if (i == file.pieces.size() - 1 && !cues.isEmpty())
             cues.last().end = std::max(cues.last().end, joined.seconds);
-        if (const QByteArray bytes = writer.add(cues); out.write(bytes) != bytes.size())
-            return out.errorString();
+        if (!out.write(writer.add(cues)))
+            return out.reason();
     }
-    if (const QByteArray bytes = writer.finish(); out.write(bytes) != bytes.size() || !out.flush() || !out.commit())
-        return out.errorString();
+    if (!out.write(writer.finish()) || !out.commit())
+        return out.reason();
     return {};
 }
 

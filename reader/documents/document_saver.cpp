@@ -1,7 +1,6 @@
 #include "documents/document_saver.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 
 namespace DocumentSaver {
 
@@ -121,26 +120,6 @@ QByteArray richTextFile(const QString &text)
     // final mark, so a text ending in a line break keeps it.
     out += "\\par\r\n}\r\n";
     return out;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    // QSaveFile::commit() does not check that its buffer reached the disk.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 QString exportText(const QString &boxText)

@@ -50,9 +50,6 @@ QByteArray textFile(const QString &text);
 // A rich-text document holding exactly the same text: special characters
 // escaped, anything beyond ASCII as \uN, line breaks as \par.
 QByteArray richTextFile(const QString &text);
-// Writes bytes to path, replacing an existing file only once the new one
-// is complete. False with a reason on failure; the old file is kept then.
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error);
 
 // The text an export renders: surrounding blanks removed.
 QString exportText(const QString &boxText);

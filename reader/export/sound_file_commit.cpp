@@ -3,89 +3,24 @@
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "export/temporary_record.h"
+#include "files/atomic_file.h"
 #include "shell/program_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
 #include <sys/statvfs.h>
-#include <system_error>
 #include <utility>
-#include <unistd.h>
 
 namespace {
-
-// Creates an empty hidden file with a unique name beside target; empty on
-// failure. The target's name is shortened as far as needed for the
-// temporary's to be as legal as the target's.
-QString temporaryBeside(const QString &target, const QString &suffix)
-{
-    const QFileInfo info(target);
-    const QString folder = info.absolutePath();
-    const long nameMax = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    const qsizetype room = (nameMax > 0 ? nameMax : 255) - QFile::encodeName(QStringLiteral("..XXXXXX") + suffix).size();
-    QString name = info.fileName();
-    while (!name.isEmpty() && QFile::encodeName(name).size() > room)
-        name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
-    QTemporaryFile file(folder + QStringLiteral("/.") + name + QStringLiteral(".XXXXXX") + suffix);
-    file.setAutoRemove(false);
-    if (!file.open())
-        return {};
-    return file.fileName();
-}
-
-// The file a name stands for: a symbolic link is followed to the file it
-// names (which need not exist yet), as a text save does.
-QString followLinks(const QString &name)
-{
-    QFileInfo info(name);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? name : info.absoluteFilePath();
-}
 
 QString systemError(int code)
 {
     return QString::fromLocal8Bit(std::strerror(code));
-}
-
-// Flushes a file or folder to the disk; the reason when that fails.
-QString syncToDisk(const QString &path, bool folder)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
-    if (fd < 0)
-        return systemError(errno);
-    const int result = ::fsync(fd);
-    const int code = errno;
-    ::close(fd);
-    // Some file systems cannot sync a folder, and say so: nothing is lost.
-    if (result != 0 && !(folder && (code == EINVAL || code == ENOTSUP)))
-        return systemError(code);
-    return {};
-}
-
-// Read-write for everyone the process's umask allows, as for any new file.
-std::filesystem::perms newFilePermissions()
-{
-    // The umask can only be read by setting it, which races with other
-    // threads creating files: ask the kernel's status file instead.
-    uint mask = 022;
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            bool ok = false;
-            if (const uint value = line.mid(6).trimmed().toUInt(&ok, 8); line.startsWith("Umask:") && ok)
-                mask = value;
-        }
-    }
-    return std::filesystem::perms(0666 & ~mask);
 }
 
 } // namespace
@@ -110,12 +45,12 @@ bool SoundFileCommit::fail(const QString &why)
 bool SoundFileCommit::prepare(const QString &target, bool encode)
 {
     m_target = target;
-    m_file = followLinks(target);
+    m_file = AtomicFile::followLinks(target);
     m_error.clear();
-    m_tmpWav = temporaryBeside(m_file, QStringLiteral(".wav"));
+    m_tmpWav = AtomicFile::temporaryBeside(m_file, QStringLiteral(".wav"));
     m_wavRecord = TemporaryRecord::remember(m_tmpWav);
     if (encode) {
-        m_tmpEncoded = temporaryBeside(m_file, QStringLiteral(".mp3"));
+        m_tmpEncoded = AtomicFile::temporaryBeside(m_file, QStringLiteral(".mp3"));
         m_encodedRecord = TemporaryRecord::remember(m_tmpEncoded);
     }
     if (m_tmpWav.isEmpty() || (encode && m_tmpEncoded.isEmpty()))
@@ -320,33 +255,16 @@ bool SoundFileCommit::keepWave()
 bool SoundFileCommit::replaceTarget(const QString &finished)
 {
     m_notice.clear();
-    // The temporary file was made private; the target gets what a file
-    // written in its place would have had.
-    namespace fs = std::filesystem;
-    const fs::path from = QFile::encodeName(finished).toStdString(), to = QFile::encodeName(m_file).toStdString();
-    std::error_code ec;
-    const fs::file_status old = fs::status(to, ec);
-    const fs::perms wanted = fs::exists(old) ? old.permissions() : newFilePermissions();
-    fs::permissions(from, wanted, ec);
-    // A file system that keeps fixed permissions refuses; that is harmless
-    // as long as whoever should read the file still can.
-    std::error_code statusError;
-    if (ec && (fs::status(from, statusError).permissions() & wanted) != wanted)
-        return fail(tr("The permissions of %1 could not be set: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
-    // The content reaches the disk before the name does, so that a power
-    // cut leaves the old file or the new one, never an empty one.
-    if (const QString why = m_durable ? syncToDisk(finished, false) : QString(); !why.isEmpty())
-        return fail(tr("%1 could not be written: %2").arg(m_target, why));
-    // Same folder, so the rename replaces the target in one step.
-    fs::rename(from, to, ec);
-    if (ec)
-        return fail(tr("%1 could not be replaced: %2").arg(m_target, QString::fromLocal8Bit(ec.message().c_str())));
-    // And the rename itself is made lasting. The new file is in place by
-    // now: whatever fails here does not undo the export, and is told as it is.
-    if (const QString why = m_durable ? syncToDisk(QFileInfo(m_file).absolutePath(), true) : QString();
-        !why.isEmpty())
-        m_notice = tr("%1 is in place, but the system could not confirm that it reached the disk: %2")
-                       .arg(m_target, why);
+    // Named as the user gave it: the messages name it so.
+    AtomicFile file(m_target);
+    file.setDurable(m_durable);
+    file.adopt(finished);
+    if (file.commit())
+        return true;
+    if (!file.replaced())
+        return fail(file.errorString());
+    // In place, unconfirmed: the export is done, and says so.
+    m_notice = file.errorString();
     return true;
 }
 

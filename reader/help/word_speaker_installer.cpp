@@ -1,5 +1,6 @@
 #include "help/word_speaker_installer.h"
 
+#include "files/atomic_file.h"
 #include "registry/registry_key.h"
 #include "shell/program_folder.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -80,14 +80,11 @@ int copyTemplate(const QString &source, const QString &destination, QString *des
     if (!folder.isWritable())
         return fail(SpeakerInstall::PermissionDenied, description);
 
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(SpeakerInstall::FileAccessError, description, out.errorString());
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return fail(SpeakerInstall::FileAccessError, description, in.errorString());
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        return fail(SpeakerInstall::FileAccessError, description, out.errorString());
+    if (QString why; !AtomicFile::write(destination, bytes, &why))
+        return fail(SpeakerInstall::FileAccessError, description, why);
     return 0;
 }
 

@@ -1,12 +1,13 @@
 #include "speech/pronunciation_rules.h"
 
+#include "files/atomic_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <algorithm>
@@ -616,15 +617,7 @@ bool PronunciationLists::save(const QString &path, const QList<PronunciationRule
                               QString *error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(PronunciationFile::format(rules, kept).toUtf8());
-        if (file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
+    return AtomicFile::write(path, PronunciationFile::format(rules, kept).toUtf8(), error);
 }
 
 bool PronunciationLists::refresh(const QString &path)

@@ -38,8 +38,9 @@ public:
     explicit SpeechController(ReadingView &view, QObject *parent = nullptr);
     ~SpeechController() override;
 
-    // Start-up: the SAPI 4 widget, then the SAPI 5 voices. createVoices()
-    // returns false when the speaking voice cannot be created (no SAPI 5).
+    // Start-up: the SAPI 4 widget, then the SAPI 5 voices. createNewsVoice()
+    // and createWaveVoice() return false when their voice cannot be created
+    // (no SAPI 5).
     void GetEngines4();
     bool createNewsVoice();
     bool createWaveVoice();

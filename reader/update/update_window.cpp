@@ -1,5 +1,6 @@
 #include "update/update_window.h"
 
+#include "files/atomic_file.h"
 #include "net/internet_transfer.h"
 #include "shell/program_folder.h"
 #include "ui/cursor_file.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace {
 
@@ -210,8 +210,7 @@ void UpdateWindow::versionFileArrived(bool ok, const QByteArray &body)
 {
     if (!ok || body.isEmpty())
         return checkFailed();
-    QSaveFile file(userFile(versionFileName));
-    if (!file.open(QIODevice::WriteOnly) || file.write(body) != body.size() || !file.commit())
+    if (!AtomicFile::write(userFile(versionFileName), body))
         return checkFailed();
     const QByteArray written = readFile(userFile(versionFileName));
     NewVersion = firstLine(written);

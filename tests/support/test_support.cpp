@@ -59,6 +59,12 @@ TinyFileSystem::TinyFileSystem(const QString &folder, int kib)
     m_mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
+bool TinyFileSystem::makeReadOnly()
+{
+    return m_mounted
+        && ::mount("tmpfs", QFile::encodeName(m_folder).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
 TinyFileSystem::~TinyFileSystem()
 {
     if (m_mounted)

@@ -77,6 +77,9 @@ public:
     TinyFileSystem &operator=(const TinyFileSystem &) = delete;
     bool isMounted() const { return m_mounted; }
     QString path() const { return m_folder; }
+    // Mounts it again read-only: nothing can be made or changed in it, not
+    // even by root, whom folder permissions do not bind.
+    bool makeReadOnly();
 
 private:
     QString m_folder;

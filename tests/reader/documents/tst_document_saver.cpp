@@ -4,6 +4,7 @@
 #include "audio/wave_file.h"
 #include "documents/document_saver.h"
 #include "export/sound_file_commit.h"
+#include "files/atomic_file.h"
 #include "documents/rich_text_box.h"
 #include "support/test_support.h"
 
@@ -84,8 +85,8 @@ private slots:
                              u"Ελληνικά, Русский, 日本語, emoji 😀 and ‘quotes’.\n\n  "_qs;
         const QString txt = m_dir.filePath(u"a.txt"_qs), rtf = m_dir.filePath(u"a.rtf"_qs);
         QString error;
-        QVERIFY(DocumentSaver::writeFile(txt, DocumentSaver::textFile(text), &error));
-        QVERIFY(DocumentSaver::writeFile(rtf, DocumentSaver::richTextFile(text), &error));
+        QVERIFY(AtomicFile::write(txt, DocumentSaver::textFile(text), &error));
+        QVERIFY(AtomicFile::write(rtf, DocumentSaver::richTextFile(text), &error));
         QFile raw(txt);
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QCOMPARE(raw.readAll(), text.toUtf8() + "\r\n");
@@ -94,12 +95,12 @@ private slots:
         QCOMPARE(box.Text(), text);
         // Line breaks at the end are text too.
         for (const QString &ending : {u"Last line\n"_qs, u"Two breaks\n\n"_qs, u"\n"_qs}) {
-            QVERIFY(DocumentSaver::writeFile(rtf, DocumentSaver::richTextFile(ending), &error));
+            QVERIFY(AtomicFile::write(rtf, DocumentSaver::richTextFile(ending), &error));
             QVERIFY(box.LoadFile(rtf));
             QCOMPARE(box.Text(), ending);
         }
         // A failed write keeps the old file.
-        QVERIFY(!DocumentSaver::writeFile(m_dir.filePath(u"no/such/folder/x.txt"_qs), "x", &error));
+        QVERIFY(!AtomicFile::write(m_dir.filePath(u"no/such/folder/x.txt"_qs), "x", &error));
         QVERIFY(!error.isEmpty());
     }
 
