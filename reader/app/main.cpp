@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "app/command_line.h"
@@ -15,6 +16,12 @@
 
 int main(int argc, char *argv[])
 {
+    // The one argument that is not a text to read, as for any installed
+    // program: answered before Qt starts, so it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("sayora %s\n", SAYORA_VERSION);
+        return 0;
+    }
     // Every argument is the user's text, taken whole: Qt must never see
     // "-reverse" or "-platform" among them as its own options. It gets the
     // program's name alone; the platform comes from QT_QPA_PLATFORM.
@@ -25,7 +32,7 @@ int main(int argc, char *argv[])
     char *qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("sayora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.19"));
+    QApplication::setApplicationVersion(QStringLiteral(SAYORA_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.sayora.Sayora"));
 
