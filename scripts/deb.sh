@@ -47,8 +47,7 @@ build() {
   local src=$work/src/sayora-$(version)
   say "Copying the tree to $src"
   # Only what git knows (committed, or new and not ignored): no build
-  # folders, no caches. The path stays the same from run to run, so a
-  # compiler cache set up by the caller hits.
+  # folders, no caches.
   $SUDO rm -rf "$work/src"
   mkdir -p "$src"
   (cd "$tree" && git ls-files -z --cached --others --exclude-standard \
