@@ -60,7 +60,7 @@ build() {
   # Both cores unless the caller chose.
   case " ${DEB_BUILD_OPTIONS:-} " in
     *" parallel="*) ;;
-    *) export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} parallel=$(nproc)" ;;
+    *) export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }parallel=$(nproc)" ;;
   esac
   say "dpkg-buildpackage -us -uc -b"
   (cd "$src" && dpkg-buildpackage -us -uc -b)
