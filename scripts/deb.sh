@@ -161,7 +161,7 @@ chroot_test() {
            printf "Dear reader,\nthis letter was converted on a fresh Debian system. It ends here.\n" > Documents/letter.txt
            printf "[Reading]\nSwitchLanguages=true\n" > .config/sayora/options.ini
            mv book.pdf Documents/'
-  $SUDO chown reader:reader "$root/home/reader/Documents/book.pdf"
+  in_root chown reader:reader /home/reader/Documents/book.pdf
 
   say "apt-get install ./$(basename "$deb"): its dependencies come from the archive"
   $SUDO mkdir -p "$root/tmp/pkg"
