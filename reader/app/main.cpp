@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "app/command_line.h"
@@ -16,6 +17,12 @@
 
 int main(int argc, char *argv[])
 {
+    // The one argument that is not a text to read, as for any installed
+    // program: answered before Qt starts, so it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("sayora %s\n", SAYORA_VERSION);
+        return 0;
+    }
     // Every argument is the user's text, taken whole: Qt must never see
     // "-reverse" or "-platform" among them as its own options. It gets the
     // program's name alone; the platform comes from QT_QPA_PLATFORM.

@@ -140,7 +140,9 @@ bool InstallerFile::start(QString *why)
         ::setsid();
         const pid_t installer = ::fork();
         if (installer == 0) {
-            ::fchdir(m_folder);
+            // The installer starts in its own folder where it can; where it
+            // cannot, it starts anyway, as it would from any folder.
+            [[maybe_unused]] const int moved = ::fchdir(m_folder);
             // A script with an interpreter line is run by the kernel as
             // "interpreter /dev/fd/N": the descriptor must survive the exec,
             // so close-on-exec is cleared here, in the installer's process

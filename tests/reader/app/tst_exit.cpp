@@ -12,6 +12,7 @@ class TestExit : public QObject
     Q_OBJECT
 private slots:
     void readingThatEndsByItselfExitsCleanly();
+    void versionNeedsNoDisplay();
 };
 
 namespace {
@@ -54,6 +55,23 @@ void TestExit::readingThatEndsByItselfExitsCleanly()
         QVERIFY2(reader.exitStatus() == QProcess::NormalExit, errors.constData());
         QCOMPARE(reader.exitCode(), 0);
     }
+}
+
+// Package tools and users ask an installed program its version where there
+// is no display at all: the answer must come before Qt looks for one.
+void TestExit::versionNeedsNoDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"DISPLAY"_qs);
+    env.remove(u"WAYLAND_DISPLAY"_qs);
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"no-such-platform"_qs);
+    QProcess reader;
+    reader.setProcessEnvironment(env);
+    reader.start(QStringLiteral(SAYORA_EXE), {u"--version"_qs});
+    QVERIFY(reader.waitForFinished(30000));
+    QCOMPARE(reader.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(reader.exitCode(), 0);
+    QCOMPARE(reader.readAllStandardOutput(), QByteArray("sayora " SAYORA_VERSION "\n"));
 }
 
 QTEST_GUILESS_MAIN(TestExit)
