@@ -152,13 +152,13 @@ int soak(QApplication &app, const QString &engine, qint64 durationMs, int interv
     QObject *voice = nullptr;
     QString label;
     if (flite) {
-        if (speech->Sapi4Count < 1) {
+        if (speech->sapi4Count() < 1) {
             std::printf("flite: no flite voice\n");
             return 1;
         }
         speech->setVoiceListPosition(0);
         voice = speech->directSS();
-        label = QStringLiteral("flite %1").arg(speech->CurVoiceName);
+        label = QStringLiteral("flite %1").arg(speech->currentVoiceName());
     } else {
         if (!speech->newsVoice()) {
             std::printf("espeak: no espeak-ng voice\n");
@@ -167,10 +167,10 @@ int soak(QApplication &app, const QString &engine, qint64 durationMs, int interv
         const QList<SpObjectToken> tokens = speech->newsVoice()->GetVoices();
         for (int i = 0; i < tokens.size(); ++i) {
             if (tokens.at(i).Id() == QLatin1String("en-us"))
-                speech->setVoiceListPosition(speech->Sapi4Count + i);
+                speech->setVoiceListPosition(speech->sapi4Count() + i);
         }
         voice = speech->newsVoice();
-        label = QStringLiteral("espeak-ng %1").arg(speech->CurVoiceName);
+        label = QStringLiteral("espeak-ng %1").arg(speech->currentVoiceName());
     }
     const SpeechPlayer *player = voice->findChild<SpeechPlayer *>();
     if (!player) {

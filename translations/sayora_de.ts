@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation>%1 konnte nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation>%1 ist an seinem Platz, aber das System konnte nicht bestätigen, dass die Datei auf dem Datenträger angekommen ist: %2</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation>Die Zugriffsrechte von %1 konnten nicht gesetzt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>BookNavigation</name>
     <message>
         <source>This text has no chapters</source>
@@ -213,7 +236,7 @@
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
-        <translation>mit --split nimmt --subtitles srt, lrc oder vtt, nicht „%1“</translation>
+        <translation type="vanished">mit --split nimmt --subtitles srt, lrc oder vtt, nicht „%1“</translation>
     </message>
     <message>
         <source>--split chapters needs a book and a folder: INPUT DIR</source>
@@ -236,7 +259,7 @@ wav; --subtitles srt, lrc or vtt writes &quot;01 Title.srt&quot; ... beside them
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
-        <translation>
+        <translation type="vanished">
 Ein Buch, eine Datei pro Kapitel:
        sayora-convert [OPTIONEN] --split chapters INPUT DIR
 Schreibt „01 Titel.mp3“, „02 Titel.mp3“, … nach DIR, eine pro Kapitel (das
@@ -661,11 +684,11 @@ dem Status der ersten Eingabe, die fehlschlug.
     </message>
     <message>
         <source>FFmpeg has no AAC encoder</source>
-        <translation>FFmpeg hat keinen AAC-Encoder</translation>
+        <translation type="vanished">FFmpeg hat keinen AAC-Encoder</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>kein Speicher mehr</translation>
+        <translation type="vanished">kein Speicher mehr</translation>
     </message>
     <message>
         <source>%1 GB</source>
@@ -722,6 +745,38 @@ dem Status der ersten Eingabe, die fehlschlug.
             <numerusform>, %n übersprungen (schon vorhanden)</numerusform>
             <numerusform>, %n übersprungen (schon vorhanden)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>with --split, --subtitle-format takes srt, lrc or vtt, not &quot;%1&quot;</source>
+        <translation>mit --split nimmt --subtitle-format srt, lrc oder vtt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>
+A book, one file per chapter:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per chapter (the
+table of contents of an EPUB, the outline of a PDF, the top headings of a
+DOCX, ODT or HTML file; a text before the first chapter is read with it),
+tagged with the chapter, the book&apos;s title and author and the track number,
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes &quot;01 Title.srt&quot; ... beside them. A
+failure stops the split: the chapters finished before it are kept, whole,
+and no playlist is written.
+</source>
+        <translation>
+Ein Buch, eine Datei pro Kapitel:
+       sayora-convert [OPTIONEN] --split chapters INPUT DIR
+Schreibt „01 Titel.mp3“, „02 Titel.mp3“, … nach DIR, eine pro Kapitel (das
+Inhaltsverzeichnis eines EPUB, die Gliederung eines PDF, die obersten
+Überschriften einer DOCX-, ODT- oder HTML-Datei; ein Text vor dem ersten
+Kapitel wird mit diesem gelesen), mit Kapitel, Titel und Autor des Buchs
+und der Titelnummer getaggt, dazu eine Wiedergabeliste „BUCHTITEL.m3u8“ in
+Reihenfolge. --format mp3 (Standard) oder wav; --subtitle-format srt, lrc
+oder vtt (oder --subtitles srt, lrc oder vtt) schreibt „01 Titel.srt“ …
+daneben. Ein Fehler beendet die Aufteilung: die vorher fertigen Kapitel
+bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
+</translation>
     </message>
 </context>
 <context>
@@ -988,6 +1043,17 @@ dem Status der ersten Eingabe, die fehlschlug.
     <message>
         <source>Text colour</source>
         <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>no key is set</source>
+        <translation>keine Taste festgelegt</translation>
+    </message>
+    <message>
+        <source>no session bus</source>
+        <translation>kein Sitzungsbus</translation>
     </message>
 </context>
 <context>
@@ -1283,74 +1349,14 @@ dem Status der ersten Eingabe, die fehlschlug.
     </message>
 </context>
 <context>
-    <name>SoundFileCommit</name>
+    <name>PartEncoder</name>
     <message>
-        <source>The MP3 encoder stopped before it had finished.</source>
-        <translation>Der MP3-Encoder hielt an, bevor er fertig war.</translation>
+        <source>the rendered sound cannot be read</source>
+        <translation>der erzeugte Ton kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>Der Ordner %1 existiert nicht.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to: it is a file.</source>
-        <translation>In den Ordner %1 kann nicht geschrieben werden: Er ist eine Datei.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to.</source>
-        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered (no sound file).</source>
-        <translation>Die Sprache wurde nicht erzeugt (keine Tondatei).</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered completely (the sound file is damaged).</source>
-        <translation>Die Sprache wurde nicht vollständig erzeugt (die Tondatei ist beschädigt).</translation>
-    </message>
-    <message>
-        <source>The voice produced no speech for this text.</source>
-        <translation>Die Stimme hat für diesen Text keine Sprache erzeugt.</translation>
-    </message>
-    <message>
-        <source>The sound file could not be written: %1.</source>
-        <translation>Die Tondatei konnte nicht geschrieben werden: %1.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
-        <translation>Der MP3-Encoder „lame“ ist nicht installiert.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not finish.</source>
-        <translation>Der MP3-Encoder wurde nicht fertig.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
-        <translation>Der MP3-Encoder „lame“ konnte nicht gestartet werden: %1</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder failed (exit code %1).</source>
-        <translation>Der MP3-Encoder ist fehlgeschlagen (Exit-Code %1).</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not write a complete MP3 file.</source>
-        <translation>Der MP3-Encoder hat keine vollständige MP3-Datei geschrieben.</translation>
-    </message>
-    <message>
-        <source>The permissions of %1 could not be set: %2</source>
-        <translation>Die Zugriffsrechte von %1 konnten nicht gesetzt werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced: %2</source>
-        <translation>%1 konnte nicht ersetzt werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
-        <translation>%1 ist an seinem Platz, aber das System konnte nicht bestätigen, dass die Datei auf dem Datenträger angekommen ist: %2</translation>
+        <source>stopped</source>
+        <translation>angehalten</translation>
     </message>
 </context>
 <context>
@@ -1393,6 +1399,37 @@ dem Status der ersten Eingabe, die fehlschlug.
     <message>
         <source>the subtitles of a part cannot be read</source>
         <translation>die Untertitel eines Teils können nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>no session bus</source>
+        <translation>kein Sitzungsbus</translation>
+    </message>
+    <message>
+        <source>the desktop portal offers no global shortcuts (%1)</source>
+        <translation>das Desktop-Portal bietet keine globalen Tastenkürzel an (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused a shortcut session (%1)</source>
+        <translation>das Desktop-Portal hat eine Tastenkürzel-Sitzung abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal gave no shortcut session</source>
+        <translation>das Desktop-Portal hat keine Tastenkürzel-Sitzung geliefert</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut (%1)</source>
+        <translation>das Desktop-Portal hat das Tastenkürzel abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>the shortcut was declined</source>
+        <translation>das Tastenkürzel wurde nicht angenommen</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut</source>
+        <translation>das Desktop-Portal hat das Tastenkürzel abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -1674,7 +1711,7 @@ Liest den markierten Text (oder mit --clipboard den kopierten Text) mit sayora v
     </message>
     <message>
         <source>no X display to read the selection from (DISPLAY is not set)</source>
-        <translation>keine X-Anzeige, aus der die Auswahl gelesen werden kann (DISPLAY ist nicht gesetzt)</translation>
+        <translation type="vanished">keine X-Anzeige, aus der die Auswahl gelesen werden kann (DISPLAY ist nicht gesetzt)</translation>
     </message>
     <message>
         <source>the clipboard holds no text</source>
@@ -1695,6 +1732,96 @@ Liest den markierten Text (oder mit --clipboard den kopierten Text) mit sayora v
     <message>
         <source>the reader ended abnormally</source>
         <translation>das Leseprogramm endete unerwartet</translation>
+    </message>
+    <message>
+        <source>cannot read the clipboard: %1</source>
+        <translation>die Zwischenablage kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the selection: %1</source>
+        <translation>die Auswahl kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKey</name>
+    <message>
+        <source>Read the selected text aloud</source>
+        <translation>Markierten Text vorlesen</translation>
+    </message>
+    <message>
+        <source>%1 cannot read the selection from other programs here (%2). Bind sayora-selection to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>%1 kann die Auswahl anderer Programme hier nicht lesen (%2). Legen Sie sayora-selection stattdessen in den Tastatureinstellungen des Desktops auf eine Taste.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileCommit</name>
+    <message>
+        <source>The MP3 encoder stopped before it had finished.</source>
+        <translation>Der MP3-Encoder hielt an, bevor er fertig war.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to: it is a file.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: Er ist eine Datei.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered (no sound file).</source>
+        <translation>Die Sprache wurde nicht erzeugt (keine Tondatei).</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered completely (the sound file is damaged).</source>
+        <translation>Die Sprache wurde nicht vollständig erzeugt (die Tondatei ist beschädigt).</translation>
+    </message>
+    <message>
+        <source>The voice produced no speech for this text.</source>
+        <translation>Die Stimme hat für diesen Text keine Sprache erzeugt.</translation>
+    </message>
+    <message>
+        <source>The sound file could not be written: %1.</source>
+        <translation>Die Tondatei konnte nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
+        <translation>Der MP3-Encoder „lame“ ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish.</source>
+        <translation>Der MP3-Encoder wurde nicht fertig.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
+        <translation>Der MP3-Encoder „lame“ konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1).</source>
+        <translation>Der MP3-Encoder ist fehlgeschlagen (Exit-Code %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not write a complete MP3 file.</source>
+        <translation>Der MP3-Encoder hat keine vollständige MP3-Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation type="vanished">Die Zugriffsrechte von %1 konnten nicht gesetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="vanished">%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation type="vanished">%1 konnte nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation type="vanished">%1 ist an seinem Platz, aber das System konnte nicht bestätigen, dass die Datei auf dem Datenträger angekommen ist: %2</translation>
     </message>
 </context>
 <context>
@@ -1978,6 +2105,29 @@ Es wurde nichts hineingeschrieben.</translation>
     <message>
         <source>Path/File access error</source>
         <translation>Fehler beim Zugriff auf Pfad oder Datei</translation>
+    </message>
+</context>
+<context>
+    <name>X11KeyGrab</name>
+    <message>
+        <source>no X server</source>
+        <translation>kein X-Server</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one key with its modifiers</source>
+        <translation>„%1“ ist nicht eine einzelne Taste mit ihren Zusatztasten</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be grabbed</source>
+        <translation>die Taste „%1“ kann nicht belegt werden</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is not on this keyboard</source>
+        <translation>die Taste „%1“ gibt es auf dieser Tastatur nicht</translation>
+    </message>
+    <message>
+        <source>another program holds the key &quot;%1&quot;</source>
+        <translation>ein anderes Programm belegt die Taste „%1“</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation>el archivo no está abierto</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation>No se pudo reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation>%1 está en su sitio, pero el sistema no pudo confirmar que llegó al disco: %2</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation>No se pudieron establecer los permisos de %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>BookNavigation</name>
     <message>
         <source>This text has no chapters</source>
@@ -213,7 +236,7 @@
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
-        <translation>con --split, --subtitles admite srt, lrc o vtt, no «%1»</translation>
+        <translation type="vanished">con --split, --subtitles admite srt, lrc o vtt, no «%1»</translation>
     </message>
     <message>
         <source>--split chapters needs a book and a folder: INPUT DIR</source>
@@ -236,7 +259,7 @@ wav; --subtitles srt, lrc or vtt writes &quot;01 Title.srt&quot; ... beside them
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
-        <translation>
+        <translation type="vanished">
 Un libro, un archivo por capítulo:
        sayora-convert [OPCIONES] --split chapters INPUT DIR
 Escribe «01 Título.mp3», «02 Título.mp3»… en DIR, uno por capítulo (el
@@ -650,11 +673,11 @@ Un lote termina con el estado de la primera entrada que falló.
     </message>
     <message>
         <source>FFmpeg has no AAC encoder</source>
-        <translation>FFmpeg no tiene codificador AAC</translation>
+        <translation type="vanished">FFmpeg no tiene codificador AAC</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>memoria agotada</translation>
+        <translation type="vanished">memoria agotada</translation>
     </message>
     <message>
         <source>%1 GB</source>
@@ -711,6 +734,38 @@ Un lote termina con el estado de la primera entrada que falló.
             <numerusform>, %n omitido (ya existía)</numerusform>
             <numerusform>, %n omitidos (ya existían)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>with --split, --subtitle-format takes srt, lrc or vtt, not &quot;%1&quot;</source>
+        <translation>con --split, --subtitle-format admite srt, lrc o vtt, no «%1»</translation>
+    </message>
+    <message>
+        <source>
+A book, one file per chapter:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per chapter (the
+table of contents of an EPUB, the outline of a PDF, the top headings of a
+DOCX, ODT or HTML file; a text before the first chapter is read with it),
+tagged with the chapter, the book&apos;s title and author and the track number,
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes &quot;01 Title.srt&quot; ... beside them. A
+failure stops the split: the chapters finished before it are kept, whole,
+and no playlist is written.
+</source>
+        <translation>
+Un libro, un archivo por capítulo:
+       sayora-convert [OPCIONES] --split chapters INPUT DIR
+Escribe «01 Título.mp3», «02 Título.mp3»… en DIR, uno por capítulo (el
+índice de un EPUB, el esquema de un PDF, los títulos principales de un
+archivo DOCX, ODT o HTML; un texto anterior al primer capítulo se lee con
+él), etiquetados con el capítulo, el título y el autor del libro y el número
+de pista, y una lista de reproducción «TÍTULO DEL LIBRO.m3u8» en orden.
+--format mp3 (predeterminado) o wav; --subtitle-format srt, lrc o vtt (o
+--subtitles srt, lrc o vtt) escribe «01 Título.srt»… a su lado. Un fallo
+detiene la división: los capítulos terminados antes se conservan enteros y
+no se escribe la lista.
+</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1032,17 @@ Un lote termina con el estado de la primera entrada que falló.
     <message>
         <source>Text colour</source>
         <translation>Color del texto</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>no key is set</source>
+        <translation>no hay ninguna tecla definida</translation>
+    </message>
+    <message>
+        <source>no session bus</source>
+        <translation>no hay bus de sesión</translation>
     </message>
 </context>
 <context>
@@ -1272,74 +1338,14 @@ Un lote termina con el estado de la primera entrada que falló.
     </message>
 </context>
 <context>
-    <name>SoundFileCommit</name>
+    <name>PartEncoder</name>
     <message>
-        <source>The MP3 encoder stopped before it had finished.</source>
-        <translation>El codificador MP3 se detuvo antes de terminar.</translation>
+        <source>the rendered sound cannot be read</source>
+        <translation>no se puede leer el sonido generado</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>La carpeta %1 no existe.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to: it is a file.</source>
-        <translation>No se puede escribir en la carpeta %1: es un archivo.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to.</source>
-        <translation>No se puede escribir en la carpeta %1.</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered (no sound file).</source>
-        <translation>No se generó la voz (no hay archivo de sonido).</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered completely (the sound file is damaged).</source>
-        <translation>La voz no se generó por completo (el archivo de sonido está dañado).</translation>
-    </message>
-    <message>
-        <source>The voice produced no speech for this text.</source>
-        <translation>La voz no produjo habla para este texto.</translation>
-    </message>
-    <message>
-        <source>The sound file could not be written: %1.</source>
-        <translation>No se pudo escribir el archivo de sonido: %1.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
-        <translation>El codificador MP3 «lame» no está instalado.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not finish.</source>
-        <translation>El codificador MP3 no terminó.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
-        <translation>No se pudo iniciar el codificador MP3 «lame»: %1</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder failed (exit code %1).</source>
-        <translation>El codificador MP3 falló (código de salida %1).</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not write a complete MP3 file.</source>
-        <translation>El codificador MP3 no escribió un archivo MP3 completo.</translation>
-    </message>
-    <message>
-        <source>The permissions of %1 could not be set: %2</source>
-        <translation>No se pudieron establecer los permisos de %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>No se pudo escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced: %2</source>
-        <translation>No se pudo reemplazar %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
-        <translation>%1 está en su sitio, pero el sistema no pudo confirmar que llegó al disco: %2</translation>
+        <source>stopped</source>
+        <translation>detenido</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1388,37 @@ Un lote termina con el estado de la primera entrada que falló.
     <message>
         <source>the subtitles of a part cannot be read</source>
         <translation>no se pueden leer los subtítulos de una parte</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>no session bus</source>
+        <translation>no hay bus de sesión</translation>
+    </message>
+    <message>
+        <source>the desktop portal offers no global shortcuts (%1)</source>
+        <translation>el portal de escritorio no ofrece atajos globales (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused a shortcut session (%1)</source>
+        <translation>el portal de escritorio rechazó una sesión de atajos (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal gave no shortcut session</source>
+        <translation>el portal de escritorio no proporcionó ninguna sesión de atajos</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut (%1)</source>
+        <translation>el portal de escritorio rechazó el atajo (%1)</translation>
+    </message>
+    <message>
+        <source>the shortcut was declined</source>
+        <translation>el atajo no fue aceptado</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut</source>
+        <translation>el portal de escritorio rechazó el atajo</translation>
     </message>
 </context>
 <context>
@@ -1663,7 +1700,7 @@ Lee en voz alta con sayora el texto seleccionado (o, con --clipboard, el texto c
     </message>
     <message>
         <source>no X display to read the selection from (DISPLAY is not set)</source>
-        <translation>no hay pantalla X de la que leer la selección (DISPLAY no está definida)</translation>
+        <translation type="vanished">no hay pantalla X de la que leer la selección (DISPLAY no está definida)</translation>
     </message>
     <message>
         <source>the clipboard holds no text</source>
@@ -1684,6 +1721,96 @@ Lee en voz alta con sayora el texto seleccionado (o, con --clipboard, el texto c
     <message>
         <source>the reader ended abnormally</source>
         <translation>el lector terminó de forma anómala</translation>
+    </message>
+    <message>
+        <source>cannot read the clipboard: %1</source>
+        <translation>no se puede leer el portapapeles: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the selection: %1</source>
+        <translation>no se puede leer la selección: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKey</name>
+    <message>
+        <source>Read the selected text aloud</source>
+        <translation>Leer en voz alta el texto seleccionado</translation>
+    </message>
+    <message>
+        <source>%1 cannot read the selection from other programs here (%2). Bind sayora-selection to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>%1 no puede leer aquí la selección de otros programas (%2). En su lugar, asigne sayora-selection a una tecla en la configuración de teclado del escritorio.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileCommit</name>
+    <message>
+        <source>The MP3 encoder stopped before it had finished.</source>
+        <translation>El codificador MP3 se detuvo antes de terminar.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to: it is a file.</source>
+        <translation>No se puede escribir en la carpeta %1: es un archivo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>No se puede escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered (no sound file).</source>
+        <translation>No se generó la voz (no hay archivo de sonido).</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered completely (the sound file is damaged).</source>
+        <translation>La voz no se generó por completo (el archivo de sonido está dañado).</translation>
+    </message>
+    <message>
+        <source>The voice produced no speech for this text.</source>
+        <translation>La voz no produjo habla para este texto.</translation>
+    </message>
+    <message>
+        <source>The sound file could not be written: %1.</source>
+        <translation>No se pudo escribir el archivo de sonido: %1.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
+        <translation>El codificador MP3 «lame» no está instalado.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish.</source>
+        <translation>El codificador MP3 no terminó.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
+        <translation>No se pudo iniciar el codificador MP3 «lame»: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1).</source>
+        <translation>El codificador MP3 falló (código de salida %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not write a complete MP3 file.</source>
+        <translation>El codificador MP3 no escribió un archivo MP3 completo.</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation type="vanished">No se pudieron establecer los permisos de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="vanished">No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation type="vanished">No se pudo reemplazar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation type="vanished">%1 está en su sitio, pero el sistema no pudo confirmar que llegó al disco: %2</translation>
     </message>
 </context>
 <context>
@@ -1967,6 +2094,29 @@ No se escribió nada en él.</translation>
     <message>
         <source>Path/File access error</source>
         <translation>Error de acceso a la ruta o al archivo</translation>
+    </message>
+</context>
+<context>
+    <name>X11KeyGrab</name>
+    <message>
+        <source>no X server</source>
+        <translation>no hay servidor X</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one key with its modifiers</source>
+        <translation>«%1» no es una sola tecla con sus modificadores</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be grabbed</source>
+        <translation>no se puede capturar la tecla «%1»</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is not on this keyboard</source>
+        <translation>la tecla «%1» no está en este teclado</translation>
+    </message>
+    <message>
+        <source>another program holds the key &quot;%1&quot;</source>
+        <translation>otro programa tiene ocupada la tecla «%1»</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation>le fichier n’est pas ouvert</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation>%1 n’a pas pu être remplacé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation>%1 est en place, mais le système n’a pas pu confirmer qu’il a atteint le disque&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation>Les permissions de %1 n’ont pas pu être réglées&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>BookNavigation</name>
     <message>
         <source>This text has no chapters</source>
@@ -213,7 +236,7 @@
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
-        <translation>avec --split, --subtitles prend srt, lrc ou vtt, pas «&#xa0;%1&#xa0;»</translation>
+        <translation type="vanished">avec --split, --subtitles prend srt, lrc ou vtt, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--split chapters needs a book and a folder: INPUT DIR</source>
@@ -236,7 +259,7 @@ wav; --subtitles srt, lrc or vtt writes &quot;01 Title.srt&quot; ... beside them
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
-        <translation>
+        <translation type="vanished">
 Un livre, un fichier par chapitre&#xa0;:
        sayora-convert [OPTIONS] --split chapters INPUT DIR
 Écrit «&#xa0;01 Titre.mp3&#xa0;», «&#xa0;02 Titre.mp3&#xa0;»… dans DIR, un par chapitre (la
@@ -655,11 +678,11 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
     </message>
     <message>
         <source>FFmpeg has no AAC encoder</source>
-        <translation>FFmpeg n’a pas d’encodeur AAC</translation>
+        <translation type="vanished">FFmpeg n’a pas d’encodeur AAC</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>mémoire insuffisante</translation>
+        <translation type="vanished">mémoire insuffisante</translation>
     </message>
     <message>
         <source>%1 GB</source>
@@ -716,6 +739,38 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
             <numerusform>, %n ignoré (déjà présent)</numerusform>
             <numerusform>, %n ignorés (déjà présents)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>with --split, --subtitle-format takes srt, lrc or vtt, not &quot;%1&quot;</source>
+        <translation>avec --split, --subtitle-format prend srt, lrc ou vtt, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>
+A book, one file per chapter:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per chapter (the
+table of contents of an EPUB, the outline of a PDF, the top headings of a
+DOCX, ODT or HTML file; a text before the first chapter is read with it),
+tagged with the chapter, the book&apos;s title and author and the track number,
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes &quot;01 Title.srt&quot; ... beside them. A
+failure stops the split: the chapters finished before it are kept, whole,
+and no playlist is written.
+</source>
+        <translation>
+Un livre, un fichier par chapitre&#xa0;:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Écrit «&#xa0;01 Titre.mp3&#xa0;», «&#xa0;02 Titre.mp3&#xa0;»… dans DIR, un par chapitre (la
+table des matières d’un EPUB, le plan d’un PDF, les titres de premier niveau
+d’un fichier DOCX, ODT ou HTML&#xa0;; un texte avant le premier chapitre est lu
+avec celui-ci), étiquetés avec le chapitre, le titre et l’auteur du livre et
+le numéro de piste, plus une liste de lecture «&#xa0;TITRE DU LIVRE.m3u8&#xa0;» dans
+l’ordre. --format mp3 (par défaut) ou wav&#xa0;; --subtitle-format srt, lrc ou
+vtt (ou --subtitles srt, lrc ou vtt) écrit «&#xa0;01 Titre.srt&#xa0;»… à côté. Un
+échec arrête le découpage&#xa0;: les chapitres terminés avant lui sont
+conservés, entiers, et aucune liste de lecture n’est écrite.
+</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1037,17 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
     <message>
         <source>Text colour</source>
         <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>no key is set</source>
+        <translation>aucune touche n’est définie</translation>
+    </message>
+    <message>
+        <source>no session bus</source>
+        <translation>pas de bus de session</translation>
     </message>
 </context>
 <context>
@@ -1277,74 +1343,14 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
     </message>
 </context>
 <context>
-    <name>SoundFileCommit</name>
+    <name>PartEncoder</name>
     <message>
-        <source>The MP3 encoder stopped before it had finished.</source>
-        <translation>L’encodeur MP3 s’est arrêté avant d’avoir fini.</translation>
+        <source>the rendered sound cannot be read</source>
+        <translation>le son produit ne peut pas être lu</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>Le dossier %1 n’existe pas.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to: it is a file.</source>
-        <translation>Impossible d’écrire dans le dossier %1&#xa0;: c’est un fichier.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to.</source>
-        <translation>Impossible d’écrire dans le dossier %1.</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered (no sound file).</source>
-        <translation>La parole n’a pas été produite (pas de fichier son).</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered completely (the sound file is damaged).</source>
-        <translation>La parole n’a pas été produite entièrement (le fichier son est endommagé).</translation>
-    </message>
-    <message>
-        <source>The voice produced no speech for this text.</source>
-        <translation>La voix n’a produit aucune parole pour ce texte.</translation>
-    </message>
-    <message>
-        <source>The sound file could not be written: %1.</source>
-        <translation>Le fichier son n’a pas pu être écrit&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
-        <translation>L’encodeur MP3 «&#xa0;lame&#xa0;» n’est pas installé.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not finish.</source>
-        <translation>L’encodeur MP3 n’a pas terminé.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
-        <translation>L’encodeur MP3 «&#xa0;lame&#xa0;» n’a pas pu être lancé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder failed (exit code %1).</source>
-        <translation>L’encodeur MP3 a échoué (code de sortie %1).</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not write a complete MP3 file.</source>
-        <translation>L’encodeur MP3 n’a pas écrit un fichier MP3 complet.</translation>
-    </message>
-    <message>
-        <source>The permissions of %1 could not be set: %2</source>
-        <translation>Les permissions de %1 n’ont pas pu être réglées&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 n’a pas pu être écrit&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced: %2</source>
-        <translation>%1 n’a pas pu être remplacé&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
-        <translation>%1 est en place, mais le système n’a pas pu confirmer qu’il a atteint le disque&#xa0;: %2</translation>
+        <source>stopped</source>
+        <translation>arrêté</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +1393,37 @@ réessayer. Un lot se termine avec le code de la première entrée en échec.
     <message>
         <source>the subtitles of a part cannot be read</source>
         <translation>les sous-titres d’une partie ne peuvent pas être lus</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>no session bus</source>
+        <translation>pas de bus de session</translation>
+    </message>
+    <message>
+        <source>the desktop portal offers no global shortcuts (%1)</source>
+        <translation>le portail de bureau ne propose pas de raccourcis globaux (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused a shortcut session (%1)</source>
+        <translation>le portail de bureau a refusé une session de raccourcis (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal gave no shortcut session</source>
+        <translation>le portail de bureau n’a fourni aucune session de raccourcis</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut (%1)</source>
+        <translation>le portail de bureau a refusé le raccourci (%1)</translation>
+    </message>
+    <message>
+        <source>the shortcut was declined</source>
+        <translation>le raccourci n’a pas été accepté</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut</source>
+        <translation>le portail de bureau a refusé le raccourci</translation>
     </message>
 </context>
 <context>
@@ -1668,7 +1705,7 @@ Lit à voix haute avec sayora le texte sélectionné (ou, avec --clipboard, le t
     </message>
     <message>
         <source>no X display to read the selection from (DISPLAY is not set)</source>
-        <translation>pas d’affichage X où lire la sélection (DISPLAY n’est pas défini)</translation>
+        <translation type="vanished">pas d’affichage X où lire la sélection (DISPLAY n’est pas défini)</translation>
     </message>
     <message>
         <source>the clipboard holds no text</source>
@@ -1689,6 +1726,96 @@ Lit à voix haute avec sayora le texte sélectionné (ou, avec --clipboard, le t
     <message>
         <source>the reader ended abnormally</source>
         <translation>le lecteur s’est terminé anormalement</translation>
+    </message>
+    <message>
+        <source>cannot read the clipboard: %1</source>
+        <translation>impossible de lire le presse-papiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the selection: %1</source>
+        <translation>impossible de lire la sélection&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKey</name>
+    <message>
+        <source>Read the selected text aloud</source>
+        <translation>Lire à voix haute le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>%1 cannot read the selection from other programs here (%2). Bind sayora-selection to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>%1 ne peut pas lire ici la sélection des autres programmes (%2). Associez plutôt sayora-selection à une touche dans les paramètres du clavier du bureau.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileCommit</name>
+    <message>
+        <source>The MP3 encoder stopped before it had finished.</source>
+        <translation>L’encodeur MP3 s’est arrêté avant d’avoir fini.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to: it is a file.</source>
+        <translation>Impossible d’écrire dans le dossier %1&#xa0;: c’est un fichier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>Impossible d’écrire dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered (no sound file).</source>
+        <translation>La parole n’a pas été produite (pas de fichier son).</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered completely (the sound file is damaged).</source>
+        <translation>La parole n’a pas été produite entièrement (le fichier son est endommagé).</translation>
+    </message>
+    <message>
+        <source>The voice produced no speech for this text.</source>
+        <translation>La voix n’a produit aucune parole pour ce texte.</translation>
+    </message>
+    <message>
+        <source>The sound file could not be written: %1.</source>
+        <translation>Le fichier son n’a pas pu être écrit&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
+        <translation>L’encodeur MP3 «&#xa0;lame&#xa0;» n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish.</source>
+        <translation>L’encodeur MP3 n’a pas terminé.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
+        <translation>L’encodeur MP3 «&#xa0;lame&#xa0;» n’a pas pu être lancé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1).</source>
+        <translation>L’encodeur MP3 a échoué (code de sortie %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not write a complete MP3 file.</source>
+        <translation>L’encodeur MP3 n’a pas écrit un fichier MP3 complet.</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation type="vanished">Les permissions de %1 n’ont pas pu être réglées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="vanished">%1 n’a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation type="vanished">%1 n’a pas pu être remplacé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation type="vanished">%1 est en place, mais le système n’a pas pu confirmer qu’il a atteint le disque&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1972,6 +2099,29 @@ Rien n’y a été écrit.</translation>
     <message>
         <source>Path/File access error</source>
         <translation>Erreur d’accès au chemin ou au fichier</translation>
+    </message>
+</context>
+<context>
+    <name>X11KeyGrab</name>
+    <message>
+        <source>no X server</source>
+        <translation>pas de serveur X</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one key with its modifiers</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une seule touche avec ses modificateurs</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be grabbed</source>
+        <translation>la touche «&#xa0;%1&#xa0;» ne peut pas être capturée</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is not on this keyboard</source>
+        <translation>la touche «&#xa0;%1&#xa0;» n’existe pas sur ce clavier</translation>
+    </message>
+    <message>
+        <source>another program holds the key &quot;%1&quot;</source>
+        <translation>un autre programme occupe la touche «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation>ファイルが開かれていません</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation>%1 を置き換えられませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation>%1 は配置されましたが、ディスクに書き込まれたことをシステムが確認できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation>%1 のアクセス権を設定できませんでした: %2</translation>
+    </message>
+</context>
+<context>
     <name>BookNavigation</name>
     <message>
         <source>This text has no chapters</source>
@@ -213,7 +236,7 @@
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
-        <translation>--split と併用する --subtitles には srt、lrc、vtt のいずれかを指定してください (「%1」ではなく)</translation>
+        <translation type="vanished">--split と併用する --subtitles には srt、lrc、vtt のいずれかを指定してください (「%1」ではなく)</translation>
     </message>
     <message>
         <source>--split chapters needs a book and a folder: INPUT DIR</source>
@@ -236,7 +259,7 @@ wav; --subtitles srt, lrc or vtt writes &quot;01 Title.srt&quot; ... beside them
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
-        <translation>
+        <translation type="vanished">
 本を章ごとに1ファイルずつ:
        sayora-convert [オプション] --split chapters INPUT DIR
 DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書き出します
@@ -641,11 +664,11 @@ FORMAT: その形式で標準出力へ):
     </message>
     <message>
         <source>FFmpeg has no AAC encoder</source>
-        <translation>FFmpeg に AAC エンコーダーがありません</translation>
+        <translation type="vanished">FFmpeg に AAC エンコーダーがありません</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>メモリが足りません</translation>
+        <translation type="vanished">メモリが足りません</translation>
     </message>
     <message>
         <source>%1 GB</source>
@@ -698,6 +721,38 @@ FORMAT: その形式で標準出力へ):
         <translation>
             <numerusform>、%n ファイルを飛ばしました (既存)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>with --split, --subtitle-format takes srt, lrc or vtt, not &quot;%1&quot;</source>
+        <translation>--split と併用する --subtitle-format には srt、lrc、vtt のいずれかを指定してください (「%1」ではなく)</translation>
+    </message>
+    <message>
+        <source>
+A book, one file per chapter:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per chapter (the
+table of contents of an EPUB, the outline of a PDF, the top headings of a
+DOCX, ODT or HTML file; a text before the first chapter is read with it),
+tagged with the chapter, the book&apos;s title and author and the track number,
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes &quot;01 Title.srt&quot; ... beside them. A
+failure stops the split: the chapters finished before it are kept, whole,
+and no playlist is written.
+</source>
+        <translation>
+本を章ごとに1ファイルずつ:
+       sayora-convert [オプション] --split chapters INPUT DIR
+DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書き出します
+(EPUB の目次、PDF のアウトライン、DOCX・ODT・HTML の最上位の見出しに
+従います。最初の章より前のテキストはその章と一緒に読みます)。章、本の
+タイトルと著者、トラック番号のタグを付け、順に並べたプレイリスト
+「本のタイトル.m3u8」も書き出します。--format は mp3 (既定) か wav。
+--subtitle-format srt、lrc、vtt (または --subtitles srt、lrc、vtt) で
+「01 タイトル.srt」… を隣に書き出します。
+失敗すると分割は止まります。それまでに完成した章はそのまま残り、
+プレイリストは書き出されません。
+</translation>
     </message>
 </context>
 <context>
@@ -964,6 +1019,17 @@ FORMAT: その形式で標準出力へ):
     <message>
         <source>Text colour</source>
         <translation>文字の色</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>no key is set</source>
+        <translation>キーが設定されていません</translation>
+    </message>
+    <message>
+        <source>no session bus</source>
+        <translation>セッションバスがありません</translation>
     </message>
 </context>
 <context>
@@ -1257,74 +1323,14 @@ FORMAT: その形式で標準出力へ):
     </message>
 </context>
 <context>
-    <name>SoundFileCommit</name>
+    <name>PartEncoder</name>
     <message>
-        <source>The MP3 encoder stopped before it had finished.</source>
-        <translation>MP3 エンコーダーが完了前に停止しました。</translation>
+        <source>the rendered sound cannot be read</source>
+        <translation>生成された音声を読み取れません</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>フォルダー %1 は存在しません。</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to: it is a file.</source>
-        <translation>フォルダー %1 に書き込めません: ファイルです。</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to.</source>
-        <translation>フォルダー %1 に書き込めません。</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered (no sound file).</source>
-        <translation>音声が生成されませんでした (サウンドファイルがありません)。</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered completely (the sound file is damaged).</source>
-        <translation>音声が最後まで生成されませんでした (サウンドファイルが壊れています)。</translation>
-    </message>
-    <message>
-        <source>The voice produced no speech for this text.</source>
-        <translation>このテキストに対して音声が何も出力されませんでした。</translation>
-    </message>
-    <message>
-        <source>The sound file could not be written: %1.</source>
-        <translation>サウンドファイルを書き込めませんでした: %1。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
-        <translation>MP3 エンコーダー「lame」がインストールされていません。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not finish.</source>
-        <translation>MP3 エンコーダーが完了しませんでした。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
-        <translation>MP3 エンコーダー「lame」を起動できませんでした: %1</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder failed (exit code %1).</source>
-        <translation>MP3 エンコーダーが失敗しました (終了コード %1)。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not write a complete MP3 file.</source>
-        <translation>MP3 エンコーダーが完全な MP3 ファイルを書き出しませんでした。</translation>
-    </message>
-    <message>
-        <source>The permissions of %1 could not be set: %2</source>
-        <translation>%1 のアクセス権を設定できませんでした: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 を書き込めませんでした: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced: %2</source>
-        <translation>%1 を置き換えられませんでした: %2</translation>
-    </message>
-    <message>
-        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
-        <translation>%1 は配置されましたが、ディスクに書き込まれたことをシステムが確認できませんでした: %2</translation>
+        <source>stopped</source>
+        <translation>停止しました</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1373,37 @@ FORMAT: その形式で標準出力へ):
     <message>
         <source>the subtitles of a part cannot be read</source>
         <translation>部分の字幕を読めません</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>no session bus</source>
+        <translation>セッションバスがありません</translation>
+    </message>
+    <message>
+        <source>the desktop portal offers no global shortcuts (%1)</source>
+        <translation>デスクトップポータルがグローバルショートカットを提供していません (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused a shortcut session (%1)</source>
+        <translation>デスクトップポータルがショートカットのセッションを拒否しました (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal gave no shortcut session</source>
+        <translation>デスクトップポータルからショートカットのセッションが得られませんでした</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut (%1)</source>
+        <translation>デスクトップポータルがショートカットを拒否しました (%1)</translation>
+    </message>
+    <message>
+        <source>the shortcut was declined</source>
+        <translation>ショートカットは承認されませんでした</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut</source>
+        <translation>デスクトップポータルがショートカットを拒否しました</translation>
     </message>
 </context>
 <context>
@@ -1648,7 +1685,7 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
     </message>
     <message>
         <source>no X display to read the selection from (DISPLAY is not set)</source>
-        <translation>選択範囲を読み取る X ディスプレイがありません (DISPLAY が設定されていません)</translation>
+        <translation type="vanished">選択範囲を読み取る X ディスプレイがありません (DISPLAY が設定されていません)</translation>
     </message>
     <message>
         <source>the clipboard holds no text</source>
@@ -1669,6 +1706,96 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
     <message>
         <source>the reader ended abnormally</source>
         <translation>読み上げプログラムが異常終了しました</translation>
+    </message>
+    <message>
+        <source>cannot read the clipboard: %1</source>
+        <translation>クリップボードを読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the selection: %1</source>
+        <translation>選択範囲を読み取れません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKey</name>
+    <message>
+        <source>Read the selected text aloud</source>
+        <translation>選択したテキストを読み上げる</translation>
+    </message>
+    <message>
+        <source>%1 cannot read the selection from other programs here (%2). Bind sayora-selection to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>%1 はここでは他のプログラムの選択範囲を読み取れません (%2)。代わりに、デスクトップのキーボード設定で sayora-selection をキーに割り当ててください。</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileCommit</name>
+    <message>
+        <source>The MP3 encoder stopped before it had finished.</source>
+        <translation>MP3 エンコーダーが完了前に停止しました。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to: it is a file.</source>
+        <translation>フォルダー %1 に書き込めません: ファイルです。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>フォルダー %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered (no sound file).</source>
+        <translation>音声が生成されませんでした (サウンドファイルがありません)。</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered completely (the sound file is damaged).</source>
+        <translation>音声が最後まで生成されませんでした (サウンドファイルが壊れています)。</translation>
+    </message>
+    <message>
+        <source>The voice produced no speech for this text.</source>
+        <translation>このテキストに対して音声が何も出力されませんでした。</translation>
+    </message>
+    <message>
+        <source>The sound file could not be written: %1.</source>
+        <translation>サウンドファイルを書き込めませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
+        <translation>MP3 エンコーダー「lame」がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish.</source>
+        <translation>MP3 エンコーダーが完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
+        <translation>MP3 エンコーダー「lame」を起動できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1).</source>
+        <translation>MP3 エンコーダーが失敗しました (終了コード %1)。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not write a complete MP3 file.</source>
+        <translation>MP3 エンコーダーが完全な MP3 ファイルを書き出しませんでした。</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation type="vanished">%1 のアクセス権を設定できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="vanished">%1 を書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation type="vanished">%1 を置き換えられませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation type="vanished">%1 は配置されましたが、ディスクに書き込まれたことをシステムが確認できませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +2075,29 @@ Nothing was written to it.</source>
     <message>
         <source>Path/File access error</source>
         <translation>パスまたはファイルのアクセスエラー</translation>
+    </message>
+</context>
+<context>
+    <name>X11KeyGrab</name>
+    <message>
+        <source>no X server</source>
+        <translation>X サーバーがありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one key with its modifiers</source>
+        <translation>「%1」は修飾キー付きの 1 つのキーではありません</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be grabbed</source>
+        <translation>キー「%1」を確保できません</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is not on this keyboard</source>
+        <translation>キー「%1」はこのキーボードにありません</translation>
+    </message>
+    <message>
+        <source>another program holds the key &quot;%1&quot;</source>
+        <translation>キー「%1」は別のプログラムが使用しています</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation>файл не открыт</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation>Не удалось заменить %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation>%1 на месте, но система не смогла подтвердить, что он записан на диск: %2</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation>Не удалось задать права доступа %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>BookNavigation</name>
     <message>
         <source>This text has no chapters</source>
@@ -213,7 +236,7 @@
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
-        <translation>с --split параметр --subtitles принимает srt, lrc или vtt, а не «%1»</translation>
+        <translation type="vanished">с --split параметр --subtitles принимает srt, lrc или vtt, а не «%1»</translation>
     </message>
     <message>
         <source>--split chapters needs a book and a folder: INPUT DIR</source>
@@ -236,7 +259,7 @@ wav; --subtitles srt, lrc or vtt writes &quot;01 Title.srt&quot; ... beside them
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
-        <translation>
+        <translation type="vanished">
 Книга, по файлу на главу:
        sayora-convert [ПАРАМЕТРЫ] --split chapters INPUT DIR
 Записывает «01 Название.mp3», «02 Название.mp3»… в DIR, по одному на главу
@@ -650,11 +673,11 @@ first input that failed.
     </message>
     <message>
         <source>FFmpeg has no AAC encoder</source>
-        <translation>в FFmpeg нет кодировщика AAC</translation>
+        <translation type="vanished">в FFmpeg нет кодировщика AAC</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>недостаточно памяти</translation>
+        <translation type="vanished">недостаточно памяти</translation>
     </message>
     <message>
         <source>%1 GB</source>
@@ -715,6 +738,38 @@ first input that failed.
             <numerusform>, %n пропущено (уже есть)</numerusform>
             <numerusform>, %n пропущено (уже есть)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>with --split, --subtitle-format takes srt, lrc or vtt, not &quot;%1&quot;</source>
+        <translation>с --split параметр --subtitle-format принимает srt, lrc или vtt, а не «%1»</translation>
+    </message>
+    <message>
+        <source>
+A book, one file per chapter:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per chapter (the
+table of contents of an EPUB, the outline of a PDF, the top headings of a
+DOCX, ODT or HTML file; a text before the first chapter is read with it),
+tagged with the chapter, the book&apos;s title and author and the track number,
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes &quot;01 Title.srt&quot; ... beside them. A
+failure stops the split: the chapters finished before it are kept, whole,
+and no playlist is written.
+</source>
+        <translation>
+Книга, по файлу на главу:
+       sayora-convert [ПАРАМЕТРЫ] --split chapters INPUT DIR
+Записывает «01 Название.mp3», «02 Название.mp3»… в DIR, по одному на главу
+(оглавление EPUB, структура PDF, заголовки верхнего уровня DOCX, ODT или
+HTML; текст перед первой главой читается вместе с ней), с тегами главы,
+названия и автора книги и номера дорожки, и список воспроизведения
+«НАЗВАНИЕ КНИГИ.m3u8» по порядку. --format mp3 (по умолчанию) или wav;
+--subtitle-format srt, lrc или vtt (или --subtitles srt, lrc или vtt)
+записывает рядом «01 Название.srt»… Ошибка останавливает разбиение: главы,
+готовые до неё, сохраняются целиком, а список воспроизведения не
+записывается.
+</translation>
     </message>
 </context>
 <context>
@@ -981,6 +1036,17 @@ first input that failed.
     <message>
         <source>Text colour</source>
         <translation>Цвет текста</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>no key is set</source>
+        <translation>клавиша не задана</translation>
+    </message>
+    <message>
+        <source>no session bus</source>
+        <translation>нет сеансовой шины</translation>
     </message>
 </context>
 <context>
@@ -1278,74 +1344,14 @@ first input that failed.
     </message>
 </context>
 <context>
-    <name>SoundFileCommit</name>
+    <name>PartEncoder</name>
     <message>
-        <source>The MP3 encoder stopped before it had finished.</source>
-        <translation>Кодировщик MP3 остановился, не закончив работу.</translation>
+        <source>the rendered sound cannot be read</source>
+        <translation>не удаётся прочитать созданный звук</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>Папка %1 не существует.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to: it is a file.</source>
-        <translation>В папку %1 нельзя записать: это файл.</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to.</source>
-        <translation>В папку %1 нельзя записать.</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered (no sound file).</source>
-        <translation>Речь не создана (нет звукового файла).</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered completely (the sound file is damaged).</source>
-        <translation>Речь создана не полностью (звуковой файл повреждён).</translation>
-    </message>
-    <message>
-        <source>The voice produced no speech for this text.</source>
-        <translation>Голос не произнёс этот текст.</translation>
-    </message>
-    <message>
-        <source>The sound file could not be written: %1.</source>
-        <translation>Не удалось записать звуковой файл: %1.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
-        <translation>Кодировщик MP3 «lame» не установлен.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not finish.</source>
-        <translation>Кодировщик MP3 не завершил работу.</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
-        <translation>Не удалось запустить кодировщик MP3 «lame»: %1</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder failed (exit code %1).</source>
-        <translation>Ошибка кодировщика MP3 (код завершения %1).</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not write a complete MP3 file.</source>
-        <translation>Кодировщик MP3 не записал полный файл MP3.</translation>
-    </message>
-    <message>
-        <source>The permissions of %1 could not be set: %2</source>
-        <translation>Не удалось задать права доступа %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>Не удалось записать %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced: %2</source>
-        <translation>Не удалось заменить %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
-        <translation>%1 на месте, но система не смогла подтвердить, что он записан на диск: %2</translation>
+        <source>stopped</source>
+        <translation>остановлено</translation>
     </message>
 </context>
 <context>
@@ -1388,6 +1394,37 @@ first input that failed.
     <message>
         <source>the subtitles of a part cannot be read</source>
         <translation>не удаётся прочитать субтитры части</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>no session bus</source>
+        <translation>нет сеансовой шины</translation>
+    </message>
+    <message>
+        <source>the desktop portal offers no global shortcuts (%1)</source>
+        <translation>портал рабочего стола не предоставляет глобальных сочетаний клавиш (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused a shortcut session (%1)</source>
+        <translation>портал рабочего стола отказал в сеансе сочетаний клавиш (%1)</translation>
+    </message>
+    <message>
+        <source>the desktop portal gave no shortcut session</source>
+        <translation>портал рабочего стола не предоставил сеанс сочетаний клавиш</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut (%1)</source>
+        <translation>портал рабочего стола отклонил сочетание клавиш (%1)</translation>
+    </message>
+    <message>
+        <source>the shortcut was declined</source>
+        <translation>сочетание клавиш не было принято</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut</source>
+        <translation>портал рабочего стола отклонил сочетание клавиш</translation>
     </message>
 </context>
 <context>
@@ -1669,7 +1706,7 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
     </message>
     <message>
         <source>no X display to read the selection from (DISPLAY is not set)</source>
-        <translation>нет дисплея X, с которого можно прочитать выделение (DISPLAY не задан)</translation>
+        <translation type="vanished">нет дисплея X, с которого можно прочитать выделение (DISPLAY не задан)</translation>
     </message>
     <message>
         <source>the clipboard holds no text</source>
@@ -1690,6 +1727,96 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
     <message>
         <source>the reader ended abnormally</source>
         <translation>программа чтения завершилась аварийно</translation>
+    </message>
+    <message>
+        <source>cannot read the clipboard: %1</source>
+        <translation>не удаётся прочитать буфер обмена: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the selection: %1</source>
+        <translation>не удаётся прочитать выделение: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKey</name>
+    <message>
+        <source>Read the selected text aloud</source>
+        <translation>Прочитать вслух выделенный текст</translation>
+    </message>
+    <message>
+        <source>%1 cannot read the selection from other programs here (%2). Bind sayora-selection to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>%1 не может здесь прочитать выделение из других программ (%2). Вместо этого назначьте sayora-selection клавишу в настройках клавиатуры рабочего стола.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileCommit</name>
+    <message>
+        <source>The MP3 encoder stopped before it had finished.</source>
+        <translation>Кодировщик MP3 остановился, не закончив работу.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to: it is a file.</source>
+        <translation>В папку %1 нельзя записать: это файл.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>В папку %1 нельзя записать.</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered (no sound file).</source>
+        <translation>Речь не создана (нет звукового файла).</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered completely (the sound file is damaged).</source>
+        <translation>Речь создана не полностью (звуковой файл повреждён).</translation>
+    </message>
+    <message>
+        <source>The voice produced no speech for this text.</source>
+        <translation>Голос не произнёс этот текст.</translation>
+    </message>
+    <message>
+        <source>The sound file could not be written: %1.</source>
+        <translation>Не удалось записать звуковой файл: %1.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
+        <translation>Кодировщик MP3 «lame» не установлен.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish.</source>
+        <translation>Кодировщик MP3 не завершил работу.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
+        <translation>Не удалось запустить кодировщик MP3 «lame»: %1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1).</source>
+        <translation>Ошибка кодировщика MP3 (код завершения %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not write a complete MP3 file.</source>
+        <translation>Кодировщик MP3 не записал полный файл MP3.</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation type="vanished">Не удалось задать права доступа %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="vanished">Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation type="vanished">Не удалось заменить %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation type="vanished">%1 на месте, но система не смогла подтвердить, что он записан на диск: %2</translation>
     </message>
 </context>
 <context>
@@ -1977,6 +2104,29 @@ Nothing was written to it.</source>
     <message>
         <source>Path/File access error</source>
         <translation>Ошибка доступа к пути или файлу</translation>
+    </message>
+</context>
+<context>
+    <name>X11KeyGrab</name>
+    <message>
+        <source>no X server</source>
+        <translation>нет X-сервера</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one key with its modifiers</source>
+        <translation>«%1» — не одна клавиша с модификаторами</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be grabbed</source>
+        <translation>не удаётся перехватить клавишу «%1»</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is not on this keyboard</source>
+        <translation>клавиши «%1» нет на этой клавиатуре</translation>
+    </message>
+    <message>
+        <source>another program holds the key &quot;%1&quot;</source>
+        <translation>клавиша «%1» занята другой программой</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is not open</source>
+        <translation>文件未打开</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation>无法替换 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation>%1 已就位，但系统无法确认它已写入磁盘：%2</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation>无法设置 %1 的权限：%2</translation>
+    </message>
+</context>
+<context>
     <name>BookNavigation</name>
     <message>
         <source>This text has no chapters</source>
@@ -213,7 +236,7 @@
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
-        <translation>与 --split 同用时，--subtitles 只接受 srt、lrc 或 vtt，而不是“%1”</translation>
+        <translation type="vanished">与 --split 同用时，--subtitles 只接受 srt、lrc 或 vtt，而不是“%1”</translation>
     </message>
     <message>
         <source>--split chapters needs a book and a folder: INPUT DIR</source>
@@ -236,7 +259,7 @@ wav; --subtitles srt, lrc or vtt writes &quot;01 Title.srt&quot; ... beside them
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
-        <translation>
+        <translation type="vanished">
 一本书，每章一个文件：
        sayora-convert [选项] --split chapters INPUT DIR
 在 DIR 中按章写出“01 标题.mp3”、“02 标题.mp3”……（依据 EPUB 的目录、PDF 的
@@ -634,11 +657,11 @@ RTF、PDF、EPUB、DOCX、ODT 或 HTML 文件，读取方式与 Sayora 的“打
     </message>
     <message>
         <source>FFmpeg has no AAC encoder</source>
-        <translation>FFmpeg 没有 AAC 编码器</translation>
+        <translation type="vanished">FFmpeg 没有 AAC 编码器</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>内存不足</translation>
+        <translation type="vanished">内存不足</translation>
     </message>
     <message>
         <source>%1 GB</source>
@@ -691,6 +714,35 @@ RTF、PDF、EPUB、DOCX、ODT 或 HTML 文件，读取方式与 Sayora 的“打
         <translation>
             <numerusform>，跳过 %n 个（已存在）</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>with --split, --subtitle-format takes srt, lrc or vtt, not &quot;%1&quot;</source>
+        <translation>与 --split 同用时，--subtitle-format 只接受 srt、lrc 或 vtt，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>
+A book, one file per chapter:
+       sayora-convert [OPTIONS] --split chapters INPUT DIR
+Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per chapter (the
+table of contents of an EPUB, the outline of a PDF, the top headings of a
+DOCX, ODT or HTML file; a text before the first chapter is read with it),
+tagged with the chapter, the book&apos;s title and author and the track number,
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
+wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
+writes &quot;01 Title.srt&quot; ... beside them. A
+failure stops the split: the chapters finished before it are kept, whole,
+and no playlist is written.
+</source>
+        <translation>
+一本书，每章一个文件：
+       sayora-convert [选项] --split chapters INPUT DIR
+在 DIR 中按章写出“01 标题.mp3”、“02 标题.mp3”……（依据 EPUB 的目录、PDF 的
+大纲、DOCX、ODT 或 HTML 文件的顶级标题；第一章之前的文本与第一章一起朗读），
+并写入章节、书名、作者和音轨号标签，以及按顺序排列的播放列表
+“书名.m3u8”。--format 为 mp3（默认）或 wav；--subtitle-format srt、lrc 或 vtt
+（或 --subtitles srt、lrc 或 vtt）会在旁边写出“01 标题.srt”……。出错时拆分停止：
+之前完成的章节完整保留，不写入播放列表。
+</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1009,17 @@ RTF、PDF、EPUB、DOCX、ODT 或 HTML 文件，读取方式与 Sayora 的“打
     <message>
         <source>Text colour</source>
         <translation>文字颜色</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalShortcut</name>
+    <message>
+        <source>no key is set</source>
+        <translation>未设置按键</translation>
+    </message>
+    <message>
+        <source>no session bus</source>
+        <translation>没有会话总线</translation>
     </message>
 </context>
 <context>
@@ -1250,74 +1313,14 @@ RTF、PDF、EPUB、DOCX、ODT 或 HTML 文件，读取方式与 Sayora 的“打
     </message>
 </context>
 <context>
-    <name>SoundFileCommit</name>
+    <name>PartEncoder</name>
     <message>
-        <source>The MP3 encoder stopped before it had finished.</source>
-        <translation>MP3 编码器未完成就停止了。</translation>
+        <source>the rendered sound cannot be read</source>
+        <translation>无法读取生成的声音</translation>
     </message>
     <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>文件夹 %1 不存在。</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to: it is a file.</source>
-        <translation>无法写入文件夹 %1：它是一个文件。</translation>
-    </message>
-    <message>
-        <source>The folder %1 cannot be written to.</source>
-        <translation>无法写入文件夹 %1。</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered (no sound file).</source>
-        <translation>语音未生成（没有声音文件）。</translation>
-    </message>
-    <message>
-        <source>The speech was not rendered completely (the sound file is damaged).</source>
-        <translation>语音未完整生成（声音文件已损坏）。</translation>
-    </message>
-    <message>
-        <source>The voice produced no speech for this text.</source>
-        <translation>该语音没有为此文本生成任何语音。</translation>
-    </message>
-    <message>
-        <source>The sound file could not be written: %1.</source>
-        <translation>无法写入声音文件：%1。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
-        <translation>未安装 MP3 编码器“lame”。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not finish.</source>
-        <translation>MP3 编码器未完成。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
-        <translation>无法启动 MP3 编码器“lame”：%1</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder failed (exit code %1).</source>
-        <translation>MP3 编码器失败（退出码 %1）。</translation>
-    </message>
-    <message>
-        <source>The MP3 encoder did not write a complete MP3 file.</source>
-        <translation>MP3 编码器没有写出完整的 MP3 文件。</translation>
-    </message>
-    <message>
-        <source>The permissions of %1 could not be set: %2</source>
-        <translation>无法设置 %1 的权限：%2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>无法写入 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 could not be replaced: %2</source>
-        <translation>无法替换 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
-        <translation>%1 已就位，但系统无法确认它已写入磁盘：%2</translation>
+        <source>stopped</source>
+        <translation>已停止</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1363,37 @@ RTF、PDF、EPUB、DOCX、ODT 或 HTML 文件，读取方式与 Sayora 的“打
     <message>
         <source>the subtitles of a part cannot be read</source>
         <translation>无法读取某一部分的字幕</translation>
+    </message>
+</context>
+<context>
+    <name>PortalShortcut</name>
+    <message>
+        <source>no session bus</source>
+        <translation>没有会话总线</translation>
+    </message>
+    <message>
+        <source>the desktop portal offers no global shortcuts (%1)</source>
+        <translation>桌面门户不提供全局快捷键（%1）</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused a shortcut session (%1)</source>
+        <translation>桌面门户拒绝了快捷键会话（%1）</translation>
+    </message>
+    <message>
+        <source>the desktop portal gave no shortcut session</source>
+        <translation>桌面门户没有提供快捷键会话</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut (%1)</source>
+        <translation>桌面门户拒绝了该快捷键（%1）</translation>
+    </message>
+    <message>
+        <source>the shortcut was declined</source>
+        <translation>快捷键未被接受</translation>
+    </message>
+    <message>
+        <source>the desktop portal refused the shortcut</source>
+        <translation>桌面门户拒绝了该快捷键</translation>
     </message>
 </context>
 <context>
@@ -1641,7 +1675,7 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
     </message>
     <message>
         <source>no X display to read the selection from (DISPLAY is not set)</source>
-        <translation>没有可读取选区的 X 显示（未设置 DISPLAY）</translation>
+        <translation type="vanished">没有可读取选区的 X 显示（未设置 DISPLAY）</translation>
     </message>
     <message>
         <source>the clipboard holds no text</source>
@@ -1662,6 +1696,96 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
     <message>
         <source>the reader ended abnormally</source>
         <translation>朗读程序异常结束</translation>
+    </message>
+    <message>
+        <source>cannot read the clipboard: %1</source>
+        <translation>无法读取剪贴板：%1</translation>
+    </message>
+    <message>
+        <source>cannot read the selection: %1</source>
+        <translation>无法读取选区：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionKey</name>
+    <message>
+        <source>Read the selected text aloud</source>
+        <translation>朗读选中的文本</translation>
+    </message>
+    <message>
+        <source>%1 cannot read the selection from other programs here (%2). Bind sayora-selection to a key in the desktop&apos;s keyboard settings instead.</source>
+        <translation>%1 在此无法读取其他程序中的选区（%2）。请改为在桌面的键盘设置中将 sayora-selection 绑定到某个按键。</translation>
+    </message>
+</context>
+<context>
+    <name>SoundFileCommit</name>
+    <message>
+        <source>The MP3 encoder stopped before it had finished.</source>
+        <translation>MP3 编码器未完成就停止了。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to: it is a file.</source>
+        <translation>无法写入文件夹 %1：它是一个文件。</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation>无法写入文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered (no sound file).</source>
+        <translation>语音未生成（没有声音文件）。</translation>
+    </message>
+    <message>
+        <source>The speech was not rendered completely (the sound file is damaged).</source>
+        <translation>语音未完整生成（声音文件已损坏）。</translation>
+    </message>
+    <message>
+        <source>The voice produced no speech for this text.</source>
+        <translation>该语音没有为此文本生成任何语音。</translation>
+    </message>
+    <message>
+        <source>The sound file could not be written: %1.</source>
+        <translation>无法写入声音文件：%1。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; is not installed.</source>
+        <translation>未安装 MP3 编码器“lame”。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not finish.</source>
+        <translation>MP3 编码器未完成。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder &quot;lame&quot; could not be started: %1</source>
+        <translation>无法启动 MP3 编码器“lame”：%1</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (exit code %1).</source>
+        <translation>MP3 编码器失败（退出码 %1）。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder did not write a complete MP3 file.</source>
+        <translation>MP3 编码器没有写出完整的 MP3 文件。</translation>
+    </message>
+    <message>
+        <source>The permissions of %1 could not be set: %2</source>
+        <translation type="vanished">无法设置 %1 的权限：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="vanished">无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced: %2</source>
+        <translation type="vanished">无法替换 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is in place, but the system could not confirm that it reached the disk: %2</source>
+        <translation type="vanished">%1 已就位，但系统无法确认它已写入磁盘：%2</translation>
     </message>
 </context>
 <context>
@@ -1941,6 +2065,29 @@ Nothing was written to it.</source>
     <message>
         <source>Path/File access error</source>
         <translation>路径或文件访问错误</translation>
+    </message>
+</context>
+<context>
+    <name>X11KeyGrab</name>
+    <message>
+        <source>no X server</source>
+        <translation>没有 X 服务器</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one key with its modifiers</source>
+        <translation>“%1”不是带修饰键的单个按键</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be grabbed</source>
+        <translation>无法捕获按键“%1”</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is not on this keyboard</source>
+        <translation>此键盘上没有按键“%1”</translation>
+    </message>
+    <message>
+        <source>another program holds the key &quot;%1&quot;</source>
+        <translation>另一个程序占用了按键“%1”</translation>
     </message>
 </context>
 </TS>

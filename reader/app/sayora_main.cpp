@@ -179,7 +179,7 @@ SayoraMain::SayoraMain(QWidget *parent)
     m_navigation = new BookNavigation(this, MainTxtBox, m_speech);
     PronunciationWindow::attach(MainTxtBox, m_speech, this);
     new LanguageSwitchOption(m_speech, this);
-    new SelectionKey(this, LanguageSwitchOption::defaultPath());
+    new SelectionKey(this, WindowOptions::defaultPath());
 }
 
 SayoraMain::~SayoraMain()

@@ -78,11 +78,13 @@ const std::vector<std::pair<QString, QStringList>> &scriptLanguages()
 
 }  // namespace
 
-double shareOfLetters(QStringView text, const QString &script)
+namespace {
+
+// The scripts of the text's first letters (as many as are enough to judge
+// by), counted; the number of letters counted.
+int countScripts(QStringView text, QHash<QString, int> *counts)
 {
-    const bool japanese = script == u"Jpan";
     int letters = 0;
-    int own = 0;
     for (qsizetype i = 0; i < text.size() && letters < kLettersEnough; ++i) {
         char32_t c = text[i].unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
@@ -92,28 +94,29 @@ double shareOfLetters(QStringView text, const QString &script)
         if (!QChar::isLetter(c))
             continue;
         ++letters;
-        const QString of = scriptOf(c);
-        if (of == script || (japanese && (of == u"Kana" || of == u"Hani")))
-            ++own;
+        ++(*counts)[scriptOf(c)];
     }
-    return letters == 0 ? 0.0 : double(own) / letters;
+    return letters;
+}
+
+}  // namespace
+
+double shareOfLetters(QStringView text, const QString &script)
+{
+    QHash<QString, int> counts;
+    const int letters = countScripts(text, &counts);
+    if (letters == 0)
+        return 0.0;
+    int own = counts.value(script);
+    if (script == u"Jpan")
+        own += counts.value(QStringLiteral("Kana")) + counts.value(QStringLiteral("Hani"));
+    return double(own) / letters;
 }
 
 QString dominantScript(QStringView text)
 {
     QHash<QString, int> counts;
-    int letters = 0;
-    for (qsizetype i = 0; i < text.size() && letters < kLettersEnough; ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i].unicode(), text[i + 1].unicode());
-            ++i;
-        }
-        if (!QChar::isLetter(c))
-            continue;
-        ++letters;
-        ++counts[scriptOf(c)];
-    }
+    const int letters = countScripts(text, &counts);
     if (letters == 0)
         return QString();
     // Japanese writes its words in Chinese characters and its endings in

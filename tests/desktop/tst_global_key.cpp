@@ -64,7 +64,7 @@ private:
 
 void TestGlobalKey::init()
 {
-    QFile::remove(LanguageSwitchOption::defaultPath());
+    QFile::remove(WindowOptions::defaultPath());
 }
 
 void TestGlobalKey::cleanup()
@@ -246,7 +246,7 @@ void TestGlobalKey::keyFromOptions()
 {
     QFETCH(QString, value);
     QFETCH(QKeySequence, keys);
-    const QString file = LanguageSwitchOption::defaultPath();
+    const QString file = WindowOptions::defaultPath();
     if (value != QLatin1String("<none>")) {
         QSettings options(file, QSettings::IniFormat);
         options.setValue("Shortcuts/ReadSelection", value);

@@ -206,7 +206,7 @@ void TestKeyboardFocus::windowKeysWorkWhereverTheFocusIs()
     cancelModalSoon();
     press(window, Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(updates.count(), 1);
-    QCOMPARE(named<QLineEdit>(window, "Text1")->text(), window.speech()->CurVoiceName);
+    QCOMPARE(named<QLineEdit>(window, "Text1")->text(), window.speech()->currentVoiceName());
     // In the text box Ctrl+Home stays its own.
     box->setFocus();
     press(window, Qt::Key_End, Qt::ControlModifier);
@@ -238,12 +238,11 @@ void TestKeyboardFocus::pictureButtonsAndHelpWindowByKeys()
     // Enter on Speak reads; the focus stays on the button.
     tabTo("Image4");
     press(window, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(window.speech()->PlayStatus, 3, eventTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(window.speech()->state(), SpeechController::State::Speaking, eventTimeout);
     QCOMPARE(QApplication::focusWidget(), named<QWidget>(window, "Image4"));
     tabTo("Image6");
     press(window, Qt::Key_Space);
-    QTRY_COMPARE(window.speech()->PlayStatus, 2);
-    QCOMPARE(window.speech()->StopStatus, 1);
+    QTRY_COMPARE(window.speech()->state(), SpeechController::State::Idle);
 
     // The help picture opens the help window, Escape closes it.
     tabTo("Image19");
@@ -280,7 +279,7 @@ void TestKeyboardFocus::voiceBoxOpensOnEnterAndShowsNamesWhole()
     QTest::keyClick(list->view()->window()->windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(!list->view()->isVisible());
     QCOMPARE(list->currentIndex(), before + 1);
-    QCOMPARE(window.speech()->CurVoiceName, list->itemText(before + 1));
+    QCOMPARE(window.speech()->currentVoiceName(), list->itemText(before + 1));
     // The focus is back on the face, and the window's keys work there.
     QTRY_COMPARE(QApplication::focusWidget(), named<QWidget>(window, "Text1"));
     QSignalSpy rewinds(named<ImageButton>(window, "Image9"), &ImageButton::clicked);
@@ -352,11 +351,11 @@ void TestKeyboardFocus::sliderKeysMoveByWordsAndSentences()
 
     // While reading, a step restarts the reading from the new place.
     window.speech()->Speak();
-    QTRY_COMPARE_WITH_TIMEOUT(window.speech()->PlayStatus, 3, eventTimeout);
+    QTRY_COMPARE_WITH_TIMEOUT(window.speech()->state(), SpeechController::State::Speaking, eventTimeout);
     const qint64 next = (slider->value() / sentence.size() + 1) * sentence.size();
     press(window, Qt::Key_PageDown);
-    QTRY_COMPARE_WITH_TIMEOUT(window.speech()->SpeakStart, next, eventTimeout);
-    QCOMPARE(window.speech()->PlayStatus, 3);
+    QTRY_COMPARE_WITH_TIMEOUT(window.speech()->speakStart(), next, eventTimeout);
+    QCOMPARE(window.speech()->state(), SpeechController::State::Speaking);
 }
 
 void TestKeyboardFocus::windowKeepsEveryControlWhenSmall()

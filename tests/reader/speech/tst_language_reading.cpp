@@ -219,7 +219,7 @@ private slots:
     void mostlyAnotherScript()
     {
         f->choose(4);
-        const QString selected = f->speech->CurVoiceName;
+        const QString selected = f->speech->currentVoiceName();
         const QString text = russian + russian + english2 + russian;
         f->setText(text, 0);
         QSignalSpy runs(f->speech.get(), &SpeechController::runStarted);
@@ -230,7 +230,7 @@ private slots:
         QVERIFY(runs.at(0).at(2).toString() != selected);
         QCOMPARE(runs.at(1).at(0).toLongLong(), 2 * russian.size());
         QCOMPARE(runs.at(1).at(2).toString(), selected);
-        QCOMPARE(f->speech->CurVoiceName, selected);
+        QCOMPARE(f->speech->currentVoiceName(), selected);
     }
 
     // The menu's check item turns switching off and on, and is remembered.
