@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 #include <limits>
@@ -187,15 +188,18 @@ void TestWayland::dialogsShow()
     QFETCH(QString, button);
     QFETCH(QString, name);
     const QWidgetList before = QApplication::topLevelWidgets();
-    QWidget *opened = nullptr;
+    // A dialog may delete itself once closed.
+    QPointer<QWidget> opened;
+    bool seen = false;
     // Modal dialogs run their own loop: looked at from inside it.
     QTimer watch;
     watch.setInterval(50);
     connect(&watch, &QTimer::timeout, this, [&] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (!before.contains(w) && w->isVisible() && w->isWindow() && !qobject_cast<QMenu *>(w) && w->windowHandle()
-                && w->windowHandle()->isExposed() && !opened) {
+                && w->windowHandle()->isExposed() && !seen) {
                 opened = w;
+                seen = true;
                 QVERIFY(!screenshot(name).isNull());
                 QCOMPARE(w->windowHandle()->handle() != nullptr, true);
                 w->close();
@@ -207,8 +211,8 @@ void TestWayland::dialogsShow()
     auto *picture = m_window->findChild<ImageButton *>(button);
     QVERIFY(picture);
     QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    QTRY_VERIFY_WITH_TIMEOUT(opened != nullptr, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(!opened->isVisible(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(seen, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!opened || !opened->isVisible(), 10000);
 }
 
 void TestWayland::voiceListPopup()
