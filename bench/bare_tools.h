@@ -1,9 +1,9 @@
 #pragma once
 
-// The bare tools the export benchmarks compare against: the engine library
-// alone synthesizing a text file to a WAV file, in a child process of the
-// benchmark (so no state is shared with what is measured), then `lame -f`.
-// Also how a benchmark runs a program and learns its peak memory.
+// The bare tools the export benchmarks compare against, as a user types
+// them: the engine's own program writing a WAV file (`espeak-ng -w`,
+// `flite -o`), then the encoder (`lame -f`, or FFmpeg's AAC encoder for an
+// audiobook). Also how a benchmark runs a program and learns its peak memory.
 
 #include <QString>
 #include <QStringList>
@@ -13,11 +13,6 @@
 class QTemporaryDir;
 
 namespace bench {
-
-// When this process was started as the bare tools' child
-// (`--bare espeak|flite IN OUT`), does that work and returns true with its
-// exit code in `exitCode`; otherwise returns false. Call it first in main.
-bool runAsBareChild(int argc, char *argv[], int *exitCode);
 
 struct ChildRun
 {
@@ -40,13 +35,25 @@ ChildRun runChild(const QString &program, const QStringList &arguments,
 struct BareRun
 {
     double ms = 0;           // both steps
-    double renderingMs = 0;  // the engine's child alone
-    double peakMegabytes = 0;  // the larger of the engine's child and lame
+    double renderingMs = 0;  // the engine's program alone
+    double peakMegabytes = 0;  // the larger of the engine and the encoder
+    int exitCode = 0;        // the first step's that failed, or 0
 };
 
-// The bare tools on `text` ("espeak": espeak-ng en-us; "flite": kal16 in
-// 400-character pieces), writing in.txt, bare.wav and bare.mp3 in `dir`.
-// The time starts once the text file is written.
-BareRun bareTools(const QString &engine, const QString &text, const QTemporaryDir &dir);
+// What the bare tools encode to: MP3 with `lame -f`, or AAC in MP4 with
+// `ffmpeg` at the settings the converter's M4B uses (64 kbit/s, the fast coder).
+enum class BareEncoder { Lame, Aac };
+
+// The engine's command that writes a WAV, less the text and the WAV: for
+// "espeak", espeak-ng's en-us; for "flite", flite's kal16.
+QStringList engineCommand(const QString &engine);
+
+// The bare tools on the text file `in`, writing bare.wav and bare.mp3 (or
+// bare.m4a) in `dir`.
+BareRun bareTools(const QStringList &engine, const QString &in, const QTemporaryDir &dir,
+                  BareEncoder encoder = BareEncoder::Lame);
+// The same on `text`, written to in.txt in `dir` first (not timed).
+BareRun bareTools(const QString &engine, const QString &text, const QTemporaryDir &dir,
+                  BareEncoder encoder = BareEncoder::Lame);
 
 }  // namespace bench

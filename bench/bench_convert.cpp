@@ -34,24 +34,6 @@ const Voice voices[] = {
     {"Flite SLT (US English, female)", {QStringLiteral("flite"), QStringLiteral("-voice"), QStringLiteral("slt")}},
 };
 
-// The engine's command writing the WAV, then lame encoding it, one after
-// the other as a user types them.
-bench::ChildRun bareTools(const Voice &voice, const QString &in, const QTemporaryDir &dir)
-{
-    const QString wave = dir.filePath(QStringLiteral("bare.wav")), mp3 = dir.filePath(QStringLiteral("bare.mp3"));
-    QFile::remove(wave);
-    QFile::remove(mp3);
-    const bool espeak = voice.engine.first() == u"espeak-ng";
-    const QStringList files = espeak ? QStringList{QStringLiteral("-w"), wave, QStringLiteral("-f"), in}
-                                     : QStringList{QStringLiteral("-f"), in, QStringLiteral("-o"), wave};
-    bench::ChildRun engine = bench::runChild(voice.engine.first(), voice.engine.mid(1) + files);
-    const bench::ChildRun lame = bench::runChild(QStringLiteral("lame"), {QStringLiteral("-f"), QStringLiteral("--quiet"), wave, mp3});
-    engine.ms += lame.ms;
-    engine.peakMegabytes = std::max(engine.peakMegabytes, lame.peakMegabytes);
-    engine.exitCode = engine.exitCode != 0 ? engine.exitCode : lame.exitCode;
-    return engine;
-}
-
 // The first `length` characters of a real text, to a word's end.
 QString prose(qsizetype length)
 {
@@ -72,7 +54,8 @@ bool writeFile(const QString &path, const QString &text)
 }
 
 // Says so when a run failed: its time would mean nothing.
-void check(const bench::ChildRun &run, const char *what)
+template <typename Run>  // a ChildRun or a BareRun
+void check(const Run &run, const char *what)
 {
     if (run.exitCode != 0)
         std::fprintf(stderr, "bench_convert: %s ended with %d\n", what, run.exitCode);
@@ -98,8 +81,6 @@ bench::ChildRun convertBatch(const QString &converter, const QString &voice, int
 
 int main(int argc, char *argv[])
 {
-    if (int code = 0; bench::runAsBareChild(argc, argv, &code))
-        return code;
     // The children inherit these: no user settings, no sound device.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
@@ -128,7 +109,7 @@ int main(int argc, char *argv[])
             check(one, "sayora-convert");
             ours << one.ms;
             oursPeak = std::max(oursPeak, one.peakMegabytes);
-            const bench::ChildRun bare = bareTools(voice, in, dir);
+            const bench::BareRun bare = bench::bareTools(voice.engine, in, dir);
             check(bare, "the bare tools");
             tools << bare.ms;
             toolsPeak = std::max(toolsPeak, bare.peakMegabytes);

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <limits>
 
 #include <cstdio>
 
@@ -54,8 +55,7 @@ double throughSayora(SayoraMain &window, const QString &target)
     });
     phase.start(1);
     window.saveClick();
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    bench::waitUntil([&] { return done; }, std::numeric_limits<int>::max());
     if (qEnvironmentVariableIsSet("BENCH_PHASES"))
         std::printf("  rendering %.0f ms, encoding %.0f ms\n", encodeStart, clock.nsecsElapsed() / 1e6 - encodeStart);
     return clock.nsecsElapsed() / 1e6;
@@ -65,8 +65,6 @@ double throughSayora(SayoraMain &window, const QString &target)
 
 int main(int argc, char *argv[])
 {
-    if (int code = 0; bench::runAsBareChild(argc, argv, &code))
-        return code;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     qputenv("SAYORA_AUDIO", "null");

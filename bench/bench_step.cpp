@@ -61,11 +61,7 @@ struct Voice
 
 bool waitFor(const std::function<bool()> &done, int ms = kWaitMs)
 {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
+    return bench::waitUntil(done, ms);
 }
 
 struct Row

@@ -4,6 +4,12 @@
 
 #include "audio/speech_player.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+
 #include <QByteArray>
 #include <QFile>
 #include <QPageSize>
@@ -18,6 +24,19 @@
 #include <cstdlib>
 
 namespace bench {
+
+// Runs the event loop until `done` holds or `ms` pass, asking every `tickMs`.
+// The loop sleeps between events: a loop that spins takes a core from the
+// engines, the encoders and the converter's workers it is timing.
+inline bool waitUntil(const std::function<bool()> &done, int ms, int tickMs = 2)
+{
+    QDeadlineTimer deadline(ms);
+    QTimer tick;
+    tick.start(tickMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
+}
 
 // A text of exactly `length` characters made of one sentence repeated.
 inline QString textOfLength(qsizetype length)
