@@ -13,6 +13,7 @@
 #include "app/window_export.h"
 #include "bare_tools.h"
 #include "bench_support.h"
+#include "window_save.h"
 #include "epub_writer.h"
 #include "documents/rich_text_box.h"
 #include "speech/speech_controller.h"
@@ -39,31 +40,6 @@ namespace {
 
 const QString paragraph = QStringLiteral(
     "The listener hears the book chapter by chapter, and the player shows where each one begins. ");
-
-double saveThroughWindow(SayoraMain &window, const QString &filter, const QString &target)
-{
-    bool done = false;
-    QElapsedTimer clock;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->selectNameFilter(filter);
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(target);
-            clock.start();
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto *end = dynamic_cast<Mp3End *>(modal)) {
-            done = true;
-            end->accept();
-        }
-    });
-    answer.start(1);
-    window.saveClick();
-    bench::waitUntil([&] { return done || (!window.exporter()->running() && clock.isValid()); },
-                     std::numeric_limits<int>::max());
-    QCoreApplication::processEvents();
-    return done ? clock.nsecsElapsed() / 1e6 : -1;
-}
 
 struct Probe
 {
@@ -167,7 +143,7 @@ int main(int argc, char *argv[])
         for (int run = 0; run < runs; ++run) {
             QDir(target).removeRecursively();
             QFile::remove(target);
-            ours << saveThroughWindow(*window, QString::fromLatin1(row.filter), target);
+            ours << bench::saveThroughWindow(*window, QString::fromLatin1(row.filter), target);
             if (run == 0)
                 found = readBack(target, chapters);
             // The bare tools take turns with the window, in the first row of

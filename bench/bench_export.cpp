@@ -7,8 +7,10 @@
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
 #include "app/window_export.h"
+#include "documents/document_saver.h"
 #include "bare_tools.h"
 #include "bench_support.h"
+#include "window_save.h"
 #include "speech/speech_controller.h"
 
 #include <QApplication>
@@ -30,35 +32,18 @@ namespace {
 double throughSayora(SayoraMain &window, const QString &target)
 {
     QFile::remove(target);
-    bool done = false;
     QElapsedTimer clock;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->selectNameFilter(dialog->nameFilters().at(2));
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(target);
-            // The clock starts as the dialog closes: its own time is not the export's.
-            clock.start();
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto *end = dynamic_cast<Mp3End *>(modal)) {
-            done = true;
-            end->accept();
-        }
-    });
-    answer.start(1);
     double encodeStart = 0;
     QTimer phase;
     QObject::connect(&phase, &QTimer::timeout, [&] {
-        if (encodeStart == 0 && window.exporter()->Timer2->isActive())
+        if (encodeStart == 0 && clock.isValid() && window.exporter()->Timer2->isActive())
             encodeStart = clock.nsecsElapsed() / 1e6;
     });
     phase.start(1);
-    window.saveClick();
-    bench::waitUntil([&] { return done; }, std::numeric_limits<int>::max());
+    const double ms = bench::saveThroughWindow(window, DocumentSaver::filters().at(DocumentSaver::Mp3 - 1), target, &clock);
     if (qEnvironmentVariableIsSet("BENCH_PHASES"))
-        std::printf("  rendering %.0f ms, encoding %.0f ms\n", encodeStart, clock.nsecsElapsed() / 1e6 - encodeStart);
-    return clock.nsecsElapsed() / 1e6;
+        std::printf("  rendering %.0f ms, encoding %.0f ms\n", encodeStart, ms - encodeStart);
+    return ms;
 }
 
 } // namespace
