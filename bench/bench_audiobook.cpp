@@ -15,7 +15,7 @@
 #include "bench_support.h"
 #include "window_save.h"
 #include "epub_writer.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "speech/speech_controller.h"
 
 #include <QApplication>
@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
         std::printf("the EPUB could not be written\n");
         return 1;
     }
-    RichTextBox box;
+    DocumentLoader box;
     box.LoadFile(epub);
     const QString text = box.Text();
     auto window = std::make_unique<SayoraMain>();

@@ -7,7 +7,7 @@
 #include "bench_support.h"
 #include "epub_writer.h"
 
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -36,7 +36,7 @@ void measure(const char *label, const QString &path, int runs)
     qsizetype length = 0;
     int chapters = 0;
     for (int i = 0; i < runs; ++i) {
-        RichTextBox box;
+        DocumentLoader box;
         QElapsedTimer timer;
         const double cpuStart = cpuMilliseconds();
         timer.start();

@@ -7,7 +7,7 @@
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
 #include "app/window_export.h"
-#include "documents/document_saver.h"
+#include "documents/save_types.h"
 #include "bare_tools.h"
 #include "bench_support.h"
 #include "window_save.h"
@@ -40,7 +40,7 @@ double throughSayora(SayoraMain &window, const QString &target)
             encodeStart = clock.nsecsElapsed() / 1e6;
     });
     phase.start(1);
-    const double ms = bench::saveThroughWindow(window, DocumentSaver::filters().at(DocumentSaver::Mp3 - 1), target, &clock);
+    const double ms = bench::saveThroughWindow(window, SaveTypes::filters().at(SaveTypes::Mp3 - 1), target, &clock);
     if (qEnvironmentVariableIsSet("BENCH_PHASES"))
         std::printf("  rendering %.0f ms, encoding %.0f ms\n", encodeStart, ms - encodeStart);
     return ms;

@@ -15,7 +15,7 @@
 #include "app/book_navigation.h"
 #include "app/chapter_list.h"
 #include "app/sayora_main.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
@@ -235,7 +235,7 @@ int main(int argc, char *argv[])
         for (int run = 0; run < std::min(runs, 5); ++run) {
             {
                 // The document reader alone, as the converter reads it.
-                RichTextBox reader;
+                DocumentLoader reader;
                 QElapsedTimer read;
                 read.start();
                 if (reader.LoadFile(pdf))

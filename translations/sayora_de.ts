@@ -937,7 +937,7 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     </message>
 </context>
 <context>
-    <name>DocumentSaver</name>
+    <name>SaveTypes</name>
     <message>
         <source>Rich Text File(*.rtf)</source>
         <translation>Rich-Text-Datei (*.rtf)</translation>

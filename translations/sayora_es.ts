@@ -926,7 +926,7 @@ no se escribe la lista.
     </message>
 </context>
 <context>
-    <name>DocumentSaver</name>
+    <name>SaveTypes</name>
     <message>
         <source>Rich Text File(*.rtf)</source>
         <translation>Archivo de texto enriquecido (*.rtf)</translation>

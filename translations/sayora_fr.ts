@@ -931,7 +931,7 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     </message>
 </context>
 <context>
-    <name>DocumentSaver</name>
+    <name>SaveTypes</name>
     <message>
         <source>Rich Text File(*.rtf)</source>
         <translation>Fichier texte enrichi (*.rtf)</translation>

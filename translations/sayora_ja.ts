@@ -913,7 +913,7 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     </message>
 </context>
 <context>
-    <name>DocumentSaver</name>
+    <name>SaveTypes</name>
     <message>
         <source>Rich Text File(*.rtf)</source>
         <translation>リッチテキストファイル (*.rtf)</translation>

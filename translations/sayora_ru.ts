@@ -930,7 +930,7 @@ HTML; текст перед первой главой читается вмес�
     </message>
 </context>
 <context>
-    <name>DocumentSaver</name>
+    <name>SaveTypes</name>
     <message>
         <source>Rich Text File(*.rtf)</source>
         <translation>Файл форматированного текста (*.rtf)</translation>

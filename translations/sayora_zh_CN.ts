@@ -903,7 +903,7 @@ and no playlist is written.
     </message>
 </context>
 <context>
-    <name>DocumentSaver</name>
+    <name>SaveTypes</name>
     <message>
         <source>Rich Text File(*.rtf)</source>
         <translation>RTF 文件 (*.rtf)</translation>

@@ -3,6 +3,8 @@
 
 #include "app/language_switch.h"
 #include "app/window_export.h"
+#include "documents/save_types.h"
+#include "export/export_estimate.h"
 #include "documents/document_saver.h"
 #include "documents/file_dialogs.h"
 #include "files/atomic_file.h"
@@ -32,7 +34,7 @@ void SayoraMain::buildExportWidgets()
 void SayoraMain::saveClick()
 {
     const QString boxText = MainTxtBox->toPlainText();
-    if (DocumentSaver::exportText(boxText).isEmpty())
+    if (ExportEstimate::exportText(boxText).isEmpty())
         return;
     m_speech->setDisappear(false);
     if (m_export->running()) {
@@ -44,27 +46,27 @@ void SayoraMain::saveClick()
     std::unique_ptr<QFileDialog> dialog(FileDialogs::createSaveDialog(this, Settings.SaveDir, Settings.SaveExt));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    const QString name = DocumentSaver::cleanName(dialog->selectedFiles().constFirst());
+    const QString name = SaveTypes::cleanName(dialog->selectedFiles().constFirst());
     if (name.isEmpty())
         return;
-    Settings.SaveDir = DocumentSaver::saveDirFor(name);
+    Settings.SaveDir = SaveTypes::saveDirFor(name);
     switch (FileDialogs::chosenSaveType(*dialog)) {
-    case DocumentSaver::RichText:
+    case SaveTypes::RichText:
         saveTextFile(name, QStringLiteral(".rtf"));
         break;
-    case DocumentSaver::Text:
+    case SaveTypes::Text:
         saveTextFile(name, QStringLiteral(".txt"));
         break;
-    case DocumentSaver::Mp3:
+    case SaveTypes::Mp3:
         exportMp3(name);
         break;
-    case DocumentSaver::ChapterFiles:
-    case DocumentSaver::MarkedMp3:
-    case DocumentSaver::M4b:
-    case DocumentSaver::Ogg:
-    case DocumentSaver::Opus:
-    case DocumentSaver::Flac:
-        exportBook(name, DocumentSaver::Type(FileDialogs::chosenSaveType(*dialog)));
+    case SaveTypes::ChapterFiles:
+    case SaveTypes::MarkedMp3:
+    case SaveTypes::M4b:
+    case SaveTypes::Ogg:
+    case SaveTypes::Opus:
+    case SaveTypes::Flac:
+        exportBook(name, SaveTypes::Type(FileDialogs::chosenSaveType(*dialog)));
         break;
     default:
         break;
@@ -75,7 +77,7 @@ bool SayoraMain::askOverwrite(const QString &target)
 {
     if (!QFileInfo::exists(target))
         return true;
-    QMessageBox box(QMessageBox::Critical, tr("Message"), DocumentSaver::overwriteQuestion(target),
+    QMessageBox box(QMessageBox::Critical, tr("Message"), SaveTypes::overwriteQuestion(target),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     // Nothing is deleted here: the new file replaces the old one only once
@@ -86,7 +88,7 @@ bool SayoraMain::askOverwrite(const QString &target)
 void SayoraMain::saveTextFile(const QString &name, const QString &extension)
 {
     Settings.SaveExt = extension;
-    const QString target = DocumentSaver::withExtension(name, extension);
+    const QString target = SaveTypes::withExtension(name, extension);
     if (!askOverwrite(target))
         return;
     const QString text = MainTxtBox->toPlainText();
@@ -101,7 +103,7 @@ void SayoraMain::saveTextFile(const QString &name, const QString &extension)
 void SayoraMain::exportMp3(const QString &name)
 {
     Settings.SaveExt = QStringLiteral(".mp3");
-    const QString target = DocumentSaver::withExtension(name, QStringLiteral(".mp3"));
+    const QString target = SaveTypes::withExtension(name, QStringLiteral(".mp3"));
     m_export->showWaiting(target);
     const int engine = m_speech->currentEngine();
     if (!askOverwrite(target) || (engine != SpeechController::Sapi4 && engine != SpeechController::Sapi5)) {
@@ -113,7 +115,7 @@ void SayoraMain::exportMp3(const QString &name)
     // The file says what reading aloud says: the rules of the voice's
     // language, for either engine generation, and an espeak-ng voice's quirks.
     const PreparedSpeech speech =
-        prepareSpeech(DocumentSaver::exportText(MainTxtBox->toPlainText()),
+        prepareSpeech(ExportEstimate::exportText(MainTxtBox->toPlainText()),
                       m_speech->pronunciation().rulesFor(m_speech->voiceLanguage()),
                       engine == SpeechController::Sapi5 ? voice.name : QString());
     voice.rateShown = Label5->text().remove(QLatin1Char(' ')).toInt();
@@ -129,14 +131,14 @@ void SayoraMain::exportMp3(const QString &name)
         voice.wave.volumePercent = news->Volume();
         voice.wave.rate = news->Rate();
     }
-    voice.runs = [this] { return languageExportRuns(*m_speech, DocumentSaver::exportText(MainTxtBox->toPlainText())); };
+    voice.runs = [this] { return languageExportRuns(*m_speech, ExportEstimate::exportText(MainTxtBox->toPlainText())); };
     m_export->start(speech, voice);
 }
 
-void SayoraMain::exportBook(const QString &name, DocumentSaver::Type type)
+void SayoraMain::exportBook(const QString &name, SaveTypes::Type type)
 {
-    Settings.SaveExt = DocumentSaver::saveExtFor(type);
-    const QString target = DocumentSaver::targetFor(name, type);
+    Settings.SaveExt = SaveTypes::saveExtFor(type);
+    const QString target = SaveTypes::targetFor(name, type);
     m_export->showWaiting(target);
     if (!askOverwrite(target)) {
         m_export->hideStatus();
@@ -144,19 +146,19 @@ void SayoraMain::exportBook(const QString &name, DocumentSaver::Type type)
     }
     WindowExport::Book book;
     switch (type) {
-    case DocumentSaver::MarkedMp3:
+    case SaveTypes::MarkedMp3:
         book.kind = WindowExport::Book::Kind::MarkedMp3;
         break;
-    case DocumentSaver::M4b:
+    case SaveTypes::M4b:
         book.kind = WindowExport::Book::Kind::M4b;
         break;
-    case DocumentSaver::Ogg:
+    case SaveTypes::Ogg:
         book.kind = WindowExport::Book::Kind::Ogg;
         break;
-    case DocumentSaver::Opus:
+    case SaveTypes::Opus:
         book.kind = WindowExport::Book::Kind::Opus;
         break;
-    case DocumentSaver::Flac:
+    case SaveTypes::Flac:
         book.kind = WindowExport::Book::Kind::Flac;
         break;
     default:

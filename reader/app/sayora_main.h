@@ -4,8 +4,8 @@
 #include "app/reading_positions.h"
 #include "app/settings_record.h"
 #include "registry/registry_key.h"
-#include "documents/document_saver.h"
-#include "documents/rich_text_box.h"
+#include "documents/save_types.h"
+#include "documents/document_loader.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -155,7 +155,7 @@ private:
     int BColorStatus = 1;
     int TColorStatus = 1;
     SettingsRecord Settings;
-    RichTextBox RichTextBox1;
+    DocumentLoader RichTextBox1;
 
     void buildWidgets();
     void connectButtons();
@@ -172,7 +172,7 @@ private:
     void buildExportWidgets();
     void saveTextFile(const QString &name, const QString &extension);
     void exportMp3(const QString &name);
-    void exportBook(const QString &name, DocumentSaver::Type type);
+    void exportBook(const QString &name, SaveTypes::Type type);
     bool askOverwrite(const QString &target);
     void reportNothingSpoken(const QString &voiceName);
 

@@ -3,7 +3,8 @@
 #include "app/converter_run.h"
 #include "app/installation.h"
 #include "app/mp3_end.h"
-#include "documents/document_saver.h"
+#include "export/export_estimate.h"
+#include "export/elapsed_time.h"
 #include "files/atomic_file.h"
 #include "registry/registry_key.h"
 #include "sapi5/speech_text.h"
@@ -167,7 +168,7 @@ void WindowExport::clockTick()
     // Said once enough is done for the pace to be known.
     if (fraction >= 0.01 && ElapsedSeconds >= 2) {
         const qint64 left = qint64(double(ElapsedSeconds) * (1.0 - fraction) / fraction + 0.5);
-        TimeLeft->setText(tr("%1 left").arg(DocumentSaver::FormatElapsed(left)));
+        TimeLeft->setText(tr("%1 left").arg(FormatElapsed(left)));
         TimeLeft->adjustSize();
         if (const QWidget *box = m_place.textBox)
             TimeLeft->move(box->geometry().bottomRight() - QPoint(TimeLeft->width() + 20, TimeLeft->height() + 4));
@@ -196,14 +197,14 @@ void WindowExport::start(const PreparedSpeech &speech, const Voice &voice)
     }
     // Whether the speech fits one WAV, from the voice's own pace: the rate
     // the panel shows is no measure of an espeak-ng voice's speed.
-    const qint64 length = DocumentSaver::estimateTextLength(speech.spoken);
+    const qint64 length = ExportEstimate::estimateTextLength(speech.spoken);
     const double waveBytes =
         voice.throughControl
-            ? 50 * DocumentSaver::estimateWaveSize(length, voice.rateShown, voice.sampleRate)
-            : DocumentSaver::longestWaveBytes(length, speechtext::wordsPerMinute(voice.wave.rate),
+            ? 50 * ExportEstimate::estimateWaveSize(length, voice.rateShown, voice.sampleRate)
+            : ExportEstimate::longestWaveBytes(length, speechtext::wordsPerMinute(voice.wave.rate),
                                               voice.wave.renderer ? voice.wave.renderer->sampleRate()
-                                                                  : DocumentSaver::estimateSampleRate);
-    if (waveBytes > double(DocumentSaver::maxWaveDataBytes)) {
+                                                                  : ExportEstimate::estimateSampleRate);
+    if (waveBytes > double(ExportEstimate::maxWaveDataBytes)) {
         exportFailed(tr("The text is too long for one MP3 export: its speech would need about %1 GB of sound "
                         "on the way, more than the 4 GB a WAV file can hold. Save it as \"Audiobook, a file per "
                         "chapter\", \"MP3 with chapter marks\", \"M4B audiobook\", OGG Vorbis, Opus or FLAC, "
@@ -366,7 +367,7 @@ void WindowExport::renderWithControl(const QString &text, qint64 length, const V
         return;
     }
     // The voice's own sample rate: the constants describe another.
-    EstimateWaveSize = DocumentSaver::estimateWaveSize(length, voice.rateShown, voice.sampleRate);
+    EstimateWaveSize = ExportEstimate::estimateWaveSize(length, voice.rateShown, voice.sampleRate);
     switch (lockControlExport()) {
     case ControlLock::Taken:
         break;
@@ -429,7 +430,7 @@ void WindowExport::speakThroughControl()
 void WindowExport::showElapsed()
 {
     ElapsedSeconds = ExportStart.secsTo(QDateTime::currentDateTime());
-    Label8->setText(DocumentSaver::FormatElapsed(ElapsedSeconds));
+    Label8->setText(FormatElapsed(ElapsedSeconds));
 }
 
 bool WindowExport::stalled(qint64 size)
@@ -507,7 +508,7 @@ void WindowExport::startEncoding()
 void WindowExport::encodingStarted()
 {
     m_renderingShown = false;
-    EstimateMp3Size = DocumentSaver::estimateMp3Size(QFileInfo(TmpWavFile).size());
+    EstimateMp3Size = ExportEstimate::estimateMp3Size(QFileInfo(TmpWavFile).size());
     // The encoder's progress is watched from now on.
     m_lastSize = -1;
     m_sinceProgress.restart();

@@ -6,9 +6,9 @@
 #include "convert/batch.h"
 #include "convert/voice_catalog.h"
 #include "convert/worker_stop.h"
-#include "documents/document_saver.h"
+#include "export/export_estimate.h"
 #include "export/sound_file_commit.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "files/atomic_file.h"
 
 #include <QDir>
@@ -312,11 +312,11 @@ void ChapterSplit::start()
 {
     const Convert::Options &o = m_split.options;
     const QString input = o.inputs.value(0);
-    RichTextBox box;
+    DocumentLoader box;
     if (!box.LoadFile(input))
         return fail(Convert::InputUnreadable, line(input, box.errorString()));
     const Document &document = box.document();
-    if (DocumentSaver::exportText(document.text).isEmpty())
+    if (ExportEstimate::exportText(document.text).isEmpty())
         return fail(Convert::InputUnreadable, line(input, tr("there is no text in it to read aloud")));
     m_album = document.title.simplified();
     if (m_album.isEmpty())

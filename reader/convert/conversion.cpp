@@ -3,8 +3,8 @@
 #include "convert/part_encoder.h"
 #include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
-#include "documents/document_saver.h"
-#include "documents/rich_text_box.h"
+#include "export/export_estimate.h"
+#include "documents/document_loader.h"
 #include "documents/text_decoder.h"
 #include "files/atomic_file.h"
 #include "export/speech_export.h"
@@ -191,14 +191,14 @@ void Conversion::readInputPiece()
     }
     if (n > 0) {
         m_inputBytes.append(piece, qsizetype(n));
-        if (m_inputBytes.size() > RichTextBox::MaxFileSize)
+        if (m_inputBytes.size() > DocumentLoader::MaxFileSize)
             return fail(Convert::InputUnreadable, inputName(),
-                        tr("the text is too large (the limit is %1 MB)").arg(RichTextBox::MaxFileSize / (1024 * 1024)));
+                        tr("the text is too large (the limit is %1 MB)").arg(DocumentLoader::MaxFileSize / (1024 * 1024)));
         return;
     }
     const QByteArray bytes = std::exchange(m_inputBytes, QByteArray());
     stopReadingInput();
-    RichTextBox box;
+    DocumentLoader box;
     if (!box.loadBytes(bytes))
         return fail(Convert::InputUnreadable, inputName(), box.errorString());
     if (!decodeText(box, bytes))
@@ -275,7 +275,7 @@ void Conversion::start()
         return convertText();
     if (m_input == u"-")
         return readStandardInput();
-    RichTextBox box;
+    DocumentLoader box;
     if (!box.LoadFile(m_input))
         return fail(Convert::InputUnreadable, inputName(), box.errorString());
     // The bytes once more, now that they are known to be a readable text.
@@ -317,7 +317,7 @@ void Conversion::takeChapters(const Document &document)
 // that is not UTF-8 was read as Windows-1252 (legacy Russian or Japanese
 // files come out garbled that way). RTF, HTML and the book formats name
 // their own encoding, and a PDF or a ZIP decoded as text would be ruined.
-bool Conversion::decodeText(RichTextBox &box, const QByteArray &bytes)
+bool Conversion::decodeText(DocumentLoader &box, const QByteArray &bytes)
 {
     if (!box.document().plainText)
         return true;
@@ -349,7 +349,7 @@ void Conversion::convertText()
 {
     // A text with nothing to read aloud is refused alike whatever it was
     // to become.
-    QString spoken = DocumentSaver::exportText(m_text);
+    QString spoken = ExportEstimate::exportText(m_text);
     if (spoken.isEmpty())
         return fail(Convert::InputUnreadable, inputName(), tr("there is no text in it to read aloud"));
     if (m_options.format == Convert::Format::Text) {

@@ -11,7 +11,7 @@
 #include <QString>
 #include <memory>
 
-class RichTextBox;
+class DocumentLoader;
 class PartEncoder;
 class PieceConversion;
 class QSocketNotifier;
@@ -71,7 +71,7 @@ private:
     void stopReadingInput();
     void end();
     void convertText();
-    bool decodeText(RichTextBox &box, const QByteArray &bytes);
+    bool decodeText(DocumentLoader &box, const QByteArray &bytes);
     void takeChapters(const Document &document);
     bool marksChapters() const;
     bool encodesPart() const;

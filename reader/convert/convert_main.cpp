@@ -7,7 +7,7 @@
 #include "convert/output_folder.h"
 #include "convert/progress_bar.h"
 #include "convert/voice_catalog.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "export/sound_file_commit.h"
 #include "shell/termination_signals.h"
 #include "shell/user_language.h"
@@ -141,7 +141,7 @@ qint64 textLengthOf(const QString &input)
         return -1;
     if (!documents.contains(info.suffix().toLower()))
         return info.size();
-    RichTextBox box;
+    DocumentLoader box;
     return box.LoadFile(input) ? box.Text().size() : -1;
 }
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "documents/document_saver.h"
+#include "export/export_estimate.h"
 #include "export/temporary_record.h"
 
 #include <QDateTime>
@@ -46,8 +46,8 @@ qint64 neededBytes(qint64 textLength, Convert::Format format, int rate)
         return textLength * 4;
     // The window's estimates give a fiftieth of the size; the middle of the
     // rate scale stands for a voice's own speed.
-    const double wave = 50.0 * DocumentSaver::estimateWaveSize(textLength, rate >= 0 ? rate : 50);
-    const double total = format == Convert::Format::Mp3 ? wave + 50.0 * DocumentSaver::estimateMp3Size(qint64(wave)) : wave;
+    const double wave = 50.0 * ExportEstimate::estimateWaveSize(textLength, rate >= 0 ? rate : 50);
+    const double total = format == Convert::Format::Mp3 ? wave + 50.0 * ExportEstimate::estimateMp3Size(qint64(wave)) : wave;
     return qint64(total);
 }
 

@@ -8,7 +8,6 @@
 #include "convert/sound_file_writer.h"
 #include "convert/subtitles.h"
 #include "convert/worker_stop.h"
-#include "documents/document_saver.h"
 #include "export/sound_file_commit.h"
 #include "files/atomic_file.h"
 #include "export/temporary_record.h"

@@ -1,4 +1,4 @@
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 
 #include <QCoreApplication>
 
@@ -113,13 +113,13 @@ bool isHtmlExtension(const QString &extension)
 
 }  // namespace
 
-bool RichTextBox::fail(const QString &reason)
+bool DocumentLoader::fail(const QString &reason)
 {
     m_errorString = reason;
     return false;
 }
 
-bool RichTextBox::LoadFile(const QString &path)
+bool DocumentLoader::LoadFile(const QString &path)
 {
     m_errorString.clear();
     if (path.isEmpty())
@@ -158,7 +158,7 @@ bool RichTextBox::LoadFile(const QString &path)
     return loadBytes(bytes, QFileInfo(path).suffix());
 }
 
-bool RichTextBox::loadBytes(const QByteArray &bytes, const QString &extension)
+bool DocumentLoader::loadBytes(const QByteArray &bytes, const QString &extension)
 {
     m_errorString.clear();
     const Format format = sniff(bytes, extension);

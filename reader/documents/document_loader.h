@@ -16,7 +16,7 @@
 // A failed load leaves the previous text in place and says why in
 // errorString(), without the file's name: the caller names it once
 // ("\"%1\" could not be opened: " + reason).
-class RichTextBox
+class DocumentLoader
 {
 public:
     // Larger files are refused: a text to be read aloud is far smaller, and

@@ -1,7 +1,7 @@
 #include "documents/file_dialogs.h"
 
 #include "documents/document_opener.h"
-#include "documents/document_saver.h"
+#include "documents/save_types.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -24,14 +24,14 @@ QFileDialog *createSaveDialog(QWidget *parent, const QString &saveDir, const QSt
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setNameFilters(DocumentSaver::filters());
-    dialog->selectNameFilter(DocumentSaver::filters().at(DocumentSaver::initialFilter(saveExt) - 1));
+    dialog->setNameFilters(SaveTypes::filters());
+    dialog->selectNameFilter(SaveTypes::filters().at(SaveTypes::initialFilter(saveExt) - 1));
     return dialog;
 }
 
 int chosenSaveType(const QFileDialog &dialog)
 {
-    return int(DocumentSaver::filters().indexOf(dialog.selectedNameFilter())) + 1;
+    return int(SaveTypes::filters().indexOf(dialog.selectedNameFilter())) + 1;
 }
 
 }  // namespace FileDialogs

@@ -1,3 +1,4 @@
+#include "documents/save_types.h"
 #pragma once
 
 #include <QString>
@@ -17,7 +18,7 @@ QFileDialog *createOpenDialog(QWidget *parent, const QString &openDir, const QSt
 // Title "Save as", the three filters, starting in saveDir. It neither asks
 // about overwriting (the Save click does) nor adds an extension.
 QFileDialog *createSaveDialog(QWidget *parent, const QString &saveDir, const QString &saveExt);
-// The Save dialog's filter index the user left it on (DocumentSaver::Type);
+// The Save dialog's filter index the user left it on (SaveTypes::Type);
 // 0 when none matches.
 int chosenSaveType(const QFileDialog &dialog);
 

@@ -9,7 +9,7 @@
 #include "documents/html_reader.h"
 #include "documents/odt_reader.h"
 #include "documents/pdf_text.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkDocument(OdtReader::read(bytes));
     checkDocument(HtmlReader::read(bytes));
     // And as the opener tells the format by itself.
-    RichTextBox box;
+    DocumentLoader box;
     box.loadBytes(bytes);
     if (!box.Text().isValidUtf16())
         std::abort();

@@ -4,7 +4,7 @@
 #include "convert/subtitles.h"
 #include "audio/wave_file.h"
 #include "export/sound_file_commit.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
 
@@ -108,7 +108,7 @@ QString storyWords()
 {
     const QString path = QDir::temp().filePath(u"tst_convert_story.rtf"_qs);
     testsupport::writeFile(path, story);
-    RichTextBox box;
+    DocumentLoader box;
     box.LoadFile(path);
     QFile::remove(path);
     return box.Text().simplified();

@@ -2,7 +2,7 @@
 // pandoc, qpdf, LibreOffice Writer, a page as a browser saves it) and from
 // damaged ones.
 
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "documents/zip_archive.h"
 
 #include "support/test_support.h"
@@ -96,7 +96,7 @@ void TestBookFormats::readsInOrder()
     QFETCH(QStringList, chapters);
     QFETCH(QString, title);
     QFETCH(QString, author);
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY2(box.LoadFile(dataPath(file)), qPrintable(box.errorString()));
     QCOMPARE(box.Text(), QString::fromUtf8(bytesOf(file + ".txt")));
     const Document &document = box.document();
@@ -113,7 +113,7 @@ void TestBookFormats::readsInOrder()
 
 void TestBookFormats::pdfForTheEar()
 {
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY(box.LoadFile(dataPath("latex_book.pdf")));
     const QString text = box.Text();
     // Hyphenated at line ends by TeX, joined again.
@@ -132,7 +132,7 @@ void TestBookFormats::pdfForTheEar()
 
 void TestBookFormats::epubFollowsSpineAndContents()
 {
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY(box.LoadFile(dataPath("pandoc_book3.epub")));
     const QString text = box.Text();
     // The navigation document is in the spine but is not read.
@@ -148,7 +148,7 @@ void TestBookFormats::epubFollowsSpineAndContents()
 
 void TestBookFormats::htmlShowsOnlyVisibleText()
 {
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY(box.LoadFile(dataPath("browser_page.html")));
     const QString text = box.Text();
     for (const char *hidden : {"tracking", "nor this", "not spoken", "Buy now", "JavaScript", "template",
@@ -203,7 +203,7 @@ void TestBookFormats::badInput()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     f.close();
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY(box.loadBytes("Kept text."));
     QVERIFY(!box.LoadFile(path));
     QVERIFY2(box.errorString().contains(reason), qPrintable(box.errorString()));
@@ -225,7 +225,7 @@ void TestBookFormats::inflatedSizeIsCounted()
 
 void TestBookFormats::contentsDecideTheFormat()
 {
-    RichTextBox box;
+    DocumentLoader box;
     // Standard input has no name: the contents alone say what it is.
     QVERIFY(box.loadBytes(bytesOf("pandoc_book.odt")));
     QVERIFY(box.Text().startsWith(u"The Garden Book\nMira Holt\nSpring"));

@@ -1,4 +1,4 @@
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 
 #include "support/test_support.h"
 
@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestRichTextBox : public QObject
+class TestDocumentLoader : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestRichTextBox::loads_data()
+void TestDocumentLoader::loads_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
@@ -52,20 +52,20 @@ void TestRichTextBox::loads_data()
     QTest::newRow("any name") << u"notes.text"_s << QByteArray("words") << u"words"_s;
 }
 
-void TestRichTextBox::loads()
+void TestDocumentLoader::loads()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
 
     const QString path = testsupport::writeFile(m_dir.filePath(fileName), bytes);
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY2(box.LoadFile(path), qPrintable(box.errorString()));
     QCOMPARE(box.Text(), text);
     QVERIFY(box.errorString().isEmpty());
 }
 
-void TestRichTextBox::failures_data()
+void TestDocumentLoader::failures_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("reason");
@@ -78,7 +78,7 @@ void TestRichTextBox::failures_data()
     {
         QFile f(large);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.resize(RichTextBox::MaxFileSize + 1));  // sparse: costs no disk
+        QVERIFY(f.resize(DocumentLoader::MaxFileSize + 1));  // sparse: costs no disk
     }
     // Bytes of a PNG picture.
     const QString picture = testsupport::writeFile(
@@ -97,12 +97,12 @@ void TestRichTextBox::failures_data()
 }
 
 // A failed load says why and keeps the text loaded before.
-void TestRichTextBox::failures()
+void TestDocumentLoader::failures()
 {
     QFETCH(QString, path);
     QFETCH(QString, reason);
 
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY(box.LoadFile(testsupport::writeFile(m_dir.filePath(u"before.txt"_s), "earlier text")));
     QVERIFY(!box.LoadFile(path));
     QCOMPARE(box.errorString(), reason);
@@ -113,18 +113,18 @@ void TestRichTextBox::failures()
     QVERIFY(box.errorString().isEmpty());
 }
 
-void TestRichTextBox::unreadableFile()
+void TestDocumentLoader::unreadableFile()
 {
     if (::geteuid() == 0)
         QSKIP("root reads every file");
     const QString path = testsupport::writeFile(m_dir.filePath(u"secret.txt"_s), "secret");
     QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY(!box.LoadFile(path));
     QVERIFY2(box.errorString().startsWith(u"the file cannot be read ("_s),
              qPrintable(box.errorString()));
     QVERIFY(box.Text().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestRichTextBox)
-#include "tst_rich_text_box.moc"
+QTEST_GUILESS_MAIN(TestDocumentLoader)
+#include "tst_document_loader.moc"

@@ -2,10 +2,13 @@
 // our own opener, and the MP3 check against real lame output.
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
+#include "export/elapsed_time.h"
 #include "documents/document_saver.h"
+#include "documents/save_types.h"
+#include "export/export_estimate.h"
 #include "export/sound_file_commit.h"
 #include "files/atomic_file.h"
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 #include "support/test_support.h"
 
 #include <QCoreApplication>
@@ -45,7 +48,8 @@ class TestDocumentSaver : public QObject
 private slots:
     void rules()
     {
-        using namespace DocumentSaver;
+        using namespace SaveTypes;
+        using namespace ExportEstimate;
         QCOMPARE(FormatElapsed(59), u"00:00:59"_qs);
         QCOMPARE(FormatElapsed(3600), u"01:00:00"_qs);
         QCOMPARE(FormatElapsed(3700), u"01:01:40"_qs);
@@ -90,7 +94,7 @@ private slots:
         QFile raw(txt);
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QCOMPARE(raw.readAll(), text.toUtf8() + "\r\n");
-        RichTextBox box;
+        DocumentLoader box;
         QVERIFY(box.LoadFile(rtf));
         QCOMPARE(box.Text(), text);
         // Line breaks at the end are text too.

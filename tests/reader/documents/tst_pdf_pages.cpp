@@ -1,7 +1,7 @@
 // A long PDF is read on several threads: its pages must still come out
 // whole and in order, with the running lines left out.
 
-#include "documents/rich_text_box.h"
+#include "documents/document_loader.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -61,7 +61,7 @@ void TestPdfPages::longBookInOrder()
     // Each reading gives the same text: no page lost, doubled or moved.
     QString first;
     for (int run = 0; run < 3; ++run) {
-        RichTextBox box;
+        DocumentLoader box;
         QVERIFY2(box.LoadFile(path), qPrintable(box.errorString()));
         const QString text = box.Text();
         QVERIFY(!text.contains(QLatin1String("Running Header")));
@@ -114,7 +114,7 @@ void TestPdfPages::tableCellsApart()
         painter.drawText(QPointF(50, 200), QStringLiteral("1."));
         painter.drawText(QPointF(95, 200), QStringLiteral("A mark before its item"));
     }
-    RichTextBox box;
+    DocumentLoader box;
     QVERIFY2(box.LoadFile(path), qPrintable(box.errorString()));
     QCOMPARE(box.Text(), QStringLiteral("2.1 Who came\nThe guests of the evening came from three towns and they wrote "
                                         "their names in the book at the door.\nName;\tAge;\tCity.\n"
