@@ -37,3 +37,18 @@ function(sayora_add_test)
     TIMEOUT ${T_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=${platform};SAYORA_PROGRAM_DIR=${CMAKE_BINARY_DIR}/bin;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
 endfunction()
+
+# A library under reader/ is included as "<its folder>/name.h", and only by
+# the targets that link it: each folder gets an include root of its own in
+# the build tree (a link to the folder), so a library that reaches into a
+# folder it does not link fails to compile. The layering the folders show
+# is the one the compiler enforces.
+function(sayora_reader_headers target)
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(root ${CMAKE_BINARY_DIR}/include/reader-${folder})
+  if(NOT EXISTS ${root}/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()

@@ -1,4 +1,4 @@
-#include "reader/app/settings_record.h"
+#include "app/settings_record.h"
 
 #include "support/test_support.h"
 
