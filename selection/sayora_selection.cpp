@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
@@ -88,8 +89,17 @@ int main(int argc, char *argv[])
         say(Selection::tr("unknown option %1 (try --help)").arg(QString::fromLocal8Bit(unknown)));
         return 2;
     }
-    const SelectionText::Result selection =
-        SelectionText::read(clipboard ? SelectionText::Source::Clipboard : SelectionText::Source::Selection);
+    // The owner of the selection may never answer: the read gives up after
+    // its answer limit rather than leave this command hanging.
+    SelectionText selectionText;
+    SelectionText::Result selection;
+    QEventLoop waiting;
+    QObject::connect(&selectionText, &SelectionText::finished, &waiting, [&](const SelectionText::Result &result) {
+        selection = result;
+        waiting.quit();
+    });
+    selectionText.read(clipboard ? SelectionText::Source::Clipboard : SelectionText::Source::Selection);
+    waiting.exec();
     if (!selection.error.isEmpty()) {
         say(clipboard ? Selection::tr("cannot read the clipboard: %1").arg(selection.error)
                       : Selection::tr("cannot read the selection: %1").arg(selection.error));

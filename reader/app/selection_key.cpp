@@ -2,7 +2,6 @@
 
 #include "app/sayora_main.h"
 #include "desktop/global_shortcut.h"
-#include "desktop/selection_text.h"
 
 #include <QGuiApplication>
 #include <QSettings>
@@ -29,7 +28,9 @@ SelectionKey::SelectionKey(SayoraMain *window, const QString &optionsFile)
     , m_window(window)
     , m_optionsFile(optionsFile)
     , m_keys(keysFromOptions(optionsFile))
+    , m_selection(new SelectionText(this))
 {
+    connect(m_selection, &SelectionText::finished, this, &SelectionKey::selectionRead);
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") || m_keys.isEmpty())
         return;
@@ -41,7 +42,11 @@ SelectionKey::SelectionKey(SayoraMain *window, const QString &optionsFile)
 
 void SelectionKey::readSelection()
 {
-    const SelectionText::Result selection = SelectionText::read(SelectionText::Source::Selection);
+    m_selection->read(SelectionText::Source::Selection);
+}
+
+void SelectionKey::selectionRead(const SelectionText::Result &selection)
+{
     if (selection.text.trimmed().isEmpty())
         return;  // nothing selected: the text box keeps the user's text
     m_window->readText(selection.text);

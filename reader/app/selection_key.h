@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "desktop/selection_text.h"
+
 class GlobalShortcut;
 class SayoraMain;
 
@@ -29,8 +31,11 @@ public:
     static QKeySequence keysFromOptions(const QString &optionsFile);
 
     GlobalShortcut *shortcut() const { return m_shortcut; }
+    SelectionText *selection() const { return m_selection; }
 
-    // Reads the selection into the window now, as the key does.
+    // Reads the selection into the window, as the key does: starts the read
+    // and returns; the window takes the text once the owner of the selection
+    // has handed it over, and answers the user meanwhile.
     void readSelection();
 
 signals:
@@ -40,9 +45,11 @@ signals:
 
 private:
     void settled();
+    void selectionRead(const SelectionText::Result &selection);
 
     SayoraMain *m_window;
     QString m_optionsFile;
     QKeySequence m_keys;
     GlobalShortcut *m_shortcut = nullptr;
+    SelectionText *m_selection;
 };

@@ -146,6 +146,8 @@ void TestGlobalKey::keyGrabReadsSelection()
     // Nothing selected: the text box keeps its text.
     cleanup();
     key->readSelection();
+    QVERIFY(key->selection()->isReading());
+    QTRY_VERIFY_WITH_TIMEOUT(!key->selection()->isReading(), 10000);
     QCOMPARE(shownText(*window), next);
 }
 

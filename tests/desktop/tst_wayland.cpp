@@ -6,6 +6,7 @@
 // scale); SAYORA_SCREENSHOTS names a folder that keeps the screenshots.
 
 #include "app/sayora_main.h"
+#include "desktop/weston_screen.h"
 #include "support/test_support.h"
 #include "ui/image_button.h"
 #include "ui/screen_density.h"
@@ -15,79 +16,27 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QPointer>
 #include <QTimer>
 
-#include <limits>
 #include <memory>
 
 using testsupport::named;
 
 namespace {
 
-// The screen as the compositor shows it.
 QImage screenshot(const QString &label)
 {
-    QTemporaryDir dir;
-    QProcess shooter;
-    shooter.setWorkingDirectory(dir.path());
-    shooter.start(QStringLiteral("weston-screenshooter"), {});
-    if (!shooter.waitForFinished(20000) || shooter.exitCode() != 0)
-        return QImage();
-    const QStringList shots = QDir(dir.path()).entryList({QStringLiteral("*.png")});
-    if (shots.isEmpty())
-        return QImage();
-    const QString path = QDir(dir.path()).filePath(shots.first());
-    const QString keep = qEnvironmentVariable("SAYORA_SCREENSHOTS");
-    if (!keep.isEmpty()) {
-        QDir().mkpath(keep);
-        const QString name = QStringLiteral("%1/%2-%3.png").arg(keep, label, qEnvironmentVariable("SAYORA_SCALE_LABEL", QStringLiteral("1")));
-        QFile::remove(name);
-        QFile::copy(path, name);
-    }
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
+    return westonscreen::shoot(label);
 }
 
-// Mean difference per channel of `part` placed at `at` in `image`, giving up
-// (returning a large value) once it is above `limit`.
-double difference(const QImage &image, const QImage &part, QPoint at, double limit)
-{
-    const qint64 budget = qint64(limit * part.width() * part.height() * 3);
-    qint64 total = 0;
-    for (int y = 0; y < part.height(); ++y) {
-        for (int x = 0; x < part.width(); ++x) {
-            const QRgb a = image.pixel(at.x() + x, at.y() + y);
-            const QRgb b = part.pixel(x, y);
-            total += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
-        }
-        if (total > budget)
-            return std::numeric_limits<double>::max();
-    }
-    return double(total) / (part.width() * part.height() * 3);
-}
-
-// The best place of `part` in `image` and its difference there.
 double bestMatch(const QImage &image, const QImage &part)
 {
-    double best = std::numeric_limits<double>::max();
-    const QRgb centre = part.pixel(part.width() / 2, part.height() / 2);
-    for (int y = 0; y + part.height() <= image.height(); ++y) {
-        for (int x = 0; x + part.width() <= image.width(); ++x) {
-            // Cheap test first: the picture's centre pixel, roughly.
-            const QRgb c = image.pixel(x + part.width() / 2, y + part.height() / 2);
-            if (qAbs(qGreen(c) - qGreen(centre)) > 40 || qAbs(qRed(c) - qRed(centre)) > 40)
-                continue;
-            best = qMin(best, difference(image, part, {x, y}, qMin(best, 20.0)));
-        }
-    }
-    return best;
+    return westonscreen::bestMatch(image, part).difference;
 }
 
 }  // namespace
