@@ -207,6 +207,18 @@
 <context>
     <name>Convert</name>
     <message>
+        <source>--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not &quot;%1&quot;</source>
+        <translation>--split schreibt Sprache: --format nimmt mp3, wav, ogg, opus, flac oder m4b, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--subtitle-format goes with --split chapters; elsewhere --subtitles names the file</source>
+        <translation>--subtitle-format gehört zu --split chapters; sonst nennt --subtitles die Datei</translation>
+    </message>
+    <message>
+        <source>the subtitles of a part cannot be read</source>
+        <translation>die Untertitel eines Teils können nicht gelesen werden</translation>
+    </message>
+    <message>
         <source>sayora-convert: %1: skipped, it is already there</source>
         <translation>sayora-convert: %1: übersprungen, die Datei ist schon vorhanden</translation>
     </message>
@@ -758,9 +770,9 @@ Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book&apos;s title and author and the track number,
-and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes &quot;01 Title.srt&quot; ... beside them. A
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes &quot;01 Title.srt&quot; ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
@@ -772,7 +784,7 @@ Inhaltsverzeichnis eines EPUB, die Gliederung eines PDF, die obersten
 Überschriften einer DOCX-, ODT- oder HTML-Datei; ein Text vor dem ersten
 Kapitel wird mit diesem gelesen), mit Kapitel, Titel und Autor des Buchs
 und der Titelnummer getaggt, dazu eine Wiedergabeliste „BUCHTITEL.m3u8“ in
-Reihenfolge. --format mp3 (Standard) oder wav; --subtitle-format srt, lrc
+Reihenfolge. --format mp3 (Standard), wav, ogg, opus, flac oder m4b; --subtitle-format srt, lrc
 oder vtt (oder --subtitles srt, lrc oder vtt) schreibt „01 Titel.srt“ …
 daneben. Ein Fehler beendet die Aufteilung: die vorher fertigen Kapitel
 bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.

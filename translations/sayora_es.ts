@@ -207,6 +207,18 @@
 <context>
     <name>Convert</name>
     <message>
+        <source>--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not &quot;%1&quot;</source>
+        <translation>--split escribe voz: --format admite mp3, wav, ogg, opus, flac o m4b, no «%1»</translation>
+    </message>
+    <message>
+        <source>--subtitle-format goes with --split chapters; elsewhere --subtitles names the file</source>
+        <translation>--subtitle-format va con --split chapters; en otro caso --subtitles nombra el archivo</translation>
+    </message>
+    <message>
+        <source>the subtitles of a part cannot be read</source>
+        <translation>no se pueden leer los subtítulos de una parte</translation>
+    </message>
+    <message>
         <source>sayora-convert: %1: skipped, it is already there</source>
         <translation>sayora-convert: %1: omitido, ya existe</translation>
     </message>
@@ -747,9 +759,9 @@ Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book&apos;s title and author and the track number,
-and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes &quot;01 Title.srt&quot; ... beside them. A
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes &quot;01 Title.srt&quot; ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
@@ -761,7 +773,7 @@ Escribe «01 Título.mp3», «02 Título.mp3»… en DIR, uno por capítulo (el
 archivo DOCX, ODT o HTML; un texto anterior al primer capítulo se lee con
 él), etiquetados con el capítulo, el título y el autor del libro y el número
 de pista, y una lista de reproducción «TÍTULO DEL LIBRO.m3u8» en orden.
---format mp3 (predeterminado) o wav; --subtitle-format srt, lrc o vtt (o
+--format mp3 (predeterminado), wav, ogg, opus, flac o m4b; --subtitle-format srt, lrc o vtt (o
 --subtitles srt, lrc o vtt) escribe «01 Título.srt»… a su lado. Un fallo
 detiene la división: los capítulos terminados antes se conservan enteros y
 no se escribe la lista.

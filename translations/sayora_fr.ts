@@ -207,6 +207,18 @@
 <context>
     <name>Convert</name>
     <message>
+        <source>--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not &quot;%1&quot;</source>
+        <translation>--split écrit de la parole&#xa0;: --format prend mp3, wav, ogg, opus, flac ou m4b, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--subtitle-format goes with --split chapters; elsewhere --subtitles names the file</source>
+        <translation>--subtitle-format va avec --split chapters&#xa0;; ailleurs --subtitles désigne le fichier</translation>
+    </message>
+    <message>
+        <source>the subtitles of a part cannot be read</source>
+        <translation>les sous-titres d’une partie ne peuvent pas être lus</translation>
+    </message>
+    <message>
         <source>sayora-convert: %1: skipped, it is already there</source>
         <translation>sayora-convert: %1&#xa0;: ignoré, il existe déjà</translation>
     </message>
@@ -752,9 +764,9 @@ Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book&apos;s title and author and the track number,
-and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes &quot;01 Title.srt&quot; ... beside them. A
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes &quot;01 Title.srt&quot; ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
@@ -766,7 +778,7 @@ table des matières d’un EPUB, le plan d’un PDF, les titres de premier nivea
 d’un fichier DOCX, ODT ou HTML&#xa0;; un texte avant le premier chapitre est lu
 avec celui-ci), étiquetés avec le chapitre, le titre et l’auteur du livre et
 le numéro de piste, plus une liste de lecture «&#xa0;TITRE DU LIVRE.m3u8&#xa0;» dans
-l’ordre. --format mp3 (par défaut) ou wav&#xa0;; --subtitle-format srt, lrc ou
+l’ordre. --format mp3 (par défaut), wav, ogg, opus, flac ou m4b&#xa0;; --subtitle-format srt, lrc ou
 vtt (ou --subtitles srt, lrc ou vtt) écrit «&#xa0;01 Titre.srt&#xa0;»… à côté. Un
 échec arrête le découpage&#xa0;: les chapitres terminés avant lui sont
 conservés, entiers, et aucune liste de lecture n’est écrite.

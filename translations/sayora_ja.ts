@@ -207,6 +207,18 @@
 <context>
     <name>Convert</name>
     <message>
+        <source>--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not &quot;%1&quot;</source>
+        <translation>--split は音声を書き出します: --format には mp3、wav、ogg、opus、flac、m4b のいずれかを指定してください (「%1」ではなく)</translation>
+    </message>
+    <message>
+        <source>--subtitle-format goes with --split chapters; elsewhere --subtitles names the file</source>
+        <translation>--subtitle-format は --split chapters と使います。それ以外では --subtitles がファイルを指定します</translation>
+    </message>
+    <message>
+        <source>the subtitles of a part cannot be read</source>
+        <translation>部分の字幕を読めません</translation>
+    </message>
+    <message>
         <source>sayora-convert: %1: skipped, it is already there</source>
         <translation>sayora-convert: %1: 既にあるため飛ばしました</translation>
     </message>
@@ -734,9 +746,9 @@ Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book&apos;s title and author and the track number,
-and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes &quot;01 Title.srt&quot; ... beside them. A
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes &quot;01 Title.srt&quot; ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
@@ -747,7 +759,7 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
 (EPUB の目次、PDF のアウトライン、DOCX・ODT・HTML の最上位の見出しに
 従います。最初の章より前のテキストはその章と一緒に読みます)。章、本の
 タイトルと著者、トラック番号のタグを付け、順に並べたプレイリスト
-「本のタイトル.m3u8」も書き出します。--format は mp3 (既定) か wav。
+「本のタイトル.m3u8」も書き出します。--format は mp3 (既定)、wav、ogg、opus、flac、m4b のいずれか。
 --subtitle-format srt、lrc、vtt (または --subtitles srt、lrc、vtt) で
 「01 タイトル.srt」… を隣に書き出します。
 失敗すると分割は止まります。それまでに完成した章はそのまま残り、

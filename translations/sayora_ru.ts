@@ -207,6 +207,18 @@
 <context>
     <name>Convert</name>
     <message>
+        <source>--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not &quot;%1&quot;</source>
+        <translation>--split записывает речь: --format принимает mp3, wav, ogg, opus, flac или m4b, а не «%1»</translation>
+    </message>
+    <message>
+        <source>--subtitle-format goes with --split chapters; elsewhere --subtitles names the file</source>
+        <translation>--subtitle-format используется с --split chapters; в остальных случаях --subtitles называет файл</translation>
+    </message>
+    <message>
+        <source>the subtitles of a part cannot be read</source>
+        <translation>не удаётся прочитать субтитры части</translation>
+    </message>
+    <message>
         <source>sayora-convert: %1: skipped, it is already there</source>
         <translation>sayora-convert: %1: пропущено, файл уже есть</translation>
     </message>
@@ -751,9 +763,9 @@ Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book&apos;s title and author and the track number,
-and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes &quot;01 Title.srt&quot; ... beside them. A
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes &quot;01 Title.srt&quot; ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
@@ -764,7 +776,7 @@ and no playlist is written.
 (оглавление EPUB, структура PDF, заголовки верхнего уровня DOCX, ODT или
 HTML; текст перед первой главой читается вместе с ней), с тегами главы,
 названия и автора книги и номера дорожки, и список воспроизведения
-«НАЗВАНИЕ КНИГИ.m3u8» по порядку. --format mp3 (по умолчанию) или wav;
+«НАЗВАНИЕ КНИГИ.m3u8» по порядку. --format mp3 (по умолчанию), wav, ogg, opus, flac или m4b;
 --subtitle-format srt, lrc или vtt (или --subtitles srt, lrc или vtt)
 записывает рядом «01 Название.srt»… Ошибка останавливает разбиение: главы,
 готовые до неё, сохраняются целиком, а список воспроизведения не

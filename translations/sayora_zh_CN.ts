@@ -207,6 +207,18 @@
 <context>
     <name>Convert</name>
     <message>
+        <source>--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not &quot;%1&quot;</source>
+        <translation>--split 写出语音：--format 只接受 mp3、wav、ogg、opus、flac 或 m4b，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>--subtitle-format goes with --split chapters; elsewhere --subtitles names the file</source>
+        <translation>--subtitle-format 与 --split chapters 一起使用；其他情况下由 --subtitles 指定文件</translation>
+    </message>
+    <message>
+        <source>the subtitles of a part cannot be read</source>
+        <translation>无法读取某一部分的字幕</translation>
+    </message>
+    <message>
         <source>sayora-convert: %1: skipped, it is already there</source>
         <translation>sayora-convert: %1：已跳过，文件已存在</translation>
     </message>
@@ -727,9 +739,9 @@ Writes &quot;01 Title.mp3&quot;, &quot;02 Title.mp3&quot;, ... into DIR, one per
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book&apos;s title and author and the track number,
-and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes &quot;01 Title.srt&quot; ... beside them. A
+and a playlist &quot;BOOK TITLE.m3u8&quot; in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes &quot;01 Title.srt&quot; ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 </source>
@@ -739,7 +751,7 @@ and no playlist is written.
 在 DIR 中按章写出“01 标题.mp3”、“02 标题.mp3”……（依据 EPUB 的目录、PDF 的
 大纲、DOCX、ODT 或 HTML 文件的顶级标题；第一章之前的文本与第一章一起朗读），
 并写入章节、书名、作者和音轨号标签，以及按顺序排列的播放列表
-“书名.m3u8”。--format 为 mp3（默认）或 wav；--subtitle-format srt、lrc 或 vtt
+“书名.m3u8”。--format 为 mp3（默认）、wav、ogg、opus、flac 或 m4b；--subtitle-format srt、lrc 或 vtt
 （或 --subtitles srt、lrc 或 vtt）会在旁边写出“01 标题.srt”……。出错时拆分停止：
 之前完成的章节完整保留，不写入播放列表。
 </translation>

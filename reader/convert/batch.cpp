@@ -4,78 +4,11 @@
 #include "convert/worker_stop.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
-#include <QThread>
-#include <algorithm>
-
-#include <csignal>
-
-namespace Convert {
-
-QByteArray progressLine(double rendered, double encoded, double renderShare)
-{
-    return "progress " + QByteArray::number(rendered, 'f', 4) + ' ' + QByteArray::number(encoded, 'f', 4) + ' '
-           + QByteArray::number(renderShare, 'f', 2) + '\n';
-}
-
-bool parseProgressLine(const QByteArray &line, double *rendered, double *encoded, double *renderShare)
-{
-    const QList<QByteArray> parts = line.trimmed().split(' ');
-    if ((parts.size() != 3 && parts.size() != 4) || parts.at(0) != "progress")
-        return false;
-    bool ok1 = false, ok2 = false, ok3 = true;
-    const double r = parts.at(1).toDouble(&ok1);
-    const double e = parts.at(2).toDouble(&ok2);
-    const double share = parts.size() == 4 ? parts.at(3).toDouble(&ok3) : defaultRenderShare;
-    if (!ok1 || !ok2 || !ok3)
-        return false;
-    *rendered = std::clamp(r, 0.0, 1.0);
-    *encoded = std::clamp(e, 0.0, 1.0);
-    if (renderShare)
-        *renderShare = std::clamp(share, 0.0, 1.0);
-    return true;
-}
-
-QProcess *newWorker(const QStringList &arguments, QObject *parent)
-{
-    auto *worker = new QProcess(parent);
-    worker->setProgram(QCoreApplication::applicationFilePath());
-    worker->setArguments(arguments);
-    // The worker stops at once when it finds its parent is no longer this.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("SAYORA_CONVERT_BATCH"), QString::number(QCoreApplication::applicationPid()));
-    worker->setProcessEnvironment(environment);
-    worker->setStandardInputFile(QProcess::nullDevice());
-    return worker;
-}
-
-ExitCode workerExitCode(const QProcess &worker)
-{
-    if (worker.error() == QProcess::FailedToStart)
-        return RenderFailed;
-    // Killed by a signal (the memory killer, an administrator): another
-    // try may well pass.
-    if (worker.exitStatus() != QProcess::NormalExit)
-        return RetryFailed;
-    const int code = worker.exitCode();
-    return code >= 0 && code <= RetryFailed ? ExitCode(code) : RenderFailed;
-}
-
-double jobFraction(Format format, double rendered, double encoded, double renderShare)
-{
-    // A WAV is done when rendered; the others are encoded too, which takes
-    // most of the time with the fast voices and little with the slow ones.
-    if (format == Format::Wav || format == Format::Text)
-        return rendered;
-    return renderShare * rendered + (1 - renderShare) * encoded;
-}
-
-}  // namespace Convert
 
 Batch::Batch(const Convert::Options &options, QObject *parent)
-    : QObject(parent)
+    : ConvertJob(parent)
     , m_options(options)
+    , m_pool(new WorkerPool(options.jobs, this))
 {
     for (const QString &input : options.inputs) {
         Job job{input, Convert::batchOutput(input, options.outputDir, options.format)};
@@ -88,124 +21,70 @@ Batch::Batch(const Convert::Options &options, QObject *parent)
         }
         m_jobs.append(job);
     }
-    m_limit = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
+    connect(m_pool, &WorkerPool::output, this, [this](int index, const QList<QByteArray> &lines) {
+        Job &job = m_jobs[index];
+        for (const QByteArray &line : lines)
+            Convert::parseProgressLine(line, &job.rendered, &job.encoded, &job.renderShare);
+        emit progressed();
+    });
+    connect(m_pool, &WorkerPool::ended, this, &Batch::workerEnded);
+    connect(m_pool, &WorkerPool::drained, this, [this] {
+        m_finished = true;
+        emit finished();
+    });
 }
 
-Batch::~Batch()
-{
-    // The workers end by themselves, all told at once.
-    WorkerStop::stop(workers(), SIGTERM);
-}
-
-QList<QProcess *> Batch::workers() const
-{
-    QList<QProcess *> workers;
-    for (const Job &job : m_jobs)
-        workers << job.worker;
-    return workers;
-}
+Batch::~Batch() = default;
 
 void Batch::start()
 {
     for (const Job &job : std::as_const(m_jobs)) {
         if (job.skipped)
-            emit failed(QCoreApplication::translate("Convert", "sayora-convert: %1: skipped, it is already there").arg(job.output));
+            emit warned(QCoreApplication::translate("Convert", "sayora-convert: %1: skipped, it is already there").arg(job.output));
     }
     if (m_done == m_jobs.size()) {
+        m_finished = true;
         emit finished();
         return;
     }
-    while (m_running < m_limit && nextToStart() < m_jobs.size())
-        startNext();
-}
-
-int Batch::nextToStart()
-{
-    while (m_next < m_jobs.size() && m_jobs.at(m_next).finished)
-        ++m_next;
-    return m_next;
-}
-
-void Batch::startNext()
-{
-    const int index = nextToStart();
-    ++m_next;
-    Job &job = m_jobs[index];
-    const QStringList arguments = Convert::workerArguments(m_options) << QStringLiteral("--") << job.input << job.output;
-
-    QProcess *worker = Convert::newWorker(arguments, this);
-    job.worker = worker;
-    connect(worker, &QProcess::readyReadStandardOutput, this, [this, index] { readProgress(m_jobs[index]); });
-    connect(worker, &QProcess::finished, this, [this, index] { workerEnded(m_jobs[index]); });
-    connect(worker, &QProcess::errorOccurred, this, [this, index](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            workerEnded(m_jobs[index]);
-    });
-    ++m_running;
-    worker->start();
-}
-
-void Batch::readProgress(Job &job)
-{
-    while (job.worker->canReadLine()) {
-        double rendered = 0, encoded = 0, share = Convert::defaultRenderShare;
-        if (Convert::parseProgressLine(job.worker->readLine(), &rendered, &encoded, &share)) {
-            job.rendered = rendered;
-            job.encoded = encoded;
-            job.renderShare = share;
-        }
+    const QStringList arguments = Convert::workerArguments(m_options);
+    for (int i = 0; i < m_jobs.size(); ++i) {
+        if (!m_jobs.at(i).skipped)
+            m_pool->add(i, arguments + QStringList{QStringLiteral("--"), m_jobs.at(i).input, m_jobs.at(i).output});
     }
-    emit progressed();
+    m_pool->start();
 }
 
-void Batch::workerEnded(Job &job)
+void Batch::workerEnded(int index, const WorkerPool::Ended &result)
 {
-    if (job.finished)
-        return;
+    Job &job = m_jobs[index];
     job.finished = true;
-    --m_running;
+    job.code = result.code;
     ++m_done;
-    QProcess *worker = job.worker;
-    const QString errors = QString::fromLocal8Bit(worker->readAllStandardError()).trimmed();
-    if (worker->error() == QProcess::FailedToStart) {
-        job.code = Convert::RenderFailed;
-        emit failed(QCoreApplication::translate("Convert", "sayora-convert: %1: the converter could not be started again (%2).")
-                        .arg(job.input, worker->errorString()));
-    } else if (worker->exitStatus() != QProcess::NormalExit) {
-        job.code = Convert::workerExitCode(*worker);
-        emit failed(!errors.isEmpty() ? errors
-                                      : QCoreApplication::translate("Convert", "sayora-convert: %1: the conversion was killed by a signal.").arg(job.input));
-    } else if (worker->exitCode() != 0) {
-        job.code = Convert::workerExitCode(*worker);
-        emit failed(!errors.isEmpty() ? errors
-                                      : QCoreApplication::translate("Convert", "sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
+    if (result.failedToStart) {
+        emit warned(QCoreApplication::translate("Convert", "sayora-convert: %1: the converter could not be started again (%2).")
+                        .arg(job.input, result.startError));
+    } else if (result.killed) {
+        emit warned(!result.errors.isEmpty()
+                        ? result.errors
+                        : QCoreApplication::translate("Convert", "sayora-convert: %1: the conversion was killed by a signal.").arg(job.input));
+    } else if (result.code != Convert::Success) {
+        emit warned(!result.errors.isEmpty()
+                        ? result.errors
+                        : QCoreApplication::translate("Convert", "sayora-convert: %1: the conversion stopped unexpectedly.").arg(job.input));
     } else {
         ++m_succeeded;
         job.rendered = job.encoded = 1;
         // Warnings of a conversion that succeeded.
-        QStringList fresh;
-        for (const QString &line : errors.split(u'\n', Qt::SkipEmptyParts)) {
-            if (!m_warnings.contains(line)) {
-                m_warnings.insert(line);
-                fresh << line;
-            }
-        }
-        if (!fresh.isEmpty())
-            emit failed(fresh.join(u'\n'));
+        if (const QStringList fresh = m_pool->unseen(result.errors.split(u'\n', Qt::SkipEmptyParts)); !fresh.isEmpty())
+            emit warned(fresh.join(u'\n'));
     }
     emit progressed();
-    if (nextToStart() < m_jobs.size())
-        startNext();
-    else if (m_running == 0)
-        emit finished();
 }
 
 void Batch::interrupt(int signal)
 {
-    WorkerStop *stopping = WorkerStop::stop(workers(), signal);
-    for (Job &job : m_jobs)
-        job.worker = nullptr;
-    if (stopping)
+    if (WorkerStop *stopping = m_pool->stop(0, signal))
         connect(stopping, &WorkerStop::ended, this, &Batch::stopped);
     else
         QMetaObject::invokeMethod(this, &Batch::stopped, Qt::QueuedConnection);
@@ -228,4 +107,28 @@ Convert::ExitCode Batch::exitCode() const
             return job.code;
     }
     return Convert::Success;
+}
+
+QString Batch::label() const
+{
+    return QCoreApplication::translate("Convert", "%1 of %n files", nullptr, total()).arg(m_done);
+}
+
+QString Batch::phase() const
+{
+    return QCoreApplication::translate("Convert", "converting");
+}
+
+QString Batch::interruptedLine() const
+{
+    return QCoreApplication::translate("Convert", "interrupted; the files being converted were left as they were");
+}
+
+QString Batch::summary() const
+{
+    QString summary =
+        QCoreApplication::translate("Convert", "sayora-convert: %1 of %n files converted", nullptr, total()).arg(m_succeeded);
+    if (m_skipped > 0)
+        summary += QCoreApplication::translate("Convert", ", %n skipped (already there)", nullptr, m_skipped);
+    return summary;
 }

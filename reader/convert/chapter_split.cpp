@@ -2,8 +2,8 @@
 
 #include <QCoreApplication>
 
-#include "audio/mp3_stream.h"
-#include "convert/batch.h"
+#include "convert/playlist.h"
+#include "convert/sound_length.h"
 #include "convert/voice_catalog.h"
 #include "convert/worker_stop.h"
 #include "export/export_estimate.h"
@@ -14,11 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
-
-#include <csignal>
 
 #include <algorithm>
 #include <climits>
@@ -111,106 +107,6 @@ QString fileName(int number, int total, const QString &title, const QString &ext
         .arg(safeName(title, QStringLiteral("Chapter %1").arg(number)), extension);
 }
 
-QByteArray playlist(const QList<Entry> &entries)
-{
-    QByteArray out = "#EXTM3U\n";
-    for (const Entry &e : entries) {
-        out += "#EXTINF:" + QByteArray::number(qRound64(e.seconds)) + ',' + e.title.simplified().toUtf8() + '\n';
-        out += e.file.toUtf8() + '\n';
-    }
-    return out;
-}
-
-namespace {
-
-bool isOption(const QString &argument, const char *name, QString *inlineValue)
-{
-    const QString option = QString::fromLatin1(name);
-    if (argument == option)
-        return true;
-    if (argument.startsWith(option + u'=')) {
-        *inlineValue = argument.mid(option.size() + 1);
-        return true;
-    }
-    return false;
-}
-
-SplitOptions failed(SplitOptions split, const QString &why)
-{
-    split.options.error = why;
-    return split;
-}
-
-}  // namespace
-
-bool wantsSplit(const QStringList &arguments)
-{
-    for (const QString &a : arguments) {
-        if (a == u"--")
-            break;
-        if (a == u"--split" || a.startsWith(u"--split="))
-            return true;
-    }
-    return false;
-}
-
-SplitOptions parseSplitOptions(const QStringList &arguments)
-{
-    SplitOptions split;
-    QStringList rest;
-    QString how, format = QStringLiteral("mp3");
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments.at(i);
-        if (a == u"--") {
-            rest += arguments.mid(i);
-            break;
-        }
-        QString value;
-        QString *into = nullptr;
-        if (isOption(a, "--split", &value))
-            into = &how;
-        else if (isOption(a, "--format", &value) || a == u"-f")
-            into = &format;
-        // A kind of subtitles for every chapter, where elsewhere --subtitles
-        // names a file: its own spelling, the old one still taken.
-        else if (isOption(a, "--subtitle-format", &value) || isOption(a, "--subtitles", &value))
-            into = &split.subtitles;
-        if (!into) {
-            rest << a;
-            continue;
-        }
-        if (!a.contains(u'=')) {
-            if (i + 1 >= arguments.size())
-                return failed(split, QCoreApplication::translate("Convert", "%1 needs a value").arg(a));
-            value = arguments.at(++i);
-        }
-        *into = value;
-    }
-    if (how != u"chapters")
-        return failed(split, QCoreApplication::translate("Convert", "--split takes \"chapters\", not \"%1\"").arg(how));
-    if (format != u"mp3" && format != u"wav")
-        return failed(split, QCoreApplication::translate("Convert", "--split writes speech: --format takes mp3 or wav, not \"%1\"").arg(format));
-    if (!split.subtitles.isEmpty() && split.subtitles != u"srt" && split.subtitles != u"lrc" && split.subtitles != u"vtt")
-        return failed(split, QCoreApplication::translate("Convert", "with --split, --subtitle-format takes srt, lrc or vtt, not \"%1\"").arg(split.subtitles));
-
-    // The other options are read as for a batch, whose files are the book
-    // and the folder here.
-    Convert::Options o = Convert::parseOptions(rest + QStringList{QStringLiteral("--output-dir"), QStringLiteral("."),
-                                                                  QStringLiteral("--format"), format});
-    if (!o.error.isEmpty() || o.mode == Convert::Options::Mode::Help || o.mode == Convert::Options::Mode::Version) {
-        split.options = o;
-        return split;
-    }
-    if (o.mode != Convert::Options::Mode::Batch || o.inputs.size() != 2)
-        return failed(split, QCoreApplication::translate("Convert", "--split chapters needs a book and a folder: INPUT DIR"));
-    if (o.jobs > 0)
-        return failed(split, QCoreApplication::translate("Convert", "--jobs goes with --output-dir, not --split"));
-    o.outputDir = o.inputs.at(1);
-    o.inputs = {o.inputs.at(0)};
-    split.options = o;
-    return split;
-}
-
 QString helpText()
 {
     return QCoreApplication::translate("Convert", R"(
@@ -220,9 +116,9 @@ Writes "01 Title.mp3", "02 Title.mp3", ... into DIR, one per chapter (the
 table of contents of an EPUB, the outline of a PDF, the top headings of a
 DOCX, ODT or HTML file; a text before the first chapter is read with it),
 tagged with the chapter, the book's title and author and the track number,
-and a playlist "BOOK TITLE.m3u8" in order. --format mp3 (the default) or
-wav; --subtitle-format srt, lrc or vtt (or --subtitles srt, lrc or vtt)
-writes "01 Title.srt" ... beside them. A
+and a playlist "BOOK TITLE.m3u8" in order. --format mp3 (the default),
+wav, ogg, opus, flac or m4b; --subtitle-format srt, lrc or vtt (or
+--subtitles srt, lrc or vtt) writes "01 Title.srt" ... beside them. A
 failure stops the split: the chapters finished before it are kept, whole,
 and no playlist is written.
 )");
@@ -243,18 +139,25 @@ QString line(const QString &file, QString why)
 
 }  // namespace
 
-ChapterSplit::ChapterSplit(VoiceCatalog &voices, const Chapters::SplitOptions &options, QObject *parent)
-    : QObject(parent)
+ChapterSplit::ChapterSplit(VoiceCatalog &voices, const Convert::Options &options, QObject *parent)
+    : ConvertJob(parent)
     , m_voices(voices)
-    , m_split(options)
+    , m_options(options)
+    , m_pool(new WorkerPool(0, this))
 {
-    m_limit = std::max(1, QThread::idealThreadCount());
+    connect(m_pool, &WorkerPool::output, this, [this](int index, const QList<QByteArray> &lines) {
+        Job &job = m_jobs[index];
+        for (const QByteArray &text : lines) {
+            if (double f = 0; Convert::parseDoneLine(text, &f))
+                job.fraction = std::max(job.fraction, f);
+        }
+        emit progressed();
+    });
+    connect(m_pool, &WorkerPool::ended, this, &ChapterSplit::workerEnded);
+    connect(m_pool, &WorkerPool::drained, this, &ChapterSplit::chaptersEnded);
 }
 
-ChapterSplit::~ChapterSplit()
-{
-    abort();
-}
+ChapterSplit::~ChapterSplit() = default;
 
 double ChapterSplit::fraction() const
 {
@@ -268,12 +171,28 @@ double ChapterSplit::fraction() const
     return all > 0 ? std::min(1.0, done / all) : 0.0;
 }
 
+QString ChapterSplit::label() const
+{
+    const QString book = m_options.inputs.value(0) == u"-" ? QCoreApplication::translate("Convert", "standard input")
+                                                            : QFileInfo(m_options.inputs.value(0)).fileName();
+    return QCoreApplication::translate("Convert", "%1: %2 of %n chapters", nullptr, total()).arg(book).arg(m_done);
+}
+
+QString ChapterSplit::phase() const
+{
+    return QCoreApplication::translate("Convert", "reading");
+}
+
+QString ChapterSplit::interruptedLine() const
+{
+    return QCoreApplication::translate("Convert", "interrupted; the chapters finished so far were kept, no playlist was written");
+}
+
 void ChapterSplit::fail(Convert::ExitCode code, const QString &why)
 {
     if (m_finished)
         return;
-    stopWorkers();
-    m_running = 0;
+    m_pool->stop();
     m_texts.reset();
     m_exitCode = code;
     m_error = why;
@@ -281,36 +200,22 @@ void ChapterSplit::fail(Convert::ExitCode code, const QString &why)
     emit finished();
 }
 
-// Each worker, told to end, removes its own temporaries. They are ended
-// together, and nothing waits here: the returned stop (null when none was
-// running) says when the last has gone.
-WorkerStop *ChapterSplit::stopWorkers(qsizetype from)
+void ChapterSplit::interrupt(int signal)
 {
-    QList<QProcess *> running;
-    for (qsizetype i = from; i < m_jobs.size(); ++i) {
-        Job &job = m_jobs[i];
-        if (job.worker && !job.done && job.worker->state() != QProcess::NotRunning) {
-            // The stop owns it from now on.
-            running << std::exchange(job.worker, nullptr);
-            job.done = true;
-            job.failed = true;
-            --m_running;
-        }
-    }
-    return WorkerStop::stop(running, SIGTERM);
-}
-
-void ChapterSplit::abort()
-{
-    if (WorkerStop *stopping = stopWorkers())
-        connect(stopping, &WorkerStop::ended, this, &ChapterSplit::stopped);
+    // The chapters' texts go once no worker reads them any more.
+    const auto ended = [this] {
+        m_texts.reset();
+        emit stopped();
+    };
+    if (WorkerStop *stopping = m_pool->stop(0, signal))
+        connect(stopping, &WorkerStop::ended, this, ended);
     else
-        QMetaObject::invokeMethod(this, &ChapterSplit::stopped, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, ended, Qt::QueuedConnection);
 }
 
 void ChapterSplit::start()
 {
-    const Convert::Options &o = m_split.options;
+    const Convert::Options &o = m_options;
     const QString input = o.inputs.value(0);
     DocumentLoader box;
     if (!box.LoadFile(input))
@@ -329,7 +234,7 @@ void ChapterSplit::start()
         const std::optional<VoiceCatalog::Voice> voice = m_voices.forText(document.text);
         if (!voice)
             return fail(Convert::RenderFailed, line(o.outputDir, tr("no voice is installed")));
-        m_split.options.voice = voice->name;
+        m_options.voice = voice->name;
     }
     if (o.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the MP3 encoder \"lame\" is not installed")));
@@ -350,66 +255,44 @@ void ChapterSplit::start()
             return fail(Convert::RenderFailed, line(o.outputDir, why));
         m_jobs.append(job);
     }
+    for (int i = 0; i < total; ++i)
+        m_pool->add(i, workerArguments(i));
     emit progressed();
-    while (m_running < m_limit && m_next < m_jobs.size())
-        startNext();
+    m_pool->start();
 }
 
-void ChapterSplit::startNext()
+// A chapter converted as a single conversion is, reporting as a program's
+// child does (not as a batch's worker): it cuts a long chapter into pieces
+// of its own.
+QStringList ChapterSplit::workerArguments(int index) const
 {
-    const int index = m_next++;
-    Job &job = m_jobs[index];
-    const QDir dir(m_split.options.outputDir);
-    Convert::Options one = m_split.options;
+    const Job &job = m_jobs.at(index);
+    const QDir dir(m_options.outputDir);
+    Convert::Options one = m_options;
     one.title = m_parts.at(index).title;
     one.album = m_album;
     one.artist = m_author;
     one.track = index + 1;
     one.total = int(m_jobs.size());
     one.encoding.clear();  // the chapters' texts are in UTF-8
-    // A worker's arguments, but reporting as a program's child does: it
-    // cuts a long chapter into pieces of its own.
     QStringList arguments = Convert::workerArguments(one);
     arguments.removeAll(QStringLiteral("--report-progress"));
     arguments << QStringLiteral("--progress-lines") << QStringLiteral("--quiet");
-    if (!m_split.subtitles.isEmpty())
+    if (!m_options.subtitleFormat.isEmpty())
         arguments << QStringLiteral("--subtitles")
-                  << dir.filePath(QFileInfo(job.file).completeBaseName() + u'.' + m_split.subtitles);
-    arguments << QStringLiteral("--") << job.text << dir.filePath(job.file);
-    job.worker = Convert::newWorker(arguments, this);
-    connect(job.worker, &QProcess::readyReadStandardOutput, this, [this, index] {
-        Job &j = m_jobs[index];
-        while (j.worker->canReadLine()) {
-            const QByteArray text = j.worker->readLine().trimmed();
-            bool ok = false;
-            if (const double f = text.startsWith("done ") ? text.mid(5).toDouble(&ok) : 0.0; ok)
-                j.fraction = std::max(j.fraction, f);
-        }
-        emit progressed();
-    });
-    connect(job.worker, &QProcess::finished, this, [this, index] { workerEnded(index); });
-    connect(job.worker, &QProcess::errorOccurred, this, [this, index](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            workerEnded(index);
-    });
-    ++m_running;
-    job.worker->start();
+                  << dir.filePath(QFileInfo(job.file).completeBaseName() + u'.' + m_options.subtitleFormat);
+    return arguments << QStringLiteral("--") << job.text << dir.filePath(job.file);
 }
 
-void ChapterSplit::workerEnded(int index)
+void ChapterSplit::workerEnded(int index, const WorkerPool::Ended &result)
 {
     Job &job = m_jobs[index];
-    if (job.done || m_finished)
+    if (m_finished)
         return;
     job.done = true;
-    --m_running;
-    const QDir dir(m_split.options.outputDir);
-    QStringList lines = QString::fromLocal8Bit(job.worker->readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    for (QString &l : lines) {
-        if (l.startsWith(QLatin1String("sayora-convert: ")))
-            l = l.mid(16);
-    }
-    Convert::ExitCode code = Convert::workerExitCode(*job.worker);
+    const QDir dir(m_options.outputDir);
+    QStringList lines = result.lines();
+    Convert::ExitCode code = result.code;
     // A chapter's command line is this program's own: what the worker
     // finds wrong with it (a folder where the chapter's file belongs) is
     // a failure to write that chapter.
@@ -422,64 +305,52 @@ void ChapterSplit::workerEnded(int index)
         if (m_failedAt < 0 || index < m_failedAt) {
             m_failedAt = index;
             m_failure = code;
-            m_failureLine = job.worker->error() == QProcess::FailedToStart
-                                ? line(dir.filePath(job.file), tr("the converter could not be started again (%1)")
-                                                                   .arg(job.worker->errorString()))
+            m_failureLine = result.failedToStart
+                                ? line(dir.filePath(job.file), tr("the converter could not be started again (%1)").arg(result.startError))
                             : !lines.isEmpty() ? lines.last()
                                                : line(dir.filePath(job.file), tr("the conversion stopped unexpectedly"));
         }
-        // The chapters after it are not wanted any more.
-        stopWorkers(m_failedAt + 1);
-        m_next = int(m_jobs.size());
-    } else {
-        for (const QString &l : std::as_const(lines)) {
-            if (!m_warnings.contains(l)) {
-                m_warnings.insert(l);
-                emit warned(QStringLiteral("sayora-convert: ") + l);
-            }
-        }
-        // The playlist's durations, from the file as written.
-        const QString path = dir.filePath(job.file);
-        if (m_split.options.format == Convert::Format::Mp3) {
-            Mp3Stream::checkFile(path, &job.seconds);
-        } else {
-            QString why;
-            SoundFileCommit::checkWave(path, &job.seconds, &why);
-        }
-        job.fraction = 1;
-        job.written = true;
-        ++m_done;
-        emit progressed();
+        // The chapters after it are not wanted any more; those before it
+        // are finished first, and stay.
+        m_pool->stop(m_failedAt + 1);
+        return;
     }
-    if (m_failedAt >= 0) {
-        // The chapters before the failed one are finished first: they stay.
-        for (int i = 0; i < m_failedAt; ++i) {
-            if (!m_jobs.at(i).done)
-                return;
-        }
-        int kept = 0;
-        while (kept < m_failedAt && m_jobs.at(kept).written)
-            ++kept;
-        for (int i = kept; i < m_jobs.size(); ++i) {
-            if (m_jobs.at(i).written)
-                QFile::remove(dir.filePath(m_jobs.at(i).file));
-        }
-        const QString keptText = kept == 0 ? tr(" No chapter was written.")
-                                           : tr(" Chapters 1 to %1 of %2 were written and kept; no playlist was written.")
-                                                 .arg(kept)
-                                                 .arg(m_jobs.size());
-        return fail(m_failure, m_failureLine + keptText);
+    for (const QString &l : m_pool->unseen(lines))
+        emit warned(QStringLiteral("sayora-convert: ") + l);
+    // The playlist's durations, from the file as written.
+    SoundLength::seconds(dir.filePath(job.file), m_options.format, &job.seconds);
+    job.fraction = 1;
+    job.written = true;
+    ++m_done;
+    emit progressed();
+}
+
+// Every chapter that was to be made has ended.
+void ChapterSplit::chaptersEnded()
+{
+    if (m_finished)
+        return;
+    if (m_failedAt < 0)
+        return finishBook();
+    const QDir dir(m_options.outputDir);
+    int kept = 0;
+    while (kept < m_failedAt && m_jobs.at(kept).written)
+        ++kept;
+    for (int i = kept; i < m_jobs.size(); ++i) {
+        if (m_jobs.at(i).written)
+            QFile::remove(dir.filePath(m_jobs.at(i).file));
     }
-    if (m_next < m_jobs.size())
-        startNext();
-    else if (m_running == 0)
-        finishBook();
+    const QString keptText = kept == 0 ? tr(" No chapter was written.")
+                                       : tr(" Chapters 1 to %1 of %2 were written and kept; no playlist was written.")
+                                             .arg(kept)
+                                             .arg(m_jobs.size());
+    fail(m_failure, m_failureLine + keptText);
 }
 
 void ChapterSplit::finishBook()
 {
-    const QDir dir(m_split.options.outputDir);
-    QList<Chapters::Entry> entries;
+    const QDir dir(m_options.outputDir);
+    QList<Playlist::Entry> entries;
     for (int i = 0; i < m_jobs.size(); ++i) {
         entries.append({m_jobs.at(i).file, m_parts.at(i).title, m_jobs.at(i).seconds});
         m_written << dir.filePath(m_jobs.at(i).file);
@@ -487,7 +358,7 @@ void ChapterSplit::finishBook()
     m_texts.reset();
     const QString name = Chapters::safeName(m_album, QStringLiteral("playlist")) + QStringLiteral(".m3u8");
     QString why;
-    if (!AtomicFile::write(dir.filePath(name), Chapters::playlist(entries), &why))
+    if (!AtomicFile::write(dir.filePath(name), Playlist::m3u(entries), &why))
         return fail(Convert::RenderFailed,
                     line(dir.filePath(name), why) + tr(" The chapters were written; the playlist was not."));
     m_written << dir.filePath(name);

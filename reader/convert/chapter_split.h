@@ -1,18 +1,17 @@
 #pragma once
 
+#include "convert/convert_job.h"
 #include "convert/convert_options.h"
+#include "convert/worker_pool.h"
 #include "documents/document.h"
 
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
-class QProcess;
-class WorkerStop;
 class QTemporaryDir;
 class VoiceCatalog;
 
@@ -48,95 +47,69 @@ QString safeName(const QString &title, const QString &fallback);
 // "01 Title.mp3": numbered from 1, two digits, more for 100 parts and up.
 QString fileName(int number, int total, const QString &title, const QString &extension);
 
-struct Entry
-{
-    QString file;  // relative to the playlist
-    QString title;
-    double seconds = 0;
-};
-// An extended M3U playlist in UTF-8 (for a .m3u8 file).
-QByteArray playlist(const QList<Entry> &entries);
-
-// "--split chapters INPUT DIR" and the converter's other options; --format
-// (mp3 or wav, default mp3) and --subtitles (srt, lrc or vtt: a kind, not a
-// file) are taken here. options.error says what is wrong.
-struct SplitOptions
-{
-    Convert::Options options;  // inputs: the one book; outputDir: DIR
-    QString subtitles;         // "srt", "lrc", "vtt" or empty
-};
-bool wantsSplit(const QStringList &arguments);
-SplitOptions parseSplitOptions(const QStringList &arguments);
 // The help's paragraph on --split.
 QString helpText();
 
 }  // namespace Chapters
 
-// Converts the parts as many at once as there are cores, each chapter by a
-// worker process of this program (which cuts a long chapter into pieces of
-// its own), each as a single conversion does (complete or not at all). A
-// failure stops the split: the chapters before the failed one are finished
-// and stay, complete, those after it are stopped or removed, and no
-// playlist is written, so that a playlist always names a whole book.
-// Raises finished() once.
-class ChapterSplit : public QObject
+// Converts the parts by the workers of a pool, as many at once as there are
+// cores, each chapter as a single conversion does (complete or not at all;
+// a long chapter cut into pieces of its own), in any of the converter's
+// sound formats. A failure stops the split: the chapters before the failed
+// one are finished and stay, complete, those after it are stopped or
+// removed, and no playlist is written, so that a playlist always names a
+// whole book. Raises finished() once.
+class ChapterSplit : public ConvertJob
 {
     Q_OBJECT
 public:
-    ChapterSplit(VoiceCatalog &voices, const Chapters::SplitOptions &options, QObject *parent = nullptr);
+    // options.inputs: the one book; options.outputDir: the folder;
+    // options.subtitleFormat: the subtitles' kind beside each chapter.
+    ChapterSplit(VoiceCatalog &voices, const Convert::Options &options, QObject *parent = nullptr);
     ~ChapterSplit() override;
 
-    void start();
-    // Stops the chapter being made, for an interrupt: stopped() follows
-    // once its workers have ended and its temporaries are gone.
-    void abort();
+    void start() override;
+    // Stops the chapters being made: stopped() follows once their workers
+    // have ended and their temporaries are gone.
+    void interrupt(int signal) override;
 
-    bool isFinished() const { return m_finished; }
-    Convert::ExitCode exitCode() const { return m_exitCode; }
-    QString error() const { return m_error; }
+    bool isFinished() const override { return m_finished; }
+    Convert::ExitCode exitCode() const override { return m_exitCode; }
+    QString error() const override { return m_error; }
     int total() const { return int(m_parts.size()); }
     int done() const { return m_done; }
-    double fraction() const;
+    double fraction() const override;
+    QString label() const override;
+    QString phase() const override;
+    QString interruptedLine() const override;
     // The files written, in order (the playlist last).
     QStringList written() const { return m_written; }
-
-signals:
-    void progressed();
-    // A line for standard error that does not stop the split.
-    void warned(const QString &line);
-    void finished();
-    void stopped();
 
 private:
     struct Job
     {
         QString text;   // the chapter's text, written for its worker
         QString file;   // "01 Title.mp3", in the folder
-        QProcess *worker = nullptr;
         double fraction = 0;
         bool done = false;     // its worker has ended
         bool written = false;  // and the chapter's file is in place
-        bool failed = false;
         double seconds = 0;
     };
-    void startNext();
-    void workerEnded(int index);
+    QStringList workerArguments(int index) const;
+    void workerEnded(int index, const WorkerPool::Ended &result);
+    void chaptersEnded();
     void finishBook();
     void fail(Convert::ExitCode code, const QString &line);
-    WorkerStop *stopWorkers(qsizetype from = 0);
 
     VoiceCatalog &m_voices;
-    Chapters::SplitOptions m_split;
+    Convert::Options m_options;
     QString m_album;
     QString m_author;
     QList<Chapters::Part> m_parts;
     QList<Job> m_jobs;
+    WorkerPool *m_pool = nullptr;
     std::unique_ptr<QTemporaryDir> m_texts;
     QStringList m_written;
-    QSet<QString> m_warnings;  // passed on once
-    int m_next = 0;
-    int m_running = 0;
-    int m_limit = 1;
     int m_done = 0;
     // The first chapter (in the book's order) that failed, and why.
     int m_failedAt = -1;

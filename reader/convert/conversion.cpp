@@ -1,6 +1,7 @@
 #include "convert/conversion.h"
 
 #include "convert/part_encoder.h"
+#include "convert/worker_pool.h"
 #include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
 #include "export/export_estimate.h"
@@ -14,6 +15,7 @@
 #include "speech/prepared_speech.h"
 #include "speech/voice_choice.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -49,7 +51,7 @@ QString sentence(QString why)
 }  // namespace
 
 Conversion::Conversion(VoiceCatalog &voices, const Convert::Options &options, QObject *parent)
-    : QObject(parent)
+    : ConvertJob(parent)
     , m_voices(voices)
     , m_options(options)
     , m_input(options.inputs.value(0))
@@ -155,6 +157,35 @@ void Conversion::stop()
         connect(m_pieces, &PieceConversion::stopped, this, &Conversion::stopped);
     else
         QMetaObject::invokeMethod(this, &Conversion::stopped, Qt::QueuedConnection);
+}
+
+QString Conversion::label() const
+{
+    return m_input == u"-" ? QCoreApplication::translate("Convert", "standard input") : QFileInfo(m_input).fileName();
+}
+
+double Conversion::fraction() const
+{
+    return Convert::jobFraction(m_options.format, m_rendered, encoded(), m_renderShare);
+}
+
+QString Conversion::phase() const
+{
+    return m_rendered >= 1.0 && m_options.format != Convert::Format::Wav ? QCoreApplication::translate("Convert", "encoding")
+                                                                         : QCoreApplication::translate("Convert", "reading");
+}
+
+QByteArray Conversion::workerReport() const
+{
+    return Convert::progressLine(m_rendered, encoded(), m_renderShare);
+}
+
+QString Conversion::interruptedLine() const
+{
+    // A worker's pool says it once for all its workers.
+    if (m_options.reportProgress)
+        return {};
+    return QCoreApplication::translate("Convert", "interrupted; %1 was left as it was").arg(m_options.output);
 }
 
 QString Conversion::inputName() const

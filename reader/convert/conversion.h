@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/chapter_split.h"
+#include "convert/convert_job.h"
 #include "convert/convert_options.h"
 #include "convert/subtitles.h"
 #include "convert/voice_catalog.h"
@@ -21,7 +22,7 @@ class QSocketNotifier;
 // and the export (SpeechExport) run with them; subtitles from its word
 // marks, written once the sound is in place. Runs in the event loop and
 // raises finished() once, whatever the outcome.
-class Conversion : public QObject
+class Conversion : public ConvertJob
 {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
     Conversion(VoiceCatalog &voices, const Convert::Options &options, QObject *parent = nullptr);
     ~Conversion() override;
 
-    void start();
+    void start() override;
     // Before start(): reads this text instead of the input (named still by
     // the input in messages), and tags the MP3 so.
     void setText(const QString &text);
@@ -40,11 +41,18 @@ public:
     // ended, all told at once: stopped() follows then (finished() does
     // not).
     void stop();
+    void interrupt(int) override { stop(); }
 
-    bool isFinished() const { return m_finished; }
-    Convert::ExitCode exitCode() const { return m_exitCode; }
+    bool isFinished() const override { return m_finished; }
+    Convert::ExitCode exitCode() const override { return m_exitCode; }
     // One line naming the file and the reason; empty on success.
-    QString error() const { return m_error; }
+    QString error() const override { return m_error; }
+    QString label() const override;
+    double fraction() const override;
+    QString phase() const override;
+    // "progress RENDERED ENCODED SHARE" for the pool whose worker this is.
+    QByteArray workerReport() const override;
+    QString interruptedLine() const override;
     // 0 … 1 of the text rendered, and of the MP3 encoded.
     double rendered() const { return m_rendered; }
     double encoded() const;
@@ -55,14 +63,6 @@ public:
     // order (one when the text is in one language): known once the
     // rendering has started.
     QStringList runVoices() const { return m_runVoices; }
-
-signals:
-    void progressed();
-    // A line for standard error that does not stop the conversion.
-    void warned(const QString &line);
-    void finished();
-    // After stop(): its workers have ended and their files are gone.
-    void stopped();
 
 private:
     QString inputName() const;

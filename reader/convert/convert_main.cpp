@@ -1,8 +1,10 @@
 // sayora-convert: Sayora's voices from the command line.
 
 #include "convert/batch.h"
+#include "convert/worker_pool.h"
 #include "convert/chapter_split.h"
 #include "convert/conversion.h"
+#include "convert/convert_job.h"
 #include "convert/convert_options.h"
 #include "convert/output_folder.h"
 #include "convert/progress_bar.h"
@@ -65,7 +67,7 @@ void printDone(double fraction, bool force)
     if (!force && since.isValid() && since.elapsed() < 100)
         return;
     since.start();
-    const QByteArray line = "done " + QByteArray::number(std::clamp(fraction, 0.0, 1.0), 'f', 4) + '\n';
+    const QByteArray line = Convert::doneLine(fraction);
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     std::fflush(stdout);
 }
@@ -90,11 +92,6 @@ bool voiceKnown(const VoiceCatalog &voices, const QString &name)
                           : QCoreApplication::translate("Convert", "there is no voice \"%1\"; %2"))
                    .arg(name, hint));
     return false;
-}
-
-QString displayName(const QString &input)
-{
-    return input == u"-" ? QCoreApplication::translate("Convert", "standard input") : QFileInfo(input).fileName();
 }
 
 // The batch that started this worker: named by the batch itself, else the
@@ -145,24 +142,19 @@ qint64 textLengthOf(const QString &input)
     return box.LoadFile(input) ? box.Text().size() : -1;
 }
 
-int runOne(const Convert::Options &options, pid_t parentAtStart)
+// Checks made before a single conversion starts: its worker's parent, the
+// output's folder and its room.
+int prepareConversion(const Convert::Options &options, pid_t parentAtStart)
 {
-    VoiceCatalog voices;
-    if (!voiceKnown(voices, options.voice))
-        return Convert::UnknownVoice;
 #ifdef __linux__
-    // A batch's worker ends with its parent, however the parent ends, and
-    // so still removes its temporary files. A parent gone before that was
-    // asked for leaves the worker to whoever adopts orphans: init, or a
-    // subreaper (a session manager, a container's init) with any pid.
-    if (options.reportProgress) {
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != batchPid(parentAtStart))
-            return Convert::RenderFailed;
-    }
-    // The window that runs a conversion takes its files with it.
-    if (options.progressLines)
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    // A batch's worker ends with its parent (see main()); a parent gone
+    // before that was asked for leaves the worker to whoever adopts orphans:
+    // init, or a subreaper (a session manager, a container's init) with any
+    // pid.
+    if (options.reportProgress && ::getppid() != batchPid(parentAtStart))
+        return Convert::RenderFailed;
+#else
+    Q_UNUSED(parentAtStart);
 #endif
     const bool toFile = options.output != u"-";
     // Found out before minutes of reading aloud.
@@ -187,103 +179,11 @@ int runOne(const Convert::Options &options, pid_t parentAtStart)
             }
         }
     }
-    Conversion conversion(voices, options);
-    ProgressBar bar(!options.quiet && !options.reportProgress);
-    const QString label = displayName(options.inputs.first());
-
-    QElapsedTimer reported;
-    const auto report = [&](bool force) {
-        const double rendered = conversion.rendered();
-        const double encoded = conversion.encoded();
-        const bool encoding = rendered >= 1.0 && options.format != Convert::Format::Wav;
-        const double fraction = Convert::jobFraction(options.format, rendered, encoded, conversion.renderShare());
-        bar.show(label, fraction, encoding ? QCoreApplication::translate("Convert", "encoding") : QCoreApplication::translate("Convert", "reading"), force);
-        if (options.progressLines)
-            printDone(fraction, force);
-        if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
-            reported.start();
-            const QByteArray line = Convert::progressLine(rendered, encoded, conversion.renderShare());
-            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-            std::fflush(stdout);
-        }
-    };
-    QObject::connect(&conversion, &Conversion::progressed, [&] { report(false); });
-    QObject::connect(&conversion, &Conversion::warned, [&](const QString &line) { bar.print(line); });
-    // The bar's clock keeps going while an engine or the encoder works.
-    QTimer tick;
-    tick.setInterval(200);
-    QObject::connect(&tick, &QTimer::timeout, [&] { report(false); });
-    QObject::connect(&conversion, &Conversion::finished, &tick, &QTimer::stop);
-    QObject::connect(&conversion, &Conversion::finished, QCoreApplication::instance(), &QCoreApplication::quit);
-    onTermination(&conversion, [&](int signal) {
-        // Ends by the signal once the workers have removed their files.
-        QObject::connect(&conversion, &Conversion::stopped, [signal] { TerminationSignals::endBy(signal); });
-        conversion.stop();
-        bar.clear();
-        // A worker's parent says it once for the whole batch.
-        if (!options.reportProgress)
-            printError(QCoreApplication::translate("Convert", "interrupted; %1 was left as it was").arg(options.output));
-    });
-
-    if (bar.enabled() || options.reportProgress || options.progressLines)
-        tick.start();
-    report(true);
-    QTimer::singleShot(0, &conversion, &Conversion::start);
-    if (!conversion.isFinished())
-        QCoreApplication::exec();
-    if (conversion.exitCode() == Convert::Success)
-        report(true);
-    bar.clear();
-    if (conversion.exitCode() != Convert::Success)
-        printError(conversion.error());
-    return OutputFolder::classifyFailure(conversion.exitCode(), conversion.error());
+    return Convert::Success;
 }
 
-int runSplit(const Chapters::SplitOptions &split)
-{
-    const Convert::Options &options = split.options;
-    VoiceCatalog voices;
-    if (!voiceKnown(voices, options.voice))
-        return Convert::UnknownVoice;
-    if (QFileInfo(options.outputDir).isDir())
-        removeStaleTemporaries(options.outputDir);
-#ifdef __linux__
-    if (options.progressLines)
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-#endif
-    ChapterSplit chapters(voices, split);
-    ProgressBar bar(!options.quiet);
-    const QString book = displayName(options.inputs.first());
-    const auto show = [&](bool force) {
-        bar.show(QCoreApplication::translate("Convert", "%1: %2 of %n chapters", nullptr, chapters.total()).arg(book).arg(chapters.done()),
-                 chapters.fraction(), QCoreApplication::translate("Convert", "reading"), force);
-        if (options.progressLines)
-            printDone(chapters.fraction(), force);
-    };
-    QObject::connect(&chapters, &ChapterSplit::progressed, [&] { show(false); });
-    QObject::connect(&chapters, &ChapterSplit::warned, [&](const QString &line) { bar.print(line); });
-    QTimer tick;
-    tick.setInterval(200);
-    QObject::connect(&tick, &QTimer::timeout, [&] { show(false); });
-    QObject::connect(&chapters, &ChapterSplit::finished, QCoreApplication::instance(), &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    onTermination(&chapters, [&](int signal) {
-        QObject::connect(&chapters, &ChapterSplit::stopped, [signal] { TerminationSignals::endBy(signal); });
-        chapters.abort();
-        bar.clear();
-        printError(QCoreApplication::translate("Convert", "interrupted; the chapters finished so far were kept, no playlist was written"));
-    });
-    if (bar.enabled() || options.progressLines)
-        tick.start();
-    QTimer::singleShot(0, &chapters, &ChapterSplit::start);
-    QCoreApplication::exec();
-    bar.clear();
-    if (chapters.exitCode() != Convert::Success)
-        printError(chapters.error());
-    return OutputFolder::classifyFailure(chapters.exitCode(), chapters.error());
-}
-
-int runBatch(const Convert::Options &options)
+// Checks made before a batch starts: its outputs, its voice, its folder.
+int prepareBatch(const Convert::Options &options)
 {
     if (const QString why = Convert::checkBatch(options); !why.isEmpty()) {
         printError(why + QCoreApplication::translate("Convert", " (see --help)"));
@@ -299,39 +199,59 @@ int runBatch(const Convert::Options &options)
         return Convert::RenderFailed;
     }
     removeStaleTemporaries(options.outputDir);
-    Batch batch(options);
-    ProgressBar bar(!options.quiet);
-    const auto show = [&](bool force) {
-        bar.show(QCoreApplication::translate("Convert", "%1 of %n files", nullptr, batch.total()).arg(batch.done()), batch.fraction(),
-                 QCoreApplication::translate("Convert", "converting"), force);
+    return Convert::Success;
+}
+
+// Runs a job in the event loop to its end: its progress on a bar (and as
+// lines for the program or the pool that runs this one), its warnings, an
+// interrupt passed on to it; then the process's status.
+int run(ConvertJob &job, const Convert::Options &options)
+{
+    ProgressBar bar(!options.quiet && !options.reportProgress);
+    QElapsedTimer reported;
+    const auto report = [&](bool force) {
+        const double fraction = job.fraction();
+        bar.show(job.label(), fraction, job.phase(), force);
+        if (options.progressLines)
+            printDone(fraction, force);
+        if (options.reportProgress && (force || !reported.isValid() || reported.elapsed() >= 100)) {
+            reported.start();
+            const QByteArray line = job.workerReport();
+            std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+            std::fflush(stdout);
+        }
     };
-    QObject::connect(&batch, &Batch::progressed, [&] { show(false); });
-    QObject::connect(&batch, &Batch::failed, [&](const QString &line) { bar.print(line); });
+    QObject::connect(&job, &ConvertJob::progressed, [&] { report(false); });
+    QObject::connect(&job, &ConvertJob::warned, [&](const QString &line) { bar.print(line); });
+    // The bar's clock keeps going while an engine or the encoder works.
     QTimer tick;
     tick.setInterval(200);
-    QObject::connect(&tick, &QTimer::timeout, [&] { show(false); });
-    QObject::connect(&batch, &Batch::finished, QCoreApplication::instance(), &QCoreApplication::quit,
+    QObject::connect(&tick, &QTimer::timeout, [&] { report(false); });
+    QObject::connect(&job, &ConvertJob::finished, &tick, &QTimer::stop);
+    QObject::connect(&job, &ConvertJob::finished, QCoreApplication::instance(), &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    onTermination(&batch, [&](int signal) {
-        QObject::connect(&batch, &Batch::stopped, [signal] { TerminationSignals::endBy(signal); });
-        batch.interrupt(signal);
+    onTermination(&job, [&](int signal) {
+        // Ends by the signal once the workers have removed their files.
+        QObject::connect(&job, &ConvertJob::stopped, [signal] { TerminationSignals::endBy(signal); });
+        job.interrupt(signal);
         bar.clear();
-        printError(QCoreApplication::translate("Convert", "interrupted; the files being converted were left as they were"));
+        if (const QString line = job.interruptedLine(); !line.isEmpty())
+            printError(line);
     });
-    if (bar.enabled())
+
+    if (bar.enabled() || options.reportProgress || options.progressLines)
         tick.start();
-    show(true);
-    batch.start();
+    report(true);
+    QTimer::singleShot(0, &job, &ConvertJob::start);
     QCoreApplication::exec();
-    show(true);
+    if (job.exitCode() == Convert::Success)
+        report(true);
     bar.clear();
-    if (bar.enabled()) {
-        QString summary = QCoreApplication::translate("Convert", "sayora-convert: %1 of %n files converted", nullptr, batch.total()).arg(batch.succeeded());
-        if (batch.skipped() > 0)
-            summary += QCoreApplication::translate("Convert", ", %n skipped (already there)", nullptr, batch.skipped());
+    if (job.exitCode() != Convert::Success && !job.error().isEmpty())
+        printError(job.error());
+    if (const QString summary = job.summary(); bar.enabled() && !summary.isEmpty())
         QTextStream(stderr) << summary << Qt::endl;
-    }
-    return batch.exitCode();
+    return OutputFolder::classifyFailure(job.exitCode(), job.error());
 }
 
 }  // namespace
@@ -357,24 +277,21 @@ int main(int argc, char *argv[])
     // A closed pipe ends a write with an error, not the process.
     std::signal(SIGPIPE, SIG_IGN);
 
-    if (Chapters::wantsSplit(arguments)) {
-        const Chapters::SplitOptions split = Chapters::parseSplitOptions(arguments);
-        if (!split.options.error.isEmpty()) {
-            printError(split.options.error + QCoreApplication::translate("Convert", " (see --help)"));
-            endWith(Convert::UsageError);
-        }
-        if (split.options.mode == Convert::Options::Mode::Batch) {
-            noteBitrate(split.options);
-            endWith(runSplit(split));
-        }
-    }
     const Convert::Options options = Convert::parseOptions(arguments);
     if (!options.error.isEmpty()) {
         printError(options.error + QCoreApplication::translate("Convert", " (see --help)"));
         endWith(Convert::UsageError);
     }
-    if (options.mode == Convert::Options::Mode::Convert || options.mode == Convert::Options::Mode::Batch)
+    if (options.mode == Convert::Options::Mode::Convert || options.mode == Convert::Options::Mode::Batch
+        || options.mode == Convert::Options::Mode::SplitChapters)
         noteBitrate(options);
+#ifdef __linux__
+    // A worker of a pool ends with its parent, however the parent ends,
+    // and so still removes its temporary files; and the window that runs a
+    // conversion takes its files with it.
+    if (options.reportProgress || options.progressLines)
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
     switch (options.mode) {
     case Convert::Options::Mode::Help:
         QTextStream(stdout) << Convert::helpText() << Chapters::helpText();
@@ -391,10 +308,29 @@ int main(int argc, char *argv[])
         out.flush();
         endWith(Convert::Success);
     }
-    case Convert::Options::Mode::Batch:
-        endWith(runBatch(options));
+    case Convert::Options::Mode::Batch: {
+        if (const int code = prepareBatch(options); code != Convert::Success)
+            endWith(code);
+        Batch batch(options);
+        endWith(run(batch, options));
+    }
+    case Convert::Options::Mode::SplitChapters: {
+        VoiceCatalog voices;
+        if (!voiceKnown(voices, options.voice))
+            endWith(Convert::UnknownVoice);
+        if (QFileInfo(options.outputDir).isDir())
+            removeStaleTemporaries(options.outputDir);
+        ChapterSplit chapters(voices, options);
+        endWith(run(chapters, options));
+    }
     case Convert::Options::Mode::Convert:
         break;
     }
-    endWith(runOne(options, parentAtStart));
+    VoiceCatalog voices;
+    if (!voiceKnown(voices, options.voice))
+        endWith(Convert::UnknownVoice);
+    if (const int code = prepareConversion(options, parentAtStart); code != Convert::Success)
+        endWith(code);
+    Conversion conversion(voices, options);
+    endWith(run(conversion, options));
 }

@@ -60,16 +60,6 @@ Options failed(Options options, const QString &why)
     return options;
 }
 
-bool parsePercent(const QString &text, int *value)
-{
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (!ok || number < 0 || number > 100)
-        return false;
-    *value = number;
-    return true;
-}
-
 bool sameFile(const QString &a, const QString &b)
 {
     const QFileInfo fa(a), fb(b);
@@ -78,15 +68,225 @@ bool sameFile(const QString &a, const QString &b)
     return QDir::cleanPath(fa.absoluteFilePath()) == QDir::cleanPath(fb.absoluteFilePath());
 }
 
+// What the command line says, as its options are read one by one.
+struct Reading
+{
+    Options o;
+    bool listVoices = false;
+    bool split = false;
+    QString formatName;
+    bool formatGiven = false;
+    // --subtitles: a file, or with --split chapters a kind; told apart once
+    // every option is read.
+    QString subtitles;
+};
+
+// An option sets what it says from its value (null when none was given:
+// the option was last), or gives the reason it cannot.
+using Apply = QString (*)(Reading &r, const QString &name, const QString *value);
+
+struct Option
+{
+    const char *name;
+    const char *shortName;  // nullptr: none
+    bool takesValue;
+    Apply apply;
+};
+
+template<bool Options::*field>
+QString setFlag(Reading &r, const QString &, const QString *)
+{
+    r.o.*field = true;
+    return {};
+}
+
+template<int Options::*field>
+QString setPercent(Reading &r, const QString &name, const QString *value)
+{
+    if (!value)
+        return QCoreApplication::translate("Convert", "%1 needs a number from 0 to 100").arg(name);
+    bool ok = false;
+    const int number = value->toInt(&ok);
+    if (!ok || number < 0 || number > 100)
+        return QCoreApplication::translate("Convert", "%1 takes a number from 0 to 100, not \"%2\"").arg(name, *value);
+    r.o.*field = number;
+    return {};
+}
+
+template<QString Options::*field>
+QString setTagText(Reading &r, const QString &name, const QString *value)
+{
+    if (!value || value->trimmed().isEmpty())
+        return QCoreApplication::translate("Convert", "%1 needs a text").arg(name);
+    r.o.*field = *value;
+    return {};
+}
+
+template<int Options::*field>
+QString setSplitLimit(Reading &r, const QString &name, const QString *value)
+{
+    bool ok = false;
+    if (!value || (r.o.*field = value->toInt(&ok), !ok) || r.o.*field < 1)
+        return QCoreApplication::translate("Convert", "%1 takes a whole number from 1 up").arg(name);
+    return {};
+}
+
+const Option options[] = {
+    {"--help", "-h", false, [](Reading &r, const QString &, const QString *) {
+         r.o.mode = Options::Mode::Help;
+         return QString();
+     }},
+    {"--version", "-V", false, [](Reading &r, const QString &, const QString *) {
+         r.o.mode = Options::Mode::Version;
+         return QString();
+     }},
+    {"--list-voices", nullptr, false, [](Reading &r, const QString &, const QString *) {
+         r.listVoices = true;
+         return QString();
+     }},
+    {"--quiet", "-q", false, setFlag<&Options::quiet>},
+    {"--report-progress", nullptr, false, setFlag<&Options::reportProgress>},
+    {"--piece", nullptr, false, setFlag<&Options::piece>},
+    {"--chapter-marks", nullptr, false, setFlag<&Options::chapterMarks>},
+    {"--progress-lines", nullptr, false, setFlag<&Options::progressLines>},
+    {"--skip-existing", nullptr, false, setFlag<&Options::skipExisting>},
+    {"--no-rules", nullptr, false, setFlag<&Options::noRules>},
+    {"--no-language-switch", nullptr, false, setFlag<&Options::noLanguageSwitch>},
+    {"--voice", nullptr, true, [](Reading &r, const QString &, const QString *value) {
+         if (!value || value->isEmpty())
+             return QCoreApplication::translate("Convert", "--voice needs a voice name (--list-voices shows them)");
+         r.o.voice = *value;
+         return QString();
+     }},
+    {"--rate", nullptr, true, setPercent<&Options::rate>},
+    {"--pitch", nullptr, true, setPercent<&Options::pitch>},
+    {"--volume", nullptr, true, setPercent<&Options::volume>},
+    {"--encoding", nullptr, true, [](Reading &r, const QString &, const QString *value) {
+         if (!value || value->isEmpty())
+             return QCoreApplication::translate("Convert", "--encoding needs the name of a text encoding, such as windows-1251");
+         if (!QStringDecoder(value->toUtf8().constData()).isValid())
+             return QCoreApplication::translate("Convert", "--encoding does not know \"%1\" (names such as UTF-8, windows-1251, "
+                       "Shift_JIS, ISO-8859-2, GB18030)").arg(*value);
+         r.o.encoding = *value;
+         return QString();
+     }},
+    {"--rules", nullptr, true, [](Reading &r, const QString &, const QString *value) {
+         if (!value || value->isEmpty())
+             return QCoreApplication::translate("Convert", "--rules needs a pronunciation rules file");
+         if (const QFileInfo info(*value); !info.isFile() || !info.isReadable())
+             return QCoreApplication::translate("Convert", "the rules file \"%1\" cannot be read").arg(*value);
+         r.o.rules = *value;
+         return QString();
+     }},
+    {"--subtitles", nullptr, true, [](Reading &r, const QString &, const QString *value) {
+         if (!value || value->isEmpty())
+             return QCoreApplication::translate("Convert", "--subtitles needs a file name ending in .srt, .lrc or .vtt");
+         r.subtitles = *value;
+         return QString();
+     }},
+    {"--subtitle-format", nullptr, true, [](Reading &r, const QString &name, const QString *value) {
+         if (!value)
+             return QCoreApplication::translate("Convert", "%1 needs a value").arg(name);
+         r.o.subtitleFormat = *value;
+         return QString();
+     }},
+    {"--title", nullptr, true, setTagText<&Options::title>},
+    {"--artist", nullptr, true, setTagText<&Options::artist>},
+    {"--album", nullptr, true, setTagText<&Options::album>},
+    {"--track", nullptr, true, [](Reading &r, const QString &, const QString *value) {
+         const QStringList parts = value ? value->split(u'/') : QStringList();
+         bool ok = parts.size() == 1 || parts.size() == 2;
+         for (qsizetype i = 0; ok && i < parts.size(); ++i)
+             *(i == 0 ? &r.o.track : &r.o.total) = parts.at(i).toInt(&ok);
+         if (!ok || r.o.track < 1 || (parts.size() == 2 && r.o.total < r.o.track))
+             return QCoreApplication::translate("Convert", "--track takes a number, or a number and the total: 3/12");
+         return QString();
+     }},
+    {"--split-minutes", nullptr, true, setSplitLimit<&Options::splitMinutes>},
+    {"--split-size", nullptr, true, setSplitLimit<&Options::splitMegabytes>},
+    {"--split", nullptr, true, [](Reading &r, const QString &name, const QString *value) {
+         if (!value)
+             return QCoreApplication::translate("Convert", "%1 needs a value").arg(name);
+         if (*value != u"chapters")
+             return QCoreApplication::translate("Convert", "--split takes \"chapters\", not \"%1\"").arg(*value);
+         r.split = true;
+         return QString();
+     }},
+    {"--bitrate", nullptr, true, [](Reading &r, const QString &, const QString *value) {
+         bool ok = false;
+         if (!value || (r.o.bitrate = value->toInt(&ok), !ok) || r.o.bitrate < 8 || r.o.bitrate > 320)
+             return QCoreApplication::translate("Convert", "--bitrate takes kbit/s from 8 to 320");
+         return QString();
+     }},
+    {"--jobs", "-j", true, [](Reading &r, const QString &, const QString *value) {
+         bool ok = false;
+         if (!value || (r.o.jobs = value->toInt(&ok), !ok) || r.o.jobs < 1)
+             return QCoreApplication::translate("Convert", "--jobs takes a number of jobs from 1 up");
+         return QString();
+     }},
+    {"--output-dir", "-o", true, [](Reading &r, const QString &, const QString *value) {
+         if (!value || value->isEmpty())
+             return QCoreApplication::translate("Convert", "--output-dir needs a folder");
+         r.o.outputDir = *value;
+         return QString();
+     }},
+    {"--format", "-f", true, [](Reading &r, const QString &, const QString *value) {
+         if (!value)
+             return QCoreApplication::translate("Convert", "--format needs mp3, wav, ogg, opus, flac, m4b or txt");
+         r.formatName = *value;
+         r.formatGiven = true;
+         if (!formatForName(QStringLiteral("x.") + *value, &r.o.format) || *value != value->toLower())
+             return QCoreApplication::translate("Convert", "--format takes mp3, wav, ogg, opus, flac, m4b or txt, not \"%1\"").arg(*value);
+         return QString();
+     }},
+};
+
+const Option *find(const QString &argument)
+{
+    for (const Option &option : options) {
+        if (argument == QLatin1String(option.name) || (option.shortName && argument == QLatin1String(option.shortName)))
+            return &option;
+    }
+    return nullptr;
+}
+
+// A book and the folder its chapters go to, with the options of a batch.
+Options splitChapters(Reading r, const QStringList &positional)
+{
+    Options &o = r.o;
+    o.mode = Options::Mode::SplitChapters;
+    if (!r.formatGiven)
+        o.format = Format::Mp3;
+    else if (o.format == Format::Text)
+        return failed(o, QCoreApplication::translate("Convert", "--split writes speech: --format takes mp3, wav, ogg, opus, flac or m4b, not \"%1\"").arg(r.formatName));
+    // A kind of subtitles for every chapter, where elsewhere --subtitles
+    // names a file: its own spelling, the old one still taken.
+    if (o.subtitleFormat.isEmpty())
+        o.subtitleFormat = r.subtitles;
+    if (!o.subtitleFormat.isEmpty() && o.subtitleFormat != u"srt" && o.subtitleFormat != u"lrc" && o.subtitleFormat != u"vtt")
+        return failed(o, QCoreApplication::translate("Convert", "with --split, --subtitle-format takes srt, lrc or vtt, not \"%1\"").arg(o.subtitleFormat));
+    if (positional.isEmpty())
+        return failed(o, QCoreApplication::translate("Convert", "no input files were given"));
+    if (positional.contains(QStringLiteral("-")))
+        return failed(o, QCoreApplication::translate("Convert", "standard input converts on its own: sayora-convert - OUTPUT"));
+    if (o.splitMinutes > 0 || o.splitMegabytes > 0)
+        return failed(o, QCoreApplication::translate("Convert", "--split-minutes and --split-size go with a single INPUT OUTPUT"));
+    if (positional.size() != 2)
+        return failed(o, QCoreApplication::translate("Convert", "--split chapters needs a book and a folder: INPUT DIR"));
+    if (o.jobs > 0)
+        return failed(o, QCoreApplication::translate("Convert", "--jobs goes with --output-dir, not --split"));
+    o.inputs = {positional.at(0)};
+    o.outputDir = positional.at(1);
+    return o;
+}
+
 }  // namespace
 
 Options parseOptions(const QStringList &arguments)
 {
-    Options o;
+    Reading r;
+    Options &o = r.o;
     QStringList positional;
-    QString formatName;
-    bool formatGiven = false;
-    bool listVoices = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString argument = arguments.at(i);
         if (argument == u"--") {
@@ -105,142 +305,39 @@ Options parseOptions(const QStringList &arguments)
             argument.truncate(eq);
             inlineValue = true;
         }
-        const auto takeValue = [&](QString *into) {
-            if (inlineValue) {
-                *into = value;
-                return true;
-            }
-            if (i + 1 >= arguments.size())
-                return false;
-            *into = arguments.at(++i);
-            return true;
-        };
-        const auto flag = [&](bool *into) {
-            if (inlineValue)
-                return false;
-            *into = true;
-            return true;
-        };
-        const auto percent = [&](int *into) {
-            QString text;
-            if (!takeValue(&text))
-                return QCoreApplication::translate("Convert", "%1 needs a number from 0 to 100").arg(argument);
-            if (!parsePercent(text, into))
-                return QCoreApplication::translate("Convert", "%1 takes a number from 0 to 100, not \"%2\"").arg(argument, text);
-            return QString();
-        };
-
-        bool help = false, version = false;
-        if (argument == u"--help" || argument == u"-h") {
-            if (!flag(&help))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-            o.mode = Options::Mode::Help;
-            return o;
-        }
-        if (argument == u"--version" || argument == u"-V") {
-            if (!flag(&version))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-            o.mode = Options::Mode::Version;
-            return o;
-        }
-        if (argument == u"--list-voices") {
-            if (!flag(&listVoices))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--quiet" || argument == u"-q") {
-            if (!flag(&o.quiet))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--report-progress") {
-            if (!flag(&o.reportProgress))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--piece") {
-            if (!flag(&o.piece))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--chapter-marks" || argument == u"--progress-lines") {
-            if (!flag(argument == u"--chapter-marks" ? &o.chapterMarks : &o.progressLines))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--voice") {
-            if (!takeValue(&o.voice) || o.voice.isEmpty())
-                return failed(o, QCoreApplication::translate("Convert", "--voice needs a voice name (--list-voices shows them)"));
-        } else if (argument == u"--rate" || argument == u"--pitch" || argument == u"--volume") {
-            int *into = argument == u"--rate" ? &o.rate : argument == u"--pitch" ? &o.pitch : &o.volume;
-            if (const QString why = percent(into); !why.isEmpty())
-                return failed(o, why);
-        } else if (argument == u"--encoding") {
-            if (!takeValue(&o.encoding) || o.encoding.isEmpty())
-                return failed(o, QCoreApplication::translate("Convert", "--encoding needs the name of a text encoding, such as windows-1251"));
-            if (!QStringDecoder(o.encoding.toUtf8().constData()).isValid())
-                return failed(o, QCoreApplication::translate("Convert", "--encoding does not know \"%1\" (names such as UTF-8, windows-1251, "
-                                                "Shift_JIS, ISO-8859-2, GB18030)").arg(o.encoding));
-        } else if (argument == u"--rules") {
-            if (!takeValue(&o.rules) || o.rules.isEmpty())
-                return failed(o, QCoreApplication::translate("Convert", "--rules needs a pronunciation rules file"));
-            if (const QFileInfo info(o.rules); !info.isFile() || !info.isReadable())
-                return failed(o, QCoreApplication::translate("Convert", "the rules file \"%1\" cannot be read").arg(o.rules));
-        } else if (argument == u"--skip-existing") {
-            if (!flag(&o.skipExisting))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--no-rules") {
-            if (!flag(&o.noRules))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--no-language-switch") {
-            if (!flag(&o.noLanguageSwitch))
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
-        } else if (argument == u"--subtitles") {
-            if (!takeValue(&o.subtitles) || o.subtitles.isEmpty())
-                return failed(o, QCoreApplication::translate("Convert", "--subtitles needs a file name ending in .srt, .lrc or .vtt"));
-            const QString suffix = QFileInfo(o.subtitles).suffix().toLower();
-            if (suffix != u"srt" && suffix != u"lrc" && suffix != u"vtt")
-                return failed(o, QCoreApplication::translate("Convert", "the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(o.subtitles));
-        } else if (argument == u"--title" || argument == u"--artist" || argument == u"--album") {
-            QString *into = argument == u"--title" ? &o.title : argument == u"--artist" ? &o.artist : &o.album;
-            if (!takeValue(into) || into->trimmed().isEmpty())
-                return failed(o, QCoreApplication::translate("Convert", "%1 needs a text").arg(argument));
-        } else if (argument == u"--track") {
-            QString text;
-            const QStringList parts = takeValue(&text) ? text.split(u'/') : QStringList();
-            bool ok = parts.size() == 1 || parts.size() == 2;
-            for (qsizetype i = 0; ok && i < parts.size(); ++i)
-                *(i == 0 ? &o.track : &o.total) = parts.at(i).toInt(&ok);
-            if (!ok || o.track < 1 || (parts.size() == 2 && o.total < o.track))
-                return failed(o, QCoreApplication::translate("Convert", "--track takes a number, or a number and the total: 3/12"));
-        } else if (argument == u"--split-minutes" || argument == u"--split-size") {
-            int *into = argument == u"--split-minutes" ? &o.splitMinutes : &o.splitMegabytes;
-            QString text;
-            bool ok = false;
-            if (!takeValue(&text) || (*into = text.toInt(&ok), !ok) || *into < 1)
-                return failed(o, QCoreApplication::translate("Convert", "%1 takes a whole number from 1 up").arg(argument));
-        } else if (argument == u"--bitrate") {
-            QString text;
-            bool ok = false;
-            if (!takeValue(&text) || (o.bitrate = text.toInt(&ok), !ok) || o.bitrate < 8 || o.bitrate > 320)
-                return failed(o, QCoreApplication::translate("Convert", "--bitrate takes kbit/s from 8 to 320"));
-        } else if (argument == u"--jobs" || argument == u"-j") {
-            QString text;
-            bool ok = false;
-            if (!takeValue(&text) || (o.jobs = text.toInt(&ok), !ok) || o.jobs < 1)
-                return failed(o, QCoreApplication::translate("Convert", "--jobs takes a number of jobs from 1 up"));
-        } else if (argument == u"--output-dir" || argument == u"-o") {
-            if (!takeValue(&o.outputDir) || o.outputDir.isEmpty())
-                return failed(o, QCoreApplication::translate("Convert", "--output-dir needs a folder"));
-        } else if (argument == u"--format" || argument == u"-f") {
-            if (!takeValue(&formatName))
-                return failed(o, QCoreApplication::translate("Convert", "--format needs mp3, wav, ogg, opus, flac, m4b or txt"));
-            formatGiven = true;
-            if (!formatForName(QStringLiteral("x.") + formatName, &o.format) || formatName != formatName.toLower())
-                return failed(o, QCoreApplication::translate("Convert", "--format takes mp3, wav, ogg, opus, flac, m4b or txt, not \"%1\"").arg(formatName));
-        } else {
+        const Option *option = find(argument);
+        if (!option)
             return failed(o, QCoreApplication::translate("Convert", "unknown option %1").arg(argument));
-        }
+        if (!option->takesValue && inlineValue)
+            return failed(o, QCoreApplication::translate("Convert", "%1 takes no value").arg(argument));
+        const bool hasValue = option->takesValue && (inlineValue || i + 1 < arguments.size());
+        if (hasValue && !inlineValue)
+            value = arguments.at(++i);
+        if (const QString why = option->apply(r, argument, hasValue ? &value : nullptr); !why.isEmpty())
+            return failed(o, why);
+        if (o.mode == Options::Mode::Help || o.mode == Options::Mode::Version)
+            return o;
     }
 
     if (o.noRules && !o.rules.isEmpty())
         return failed(o, QCoreApplication::translate("Convert", "--rules and --no-rules exclude each other"));
-    if (listVoices) {
+    if (r.listVoices) {
         o.mode = Options::Mode::ListVoices;
         if (!positional.isEmpty())
             return failed(o, QCoreApplication::translate("Convert", "--list-voices takes no files"));
         return o;
     }
+    if (r.split)
+        return splitChapters(r, positional);
+    if (!o.subtitleFormat.isEmpty())
+        return failed(o, QCoreApplication::translate("Convert", "--subtitle-format goes with --split chapters; elsewhere --subtitles names the file"));
+    if (!r.subtitles.isEmpty()) {
+        const QString suffix = QFileInfo(r.subtitles).suffix().toLower();
+        if (suffix != u"srt" && suffix != u"lrc" && suffix != u"vtt")
+            return failed(o, QCoreApplication::translate("Convert", "the subtitle file \"%1\" must end in .srt, .lrc or .vtt").arg(r.subtitles));
+        o.subtitles = r.subtitles;
+    }
+    const bool formatGiven = r.formatGiven;
     // "- " as the OUTPUT: standard output, in the format --format names.
     const bool toStandardOutput = o.outputDir.isEmpty() && formatGiven && positional.size() == 2 && positional.at(1) == u"-";
     if (!toStandardOutput && (!o.outputDir.isEmpty() || formatGiven)) {

@@ -31,7 +31,9 @@ QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac"
 
 struct Options
 {
-    enum class Mode { Convert, Batch, ListVoices, Help, Version };
+    // Batch: every input into outputDir; SplitChapters: the one input, a
+    // book, into outputDir a file per chapter.
+    enum class Mode { Convert, Batch, SplitChapters, ListVoices, Help, Version };
     Mode mode = Mode::Convert;
 
     QString voice;     // empty: the reader's choice for the text
@@ -39,6 +41,9 @@ struct Options
     int pitch = -1;
     int volume = -1;
     QString subtitles; // .srt, .lrc or .vtt; empty: none
+    // A book split into chapters: the kind of subtitles beside each
+    // chapter's file ("srt", "lrc" or "vtt"); empty: none.
+    QString subtitleFormat;
     QString encoding;  // of plain-text inputs, as QStringDecoder names it; empty: found from the bytes
     // Pronunciation rules: this file's instead of the user's own lists,
     // or none at all.

@@ -2,36 +2,27 @@
 
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
-#include "convert/batch.h"
-#include "convert/chapter_split.h"
 #include "convert/m4b_writer.h"
+#include "convert/mp3_tag.h"
+#include "convert/playlist.h"
 #include "convert/sound_file_writer.h"
+#include "convert/sound_length.h"
 #include "convert/subtitles.h"
 #include "convert/worker_stop.h"
 #include "export/sound_file_commit.h"
-#include "files/atomic_file.h"
 #include "export/temporary_record.h"
+#include "files/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
 
-#include <csignal>
 #include <poll.h>
 #include <unistd.h>
-
-#include <taglib/chapterframe.h>
-#include <taglib/id3v2framefactory.h>
-#include <taglib/id3v2tag.h>
-#include <taglib/mpegfile.h>
-#include <taglib/tableofcontentsframe.h>
-#include <taglib/textidentificationframe.h>
 
 namespace {
 
@@ -155,7 +146,18 @@ PieceConversion::PieceConversion(const Convert::Options &options, const QString 
         m_pieces.append(piece);
         from = cut;
     }
-    m_limit = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
+    m_pool = new WorkerPool(options.jobs, this);
+    connect(m_pool, &WorkerPool::output, this, [this](int index, const QList<QByteArray> &lines) {
+        Piece &piece = m_pieces[index];
+        for (const QByteArray &line : lines)
+            Convert::parseProgressLine(line, &piece.rendered, &piece.encoded);
+        emit progressed();
+    });
+    connect(m_pool, &WorkerPool::ended, this, &PieceConversion::workerEnded);
+    connect(m_pool, &WorkerPool::drained, this, [this] {
+        if (!m_finished)
+            join();
+    });
 }
 
 PieceConversion::~PieceConversion()
@@ -184,7 +186,6 @@ double PieceConversion::encoded() const
 
 void PieceConversion::start()
 {
-    // Beside the output, where the output's own room is.
     // Beside the output, where the output's own room is; for standard
     // output, in the temporary folder.
     const QFileInfo output(m_options.output == u"-" ? QDir::temp().filePath(QStringLiteral("sayora-convert"))
@@ -207,14 +208,14 @@ void PieceConversion::start()
         if (!m_options.subtitles.isEmpty())
             piece.subtitles = name + QStringLiteral(".srt");
     }
-    while (m_running < m_limit && m_next < m_pieces.size())
-        startNext();
+    for (int i = 0; i < m_pieces.size(); ++i)
+        m_pool->add(i, workerArguments(i));
+    m_pool->start();
 }
 
-void PieceConversion::startNext()
+QStringList PieceConversion::workerArguments(int index) const
 {
-    const int index = m_next++;
-    Piece &piece = m_pieces[index];
+    const Piece &piece = m_pieces.at(index);
     Convert::Options options = m_options;
     options.voice = m_voice;
     options.format = partFormat(m_options.format);
@@ -227,70 +228,37 @@ void PieceConversion::startNext()
     QStringList arguments = Convert::workerArguments(options) << QStringLiteral("--piece");
     if (!piece.subtitles.isEmpty())
         arguments << QStringLiteral("--subtitles") << piece.subtitles;
-    arguments << QStringLiteral("--") << QFileInfo(piece.part).path() + u'/' + QFileInfo(piece.part).completeBaseName()
-                     + QStringLiteral(".txt")
-              << piece.part;
-    QProcess *worker = Convert::newWorker(arguments, this);
-    piece.worker = worker;
-    connect(worker, &QProcess::readyReadStandardOutput, this, [this, index] { readProgress(m_pieces[index]); });
-    connect(worker, &QProcess::finished, this, [this, index] { workerEnded(m_pieces[index]); });
-    connect(worker, &QProcess::errorOccurred, this, [this, index](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            workerEnded(m_pieces[index]);
-    });
-    ++m_running;
-    worker->start();
+    return arguments << QStringLiteral("--")
+                     << QFileInfo(piece.part).path() + u'/' + QFileInfo(piece.part).completeBaseName() + QStringLiteral(".txt")
+                     << piece.part;
 }
 
-void PieceConversion::readProgress(Piece &piece)
+void PieceConversion::workerEnded(int index, const WorkerPool::Ended &result)
 {
-    while (piece.worker->canReadLine())
-        Convert::parseProgressLine(piece.worker->readLine(), &piece.rendered, &piece.encoded);
-    emit progressed();
-}
-
-void PieceConversion::workerEnded(Piece &piece)
-{
-    if (piece.done || m_finished)
+    if (m_finished)
         return;
-    piece.done = true;
-    --m_running;
-    QProcess *worker = piece.worker;
+    Piece &piece = m_pieces[index];
     // A worker names its own files: the reason is what follows them.
-    QStringList lines = QString::fromLocal8Bit(worker->readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    QStringList lines = result.lines();
     for (QString &line : lines) {
         for (const QString &file : {piece.part, piece.subtitles, QFileInfo(piece.part).completeBaseName()}) {
             if (const qsizetype at = file.isEmpty() ? -1 : line.indexOf(file + QStringLiteral(": ")); at >= 0)
                 line = line.mid(at + file.size() + 2);
         }
-        if (line.startsWith(QLatin1String("sayora-convert: ")))
-            line = line.mid(16);
     }
-    const Convert::ExitCode code = Convert::workerExitCode(*worker);
-    if (code != Convert::Success) {
-        const QString why = worker->error() == QProcess::FailedToStart
-                                ? tr("the converter could not be started again (%1)").arg(worker->errorString())
-                                : !lines.isEmpty() ? lines.last()
-                                                   : tr("the conversion stopped unexpectedly");
-        return fail(code, why);
+    if (result.code != Convert::Success) {
+        const QString why = result.failedToStart ? tr("the converter could not be started again (%1)").arg(result.startError)
+                            : !lines.isEmpty()   ? lines.last()
+                                                 : tr("the conversion stopped unexpectedly");
+        return fail(result.code, why);
     }
-    // Warnings every worker gives alike (a rules file's bad lines) are
-    // passed on once.
-    for (const QString &line : std::as_const(lines)) {
-        if (!m_warnings.contains(line)) {
-            m_warnings.insert(line);
-            emit warned(QStringLiteral("sayora-convert: ") + line);
-        }
-    }
+    for (const QString &line : m_pool->unseen(lines))
+        emit warned(QStringLiteral("sayora-convert: ") + line);
     piece.rendered = piece.encoded = 1;
     emit progressed();
     // Nobody reads any more: the rest is not read aloud for nothing.
     if (m_options.output == u"-" && standardOutputClosed())
         return end();
-    if (m_next < m_pieces.size())
-        startNext();
-    else if (m_running == 0)
-        join();
 }
 
 namespace {
@@ -315,54 +283,17 @@ bool PieceConversion::needsWorkers(Convert::Format format)
     return soundFileFormat(format);
 }
 
-// The tag of a joined MP3, which its parts do not carry (a file of a split
-// is known only once its parts are), with its chapter marks. ID3v2.4 in
-// UTF-16, as lame writes it.
-bool PieceConversion::writeId3(const QString &path, const Convert::Options &options,
-                               const QList<ChapterStart> &chapters, const Joined &joined)
+// The tag of a joined MP3, with the chapter marks of a book.
+bool PieceConversion::writeTag(const QString &path, const Convert::Options &options, const QList<ChapterStart> &chapters,
+                               const Joined &joined)
 {
-    if (options.title.trimmed().isEmpty() && options.album.trimmed().isEmpty() && options.artist.trimmed().isEmpty()
-        && options.track <= 0 && chapters.isEmpty())
-        return true;
-    TagLib::ID3v2::FrameFactory::instance()->setDefaultTextEncoding(TagLib::String::UTF16);
-    TagLib::MPEG::File file(QFile::encodeName(path).constData());
-    TagLib::ID3v2::Tag *tag = file.isValid() ? file.ID3v2Tag(true) : nullptr;
-    if (!tag)
-        return false;
-    const auto text = [](const QString &value) { return TagLib::String(value.simplified().toStdString(), TagLib::String::UTF8); };
-    tag->setTitle(text(options.title));
-    tag->setAlbum(text(options.album));
-    tag->setArtist(text(options.artist));
-    if (options.track > 0) {
-        auto *frame = new TagLib::ID3v2::TextIdentificationFrame("TRCK", TagLib::String::UTF16);
-        frame->setText(text(options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
-                                              : QString::number(options.track)));
-        tag->removeFrames("TRCK");
-        tag->addFrame(frame);
-    }
-    // A chapter frame for each chapter, with its title, and the table of
-    // contents that orders them: what audiobook players list.
-    const auto milliseconds = [](double seconds) { return uint(std::lround(std::max(0.0, seconds) * 1000.0)); };
-    TagLib::ByteVectorList children;
+    QList<Mp3Tag::Chapter> marks;
     for (qsizetype i = 0; i < chapters.size(); ++i) {
-        const TagLib::ByteVector id(QByteArray("chp" + QByteArray::number(i)).constData());
         const double start = i == 0 ? 0.0 : joined.starts.value(chapters.at(i).firstPart);
         const double end = i + 1 < chapters.size() ? joined.starts.value(chapters.at(i + 1).firstPart) : joined.seconds;
-        auto *title = new TagLib::ID3v2::TextIdentificationFrame("TIT2", TagLib::String::UTF16);
-        title->setText(text(chapters.at(i).title));
-        TagLib::ID3v2::FrameList embedded;
-        embedded.append(title);
-        tag->addFrame(new TagLib::ID3v2::ChapterFrame(id, milliseconds(start), milliseconds(end), 0xFFFFFFFF,
-                                                      0xFFFFFFFF, embedded));
-        children.append(id);
+        marks.append({chapters.at(i).title, start, end});
     }
-    if (!chapters.isEmpty()) {
-        auto *contents = new TagLib::ID3v2::TableOfContentsFrame(TagLib::ByteVector("toc"), children);
-        contents->setIsTopLevel(true);
-        contents->setIsOrdered(true);
-        tag->addFrame(contents);
-    }
-    return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers);
+    return Mp3Tag::write(path, {options.title, options.album, options.artist, options.track, options.total}, marks);
 }
 
 // On a thread of its own: the parts of a book take a while to encode, and
@@ -390,7 +321,7 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
         if (!joiner.finish())
             return fail(joiner.errorString());
         joined.seconds = joiner.seconds();
-        if (options.output != u"-" && !writeId3(into, options, chapters, joined))
+        if (options.output != u"-" && !writeTag(into, options, chapters, joined))
             return fail(tr("the MP3's tag could not be written"));
         return joined;
     }
@@ -511,11 +442,7 @@ void PieceConversion::planFiles()
     QList<int> oversized;
     for (qsizetype i = 0; i < m_pieces.size(); ++i) {
         double partSeconds = 0;
-        if (partFormat(m_options.format) == Convert::Format::Wav) {
-            partSeconds = WaveFile::readFile(m_pieces.at(i).part).seconds();
-        } else {
-            Mp3Stream::checkFile(m_pieces.at(i).part, &partSeconds);
-        }
+        SoundLength::seconds(m_pieces.at(i).part, partFormat(m_options.format), &partSeconds);
         const qint64 partBytes = QFileInfo(m_pieces.at(i).part).size();
         const bool full = (limitSeconds > 0 && seconds + partSeconds > limitSeconds)
                           || (limitBytes > 0 && bytes + partBytes > limitBytes);
@@ -605,10 +532,8 @@ void PieceConversion::joined()
 {
     delete std::exchange(m_joinThread, nullptr);
     for (const Joined &joined : std::as_const(m_joined)) {
-        if (!joined.note.isEmpty() && !m_warnings.contains(joined.note)) {
-            m_warnings.insert(joined.note);
+        if (!joined.note.isEmpty() && !m_pool->unseen({joined.note}).isEmpty())
             emit warned(QStringLiteral("sayora-convert: %1: %2.").arg(m_options.output, joined.note));
-        }
         // A reader that has read all it wanted (head) closes the pipe: an
         // ordinary end, not a failure.
         if (!joined.error.isEmpty() && m_options.output == u"-" && standardOutputClosed())
@@ -618,7 +543,7 @@ void PieceConversion::joined()
     }
     if (m_joined.size() != m_files.size())
         return fail(Convert::RenderFailed, tr("the parts could not be joined"));
-    QList<Chapters::Entry> entries;
+    QList<Playlist::Entry> entries;
     for (qsizetype f = 0; f < m_files.size(); ++f) {
         const File &file = m_files.at(f);
         const Joined &joined = m_joined.at(f);
@@ -631,45 +556,19 @@ void PieceConversion::joined()
         entries.append({QFileInfo(file.output).fileName(), optionsForFile(int(f)).title, joined.seconds});
         if (file.subtitles.isEmpty())
             continue;
-        if (const QString why = joinSubtitles(file, joined); !why.isEmpty())
+        QStringList parts;
+        for (const int piece : file.pieces)
+            parts << m_pieces.at(piece).subtitles;
+        if (const QString why = Subtitles::join(parts, joined.starts, joined.seconds, file.subtitles); !why.isEmpty())
             return fail(Convert::RenderFailed, why);
     }
     if (m_options.splitMinutes > 0 || m_options.splitMegabytes > 0) {
         const QFileInfo output(m_options.output);
         const QString playlist = output.dir().filePath(output.completeBaseName() + QStringLiteral(".m3u"));
-        if (QString why; !AtomicFile::write(playlist, Chapters::playlist(entries), &why))
+        if (QString why; !AtomicFile::write(playlist, Playlist::m3u(entries), &why))
             return fail(Convert::RenderFailed, why);
     }
     end();
-}
-
-QString PieceConversion::joinSubtitles(const File &file, const Joined &joined) const
-{
-    // A part at a time: a book's subtitles never stand whole in memory.
-    Subtitles::Kind kind = Subtitles::Kind::Srt;
-    Subtitles::kindForName(file.subtitles, &kind);
-    Subtitles::Writer writer(kind);
-    AtomicFile out(file.subtitles);
-    if (!out.open())
-        return out.reason();
-    for (qsizetype i = 0; i < file.pieces.size(); ++i) {
-        QFile part(m_pieces.at(file.pieces.at(i)).subtitles);
-        QList<Subtitles::Cue> cues;
-        if (!part.open(QIODevice::ReadOnly) || !Subtitles::readSrt(part.readAll(), &cues))
-            return tr("the subtitles of a part cannot be read");
-        for (Subtitles::Cue &cue : cues) {
-            cue.start += joined.starts.value(i);
-            cue.end += joined.starts.value(i);
-        }
-        // The last cue lasts as long as the sound.
-        if (i == file.pieces.size() - 1 && !cues.isEmpty())
-            cues.last().end = std::max(cues.last().end, joined.seconds);
-        if (!out.write(writer.add(cues)))
-            return out.reason();
-    }
-    if (!out.write(writer.finish()) || !out.commit())
-        return out.reason();
-    return {};
 }
 
 void PieceConversion::fail(Convert::ExitCode code, const QString &why)
@@ -692,15 +591,12 @@ void PieceConversion::stop()
 {
     // A worker removes its own temporaries when told to end; all are told
     // at once, and the folder of parts goes once the last has ended.
-    QList<QProcess *> workers;
-    for (Piece &piece : m_pieces)
-        workers << std::exchange(piece.worker, nullptr);
     std::shared_ptr<QTemporaryDir> folder(std::move(m_folder));
     auto removeFolder = [folder, record = std::exchange(m_folderRecord, QString())]() mutable {
         folder.reset();
         TemporaryRecord::forget(record);
     };
-    if (WorkerStop *stopping = WorkerStop::stop(workers, SIGTERM)) {
+    if (WorkerStop *stopping = m_pool->stop()) {
         m_stopping = true;
         connect(stopping, &WorkerStop::ended, stopping, removeFolder);
         connect(stopping, &WorkerStop::ended, this, [this] {

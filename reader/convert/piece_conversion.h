@@ -2,6 +2,7 @@
 
 #include "convert/chapter_split.h"
 #include "convert/convert_options.h"
+#include "convert/worker_pool.h"
 
 #include <QList>
 #include <QObject>
@@ -11,17 +12,17 @@
 #include <memory>
 
 class SoundFileCommit;
-class QProcess;
 class QTemporaryDir;
 class QThread;
 
-// One long text converted piece by piece by worker processes of this
-// program, as many at once as there are cores: espeak-ng and flite each
-// render on one thread per process. The text is cut at sentence ends; each
-// worker reads its piece as written (the pronunciation rules are its own to
-// apply), renders and encodes it into a part in a hidden folder beside the
-// output; the parts are joined in order into the output, and their
-// subtitles moved to where each part's sound starts. Emits finished() once.
+// One long text converted piece by piece by the workers of a pool, as many
+// at once as there are cores. This plans where the text is cut (at
+// sentence ends), and where the output is (a file, or the numbered files of
+// a split), and joins the parts: each worker reads its piece as written
+// (the pronunciation rules are its own to apply), renders and encodes it
+// into a part in a hidden folder beside the output; the parts are joined in
+// order into the output, which is then tagged, and their subtitles moved to
+// where each part's sound starts. Emits finished() once.
 class PieceConversion : public QObject
 {
     Q_OBJECT
@@ -86,15 +87,12 @@ private:
         qsizetype length = 0;
         QString part;       // the worker's output
         QString subtitles;  // the worker's SRT, when subtitles are asked for
-        QProcess *worker = nullptr;
         double rendered = 0;
         double encoded = 0;
-        bool done = false;
     };
 
-    void startNext();
-    void readProgress(Piece &piece);
-    void workerEnded(Piece &piece);
+    QStringList workerArguments(int index) const;
+    void workerEnded(int index, const WorkerPool::Ended &result);
     void join();
     void joined();
     struct Joined
@@ -111,7 +109,7 @@ private:
         int firstPart = 0;
     };
     static Convert::Format partFormat(Convert::Format format);
-    static bool writeId3(const QString &path, const Convert::Options &options, const QList<ChapterStart> &chapters,
+    static bool writeTag(const QString &path, const Convert::Options &options, const QList<ChapterStart> &chapters,
                          const Joined &joined);
     static Joined joinParts(const QStringList &parts, const Convert::Options &options, const QString &into,
                             const QList<ChapterStart> &chapters, const std::atomic<bool> &stop,
@@ -136,19 +134,13 @@ private:
     void planFiles();
     QStringList partsOf(const File &file) const;
     Convert::Options optionsForFile(int index) const;
-    // The parts' subtitles moved to where each part's sound starts, into
-    // the file's own; the reason when that fails.
-    QString joinSubtitles(const File &file, const Joined &joined) const;
     QList<File> m_files;
     QList<ChapterStart> m_chapters;
     QThread *m_joinThread = nullptr;
     std::atomic<bool> m_stopJoining = false;
     std::atomic<double> m_joinProgress = 0;
     QList<Joined> m_joined;  // one for each file
-    QSet<QString> m_warnings;  // passed on once
-    int m_next = 0;
-    int m_running = 0;
-    int m_limit = 1;
+    WorkerPool *m_pool = nullptr;
     bool m_finished = false;
     bool m_stopping = false;
     Convert::ExitCode m_exitCode = Convert::Success;

@@ -1,7 +1,10 @@
 #include "convert/subtitles.h"
 
+#include "files/atomic_file.h"
 #include "text/sentence_spans.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -162,6 +165,34 @@ bool readSrt(const QByteArray &file, QList<Cue> *cues)
         cues->append(cue);
     }
     return true;
+}
+
+QString join(const QStringList &parts, const QList<double> &starts, double seconds, const QString &into)
+{
+    Kind kind = Kind::Srt;
+    kindForName(into, &kind);
+    Writer writer(kind);
+    AtomicFile out(into);
+    if (!out.open())
+        return out.reason();
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QFile part(parts.at(i));
+        QList<Cue> cues;
+        if (!part.open(QIODevice::ReadOnly) || !readSrt(part.readAll(), &cues))
+            return QCoreApplication::translate("Convert", "the subtitles of a part cannot be read");
+        for (Cue &cue : cues) {
+            cue.start += starts.value(i);
+            cue.end += starts.value(i);
+        }
+        // The last cue lasts as long as the sound.
+        if (i == parts.size() - 1 && !cues.isEmpty())
+            cues.last().end = std::max(cues.last().end, seconds);
+        if (!out.write(writer.add(cues)))
+            return out.reason();
+    }
+    if (!out.write(writer.finish()) || !out.commit())
+        return out.reason();
+    return {};
 }
 
 }  // namespace Subtitles

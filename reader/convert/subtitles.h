@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "text/sentence_spans.h"
 
@@ -63,5 +64,12 @@ private:
 };
 // The cues of an SRT file as write() makes it; false when it is not one.
 bool readSrt(const QByteArray &file, QList<Cue> *cues);
+
+// The SRT files of the parts a sound file was joined from, moved to where
+// each part's sound starts in it (`starts`, in seconds; the last cue lasts
+// to `seconds`, the sound's end), into `into` in its own kind, a part at a
+// time: a book's subtitles never stand whole in memory. The reason when
+// that fails; empty on success.
+QString join(const QStringList &parts, const QList<double> &starts, double seconds, const QString &into);
 
 }  // namespace Subtitles

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -132,9 +134,12 @@ private slots:
     void epubByChapters();
     void bookWithoutChapters();
     void failureKeepsFinishedChapters();
+    void interruptLeavesWholeChapters();
     void chapterMarks_data();
     void chapterMarks();
     void chapterMarkOptions();
+    void everySoundFormat_data();
+    void everySoundFormat();
     void m4bPartsJoinWithoutEncoding();
 };
 
@@ -188,25 +193,34 @@ void TestConvertChapters::names()
 
 void TestConvertChapters::options()
 {
-    const Chapters::SplitOptions ok = Chapters::parseSplitOptions(
+    const Convert::Options ok = Convert::parseOptions(
         {u"--voice"_s, fastVoice, u"--split=chapters"_s, u"--subtitles"_s, u"vtt"_s, u"b.epub"_s, u"out"_s});
-    QCOMPARE(ok.options.error, QString());
-    QCOMPARE(ok.options.inputs, QStringList{u"b.epub"_s});
-    QCOMPARE(ok.options.outputDir, u"out"_s);
-    QCOMPARE(ok.options.voice, fastVoice);
-    QCOMPARE(ok.options.format, Convert::Format::Mp3);
-    QCOMPARE(ok.subtitles, u"vtt"_s);
-    QCOMPARE(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"-f"_s, u"wav"_s, u"b"_s, u"o"_s}).options.format,
-             Convert::Format::Wav);
+    QCOMPARE(ok.error, QString());
+    QCOMPARE(ok.mode, Convert::Options::Mode::SplitChapters);
+    QCOMPARE(ok.inputs, QStringList{u"b.epub"_s});
+    QCOMPARE(ok.outputDir, u"out"_s);
+    QCOMPARE(ok.voice, fastVoice);
+    QCOMPARE(ok.format, Convert::Format::Mp3);
+    QCOMPARE(ok.subtitleFormat, u"vtt"_s);
+    QVERIFY(ok.subtitles.isEmpty());
+    // Every sound format the converter writes.
+    for (const QString &format : {u"wav"_s, u"ogg"_s, u"opus"_s, u"flac"_s, u"m4b"_s}) {
+        const Convert::Options o = Convert::parseOptions({u"--split"_s, u"chapters"_s, u"-f"_s, format, u"b"_s, u"o"_s});
+        QCOMPARE(o.error, QString());
+        QCOMPARE(Convert::extension(o.format), format);
+    }
     // The kind of subtitles has a spelling of its own; a file name is no kind.
     for (const QStringList &kind : {QStringList{u"--subtitle-format"_s, u"lrc"_s}, QStringList{u"--subtitle-format=lrc"_s}}) {
-        const Chapters::SplitOptions spelled =
-            Chapters::parseSplitOptions(QStringList{u"--split"_s, u"chapters"_s} + kind + QStringList{u"b"_s, u"o"_s});
-        QCOMPARE(spelled.options.error, QString());
-        QCOMPARE(spelled.subtitles, u"lrc"_s);
+        const Convert::Options spelled =
+            Convert::parseOptions(QStringList{u"--split"_s, u"chapters"_s} + kind + QStringList{u"b"_s, u"o"_s});
+        QCOMPARE(spelled.error, QString());
+        QCOMPARE(spelled.subtitleFormat, u"lrc"_s);
     }
-    QVERIFY(Chapters::parseSplitOptions({u"--split"_s, u"chapters"_s, u"--subtitle-format"_s, u"x.srt"_s, u"b"_s, u"o"_s})
-                .options.error.contains(u"--subtitle-format takes srt, lrc or vtt"_s));
+    QVERIFY(Convert::parseOptions({u"--split"_s, u"chapters"_s, u"--subtitle-format"_s, u"x.srt"_s, u"b"_s, u"o"_s})
+                .error.contains(u"--subtitle-format takes srt, lrc or vtt"_s));
+    // Elsewhere --subtitles names the file, and a kind alone is refused.
+    QCOMPARE(Convert::parseOptions({u"--subtitles"_s, u"b.srt"_s, u"a.txt"_s, u"b.mp3"_s}).subtitles, u"b.srt"_s);
+    QVERIFY(!Convert::parseOptions({u"--subtitle-format"_s, u"srt"_s, u"a.txt"_s, u"b.mp3"_s}).error.isEmpty());
 
     for (const QStringList &wrong : {QStringList{u"--split"_s, u"pages"_s, u"b"_s, u"o"_s},
                                      QStringList{u"--split"_s, u"chapters"_s, u"--format"_s, u"txt"_s, u"b"_s, u"o"_s},
@@ -214,8 +228,9 @@ void TestConvertChapters::options()
                                      QStringList{u"--split"_s, u"chapters"_s, u"b"_s},
                                      QStringList{u"--split"_s, u"chapters"_s, u"b"_s, u"c"_s, u"o"_s},
                                      QStringList{u"--split"_s, u"chapters"_s, u"--rate"_s, u"300"_s, u"b"_s, u"o"_s},
+                                     QStringList{u"--split"_s, u"chapters"_s, u"-j"_s, u"2"_s, u"b"_s, u"o"_s},
                                      QStringList{u"--split"_s}}) {
-        QVERIFY2(!Chapters::parseSplitOptions(wrong).options.error.isEmpty(), qPrintable(wrong.join(u' ')));
+        QVERIFY2(!Convert::parseOptions(wrong).error.isEmpty(), qPrintable(wrong.join(u' ')));
     }
     const Run run = convert({u"--split"_s, u"pages"_s, book(u"pandoc_book3.epub"_s), u"out"_s});
     QCOMPARE(run.code, 1);
@@ -310,6 +325,40 @@ void TestConvertChapters::failureKeepsFinishedChapters()
     QCOMPARE(entries(out), (QStringList{u"01 Spring.wav"_s, u"02 Summer.wav"_s}));
     QVERIFY(QFileInfo(QDir(out).filePath(u"02 Summer.wav"_s)).isDir());
     QVERIFY(bytes(QDir(out).filePath(u"01 Spring.wav"_s)).startsWith("RIFF"));
+}
+
+namespace {
+// A book of three chapters long enough to be read in several pieces each.
+QString writeHtmlBook(const QString &folder);
+}  // namespace
+
+// Interrupted, a split ends by the signal once every worker (and every
+// worker's own piece workers) has ended: no temporary is left, no
+// playlist is written, and a chapter's file is there whole or not at all.
+void TestConvertChapters::interruptLeavesWholeChapters()
+{
+    QTemporaryDir dir;
+    const QString input = writeHtmlBook(dir.path());
+    QVERIFY(!input.isEmpty());
+    const QString out = dir.filePath(u"out"_s);
+    QProcess p;
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--voice"_s, u"Flite SLT (US English, female)"_s, u"-q"_s, u"--split"_s,
+                                                 u"chapters"_s, input, out});
+    QVERIFY(p.waitForStarted());
+    // The chapters' workers at work: their parts' folders are there.
+    const auto working = [&] {
+        return entries(out).filter(u".parts"_s).size() >= 2;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(working() || p.state() != QProcess::Running, 60000);
+    QVERIFY2(p.state() == QProcess::Running, "the split ended before its workers were at work");
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(u"interrupted; the chapters finished so far were kept"_s));
+    for (const QString &name : entries(out)) {
+        QVERIFY2(!name.startsWith(u'.') && name.endsWith(u".mp3"_s), qPrintable(name));
+        QVERIFY2(bytes(QDir(out).filePath(name)).size() > 1000, qPrintable(name));
+    }
 }
 
 namespace {
@@ -422,6 +471,94 @@ void TestConvertChapters::chapterMarkOptions()
     QCOMPARE(m4b.error, QString());
     QCOMPARE(m4b.format, Convert::Format::M4b);
     QVERIFY(Convert::parseOptions({u"--chapter-marks"_s, u"a.epub"_s, u"b.mp3"_s}).chapterMarks);
+}
+
+namespace {
+
+// What ffprobe reads back of a sound file: its container, its codec, its
+// length, and its tag (in the container or, for Ogg, in the stream), by
+// lower-case key.
+struct ProbedFile
+{
+    QString container;
+    QString codec;
+    double seconds = 0;
+    QMap<QString, QString> tags;
+};
+
+ProbedFile probeFile(const QString &file)
+{
+    QProcess p;
+    p.start(u"ffprobe"_s, {u"-v"_s, u"error"_s, u"-show_format"_s, u"-show_streams"_s, u"-of"_s, u"json"_s, file});
+    p.waitForFinished(30000);
+    const QJsonObject root = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    const QJsonObject format = root.value(u"format"_s).toObject();
+    const QJsonObject stream = root.value(u"streams"_s).toArray().at(0).toObject();
+    ProbedFile probed{format.value(u"format_name"_s).toString(), stream.value(u"codec_name"_s).toString(),
+                      format.value(u"duration"_s).toString().toDouble(), {}};
+    for (const QJsonObject &tags : {format.value(u"tags"_s).toObject(), stream.value(u"tags"_s).toObject()}) {
+        for (auto it = tags.begin(); it != tags.end(); ++it)
+            probed.tags.insert(it.key().toLower(), it.value().toString());
+    }
+    return probed;
+}
+
+}  // namespace
+
+void TestConvertChapters::everySoundFormat_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QString>("codec");
+    QTest::newRow("Ogg Vorbis") << u"ogg"_s << u"ogg"_s << u"vorbis"_s;
+    QTest::newRow("Opus") << u"opus"_s << u"ogg"_s << u"opus"_s;
+    QTest::newRow("FLAC") << u"flac"_s << u"flac"_s << u"flac"_s;
+    QTest::newRow("M4B") << u"m4b"_s << u"mov,mp4,m4a,3gp,3g2,mj2"_s << u"aac"_s;
+}
+
+// A book split into chapters in each of the converter's other sound
+// formats: every chapter's file decodes as that format, tagged as the MP3s
+// are, and the playlist gives each its length.
+void TestConvertChapters::everySoundFormat()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, container);
+    QFETCH(QString, codec);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"out"_s);
+    const Run run = convert({u"--voice"_s, fastVoice, u"-q"_s, u"--split"_s, u"chapters"_s, u"--format"_s, format,
+                             u"--subtitle-format"_s, u"srt"_s, book(u"pandoc_book3.epub"_s), out});
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.code, 0);
+    const QStringList titles{u"Spring"_s, u"Summer"_s, u"Autumn"_s};
+    QStringList expected;
+    for (int i = 0; i < titles.size(); ++i)
+        expected << QStringLiteral("0%1 %2.%3").arg(i + 1).arg(titles.at(i), format)
+                 << QStringLiteral("0%1 %2.srt").arg(i + 1).arg(titles.at(i));
+    expected << u"The Garden Book.m3u8"_s;
+    expected.sort();
+    QCOMPARE(entries(out), expected);
+
+    const QStringList lines =
+        QString::fromUtf8(bytes(QDir(out).filePath(u"The Garden Book.m3u8"_s))).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 7);
+    for (int i = 0; i < titles.size(); ++i) {
+        const QString file = QStringLiteral("0%1 %2.%3").arg(i + 1).arg(titles.at(i), format);
+        const ProbedFile probed = probeFile(QDir(out).filePath(file));
+        QCOMPARE(probed.container, container);
+        QCOMPARE(probed.codec, codec);
+        QVERIFY2(probed.seconds > 0.5, qPrintable(file + u": "_s + QString::number(probed.seconds)));
+        QCOMPARE(probed.tags.value(u"title"_s), titles.at(i));
+        QCOMPARE(probed.tags.value(u"album"_s), u"The Garden Book"_s);
+        QCOMPARE(probed.tags.value(u"artist"_s), u"Mira Holt"_s);
+        // Vorbis comments name it TRACKNUMBER, MP4 "track".
+        const QString track = probed.tags.value(u"track"_s, probed.tags.value(u"tracknumber"_s));
+        QCOMPARE(track, QStringLiteral("%1/3").arg(i + 1));
+        // The playlist's length is the file's, to the second.
+        const QString info = lines.at(1 + 2 * i);
+        QCOMPARE(lines.at(2 + 2 * i), file);
+        QVERIFY2(qAbs(info.mid(8, info.indexOf(u',') - 8).toInt() - probed.seconds) <= 1.0, qPrintable(info));
+    }
 }
 
 namespace {

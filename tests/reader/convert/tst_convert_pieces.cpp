@@ -3,7 +3,7 @@
 // and an interrupt must leave no part and no worker behind.
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
-#include "convert/batch.h"
+#include "convert/worker_pool.h"
 #include "convert/piece_conversion.h"
 #include "convert/subtitles.h"
 #include "support/test_support.h"

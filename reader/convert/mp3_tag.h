@@ -1,0 +1,24 @@
+#pragma once
+
+#include "export/sound_file_commit.h"
+
+#include <QList>
+#include <QString>
+
+// The ID3 tag of an MP3 made by joining parts, which carry none (a file of
+// a split is known only once its parts are): the texts and, for an
+// audiobook, its chapter marks. ID3v2.4 in UTF-16, as lame writes it.
+namespace Mp3Tag {
+
+struct Chapter
+{
+    QString title;
+    double start = 0;  // seconds
+    double end = 0;
+};
+
+// Nothing is written when there is nothing to say; false when the file
+// cannot be tagged.
+bool write(const QString &path, const SoundFileCommit::Tags &tags, const QList<Chapter> &chapters);
+
+}  // namespace Mp3Tag
