@@ -72,7 +72,7 @@ struct UtteranceFacts
     float pauseEnd = 0;  // seconds
 };
 
-std::atomic<bool> failNextReading{false};
+std::atomic<FliteVoices::ReadingFault> readingFault{nullptr};
 
 // Each token starts where the first segment of its first sounding word
 // starts. Nothing here has a destructor: a flite error may longjmp across.
@@ -103,7 +103,8 @@ void readUtterance(cst_utterance *utterance, UtteranceFacts *facts, bool fail)
 // False when flite raised an error while reading.
 bool guardedReadUtterance(cst_utterance *utterance, UtteranceFacts *facts)
 {
-    const bool fail = failNextReading.exchange(false);
+    const FliteVoices::ReadingFault fault = readingFault.load();
+    const bool fail = fault && fault();
     jmp_buf env;
     jmp_buf *previous = cst_errjmp;
     cst_errjmp = &env;
@@ -585,9 +586,9 @@ FliteSpeech FliteVoices::synthesize(const FliteVoice &voice, const QString &text
     return speech;
 }
 
-void FliteVoices::failNextWordReading()
+void FliteVoices::setReadingFault(ReadingFault fault)
 {
-    failNextReading = true;
+    readingFault = fault;
 }
 
 QList<FliteVoice> FliteVoices::offered()

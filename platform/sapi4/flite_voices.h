@@ -90,7 +90,10 @@ public:
     // becomes a space, so every token stays where it was in the original.
     static FliteText toFliteText(const QString &text);
 
-    // For tests: the next synthesis meets a flite error while it reads the
-    // words of its utterance, as a failed allocation inside flite would.
-    static void failNextWordReading();
+    // Asked, on the synthesis thread, before the words of each utterance are
+    // read: true makes flite meet its error there, as a failed allocation
+    // inside flite would. None is set but by a test, which sees the failure
+    // handled without having to starve flite of memory.
+    using ReadingFault = bool (*)();
+    static void setReadingFault(ReadingFault fault);
 };

@@ -1,8 +1,7 @@
 #include "app/pronunciation_window.h"
 
 #include "app/book_navigation.h"
-#include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
+#include "speech/speaking_voice.h"
 #include "speech/speech_controller.h"
 
 #include <QAction>
@@ -87,12 +86,10 @@ PronunciationWindow::PronunciationWindow(SpeechController *speech, QWidget *pare
     m_list->setAccessibleName(tr("Rule list"));
     m_list->addItem(tr("All voices"), QString());
     QStringList languages{QStringLiteral("en")};
-    if (SpVoice *voice = speech->newsVoice()) {
-        for (const SpObjectToken &token : voice->GetVoices()) {
-            const QString key = PronunciationLists::languageKey(token.Language());
-            if (!key.isEmpty() && !languages.contains(key))
-                languages << key;
-        }
+    for (const QString &language : speech->voiceLanguages()) {
+        const QString key = PronunciationLists::languageKey(language);
+        if (!key.isEmpty() && !languages.contains(key))
+            languages << key;
     }
     QList<std::pair<QString, QString>> named;
     for (const QString &key : std::as_const(languages)) {
@@ -396,21 +393,13 @@ void PronunciationWindow::sayIt()
     m_status->setText(tr("Saying: %1").arg(spoken));
     // One voice at a time: a running reading stops first.
     m_speech->Stop();
-    if (m_speech->currentEngine() == SpeechController::Sapi4) {
-        if (!m_trialDirect)
-            m_trialDirect = new DirectSS(this);
-        DirectSS *reader = m_speech->directSS();
-        m_trialDirect->setCurrentMode(reader->CurrentMode());
-        m_trialDirect->setSpeed(reader->Speed());
-        m_trialDirect->setPitch(reader->Pitch());
-        m_trialDirect->AudioReset();
-        m_trialDirect->Speak(spoken);
-    } else if (m_speech->currentEngine() == SpeechController::Sapi5 && m_speech->newsVoice()) {
-        if (!m_trialVoice)
-            m_trialVoice = new SpVoice(this);
-        SpVoice *reader = m_speech->newsVoice();
-        m_trialVoice->setVoice(reader->Voice());
-        m_trialVoice->setRate(reader->Rate());
-        m_trialVoice->Speak(spoken, SpVoice::SVSFlagsAsync | SpVoice::SVSFPurgeBeforeSpeak);
-    }
+    // A trial voice per reading voice, made at its first trial: the
+    // reading's own engine keeps its place in the text.
+    const SpeakingVoice *reader = m_speech->selectedVoice();
+    if (!reader)
+        return;
+    SpeakingVoice *&trial = m_trials[reader];
+    if (!trial)
+        trial = reader->twin(this);
+    reader->sayThrough(*trial, spoken);
 }

@@ -3,9 +3,9 @@
 #include "speech/pronunciation_rules.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
 
-class DirectSS;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -13,7 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class SpeechController;
-class SpVoice;
+class SpeakingVoice;
 
 // The "Pronunciation" window: the rules of one list (all voices, or the
 // voices of one language) in a table, edited in place, kept in their file
@@ -70,6 +70,5 @@ private:
     QString m_path;           // the file of the list shown
     QStringList m_keptLines;  // lines of that file that could not be read
     bool m_loading = false;
-    SpVoice *m_trialVoice = nullptr;
-    DirectSS *m_trialDirect = nullptr;
+    QHash<const SpeakingVoice *, SpeakingVoice *> m_trials;
 };

@@ -3,13 +3,11 @@
 
 #include "app/language_switch.h"
 #include "app/window_export.h"
-#include "documents/save_types.h"
-#include "export/export_estimate.h"
 #include "documents/document_saver.h"
 #include "documents/file_dialogs.h"
+#include "documents/save_types.h"
+#include "export/export_estimate.h"
 #include "files/atomic_file.h"
-#include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
 #include "speech/speech_controller.h"
 #include "ui/control_host.h"
 #include "ui/image_button.h"
@@ -105,32 +103,19 @@ void SayoraMain::exportMp3(const QString &name)
     Settings.SaveExt = QStringLiteral(".mp3");
     const QString target = SaveTypes::withExtension(name, QStringLiteral(".mp3"));
     m_export->showWaiting(target);
-    const int engine = m_speech->currentEngine();
-    if (!askOverwrite(target) || (engine != SpeechController::Sapi4 && engine != SpeechController::Sapi5)) {
+    WindowExport::Voice voice;
+    voice.file = m_speech->fileVoice();
+    if (!askOverwrite(target) || voice.file.isNull()) {
         m_export->hideStatus();
         return;
     }
-    WindowExport::Voice voice;
     voice.name = Combo1->currentText();
     // The file says what reading aloud says: the rules of the voice's
-    // language, for either engine generation, and an espeak-ng voice's quirks.
-    const PreparedSpeech speech =
-        prepareSpeech(ExportEstimate::exportText(MainTxtBox->toPlainText()),
-                      m_speech->pronunciation().rulesFor(m_speech->voiceLanguage()),
-                      engine == SpeechController::Sapi5 ? voice.name : QString());
+    // language, and the voice's own quirks.
+    const PreparedSpeech speech = prepareSpeech(ExportEstimate::exportText(MainTxtBox->toPlainText()),
+                                                m_speech->pronunciation().rulesFor(m_speech->voiceLanguage()),
+                                                m_speech->quirksName());
     voice.rateShown = Label5->text().remove(QLatin1Char(' ')).toInt();
-    if (engine == SpeechController::Sapi4) {
-        const DirectSS *dss = m_speech->directSS();
-        voice.throughControl = true;
-        voice.speed = dss->Speed();
-        voice.pitch = dss->Pitch();
-        voice.sampleRate = dss->sampleRate();
-    } else if (SpVoice *news = m_speech->newsVoice()) {
-        voice.wave.renderer = m_speech->waveVoice();
-        voice.wave.token = news->Voice();
-        voice.wave.volumePercent = news->Volume();
-        voice.wave.rate = news->Rate();
-    }
     voice.runs = [this] { return languageExportRuns(*m_speech, ExportEstimate::exportText(MainTxtBox->toPlainText())); };
     m_export->start(speech, voice);
 }

@@ -3,11 +3,10 @@
 #include "app/converter_run.h"
 #include "app/installation.h"
 #include "app/mp3_end.h"
-#include "export/export_estimate.h"
 #include "export/elapsed_time.h"
+#include "export/export_estimate.h"
 #include "files/atomic_file.h"
 #include "registry/registry_key.h"
-#include "sapi5/speech_text.h"
 #include "shell/termination_signals.h"
 #include "ui/control_host.h"
 #include "ui/twips.h"
@@ -198,12 +197,12 @@ void WindowExport::start(const PreparedSpeech &speech, const Voice &voice)
     // Whether the speech fits one WAV, from the voice's own pace: the rate
     // the panel shows is no measure of an espeak-ng voice's speed.
     const qint64 length = ExportEstimate::estimateTextLength(speech.spoken);
+    const bool throughControl = voice.file.controlVoice().has_value();
+    const int sampleRate = voice.file.sampleRate();
     const double waveBytes =
-        voice.throughControl
-            ? 50 * ExportEstimate::estimateWaveSize(length, voice.rateShown, voice.sampleRate)
-            : ExportEstimate::longestWaveBytes(length, speechtext::wordsPerMinute(voice.wave.rate),
-                                              voice.wave.renderer ? voice.wave.renderer->sampleRate()
-                                                                  : ExportEstimate::estimateSampleRate);
+        throughControl ? 50 * ExportEstimate::estimateWaveSize(length, voice.rateShown, sampleRate)
+                       : ExportEstimate::longestWaveBytes(length, voice.file.wordsPerMinute(),
+                                                         sampleRate > 0 ? sampleRate : ExportEstimate::estimateSampleRate);
     if (waveBytes > double(ExportEstimate::maxWaveDataBytes)) {
         exportFailed(tr("The text is too long for one MP3 export: its speech would need about %1 GB of sound "
                         "on the way, more than the 4 GB a WAV file can hold. Save it as \"Audiobook, a file per "
@@ -231,7 +230,7 @@ void WindowExport::start(const PreparedSpeech &speech, const Voice &voice)
         m_export->render(runs);
         return;
     }
-    if (voice.throughControl) {
+    if (throughControl) {
         renderWithControl(speech.spoken, length, voice);
         return;
     }
@@ -242,7 +241,7 @@ void WindowExport::start(const PreparedSpeech &speech, const Voice &voice)
         if (m_renderingShown)
             showFraction(rendered / 2);
     });
-    m_export->render(speech.spoken, voice.wave);
+    m_export->render(speech.spoken, voice.file);
 }
 
 void WindowExport::startBook(const Book &book)
@@ -367,7 +366,7 @@ void WindowExport::renderWithControl(const QString &text, qint64 length, const V
         return;
     }
     // The voice's own sample rate: the constants describe another.
-    EstimateWaveSize = ExportEstimate::estimateWaveSize(length, voice.rateShown, voice.sampleRate);
+    EstimateWaveSize = ExportEstimate::estimateWaveSize(length, voice.rateShown, voice.file.sampleRate());
     switch (lockControlExport()) {
     case ControlLock::Taken:
         break;
@@ -422,8 +421,9 @@ void WindowExport::speakThroughControl()
         return;
     }
     const ControlSpeak speak = *std::exchange(m_controlSpeak, std::nullopt);
-    m_place.control->invoke(QStringLiteral("Speak"), {speak.text, TmpWavFile, speak.voice.name, speak.voice.speed,
-                                                       speak.voice.pitch, 2048});
+    const FileVoice::ControlVoice engine = speak.voice.file.controlVoice().value_or(FileVoice::ControlVoice());
+    m_place.control->invoke(QStringLiteral("Speak"), {speak.text, TmpWavFile, speak.voice.name, engine.speed,
+                                                       engine.pitch, 2048});
     Timer101_Timer();
 }
 

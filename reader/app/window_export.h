@@ -48,15 +48,11 @@ public:
     // The voice the export speaks with.
     struct Voice
     {
-        bool throughControl = false;  // a flite voice
-        QString name;                 // as the voice list shows it
-        int rateShown = 0;            // the number the rate label shows
-        // Through the control: the engine's speed and pitch, and its rate.
-        int speed = 0;
-        int pitch = 0;
-        int sampleRate = 16000;
-        // Otherwise: the espeak-ng voice that renders.
-        SpeechExport::Voice wave;
+        QString name;       // as the voice list shows it
+        int rateShown = 0;  // the number the rate label shows
+        // The voice that renders: through the control when it has a
+        // controlVoice() (a flite voice), in the export otherwise.
+        FileVoice file;
         // A text in several languages: its runs, each with its voice,
         // rendered in the export itself whatever the selected voice; none
         // for a text in the voice's language. Asked for once the text is

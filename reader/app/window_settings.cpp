@@ -1,7 +1,6 @@
 #include "app/window_settings.h"
 
-#include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
+#include "speech/speaking_voice.h"
 #include "speech/speech_controller.h"
 #include "ui/twips.h"
 
@@ -120,21 +119,12 @@ bool WindowSettings::capture()
     const int position = m_parts.voiceList->currentIndex();
     if (position < 0)
         return true;  // no voice at all: nothing more to remember
-    m_record.Engine = m_parts.voiceList->itemData(position).toInt();
+    const SpeechController::StoredVoice voice = speech->storedVoice(position);
+    m_record.Engine = voice.engine;
     m_record.VoiceName = m_parts.voiceList->currentText();
-    if (m_record.Engine == SpeechController::Sapi4) {
-        DirectSS *engine = speech->directSS();
-        m_record.VoiceIndex = engine->CurrentMode();
-        const auto percent = [](int value, int minimum, int maximum) {
-            return maximum == minimum ? 0 : VoiceChoice::roundHalfEven(double(value - minimum) / (maximum - minimum) * 100.0);
-        };
-        m_record.RatePercent = percent(engine->Speed(), engine->MinSpeed(), engine->MaxSpeed());
-        m_record.PitchPercent = percent(engine->Pitch(), engine->MinPitch(), engine->MaxPitch());
-    } else if (m_record.Engine == SpeechController::Sapi5) {
-        m_record.VoiceIndex = position - speech->sapi4Count();
-        if (speech->newsVoice())
-            m_record.RatePercent = int(speech->newsVoice()->Rate()) * 5 + 50;
-    }
+    m_record.VoiceIndex = voice.index.value_or(m_record.VoiceIndex);
+    m_record.RatePercent = voice.ratePercent.value_or(m_record.RatePercent);
+    m_record.PitchPercent = voice.pitchPercent.value_or(m_record.PitchPercent);
     return true;
 }
 
@@ -185,8 +175,8 @@ bool WindowSettings::loadAndApply()
     if (m_parts.speech->currentEngine() == file.Engine) {
         if (has(SettingsRecord::FieldRatePercent) && validPosition(file.RatePercent))
             m_parts.rate->setValue(file.RatePercent);
-        if (has(SettingsRecord::FieldPitchPercent) && file.Engine == SpeechController::Sapi4
-            && validPosition(file.PitchPercent))
+        const SpeakingVoice *voice = m_parts.speech->selectedVoice();
+        if (has(SettingsRecord::FieldPitchPercent) && voice && voice->hasPitch() && validPosition(file.PitchPercent))
             m_parts.pitch->setValue(file.PitchPercent);
     }
     return true;
@@ -258,12 +248,7 @@ int WindowSettings::storedVoicePosition(const SettingsRecord &file, bool nameKno
                 return position;
         }
     }
-    int position = -1;
-    if (file.Engine == SpeechController::Sapi4 && file.VoiceIndex >= 1 && file.VoiceIndex <= speech->sapi4Count())
-        position = file.VoiceIndex - 1;
-    else if (file.Engine == SpeechController::Sapi5 && file.VoiceIndex >= 0 && file.VoiceIndex < speech->sapi5Count())
-        position = speech->sapi4Count() + file.VoiceIndex;
-    if (isOfEngine(position))
+    if (const int position = speech->listPosition(file.Engine, file.VoiceIndex); isOfEngine(position))
         return position;
     return list->count() > 0 ? 0 : -1;
 }

@@ -1,16 +1,14 @@
 #include "convert/conversion.h"
 
 #include "convert/part_encoder.h"
-#include "convert/worker_pool.h"
 #include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
-#include "export/export_estimate.h"
+#include "convert/worker_pool.h"
 #include "documents/document_loader.h"
 #include "documents/text_decoder.h"
-#include "files/atomic_file.h"
+#include "export/export_estimate.h"
 #include "export/speech_export.h"
-#include "sapi4/direct_ss.h"
-#include "sapi5/sp_voice.h"
+#include "files/atomic_file.h"
 #include "speech/language_runs.h"
 #include "speech/prepared_speech.h"
 #include "speech/voice_choice.h"
@@ -409,11 +407,9 @@ void Conversion::convertText()
             return fail(Convert::UnknownVoice, inputName(), tr("there is no voice \"%1\"").arg(m_options.voice));
         return fail(Convert::RenderFailed, m_options.output, tr("no voice is installed"));
     }
-    // Found out now: espeak-ng would otherwise go on in the voice it had.
-    if (voice->engine == VoiceChoice::Sapi5 && m_voices.spVoice()) {
-        if (const QString why = m_voices.spVoice()->loadError(m_voices.token(voice->index)); !why.isEmpty())
-            return fail(Convert::UnknownVoice, inputName(), why);
-    }
+    // Found out now, not after a long rendering.
+    if (const QString why = m_voices.fileVoice(*voice).loadError(); !why.isEmpty())
+        return fail(Convert::UnknownVoice, inputName(), why);
     m_written = m_text;
     m_renderShare = VoiceCatalog::renderShare(*voice);
     // A long text goes to worker processes piece by piece, and so does any
@@ -455,7 +451,7 @@ void Conversion::convertText()
         return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
     // At the chosen voice's rate whatever the runs' voices: the parts of a
     // text cut into pieces are joined, and must agree.
-    m_export->render(runs, SpeechExport::sampleRateOf(voiceFor(*voice)));
+    m_export->render(runs, voiceFor(*voice).sampleRate());
 }
 
 QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)
@@ -533,29 +529,9 @@ void Conversion::convertInPieces(const QString &voice, int pieces)
 
 // The catalog's voice with the options' rate, pitch and volume, on the
 // engine's own scales.
-SpeechExport::Voice Conversion::voiceFor(const VoiceCatalog::Voice &choice) const
+FileVoice Conversion::voiceFor(const VoiceCatalog::Voice &choice) const
 {
-    SpeechExport::Voice voice;
-    if (choice.engine == VoiceChoice::Sapi4) {
-        DirectSS &dss = m_voices.directSS();
-        dss.setCurrentMode(choice.index);
-        voice.engine = SpeechExport::Voice::Engine::Sapi4;
-        voice.modeName = dss.ModeName(choice.index);
-        voice.speed = quint32(m_options.rate >= 0 ? VoiceChoice::sapi4Scaled(m_options.rate, dss.MinSpeed(), dss.MaxSpeed())
-                                                  : dss.Speed());
-        voice.pitch = quint16(m_options.pitch >= 0 ? VoiceChoice::sapi4Scaled(m_options.pitch, dss.MinPitch(), dss.MaxPitch())
-                                                   : dss.Pitch());
-        const quint32 level = quint32(VoiceChoice::sapi4Volume(m_options.volume >= 0 ? m_options.volume : 100));
-        voice.volume = level | (level << 16);
-        voice.sampleRate = dss.sampleRate();
-        return voice;
-    }
-    SpVoice *renderer = m_voices.spVoice();
-    voice.renderer = renderer;
-    voice.token = m_voices.token(choice.index);
-    voice.rate = m_options.rate >= 0 ? VoiceChoice::sapi5Rate(m_options.rate) : (renderer ? renderer->Rate() : 0);
-    voice.volumePercent = m_options.volume >= 0 ? m_options.volume : 100;
-    return voice;
+    return m_voices.fileVoice(choice).atPositions(m_options.rate, m_options.pitch, m_options.volume);
 }
 
 void Conversion::wordAt(qint64 position, double seconds)

@@ -79,7 +79,7 @@ private:
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void convertInPieces(const QString &voice, int pieces);
-    SpeechExport::Voice voiceFor(const VoiceCatalog::Voice &choice) const;
+    FileVoice voiceFor(const VoiceCatalog::Voice &choice) const;
     // The text cut where its language changes, each part with the voice
     // of its language (the chosen voice where none reads it) and in the
     // spoken form of that voice's rules; one part when switching is off.

@@ -3,6 +3,8 @@
 #include "sapi4/direct_ss.h"
 #include "sapi4/flite_voices.h"
 #include "sapi5/sp_voice.h"
+#include "speech/sapi4_voice.h"
+#include "speech/sapi5_voice.h"
 #include "speech/voice_choice.h"
 
 #include <QLocale>
@@ -80,12 +82,6 @@ const QList<VoiceCatalog::Voice> &VoiceCatalog::voices() const
 {
     loadSapi5();
     return m_voices;
-}
-
-SpVoice *VoiceCatalog::spVoice() const
-{
-    loadSapi5();
-    return m_spVoice.get();
 }
 
 std::optional<VoiceCatalog::Voice> VoiceCatalog::find(const QString &name) const
@@ -207,10 +203,16 @@ QStringList VoiceCatalog::voicedLanguages() const
     return VoiceChoice::voicedLanguages(m_tokens);
 }
 
-SpObjectToken VoiceCatalog::token(int index) const
+FileVoice VoiceCatalog::fileVoice(const Voice &voice) const
 {
+    if (voice.engine == VoiceChoice::Sapi4) {
+        // The mode's own speed and pitch.
+        m_directSS->setCurrentMode(voice.index);
+        return Sapi4Voice::fileVoiceOf(*m_directSS).atPositions(-1, -1, 100);
+    }
     loadSapi5();
-    return m_tokens.value(index);
+    SpVoice *renderer = m_spVoice.get();
+    return Sapi5Voice::fileVoiceOf(m_tokens.value(voice.index), renderer, renderer ? renderer->Rate() : 0, 100);
 }
 
 double VoiceCatalog::renderShare(const Voice &voice)

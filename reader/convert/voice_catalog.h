@@ -1,5 +1,7 @@
 #pragma once
 
+#include "speech/file_voice.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -56,11 +58,8 @@ public:
     // The languages some voice reads.
     QStringList voicedLanguages() const;
 
-    // The engines' own objects: limits and defaults of SAPI 4 modes, SAPI 5
-    // tokens and speaking. spVoice() is null without espeak-ng.
-    DirectSS &directSS() const { return *m_directSS; }
-    SpVoice *spVoice() const;
-    SpObjectToken token(int index) const;
+    // The voice for a file, at its engine's defaults (the volume full).
+    FileVoice fileVoice(const Voice &voice) const;
 
 private:
     // espeak-ng is started only when a question needs its voices: a flite

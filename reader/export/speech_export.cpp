@@ -1,59 +1,11 @@
 #include "export/speech_export.h"
 
-#include "com/component_runtime.h"
-#include "com/ref_count.h"
-#include "sapi4/audio_dest_file.h"
-#include "sapi4/file_rendering.h"
 #include "audio/wave_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <functional>
 
 #include <samplerate.h>
-
-// Hears a SAPI 4 engine about the one text it renders, on this thread.
-class Sapi4TextSink final : public ITTSBufNotifySinkA
-{
-public:
-    std::function<void(QWORD stamp, quint32 byteOffset)> onWord;
-    std::function<void()> onDone;
-
-    HRESULT QueryInterface(const Guid &iid, void **object) override
-    {
-        if (!object)
-            return E_POINTER;
-        if (iid != IID_IUnknown && iid != IID_ITTSBufNotifySinkA) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<ITTSBufNotifySinkA *>(this);
-        AddRef();
-        return S_OK;
-    }
-    quint32 AddRef() override { return m_refs.addRef(); }
-    quint32 Release() override { return m_refs.release(this); }
-
-    HRESULT TextDataDone(QWORD, quint32) override
-    {
-        if (onDone)
-            onDone();
-        return S_OK;
-    }
-    HRESULT TextDataStarted(QWORD) override { return S_OK; }
-    HRESULT BookMark(QWORD, quint32) override { return S_OK; }
-    HRESULT WordPosition(QWORD stamp, quint32 byteOffset) override
-    {
-        if (onWord)
-            onWord(stamp, byteOffset);
-        return S_OK;
-    }
-
-private:
-    friend class RefCount;
-    ~Sapi4TextSink() = default;
-    RefCount m_refs;
-};
 
 SpeechExport::SpeechExport(QObject *parent)
     : QObject(parent)
@@ -83,7 +35,7 @@ bool SpeechExport::prepare(const QString &target, Format format)
     return true;
 }
 
-void SpeechExport::render(const QString &text, const Voice &voice)
+void SpeechExport::render(const QString &text, const FileVoice &voice)
 {
     m_runs.clear();
     m_runIndex = -1;
@@ -92,29 +44,18 @@ void SpeechExport::render(const QString &text, const Voice &voice)
     m_renderPath = tmpWav();
     m_text = text;
     m_rendered = 0;
-    m_offsets = Utf8Offsets();
     m_lastSize = -1;
-    if (voice.engine == Voice::Engine::Sapi4)
-        renderWithSapi4(voice);
-    else
-        renderWithSapi5(voice);
+    startRendering(voice);
     if (m_running && m_stallSeconds > 0) {
         m_sinceGrowth.start();
         m_stallTimer.start();
     }
 }
 
-int SpeechExport::sampleRateOf(const Voice &voice)
-{
-    if (voice.engine == Voice::Engine::Sapi4)
-        return voice.sampleRate;
-    return voice.renderer ? voice.renderer->sampleRate() : 0;
-}
-
 void SpeechExport::render(const QList<Run> &runs, int sampleRate)
 {
     if (runs.size() == 1 && runs.first().offset == 0
-        && (sampleRate == 0 || sampleRateOf(runs.first().voice) == sampleRate))
+        && (sampleRate == 0 || runs.first().voice.sampleRate() == sampleRate))
         return render(runs.first().text, runs.first().voice);
     m_runs = runs;
     m_runIndex = 0;
@@ -142,12 +83,8 @@ void SpeechExport::startRun()
     const Run &run = m_runs.at(m_runIndex);
     m_text = run.text;
     m_runOffset = run.offset;
-    m_offsets = Utf8Offsets();
     m_lastSize = -1;
-    if (run.voice.engine == Voice::Engine::Sapi4)
-        renderWithSapi4(run.voice);
-    else
-        renderWithSapi5(run.voice);
+    startRendering(run.voice);
 }
 
 // The run's sound after what is joined, at the joined rate. A run that
@@ -244,60 +181,16 @@ bool SpeechExport::finishJoined(QString *why)
     return ok;
 }
 
-void SpeechExport::renderWithSapi4(const Voice &voice)
+void SpeechExport::startRendering(const FileVoice &voice)
 {
-    // Creating the engine objects needs a hold on the component runtime,
-    // given back in stopRendering().
-    ComponentRuntime::initialize();
-    m_sapi4 = std::make_unique<Sapi4FileRendering>();
-    m_bytesPerSecond = 2.0 * voice.sampleRate;
-    if (!m_sapi4->select(voice.modeName.toUtf8(), {voice.speed, voice.pitch, voice.volume}))
-        return fail(tr("The voice \"%1\" could not be started.").arg(voice.modeName));
-    if (!m_sapi4->setFile(m_renderPath))
-        return fail(tr("The sound file could not be created."));
-    m_sapi4Sink = new Sapi4TextSink;
-    QPointer<SpeechExport> self(this);
-    m_sapi4Sink->onWord = [self](QWORD stamp, quint32 offset) {
-        if (self && self->m_sapi4)
-            self->wordAt(self->m_offsets.toUtf16(self->m_text, offset), qint64(stamp));
-    };
-    m_sapi4Sink->onDone = [self] {
-        if (self && self->m_sapi4)
-            self->renderingDone();
-    };
-    if (!m_sapi4->speak(m_text.toUtf8(), 0, m_sapi4Sink, IID_ITTSBufNotifySinkA))
-        fail(tr("The voice did not accept the text."));
-}
-
-void SpeechExport::renderWithSapi5(const Voice &voice)
-{
-    m_voice = voice.renderer;
-    if (!m_voice)
-        return fail(tr("The espeak-ng voices are not available."));
-    m_voice->setVoice(voice.token);
-    m_voice->setVolume(voice.volumePercent);
-    m_voice->setRate(voice.rate);
-    m_bytesPerSecond = 2.0 * m_voice->sampleRate();
-    m_file = std::make_unique<SpFileStream>();
-    if (!m_file->Open(m_renderPath, SpFileStream::SSFMCreateForWrite, false))
-        return fail(m_file->errorString());
-    m_voice->setAudioOutputStream(m_file.get());
-    connect(m_voice, &SpVoice::Word, this, [this](long stream, const QVariant &streamPosition, qint64 position, qint64) {
-        if (stream == m_stream)
-            wordAt(position, streamPosition.toLongLong());
-    });
-    connect(m_voice, &SpVoice::VoiceFailed, this, [this](long stream, const QString &why) {
-        if (stream == m_stream)
-            fail(why);
-    });
-    // The end of the rendering comes as a signal: nothing waits for it.
-    connect(m_voice, &SpVoice::EndStream, this, [this](long stream) {
-        if (stream == m_stream)
-            renderingDone();
-    });
-    m_stream = m_voice->Speak(m_text, SpVoice::SVSFlagsAsync);
-    if (m_stream == 0)
-        fail(tr("The voice did not accept the text."));
+    FileVoice::Events events;
+    events.word = [this](qint64 position, qint64 audioBytes) { wordAt(position, audioBytes); };
+    events.done = [this] { renderingDone(); };
+    events.failed = [this](const QString &why) { fail(why); };
+    m_rendering = voice.rendering(events);
+    m_bytesPerSecond = 2.0 * voice.sampleRate();
+    if (QString why; !m_rendering->start(m_text, m_renderPath, &why))
+        fail(why);
 }
 
 void SpeechExport::wordAt(qint64 position, qint64 audioBytes)
@@ -313,7 +206,8 @@ void SpeechExport::wordAt(qint64 position, qint64 audioBytes)
 
 void SpeechExport::checkStall()
 {
-    const qint64 size = m_file ? m_file->bytesWritten() : QFileInfo(m_renderPath).size();
+    const qint64 written = m_rendering ? m_rendering->bytesWritten() : -1;
+    const qint64 size = written >= 0 ? written : QFileInfo(m_renderPath).size();
     if (size != m_lastSize) {
         m_lastSize = size;
         m_sinceGrowth.restart();
@@ -323,33 +217,11 @@ void SpeechExport::checkStall()
         fail(tr("The speech rendering made no progress for %n seconds.", nullptr, m_stallSeconds));
 }
 
-// Ends the engine's part, without waiting for anything: a SAPI 5 voice is
-// purged (its EndStream is no longer heard), a SAPI 4 engine released.
+// Ends the engine's part, without waiting for anything.
 void SpeechExport::stopRendering()
 {
     m_stallTimer.stop();
-    if (m_voice) {
-        m_voice->disconnect(this);
-        if (m_file) {
-            m_voice->Speak(QString(), SpVoice::SVSFPurgeBeforeSpeak);
-            m_voice->setAudioOutputStream(nullptr);
-        }
-    }
-    m_voice.clear();
-    m_stream = 0;
-    m_file.reset();
-    // The sink may be in the middle of its call: it stays whole, and hears
-    // nothing more once m_sapi4 is gone.
-    if (m_sapi4Sink) {
-        m_sapi4Sink->Release();
-        m_sapi4Sink = nullptr;
-    }
-    if (m_sapi4) {
-        if (m_sapi4->engine)
-            m_sapi4->engine->AudioReset();
-        m_sapi4.reset();
-        ComponentRuntime::uninitialize();
-    }
+    m_rendering.reset();
 }
 
 // What rendering run by run leaves behind, when it does not finish.
@@ -369,20 +241,8 @@ void SpeechExport::renderingDone()
     // The audio is complete: the WAV is closed before anyone reads it.
     bool written = true;
     QString why;
-    if (m_sapi4) {
-        written = succeeded(m_sapi4->destination->Flush());
-        if (const auto sink = m_sapi4->destination.as<IWaveSink>(IID_IWaveSink))
-            why = sink->WaveError();
-    }
-    if (m_file) {
-        m_voice->disconnect(this);
-        m_voice->setAudioOutputStream(nullptr);
-        written = m_file->Close();
-        why = m_file->errorString();
-        // Done with: nothing is left to purge.
-        m_file.reset();
-        m_voice.clear();
-    }
+    if (m_rendering)
+        written = m_rendering->finish(&why);
     stopRendering();
     if (written && m_runIndex >= 0) {
         if (m_runIndex < m_runs.size())

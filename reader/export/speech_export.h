@@ -1,25 +1,20 @@
 #pragma once
 
 #include "export/sound_file_commit.h"
-#include "sapi5/sp_voice.h"
-#include "text/utf8_offsets.h"
+#include "speech/file_voice.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <memory>
 
-struct Sapi4FileRendering;
-class SpFileStream;
-class Sapi4TextSink;
 class QFile;
 
-// A text spoken into a sound file, with no widget: rendered by either
-// engine generation into a temporary WAV beside the target, checked,
-// encoded by lame for an MP3, checked again and put in the target's place
-// only once complete (see SoundFileCommit for the files). Everything runs in the
+// A text spoken into a sound file, with no widget: rendered by the voice's
+// own engine (its FileVoice::Rendering) into a temporary WAV beside the
+// target, checked, encoded by lame for an MP3, checked again and put in the
+// target's place only once complete (see SoundFileCommit for the files). Everything runs in the
 // event loop, driven by the engines' and the encoder's signals; nothing
 // here waits. finished() comes once, whatever the outcome, and the
 // temporaries are gone by then.
@@ -32,33 +27,13 @@ class SpeechExport : public QObject
 public:
     enum class Format { Mp3, Wav };
 
-    // The voice that speaks, and how.
-    struct Voice
-    {
-        enum class Engine { Sapi4, Sapi5 };
-        Engine engine = Engine::Sapi5;
-        // SAPI 4 (flite): the mode's name, the engine's own speed and pitch,
-        // the volume (left | right << 16) and the voice's sample rate.
-        QString modeName;
-        quint32 speed = 0;
-        quint16 pitch = 0;
-        quint32 volume = 0xFFFFFFFF;
-        int sampleRate = 16000;
-        // SAPI 5 (espeak-ng): the voice object that renders, not owned and
-        // not shared with speech meanwhile, its token, rate and volume.
-        SpVoice *renderer = nullptr;
-        SpObjectToken token;
-        long rate = 0;
-        long volumePercent = 100;
-    };
-
     // A part of a text read by a voice of its own; offset: where it stands
     // in the whole text.
     struct Run
     {
         qsizetype offset = 0;
         QString text;
-        Voice voice;
+        FileVoice voice;
     };
 
     explicit SpeechExport(QObject *parent = nullptr);
@@ -76,14 +51,12 @@ public:
     void setStallSeconds(int seconds) { m_stallSeconds = seconds; }
 
     // Renders text with voice into tmpWav(), then goes on by itself.
-    void render(const QString &text, const Voice &voice);
+    void render(const QString &text, const FileVoice &voice);
     // Renders the runs one after the other, each with its voice, into one
     // tmpWav() at sampleRate (0: the first run's; other voices' sound is
     // resampled), then goes on by itself. word() positions are in the whole
     // text: a run's offset plus the position in its text.
     void render(const QList<Run> &runs, int sampleRate = 0);
-    // The rate a voice renders at; 0 when it cannot be known.
-    static int sampleRateOf(const Voice &voice);
     // For a rendering made by someone else into tmpWav(): it is complete,
     // go on with the WAV's check and the encoder.
     void renderingDone();
@@ -118,8 +91,7 @@ private:
     void startRun();
     bool appendRun(QString *why);
     bool finishJoined(QString *why);
-    void renderWithSapi4(const Voice &voice);
-    void renderWithSapi5(const Voice &voice);
+    void startRendering(const FileVoice &voice);
     void wordAt(qint64 position, qint64 audioBytes);
     void checkStall();
     void stopRendering();
@@ -141,12 +113,7 @@ private:
     int m_joinedRate = 0;
     qint64 m_joinedBytes = 0;
     bool m_running = false;
-    std::unique_ptr<Sapi4FileRendering> m_sapi4;
-    Sapi4TextSink *m_sapi4Sink = nullptr;  // a reference held
-    Utf8Offsets m_offsets;
-    QPointer<SpVoice> m_voice;
-    long m_stream = 0;
-    std::unique_ptr<SpFileStream> m_file;
+    std::unique_ptr<FileVoice::Rendering> m_rendering;
     double m_bytesPerSecond = 32000;
     double m_rendered = 0;
     int m_stallSeconds = 0;

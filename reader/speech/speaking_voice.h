@@ -7,8 +7,9 @@
 // the signals come on the window thread as the speech is heard. The reader
 // drives every engine through this, so its reading, pausing and
 // highlighting are written once; each engine fills its own gaps in its own
-// class (Sapi4Voice over flite, Sapi5Voice over espeak-ng). Another family
-// of voices plugs in here.
+// class (Sapi4Voice over flite, Sapi5Voice over espeak-ng), which also
+// describes its voices for a sound file (FileVoice). Another family of
+// voices plugs in here.
 class SpeakingVoice : public QObject
 {
     Q_OBJECT
@@ -33,6 +34,13 @@ public:
     virtual void setRate(int position) = 0;
     virtual bool hasPitch() const = 0;
     virtual void setPitch(int position) = 0;
+
+    // A voice of the same kind with an engine object of its own (a child of
+    // the new voice): trials through it leave the reading as it is.
+    virtual SpeakingVoice *twin(QObject *parent) const = 0;
+    // Says text at once through twin (made by twin()), in this voice as it
+    // is set now, dropping whatever twin was still saying.
+    virtual void sayThrough(SpeakingVoice &twin, const QString &text) const = 0;
 
 signals:
     // The first sound of a speech is heard.

@@ -3,7 +3,10 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
+#include "speech/file_voice.h"
 #include "speech/playback_state.h"
 #include "speech/pronunciation_rules.h"
 #include "speech/reading_runs.h"
@@ -104,6 +107,33 @@ public:
     // How many voices each generation put in the voice list.
     int sapi4Count() const { return Sapi4Count; }
     int sapi5Count() const { return Sapi5Count; }
+    // The selected voice; none before a voice is chosen.
+    SpeakingVoice *selectedVoice() const;
+    // The name the selected voice's quirks go by; empty for a voice with none.
+    QString quirksName() const;
+    // The languages of the voices in the list ("en", "en-us", "de", ...),
+    // once per voice.
+    QStringList voiceLanguages() const;
+
+    // A voice of the list as the settings record keeps it: its engine
+    // generation, its index among that generation's voices, and where its
+    // engine's rate and pitch put the bars now. What a voice lacks is unset.
+    struct StoredVoice
+    {
+        int engine = 0;
+        std::optional<int> index;
+        std::optional<int> ratePercent;
+        std::optional<int> pitchPercent;
+    };
+    StoredVoice storedVoice(int position) const;
+    // The list position of a voice the settings record keeps; -1 when the
+    // list has none such.
+    int listPosition(int engine, int index) const;
+
+    // A voice for a sound file, as the bars have set it: the selected one,
+    // or (a token of voicedRuns()) another language's, at the rate and
+    // volume espeak-ng has. Null with no voice selected.
+    FileVoice fileVoice(int token = -1) const;
 
     // Pure helpers of the SAPI 4 highlighting.
     static bool StartFrom(const QString &character, const QString &delimiters);
@@ -194,13 +224,9 @@ private:
     void endOfSpeech();
     void startReading();
 
-    // The voices by the voice list: the selected one (none before a voice
-    // is chosen), the one that holds the speech, else the selected one.
-    SpeakingVoice *selectedVoice() const;
+    // The voice that holds the speech, else the selected one.
     SpeakingVoice *playingVoice() const;
     void silenceAllBut(SpeakingVoice *voice);
-    // The name the selected voice's quirks go by; empty for a voice with none.
-    QString quirksName() const;
     // Another language's voice: its index among NewsVoice1's voices, -1 when
     // there is none or it is the selected voice itself.
     int languageVoice(const QString &language) const;

@@ -15,21 +15,6 @@ int roundHalfEven(double value)
     return static_cast<int>(std::nearbyint(value));
 }
 
-int sapi4Volume(int position)
-{
-    return roundHalfEven(position * 655.35);
-}
-
-int sapi4Scaled(int position, int minimum, int maximum)
-{
-    return roundHalfEven(double((maximum - minimum) * position) / 100.0 + minimum);
-}
-
-int sapi5Rate(int position)
-{
-    return roundHalfEven(position / 5.0 - 10.0);
-}
-
 int fallbackVoiceIndex(const QList<SpObjectToken> &tokens, const QLocale &locale)
 {
     const auto find = [&tokens](const auto &matches) {

@@ -8,9 +8,9 @@ class QLocale;
 class SpObjectToken;
 
 // The reader's voice rules with no widget in them, shared by the window and
-// the command-line converter: the 0–100 scales of the volume, rate and pitch
-// scrollbars mapped onto each engine generation, the voice to fall back on,
-// and the voice that reads a text the selected one cannot.
+// the command-line converter: the voice to fall back on, and the voice that
+// reads a text the selected one cannot. Each engine's scales for the bars
+// are its voice class's (Sapi4Voice, Sapi5Voice).
 namespace VoiceChoice {
 
 // Engine generations, as the voice list carries them.
@@ -18,12 +18,6 @@ constexpr int Sapi4 = 4;
 constexpr int Sapi5 = 5;
 
 int roundHalfEven(double value);
-// Scrollbar position (0 … 100) to a SAPI 4 volume (0 … 65535).
-int sapi4Volume(int position);
-// Scrollbar position to a SAPI 4 value between an engine's limits.
-int sapi4Scaled(int position, int minimum, int maximum);
-// Scrollbar position to a SAPI 5 rate (-10 … 10).
-int sapi5Rate(int position);
 
 // The voice to fall back on: the user's language and region, then the
 // language alone, then English (America). An index into `tokens`.

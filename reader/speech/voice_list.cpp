@@ -1,7 +1,9 @@
 // The voice list: SAPI 4 engines first, then SAPI 5 voices, each entry
 // carrying its engine generation; choosing an entry makes it the voice and
 // brings the rate and pitch scrollbars to the voice's values. Also the voice
-// list's face, which opens the list.
+// list's face, which opens the list. The one place outside the voice classes
+// that knows the generations: the rest of the reader asks the voices, and
+// the settings record's generation and index are mapped here.
 
 #include "speech/speech_controller.h"
 
@@ -76,6 +78,60 @@ QString SpeechController::quirksName() const
     // Only an espeak-ng voice has quirks to mind; they go by the name the
     // list shows.
     return CurEngine == Sapi5 ? m_view.shownVoiceName() : QString();
+}
+
+QStringList SpeechController::voiceLanguages() const
+{
+    // flite speaks English only.
+    QStringList languages(Sapi4Count, QStringLiteral("en"));
+    if (NewsVoice1) {
+        for (const SpObjectToken &token : NewsVoice1->GetVoices())
+            languages << token.Language();
+    }
+    return languages;
+}
+
+FileVoice SpeechController::fileVoice(int token) const
+{
+    const QList<SpObjectToken> tokens = NewsVoice1 ? NewsVoice1->GetVoices() : QList<SpObjectToken>();
+    if (token >= 0 && token < tokens.size())
+        return m_sapi5Voice->fileVoice(tokens.at(token), WaveVoice1);
+    if (CurEngine == Sapi4)
+        return m_sapi4Voice->fileVoice();
+    if (CurEngine == Sapi5 && NewsVoice1)
+        return m_sapi5Voice->fileVoice(tokens.value(CurVoiceIndex), WaveVoice1);
+    return {};
+}
+
+SpeechController::StoredVoice SpeechController::storedVoice(int position) const
+{
+    StoredVoice stored;
+    bool ok = false;
+    stored.engine = m_view.voiceEngine(position, &ok);
+    if (!ok)
+        return {};
+    const auto percent = [](int value, int minimum, int maximum) {
+        return maximum == minimum ? 0 : VoiceChoice::roundHalfEven(double(value - minimum) / (maximum - minimum) * 100.0);
+    };
+    if (stored.engine == Sapi4) {
+        stored.index = DirectSS1->CurrentMode();
+        stored.ratePercent = percent(DirectSS1->Speed(), DirectSS1->MinSpeed(), DirectSS1->MaxSpeed());
+        stored.pitchPercent = percent(DirectSS1->Pitch(), DirectSS1->MinPitch(), DirectSS1->MaxPitch());
+    } else if (stored.engine == Sapi5) {
+        stored.index = position - Sapi4Count;
+        if (NewsVoice1)
+            stored.ratePercent = int(NewsVoice1->Rate()) * 5 + 50;
+    }
+    return stored;
+}
+
+int SpeechController::listPosition(int engine, int index) const
+{
+    if (engine == Sapi4 && index >= 1 && index <= Sapi4Count)
+        return index - 1;
+    if (engine == Sapi5 && index >= 0 && index < Sapi5Count)
+        return Sapi4Count + index;
+    return -1;
 }
 
 int SpeechController::languageVoice(const QString &language) const

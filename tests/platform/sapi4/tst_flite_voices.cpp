@@ -1,12 +1,23 @@
 #include "sapi4/flite_voices.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <vector>
 
 namespace {
+
+// The next synthesis meets a flite error while it reads the words of its
+// utterance.
+std::atomic<bool> failNextReading{false};
+
+bool failOnce()
+{
+    return failNextReading.exchange(false);
+}
 
 const FliteVoice *voiceById(const QString &id)
 {
@@ -337,12 +348,14 @@ void TestFliteVoices::fliteErrorFailsOnePiece()
     QFETCH(QString, id);
     const FliteVoice *voice = voiceById(id);
     QVERIFY(voice);
-    FliteVoices::failNextWordReading();
+    FliteVoices::setReadingFault(failOnce);
+    const auto unset = qScopeGuard([] { FliteVoices::setReadingFault(nullptr); });
+    failNextReading = true;
     const FliteSpeech whole = FliteVoices::synthesize(*voice, kSentence, voice->normalSpeed, voice->normalPitch);
     QVERIFY(whole.failed);
     QVERIFY(whole.marks.isEmpty());
 
-    FliteVoices::failNextWordReading();
+    failNextReading = true;
     const Joined joined = stream(*voice, kSentence, voice->normalPitch, true);
     QVERIFY(joined.speech.failed);
     QCOMPARE(joined.lastCalls, 1);

@@ -5,6 +5,8 @@
 #include "sapi4/direct_ss.h"
 #include "sapi5/sp_voice.h"
 #include "speech/pronunciation_rules.h"
+#include "speech/sapi4_voice.h"
+#include "speech/sapi5_voice.h"
 #include "speech/speech_controller.h"
 #include "speech/text_script.h"
 #include "support/speech_fixture.h"
@@ -169,16 +171,16 @@ void TestSpeechController::findWordEnd()
 
 void TestSpeechController::scales()
 {
-    QCOMPARE(VoiceChoice::sapi4Volume(100), 65535);
-    QCOMPARE(VoiceChoice::sapi4Volume(50), 32768);
-    QCOMPARE(VoiceChoice::sapi4Volume(1), 655);
-    QCOMPARE(VoiceChoice::sapi4Volume(0), 0);
+    QCOMPARE(Sapi4Voice::volumeAt(100), 65535);
+    QCOMPARE(Sapi4Voice::volumeAt(50), 32768);
+    QCOMPARE(Sapi4Voice::volumeAt(1), 655);
+    QCOMPARE(Sapi4Voice::volumeAt(0), 0);
     const QList<QPair<int, int>> rates = {{0, -10}, {2, -10}, {3, -9}, {13, -7}, {50, 0}, {51, 0}, {100, 10}};
     for (const auto &[position, rate] : rates)
-        QCOMPARE(VoiceChoice::sapi5Rate(position), rate);
-    QCOMPARE(VoiceChoice::sapi4Scaled(29, 50, 250), 108);
-    QCOMPARE(VoiceChoice::sapi4Scaled(0, 50, 250), 50);
-    QCOMPARE(VoiceChoice::sapi4Scaled(100, 50, 250), 250);
+        QCOMPARE(Sapi5Voice::rateAt(position), rate);
+    QCOMPARE(Sapi4Voice::scaled(29, 50, 250), 108);
+    QCOMPARE(Sapi4Voice::scaled(0, 50, 250), 50);
+    QCOMPARE(Sapi4Voice::scaled(100, 50, 250), 250);
     QVERIFY(SpeechController::StartFrom(QStringLiteral(" "), SpeechController::wordDelimiters()));
     QVERIFY(!SpeechController::StartFrom(QString(), SpeechController::wordDelimiters()));
     QVERIFY(!SpeechController::StartFrom(QStringLiteral(","), SpeechController::wordDelimiters()));
