@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>--split writes speech: --format takes mp3 or wav, not &quot;%1&quot;</source>
-        <translation>--split schreibt Sprache: --format nimmt mp3 oder wav, nicht „%1“</translation>
+        <translation type="vanished">--split schreibt Sprache: --format nimmt mp3 oder wav, nicht „%1“</translation>
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
@@ -949,49 +949,6 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     </message>
 </context>
 <context>
-    <name>SaveTypes</name>
-    <message>
-        <source>Rich Text File(*.rtf)</source>
-        <translation>Rich-Text-Datei (*.rtf)</translation>
-    </message>
-    <message>
-        <source>Text File(*.txt)</source>
-        <translation>Textdatei (*.txt)</translation>
-    </message>
-    <message>
-        <source>MP3 File (*.mp3)</source>
-        <translation>MP3-Datei (*.mp3)</translation>
-    </message>
-    <message>
-        <source>Audiobook, a file per chapter (*)</source>
-        <translation>Hörbuch, eine Datei pro Kapitel (*)</translation>
-    </message>
-    <message>
-        <source>MP3 with chapter marks (*.mp3)</source>
-        <translation>MP3 mit Kapitelmarken (*.mp3)</translation>
-    </message>
-    <message>
-        <source>M4B audiobook with chapters (*.m4b)</source>
-        <translation>M4B-Hörbuch mit Kapiteln (*.m4b)</translation>
-    </message>
-    <message>
-        <source>OGG Vorbis (*.ogg)</source>
-        <translation>OGG Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>Opus (*.opus)</source>
-        <translation>Opus (*.opus)</translation>
-    </message>
-    <message>
-        <source>FLAC (*.flac)</source>
-        <translation>FLAC (*.flac)</translation>
-    </message>
-    <message>
-        <source>%1 is already exist,do you want to overwrite it ?</source>
-        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei überschreiben?</translation>
-    </message>
-</context>
-<context>
     <name>FileDialogs</name>
     <message>
         <source>Select A File</source>
@@ -1410,7 +1367,7 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     </message>
     <message>
         <source>the subtitles of a part cannot be read</source>
-        <translation>die Untertitel eines Teils können nicht gelesen werden</translation>
+        <translation type="vanished">die Untertitel eines Teils können nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1557,49 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     <message>
         <source>Saying: %1</source>
         <translation>Spreche: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTypes</name>
+    <message>
+        <source>Rich Text File(*.rtf)</source>
+        <translation>Rich-Text-Datei (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Text File(*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
+    </message>
+    <message>
+        <source>MP3 File (*.mp3)</source>
+        <translation>MP3-Datei (*.mp3)</translation>
+    </message>
+    <message>
+        <source>Audiobook, a file per chapter (*)</source>
+        <translation>Hörbuch, eine Datei pro Kapitel (*)</translation>
+    </message>
+    <message>
+        <source>MP3 with chapter marks (*.mp3)</source>
+        <translation>MP3 mit Kapitelmarken (*.mp3)</translation>
+    </message>
+    <message>
+        <source>M4B audiobook with chapters (*.m4b)</source>
+        <translation>M4B-Hörbuch mit Kapiteln (*.m4b)</translation>
+    </message>
+    <message>
+        <source>OGG Vorbis (*.ogg)</source>
+        <translation>OGG Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>Opus (*.opus)</source>
+        <translation>Opus (*.opus)</translation>
+    </message>
+    <message>
+        <source>FLAC (*.flac)</source>
+        <translation>FLAC (*.flac)</translation>
+    </message>
+    <message>
+        <source>%1 is already exist,do you want to overwrite it ?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei überschreiben?</translation>
     </message>
 </context>
 <context>

@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>--split writes speech: --format takes mp3 or wav, not &quot;%1&quot;</source>
-        <translation>--split escribe voz: --format admite mp3 o wav, no «%1»</translation>
+        <translation type="vanished">--split escribe voz: --format admite mp3 o wav, no «%1»</translation>
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
@@ -938,49 +938,6 @@ no se escribe la lista.
     </message>
 </context>
 <context>
-    <name>SaveTypes</name>
-    <message>
-        <source>Rich Text File(*.rtf)</source>
-        <translation>Archivo de texto enriquecido (*.rtf)</translation>
-    </message>
-    <message>
-        <source>Text File(*.txt)</source>
-        <translation>Archivo de texto (*.txt)</translation>
-    </message>
-    <message>
-        <source>MP3 File (*.mp3)</source>
-        <translation>Archivo MP3 (*.mp3)</translation>
-    </message>
-    <message>
-        <source>Audiobook, a file per chapter (*)</source>
-        <translation>Audiolibro, un archivo por capítulo (*)</translation>
-    </message>
-    <message>
-        <source>MP3 with chapter marks (*.mp3)</source>
-        <translation>MP3 con marcas de capítulo (*.mp3)</translation>
-    </message>
-    <message>
-        <source>M4B audiobook with chapters (*.m4b)</source>
-        <translation>Audiolibro M4B con capítulos (*.m4b)</translation>
-    </message>
-    <message>
-        <source>OGG Vorbis (*.ogg)</source>
-        <translation>OGG Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>Opus (*.opus)</source>
-        <translation>Opus (*.opus)</translation>
-    </message>
-    <message>
-        <source>FLAC (*.flac)</source>
-        <translation>FLAC (*.flac)</translation>
-    </message>
-    <message>
-        <source>%1 is already exist,do you want to overwrite it ?</source>
-        <translation>%1 ya existe. ¿Desea sobrescribirlo?</translation>
-    </message>
-</context>
-<context>
     <name>FileDialogs</name>
     <message>
         <source>Select A File</source>
@@ -1399,7 +1356,7 @@ no se escribe la lista.
     </message>
     <message>
         <source>the subtitles of a part cannot be read</source>
-        <translation>no se pueden leer los subtítulos de una parte</translation>
+        <translation type="vanished">no se pueden leer los subtítulos de una parte</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1546,49 @@ no se escribe la lista.
     <message>
         <source>Saying: %1</source>
         <translation>Diciendo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTypes</name>
+    <message>
+        <source>Rich Text File(*.rtf)</source>
+        <translation>Archivo de texto enriquecido (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Text File(*.txt)</source>
+        <translation>Archivo de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>MP3 File (*.mp3)</source>
+        <translation>Archivo MP3 (*.mp3)</translation>
+    </message>
+    <message>
+        <source>Audiobook, a file per chapter (*)</source>
+        <translation>Audiolibro, un archivo por capítulo (*)</translation>
+    </message>
+    <message>
+        <source>MP3 with chapter marks (*.mp3)</source>
+        <translation>MP3 con marcas de capítulo (*.mp3)</translation>
+    </message>
+    <message>
+        <source>M4B audiobook with chapters (*.m4b)</source>
+        <translation>Audiolibro M4B con capítulos (*.m4b)</translation>
+    </message>
+    <message>
+        <source>OGG Vorbis (*.ogg)</source>
+        <translation>OGG Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>Opus (*.opus)</source>
+        <translation>Opus (*.opus)</translation>
+    </message>
+    <message>
+        <source>FLAC (*.flac)</source>
+        <translation>FLAC (*.flac)</translation>
+    </message>
+    <message>
+        <source>%1 is already exist,do you want to overwrite it ?</source>
+        <translation>%1 ya existe. ¿Desea sobrescribirlo?</translation>
     </message>
 </context>
 <context>

@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>--split writes speech: --format takes mp3 or wav, not &quot;%1&quot;</source>
-        <translation>--split écrit de la parole&#xa0;: --format prend mp3 ou wav, pas «&#xa0;%1&#xa0;»</translation>
+        <translation type="vanished">--split écrit de la parole&#xa0;: --format prend mp3 ou wav, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
@@ -943,49 +943,6 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     </message>
 </context>
 <context>
-    <name>SaveTypes</name>
-    <message>
-        <source>Rich Text File(*.rtf)</source>
-        <translation>Fichier texte enrichi (*.rtf)</translation>
-    </message>
-    <message>
-        <source>Text File(*.txt)</source>
-        <translation>Fichier texte (*.txt)</translation>
-    </message>
-    <message>
-        <source>MP3 File (*.mp3)</source>
-        <translation>Fichier MP3 (*.mp3)</translation>
-    </message>
-    <message>
-        <source>Audiobook, a file per chapter (*)</source>
-        <translation>Livre audio, un fichier par chapitre (*)</translation>
-    </message>
-    <message>
-        <source>MP3 with chapter marks (*.mp3)</source>
-        <translation>MP3 avec marques de chapitre (*.mp3)</translation>
-    </message>
-    <message>
-        <source>M4B audiobook with chapters (*.m4b)</source>
-        <translation>Livre audio M4B avec chapitres (*.m4b)</translation>
-    </message>
-    <message>
-        <source>OGG Vorbis (*.ogg)</source>
-        <translation>OGG Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>Opus (*.opus)</source>
-        <translation>Opus (*.opus)</translation>
-    </message>
-    <message>
-        <source>FLAC (*.flac)</source>
-        <translation>FLAC (*.flac)</translation>
-    </message>
-    <message>
-        <source>%1 is already exist,do you want to overwrite it ?</source>
-        <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
-    </message>
-</context>
-<context>
     <name>FileDialogs</name>
     <message>
         <source>Select A File</source>
@@ -1404,7 +1361,7 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     </message>
     <message>
         <source>the subtitles of a part cannot be read</source>
-        <translation>les sous-titres d’une partie ne peuvent pas être lus</translation>
+        <translation type="vanished">les sous-titres d’une partie ne peuvent pas être lus</translation>
     </message>
 </context>
 <context>
@@ -1594,6 +1551,49 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     <message>
         <source>Saying: %1</source>
         <translation>Lecture&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTypes</name>
+    <message>
+        <source>Rich Text File(*.rtf)</source>
+        <translation>Fichier texte enrichi (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Text File(*.txt)</source>
+        <translation>Fichier texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>MP3 File (*.mp3)</source>
+        <translation>Fichier MP3 (*.mp3)</translation>
+    </message>
+    <message>
+        <source>Audiobook, a file per chapter (*)</source>
+        <translation>Livre audio, un fichier par chapitre (*)</translation>
+    </message>
+    <message>
+        <source>MP3 with chapter marks (*.mp3)</source>
+        <translation>MP3 avec marques de chapitre (*.mp3)</translation>
+    </message>
+    <message>
+        <source>M4B audiobook with chapters (*.m4b)</source>
+        <translation>Livre audio M4B avec chapitres (*.m4b)</translation>
+    </message>
+    <message>
+        <source>OGG Vorbis (*.ogg)</source>
+        <translation>OGG Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>Opus (*.opus)</source>
+        <translation>Opus (*.opus)</translation>
+    </message>
+    <message>
+        <source>FLAC (*.flac)</source>
+        <translation>FLAC (*.flac)</translation>
+    </message>
+    <message>
+        <source>%1 is already exist,do you want to overwrite it ?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>

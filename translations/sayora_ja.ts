@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>--split writes speech: --format takes mp3 or wav, not &quot;%1&quot;</source>
-        <translation>--split は音声を書き出します: --format には mp3 か wav を指定してください (「%1」ではなく)</translation>
+        <translation type="vanished">--split は音声を書き出します: --format には mp3 か wav を指定してください (「%1」ではなく)</translation>
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
@@ -925,49 +925,6 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     </message>
 </context>
 <context>
-    <name>SaveTypes</name>
-    <message>
-        <source>Rich Text File(*.rtf)</source>
-        <translation>リッチテキストファイル (*.rtf)</translation>
-    </message>
-    <message>
-        <source>Text File(*.txt)</source>
-        <translation>テキストファイル (*.txt)</translation>
-    </message>
-    <message>
-        <source>MP3 File (*.mp3)</source>
-        <translation>MP3 ファイル (*.mp3)</translation>
-    </message>
-    <message>
-        <source>Audiobook, a file per chapter (*)</source>
-        <translation>オーディオブック、章ごとに1ファイル (*)</translation>
-    </message>
-    <message>
-        <source>MP3 with chapter marks (*.mp3)</source>
-        <translation>章マーク付き MP3 (*.mp3)</translation>
-    </message>
-    <message>
-        <source>M4B audiobook with chapters (*.m4b)</source>
-        <translation>章付き M4B オーディオブック (*.m4b)</translation>
-    </message>
-    <message>
-        <source>OGG Vorbis (*.ogg)</source>
-        <translation>OGG Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>Opus (*.opus)</source>
-        <translation>Opus (*.opus)</translation>
-    </message>
-    <message>
-        <source>FLAC (*.flac)</source>
-        <translation>FLAC (*.flac)</translation>
-    </message>
-    <message>
-        <source>%1 is already exist,do you want to overwrite it ?</source>
-        <translation>%1 は既に存在します。上書きしますか?</translation>
-    </message>
-</context>
-<context>
     <name>FileDialogs</name>
     <message>
         <source>Select A File</source>
@@ -1384,7 +1341,7 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     </message>
     <message>
         <source>the subtitles of a part cannot be read</source>
-        <translation>部分の字幕を読めません</translation>
+        <translation type="vanished">部分の字幕を読めません</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1531,49 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     <message>
         <source>Saying: %1</source>
         <translation>読み上げ中: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTypes</name>
+    <message>
+        <source>Rich Text File(*.rtf)</source>
+        <translation>リッチテキストファイル (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Text File(*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>MP3 File (*.mp3)</source>
+        <translation>MP3 ファイル (*.mp3)</translation>
+    </message>
+    <message>
+        <source>Audiobook, a file per chapter (*)</source>
+        <translation>オーディオブック、章ごとに1ファイル (*)</translation>
+    </message>
+    <message>
+        <source>MP3 with chapter marks (*.mp3)</source>
+        <translation>章マーク付き MP3 (*.mp3)</translation>
+    </message>
+    <message>
+        <source>M4B audiobook with chapters (*.m4b)</source>
+        <translation>章付き M4B オーディオブック (*.m4b)</translation>
+    </message>
+    <message>
+        <source>OGG Vorbis (*.ogg)</source>
+        <translation>OGG Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>Opus (*.opus)</source>
+        <translation>Opus (*.opus)</translation>
+    </message>
+    <message>
+        <source>FLAC (*.flac)</source>
+        <translation>FLAC (*.flac)</translation>
+    </message>
+    <message>
+        <source>%1 is already exist,do you want to overwrite it ?</source>
+        <translation>%1 は既に存在します。上書きしますか?</translation>
     </message>
 </context>
 <context>

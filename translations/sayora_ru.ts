@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>--split writes speech: --format takes mp3 or wav, not &quot;%1&quot;</source>
-        <translation>--split записывает речь: --format принимает mp3 или wav, а не «%1»</translation>
+        <translation type="vanished">--split записывает речь: --format принимает mp3 или wav, а не «%1»</translation>
     </message>
     <message>
         <source>with --split, --subtitles takes srt, lrc or vtt, not &quot;%1&quot;</source>
@@ -942,49 +942,6 @@ HTML; текст перед первой главой читается вмес�
     </message>
 </context>
 <context>
-    <name>SaveTypes</name>
-    <message>
-        <source>Rich Text File(*.rtf)</source>
-        <translation>Файл форматированного текста (*.rtf)</translation>
-    </message>
-    <message>
-        <source>Text File(*.txt)</source>
-        <translation>Текстовый файл (*.txt)</translation>
-    </message>
-    <message>
-        <source>MP3 File (*.mp3)</source>
-        <translation>Файл MP3 (*.mp3)</translation>
-    </message>
-    <message>
-        <source>Audiobook, a file per chapter (*)</source>
-        <translation>Аудиокнига, по файлу на главу (*)</translation>
-    </message>
-    <message>
-        <source>MP3 with chapter marks (*.mp3)</source>
-        <translation>MP3 с метками глав (*.mp3)</translation>
-    </message>
-    <message>
-        <source>M4B audiobook with chapters (*.m4b)</source>
-        <translation>Аудиокнига M4B с главами (*.m4b)</translation>
-    </message>
-    <message>
-        <source>OGG Vorbis (*.ogg)</source>
-        <translation>OGG Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>Opus (*.opus)</source>
-        <translation>Opus (*.opus)</translation>
-    </message>
-    <message>
-        <source>FLAC (*.flac)</source>
-        <translation>FLAC (*.flac)</translation>
-    </message>
-    <message>
-        <source>%1 is already exist,do you want to overwrite it ?</source>
-        <translation>%1 уже существует. Заменить его?</translation>
-    </message>
-</context>
-<context>
     <name>FileDialogs</name>
     <message>
         <source>Select A File</source>
@@ -1405,7 +1362,7 @@ HTML; текст перед первой главой читается вмес�
     </message>
     <message>
         <source>the subtitles of a part cannot be read</source>
-        <translation>не удаётся прочитать субтитры части</translation>
+        <translation type="vanished">не удаётся прочитать субтитры части</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1552,49 @@ HTML; текст перед первой главой читается вмес�
     <message>
         <source>Saying: %1</source>
         <translation>Произносится: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTypes</name>
+    <message>
+        <source>Rich Text File(*.rtf)</source>
+        <translation>Файл форматированного текста (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Text File(*.txt)</source>
+        <translation>Текстовый файл (*.txt)</translation>
+    </message>
+    <message>
+        <source>MP3 File (*.mp3)</source>
+        <translation>Файл MP3 (*.mp3)</translation>
+    </message>
+    <message>
+        <source>Audiobook, a file per chapter (*)</source>
+        <translation>Аудиокнига, по файлу на главу (*)</translation>
+    </message>
+    <message>
+        <source>MP3 with chapter marks (*.mp3)</source>
+        <translation>MP3 с метками глав (*.mp3)</translation>
+    </message>
+    <message>
+        <source>M4B audiobook with chapters (*.m4b)</source>
+        <translation>Аудиокнига M4B с главами (*.m4b)</translation>
+    </message>
+    <message>
+        <source>OGG Vorbis (*.ogg)</source>
+        <translation>OGG Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>Opus (*.opus)</source>
+        <translation>Opus (*.opus)</translation>
+    </message>
+    <message>
+        <source>FLAC (*.flac)</source>
+        <translation>FLAC (*.flac)</translation>
+    </message>
+    <message>
+        <source>%1 is already exist,do you want to overwrite it ?</source>
+        <translation>%1 уже существует. Заменить его?</translation>
     </message>
 </context>
 <context>
