@@ -429,9 +429,50 @@ QList<Page> readPages(const Poppler::Document &pdf, const QByteArray &bytes, int
 
 namespace PdfText {
 
+qint64 largestObjectNumber(QByteArrayView bytes)
+{
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\0'; };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    qint64 largest = -1;
+    for (qsizetype at = bytes.indexOf("obj"); at >= 0; at = bytes.indexOf("obj", at + 3)) {
+        // Back over "N G " before the keyword.
+        qsizetype i = at;
+        const auto blanks = [&] {
+            const qsizetype end = i;
+            while (i > 0 && isBlank(bytes[i - 1]))
+                --i;
+            return i < end;
+        };
+        const auto digits = [&] {
+            const qsizetype end = i;
+            while (i > 0 && isDigit(bytes[i - 1]))
+                --i;
+            return i < end;
+        };
+        if (!blanks() || !digits() || !blanks())
+            continue;
+        const qsizetype numberEnd = i;
+        if (!digits())
+            continue;
+        qint64 number = 0;
+        for (qsizetype d = i; d < numberEnd && number <= MaxObjectNumber; ++d)
+            number = number * 10 + (bytes[d] - '0');
+        largest = std::max(largest, std::min(number, MaxObjectNumber + 1));
+    }
+    return largest;
+}
+
+bool namesMoreObjectsThanItHolds(QByteArrayView bytes)
+{
+    const qint64 room = std::max<qint64>(1'000'000, 16 * qint64(bytes.size()));
+    return largestObjectNumber(bytes) > room;
+}
+
 DocumentResult read(const QByteArray &bytes)
 {
     silencePoppler();
+    if (namesMoreObjectsThanItHolds(bytes))
+        return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "the file is damaged (it is not a readable PDF)."));
     const std::unique_ptr<Poppler::Document> pdf = Poppler::Document::loadFromData(bytes);
     if (!pdf)
         return DocumentResult::failure(QCoreApplication::translate("DocumentReader", "the file is damaged (it is not a readable PDF)."));

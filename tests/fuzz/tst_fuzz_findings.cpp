@@ -2,8 +2,11 @@
 // must give now. The same inputs stay in the fuzzers' seed corpora.
 
 #include "documents/html_reader.h"
+#include "documents/pdf_text.h"
 #include "speech/pronunciation_rules.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +18,7 @@ class TestFuzzFindings : public QObject
 private slots:
     void headingInsideHeadingKeepsTextOrder();
     void ruleStartingWithByteOrderMarkReadsBack();
+    void pdfNamingMillionsOfObjectsIsRefused();
 };
 
 // The HTML parser nests an unclosed <h1> in the one before it; the inner
@@ -54,6 +58,41 @@ void TestFuzzFindings::ruleStartingWithByteOrderMarkReadsBack()
     const QList<PronunciationRule> marked = PronunciationFile::parse("\xEF\xBB\xBFSQL\tsequel\n");
     QCOMPARE(marked.size(), 1);
     QCOMPARE(marked.at(0).written, u"SQL"_s);
+}
+
+// A damaged PDF of 637 bytes naming object 8,000,398 made poppler build a
+// table of eight million entries (some 200 MB, three seconds) before it
+// refused the file. It is refused before poppler sees it now; the PDFs of
+// the corpus, each naming a few objects, still reach poppler.
+void TestFuzzFindings::pdfNamingMillionsOfObjectsIsRefused()
+{
+    const QString corpus = QStringLiteral(SAYORA_FUZZ_CORPUS "/fuzz_pdf/");
+    QFile found(corpus + u"names_object_8000398.pdf"_s);
+    QVERIFY(found.open(QIODevice::ReadOnly));
+    const QByteArray bytes = found.readAll();
+    QCOMPARE(PdfText::largestObjectNumber(bytes), 8000398);
+    QVERIFY(PdfText::namesMoreObjectsThanItHolds(bytes));
+    const DocumentResult result = PdfText::read(bytes);
+    QVERIFY(!result.ok());
+    QVERIFY(result.error.contains(u"damaged"_s));
+
+    for (const QString &name : QDir(corpus).entryList({u"*.pdf"_s}, QDir::Files)) {
+        if (name == u"names_object_8000398.pdf"_s)
+            continue;
+        QFile pdf(corpus + name);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray valid = pdf.readAll();
+        QVERIFY2(PdfText::largestObjectNumber(valid) > 0, qPrintable(name));
+        QVERIFY2(!PdfText::namesMoreObjectsThanItHolds(valid), qPrintable(name));
+    }
+
+    // Numbers are read whole, blanks of any kind between them, and what is
+    // not "N G obj" is no object.
+    QCOMPARE(PdfText::largestObjectNumber("12 0 obj\n<<>>\nendobj\r\n9\t\r\n0 obj"), 12);
+    QCOMPARE(PdfText::largestObjectNumber("% no objects here, only the word obj"), -1);
+    QCOMPARE(PdfText::largestObjectNumber("99999999999999999999 0 obj"), PdfText::MaxObjectNumber + 1);
+    QVERIFY(!PdfText::namesMoreObjectsThanItHolds("1000000 0 obj"));
+    QVERIFY(PdfText::namesMoreObjectsThanItHolds("1000001 0 obj"));
 }
 
 QTEST_GUILESS_MAIN(TestFuzzFindings)
