@@ -28,6 +28,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 
 #include <memory>
 
@@ -210,13 +211,27 @@ QPoint TestWaylandInput::onScreen(const QWidget *widget, QPointF local) const
 
 QPoint TestWaylandInput::shownAt(QWidget *widget, QRect area, const QString &label)
 {
-    const QImage drawn = widget->grab(area).toImage();
-    const QPoint expected = onScreen(widget, area.topLeft());
+    // Drawn as its whole window, not as the widget alone: at a fractional
+    // scale a widget inside a window starts between the window's pixels
+    // (a frame of 1 is 1.5 pixels), and its own drawing is then half a pixel
+    // off the screen's, as unlike it as a neighbouring row of similar text.
+    // From the window's top edge down, so that neighbouring rows cannot
+    // stand in for the one looked for.
+    QWidget *window = widget->window();
+    const QRect inWindow(widget->mapTo(window, area.topLeft()), area.size());
+    const QRect context(inWindow.left(), 0, inWindow.width(), inWindow.bottom() + 1);
+    const QRect pixels(QPoint(qFloor(context.left() * m_density), 0),
+                       QPoint(qCeil((context.right() + 1) * m_density) - 1, qCeil((context.bottom() + 1) * m_density) - 1));
+    const QImage whole = window->grab().toImage();
+    const QImage drawn = whole.copy(pixels.intersected(whole.rect()));
+    const QPoint expected = onScreen(window, QPointF(pixels.topLeft()) / m_density);
     const QImage screen = westonscreen::shoot(label);
     const westonscreen::Match match = westonscreen::bestMatch(screen, drawn, QRect(expected - QPoint(60, 60), QSize(121, 121)));
     qInfo("%s: drawn at (%d, %d), expected at (%d, %d), differing by %.2f", qPrintable(label), match.at.x(), match.at.y(),
           expected.x(), expected.y(), match.difference);
-    return match.difference < 20 ? match.at : QPoint(-1, -1);
+    if (match.difference >= 20)
+        return QPoint(-1, -1);
+    return match.at + (QPointF(inWindow.topLeft()) * m_density).toPoint() - pixels.topLeft();
 }
 
 QPoint TestWaylandInput::textBoxPointAwayFrom(QRect away) const
