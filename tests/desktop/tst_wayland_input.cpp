@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -312,19 +313,24 @@ void TestWaylandInput::greenBackgroundMovesTheWindow()
     QVERIFY(locateWindow());
     const QPoint before = m_origin;
     const QPoint from = onScreen(green, bare);
-    // Even, so that it is whole at a scale of 2 too; toward the screen's
-    // middle, so the window stays on it.
+    // Even, so that it is whole at a scale of 2 too. Down while the
+    // window's top is in the screen's upper half: the compositor keeps a
+    // window's top on the screen, and at 1.5 the window is nearly as tall as
+    // the screen, its green in the lower half. Sideways toward the middle.
     const QImage screen = westonscreen::shoot(QStringLiteral("before-move"));
-    const QPoint step((from.x() < screen.width() / 2 ? 1 : -1) * 80, (from.y() < screen.height() / 2 ? 1 : -1) * 40);
+    const QPoint step((from.x() < screen.width() / 2 ? 1 : -1) * 80, (before.y() < screen.height() / 2 ? 1 : -1) * 40);
 
     Seen pressed(green, {QEvent::MouseButtonPress});
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
                      QStringLiteral("mousedown"), QStringLiteral("1")}));
+    // A button left held would drag in the tests that follow.
+    auto release = qScopeGuard([] { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}); });
     // The press has reached the window, which has asked the compositor to
     // move it: from here the compositor, not the window, follows the pointer.
     QTRY_COMPARE_WITH_TIMEOUT(pressed.count, 1, 10000);
     QVERIFY(moveInSteps(from, from + step));
     QTRY_VERIFY_WITH_TIMEOUT(locateWindow() && m_origin == before + step, 20000);
+    release.dismiss();
     QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
     QVERIFY(pointTo({0, 0}));
     QVERIFY(locateWindow());
@@ -348,6 +354,8 @@ void TestWaylandInput::textDroppedByAnotherProgram()
     Seen over(box->viewport(), {QEvent::DragEnter, QEvent::DragMove});
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(shown.center().x()), QString::number(shown.center().y()),
                      QStringLiteral("mousedown"), QStringLiteral("1")}));
+    // A button left held would drag in the tests that follow.
+    auto release = qScopeGuard([] { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}); });
     QVERIFY(peer.said("dragging"));
     QVERIFY(moveInSteps(shown.center(), target));
     QTRY_VERIFY_WITH_TIMEOUT(over.count > 0, 10000);
@@ -375,6 +383,8 @@ void TestWaylandInput::fileDroppedByAnotherProgram()
     Seen over(box->viewport(), {QEvent::DragEnter, QEvent::DragMove});
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(shown.center().x()), QString::number(shown.center().y()),
                      QStringLiteral("mousedown"), QStringLiteral("1")}));
+    // A button left held would drag in the tests that follow.
+    auto release = qScopeGuard([] { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}); });
     QVERIFY(peer.said("dragging"));
     QVERIFY(moveInSteps(shown.center(), target));
     QTRY_VERIFY_WITH_TIMEOUT(over.count > 0, 10000);
