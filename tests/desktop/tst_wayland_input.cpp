@@ -160,8 +160,8 @@ private:
     bool locateWindow();
     // A point of a widget (of the window or one of its popups) on the screen.
     QPoint onScreen(const QWidget *widget, QPointF local) const;
-    // Where a widget's own drawing of `area` shows on the screen, looked for
-    // near where it should be; (-1, -1) when it is not there.
+    // Where `area` of a widget, as its window draws it, shows on the screen,
+    // looked for near where it should be; (-1, -1) when it is not there.
     QPoint shownAt(QWidget *widget, QRect area, const QString &label);
     // A point of the text box out of `away`'s way.
     QPoint textBoxPointAwayFrom(QRect away) const;
