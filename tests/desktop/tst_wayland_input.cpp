@@ -25,9 +25,11 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 
 #include <memory>
 
@@ -158,8 +160,8 @@ private:
     bool locateWindow();
     // A point of a widget (of the window or one of its popups) on the screen.
     QPoint onScreen(const QWidget *widget, QPointF local) const;
-    // Where a widget's own drawing of `area` shows on the screen, looked for
-    // near where it should be; (-1, -1) when it is not there.
+    // Where `area` of a widget, as its window draws it, shows on the screen,
+    // looked for near where it should be; (-1, -1) when it is not there.
     QPoint shownAt(QWidget *widget, QRect area, const QString &label);
     // A point of the text box out of `away`'s way.
     QPoint textBoxPointAwayFrom(QRect away) const;
@@ -211,13 +213,27 @@ QPoint TestWaylandInput::onScreen(const QWidget *widget, QPointF local) const
 
 QPoint TestWaylandInput::shownAt(QWidget *widget, QRect area, const QString &label)
 {
-    const QImage drawn = widget->grab(area).toImage();
-    const QPoint expected = onScreen(widget, area.topLeft());
+    // Drawn as its whole window, not as the widget alone: at a fractional
+    // scale a widget inside a window starts between the window's pixels
+    // (a frame of 1 is 1.5 pixels), and its own drawing is then half a pixel
+    // off the screen's, as unlike it as a neighbouring row of similar text.
+    // From the window's top edge down, so that neighbouring rows cannot
+    // stand in for the one looked for.
+    QWidget *window = widget->window();
+    const QRect inWindow(widget->mapTo(window, area.topLeft()), area.size());
+    const QRect context(inWindow.left(), 0, inWindow.width(), inWindow.bottom() + 1);
+    const QRect pixels(QPoint(qFloor(context.left() * m_density), 0),
+                       QPoint(qCeil((context.right() + 1) * m_density) - 1, qCeil((context.bottom() + 1) * m_density) - 1));
+    const QImage whole = window->grab().toImage();
+    const QImage drawn = whole.copy(pixels.intersected(whole.rect()));
+    const QPoint expected = onScreen(window, QPointF(pixels.topLeft()) / m_density);
     const QImage screen = westonscreen::shoot(label);
     const westonscreen::Match match = westonscreen::bestMatch(screen, drawn, QRect(expected - QPoint(60, 60), QSize(121, 121)));
     qInfo("%s: drawn at (%d, %d), expected at (%d, %d), differing by %.2f", qPrintable(label), match.at.x(), match.at.y(),
           expected.x(), expected.y(), match.difference);
-    return match.difference < 20 ? match.at : QPoint(-1, -1);
+    if (match.difference >= 20)
+        return QPoint(-1, -1);
+    return match.at + (QPointF(inWindow.topLeft()) * m_density).toPoint() - pixels.topLeft();
 }
 
 QPoint TestWaylandInput::textBoxPointAwayFrom(QRect away) const
@@ -298,19 +314,24 @@ void TestWaylandInput::greenBackgroundMovesTheWindow()
     QVERIFY(locateWindow());
     const QPoint before = m_origin;
     const QPoint from = onScreen(green, bare);
-    // Even, so that it is whole at a scale of 2 too; toward the screen's
-    // middle, so the window stays on it.
+    // Even, so that it is whole at a scale of 2 too. Down while the
+    // window's top is in the screen's upper half: the compositor keeps a
+    // window's top on the screen, and at 1.5 the window is nearly as tall as
+    // the screen, its green in the lower half. Sideways toward the middle.
     const QImage screen = westonscreen::shoot(QStringLiteral("before-move"));
-    const QPoint step((from.x() < screen.width() / 2 ? 1 : -1) * 80, (from.y() < screen.height() / 2 ? 1 : -1) * 40);
+    const QPoint step((from.x() < screen.width() / 2 ? 1 : -1) * 80, (before.y() < screen.height() / 2 ? 1 : -1) * 40);
 
     Seen pressed(green, {QEvent::MouseButtonPress});
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
                      QStringLiteral("mousedown"), QStringLiteral("1")}));
+    // A button left held would drag in the tests that follow.
+    auto release = qScopeGuard([] { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}); });
     // The press has reached the window, which has asked the compositor to
     // move it: from here the compositor, not the window, follows the pointer.
     QTRY_COMPARE_WITH_TIMEOUT(pressed.count, 1, 10000);
     QVERIFY(moveInSteps(from, from + step));
     QTRY_VERIFY_WITH_TIMEOUT(locateWindow() && m_origin == before + step, 20000);
+    release.dismiss();
     QVERIFY(xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}));
     QVERIFY(pointTo({0, 0}));
     QVERIFY(locateWindow());
@@ -332,6 +353,8 @@ void TestWaylandInput::dragFromPeer(Peer &peer, QPlainTextEdit *box)
     Seen over(box->viewport(), {QEvent::DragEnter, QEvent::DragMove});
     QVERIFY(xdotool({QStringLiteral("mousemove"), QString::number(shown.center().x()), QString::number(shown.center().y()),
                      QStringLiteral("mousedown"), QStringLiteral("1")}));
+    // A button left held would drag in the tests that follow.
+    auto release = qScopeGuard([] { xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}); });
     QVERIFY(peer.said("dragging"));
     QVERIFY(moveInSteps(shown.center(), target));
     QTRY_VERIFY_WITH_TIMEOUT(over.count > 0, 10000);
