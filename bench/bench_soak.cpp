@@ -135,9 +135,7 @@ int soak(QApplication &app, const QString &engine, qint64 durationMs, int interv
     }
     SayoraMain window;
     window.load(QString());
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
+    if (!bench::showActive(window)) {
         std::printf("%s: the window did not become active\n", qPrintable(engine));
         return 1;
     }

@@ -112,9 +112,7 @@ int main(int argc, char *argv[])
 
     SayoraMain window;
     window.load(QString());
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
+    if (!bench::showActive(window)) {
         std::printf("the window did not become active\n");
         bench::finish(1);
     }

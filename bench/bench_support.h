@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <functional>
 
 #include <QByteArray>
@@ -36,6 +38,14 @@ inline bool waitUntil(const std::function<bool()> &done, int ms, int tickMs = 2)
     while (!done() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return done();
+}
+
+// The window shown and active, as a user's first key press finds it.
+inline bool showActive(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 // A text of exactly `length` characters made of one sentence repeated.
