@@ -107,6 +107,19 @@ QString fileName(int number, int total, const QString &title, const QString &ext
         .arg(safeName(title, QStringLiteral("Chapter %1").arg(number)), extension);
 }
 
+int piecesAtOnce(const QList<qsizetype> &lengths, int index, int workers)
+{
+    if (workers < 2)
+        return 1;
+    const qsizetype count = lengths.size();
+    if (index >= count - (workers - 1))
+        return 0;
+    qsizetype total = 0;
+    for (const qsizetype length : lengths)
+        total += length;
+    return lengths.value(index) * workers > total ? 0 : 1;
+}
+
 QString helpText()
 {
     return QCoreApplication::translate("Convert", R"(
@@ -278,6 +291,11 @@ QStringList ChapterSplit::workerArguments(int index) const
     QStringList arguments = Convert::workerArguments(one);
     arguments.removeAll(QStringLiteral("--report-progress"));
     arguments << QStringLiteral("--progress-lines") << QStringLiteral("--quiet");
+    QList<qsizetype> lengths;
+    for (const Chapters::Part &part : m_parts)
+        lengths.append(part.text.size());
+    if (const int jobs = Chapters::piecesAtOnce(lengths, index, m_pool->limit()); jobs > 0)
+        arguments << QStringLiteral("--jobs") << QString::number(jobs);
     if (!m_options.subtitleFormat.isEmpty())
         arguments << QStringLiteral("--subtitles")
                   << dir.filePath(QFileInfo(job.file).completeBaseName() + u'.' + m_options.subtitleFormat);

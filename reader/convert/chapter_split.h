@@ -47,6 +47,14 @@ QString safeName(const QString &title, const QString &fallback);
 // "01 Title.mp3": numbered from 1, two digits, more for 100 parts and up.
 QString fileName(int number, int total, const QString &title, const QString &extension);
 
+// How many pieces the converter of chapter `index` may render at once, with
+// `workers` chapters converted at once: 1 for a chapter that is one of
+// many, whose worker is busy enough with it alone (a worker per piece
+// would cost a process start each and gain nothing); 0 (one per core) for
+// a chapter longer than a core's share of the book, and for the last ones,
+// which would otherwise end with cores idle.
+int piecesAtOnce(const QList<qsizetype> &lengths, int index, int workers);
+
 // The help's paragraph on --split.
 QString helpText();
 

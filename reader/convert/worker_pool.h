@@ -52,6 +52,8 @@ public:
     // has ended; null when none was running.
     WorkerStop *stop(int from = 0, int signal = SIGTERM);
     bool isRunning() const { return !m_running.isEmpty(); }
+    // How many run at once.
+    int limit() const { return m_limit; }
 
     // The lines no worker of this pool gave before: warnings every worker
     // gives alike (a rules file's bad lines) are passed on once.

@@ -130,6 +130,7 @@ class TestConvertChapters : public QObject
 private slots:
     void parts();
     void names();
+    void piecesAtOnce();
     void options();
     void epubByChapters();
     void bookWithoutChapters();
@@ -189,6 +190,27 @@ void TestConvertChapters::names()
     QVERIFY(capped.size() <= 80);
     QVERIFY(!capped.back().isHighSurrogate());
     QVERIFY(capped.toUtf8().size() + QByteArray("0001 .mp3").size() <= 255);
+}
+
+void TestConvertChapters::piecesAtOnce()
+{
+    // Six like chapters on two cores: the first five each in one worker,
+    // the last cut into pieces so that it does not end alone on one core.
+    const QList<qsizetype> even{100, 100, 100, 100, 100, 100};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(Chapters::piecesAtOnce(even, i, 2), 1);
+    QCOMPARE(Chapters::piecesAtOnce(even, 5, 2), 0);
+    // A chapter longer than a core's share is cut wherever it stands.
+    const QList<qsizetype> uneven{100, 900, 100, 100, 100};
+    QCOMPARE(Chapters::piecesAtOnce(uneven, 0, 2), 1);
+    QCOMPARE(Chapters::piecesAtOnce(uneven, 1, 2), 0);
+    QCOMPARE(Chapters::piecesAtOnce(uneven, 2, 2), 1);
+    // The last three of four cores' worth.
+    QCOMPARE(Chapters::piecesAtOnce(even, 2, 4), 1);
+    QCOMPARE(Chapters::piecesAtOnce(even, 3, 4), 0);
+    // One core, or a book of one chapter.
+    QCOMPARE(Chapters::piecesAtOnce(uneven, 1, 1), 1);
+    QCOMPARE(Chapters::piecesAtOnce({500}, 0, 2), 0);
 }
 
 void TestConvertChapters::options()
