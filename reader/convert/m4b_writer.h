@@ -2,18 +2,13 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
-struct AVFormatContext;
-struct AVCodecContext;
-struct AVFrame;
-struct AVPacket;
-struct AVStream;
+#include <memory>
 
-// An audiobook file: AAC sound in an MP4 container (.m4b) written by
-// FFmpeg's libraries, tagged, with the book's chapters in the file's
-// chapter list (a QuickTime chapter track and Nero chapters, which
-// audiobook players and ffprobe read). The sound comes one of two ways:
+// An audiobook file: AAC sound in an MP4 container (.m4b), tagged, with the
+// book's chapters in the file's chapter list (a QuickTime chapter track and
+// Nero chapters, which audiobook players and ffprobe read). The sound comes
+// one of two ways:
 //
 //   startEncoding() → write()… → finish()     16-bit mono PCM, encoded here
 //   appendPart()… → setChapters() → finish()  files this class encoded,
@@ -21,6 +16,12 @@ struct AVStream;
 //
 // so that a book's pieces are encoded where they are rendered, in
 // parallel, and joined without being encoded again.
+//
+// FFmpeg's libraries, which do the work, cost a process about a tenth of a
+// second of CPU time to load, and every worker of a conversion is a process
+// of its own: they live in a library loaded the first time an M4B is
+// written (see FfmpegM4bWriter), so that converting to any other format
+// never pays for them.
 class M4bWriter
 {
 public:
@@ -38,58 +39,45 @@ public:
         double start = 0;  // seconds
     };
 
+    // The library's file name, looked for as programLibrary() says.
+    static constexpr char libraryName[] = "libsayora_m4b.so";
+
     // Creates the file; nothing is in it until the sound's kind is known.
-    explicit M4bWriter(const QString &path, const Tags &tags = {});
-    ~M4bWriter();
+    // When the library cannot be loaded, a writer that is not open, whose
+    // errorString() says so.
+    static std::unique_ptr<M4bWriter> create(const QString &path, const Tags &tags = {});
+
+    // The duration of an M4B's sound, as its container gives it; false
+    // when the file cannot be read as one.
+    static bool fileSeconds(const QString &path, double *seconds);
+
+    virtual ~M4bWriter() = default;
     M4bWriter(const M4bWriter &) = delete;
     M4bWriter &operator=(const M4bWriter &) = delete;
 
-    bool isOpen() const { return m_format != nullptr && m_error.isEmpty(); }
+    virtual bool isOpen() const = 0;
 
     // kbps: the AAC bit rate; 0: 64 kbit/s, plenty for a voice.
-    bool startEncoding(int sampleRate, int kbps);
-    bool write(const qint16 *samples, qsizetype count);
+    virtual bool startEncoding(int sampleRate, int kbps) = 0;
+    virtual bool write(const qint16 *samples, qsizetype count) = 0;
 
     // The AAC of a file made by startEncoding() and write(), added to the
     // end of this one. start: where its sound begins here, in seconds.
     // Each part's own start-up frame is left out but for the first's, and
     // all but the last end on a whole frame: parts cut at a pause join
     // without a gap a listener hears.
-    bool appendPart(const QString &part, double *start);
+    virtual bool appendPart(const QString &part, double *start) = 0;
 
     // Before finish(): the chapters, by their starts; the last ends where
     // the sound does.
-    void setChapters(const QList<Chapter> &chapters) { m_chapters = chapters; }
+    virtual void setChapters(const QList<Chapter> &chapters) = 0;
     // Writes what is buffered, the chapters and the index, and closes the
     // file.
-    bool finish();
+    virtual bool finish() = 0;
     // The sound's duration so far.
-    double seconds() const;
-    QString errorString() const { return m_error; }
+    virtual double seconds() const = 0;
+    virtual QString errorString() const = 0;
 
-private:
-    bool fail(const QString &why);
-    bool failed(int code, const char *what);
-    bool writeHeader();
-    bool encode(bool last);
-    bool drain();
-    bool writeHeld(bool last);
-    bool writeChapters();
-
-    AVFormatContext *m_format = nullptr;
-    AVCodecContext *m_codec = nullptr;
-    AVStream *m_stream = nullptr;
-    AVFrame *m_frame = nullptr;
-    AVPacket *m_packet = nullptr;
-    // Joining: the last packet of the part before, whose length depends on
-    // whether another part follows.
-    AVPacket *m_held = nullptr;
-    QList<float> m_pending;  // samples waiting for a whole frame, from m_taken on
-    qsizetype m_taken = 0;
-    qint64 m_samples = 0;    // encoding: sent to the encoder so far; joining: placed so far
-    int m_sampleRate = 0;
-    int m_frameSize = 1024;
-    int m_parts = 0;
-    QList<Chapter> m_chapters;
-    QString m_error;
+protected:
+    M4bWriter() = default;
 };

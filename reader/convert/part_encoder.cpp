@@ -49,9 +49,9 @@ QString PartEncoder::encode(const QString &wave, const QString &part, int kbps, 
     QFile in(wave);
     if (!info.valid || info.channels != 1 || !in.open(QIODevice::ReadOnly) || !in.seek(WaveFile::headerBytes))
         return tr("the rendered sound cannot be read");
-    M4bWriter out(part);
-    if (!out.startEncoding(info.sampleRate, kbps))
-        return out.errorString();
+    const std::unique_ptr<M4bWriter> out = M4bWriter::create(part);
+    if (!out->startEncoding(info.sampleRate, kbps))
+        return out->errorString();
     // In slices: a part of a book is large.
     for (qint64 left = info.dataBytes; left > 0;) {
         const QByteArray slice = in.read(std::min<qint64>(left, 1 << 20) & ~qint64(1));
@@ -59,13 +59,13 @@ QString PartEncoder::encode(const QString &wave, const QString &part, int kbps, 
             return tr("stopped");
         if (slice.isEmpty())
             return tr("the rendered sound cannot be read");
-        if (!out.write(reinterpret_cast<const qint16 *>(slice.constData()), slice.size() / 2))
-            return out.errorString();
+        if (!out->write(reinterpret_cast<const qint16 *>(slice.constData()), slice.size() / 2))
+            return out->errorString();
         left -= slice.size();
         progress = 1.0 - double(left) / double(info.dataBytes);
     }
-    if (!out.finish())
-        return out.errorString();
+    if (!out->finish())
+        return out->errorString();
     progress = 1;
     return {};
 }

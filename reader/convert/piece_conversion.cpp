@@ -331,21 +331,21 @@ PieceConversion::Joined PieceConversion::joinParts(const QStringList &parts, con
                           : options.total > 0 ? QStringLiteral("%1/%2").arg(options.track).arg(options.total)
                                               : QString::number(options.track);
     if (options.format == Convert::Format::M4b) {
-        M4bWriter book(into, M4bWriter::Tags{options.title, options.artist, options.album, track});
+        const std::unique_ptr<M4bWriter> book = M4bWriter::create(into, {options.title, options.artist, options.album, track});
         for (const QString &path : parts) {
             double start = 0;
-            if (stop || !book.appendPart(path, &start))
-                return fail(tr("the parts could not be joined: %1").arg(book.errorString()));
+            if (stop || !book->appendPart(path, &start))
+                return fail(tr("the parts could not be joined: %1").arg(book->errorString()));
             joined.starts.append(start);
             progress = double(joined.starts.size()) / double(parts.size());
         }
         QList<M4bWriter::Chapter> marks;
         for (const ChapterStart &chapter : chapters)
             marks.append({chapter.title, joined.starts.value(chapter.firstPart)});
-        book.setChapters(marks);
-        if (!book.finish())
-            return fail(book.errorString());
-        joined.seconds = book.seconds();
+        book->setChapters(marks);
+        if (!book->finish())
+            return fail(book->errorString());
+        joined.seconds = book->seconds();
         return joined;
     }
 

@@ -2,15 +2,11 @@
 
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
+#include "convert/m4b_writer.h"
 
 #include <QFile>
-#include <QScopeGuard>
 
 #include <sndfile.h>
-
-extern "C" {
-#include <libavformat/avformat.h>
-}
 
 namespace SoundLength {
 
@@ -27,21 +23,6 @@ bool sndfileSeconds(const QString &path, double *seconds)
     if (info.samplerate <= 0)
         return false;
     *seconds = double(info.frames) / info.samplerate;
-    return true;
-}
-
-// An audiobook, as its container gives its duration.
-bool mp4Seconds(const QString &path, double *seconds)
-{
-    AVFormatContext *in = nullptr;
-    if (avformat_open_input(&in, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
-        return false;
-    const auto close = qScopeGuard([&in] { avformat_close_input(&in); });
-    if (in->duration <= 0 && avformat_find_stream_info(in, nullptr) < 0)
-        return false;
-    if (in->duration <= 0)
-        return false;
-    *seconds = double(in->duration) / AV_TIME_BASE;
     return true;
 }
 
@@ -62,7 +43,7 @@ bool seconds(const QString &path, Convert::Format format, double *seconds)
     case Convert::Format::Flac:
         return sndfileSeconds(path, seconds);
     case Convert::Format::M4b:
-        return mp4Seconds(path, seconds);
+        return M4bWriter::fileSeconds(path, seconds);
     case Convert::Format::Text:
         break;
     }

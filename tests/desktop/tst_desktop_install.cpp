@@ -111,6 +111,7 @@ void TestDesktopInstall::installPutsEverythingWhereTheDesktopLooks_data()
     QTest::newRow("converter") << "bin/sayora-convert";
     QTest::newRow("control") << "lib/sayora/tavo.so";
     QTest::newRow("PDF reading") << "lib/sayora/libsayora_pdf.so";
+    QTest::newRow("M4B writing") << "lib/sayora/libsayora_m4b.so";
     QTest::newRow("button picture") << "share/sayora/play2.bmp";
     QTest::newRow("window icon") << "share/sayora/sayora.png";
     QTest::newRow("menu entry") << "share/applications/" + appId + ".desktop";

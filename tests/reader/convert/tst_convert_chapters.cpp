@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -142,6 +143,7 @@ private slots:
     void everySoundFormat_data();
     void everySoundFormat();
     void m4bPartsJoinWithoutEncoding();
+    void m4bLibraryOnlyForM4b();
 };
 
 void TestConvertChapters::parts()
@@ -588,18 +590,18 @@ namespace {
 // A part as a worker encodes it: a tone of so many samples.
 QString tonePart(const QString &path, int rate, int samples)
 {
-    M4bWriter part(path);
-    if (!part.startEncoding(rate, 0))
-        return part.errorString();
+    const std::unique_ptr<M4bWriter> part = M4bWriter::create(path);
+    if (!part->startEncoding(rate, 0))
+        return part->errorString();
     QList<qint16> pcm(samples);
     for (int i = 0; i < samples; ++i)
         pcm[i] = qint16(8000 * std::sin(2 * M_PI * 440 * i / rate));
     // In uneven slices, as the WAV is read.
     for (int at = 0; at < samples; at += 3001) {
-        if (!part.write(pcm.constData() + at, std::min(3001, samples - at)))
-            return part.errorString();
+        if (!part->write(pcm.constData() + at, std::min(3001, samples - at)))
+            return part->errorString();
     }
-    return part.finish() ? QString() : part.errorString();
+    return part->finish() ? QString() : part->errorString();
 }
 
 }  // namespace
@@ -620,17 +622,17 @@ void TestConvertChapters::m4bPartsJoinWithoutEncoding()
 
     const QString out = dir.filePath(u"book.m4b"_s);
     {
-        M4bWriter book(out, {u"Tones"_s, u"Someone"_s, {}, {}});
+        const std::unique_ptr<M4bWriter> book = M4bWriter::create(out, {u"Tones"_s, u"Someone"_s, {}, {}});
         double start = -1;
-        QVERIFY(book.appendPart(a, &start));
+        QVERIFY(book->appendPart(a, &start));
         QCOMPARE(start, 0.0);
-        QVERIFY(book.appendPart(b, &start));
+        QVERIFY(book->appendPart(b, &start));
         QCOMPARE(start, 24 * 1024 / 16000.0);
-        QVERIFY(book.appendPart(b, &start));
+        QVERIFY(book->appendPart(b, &start));
         QCOMPARE(start, (24 + 11) * 1024 / 16000.0);
-        book.setChapters({{u"First"_s, 0}, {u"Second"_s, 24 * 1024 / 16000.0}});
-        QVERIFY2(book.finish(), qPrintable(book.errorString()));
-        QCOMPARE(book.seconds(), (24 + 11) * 1024 / 16000.0 + 0.7);
+        book->setChapters({{u"First"_s, 0}, {u"Second"_s, 24 * 1024 / 16000.0}});
+        QVERIFY2(book->finish(), qPrintable(book->errorString()));
+        QCOMPARE(book->seconds(), (24 + 11) * 1024 / 16000.0 + 0.7);
     }
     double duration = 0;
     const QList<ProbedChapter> chapters = probe(out, &duration);
@@ -649,19 +651,50 @@ void TestConvertChapters::m4bPartsJoinWithoutEncoding()
     QCOMPARE(decode.readAllStandardError(), QByteArray());
 
     // Parts that do not fit together, or are no AAC, are refused.
-    M4bWriter mixed(dir.filePath(u"mixed.m4b"_s));
+    const std::unique_ptr<M4bWriter> mixed = M4bWriter::create(dir.filePath(u"mixed.m4b"_s));
     double start = 0;
-    QVERIFY(mixed.appendPart(a, &start));
-    QVERIFY(!mixed.appendPart(c, &start));
-    QVERIFY(!mixed.errorString().isEmpty());
-    QVERIFY(!mixed.finish());
+    QVERIFY(mixed->appendPart(a, &start));
+    QVERIFY(!mixed->appendPart(c, &start));
+    QVERIFY(!mixed->errorString().isEmpty());
+    QVERIFY(!mixed->finish());
     const QString text = dir.filePath(u"note.txt"_s);
     QFile note(text);
     QVERIFY(note.open(QIODevice::WriteOnly) && note.write("no sound") > 0);
     note.close();
-    M4bWriter wrong(dir.filePath(u"wrong.m4b"_s));
-    QVERIFY(!wrong.appendPart(text, &start));
-    QVERIFY(!wrong.appendPart(dir.filePath(u"missing.m4b"_s), &start));
+    const std::unique_ptr<M4bWriter> wrong = M4bWriter::create(dir.filePath(u"wrong.m4b"_s));
+    QVERIFY(!wrong->appendPart(text, &start));
+    QVERIFY(!wrong->appendPart(dir.filePath(u"missing.m4b"_s), &start));
+}
+
+// FFmpeg's libraries are loaded only to write an M4B: a converter whose M4B
+// library is gone still writes an MP3, and says what is missing for an M4B
+// instead of failing to start.
+void TestConvertChapters::m4bLibraryOnlyForM4b()
+{
+    QTemporaryDir dir;
+    const QString alone = dir.filePath(u"sayora-convert"_s);
+    QVERIFY(QFile::copy(QStringLiteral(SAYORA_CONVERT_EXE), alone));
+    const QString text = dir.filePath(u"short.txt"_s);
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("A short text, read aloud.\n") > 0);
+    file.close();
+    const auto run = [&](const QString &output) {
+        QProcess p;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"SAYORA_PROGRAM_DIR"_s, QFileInfo(QStringLiteral(SAYORA_CONVERT_EXE)).absolutePath());
+        p.setProcessEnvironment(environment);
+        p.start(alone, {u"--voice"_s, fastVoice, u"-q"_s, text, output});
+        return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit
+                   ? Run{p.exitCode(), QString::fromUtf8(p.readAllStandardError())}
+                   : Run{};
+    };
+    const Run mp3 = run(dir.filePath(u"short.mp3"_s));
+    QVERIFY2(mp3.code == 0, qPrintable(mp3.errors));
+    QVERIFY(QFileInfo(dir.filePath(u"short.mp3"_s)).size() > 0);
+    const Run m4b = run(dir.filePath(u"short.m4b"_s));
+    QVERIFY(m4b.code != 0);
+    QVERIFY2(m4b.errors.contains(u"M4B writing is missing"_s), qPrintable(m4b.errors));
+    QVERIFY(!QFileInfo::exists(dir.filePath(u"short.m4b"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestConvertChapters)
