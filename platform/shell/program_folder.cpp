@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QStandardPaths>
 
 QString programFolder()
@@ -32,6 +33,25 @@ QString programLibrary(const QString &fileName)
     if (QFileInfo::exists(beside))
         return beside;
     return QDir::cleanPath(exe.absoluteFilePath(QStringLiteral(SAYORA_RELATIVE_LIBDIR "/") + fileName));
+}
+
+QList<QFunctionPointer> loadProgramLibrary(const char *fileName, std::initializer_list<const char *> functions,
+                                           QString *error)
+{
+    QLibrary library(programLibrary(QString::fromLatin1(fileName)));
+    QList<QFunctionPointer> resolved;
+    if (library.load()) {
+        for (const char *name : functions) {
+            const QFunctionPointer function = library.resolve(name);
+            if (!function)
+                break;
+            resolved.append(function);
+        }
+    }
+    if (resolved.size() == qsizetype(functions.size()))
+        return resolved;
+    *error = library.errorString();
+    return {};
 }
 
 QString userFolder()

@@ -3,7 +3,6 @@
 #include "shell/program_folder.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 
 namespace {
 
@@ -23,14 +22,16 @@ const Loaded &library()
 {
     static const Loaded loaded = [] {
         Loaded result;
-        QLibrary m4b(programLibrary(QString::fromLatin1(M4bWriter::libraryName)));
-        if (m4b.load()) {
-            result.create = reinterpret_cast<CreateFunction>(m4b.resolve("sayora_m4b_writer"));
-            result.seconds = reinterpret_cast<SecondsFunction>(m4b.resolve("sayora_m4b_seconds"));
-        }
-        if (!result.create || !result.seconds)
+        QString why;
+        const QList<QFunctionPointer> functions =
+            loadProgramLibrary(M4bWriter::libraryName, {"sayora_m4b_writer", "sayora_m4b_seconds"}, &why);
+        if (functions.isEmpty()) {
             result.error = QCoreApplication::translate("M4bWriter", "Sayora's M4B writing is missing or damaged (%1)")
-                               .arg(m4b.errorString());
+                               .arg(why);
+        } else {
+            result.create = reinterpret_cast<CreateFunction>(functions[0]);
+            result.seconds = reinterpret_cast<SecondsFunction>(functions[1]);
+        }
         return result;
     }();
     return loaded;
@@ -63,7 +64,7 @@ private:
 std::unique_ptr<M4bWriter> M4bWriter::create(const QString &path, const Tags &tags)
 {
     const Loaded &m4b = library();
-    if (!m4b.create || !m4b.seconds)
+    if (!m4b.create)
         return std::make_unique<MissingM4bWriter>(m4b.error);
     return std::unique_ptr<M4bWriter>(m4b.create(path, tags));
 }

@@ -3,7 +3,6 @@
 #include "shell/program_folder.h"
 
 #include <QCoreApplication>
-#include <QLibrary>
 
 namespace PdfReader {
 
@@ -23,12 +22,13 @@ const Loaded &library()
 {
     static const Loaded loaded = [] {
         Loaded result;
-        QLibrary pdf(programLibrary(QString::fromLatin1(libraryName)));
-        if (pdf.load())
-            result.read = reinterpret_cast<ReadFunction>(pdf.resolve("sayora_read_pdf"));
-        if (!result.read)
+        QString why;
+        const QList<QFunctionPointer> functions = loadProgramLibrary(libraryName, {"sayora_read_pdf"}, &why);
+        if (functions.isEmpty())
             result.error = QCoreApplication::translate("PdfReader", "Sayora's PDF reading is missing or damaged (%1)")
-                               .arg(pdf.errorString());
+                               .arg(why);
+        else
+            result.read = reinterpret_cast<ReadFunction>(functions[0]);
         return result;
     }();
     return loaded;

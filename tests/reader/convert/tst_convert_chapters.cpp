@@ -42,18 +42,22 @@ struct Run
     QString errors;
 };
 
-Run convert(const QStringList &arguments, const QString &locale = {})
+Run convertWith(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
 {
     QProcess p;
-    if (!locale.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"LC_ALL"_s, locale);
-        p.setProcessEnvironment(environment);
-    }
-    p.start(QStringLiteral(SAYORA_CONVERT_EXE), arguments);
+    p.setProcessEnvironment(environment);
+    p.start(program, arguments);
     if (!p.waitForFinished(240000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+}
+
+Run convert(const QStringList &arguments, const QString &locale = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!locale.isEmpty())
+        environment.insert(u"LC_ALL"_s, locale);
+    return convertWith(QStringLiteral(SAYORA_CONVERT_EXE), arguments, environment);
 }
 
 quint32 syncsafe(const QByteArray &b, qsizetype at)
@@ -678,15 +682,10 @@ void TestConvertChapters::m4bLibraryOnlyForM4b()
     QFile file(text);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("A short text, read aloud.\n") > 0);
     file.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"SAYORA_PROGRAM_DIR"_s, QFileInfo(QStringLiteral(SAYORA_CONVERT_EXE)).absolutePath());
     const auto run = [&](const QString &output) {
-        QProcess p;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"SAYORA_PROGRAM_DIR"_s, QFileInfo(QStringLiteral(SAYORA_CONVERT_EXE)).absolutePath());
-        p.setProcessEnvironment(environment);
-        p.start(alone, {u"--voice"_s, fastVoice, u"-q"_s, text, output});
-        return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit
-                   ? Run{p.exitCode(), QString::fromUtf8(p.readAllStandardError())}
-                   : Run{};
+        return convertWith(alone, {u"--voice"_s, fastVoice, u"-q"_s, text, output}, environment);
     };
     const Run mp3 = run(dir.filePath(u"short.mp3"_s));
     QVERIFY2(mp3.code == 0, qPrintable(mp3.errors));
