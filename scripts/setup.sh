@@ -15,9 +15,11 @@ PACKAGES=(
   # the book formats: PDF text (poppler), EPUB/DOCX/ODT containers (libzip),
   # HTML as browsers forgive it (libxml2)
   libpoppler-qt6-dev libzip-dev libxml2-dev
-  # MP3 encoder run as a separate process; Ogg Vorbis, Opus and FLAC
-  # (libsndfile) and the resampling Opus needs (libsamplerate)
-  lame libsndfile1-dev libsamplerate0-dev
+  # MP3: the encoder the window's export runs as a separate process, and
+  # its library, which the converter encodes with as the voice renders;
+  # Ogg Vorbis, Opus and FLAC (libsndfile) and the resampling Opus needs
+  # (libsamplerate)
+  lame libmp3lame-dev libsndfile1-dev libsamplerate0-dev
   # the language guesser and its models: sentences in other languages are
   # read by voices of their own
   libexttextcat-dev libexttextcat-data

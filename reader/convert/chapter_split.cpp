@@ -7,7 +7,6 @@
 #include "convert/voice_catalog.h"
 #include "convert/worker_stop.h"
 #include "export/export_estimate.h"
-#include "export/sound_file_commit.h"
 #include "documents/document_loader.h"
 #include "files/atomic_file.h"
 
@@ -249,8 +248,6 @@ void ChapterSplit::start()
             return fail(Convert::RenderFailed, line(o.outputDir, tr("no voice is installed")));
         m_options.voice = voice->name;
     }
-    if (o.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
-        return fail(Convert::RenderFailed, line(o.outputDir, tr("the MP3 encoder \"lame\" is not installed")));
     if (!QDir().mkpath(o.outputDir))
         return fail(Convert::RenderFailed, line(o.outputDir, tr("the folder cannot be created")));
     // The chapters' texts in a hidden folder of the kind a killed

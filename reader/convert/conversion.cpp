@@ -1,12 +1,14 @@
 #include "convert/conversion.h"
 
-#include "convert/part_encoder.h"
+#include "convert/m4b_part_sink.h"
 #include "convert/piece_conversion.h"
 #include "convert/voice_catalog.h"
 #include "convert/worker_pool.h"
 #include "documents/document_loader.h"
 #include "documents/text_decoder.h"
 #include "export/export_estimate.h"
+#include "export/mp3_encoder.h"
+#include "export/mp3_tag.h"
 #include "export/speech_export.h"
 #include "files/atomic_file.h"
 #include "speech/language_runs.h"
@@ -64,8 +66,6 @@ Conversion::~Conversion()
 
 double Conversion::encoded() const
 {
-    if (m_partEncoder)
-        return m_partEncoder->progress();
     if (m_pieces)
         return m_pieces->encoded();
     return m_export ? m_export->encoded() : 0.0;
@@ -105,22 +105,7 @@ void Conversion::audioInPlace()
         if (QString why; !AtomicFile::write(m_options.subtitles, cues, &why))
             return fail(Convert::RenderFailed, m_options.subtitles, why);
     }
-    if (!encodesPart())
-        return succeed();
-    m_partEncoder = new PartEncoder(this);
-    connect(m_partEncoder, &PartEncoder::finished, this, [this](const QString &why) {
-        if (why.isEmpty())
-            return succeed();
-        const QString full = SoundFileCommit::diskFull(m_options.output);
-        fail(Convert::RenderFailed, m_options.output, !full.isEmpty() ? full : why);
-    });
-    m_partEncoder->start(soundTarget(), m_options.output, m_options.bitrate);
-    emit progressed();
-}
-
-QString Conversion::soundTarget() const
-{
-    return encodesPart() ? m_options.output + QStringLiteral(".wav") : m_options.output;
+    succeed();
 }
 
 void Conversion::succeed()
@@ -131,10 +116,6 @@ void Conversion::succeed()
 
 void Conversion::cleanUp()
 {
-    if (m_partEncoder) {
-        m_partEncoder->disconnect(this);
-        m_partEncoder->stop();
-    }
     if (m_export) {
         m_export->disconnect(this);
         m_export->cancel();
@@ -323,8 +304,8 @@ bool Conversion::marksChapters() const
     return !encodesPart() && (m_options.chapterMarks || m_options.format == Convert::Format::M4b);
 }
 
-// A worker's piece of an audiobook: rendered into a WAV beside its part,
-// then encoded into the part here, while the other workers do the same.
+// A worker's piece of an audiobook: encoded into its part as it is
+// rendered, while the other workers do the same.
 bool Conversion::encodesPart() const
 {
     return m_options.piece && m_options.format == Convert::Format::M4b;
@@ -426,8 +407,6 @@ void Conversion::convertText()
     // An engine handed no words would never report its end.
     if (runs.isEmpty())
         return fail(Convert::InputUnreadable, inputName(), tr("the pronunciation rules leave nothing to read aloud"));
-    if (m_options.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
-        return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;
     m_export = new SpeechExport(this);
@@ -446,8 +425,19 @@ void Conversion::convertText()
         else
             fail(Convert::RenderFailed, m_options.output, why);
     });
-    if (!m_export->prepare(soundTarget(), m_options.format == Convert::Format::Mp3 ? SpeechExport::Format::Mp3
-                                                                                   : SpeechExport::Format::Wav))
+    SpeechExport::Format format = SpeechExport::Format::Wav;
+    if (m_options.format == Convert::Format::Mp3) {
+        format = SpeechExport::Format::Mp3;
+        m_export->encodeWhileRendering([kbps = m_options.bitrate, tag = Mp3Tag::render(m_tags)](const QString &path) {
+            return std::make_unique<Mp3Encoder>(path, kbps, tag);
+        });
+    } else if (encodesPart()) {
+        format = SpeechExport::Format::Encoded;
+        m_export->encodeWhileRendering([kbps = m_options.bitrate](const QString &path) {
+            return std::make_unique<M4bPartSink>(path, kbps);
+        });
+    }
+    if (!m_export->prepare(m_options.output, format))
         return fail(Convert::RenderFailed, m_options.output, m_export->errorString());
     // At the chosen voice's rate whatever the runs' voices: the parts of a
     // text cut into pieces are joined, and must agree.
@@ -499,8 +489,6 @@ QList<SpeechExport::Run> Conversion::runsFor(const VoiceCatalog::Voice &voice)
 
 void Conversion::convertInPieces(const QString &voice, int pieces)
 {
-    if (m_options.format == Convert::Format::Mp3 && SoundFileCommit::encoderPath().isEmpty())
-        return fail(Convert::RenderFailed, m_options.output, tr("the MP3 encoder \"lame\" is not installed"));
     if (!checkSubtitleFolder())
         return;
     Convert::Options options = m_options;

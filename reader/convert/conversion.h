@@ -13,7 +13,6 @@
 #include <memory>
 
 class DocumentLoader;
-class PartEncoder;
 class PieceConversion;
 class QSocketNotifier;
 
@@ -75,7 +74,6 @@ private:
     void takeChapters(const Document &document);
     bool marksChapters() const;
     bool encodesPart() const;
-    QString soundTarget() const;
     bool checkSubtitleFolder();
     PronunciationRules pronunciationFor(const QString &voiceLanguage);
     void convertInPieces(const QString &voice, int pieces);
@@ -113,7 +111,6 @@ private:
     QByteArray m_inputBytes;
     SpeechExport *m_export = nullptr;
     PieceConversion *m_pieces = nullptr;
-    PartEncoder *m_partEncoder = nullptr;
     QList<Subtitles::Mark> m_marks;  // only for subtitles
     double m_rendered = 0;
     double m_renderShare = Convert::defaultRenderShare;

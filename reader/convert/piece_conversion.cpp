@@ -3,7 +3,7 @@
 #include "audio/mp3_stream.h"
 #include "audio/wave_file.h"
 #include "convert/m4b_writer.h"
-#include "convert/mp3_tag.h"
+#include "export/mp3_tag.h"
 #include "convert/playlist.h"
 #include "convert/sound_file_writer.h"
 #include "convert/sound_length.h"

@@ -132,12 +132,18 @@ double SoundFileCommit::encodedFraction() const
     return std::clamp(double(QFileInfo(m_tmpEncoded).size()) / (m_waveSeconds * m_kbps * 125.0), 0.0, 1.0);
 }
 
-bool SoundFileCommit::startEncoder()
+bool SoundFileCommit::checkRendering()
 {
     m_error.clear();
-    QString why;
-    if (!checkWave(m_tmpWav, &m_waveSeconds, &why))
-        return fail(why);
+    if (checkWave(m_tmpWav, &m_waveSeconds, &m_error))
+        return true;
+    return false;
+}
+
+bool SoundFileCommit::startEncoder()
+{
+    if (!checkRendering())
+        return fail(m_error);
     const QString lame = encoderPath();
     if (lame.isEmpty())
         return fail(tr("The MP3 encoder \"lame\" is not installed."));

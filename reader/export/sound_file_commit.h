@@ -17,6 +17,8 @@
 //   finish()                                    (an MP3)
 //   prepare() → render into tmpWav() → keepWave()          (a WAV)
 //   prepare() → write tmpEncoded() → keepMp3() or keepEncoded()
+//   prepare() → render into tmpWav() while encoding into tmpEncoded()
+//             → checkRendering() → keepMp3() or keepEncoded()
 //
 // Until finish() succeeds the target is untouched; destroying the object or
 // cancel() removes the temporaries and stops the encoder.
@@ -61,6 +63,11 @@ public:
     // Checks the rendered WAV, then starts the encoder on it. False with a
     // reason when the WAV is unusable or the encoder cannot be started.
     bool startEncoder();
+    // Checks the rendered WAV as startEncoder() does, for sound encoded by
+    // other means (see waveSeconds()). False with a reason; unlike the
+    // others it removes nothing, for the encoder still writing the
+    // temporaries to be stopped first.
+    bool checkRendering();
     bool encoderRunning() const;
     QProcess *encoder() const { return m_encoder; }
 

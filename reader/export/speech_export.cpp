@@ -1,6 +1,7 @@
 #include "export/speech_export.h"
 
 #include "audio/wave_file.h"
+#include "export/growing_wave_encoder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,7 @@ SpeechExport::SpeechExport(QObject *parent)
 SpeechExport::~SpeechExport()
 {
     stopRendering();
+    stopFollowing();
     m_files.cancel();
 }
 
@@ -27,7 +29,7 @@ bool SpeechExport::prepare(const QString &target, Format format)
 {
     m_format = format;
     m_error.clear();
-    if (!m_files.prepare(target, format == Format::Mp3)) {
+    if (!m_files.prepare(target, format != Format::Wav)) {
         m_error = m_files.errorString();
         return false;
     }
@@ -46,6 +48,8 @@ void SpeechExport::render(const QString &text, const FileVoice &voice)
     m_rendered = 0;
     m_lastSize = -1;
     startRendering(voice);
+    if (m_running)
+        startFollowing(voice.sampleRate());
     if (m_running && m_stallSeconds > 0) {
         m_sinceGrowth.start();
         m_stallTimer.start();
@@ -69,6 +73,7 @@ void SpeechExport::render(const QList<Run> &runs, int sampleRate)
         || m_joined->write(QByteArray(WaveFile::headerBytes, '\0')) != WaveFile::headerBytes)
         return fail(tr("The sound file could not be created: %1").arg(m_joined->errorString()));
     m_renderPath = tmpWav() + QStringLiteral(".run");
+    startFollowing(m_joinedRate);
     if (m_runs.isEmpty())
         return renderingDone();
     startRun();
@@ -163,10 +168,12 @@ bool SpeechExport::appendRun(QString *why)
     }
     if (resampler)
         src_delete(resampler);
-    if (ok && m_joined->error() != QFileDevice::NoError) {
+    if (ok && (!m_joined->flush() || m_joined->error() != QFileDevice::NoError)) {
         *why = m_joined->errorString();
         ok = false;
     }
+    if (ok && m_follower)
+        m_follower->grown();
     return done(ok);
 }
 
@@ -195,6 +202,9 @@ void SpeechExport::startRendering(const FileVoice &voice)
 
 void SpeechExport::wordAt(qint64 position, qint64 audioBytes)
 {
+    // The sound before the word is in the file: the encoder may go on.
+    if (m_follower && m_runIndex < 0)
+        m_follower->grown();
     const double before = m_joinedRate > 0 ? double(m_joinedBytes) / (2.0 * m_joinedRate) : 0.0;
     emit word(m_runOffset + position, before + double(audioBytes) / m_bytesPerSecond);
     const double rendered = m_wholeLength == 0 ? 0.0 : double(m_runOffset + position) / double(m_wholeLength);
@@ -275,8 +285,53 @@ void SpeechExport::renderingDone()
             return fail(m_files.errorString());
         return succeed();
     }
-    if (!m_files.startEncoder())
-        fail(m_files.errorString());
+    if (!m_follower) {
+        if (!m_files.startEncoder())
+            fail(m_files.errorString());
+        return;
+    }
+    if (!m_files.checkRendering())
+        return fail(m_files.errorString());
+    const WaveFile::Info wave = WaveFile::readFile(tmpWav());
+    m_renderingComplete = true;
+    m_follower->complete(wave.dataBytes, wave.sampleRate);
+    emit encoderStarted();
+}
+
+// The encoder follows the WAV from the start of the rendering.
+void SpeechExport::startFollowing(int sampleRate)
+{
+    if (!m_makeSink || m_format == Format::Wav)
+        return;
+    m_renderingComplete = false;
+    m_follower = new GrowingWaveEncoder(this);
+    connect(m_follower, &GrowingWaveEncoder::finished, this, &SpeechExport::followerDone);
+    m_follower->start(tmpWav(), sampleRate, m_makeSink(tmpEncoded()));
+}
+
+void SpeechExport::followerDone(const QString &error)
+{
+    if (!m_running)
+        return;
+    if (!error.isEmpty()) {
+        const QString full = SoundFileCommit::diskFull(tmpEncoded());
+        return fail(!full.isEmpty() ? full : tr("The sound could not be encoded: %1").arg(error));
+    }
+    // The encoder only ends by itself once the rendering is complete.
+    const bool kept = m_format == Format::Mp3 ? m_files.keepMp3(m_files.waveSeconds()) : m_files.keepEncoded();
+    if (!kept)
+        return fail(m_files.errorString());
+    succeed();
+}
+
+bool SpeechExport::encoderRunning() const
+{
+    return m_follower ? m_renderingComplete && m_follower->running() : m_files.encoderRunning();
+}
+
+double SpeechExport::encoded() const
+{
+    return m_follower ? m_follower->progress(m_rendered) : m_files.encodedFraction();
 }
 
 void SpeechExport::encoderDone()
@@ -288,11 +343,23 @@ void SpeechExport::encoderDone()
     succeed();
 }
 
+// The encoder ends before its file is removed.
+void SpeechExport::stopFollowing()
+{
+    // Later: this may be the encoder's own finished().
+    if (GrowingWaveEncoder *follower = std::exchange(m_follower, nullptr)) {
+        follower->disconnect(this);
+        follower->stop();
+        follower->deleteLater();
+    }
+}
+
 void SpeechExport::cancel()
 {
     if (!m_running)
         return;
     stopRendering();
+    stopFollowing();
     removeRunFiles(m_joined, m_runIndex, m_renderPath);
     m_files.cancel();
     m_running = false;
@@ -304,6 +371,7 @@ void SpeechExport::fail(const QString &why)
     if (!m_running)
         return;
     stopRendering();
+    stopFollowing();
     removeRunFiles(m_joined, m_runIndex, m_renderPath);
     m_files.cancel();
     m_error = why;
@@ -313,6 +381,7 @@ void SpeechExport::fail(const QString &why)
 
 void SpeechExport::succeed()
 {
+    stopFollowing();
     m_running = false;
     emit finished(true, m_files.notice());
 }

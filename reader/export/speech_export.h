@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/growing_wave_encoder.h"
 #include "export/sound_file_commit.h"
 #include "speech/file_voice.h"
 
@@ -7,17 +8,20 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class QFile;
 
 // A text spoken into a sound file, with no widget: rendered by the voice's
 // own engine (its FileVoice::Rendering) into a temporary WAV beside the
-// target, checked, encoded by lame for an MP3, checked again and put in the
-// target's place only once complete (see SoundFileCommit for the files). Everything runs in the
-// event loop, driven by the engines' and the encoder's signals; nothing
-// here waits. finished() comes once, whatever the outcome, and the
-// temporaries are gone by then.
+// target, checked, encoded, checked again and put in the target's place
+// only once complete (see SoundFileCommit for the files). An MP3 is
+// encoded by the lame program once the WAV is whole, or, given
+// encodeWhileRendering(), in this process as the voice renders. Everything
+// runs in the event loop, driven by the engines' and the encoder's
+// signals; nothing here waits. finished() comes once, whatever the
+// outcome, and the temporaries are gone by then.
 //
 //   prepare() → render() or (someone else writes tmpWav()) renderingDone()
 //             → encoderStarted() → finished()
@@ -25,7 +29,9 @@ class SpeechExport : public QObject
 {
     Q_OBJECT
 public:
-    enum class Format { Mp3, Wav };
+    // Encoded: a file of the kind the sink of encodeWhileRendering()
+    // makes, whose checks are the sink's own.
+    enum class Format { Mp3, Wav, Encoded };
 
     // A part of a text read by a voice of its own; offset: where it stands
     // in the whole text.
@@ -46,6 +52,13 @@ public:
     // The MP3's constant bit rate in kbit/s; 0: the encoder's default.
     void setBitrate(int kbps) { m_files.setBitrate(kbps); }
     void setDurable(bool durable) { m_files.setDurable(durable); }
+    // Before render(): the sound is encoded in this process while the voice
+    // renders it, by the sink made for the temporary encoded file, instead
+    // of by lame once the WAV is whole (the window's own MP3 export, whose
+    // timers watch the encoder). The converter's way: the encoding is done
+    // nearly as soon as the rendering is.
+    using SinkMaker = std::function<std::unique_ptr<GrowingWaveEncoder::Sink>(const QString &path)>;
+    void encodeWhileRendering(const SinkMaker &make) { m_makeSink = make; }
     // A rendering whose WAV stops growing for this long is given up; 0:
     // never (the default).
     void setStallSeconds(int seconds) { m_stallSeconds = seconds; }
@@ -70,8 +83,8 @@ public:
     QString tmpEncoded() const { return m_files.tmpEncoded(); }
     // 0 … 1 of the text rendered (by render()), and of the MP3 encoded.
     double rendered() const { return m_rendered; }
-    double encoded() const { return m_files.encodedFraction(); }
-    bool encoderRunning() const { return m_files.encoderRunning(); }
+    double encoded() const;
+    bool encoderRunning() const;
     // The duration of the rendered speech, once it is checked.
     double waveSeconds() const { return m_files.waveSeconds(); }
     QString errorString() const { return m_error; }
@@ -96,10 +109,16 @@ private:
     void checkStall();
     void stopRendering();
     void encoderDone();
+    void startFollowing(int sampleRate);
+    void stopFollowing();
+    void followerDone(const QString &error);
     void fail(const QString &why);
     void succeed();
 
     SoundFileCommit m_files;
+    SinkMaker m_makeSink;
+    GrowingWaveEncoder *m_follower = nullptr;
+    bool m_renderingComplete = false;
     Format m_format = Format::Mp3;
     QString m_text;  // the text being rendered: the whole, or a run's
     QString m_renderPath;  // where the engine writes: tmpWav(), or a run's file

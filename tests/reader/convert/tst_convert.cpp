@@ -124,6 +124,7 @@ private slots:
     void initTestCase();
     void speechFormats_data();
     void speechFormats();
+    void mp3WithoutTheLameProgram();
     void parametersReachTheSpeech_data();
     void parametersReachTheSpeech();
     void defaultVoiceFollowsTheText();
@@ -206,6 +207,26 @@ void TestConvert::speechFormats()
              qPrintable(u"%1 s decoded, %2 s WAV"_qs.arg(waveSeconds(decoded)).arg(wavSeconds)));
     QFile::remove(decoded);
     QCOMPARE(filesIn(out.path()), QStringList({u"story.mp3"_qs, u"story.wav"_qs}));
+}
+
+// The converter encodes MP3 itself, as the voice renders: a short text in
+// one piece and a long one in pieces, with no lame program to be found.
+void TestConvert::mp3WithoutTheLameProgram()
+{
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"PATH"_qs, dir.path());
+    const QString book = testsupport::writeFile(dir.filePath(u"book.txt"_qs),
+                                                QByteArray("A long text is read by several workers at once. ").repeated(80));
+    for (const QString &input : {m_story, book}) {
+        const QString mp3 = dir.filePath(QFileInfo(input).completeBaseName() + u".mp3"_qs);
+        const Run run = convert({u"--voice"_qs, espeakVoice, u"--quiet"_qs, input, mp3}, env);
+        QCOMPARE(run.errors, QStringList());
+        QCOMPARE(run.code, 0);
+        double seconds = 0;
+        QVERIFY(SoundFileCommit::checkMp3(contents(mp3), &seconds));
+        QVERIFY2(seconds > (input == book ? 60 : 3), qPrintable(QString::number(seconds)));
+    }
 }
 
 void TestConvert::parametersReachTheSpeech_data()
@@ -293,51 +314,47 @@ void TestConvert::textIsWhatTheWindowShows()
 void TestConvert::failures_data()
 {
     QTest::addColumn<QStringList>("arguments");  // %d: the test's folder
-    QTest::addColumn<bool>("withoutLame");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("named");          // the file the message names
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("missing input") << QStringList{u"%d/none.txt"_qs, u"%d/out.mp3"_qs} << false << 2
+    QTest::newRow("missing input") << QStringList{u"%d/none.txt"_qs, u"%d/out.mp3"_qs} << 2
                                    << u"none.txt"_qs << u"does not exist"_qs;
-    QTest::newRow("folder as input") << QStringList{u"%d/folder"_qs, u"%d/out.mp3"_qs} << false << 2
+    QTest::newRow("folder as input") << QStringList{u"%d/folder"_qs, u"%d/out.mp3"_qs} << 2
                                      << u"folder"_qs << u"folder, not a file"_qs;
-    QTest::newRow("binary input") << QStringList{u"%d/program.txt"_qs, u"%d/out.mp3"_qs} << false << 2
+    QTest::newRow("binary input") << QStringList{u"%d/program.txt"_qs, u"%d/out.mp3"_qs} << 2
                                   << u"program.txt"_qs << u"not a text"_qs;
-    QTest::newRow("empty input") << QStringList{u"%d/empty.txt"_qs, u"%d/out.wav"_qs} << false << 2
+    QTest::newRow("empty input") << QStringList{u"%d/empty.txt"_qs, u"%d/out.wav"_qs} << 2
                                  << u"empty.txt"_qs << u"no text"_qs;
     QTest::newRow("unknown voice") << QStringList{u"--voice"_qs, u"flite slt"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs}
-                                   << false << 3 << u""_qs << u"no voice \"flite slt\"; did you mean"_qs;
-    QTest::newRow("lame missing") << QStringList{u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << true << 4 << u"out.mp3"_qs
-                                  << u"\"lame\" is not installed"_qs;
-    QTest::newRow("empty input as text") << QStringList{u"%d/empty.txt"_qs, u"%d/out.txt"_qs} << false << 2
+                                   << 3 << u""_qs << u"no voice \"flite slt\"; did you mean"_qs;
+    QTest::newRow("empty input as text") << QStringList{u"%d/empty.txt"_qs, u"%d/out.txt"_qs} << 2
                                          << u"empty.txt"_qs << u"no text"_qs;
-    QTest::newRow("no output folder") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.wav"_qs} << false << 4
+    QTest::newRow("no output folder") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.wav"_qs} << 4
                                       << u"missing/out.wav"_qs << u"missing does not exist"_qs;
-    QTest::newRow("no folder for the text") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.txt"_qs} << false << 4
+    QTest::newRow("no folder for the text") << QStringList{u"%d/in.txt"_qs, u"%d/missing/out.txt"_qs} << 4
                                             << u"missing/out.txt"_qs << u"missing does not exist"_qs;
-    QTest::newRow("read-only folder") << QStringList{u"%d/in.txt"_qs, u"%d/locked/out.mp3"_qs} << false << 4
+    QTest::newRow("read-only folder") << QStringList{u"%d/in.txt"_qs, u"%d/locked/out.mp3"_qs} << 4
                                       << u"locked/out.mp3"_qs << u"cannot be written to"_qs;
     QTest::newRow("subtitles unwritable") << QStringList{u"--subtitles"_qs, u"%d/missing/in.srt"_qs, u"%d/in.txt"_qs, u"%d/out.wav"_qs}
-                                          << false << 4 << u"in.srt"_qs << u"missing does not exist"_qs;
-    QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs} << false
+                                          << 4 << u"in.srt"_qs << u"missing does not exist"_qs;
+    QTest::newRow("rate out of range") << QStringList{u"--rate"_qs, u"101"_qs, u"%d/in.txt"_qs, u"%d/out.mp3"_qs}
                                        << 1 << u""_qs << u"0 to 100"_qs;
-    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.aiff"_qs} << false << 1 << u"out.aiff"_qs
+    QTest::newRow("unknown type") << QStringList{u"%d/in.txt"_qs, u"%d/out.aiff"_qs} << 1 << u"out.aiff"_qs
                                   << u".flac, .m4b or .txt"_qs;
-    QTest::newRow("folder as output") << QStringList{u"%d/in.txt"_qs, u"%d/folder"_qs} << false << 1 << u"folder"_qs
+    QTest::newRow("folder as output") << QStringList{u"%d/in.txt"_qs, u"%d/folder"_qs} << 1 << u"folder"_qs
                                       << u"is a folder"_qs;
     QTest::newRow("folder as a batch's output") << QStringList{u"-o"_qs, u"%d/batch"_qs, u"-f"_qs, u"mp3"_qs, u"%d/in.txt"_qs}
-                                                << false << 1 << u"batch/in.mp3"_qs << u"is a folder"_qs;
-    QTest::newRow("output over input") << QStringList{u"%d/in.txt"_qs, u"%d/in.txt"_qs} << false << 1 << u"in.txt"_qs
+                                                << 1 << u"batch/in.mp3"_qs << u"is a folder"_qs;
+    QTest::newRow("output over input") << QStringList{u"%d/in.txt"_qs, u"%d/in.txt"_qs} << 1 << u"in.txt"_qs
                                        << u"its own input"_qs;
-    QTest::newRow("batch without format") << QStringList{u"-o"_qs, u"%d"_qs, u"%d/in.txt"_qs} << false << 1 << u""_qs
+    QTest::newRow("batch without format") << QStringList{u"-o"_qs, u"%d"_qs, u"%d/in.txt"_qs} << 1 << u""_qs
                                           << u"go together"_qs;
 }
 
 void TestConvert::failures()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(bool, withoutLame);
     QFETCH(int, code);
     QFETCH(QString, named);
     QFETCH(QString, reason);
@@ -358,10 +375,7 @@ void TestConvert::failures()
         testsupport::writeFile(dir.filePath(old), "old");
     const QStringList before = filesIn(dir.path());
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (withoutLame)
-        env.insert(u"PATH"_qs, dir.path());
-    const Run run = convert(arguments.replaceInStrings(u"%d"_qs, dir.path()), env);
+    const Run run = convert(arguments.replaceInStrings(u"%d"_qs, dir.path()));
     QCOMPARE(run.status, QProcess::NormalExit);
     QCOMPARE(run.code, code);
     QCOMPARE(run.errors.size(), 1);

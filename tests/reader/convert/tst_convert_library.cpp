@@ -126,18 +126,17 @@ void TestConvertLibrary::rerunSkipsWhatIsThere()
 void TestConvertLibrary::killedProcessesMayBeRetried_data()
 {
     QTest::addColumn<bool>("batch");
-    QTest::addColumn<QByteArray>("victim");  // the child killed
-    QTest::newRow("encoder killed") << false << QByteArray("lame");
-    QTest::newRow("batch's worker killed") << true << QByteArray("sayora-convert");
+    QTest::newRow("piece's worker killed") << false;
+    QTest::newRow("batch's worker killed") << true;
 }
 
-// A conversion whose encoder or worker is killed by a signal ends with 5,
-// the status worth retrying; its temporaries are gone and the old output
-// stays.
+// A conversion whose worker (a piece's or a batch's) is killed by a signal
+// ends with 5, the status worth retrying; its temporaries are gone and the
+// old output stays.
 void TestConvertLibrary::killedProcessesMayBeRetried()
 {
     QFETCH(bool, batch);
-    QFETCH(QByteArray, victim);
+    const QByteArray victim = "sayora-convert";
     QTemporaryDir dir;
     const QString input = testsupport::writeFile(dir.filePath(u"a.txt"_qs), longText());
     QDir(dir.path()).mkdir(u"out"_qs);

@@ -1,4 +1,4 @@
-#include "convert/mp3_tag.h"
+#include "export/mp3_tag.h"
 
 #include <QFile>
 
@@ -14,16 +14,17 @@
 
 namespace Mp3Tag {
 
-bool write(const QString &path, const SoundFileCommit::Tags &tags, const QList<Chapter> &chapters)
+namespace {
+
+bool saysNothing(const SoundFileCommit::Tags &tags, const QList<Chapter> &chapters)
 {
-    if (tags.title.trimmed().isEmpty() && tags.album.trimmed().isEmpty() && tags.artist.trimmed().isEmpty()
-        && tags.track <= 0 && chapters.isEmpty())
-        return true;
+    return tags.title.trimmed().isEmpty() && tags.album.trimmed().isEmpty() && tags.artist.trimmed().isEmpty()
+           && tags.track <= 0 && chapters.isEmpty();
+}
+
+void fill(TagLib::ID3v2::Tag *tag, const SoundFileCommit::Tags &tags, const QList<Chapter> &chapters)
+{
     TagLib::ID3v2::FrameFactory::instance()->setDefaultTextEncoding(TagLib::String::UTF16);
-    TagLib::MPEG::File file(QFile::encodeName(path).constData());
-    TagLib::ID3v2::Tag *tag = file.isValid() ? file.ID3v2Tag(true) : nullptr;
-    if (!tag)
-        return false;
     const auto text = [](const QString &value) { return TagLib::String(value.simplified().toStdString(), TagLib::String::UTF8); };
     tag->setTitle(text(tags.title));
     tag->setAlbum(text(tags.album));
@@ -55,6 +56,29 @@ bool write(const QString &path, const SoundFileCommit::Tags &tags, const QList<C
         contents->setIsOrdered(true);
         tag->addFrame(contents);
     }
+}
+
+}  // namespace
+
+QByteArray render(const SoundFileCommit::Tags &tags, const QList<Chapter> &chapters)
+{
+    if (saysNothing(tags, chapters))
+        return {};
+    TagLib::ID3v2::Tag tag;
+    fill(&tag, tags, chapters);
+    const TagLib::ByteVector bytes = tag.render();
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+bool write(const QString &path, const SoundFileCommit::Tags &tags, const QList<Chapter> &chapters)
+{
+    if (saysNothing(tags, chapters))
+        return true;
+    TagLib::MPEG::File file(QFile::encodeName(path).constData());
+    TagLib::ID3v2::Tag *tag = file.isValid() ? file.ID3v2Tag(true) : nullptr;
+    if (!tag)
+        return false;
+    fill(tag, tags, chapters);
     return file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers);
 }
 
