@@ -301,9 +301,11 @@ void SpeechExport::renderingDone()
 // The encoder follows the WAV from the start of the rendering.
 void SpeechExport::startFollowing(int sampleRate)
 {
+    stopFollowing();
+    m_renderingComplete = false;
+    m_encodedHere = false;
     if (!m_makeSink || m_format == Format::Wav)
         return;
-    m_renderingComplete = false;
     m_follower = new GrowingWaveEncoder(this);
     connect(m_follower, &GrowingWaveEncoder::finished, this, &SpeechExport::followerDone);
     m_follower->start(tmpWav(), sampleRate, m_makeSink(tmpEncoded()));
@@ -321,6 +323,7 @@ void SpeechExport::followerDone(const QString &error)
     const bool kept = m_format == Format::Mp3 ? m_files.keepMp3(m_files.waveSeconds()) : m_files.keepEncoded();
     if (!kept)
         return fail(m_files.errorString());
+    m_encodedHere = true;
     succeed();
 }
 
@@ -331,7 +334,9 @@ bool SpeechExport::encoderRunning() const
 
 double SpeechExport::encoded() const
 {
-    return m_follower ? m_follower->progress(m_rendered) : m_files.encodedFraction();
+    if (m_follower)
+        return m_follower->progress(m_rendered);
+    return m_encodedHere ? 1.0 : m_files.encodedFraction();
 }
 
 void SpeechExport::encoderDone()

@@ -119,6 +119,7 @@ private:
     SinkMaker m_makeSink;
     GrowingWaveEncoder *m_follower = nullptr;
     bool m_renderingComplete = false;
+    bool m_encodedHere = false;  // by the sink, completely
     Format m_format = Format::Mp3;
     QString m_text;  // the text being rendered: the whole, or a run's
     QString m_renderPath;  // where the engine writes: tmpWav(), or a run's file
