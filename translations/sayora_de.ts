@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>der MP3-Encoder „lame“ ist nicht installiert</translation>
+        <translation type="vanished">der MP3-Encoder „lame“ ist nicht installiert</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>der MP3-Encoder „lame“ ist nicht installiert</translation>
+        <translation type="vanished">der MP3-Encoder „lame“ ist nicht installiert</translation>
     </message>
 </context>
 <context>
@@ -1026,6 +1026,25 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     </message>
 </context>
 <context>
+    <name>GrowingWaveEncoder</name>
+    <message>
+        <source>the rendered sound cannot be read: %1</source>
+        <translation>der erzeugte Ton kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read</source>
+        <translation>der erzeugte Ton kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read (it ends before its header says)</source>
+        <translation>der erzeugte Ton kann nicht gelesen werden (er endet vor der Länge, die sein Kopf angibt)</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>How does it work? </source>
@@ -1291,6 +1310,32 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     </message>
 </context>
 <context>
+    <name>M4bWriter</name>
+    <message>
+        <source>Sayora&apos;s M4B writing is missing or damaged (%1)</source>
+        <translation>Sayoras M4B-Modul fehlt oder ist beschädigt (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>the MP3 encoder could not be started</source>
+        <translation>der MP3-Encoder konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder does not take this sound (%1 Hz at %2 kbit/s)</source>
+        <translation>der MP3-Encoder nimmt diesen Ton nicht an (%1 Hz bei %2 kbit/s)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed (error %1)</source>
+        <translation>der MP3-Encoder ist fehlgeschlagen (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder was not started</source>
+        <translation>der MP3-Encoder wurde nicht gestartet</translation>
+    </message>
+</context>
+<context>
     <name>Mp3End</name>
     <message>
         <source>Convert text to</source>
@@ -1321,11 +1366,11 @@ bleiben vollständig erhalten, und keine Wiedergabeliste wird geschrieben.
     <name>PartEncoder</name>
     <message>
         <source>the rendered sound cannot be read</source>
-        <translation>der erzeugte Ton kann nicht gelesen werden</translation>
+        <translation type="vanished">der erzeugte Ton kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>angehalten</translation>
+        <translation type="vanished">angehalten</translation>
     </message>
 </context>
 <context>
@@ -1875,6 +1920,10 @@ Liest den markierten Text (oder mit --clipboard den kopierten Text) mit sayora v
             <numerusform>Die Spracherzeugung kam %n Sekunde lang nicht voran.</numerusform>
             <numerusform>Die Spracherzeugung kam %n Sekunden lang nicht voran.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded: %1</source>
+        <translation>Der Ton konnte nicht kodiert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>el codificador MP3 «lame» no está instalado</translation>
+        <translation type="vanished">el codificador MP3 «lame» no está instalado</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>el codificador MP3 «lame» no está instalado</translation>
+        <translation type="vanished">el codificador MP3 «lame» no está instalado</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1015,25 @@ no se escribe la lista.
     </message>
 </context>
 <context>
+    <name>GrowingWaveEncoder</name>
+    <message>
+        <source>the rendered sound cannot be read: %1</source>
+        <translation>no se puede leer el sonido generado: %1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read</source>
+        <translation>no se puede leer el sonido generado</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read (it ends before its header says)</source>
+        <translation>no se puede leer el sonido generado (termina antes de lo que indica su cabecera)</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>How does it work? </source>
@@ -1280,6 +1299,32 @@ no se escribe la lista.
     </message>
 </context>
 <context>
+    <name>M4bWriter</name>
+    <message>
+        <source>Sayora&apos;s M4B writing is missing or damaged (%1)</source>
+        <translation>la escritura M4B de Sayora falta o está dañada (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>the MP3 encoder could not be started</source>
+        <translation>no se pudo iniciar el codificador MP3</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder does not take this sound (%1 Hz at %2 kbit/s)</source>
+        <translation>el codificador MP3 no acepta este sonido (%1 Hz a %2 kbit/s)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed (error %1)</source>
+        <translation>el codificador MP3 falló (error %1)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder was not started</source>
+        <translation>el codificador MP3 no se inició</translation>
+    </message>
+</context>
+<context>
     <name>Mp3End</name>
     <message>
         <source>Convert text to</source>
@@ -1310,11 +1355,11 @@ no se escribe la lista.
     <name>PartEncoder</name>
     <message>
         <source>the rendered sound cannot be read</source>
-        <translation>no se puede leer el sonido generado</translation>
+        <translation type="vanished">no se puede leer el sonido generado</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>detenido</translation>
+        <translation type="vanished">detenido</translation>
     </message>
 </context>
 <context>
@@ -1864,6 +1909,10 @@ Lee en voz alta con sayora el texto seleccionado (o, con --clipboard, el texto c
             <numerusform>La generación de voz no avanzó durante %n segundo.</numerusform>
             <numerusform>La generación de voz no avanzó durante %n segundos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded: %1</source>
+        <translation>No se pudo codificar el sonido: %1</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>l’encodeur MP3 «&#xa0;lame&#xa0;» n’est pas installé</translation>
+        <translation type="vanished">l’encodeur MP3 «&#xa0;lame&#xa0;» n’est pas installé</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>l’encodeur MP3 «&#xa0;lame&#xa0;» n’est pas installé</translation>
+        <translation type="vanished">l’encodeur MP3 «&#xa0;lame&#xa0;» n’est pas installé</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1020,25 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     </message>
 </context>
 <context>
+    <name>GrowingWaveEncoder</name>
+    <message>
+        <source>the rendered sound cannot be read: %1</source>
+        <translation>le son produit ne peut pas être lu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read</source>
+        <translation>le son produit ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read (it ends before its header says)</source>
+        <translation>le son produit ne peut pas être lu (il s’arrête avant la longueur qu’annonce son en-tête)</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>How does it work? </source>
@@ -1285,6 +1304,32 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     </message>
 </context>
 <context>
+    <name>M4bWriter</name>
+    <message>
+        <source>Sayora&apos;s M4B writing is missing or damaged (%1)</source>
+        <translation>l’écriture M4B de Sayora est absente ou endommagée (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>the MP3 encoder could not be started</source>
+        <translation>l’encodeur MP3 n’a pas pu être démarré</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder does not take this sound (%1 Hz at %2 kbit/s)</source>
+        <translation>l’encodeur MP3 n’accepte pas ce son (%1 Hz à %2 kbit/s)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed (error %1)</source>
+        <translation>l’encodeur MP3 a échoué (erreur %1)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder was not started</source>
+        <translation>l’encodeur MP3 n’a pas été démarré</translation>
+    </message>
+</context>
+<context>
     <name>Mp3End</name>
     <message>
         <source>Convert text to</source>
@@ -1315,11 +1360,11 @@ conservés, entiers, et aucune liste de lecture n’est écrite.
     <name>PartEncoder</name>
     <message>
         <source>the rendered sound cannot be read</source>
-        <translation>le son produit ne peut pas être lu</translation>
+        <translation type="vanished">le son produit ne peut pas être lu</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>arrêté</translation>
+        <translation type="vanished">arrêté</translation>
     </message>
 </context>
 <context>
@@ -1869,6 +1914,10 @@ Lit à voix haute avec sayora le texte sélectionné (ou, avec --clipboard, le t
             <numerusform>La production de la parole n’a pas avancé pendant %n seconde.</numerusform>
             <numerusform>La production de la parole n’a pas avancé pendant %n secondes.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded: %1</source>
+        <translation>Le son n’a pas pu être encodé&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>MP3 エンコーダー「lame」がインストールされていません</translation>
+        <translation type="vanished">MP3 エンコーダー「lame」がインストールされていません</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>MP3 エンコーダー「lame」がインストールされていません</translation>
+        <translation type="vanished">MP3 エンコーダー「lame」がインストールされていません</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1002,25 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     </message>
 </context>
 <context>
+    <name>GrowingWaveEncoder</name>
+    <message>
+        <source>the rendered sound cannot be read: %1</source>
+        <translation>生成された音声を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>停止しました</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read</source>
+        <translation>生成された音声を読み取れません</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read (it ends before its header says)</source>
+        <translation>生成された音声を読み取れません（ヘッダーが示す長さより前で終わっています）</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>How does it work? </source>
@@ -1265,6 +1284,32 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     </message>
 </context>
 <context>
+    <name>M4bWriter</name>
+    <message>
+        <source>Sayora&apos;s M4B writing is missing or damaged (%1)</source>
+        <translation>Sayora の M4B 書き込みモジュールがないか壊れています（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>the MP3 encoder could not be started</source>
+        <translation>MP3 エンコーダーを開始できませんでした</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder does not take this sound (%1 Hz at %2 kbit/s)</source>
+        <translation>MP3 エンコーダーはこの音声を受け付けません（%1 Hz、%2 kbit/s）</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed (error %1)</source>
+        <translation>MP3 エンコーダーが失敗しました（エラー %1）</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder was not started</source>
+        <translation>MP3 エンコーダーが開始されていません</translation>
+    </message>
+</context>
+<context>
     <name>Mp3End</name>
     <message>
         <source>Convert text to</source>
@@ -1295,11 +1340,11 @@ DIR に「01 タイトル.mp3」「02 タイトル.mp3」… を章ごとに書�
     <name>PartEncoder</name>
     <message>
         <source>the rendered sound cannot be read</source>
-        <translation>生成された音声を読み取れません</translation>
+        <translation type="vanished">生成された音声を読み取れません</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>停止しました</translation>
+        <translation type="vanished">停止しました</translation>
     </message>
 </context>
 <context>
@@ -1848,6 +1893,10 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
         <translation>
             <numerusform>音声の生成が %n 秒間進みませんでした。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded: %1</source>
+        <translation>音声をエンコードできませんでした: %1</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>кодировщик MP3 «lame» не установлен</translation>
+        <translation type="vanished">кодировщик MP3 «lame» не установлен</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>кодировщик MP3 «lame» не установлен</translation>
+        <translation type="vanished">кодировщик MP3 «lame» не установлен</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1019,25 @@ HTML; текст перед первой главой читается вмес�
     </message>
 </context>
 <context>
+    <name>GrowingWaveEncoder</name>
+    <message>
+        <source>the rendered sound cannot be read: %1</source>
+        <translation>не удаётся прочитать созданный звук: %1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>остановлено</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read</source>
+        <translation>не удаётся прочитать созданный звук</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read (it ends before its header says)</source>
+        <translation>не удаётся прочитать созданный звук (он обрывается раньше, чем указано в заголовке)</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>How does it work? </source>
@@ -1286,6 +1305,32 @@ HTML; текст перед первой главой читается вмес�
     </message>
 </context>
 <context>
+    <name>M4bWriter</name>
+    <message>
+        <source>Sayora&apos;s M4B writing is missing or damaged (%1)</source>
+        <translation>модуль записи M4B программы Sayora отсутствует или повреждён (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>the MP3 encoder could not be started</source>
+        <translation>не удалось запустить кодировщик MP3</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder does not take this sound (%1 Hz at %2 kbit/s)</source>
+        <translation>кодировщик MP3 не принимает этот звук (%1 Гц при %2 кбит/с)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed (error %1)</source>
+        <translation>сбой кодировщика MP3 (ошибка %1)</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder was not started</source>
+        <translation>кодировщик MP3 не был запущен</translation>
+    </message>
+</context>
+<context>
     <name>Mp3End</name>
     <message>
         <source>Convert text to</source>
@@ -1316,11 +1361,11 @@ HTML; текст перед первой главой читается вмес�
     <name>PartEncoder</name>
     <message>
         <source>the rendered sound cannot be read</source>
-        <translation>не удаётся прочитать созданный звук</translation>
+        <translation type="vanished">не удаётся прочитать созданный звук</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>остановлено</translation>
+        <translation type="vanished">остановлено</translation>
     </message>
 </context>
 <context>
@@ -1871,6 +1916,10 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
             <numerusform>Создание речи не продвигалось %n секунды.</numerusform>
             <numerusform>Создание речи не продвигалось %n секунд.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded: %1</source>
+        <translation>Не удалось закодировать звук: %1</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>未安装 MP3 编码器“lame”</translation>
+        <translation type="vanished">未安装 MP3 编码器“lame”</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>the MP3 encoder &quot;lame&quot; is not installed</source>
-        <translation>未安装 MP3 编码器“lame”</translation>
+        <translation type="vanished">未安装 MP3 编码器“lame”</translation>
     </message>
 </context>
 <context>
@@ -992,6 +992,25 @@ and no playlist is written.
     </message>
 </context>
 <context>
+    <name>GrowingWaveEncoder</name>
+    <message>
+        <source>the rendered sound cannot be read: %1</source>
+        <translation>无法读取生成的声音：%1</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read</source>
+        <translation>无法读取生成的声音</translation>
+    </message>
+    <message>
+        <source>the rendered sound cannot be read (it ends before its header says)</source>
+        <translation>无法读取生成的声音（它在文件头标明的长度之前就结束了）</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>How does it work? </source>
@@ -1255,6 +1274,32 @@ and no playlist is written.
     </message>
 </context>
 <context>
+    <name>M4bWriter</name>
+    <message>
+        <source>Sayora&apos;s M4B writing is missing or damaged (%1)</source>
+        <translation>Sayora 的 M4B 写入模块缺失或已损坏（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Encoder</name>
+    <message>
+        <source>the MP3 encoder could not be started</source>
+        <translation>无法启动 MP3 编码器</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder does not take this sound (%1 Hz at %2 kbit/s)</source>
+        <translation>MP3 编码器不接受这种声音（%1 Hz，%2 kbit/s）</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder failed (error %1)</source>
+        <translation>MP3 编码器出错（错误 %1）</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder was not started</source>
+        <translation>MP3 编码器未启动</translation>
+    </message>
+</context>
+<context>
     <name>Mp3End</name>
     <message>
         <source>Convert text to</source>
@@ -1285,11 +1330,11 @@ and no playlist is written.
     <name>PartEncoder</name>
     <message>
         <source>the rendered sound cannot be read</source>
-        <translation>无法读取生成的声音</translation>
+        <translation type="vanished">无法读取生成的声音</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation>已停止</translation>
+        <translation type="vanished">已停止</translation>
     </message>
 </context>
 <context>
@@ -1838,6 +1883,10 @@ Reads the selected text (or with --clipboard the copied text) aloud with sayora.
         <translation>
             <numerusform>语音生成已 %n 秒没有进展。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The sound could not be encoded: %1</source>
+        <translation>无法编码声音：%1</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,11 @@
 #include "export/mp3_encoder.h"
 
-#include <QCoreApplication>
-
 #include <lame/lame.h>
 
 namespace {
 
 // What the lame program's -f sets.
 constexpr int fastQuality = 7;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Mp3Encoder", text);
-}
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "export/growing_wave_encoder.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -17,6 +18,8 @@ struct lame_global_struct;
 // end with the encoder's "Info" notes (frame count, delay and padding).
 class Mp3Encoder final : public GrowingWaveEncoder::Sink
 {
+    Q_DECLARE_TR_FUNCTIONS(Mp3Encoder)
+
 public:
     // kbps: a constant bit rate; 0: the encoder's default. tag: an ID3v2
     // tag put before the frames (see Mp3Tag::render), or nothing.
