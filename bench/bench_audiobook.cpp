@@ -4,9 +4,10 @@
 // tools doing the book's text in one go (the engine's library writing a
 // WAV in a child process, then `lame -f`). Each output is read back by
 // ffprobe: its chapters, in order, end to end, and its duration.
-//   ./bench_audiobook [--bytes N] [--chapters N] [--runs N] [--voice NAME] [--no-bare]
+//   ./bench_audiobook [--bytes N] [--chapters N] [--runs N] [--voice NAME] [--no-bare] [--keep FOLDER]
 // --bytes: the book's text (default 60000); --no-bare: only the window's
-// side (a book whose speech is longer than a WAV file holds).
+// side (a book whose speech is longer than a WAV file holds); --keep: the
+// book is copied there, for the converter to be measured by itself.
 
 #include "app/mp3_end.h"
 #include "app/sayora_main.h"
@@ -115,6 +116,8 @@ int main(int argc, char *argv[])
         std::printf("the EPUB could not be written\n");
         return 1;
     }
+    if (const QString keep = option("--keep", QString()); !keep.isEmpty())
+        QFile::copy(epub, QDir(keep).filePath(QStringLiteral("book.epub")));
     DocumentLoader box;
     box.LoadFile(epub);
     const QString text = box.Text();

@@ -254,6 +254,52 @@ int run(ConvertJob &job, const Convert::Options &options)
     return OutputFolder::classifyFailure(job.exitCode(), job.error());
 }
 
+// One conversion, as its command line says: checked, then run to its end.
+// Its status.
+int convertOne(VoiceCatalog &voices, const Convert::Options &options, pid_t parentAtStart)
+{
+    noteBitrate(options);
+    if (!voiceKnown(voices, options.voice))
+        return Convert::UnknownVoice;
+    if (const int code = prepareConversion(options, parentAtStart); code != Convert::Success)
+        return code;
+    Conversion conversion(voices, options);
+    return run(conversion, options);
+}
+
+// A worker of a pool: one conversion after another, each given as a line
+// of standard input, with the voices loaded once. Each job's standard
+// error and output end with the lines that tell the pool it has ended.
+[[noreturn]] void serve(pid_t parentAtStart)
+{
+    VoiceCatalog voices;
+    char *line = nullptr;
+    size_t room = 0;
+    while (::getline(&line, &room, stdin) > 0) {
+        QStringList arguments;
+        int code = Convert::UsageError;
+        if (!Convert::parseJobLine(QByteArray(line), &arguments)) {
+            printError(QCoreApplication::translate("Convert", "a worker was given a job it cannot read"));
+        } else if (const Convert::Options options = Convert::parseOptions(arguments); !options.error.isEmpty()) {
+            printError(options.error);
+        } else if (options.mode != Convert::Options::Mode::Convert || options.inputs.value(0) == u"-") {
+            printError(QCoreApplication::translate("Convert", "a worker converts one file into one file"));
+        } else {
+            code = convertOne(voices, options, parentAtStart);
+        }
+        // A line the job left unfinished is finished first.
+        std::fflush(stdout);
+        std::fputs("\n", stderr);
+        std::fputs(Convert::jobErrorsEnd, stderr);
+        std::fflush(stderr);
+        const QByteArray ended = Convert::jobEndedLine(code);
+        std::fwrite(ended.constData(), 1, size_t(ended.size()), stdout);
+        std::fflush(stdout);
+    }
+    std::free(line);
+    endWith(Convert::Success);
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -282,14 +328,13 @@ int main(int argc, char *argv[])
         printError(options.error + QCoreApplication::translate("Convert", " (see --help)"));
         endWith(Convert::UsageError);
     }
-    if (options.mode == Convert::Options::Mode::Convert || options.mode == Convert::Options::Mode::Batch
-        || options.mode == Convert::Options::Mode::SplitChapters)
+    if (options.mode == Convert::Options::Mode::Batch || options.mode == Convert::Options::Mode::SplitChapters)
         noteBitrate(options);
 #ifdef __linux__
     // A worker of a pool ends with its parent, however the parent ends,
     // and so still removes its temporary files; and the window that runs a
     // conversion takes its files with it.
-    if (options.reportProgress || options.progressLines)
+    if (options.reportProgress || options.progressLines || options.mode == Convert::Options::Mode::Serve)
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 #endif
     switch (options.mode) {
@@ -323,14 +368,11 @@ int main(int argc, char *argv[])
         ChapterSplit chapters(voices, options);
         endWith(run(chapters, options));
     }
+    case Convert::Options::Mode::Serve:
+        serve(parentAtStart);
     case Convert::Options::Mode::Convert:
         break;
     }
     VoiceCatalog voices;
-    if (!voiceKnown(voices, options.voice))
-        endWith(Convert::UnknownVoice);
-    if (const int code = prepareConversion(options, parentAtStart); code != Convert::Success)
-        endWith(code);
-    Conversion conversion(voices, options);
-    endWith(run(conversion, options));
+    endWith(convertOne(voices, options, parentAtStart));
 }

@@ -144,6 +144,10 @@ const Option options[] = {
          r.listVoices = true;
          return QString();
      }},
+    {"--serve", nullptr, false, [](Reading &r, const QString &, const QString *) {
+         r.o.mode = Options::Mode::Serve;
+         return QString();
+     }},
     {"--quiet", "-q", false, setFlag<&Options::quiet>},
     {"--report-progress", nullptr, false, setFlag<&Options::reportProgress>},
     {"--piece", nullptr, false, setFlag<&Options::piece>},
@@ -317,6 +321,11 @@ Options parseOptions(const QStringList &arguments)
             return failed(o, why);
         if (o.mode == Options::Mode::Help || o.mode == Options::Mode::Version)
             return o;
+    }
+    if (o.mode == Options::Mode::Serve) {
+        if (arguments.size() != 1)
+            return failed(o, QCoreApplication::translate("Convert", "--serve takes no other options or files"));
+        return o;
     }
 
     if (o.noRules && !o.rules.isEmpty())

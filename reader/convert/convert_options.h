@@ -32,8 +32,9 @@ QString extension(Format format);  // "mp3", "wav", "txt", "ogg", "opus", "flac"
 struct Options
 {
     // Batch: every input into outputDir; SplitChapters: the one input, a
-    // book, into outputDir a file per chapter.
-    enum class Mode { Convert, Batch, SplitChapters, ListVoices, Help, Version };
+    // book, into outputDir a file per chapter; Serve: a worker of a pool,
+    // converting what it is given on standard input (see WorkerPool).
+    enum class Mode { Convert, Batch, SplitChapters, ListVoices, Help, Version, Serve };
     Mode mode = Mode::Convert;
 
     QString voice;     // empty: the reader's choice for the text

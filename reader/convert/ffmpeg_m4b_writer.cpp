@@ -143,17 +143,17 @@ bool FfmpegM4bWriter::write(const qint16 *samples, qsizetype count)
 {
     if (!isOpen() || !m_codec)
         return false;
-    m_pending.reserve(m_pending.size() + count);
-    for (qsizetype i = 0; i < count; ++i)
-        m_pending.append(float(samples[i]) / 32768.0f);
-    while (m_pending.size() - m_taken >= m_frameSize) {
+    // What is left of the last call (less than a frame) moves to the front
+    // once per call, not once per frame.
+    const auto left = std::distance(m_pending.begin() + m_taken, m_pending.end());
+    std::move(m_pending.begin() + m_taken, m_pending.end(), m_pending.begin());
+    m_pending.resize(size_t(left + count));
+    m_taken = 0;
+    std::transform(samples, samples + count, m_pending.begin() + left, [](qint16 s) { return float(s) / 32768.0f; });
+    while (qsizetype(m_pending.size()) - m_taken >= m_frameSize) {
         if (!encode(false))
             return false;
     }
-    // What is left (less than a frame) moves to the front once per call,
-    // not once per frame.
-    m_pending.remove(0, m_taken);
-    m_taken = 0;
     return true;
 }
 
@@ -162,7 +162,7 @@ bool FfmpegM4bWriter::write(const qint16 *samples, qsizetype count)
 // knows where the sound ends, and so does the file.
 bool FfmpegM4bWriter::encode(bool last)
 {
-    const qsizetype taken = std::min<qsizetype>(m_frameSize, m_pending.size() - m_taken);
+    const qsizetype taken = std::min<qsizetype>(m_frameSize, qsizetype(m_pending.size()) - m_taken);
     if (taken == 0 && last)
         return true;
     av_frame_unref(m_frame);
@@ -304,7 +304,7 @@ bool FfmpegM4bWriter::finish()
     if (!isOpen() || !m_stream)
         return false;
     if (m_codec) {
-        while (m_taken < m_pending.size()) {
+        while (m_taken < qsizetype(m_pending.size())) {
             if (!encode(true))
                 return false;
         }

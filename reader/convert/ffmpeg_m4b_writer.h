@@ -2,6 +2,8 @@
 
 #include "convert/m4b_writer.h"
 
+#include <vector>
+
 struct AVFormatContext;
 struct AVCodecContext;
 struct AVFrame;
@@ -42,7 +44,9 @@ private:
     // Joining: the last packet of the part before, whose length depends on
     // whether another part follows.
     AVPacket *m_held = nullptr;
-    QList<float> m_pending;  // samples waiting for a whole frame, from m_taken on
+    // Samples waiting for a whole frame, from m_taken on; its room is kept
+    // from one write() to the next.
+    std::vector<float> m_pending;
     qsizetype m_taken = 0;
     qint64 m_samples = 0;    // encoding: sent to the encoder so far; joining: placed so far
     int m_sampleRate = 0;

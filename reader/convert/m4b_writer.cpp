@@ -69,6 +69,11 @@ std::unique_ptr<M4bWriter> M4bWriter::create(const QString &path, const Tags &ta
     return std::unique_ptr<M4bWriter>(m4b.create(path, tags));
 }
 
+void M4bWriter::load()
+{
+    library();
+}
+
 bool M4bWriter::fileSeconds(const QString &path, double *seconds)
 {
     const Loaded &m4b = library();

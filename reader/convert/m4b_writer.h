@@ -47,6 +47,11 @@ public:
     // errorString() says so.
     static std::unique_ptr<M4bWriter> create(const QString &path, const Tags &tags = {});
 
+    // Loads the library now, on the caller's thread, should it not be
+    // loaded yet: a conversion that joins an M4B at its end loads it while
+    // its workers render, not when the book is otherwise done.
+    static void load();
+
     // The duration of an M4B's sound, as its container gives it; false
     // when the file cannot be read as one.
     static bool fileSeconds(const QString &path, double *seconds);

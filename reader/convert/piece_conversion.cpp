@@ -163,6 +163,10 @@ PieceConversion::PieceConversion(const Convert::Options &options, const QString 
 PieceConversion::~PieceConversion()
 {
     stop();
+    if (m_loading) {
+        m_loading->wait();
+        delete m_loading;
+    }
 }
 
 double PieceConversion::rendered() const
@@ -211,6 +215,12 @@ void PieceConversion::start()
     for (int i = 0; i < m_pieces.size(); ++i)
         m_pool->add(i, workerArguments(i));
     m_pool->start();
+    // FFmpeg's libraries take a tenth of a second to load: not once the
+    // book is otherwise done.
+    if (m_options.format == Convert::Format::M4b) {
+        m_loading = QThread::create(&M4bWriter::load);
+        m_loading->start();
+    }
 }
 
 QStringList PieceConversion::workerArguments(int index) const

@@ -137,6 +137,7 @@ private:
     QList<File> m_files;
     QList<ChapterStart> m_chapters;
     QThread *m_joinThread = nullptr;
+    QThread *m_loading = nullptr;  // of the M4B library, while the workers render
     std::atomic<bool> m_stopJoining = false;
     std::atomic<double> m_joinProgress = 0;
     QList<Joined> m_joined;  // one for each file

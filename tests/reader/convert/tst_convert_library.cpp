@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QHash>
+#include <QSet>
+#include <QTimer>
 
 #include <utime.h>
 #include <QProcess>
@@ -93,6 +95,7 @@ private slots:
     void folderWithoutRoomRefusedBeforeWork();
     void stoppedWorkersEndTogether_data();
     void stoppedWorkersEndTogether();
+    void workersServeJobAfterJob();
 };
 
 // Outputs already complete are left alone and named once each; an empty
@@ -330,7 +333,7 @@ void TestConvertLibrary::stoppedWorkersEndTogether()
     // parent's command line).
     const auto running = [&] {
         QList<pid_t> workers = childrenNamed(p.processId(), "sayora-convert");
-        workers.removeIf([](pid_t worker) { return !contents(u"/proc/%1/cmdline"_qs.arg(worker)).contains("--report-progress"); });
+        workers.removeIf([](pid_t worker) { return !contents(u"/proc/%1/cmdline"_qs.arg(worker)).contains("--serve"); });
         return workers;
     };
     QTRY_VERIFY_WITH_TIMEOUT(running().size() >= 3 || p.state() != QProcess::Running, 60000);
@@ -356,6 +359,45 @@ void TestConvertLibrary::stoppedWorkersEndTogether()
     // What the killed ones could not remove goes with the next conversion.
     QCOMPARE(convert({u"-q"_qs, u"-o"_qs, out, u"-f"_qs, u"txt"_qs, inputs.first()}).code, 0);
     QCOMPARE(filesIn(out), QStringList{u"a.txt"_qs});
+}
+
+// A batch of many files runs on as many workers as it may have at once,
+// each taking one file after another (the voices are loaded once a
+// worker, not once a file), and a file that fails fails alone: the worker
+// goes on with the next.
+void TestConvertLibrary::workersServeJobAfterJob()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(u"out"_qs);
+    QStringList inputs;
+    for (const char *name : {"a", "b", "c", "d", "e", "f"})
+        inputs << testsupport::writeFile(dir.filePath(u"%1.txt"_qs.arg(QLatin1String(name))), longText().left(6000));
+    // Unreadable: a program, not a text.
+    testsupport::writeFile(inputs[2], contents(u"/bin/true"_qs).left(4096));
+    QProcess p;
+    p.start(QStringLiteral(SAYORA_CONVERT_EXE), QStringList{u"-q"_qs, u"-j"_qs, u"2"_qs, u"--voice"_qs, u"English (America)"_qs,
+                                                            u"-o"_qs, dir.filePath(u"out"_qs), u"-f"_qs, u"mp3"_qs} + inputs);
+    QVERIFY(p.waitForStarted());
+    // Every worker seen while the batch runs (each job takes a second or
+    // more: one process per job could not hide).
+    QSet<pid_t> seen;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        for (const pid_t worker : childrenNamed(p.processId(), "sayora-convert")) {
+            if (contents(u"/proc/%1/cmdline"_qs.arg(worker)).contains("--serve"))
+                seen.insert(worker);
+        }
+    });
+    look.start(5);
+    QTRY_VERIFY_WITH_TIMEOUT(p.state() == QProcess::NotRunning, 240000);
+    look.stop();
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 2);
+    const QString errors = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(errors.contains(u"c.txt"_qs) && errors.count(u"sayora-convert: "_qs) == 1, qPrintable(errors));
+    QCOMPARE(filesIn(dir.filePath(u"out"_qs)),
+             (QStringList{u"a.mp3"_qs, u"b.mp3"_qs, u"d.mp3"_qs, u"e.mp3"_qs, u"f.mp3"_qs}));
+    QVERIFY2(!seen.isEmpty() && seen.size() <= 2, qPrintable(QString::number(seen.size())));
 }
 
 int main(int argc, char *argv[])

@@ -87,6 +87,7 @@ private slots:
     void splitIntoFiles_data();
     void splitIntoFiles();
     void standardOutput();
+    void workerTakesJobAfterJob();
     void progressWeighsTheVoice();
     void otherFormats_data();
     void otherFormats();
@@ -299,6 +300,66 @@ void TestConvertPieces::standardOutput()
     }
     // A named file still needs its extension; "-" alone needs a format.
     QCOMPARE(convert({input, u"-"_qs}), 1);
+}
+
+// A worker of a pool, as the pool drives it: job after job on its standard
+// input, each ending its standard error and output with the lines that say
+// so. A job it cannot read, or one that fails, fails alone; the worker goes
+// on, and ends with its input.
+void TestConvertPieces::workerTakesJobAfterJob()
+{
+    // Any argument reaches the worker whole.
+    const QStringList odd{u"a\nb"_qs, u"\"quoted\" \\ back"_qs, u"tab\there"_qs, u"日本語 ü"_qs, QString()};
+    QStringList read;
+    QVERIFY(Convert::parseJobLine(Convert::jobLine(odd), &read));
+    QCOMPARE(read, odd);
+    QVERIFY(!Convert::jobLine(odd).chopped(1).contains('\n'));
+    QVERIFY(!Convert::parseJobLine("[\"a\", 3]\n", &read));
+    int code = -1;
+    QVERIFY(Convert::parseJobEndedLine(Convert::jobEndedLine(4), &code));
+    QCOMPARE(code, 4);
+    QVERIFY(!Convert::parseJobEndedLine("done 0.5\n", &code));
+
+    QTemporaryDir dir;
+    const QString input = testsupport::writeFile(dir.filePath(u"in.txt"_qs), prose(3).toUtf8());
+    const QStringList good{u"--voice"_qs, espeakVoice, u"--piece"_qs, u"--report-progress"_qs, input, dir.filePath(u"%1.mp3"_qs)};
+    QProcess worker;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"SAYORA_CONVERT_BATCH"_qs, QString::number(QCoreApplication::applicationPid()));
+    worker.setProcessEnvironment(environment);
+    worker.start(QStringLiteral(SAYORA_CONVERT_EXE), {u"--serve"_qs});
+    QVERIFY(worker.waitForStarted());
+    worker.write(Convert::jobLine(QStringList(good).replaceInStrings(u"%1"_qs, u"one"_qs)));
+    worker.write("not a job\n");
+    worker.write(Convert::jobLine({u"--voice"_qs, espeakVoice, dir.filePath(u"missing.txt"_qs), dir.filePath(u"x.mp3"_qs)}));
+    worker.write(Convert::jobLine(QStringList(good).replaceInStrings(u"%1"_qs, u"two"_qs)));
+    worker.closeWriteChannel();
+    QVERIFY(worker.waitForFinished(120000));
+    QCOMPARE(worker.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(worker.exitCode(), 0);
+
+    QList<int> codes;
+    bool progressed = false;
+    for (const QByteArray &line : worker.readAllStandardOutput().split('\n')) {
+        if (int ended = 0; Convert::parseJobEndedLine(line, &ended))
+            codes << ended;
+        double rendered = 0, encoded = 0;
+        progressed = progressed || Convert::parseProgressLine(line, &rendered, &encoded);
+    }
+    QCOMPARE(codes, (QList<int>{0, 1, 2, 0}));
+    QVERIFY(progressed);
+    // Each job's errors are its own.
+    const QList<QByteArray> errors = worker.readAllStandardError().split(Convert::jobErrorsEnd[0]);
+    QCOMPARE(errors.size(), 5);
+    QVERIFY(errors.at(0).trimmed().isEmpty());
+    QVERIFY2(errors.at(1).contains("cannot read"), errors.at(1).constData());
+    QVERIFY2(errors.at(2).contains("missing.txt") && !errors.at(2).contains("cannot read"), errors.at(2).constData());
+    QVERIFY(!errors.at(3).contains("missing.txt"));
+    for (const char *name : {"one.mp3", "two.mp3"}) {
+        double seconds = 0;
+        QVERIFY(Mp3Stream::checkFile(dir.filePath(QString::fromLatin1(name)), &seconds));
+        QVERIFY2(seconds > 5, qPrintable(QString::number(seconds)));
+    }
 }
 
 // The share of rendering in the progress is the voice's own: lame takes
