@@ -74,9 +74,16 @@ BareRun bareTools(const QStringList &engine, const QString &in, const QTemporary
                                                   QStringLiteral("-i"), wave, QStringLiteral("-c:a"), QStringLiteral("aac"),
                                                   QStringLiteral("-b:a"), QStringLiteral("64k"),
                                                   QStringLiteral("-aac_coder"), QStringLiteral("fast"), out})
+        : encoder == BareEncoder::LameWithoutReplayGain
+            ? runChild(QStringLiteral("lame"), {QStringLiteral("-f"), QStringLiteral("--noreplaygain"), QStringLiteral("--quiet"), wave, out})
             : runChild(QStringLiteral("lame"), {QStringLiteral("-f"), QStringLiteral("--quiet"), wave, out});
     return {clock.nsecsElapsed() / 1e6, rendering.ms, std::max(rendering.peakMegabytes, encoding.peakMegabytes),
             rendering.exitCode != 0 ? rendering.exitCode : encoding.exitCode};
+}
+
+BareEncoder mp3Encoder(const QStringList &arguments)
+{
+    return arguments.contains(QStringLiteral("--no-replaygain")) ? BareEncoder::LameWithoutReplayGain : BareEncoder::Lame;
 }
 
 BareRun bareTools(const QString &engine, const QString &text, const QTemporaryDir &dir, BareEncoder encoder)

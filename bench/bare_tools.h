@@ -42,7 +42,13 @@ struct BareRun
 
 // What the bare tools encode to: MP3 with `lame -f`, or AAC in MP4 with
 // `ffmpeg` at the settings the converter's M4B uses (64 kbit/s, the fast coder).
-enum class BareEncoder { Lame, Aac };
+// LameWithoutReplayGain: `lame -f --noreplaygain`, the same file without
+// the loudness analysis lame makes by default, which on some CPUs costs
+// more than the encoding (for a stricter comparison).
+enum class BareEncoder { Lame, LameWithoutReplayGain, Aac };
+
+// The MP3 encoder a benchmark's command line asks for: --no-replaygain.
+BareEncoder mp3Encoder(const QStringList &arguments);
 
 // The engine's command that writes a WAV, less the text and the WAV: for
 // "espeak", espeak-ng's en-us; for "flite", flite's kal16.

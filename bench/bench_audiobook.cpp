@@ -4,9 +4,10 @@
 // tools doing the book's text in one go (the engine's library writing a
 // WAV in a child process, then `lame -f`). Each output is read back by
 // ffprobe: its chapters, in order, end to end, and its duration.
-//   ./bench_audiobook [--bytes N] [--chapters N] [--runs N] [--voice NAME] [--no-bare] [--keep FOLDER]
+//   ./bench_audiobook [--bytes N] [--chapters N] [--runs N] [--voice NAME] [--no-bare] [--no-replaygain] [--keep FOLDER]
 // --bytes: the book's text (default 60000); --no-bare: only the window's
-// side (a book whose speech is longer than a WAV file holds); --keep: the
+// side (a book whose speech is longer than a WAV file holds);
+// --no-replaygain: lame without its default loudness analysis; --keep: the
 // book is copied there, for the converter to be measured by itself.
 
 #include "app/mp3_end.h"
@@ -109,6 +110,7 @@ int main(int argc, char *argv[])
     const int runs = option("--runs", QStringLiteral("3")).toInt();
     const QString voice = option("--voice", QStringLiteral("English (America)"));
     const bool bare = !args.contains(QStringLiteral("--no-bare"));
+    const bench::BareEncoder mp3 = bench::mp3Encoder(args);
 
     QTemporaryDir dir;
     const QString epub = dir.filePath(QStringLiteral("book.epub"));
@@ -133,8 +135,8 @@ int main(int argc, char *argv[])
     // The MP3 types against espeak-ng (or flite) and lame, the M4B against
     // the same engine and FFmpeg's AAC encoder at the converter's settings.
     const struct { const char *filter; const char *name; bench::BareEncoder encoder; } rows[] = {
-        {"Audiobook, a file per chapter (*)", "chapters", bench::BareEncoder::Lame},
-        {"MP3 with chapter marks (*.mp3)", "book.mp3", bench::BareEncoder::Lame},
+        {"Audiobook, a file per chapter (*)", "chapters", mp3},
+        {"MP3 with chapter marks (*.mp3)", "book.mp3", mp3},
         {"M4B audiobook with chapters (*.m4b)", "book.m4b", bench::BareEncoder::Aac},
     };
     for (const auto &row : rows) {

@@ -5,7 +5,8 @@
 // kal16|slt -o`), alternately, five times per voice: medians, their ratio
 // (aim: at most 0.6 on two cores) and the peak memory of each side. Then a
 // batch of eight such files with --jobs at the number of cores against
-// --jobs 1 (espeak-ng and Kal).
+// --jobs 1 (espeak-ng and Kal). --no-replaygain: lame without its default
+// loudness analysis.
 #include "bare_tools.h"
 #include "bench_support.h"
 
@@ -86,6 +87,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     qputenv("SAYORA_AUDIO", "null");
     QCoreApplication app(argc, argv);
+    const bench::BareEncoder mp3 = bench::mp3Encoder(app.arguments());
     const QString converter = QCoreApplication::applicationDirPath() + QStringLiteral("/sayora-convert");
     if (!QFileInfo(converter).isExecutable()) {
         std::fprintf(stderr, "bench_convert: %s is missing: build the sayora-convert target\n", qPrintable(converter));
@@ -109,7 +111,7 @@ int main(int argc, char *argv[])
             check(one, "sayora-convert");
             ours << one.ms;
             oursPeak = std::max(oursPeak, one.peakMegabytes);
-            const bench::BareRun bare = bench::bareTools(voice.engine, in, dir);
+            const bench::BareRun bare = bench::bareTools(voice.engine, in, dir, mp3);
             check(bare, "the bare tools");
             tools << bare.ms;
             toolsPeak = std::max(toolsPeak, bare.peakMegabytes);
