@@ -66,6 +66,9 @@ BareRun bareTools(const QStringList &engine, const QString &in, const QTemporary
     const bool espeak = engine.first() == u"espeak-ng";
     const QStringList files = espeak ? QStringList{QStringLiteral("-w"), wave, QStringLiteral("-f"), in}
                                      : QStringList{QStringLiteral("-f"), in, QStringLiteral("-o"), wave};
+    QStringList lame{QStringLiteral("-f"), QStringLiteral("--quiet"), wave, out};
+    if (encoder == BareEncoder::LameWithoutReplayGain)
+        lame.prepend(QStringLiteral("--noreplaygain"));
     QElapsedTimer clock;
     clock.start();
     const ChildRun rendering = runChild(engine.first(), engine.mid(1) + files);
@@ -74,9 +77,7 @@ BareRun bareTools(const QStringList &engine, const QString &in, const QTemporary
                                                   QStringLiteral("-i"), wave, QStringLiteral("-c:a"), QStringLiteral("aac"),
                                                   QStringLiteral("-b:a"), QStringLiteral("64k"),
                                                   QStringLiteral("-aac_coder"), QStringLiteral("fast"), out})
-        : encoder == BareEncoder::LameWithoutReplayGain
-            ? runChild(QStringLiteral("lame"), {QStringLiteral("-f"), QStringLiteral("--noreplaygain"), QStringLiteral("--quiet"), wave, out})
-            : runChild(QStringLiteral("lame"), {QStringLiteral("-f"), QStringLiteral("--quiet"), wave, out});
+            : runChild(QStringLiteral("lame"), lame);
     return {clock.nsecsElapsed() / 1e6, rendering.ms, std::max(rendering.peakMegabytes, encoding.peakMegabytes),
             rendering.exitCode != 0 ? rendering.exitCode : encoding.exitCode};
 }
