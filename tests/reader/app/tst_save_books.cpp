@@ -183,10 +183,12 @@ private slots:
     }
 
     // While espeak-ng renders an MP3, the time taken and the progress
-    // number move; Escape stops it with nothing left behind.
+    // number move; Escape stops it with nothing left behind. The text is
+    // long enough that a fast machine still renders it when the clock
+    // first moves.
     void clockMovesWhileRendering()
     {
-        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(400));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(3000));
         answerFileDialog(path(u"clock.mp3"_qs), u"MP3 File (*.mp3)"_qs);
         click(named<ImageButton>(*w, "Image2"));
         QVERIFY(w->exporter()->running());
@@ -210,7 +212,7 @@ private slots:
     // its place on a backing with enough contrast, as painted.
     void progressIsReadable()
     {
-        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(600));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(6000));
         answerFileDialog(path(u"read.ogg"_qs), u"OGG Vorbis (*.ogg)"_qs);
         click(named<ImageButton>(*w, "Image2"));
         QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->TimeLeft->isVisible(), 20000);
