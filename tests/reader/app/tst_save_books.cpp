@@ -212,10 +212,10 @@ private slots:
     // its place on a backing with enough contrast, as painted.
     void progressIsReadable()
     {
-        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(6000));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(2000));
         answerFileDialog(path(u"read.ogg"_qs), u"OGG Vorbis (*.ogg)"_qs);
         click(named<ImageButton>(*w, "Image2"));
-        QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->TimeLeft->isVisible(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->TimeLeft->isVisible(), 120000);
         for (QLabel *label : {w->exporter()->Label7, w->exporter()->Label8}) {
             QVERIFY(label->isVisible());
             const QImage image = label->grab().toImage();
@@ -320,11 +320,11 @@ private slots:
 
     // While a book is saved, the window reads another text aloud; Stop
     // (pressed with nothing spoken) ends the save with nothing left. The
-    // book speaks for hours: on a fast machine a shorter one is saved
-    // before the other text has been read.
+    // book speaks for over an hour: on a fast machine a shorter one is
+    // saved before the other text has been read.
     void windowStaysUsableAndStopCancels()
     {
-        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(6000));
+        named<QPlainTextEdit>(*w, "MainTxtBox")->setPlainText(sentence.repeated(2000));
         answerFileDialog(path(u"long.m4b"_qs), u"M4B audiobook with chapters (*.m4b)"_qs);
         click(named<ImageButton>(*w, "Image2"));
         QVERIFY(w->exporter()->running());
@@ -336,7 +336,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->speech()->state() == SpeechController::State::Speaking, 10000);
         QTRY_VERIFY_WITH_TIMEOUT(w->speech()->state() != SpeechController::State::Speaking, 30000);
         QVERIFY(w->exporter()->running());
-        QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->Label7->text().toInt() > 0, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->exporter()->Label7->text().toInt() > 0, 120000);
         click(named<ImageButton>(*w, "Image6"));
         QVERIFY(!w->exporter()->running());
         QCOMPARE(entries(), QStringList());
