@@ -51,6 +51,11 @@ QList<Span> find(const QString &text, qsizetype maxChars)
     const qsizetype size = text.size();
     maxChars = std::max<qsizetype>(1, maxChars);
     qsizetype from = 0;
+    // Where the line of each sentence's start begins, found going forward
+    // only: a text of one long line would otherwise be read back to its
+    // start for every sentence.
+    qsizetype scanned = 0;
+    qsizetype scannedLineStart = 0;
     while (true) {
         qsizetype start = from;
         while (start < size && isBlank(text.at(start)))
@@ -61,9 +66,11 @@ QList<Span> find(const QString &text, qsizetype maxChars)
         qsizetype end = -1;
         qsizetype clauseBreak = -1;
         qsizetype spaceBreak = -1;
-        qsizetype lineStart = start;
-        while (lineStart > 0 && !isLineBreak(text.at(lineStart - 1)))
-            --lineStart;
+        for (; scanned < start; ++scanned) {
+            if (isLineBreak(text.at(scanned)))
+                scannedLineStart = scanned + 1;
+        }
+        qsizetype lineStart = scannedLineStart;
         for (qsizetype i = start; i < limit && end < 0; ++i) {
             const QChar c = text.at(i);
             if (isLineBreak(c)) {

@@ -696,6 +696,12 @@ void TestConvert::cueSpans_data()
     QTest::newRow("a hard-wrapped paragraph runs on")
         << u"It was late in the evening when the weary travellers reached the\nvillage, tired and hungry."_qs << 200
         << QStringList{u"It was late in the evening when the weary travellers reached the\nvillage, tired and hungry."_qs};
+    // The line is long from its own start, not from the sentence's.
+    QTest::newRow("a wrapped sentence begun late in a long line runs on")
+        << u"Night fell. They had walked all day across the hills and were tired; they\nslept by the fire. Done"_qs
+        << 200
+        << QStringList{u"Night fell."_qs,
+                       u"They had walked all day across the hills and were tired; they\nslept by the fire."_qs, u"Done"_qs};
 }
 
 void TestConvert::cueSpans()
